@@ -1,0 +1,53 @@
+#include "platform/clock.h"
+
+#include <chrono>
+#include <cstdint>
+#include <thread>
+#include <utility>
+
+namespace sorvanta {
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+const SteadyClock::time_point kStart = SteadyClock::now();
+
+std::function<int()>& TestClock() {
+  static std::function<int()> clock;
+  return clock;
+}
+
+std::function<void(int)>& TestDelay() {
+  static std::function<void(int)> on_delay;
+  return on_delay;
+}
+
+}  // namespace
+
+int MilliSecs() {
+  if (TestClock()) return TestClock()();
+  const auto ms =
+      std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - kStart).count();
+  // Wraps like a 32-bit counter instead of overflowing.
+  return static_cast<int>(static_cast<std::uint32_t>(ms));
+}
+
+void Delay(int ms) {
+  if (TestClock()) {
+    if (TestDelay()) TestDelay()(ms);
+    return;
+  }
+  if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void SetTestClock(std::function<int()> clock, std::function<void(int)> on_delay) {
+  TestClock() = std::move(clock);
+  TestDelay() = std::move(on_delay);
+}
+
+void ResetClock() {
+  TestClock() = nullptr;
+  TestDelay() = nullptr;
+}
+
+}  // namespace sorvanta

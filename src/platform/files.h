@@ -1,0 +1,60 @@
+#pragma once
+// Files and folders: text and byte loading, atomic saving, path helpers.
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace sorvanta {
+
+// A file that cannot be read.
+class FileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The whole file as UTF-8 text. A mark EF BB BF means UTF-8, FE FF UTF-16
+// big-endian, FF FE UTF-16 little-endian; without one each byte is one
+// Latin-1 character. Throws FileError when the file cannot be read.
+std::string LoadText(const std::string& path);
+// Same as LoadText.
+std::string LoadString(const std::string& path);
+// Writes one byte per character when every character is below 256, else
+// UTF-16 little-endian after FF FE. Atomic; false (and a line on stderr) on
+// failure, never throws.
+bool SaveText(const std::string& text, const std::string& path);
+// The raw bytes of a file ("incbin::name" reads an embedded file).
+// Throws FileError when the file cannot be read.
+std::string LoadBytes(const std::string& path);
+
+// Replaces path with bytes through a temporary file in the same folder, so
+// that a failure at any step leaves the old file whole. False (and a line on
+// stderr) on failure.
+bool AtomicWriteFile(const std::string& path, const std::string& bytes);
+// Test hook: called before each step ("open", "write", "sync", "rename");
+// returning true makes that step fail. Pass nullptr to remove it.
+void SetAtomicWriteFaultForTests(std::function<bool(const std::string& step)> fault);
+
+// 0 nothing there, 1 a file, 2 a folder.
+int FileType(const std::string& path);
+// True when the folder exists afterwards. recurse creates missing parents too.
+bool CreateDir(const std::string& path, bool recurse = false);
+bool ChangeDir(const std::string& path);
+std::string CurrentDir();
+// Absolute form of path with "." and ".." folded; the path need not exist.
+std::string RealPath(const std::string& path);
+
+// "a/b/c.txt": ExtractDir "a/b", StripDir "c.txt", ExtractExt "txt",
+// StripExt "a/b/c", StripAll "c".
+std::string ExtractDir(const std::string& path);
+std::string StripDir(const std::string& path);
+std::string ExtractExt(const std::string& path);
+std::string StripExt(const std::string& path);
+std::string StripAll(const std::string& path);
+
+// The running executable's real path.
+std::string AppFile();
+// $HOME when set and not empty, else the password database's home folder;
+// "" when neither gives one. Never ends in "/".
+std::string HomeDir();
+
+}  // namespace sorvanta

@@ -1,0 +1,226 @@
+#include "platform/lua_bridge.h"
+
+#include <lua.hpp>
+
+#include <cstring>
+#include <exception>
+#include <map>
+#include <utility>
+
+#include "platform/system.h"
+
+namespace sorvanta {
+
+// The one Lua interpreter; classes and objects keep it alive while they exist.
+class LuaState {
+ public:
+  LuaState();
+  ~LuaState() { lua_close(L); }
+  LuaState(const LuaState&) = delete;
+  LuaState& operator=(const LuaState&) = delete;
+
+  // Runs the function on top of the stack (popped) without arguments.
+  // False after reporting a script error; a pending C++ exception is rethrown.
+  bool Call(const char* what);
+
+  lua_State* L;
+  std::map<std::string, std::function<void(const std::vector<std::string>&)>> functions;
+  std::exception_ptr pending;
+  long long steps = 0;
+};
+
+namespace {
+
+// A script that runs this many instructions in one call is stopped, so a
+// loop that never ends cannot hang the game.
+constexpr long long kStepLimit = 200'000'000;
+constexpr int kHookEvery = 10'000;
+
+std::shared_ptr<LuaState> SharedState() {
+  static std::shared_ptr<LuaState> state = std::make_shared<LuaState>();
+  return state;
+}
+
+void Report(const std::string& message) {
+  std::string line = message;
+  for (char& c : line) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  Print("Lua error: " + line);
+}
+
+LuaState* StateOf(lua_State* L) {
+  lua_getfield(L, LUA_REGISTRYINDEX, "sorvanta.state");
+  auto* state = static_cast<LuaState*>(lua_touserdata(L, -1));
+  lua_pop(L, 1);
+  return state;
+}
+
+void CountHook(lua_State* L, lua_Debug*) {
+  LuaState* state = StateOf(L);
+  state->steps += kHookEvery;
+  if (state->steps > kStepLimit) luaL_error(L, "script ran too long");
+}
+
+// Does the C++ part of a call from Lua; no C++ object may be alive when Lua
+// raises an error (it unwinds with longjmp), so errors are returned as a flag.
+bool CallGameFunction(lua_State* L, LuaState* state, const char* name) {
+  try {
+    auto it = state->functions.find(name);
+    if (it == state->functions.end() || !it->second) return true;
+    std::vector<std::string> args;
+    const int n = lua_gettop(L);
+    for (int i = 1; i <= n; ++i) {
+      if (lua_isboolean(L, i)) {
+        args.emplace_back(lua_toboolean(L, i) ? "true" : "false");
+      } else if (lua_isstring(L, i)) {
+        std::size_t len = 0;
+        const char* text = lua_tolstring(L, i, &len);
+        args.emplace_back(text, len);
+      } else {
+        args.emplace_back();
+      }
+    }
+    auto fn = it->second;  // the callback may register functions itself
+    fn(args);
+    return true;
+  } catch (...) {
+    state->pending = std::current_exception();
+    return false;
+  }
+}
+
+int GameFunction(lua_State* L) {
+  LuaState* state = StateOf(L);
+  const char* name = lua_tostring(L, lua_upvalueindex(1));
+  if (!CallGameFunction(L, state, name)) {
+    lua_pushstring(L, "game function failed");
+    return lua_error(L);
+  }
+  return 0;
+}
+
+void OpenLibrary(lua_State* L, lua_CFunction open, const char* name) {
+  lua_pushcfunction(L, open);
+  lua_pushstring(L, name);
+  lua_call(L, 1, 0);
+}
+
+void RemoveGlobal(lua_State* L, const char* name) {
+  lua_pushnil(L);
+  lua_setglobal(L, name);
+}
+
+}  // namespace
+
+LuaState::LuaState() : L(luaL_newstate()) {
+  OpenLibrary(L, luaopen_base, "");
+  OpenLibrary(L, luaopen_string, LUA_STRLIBNAME);
+  OpenLibrary(L, luaopen_table, LUA_TABLIBNAME);
+  OpenLibrary(L, luaopen_math, LUA_MATHLIBNAME);
+  // No file access, and no loading of precompiled code, which can crash the interpreter.
+  for (const char* name : {"dofile", "loadfile", "load", "loadstring"}) RemoveGlobal(L, name);
+  lua_getglobal(L, LUA_STRLIBNAME);
+  lua_pushnil(L);
+  lua_setfield(L, -2, "dump");
+  lua_pop(L, 1);
+  lua_pushlightuserdata(L, this);
+  lua_setfield(L, LUA_REGISTRYINDEX, "sorvanta.state");
+}
+
+bool LuaState::Call(const char* what) {
+  steps = 0;
+  pending = nullptr;
+  lua_sethook(L, CountHook, LUA_MASKCOUNT, kHookEvery);
+  const int status = lua_pcall(L, 0, 0, 0);
+  lua_sethook(L, nullptr, 0, 0);
+  if (pending) {
+    if (status != 0) lua_pop(L, 1);
+    std::exception_ptr e = std::move(pending);
+    pending = nullptr;
+    std::rethrow_exception(e);
+  }
+  if (status == 0) return true;
+  const char* message = lua_tostring(L, -1);
+  Report(std::string(what) + ": " + (message ? message : "unknown error"));
+  lua_pop(L, 1);
+  return false;
+}
+
+std::shared_ptr<TLuaClass> TLuaClass::Create(const std::string& source) {
+  if (source.compare(0, std::strlen(LUA_SIGNATURE), LUA_SIGNATURE) == 0) {
+    Report("precompiled scripts are not run");
+    return nullptr;
+  }
+  std::shared_ptr<LuaState> state = SharedState();
+  lua_State* L = state->L;
+  if (luaL_loadbuffer(L, source.data(), source.size(), "=script") != 0) {
+    const char* message = lua_tostring(L, -1);
+    Report(message ? message : "cannot compile script");
+    lua_pop(L, 1);
+    return nullptr;
+  }
+  std::shared_ptr<TLuaClass> cls(new TLuaClass());
+  cls->state_ = std::move(state);
+  cls->ref_ = luaL_ref(L, LUA_REGISTRYINDEX);
+  return cls;
+}
+
+TLuaClass::~TLuaClass() {
+  if (state_) luaL_unref(state_->L, LUA_REGISTRYINDEX, ref_);
+}
+
+std::shared_ptr<TLuaObject> TLuaObject::Create(std::shared_ptr<TLuaClass> cls, std::nullptr_t) {
+  std::shared_ptr<TLuaObject> obj(new TLuaObject());
+  obj->state_ = SharedState();
+  lua_State* L = obj->state_->L;
+  // The object's own globals; everything else is read from the shared ones.
+  lua_newtable(L);
+  lua_newtable(L);
+  lua_pushvalue(L, LUA_GLOBALSINDEX);
+  lua_setfield(L, -2, "__index");
+  lua_setmetatable(L, -2);
+  lua_pushvalue(L, -1);
+  obj->ref_ = luaL_ref(L, LUA_REGISTRYINDEX);
+  if (cls) {
+    // Runs the script's top level in the object's table, so the functions it
+    // defines belong to this object.
+    lua_rawgeti(L, LUA_REGISTRYINDEX, cls->ref_);
+    lua_pushvalue(L, -2);
+    lua_setfenv(L, -2);
+    lua_pop(L, 1);  // the table
+    obj->state_->Call("script start-up");
+  } else {
+    lua_pop(L, 1);
+  }
+  return obj;
+}
+
+TLuaObject::~TLuaObject() {
+  if (state_) luaL_unref(state_->L, LUA_REGISTRYINDEX, ref_);
+}
+
+void TLuaObject::Invoke(const std::string& name) {
+  lua_State* L = state_->L;
+  lua_rawgeti(L, LUA_REGISTRYINDEX, ref_);
+  lua_pushlstring(L, name.data(), name.size());
+  lua_rawget(L, -2);
+  lua_remove(L, -2);
+  if (!lua_isfunction(L, -1)) {
+    lua_pop(L, 1);
+    return;
+  }
+  state_->Call(name.c_str());
+}
+
+void LuaRegister(const std::string& name,
+                 std::function<void(const std::vector<std::string>& args)> fn) {
+  std::shared_ptr<LuaState> state = SharedState();
+  state->functions[name] = std::move(fn);
+  lua_State* L = state->L;
+  lua_pushlstring(L, name.data(), name.size());
+  lua_pushcclosure(L, GameFunction, 1);
+  lua_setglobal(L, name.c_str());
+}
+
+}  // namespace sorvanta

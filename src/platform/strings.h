@@ -1,0 +1,41 @@
+#pragma once
+// Text helpers. Every string holds UTF-8; lengths and positions count code
+// points, 1-based where a position is asked for. Out-of-range arguments clamp.
+#include <string>
+
+namespace sorvanta {
+
+// Drops characters of code 32 and below at both ends.
+std::string Trim(const std::string& s);
+// Case mapping of ASCII, Latin-1 and Latin Extended-A letters; other text is kept.
+std::string Upper(const std::string& s);
+std::string Lower(const std::string& s);
+// Every occurrence of from replaced by to; an empty from leaves s unchanged.
+std::string Replace(const std::string& s, const std::string& from, const std::string& to);
+// Position (from 1) of the first sub at or after start, or 0.
+int Instr(const std::string& s, const std::string& sub, int start = 1);
+std::string Left(const std::string& s, int n);
+std::string Right(const std::string& s, int n);
+// count < 0: everything from start on.
+std::string Mid(const std::string& s, int start, int count = -1);
+int Len(const std::string& s);
+
+// "%#.9g": nine significant digits, the decimal point always written.
+std::string FloatToText(double value);
+// Longest leading decimal number after leading white space; 0 when there is none.
+double TextToFloat(const std::string& s);
+// Leading white space, optional sign, decimal digits; saturates on overflow.
+int TextToInt(const std::string& s);
+// Truncation toward zero; NaN gives 0, values out of range saturate.
+int FloatToInt(double value);
+std::string IntToText(int value);
+
+// One code point as UTF-8, and the first code point of a text (0 when empty).
+std::string Chr(char32_t code);
+char32_t Asc(const std::string& s);
+
+// Invalid bytes decode to U+FFFD; invalid code points encode as U+FFFD.
+std::u32string Utf8ToU32(const std::string& s);
+std::string U32ToUtf8(const std::u32string& s);
+
+}  // namespace sorvanta

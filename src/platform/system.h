@@ -1,0 +1,32 @@
+#pragma once
+// Messages to the player, the web browser, standard output, and ending the process.
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace sorvanta {
+
+// A message box while a window is up and not full screen, else a line on stderr.
+void Notify(const std::string& text);
+// The drawing layer tells Notify whether a window is up and not full screen.
+void SetNotifyWindowQuery(std::function<bool()> windowed_and_visible);
+// Opens an http or https address in the web browser; false on failure.
+bool OpenURL(const std::string& url);
+// One line on stdout, flushed.
+void Print(const std::string& text);
+
+// Thrown by End when an end handler returns.
+class EndRequested : public std::runtime_error {
+ public:
+  explicit EndRequested(int status);
+  int status;
+};
+
+// Runs the exit hooks (latest first, once) and ends the process.
+[[noreturn]] void End(int status = 0);
+void AddExitHook(std::function<void()> hook);
+// Replaces the final exit (tests). If the handler returns, End throws
+// EndRequested, so End's caller never continues. nullptr restores exit.
+void SetEndHandler(std::function<void(int)> handler);
+
+}  // namespace sorvanta
