@@ -33,7 +33,7 @@ namespace {
 
 // A script that runs this many instructions in one call is stopped, so a
 // loop that never ends cannot hang the game.
-constexpr long long kStepLimit = 200'000'000;
+constexpr long long kStepLimit = 50'000'000;
 constexpr int kHookEvery = 10'000;
 
 std::shared_ptr<LuaState> SharedState() {
@@ -129,11 +129,18 @@ LuaState::LuaState() : L(luaL_newstate()) {
 }
 
 bool LuaState::Call(const char* what) {
+  // A game function may run another script; the outer call's count resumes after it.
+  const long long outer_steps = steps;
+  const bool nested = lua_gethook(L) != nullptr;
   steps = 0;
   pending = nullptr;
   lua_sethook(L, CountHook, LUA_MASKCOUNT, kHookEvery);
   const int status = lua_pcall(L, 0, 0, 0);
-  lua_sethook(L, nullptr, 0, 0);
+  if (nested) {
+    steps = outer_steps;
+  } else {
+    lua_sethook(L, nullptr, 0, 0);
+  }
   if (pending) {
     if (status != 0) lua_pop(L, 1);
     std::exception_ptr e = std::move(pending);
@@ -188,7 +195,7 @@ std::shared_ptr<TLuaObject> TLuaObject::Create(std::shared_ptr<TLuaClass> cls, s
     lua_rawgeti(L, LUA_REGISTRYINDEX, cls->ref_);
     lua_pushvalue(L, -2);
     lua_setfenv(L, -2);
-    lua_pop(L, 1);  // the table
+    lua_remove(L, -2);  // the table; the script stays on top
     obj->state_->Call("script start-up");
   } else {
     lua_pop(L, 1);

@@ -1,0 +1,100 @@
+#include "platform/lua_bridge.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace sorvanta {
+namespace {
+
+using Calls = std::vector<std::vector<std::string>>;
+
+std::shared_ptr<TLuaObject> Start(const std::string& source) {
+  auto cls = TLuaClass::Create(source);
+  EXPECT_TRUE(cls) << source;
+  return TLuaObject::Create(cls, nullptr);
+}
+
+TEST(LuaBridge, ScriptsCallBackIntoTheGame) {
+  Calls calls;
+  LuaRegister("record", [&](const std::vector<std::string>& args) { calls.push_back(args); });
+  auto obj = Start(R"(
+    count = 0
+    function start() record("start", 2, true, nil, 1.5) end
+    function update() count = count + 1; record("update", count) end
+  )");
+  obj->Invoke("start");
+  obj->Invoke("update");
+  obj->Invoke("update");
+  obj->Invoke("missing");  // nothing to call: nothing happens
+  obj->Invoke("count");    // not a function either
+  EXPECT_EQ(calls, (Calls{{"start", "2", "true", "", "1.5"}, {"update", "1"}, {"update", "2"}}));
+
+  // Each object has its own globals, even from the same class.
+  calls.clear();
+  auto cls = TLuaClass::Create("n = 0 function bump() n = n + 1 record(n) end");
+  ASSERT_TRUE(cls);
+  auto a = TLuaObject::Create(cls);
+  auto b = TLuaObject::Create(cls);
+  a->Invoke("bump");
+  a->Invoke("bump");
+  b->Invoke("bump");
+  EXPECT_EQ(calls, (Calls{{"1"}, {"2"}, {"1"}}));
+
+  // Only the safe libraries are there.
+  calls.clear();
+  Start("function start() record(type(io), type(os), type(require), type(loadstring), "
+        "type(dofile), type(string.dump), type(string.format), type(math.floor), type(table.insert)) end")
+      ->Invoke("start");
+  EXPECT_EQ(calls, (Calls{{"nil", "nil", "nil", "nil", "nil", "nil", "function", "function", "function"}}));
+}
+
+TEST(LuaBridge, ErrorsAreReportedAndPlayGoesOn) {
+  Calls calls;
+  LuaRegister("record", [&](const std::vector<std::string>& args) { calls.push_back(args); });
+
+  ::testing::internal::CaptureStdout();
+  auto obj = Start("function start() error('boom') end function update() record('alive') end");
+  obj->Invoke("start");
+  const std::string out = ::testing::internal::GetCapturedStdout();
+  EXPECT_NE(out.find("boom"), std::string::npos) << out;
+  EXPECT_EQ(out.find('\n'), out.size() - 1) << "one line: " << out;
+  obj->Invoke("update");
+  EXPECT_EQ(calls, Calls{{"alive"}});
+
+  ::testing::internal::CaptureStdout();
+  EXPECT_FALSE(TLuaClass::Create("function start( end"));
+  EXPECT_FALSE(TLuaClass::Create(std::string("\x1bLua\x51\0\1\4\4\4\x08\0", 12)));
+  const std::string refused = ::testing::internal::GetCapturedStdout();
+  EXPECT_NE(refused.find("precompiled"), std::string::npos) << refused;
+  // A script that failed to compile gives an object that does nothing.
+  TLuaObject::Create(nullptr)->Invoke("start");
+
+  // An error in the top level still leaves the functions defined before it.
+  ::testing::internal::CaptureStdout();
+  calls.clear();
+  auto partial = Start("function start() record('ok') end error('late')");
+  partial->Invoke("start");
+  EXPECT_NE(::testing::internal::GetCapturedStdout().find("late"), std::string::npos);
+  EXPECT_EQ(calls, Calls{{"ok"}});
+
+  // A loop that never ends is stopped.
+  ::testing::internal::CaptureStdout();
+  Start("function start() while true do end end")->Invoke("start");
+  EXPECT_NE(::testing::internal::GetCapturedStdout().find("too long"), std::string::npos);
+}
+
+TEST(LuaBridge, GameExceptionsPassThrough) {
+  LuaRegister("fail", [](const std::vector<std::string>&) { throw std::runtime_error("from game"); });
+  auto obj = Start("function start() fail() end function update() record('after') end");
+  EXPECT_THROW(obj->Invoke("start"), std::runtime_error);
+
+  Calls calls;
+  LuaRegister("record", [&](const std::vector<std::string>& args) { calls.push_back(args); });
+  obj->Invoke("update");
+  EXPECT_EQ(calls, Calls{{"after"}});
+}
+
+}  // namespace
+}  // namespace sorvanta

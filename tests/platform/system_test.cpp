@@ -1,0 +1,68 @@
+#include "platform/system.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace sorvanta {
+namespace {
+
+struct Ended {
+  int status;
+};
+
+TEST(System, EndRunsHooksThenHandler) {
+  std::vector<std::string> log;
+  AddExitHook([&] { log.push_back("first"); });
+  AddExitHook([&] { log.push_back("second"); });
+  SetEndHandler([&](int status) {
+    log.push_back("end " + std::to_string(status));
+    throw Ended{status};
+  });
+  try {
+    End(3);
+    FAIL() << "End returned";
+  } catch (const Ended& e) {
+    EXPECT_EQ(e.status, 3);
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"second", "first", "end 3"}));
+
+  // Hooks run once; a handler that returns still stops the caller.
+  log.clear();
+  SetEndHandler([&](int status) { log.push_back("end " + std::to_string(status)); });
+  try {
+    End();
+    FAIL() << "End returned";
+  } catch (const EndRequested& e) {
+    EXPECT_EQ(e.status, 0);
+  }
+  EXPECT_EQ(log, std::vector<std::string>{"end 0"});
+  SetEndHandler(nullptr);
+}
+
+TEST(System, MessagesWithoutDisplay) {
+  ::testing::internal::CaptureStdout();
+  Print("loading level: 3");
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "loading level: 3\n");
+
+  // With the dummy video driver a notice never blocks: it goes to stderr,
+  // even when the drawing layer says a window is up.
+  SetNotifyWindowQuery([] { return true; });
+  ::testing::internal::CaptureStderr();
+  Notify("TEXTURE NOT FOUND: gfx/x.png");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "TEXTURE NOT FOUND: gfx/x.png\n");
+  SetNotifyWindowQuery(nullptr);
+  ::testing::internal::CaptureStderr();
+  Notify("second");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "second\n");
+
+  // Only web addresses are handed to the browser.
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(OpenURL("file:///etc/passwd"));
+  EXPECT_FALSE(OpenURL("/usr/bin/xterm"));
+  EXPECT_FALSE(OpenURL(""));
+  EXPECT_NE(::testing::internal::GetCapturedStderr(), "");
+}
+
+}  // namespace
+}  // namespace sorvanta

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/files.h"
+#include "platform/temp_folder.h"
+
+namespace sorvanta {
+namespace {
+
+using platform_test::ReadRaw;
+using platform_test::TempFolder;
+using platform_test::WriteRaw;
+
+std::set<std::string> Names(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename());
+  return names;
+}
+
+TEST(TextFile, LoadRecognisesEncodings) {
+  TempFolder dir;
+  const std::string p = dir / "t.txt";
+  WriteRaw(p, "caf\xE9 \xFF");  // no mark: one Latin-1 character per byte
+  EXPECT_EQ(LoadText(p), "café ÿ");
+  WriteRaw(p, "\xEF\xBB\xBF" "zażółć");
+  EXPECT_EQ(LoadText(p), "zażółć");
+  WriteRaw(p, "\xEF\xBB\xBF" "a\xFF");
+  EXPECT_EQ(LoadText(p), "a\xEF\xBF\xBD");
+  WriteRaw(p, std::string("\xFF\xFE" "A\0\x42\x01=\xD8\0\xDE", 10));
+  EXPECT_EQ(LoadText(p), "Ał\xF0\x9F\x98\x80");
+  WriteRaw(p, std::string("\xFE\xFF\0A\x01\x42\xD8=\xDE\0", 10));
+  EXPECT_EQ(LoadText(p), "Ał\xF0\x9F\x98\x80");
+  // A lone surrogate and an odd last byte become replacement characters.
+  WriteRaw(p, std::string("\xFF\xFE\0\xD8" "A\0x", 7));
+  EXPECT_EQ(LoadText(p), "\xEF\xBF\xBD" "A\xEF\xBF\xBD");
+  WriteRaw(p, "");
+  EXPECT_EQ(LoadText(p), "");
+  EXPECT_EQ(LoadString(p), "");
+
+  EXPECT_THROW(LoadText(dir / "missing.txt"), FileError);
+  EXPECT_THROW(LoadText(dir.path()), FileError);
+  EXPECT_THROW(LoadBytes("incbin::no-such-file"), FileError);
+  EXPECT_FALSE(LoadBytes("incbin::font.ttf").empty());
+}
+
+TEST(TextFile, SavePicksNarrowOrUtf16) {
+  TempFolder dir;
+  const std::string p = dir / "s.dat";
+  ASSERT_TRUE(SaveText("Zoë\n", p));
+  EXPECT_EQ(ReadRaw(p), "Zo\xEB\n");
+  EXPECT_EQ(LoadText(p), "Zoë\n");
+
+  // A name above U+00FF turns the whole file into UTF-16 with its mark.
+  ASSERT_TRUE(SaveText("Łukasz", p));
+  EXPECT_EQ(ReadRaw(p), std::string("\xFF\xFE\x41\x01u\0k\0a\0s\0z\0", 14));
+  EXPECT_EQ(LoadText(p), "Łukasz");
+  ASSERT_TRUE(SaveText("smile \xF0\x9F\x98\x80", p));
+  EXPECT_EQ(LoadText(p), "smile \xF0\x9F\x98\x80");
+
+  ASSERT_TRUE(SaveText("", p));
+  EXPECT_EQ(ReadRaw(p), "");
+  EXPECT_FALSE(SaveText("x", dir / "no-folder/s.dat"));
+}
+
+TEST(AtomicWrite, FailureKeepsOldFile) {
+  TempFolder dir;
+  const std::string p = dir / "profile.dat";
+  ASSERT_TRUE(AtomicWriteFile(p, "old contents"));
+  for (const char* step : {"open", "write", "sync", "rename"}) {
+    SetAtomicWriteFaultForTests([step](const std::string& s) { return s == step; });
+    EXPECT_FALSE(AtomicWriteFile(p, "new")) << step;
+    EXPECT_EQ(ReadRaw(p), "old contents") << step;
+    EXPECT_EQ(Names(dir.path()), std::set<std::string>{"profile.dat"}) << "temp left after " << step;
+  }
+  SetAtomicWriteFaultForTests(nullptr);
+
+  // A folder in the way cannot be replaced by a file.
+  ASSERT_TRUE(CreateDir(dir / "taken"));
+  EXPECT_FALSE(AtomicWriteFile(dir / "taken", "x"));
+  EXPECT_EQ(FileType(dir / "taken"), 2);
+  EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"profile.dat", "taken"}));
+  EXPECT_FALSE(AtomicWriteFile("", "x"));
+}
+
+TEST(AtomicWrite, ReplacesKeepingModeAndLinks) {
+  TempFolder dir;
+  const std::string p = dir / "settings.dat";
+  ASSERT_TRUE(AtomicWriteFile(p, "one"));
+  ASSERT_EQ(::chmod(p.c_str(), 0640), 0);
+  ASSERT_TRUE(AtomicWriteFile(p, "two"));
+  EXPECT_EQ(ReadRaw(p), "two");
+  struct stat st {};
+  ASSERT_EQ(::stat(p.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+  const std::string link = dir / "link.dat";
+  ASSERT_EQ(::symlink(p.c_str(), link.c_str()), 0);
+  ASSERT_TRUE(AtomicWriteFile(link, "three"));
+  EXPECT_EQ(ReadRaw(p), "three");
+  ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+}  // namespace
+}  // namespace sorvanta
