@@ -10,7 +10,14 @@ namespace {
 
 using SteadyClock = std::chrono::steady_clock;
 
-const SteadyClock::time_point kStart = SteadyClock::now();
+// Taken on first use, so a caller in another file's static set-up sees 0, not garbage.
+SteadyClock::time_point Start() {
+  static const SteadyClock::time_point start = SteadyClock::now();
+  return start;
+}
+
+// The count starts with the program, not with the first call.
+[[maybe_unused]] const SteadyClock::time_point kTouchStart = Start();
 
 std::function<int()>& TestClock() {
   static std::function<int()> clock;
@@ -27,7 +34,7 @@ std::function<void(int)>& TestDelay() {
 int MilliSecs() {
   if (TestClock()) return TestClock()();
   const auto ms =
-      std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - kStart).count();
+      std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - Start()).count();
   // Wraps like a 32-bit counter instead of overflowing.
   return static_cast<int>(static_cast<std::uint32_t>(ms));
 }

@@ -233,9 +233,10 @@ int Len(const std::string& s) {
 
 std::string FloatToText(double value) {
   char buf[64];
-  const locale_t old = uselocale(CLocale());
+  const locale_t c = CLocale();
+  const locale_t old = c ? uselocale(c) : static_cast<locale_t>(0);
   std::snprintf(buf, sizeof buf, "%#.9g", value);
-  uselocale(old);
+  if (c) uselocale(old);
   return buf;
 }
 
@@ -262,6 +263,7 @@ double TextToFloat(const std::string& s) {
   }
   // The prefix is checked above, so strtod cannot read hex, "inf" or "nan".
   const std::string number = s.substr(begin, end - begin);
+  if (CLocale() == static_cast<locale_t>(0)) return std::strtod(number.c_str(), nullptr);
   return strtod_l(number.c_str(), nullptr, CLocale());
 }
 
