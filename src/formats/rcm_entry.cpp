@@ -1,0 +1,51 @@
+#include "formats/rcm_entry.h"
+
+#include "platform/strings.h"
+
+namespace sorvanta {
+
+namespace {
+
+// A number value as the writer puts it: integral values as plain integers,
+// an empty value as 0, anything else as its stored text.
+std::string numberText(const std::string& value) {
+  if (value.empty()) return "0";
+  const int asInt = TextToInt(value);
+  if (static_cast<float>(asInt) == static_cast<float>(TextToFloat(value)))
+    return std::to_string(asInt);
+  return value;
+}
+
+}  // namespace
+
+std::string TRCMEntry::toTxt() const {
+  std::string line = _id + " = ";
+  for (size_t i = 0; i < _value.size(); ++i) {
+    if (i > 0) line += ", ";
+    if (_type == RCM_number_) {
+      line += numberText(_value[i]);
+    } else {
+      line += '"';
+      line += _value[i];
+      line += '"';
+    }
+  }
+  return line;
+}
+
+int TRCMEntry::setValue(const std::string& value, int index) {
+  if (index < 0) return 0;
+  const size_t slot = static_cast<size_t>(index);
+  if (slot >= _value.size()) {
+    // Same as copying into a fresh array of index + 1 "" slots.
+    _value.resize(slot + 1);
+  }
+  _value[slot] = value;
+  return 0;
+}
+
+std::vector<std::string> TRCMEntry::createArray(int n) {
+  return std::vector<std::string>(n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,230 @@
+#include "formats/rcm_file.h"
+
+#include <exception>
+
+#include "formats/text_utils.h"
+#include "platform/files.h"
+#include "platform/strings.h"
+#include "platform/system.h"
+
+namespace sorvanta {
+
+namespace {
+
+std::vector<std::string> pathPieces(const std::string& path) {
+  return rozbijTekst(path, "::", "", "");
+}
+
+// A string value as the writer puts it, blank and quote before, quote after:
+// those three characters go.
+std::string unquote(const std::string& piece) {
+  const int length = Len(piece);
+  if (length <= 3) return "";
+  return Mid(piece, 3, length - 3);
+}
+
+}  // namespace
+
+// ---- writing ----
+
+std::string TRCMFile::toText() const {
+  std::string text;
+  for (const auto& group : _grupa->_listaGrup)
+    if (group) text += group->save("");
+  return text;
+}
+
+int TRCMFile::save(const std::string& path) const {
+  bool written = false;
+  try {
+    written = SaveText(toText(), path);
+  } catch (const std::exception&) {
+    written = false;
+  }
+  if (!written) errorMsg("Nie udalo sie zapisac pliku : " + path);
+  return 0;
+}
+
+// ---- reading ----
+
+int TRCMFile::Load(const std::string& path) {
+  _path = path;
+  _realPath = RealPath(path);
+  if (FileType(path) == 0) {
+    errorMsg("Nie znaleziono pliku : " + path);
+    return 0;
+  }
+  try {
+    _txt = LoadText(path);
+  } catch (const std::exception&) {
+    // A folder, or a file we may not read: as good as missing.
+    _txt.clear();
+    errorMsg("Nie znaleziono pliku : " + path);
+    return 0;
+  }
+  if (_txt.empty()) return 0;
+  if (checkTxt() == 0) return 0;
+  _grupa = readAll(_txt, "MAINGROUP");
+  return 0;
+}
+
+int TRCMFile::checkTxt() {
+  if (!_txt.empty() && _txt.back() == '}') _txt += '\n';
+  return checkGroups();
+}
+
+int TRCMFile::checkGroups() {
+  long long opened = 0;
+  long long closed = 0;
+  bool inQuote = false;
+  for (char c : _txt) {
+    if (inQuote) {
+      if (c == '"') inQuote = false;
+    } else if (c == '"') {
+      inQuote = true;
+    } else if (c == '{') {
+      ++opened;
+    } else if (c == '}') {
+      ++closed;
+    }
+  }
+  if (opened == closed) return 1;
+  errorMsg("Blad nawiasow klamrowych! \"{\" - " + std::to_string(opened) + " \"}\" - " +
+           std::to_string(closed));
+  return 0;
+}
+
+std::shared_ptr<TRCMGroup> TRCMFile::readAll(const std::string& text, const std::string& name) {
+  struct Open {
+    std::shared_ptr<TRCMGroup> group;
+    size_t start;  // where the group's own text begins
+  };
+  auto root = std::make_shared<TRCMGroup>(name);
+  std::vector<Open> open{{root, 0}};
+  std::string line;  // the text since the last entry, brace or line break
+  bool hasEquals = false;
+  for (size_t i = 0; i < text.size() && !open.empty(); ++i) {
+    const char c = text[i];
+    if (c == '{') {
+      auto sub = std::make_shared<TRCMGroup>(Trim(line));
+      open.back().group->_listaGrup.push_back(sub);
+      open.push_back({sub, i + 1});
+      line.clear();
+      hasEquals = false;
+    } else if (c == '}') {
+      // The group ends here; a line that has not met its LF is dropped.
+      open.back().group->_pos = static_cast<int>(i + 1 - open.back().start);
+      open.pop_back();
+      line.clear();
+      hasEquals = false;
+    } else if (c == '\n') {
+      if (hasEquals) {
+        open.back().group->_listaWpisow.push_back(readEntry(Trim(line)));
+        line.clear();
+        hasEquals = false;
+      }
+    } else {
+      line += c;
+      if (c == '=') hasEquals = true;
+    }
+  }
+  // Groups still open at the end of the text end there, with _pos 0.
+  return root;
+}
+
+std::string TRCMFile::myTrim(const std::string& text) {
+  return Replace(Trim(Replace(text, "0", "*")), "*", "0");
+}
+
+std::shared_ptr<TRCMEntry> TRCMFile::readEntry(const std::string& line) {
+  auto entry = std::make_shared<TRCMEntry>();
+  const std::vector<std::string> pieces = rozbijTekst(line, "=", "", "");
+  if (!pieces.empty()) entry->_id = Trim(pieces[0]);
+  // Anything after a second "=" is lost.
+  const std::string valueText = pieces.size() > 1 ? pieces[1] : "";
+  const std::string trimmed = Trim(valueText);
+  const bool number = !trimmed.empty() && ((trimmed[0] >= '0' && trimmed[0] <= '9') ||
+                                           trimmed[0] == '-');
+  entry->_type = number ? RCM_number_ : RCM_string_;
+  for (const std::string& piece : rozbijTekstQ(valueText, ",", "", ""))
+    entry->_value.push_back(number ? piece : unquote(piece));
+  // A key with nothing after its "=" still holds one (empty) value.
+  if (entry->_value.empty()) entry->_value.emplace_back();
+  return entry;
+}
+
+// ---- paths ----
+
+std::shared_ptr<TRCMGroup> TRCMFile::getGroup(const std::vector<std::string>& pieces) const {
+  if (pieces.empty()) return nullptr;
+  std::shared_ptr<TRCMGroup> group = _grupa;
+  for (size_t k = 0; k + 1 < pieces.size() && group; ++k) group = group->getGroup(pieces[k]);
+  return group;
+}
+
+std::shared_ptr<TRCMGroup> TRCMFile::getGroupSet(const std::vector<std::string>& pieces) {
+  std::shared_ptr<TRCMGroup> group = _grupa;
+  for (size_t k = 0; k + 1 < pieces.size(); ++k) {
+    std::shared_ptr<TRCMGroup> sub = group->getGroup(pieces[k]);
+    if (!sub) {
+      sub = std::make_shared<TRCMGroup>(pieces[k]);
+      group->_listaGrup.push_back(sub);
+    }
+    group = sub;
+  }
+  return group;
+}
+
+int TRCMFile::setString(const std::string& path, const std::string& value, int index) {
+  const std::vector<std::string> pieces = pathPieces(path);
+  if (pieces.empty() || index < 0) return 0;
+  getGroupSet(pieces)->setStringEntry(pieces.back(), value, index);
+  return 0;
+}
+
+int TRCMFile::setFloat(const std::string& path, float value, int index) {
+  const std::vector<std::string> pieces = pathPieces(path);
+  if (pieces.empty() || index < 0) return 0;
+  getGroupSet(pieces)->setFloatEntry(pieces.back(), value, index);
+  return 0;
+}
+
+std::string TRCMFile::getString(const std::string& path, int index) const {
+  if (index < 0) return "";
+  const std::vector<std::string> pieces = pathPieces(path);
+  const std::shared_ptr<TRCMGroup> group = getGroup(pieces);
+  if (!group) return "";
+  const std::shared_ptr<TRCMEntry> entry = group->getEntry(pieces.back());
+  if (!entry || static_cast<size_t>(index) >= entry->_value.size()) return "";
+  return entry->_value[static_cast<size_t>(index)];
+}
+
+float TRCMFile::getFloat(const std::string& path, int index, int debugPrint) const {
+  if (debugPrint != 0) {
+    if (const auto group = getGroup(pathPieces(path))) group->showGroup("");
+  }
+  return static_cast<float>(TextToFloat(getString(path, index)));
+}
+
+// ---- diagnostics ----
+
+int TRCMFile::printAll() const {
+  return _grupa->showGroup("");
+}
+
+int TRCMFile::errorMsg(const std::string& text) {
+  Print("Napotkano problem : " + text);
+  return 0;
+}
+
+std::shared_ptr<TRCMFile> createRCMFile() {
+  return std::make_shared<TRCMFile>();
+}
+
+std::shared_ptr<TRCMFile> loadRCMFile(const std::string& path) {
+  auto file = std::make_shared<TRCMFile>();
+  file->Load(path);
+  return file;
+}
+
+}  // namespace sorvanta

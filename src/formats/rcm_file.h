@@ -1,0 +1,67 @@
+#pragma once
+// A data file: a tree of named groups holding `key = value, value, ...`
+// entries, read and written whole. Entries are addressed by paths of group
+// names and a key joined by "::" ("profile::data::name"), matched ignoring
+// case, with a value index from 0. A missing group, key or value reads as ""
+// or 0; problems are reported on standard output and never thrown.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "formats/rcm_entry.h"
+#include "formats/rcm_group.h"
+
+namespace sorvanta {
+
+class TRCMFile {
+ public:
+  // The root. A fresh file has an unnamed empty root; a successful read
+  // replaces it with one named "MAINGROUP". Entries of the root itself are
+  // never written.
+  std::shared_ptr<TRCMGroup> _grupa = std::make_shared<TRCMGroup>();
+  std::string _path;      // the path last given to Load
+  std::string _realPath;  // its absolute form
+  std::string _txt;       // the text last read
+
+  // Writes the file (atomically); a failed write is reported. Returns 0.
+  int save(const std::string& path) const;
+  // The text that save writes.
+  std::string toText() const;
+
+  // Reads the file at path, replacing the content when it parses. A missing
+  // or unreadable file, or one whose braces do not balance, is reported and
+  // leaves the content as it was; an empty file is silently ignored.
+  int Load(const std::string& path);
+  int checkGroups();
+  int checkTxt();
+  // Parses text into a group called name. A group left open at the end of
+  // the text ends there, with its parents.
+  std::shared_ptr<TRCMGroup> readAll(const std::string& text, const std::string& name);
+  static std::string myTrim(const std::string& text);
+  // One entry from a trimmed line holding "=".
+  static std::shared_ptr<TRCMEntry> readEntry(const std::string& line);
+
+  // The group named by all pieces but the last, created where missing.
+  std::shared_ptr<TRCMGroup> getGroupSet(const std::vector<std::string>& pieces);
+  // The group named by all pieces but the last, or none.
+  std::shared_ptr<TRCMGroup> getGroup(const std::vector<std::string>& pieces) const;
+
+  // Setters create the groups and entry as needed; a negative index or an
+  // empty path does nothing. They return 0.
+  int setString(const std::string& path, const std::string& value, int index = 0);
+  int setFloat(const std::string& path, float value, int index = 0);
+  // "" (0.0) when the group, the entry or the value is missing.
+  std::string getString(const std::string& path, int index = 0) const;
+  float getFloat(const std::string& path, int index = 0, int debugPrint = 0) const;
+
+  int printAll() const;
+  // Prints "Napotkano problem : " + text.
+  static int errorMsg(const std::string& text);
+};
+
+// A new, empty file object.
+std::shared_ptr<TRCMFile> createRCMFile();
+// A new file object read from path; empty when reading failed.
+std::shared_ptr<TRCMFile> loadRCMFile(const std::string& path);
+
+}  // namespace sorvanta

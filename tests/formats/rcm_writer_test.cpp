@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include "formats/formats_test_util.h"
+#include "formats/rcm_file.h"
+#include "platform/files.h"
+
+namespace sorvanta {
+
+using test::readBytes;
+using test::ScratchDir;
+
+TEST(RcmWriter, SettingsFileIsWrittenByteForByte) {
+  ScratchDir dir("settings");
+  auto file = createRCMFile();
+  file->setFloat("settings::fullScreen", 1, 0);
+  file->setFloat("settings::wideScreen", 1, 0);
+  file->setFloat("settings::customCursor", 1, 0);
+  file->setFloat("settings::musicVolume", 0.5f, 0);
+  file->setFloat("settings::soundVolume", 0.5f, 0);
+  file->setFloat("settings::lastLoadedMusic1", 0, 0);
+  EXPECT_EQ(file->save(dir.path("settings.dat")), 0);
+  EXPECT_EQ(readBytes(dir.path("settings.dat")),
+            "settings {\n"
+            "\tfullScreen = 1\n"
+            "\twideScreen = 1\n"
+            "\tcustomCursor = 1\n"
+            "\tmusicVolume = 0.500000000\n"
+            "\tsoundVolume = 0.500000000\n"
+            "\tlastLoadedMusic1 = 0\n"
+            "}\n"
+            "\n");
+}
+
+// Nested groups, strings, numbers, several values, an empty group.
+std::shared_ptr<TRCMFile> makeTree() {
+  auto file = createRCMFile();
+  file->setString("profile::data::name", "Ala", 0);
+  file->setFloat("profile::data::score", 12, 0);
+  file->setFloat("profile::data::speed", 0.1f, 0);
+  file->setFloat("profile::data::list", -3, 1);  // slot 0 stays empty
+  file->setString("profile::data::pair", "b", 1);
+  file->setString("profile::data::pair", "a", 0);
+  file->setFloat("profile::data::sub::deep", 7, 0);
+  file->getGroupSet({"profile", "empty", "key"});
+  file->setString("top", "not written", 0);  // root entries are never written
+  file->setString("other::word", "", 0);
+  return file;
+}
+
+const char* const kTreeText =
+    "profile {\n"
+    "\n"
+    "\tdata {\n"
+    "\t\tname = \"Ala\"\n"
+    "\t\tscore = 12\n"
+    "\t\tspeed = 0.100000001\n"
+    "\t\tlist = 0, -3\n"
+    "\t\tpair = \"a\", \"b\"\n"
+    "\t\tsub {\n"
+    "\t\t\tdeep = 7\n"
+    "\t\t}\n"
+    "\n"
+    "\t}\n"
+    "\n"
+    "\tempty {\n"
+    "\n"
+    "\t}\n"
+    "\n"
+    "}\n"
+    "\n"
+    "other {\n"
+    "\tword = \"\"\n"
+    "}\n"
+    "\n";
+
+TEST(RcmWriter, TreeIsWrittenByteForByteAndReadsBack) {
+  ScratchDir dir("tree");
+  auto file = makeTree();
+  EXPECT_EQ(file->toText(), kTreeText);
+  file->save(dir.path("tree.dat"));
+  EXPECT_EQ(readBytes(dir.path("tree.dat")), kTreeText);
+
+  auto back = loadRCMFile(dir.path("tree.dat"));
+  EXPECT_EQ(back->_grupa->_id, "MAINGROUP");
+  EXPECT_EQ(back->getString("profile::data::name"), "Ala");
+  // Number values keep the blank the writer put before them.
+  EXPECT_EQ(back->getString("profile::data::score"), " 12");
+  EXPECT_FLOAT_EQ(back->getFloat("profile::data::score"), 12.0f);
+  EXPECT_EQ(back->getString("profile::data::speed"), " 0.100000001");
+  EXPECT_FLOAT_EQ(back->getFloat("profile::data::speed"), 0.1f);
+  EXPECT_FLOAT_EQ(back->getFloat("profile::data::list", 0), 0.0f);
+  EXPECT_FLOAT_EQ(back->getFloat("profile::data::list", 1), -3.0f);
+  EXPECT_EQ(back->getString("profile::data::pair", 1), "b");
+  EXPECT_FLOAT_EQ(back->getFloat("profile::data::sub::deep"), 7.0f);
+  EXPECT_EQ(back->getString("top"), "");
+  EXPECT_EQ(back->getString("other::word"), "");
+  ASSERT_NE(back->getGroup({"profile", "empty", "x"}), nullptr);
+  EXPECT_TRUE(back->getGroup({"profile", "empty", "x"})->_listaWpisow.empty());
+  // Order and types survive.
+  auto data = back->getGroup({"profile", "data", "x"});
+  ASSERT_NE(data, nullptr);
+  ASSERT_EQ(data->_listaWpisow.size(), 5u);
+  EXPECT_EQ(data->_listaWpisow[0]->_type, RCM_string_);
+  EXPECT_EQ(data->_listaWpisow[1]->_type, RCM_number_);
+  EXPECT_EQ(data->_listaWpisow[4]->_id, "pair");
+  // Written again, the only change is the blank that non-integral numbers gain.
+  std::string again = back->toText();
+  EXPECT_NE(again.find("\t\tspeed =  0.100000001\n"), std::string::npos);
+  EXPECT_NE(again.find("\t\tscore = 12\n"), std::string::npos);
+}
+
+TEST(RcmWriter, TextEncodingFollowsTheCharacters) {
+  ScratchDir dir("encoding");
+  auto latin = createRCMFile();
+  latin->setString("p::name", "Zoé", 0);
+  latin->save(dir.path("latin.dat"));
+  EXPECT_EQ(readBytes(dir.path("latin.dat")), "p {\n\tname = \"Zo\xE9\"\n}\n\n");
+  EXPECT_EQ(loadRCMFile(dir.path("latin.dat"))->getString("p::name"), "Zoé");
+
+  auto wide = createRCMFile();
+  wide->setString("p::name", "Zażółć", 0);
+  wide->save(dir.path("wide.dat"));
+  const std::string bytes = readBytes(dir.path("wide.dat"));
+  ASSERT_GE(bytes.size(), 4u);
+  EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFEp\0", 4));
+  EXPECT_EQ(bytes.size(), 2 + 2 * std::string("p {\n\tname = \"Zazolc\"\n}\n\n").size());
+  EXPECT_EQ(loadRCMFile(dir.path("wide.dat"))->getString("p::name"), "Zażółć");
+}
+
+TEST(RcmWriter, NumberValuesAreWrittenAsIntegersWhenIntegral) {
+  auto file = createRCMFile();
+  file->setFloat("g::n", 2.5f, 0);
+  file->setString("g::n", "x", 1);      // not a number: its integer reading, 0
+  file->setString("g::n", " 4.0", 2);   // integral: written as 4
+  file->setString("g::n", "1e20", 3);   // integer reading 1 differs: kept
+  file->setString("g::s", "one", 0);
+  file->setFloat("g::s", 0.25f, 1);     // a string entry stays a string entry
+  EXPECT_EQ(file->toText(),
+            "g {\n\tn = 2.50000000, 0, 4, 1e20\n\ts = \"one\", \"0.250000000\"\n}\n\n");
+  // Writing leaves the entry as it was.
+  EXPECT_EQ(file->getString("g::n", 2), " 4.0");
+}
+
+TEST(RcmWriter, EmptyFileAndFailedWrite) {
+  ScratchDir dir("failed");
+  auto file = createRCMFile();
+  EXPECT_EQ(file->toText(), "");
+  file->save(dir.path("empty.dat"));
+  EXPECT_EQ(FileType(dir.path("empty.dat")), 1);
+  testing::internal::CaptureStdout();
+  auto back = loadRCMFile(dir.path("empty.dat"));
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_TRUE(back->_grupa->_listaGrup.empty());
+
+  // A write that fails part-way leaves the old file whole and is reported.
+  const std::string path = dir.path("keep.dat");
+  file->setFloat("a::b", 1, 0);
+  file->save(path);
+  file->setFloat("a::b", 2, 0);
+  SetAtomicWriteFaultForTests([](const std::string& step) { return step == "rename"; });
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(file->save(path), 0);
+  const std::string out = testing::internal::GetCapturedStdout();
+  SetAtomicWriteFaultForTests(nullptr);
+  EXPECT_EQ(out, "Napotkano problem : Nie udalo sie zapisac pliku : " + path + "\n");
+  EXPECT_EQ(readBytes(path), "a {\n\tb = 1\n}\n\n");
+}
+
+}  // namespace sorvanta
