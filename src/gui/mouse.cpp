@@ -1,0 +1,49 @@
+#include "gui/mouse.h"
+
+#include "core/display.h"
+#include "platform/input.h"
+#include "platform/video.h"
+#include "platform/image.h"
+#include "screens/options.h"
+
+namespace sorvanta {
+
+std::shared_ptr<TMouse> mouse;
+std::shared_ptr<TImage> TMouse::img;
+
+void TMouse::clear() {
+  leftPressed = leftHolded = 0;
+  rightPressed = rightHolded = 0;
+  midPressed = midHolded = 0;
+}
+
+void TMouse::update() {
+  x = AspectMouseX();
+  y = AspectMouseY();
+  leftPressed = MouseHit(1);
+  rightPressed = MouseHit(2);
+  midPressed = MouseHit(3);
+  leftHolded = MouseDown(1);
+  rightHolded = MouseDown(2);
+  midHolded = MouseDown(3);
+}
+
+void TMouse::draw() {
+  if (!img || !options || options->customCursor == 0) return;
+  SetScale(1, 1);
+  SetAlpha(1);
+  SetBlend(ALPHABLEND);
+  SetRotation(0);
+  SetColor(255, 255, 255);
+  DrawImage(img, x, y, 0);
+}
+
+int TMouse::inDim(const TDim& d) { return inRect(d.x, d.y, d.w, d.h); }
+
+int TMouse::inDim(const DimPtr& d) { return d ? inDim(*d) : 0; }
+
+int TMouse::inRect(float rx, float ry, float rw, float rh) {
+  return rx <= x && x <= rx + rw && ry <= y && y <= ry + rh ? 1 : 0;
+}
+
+}  // namespace sorvanta
