@@ -1,0 +1,195 @@
+"""Full-screen pictures: the loading screen and the level backgrounds.
+Painted as SVG layers, then given paper grain and a vignette."""
+
+import random
+
+import numpy as np
+from PIL import Image, ImageDraw, ImageFilter, ImageFont
+
+import scenery as sc
+import gui_core
+from kit import (FONT1, INK, hexrgb, PARCHMENT, GOLD, GOLD_LIGHT, TEAL, mix, lin_grad, rad_grad,
+                 render_svg, save_jpg, svg_doc)
+
+W, H = 1024, 768
+
+
+def common_defs(sky, light_xy, light_col, light_r=0.5):
+    return (lin_grad("sky", sky) +
+            rad_grad("sun", [(0, light_col, 0.85), (0.25, light_col, 0.35), (1, light_col, 0)],
+                     light_xy[0], light_xy[1], light_r) +
+            rad_grad("portalGlow", [(0, TEAL, 0.75), (0.4, TEAL, 0.25), (1, TEAL, 0)]) +
+            '<filter id="cloudBlur" x="-20%" y="-50%" width="140%" height="200%">'
+            '<feGaussianBlur stdDeviation="9"/></filter>'
+            '<filter id="soft" x="-50%" y="-50%" width="200%" height="200%"><feGaussianBlur stdDeviation="6"/></filter>'
+            '<filter id="haze" x="-5%" y="-5%" width="110%" height="110%"><feGaussianBlur stdDeviation="1.6"/></filter>')
+
+
+def haze(y0, y1, colour, opacity, gid="hz"):
+    """A band of mist that fades in and out, without hard edges."""
+    grad = lin_grad(gid, [(0, colour, 0), (0.5, colour, opacity), (1, colour, 0)])
+    return ('<defs>%s</defs><rect x="0" y="%g" width="%d" height="%g" fill="url(#%s)"/>'
+            % (grad, y0, W, y1 - y0, gid))
+
+
+def finish(img, seed, vignette=0.35, grain=3.0, calm=0.0):
+    """Paper grain, a soft vignette and, for level backgrounds, a calmer
+    middle where the board stands."""
+    a = np.asarray(img.convert("RGB")).astype(np.float32)
+    yy, xx = np.mgrid[0:H, 0:W].astype(np.float32)
+    dx, dy = (xx - W / 2) / (W / 2), (yy - H / 2) / (H / 2)
+    d2 = dx * dx + dy * dy
+    a *= (1.0 - vignette * np.clip(d2 - 0.25, 0, None) / 1.75)[..., None]
+    if calm:
+        mean = a.mean(axis=2, keepdims=True)
+        k = (calm * np.exp(-((xx - 440) / 330) ** 2 - ((yy - 390) / 260) ** 2))[..., None]
+        a = a * (1 - k) + (mean * 0.35 + a * 0.65) * k
+    rnd = np.random.RandomState(seed)
+    noise = rnd.normal(0, 1, (H // 2, W // 2)).astype(np.float32)
+    noise = np.kron(noise, np.ones((2, 2), np.float32)) * grain
+    a += noise[..., None]
+    return Image.fromarray(np.clip(a, 0, 255).astype(np.uint8))
+
+
+def meadow():
+    """1: a meadow morning with standing stones and a far portal."""
+    defs = common_defs([(0, "#8FB4D8"), (0.45, "#F3D9B0"), (0.62, "#F8E4C0")], (0.72, 0.36), "#FFF1C8", 0.45)
+    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
+    body += sc.clouds(4, 7, 60, 250, "#FFFFFF", 0.55)
+    far = sc.ridge(11, 400, 40, waves=3)
+    body += sc.hill(far, "#A9B7C9", extra='filter="url(#haze)"')
+    mid = sc.ridge(12, 470, 36, waves=4)
+    body += sc.hill(mid, "#93AE7A")
+    body += sc.portal(770, sc.height_at(mid, 770) + 6, 90, 70, "#9C99A8")
+    body += haze(380, 520, "#F8E8C8", 0.18)
+    near = sc.ridge(13, 600, 30, waves=3)
+    for x in (40, 95, 150, 905, 965):
+        body += sc.round_tree(x, sc.height_at(near, x) + 12, 120 + (x % 50), "#5E8C45", x)
+    body += sc.hill(near, "#6F9A4E", extra=sc.OUT)
+    for x, h, t in ((120, 95, -4), (195, 70, 3), (880, 85, 5)):
+        body += sc.stone(x, sc.height_at(near, x) + 20, h * 0.55, h, t, "#8E8A9A")
+    front = sc.ridge(14, 700, 16, waves=2)
+    body += sc.hill(front, "#557E3C", extra=sc.OUT)
+    body += ''.join(sc.flag(x, sc.height_at(front, x) + 6, 70, c, w) for x, c, w in
+                    ((60, "#A8382E", 0.3), (980, "#C9962E", -0.4)))
+    rnd = random.Random(15)
+    for _ in range(120):  # flowers in the near grass
+        x, y = rnd.uniform(0, W), rnd.uniform(640, 768)
+        if y < sc.height_at(front, x) + 8:
+            continue
+        c = rnd.choice(("#F3E3C0", "#F8E08A", "#D86C5E", "#C7B3E0"))
+        body += '<circle cx="%g" cy="%g" r="%g" fill="%s" fill-opacity="0.9"/>' % (x, y, rnd.uniform(1.8, 3.2), c)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 1, calm=0.25)
+
+
+def twilight(seed=2, calm=0.25, moon=(820, 130)):
+    """2: a twilight grove under stars (the credits roll over it)."""
+    defs = common_defs([(0, "#141A38"), (0.5, "#2B3560"), (0.78, "#5B4A8A"), (1, "#8A5A7A")],
+                       (0.5, 0.78), "#F0A070", 0.55)
+    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
+    body += sc.stars(seed, 170, 430)
+    body += '<circle cx="%d" cy="%d" r="38" fill="#FFF3D6" fill-opacity="0.95"/>' % moon
+    body += '<circle cx="%d" cy="%d" r="34" fill="#232C55" fill-opacity="0.95"/>' % (moon[0] + 16, moon[1] - 10)
+    body += sc.clouds(seed + 5, 5, 200, 380, "#9A7BB0", 0.35)
+    far = sc.ridge(seed + 21, 500, 45, waves=3)
+    body += sc.hill(far, "#3A3E6E", extra='filter="url(#haze)"')
+    body += sc.portal(512, sc.height_at(far, 512) + 40, 120, 95, "#4E4A70")
+    near = sc.ridge(seed + 22, 620, 28)
+    for x in (30, 90, 160, 230, 800, 870, 940, 1000):
+        body += sc.pine(x, sc.height_at(near, x) + 15, 150 + (x * 7) % 60, "#1F3A35", 0.12)
+    body += sc.hill(near, "#1E2C3A", extra=sc.OUT)
+    rnd = random.Random(seed)
+    for _ in range(40):  # fireflies
+        x, y = rnd.uniform(0, W), rnd.uniform(520, 760)
+        body += '<circle cx="%g" cy="%g" r="2.2" fill="%s" fill-opacity="0.8" filter="url(#haze)"/>' % (x, y, GOLD_LIGHT)
+    return finish(render_svg(svg_doc(W, H, body, defs)), seed, vignette=0.45, calm=calm)
+
+
+def sea():
+    """3: the sea at sunset with the ship and a lighthouse of stones."""
+    defs = common_defs([(0, "#5B4A8A"), (0.35, "#C86E6E"), (0.58, "#F4B36C"), (0.6, "#F4B36C")],
+                       (0.62, 0.56), "#FFE0A0", 0.5) + lin_grad("water", [(0, "#E89A6A"), (0.3, "#7A6A9A"), (1, "#2B3560")])
+    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
+    body += '<circle cx="635" cy="420" r="46" fill="#FFE7B0" fill-opacity="0.9"/>'
+    body += sc.clouds(31, 6, 80, 330, "#F6C9A0", 0.45)
+    body += '<rect x="0" y="440" width="%d" height="%d" fill="url(#water)"/>' % (W, H - 440)
+    rnd = random.Random(3)
+    for _ in range(70):
+        y = rnd.uniform(448, 760)
+        x = rnd.uniform(0, W)
+        w = rnd.uniform(20, 90) * (y - 400) / 300
+        body += ('<rect x="%g" y="%g" width="%g" height="1.6" rx="0.8" fill="#FFE0B0" fill-opacity="%g"/>'
+                 % (x, y, w, 0.12 + 0.35 * (1 - abs(x - 635) / W)))
+    for i in range(26):  # the sun's road on the water
+        y = 446 + i * i * 0.5
+        w = 30 + i * 5
+        body += ('<rect x="%g" y="%g" width="%g" height="2.2" rx="1" fill="#FFE7B0" fill-opacity="%g"/>'
+                 % (635 - w / 2 + (i * 37) % 17 - 8, y, w, 0.55 - i * 0.015))
+    cliff = ("M -10 300 Q 60 270 120 300 Q 190 330 230 400 Q 265 450 330 470 Q 300 600 250 768 L -10 768 Z")
+    body += '<path d="%s" fill="#4A3A5A" %s/>' % (cliff, sc.OUT)
+    body += ('<path d="M -10 318 Q 60 290 118 318 Q 180 345 215 405 L 180 420 Q 120 360 -10 360 Z" '
+             'fill="#6A5A7A" fill-opacity="0.6"/>')
+    body += sc.pine(60, 300, 90, "#2F3A45", 0.1) + sc.pine(95, 296, 70, "#2F3A45", 0.1)
+    body += sc.flag(150, 308, 80, "#C9962E", 0.4)
+    body += sc.ship(860, 520, 150)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 3, calm=0.25)
+
+
+def logo(img):
+    """The game's name on the loading picture."""
+    text = "Sorvanta"
+    font = ImageFont.truetype(FONT1, 124)
+    x0, y0, x1, y1 = font.getbbox(text)
+    tw, th = x1 - x0, y1 - y0
+    x, y = (W - tw) // 2 - x0, 96 - y0
+    layer = Image.new("RGBA", img.size, (0, 0, 0, 0))
+    d = ImageDraw.Draw(layer)
+    d.text((x, y), text, font=font, fill=(127, 227, 224, 255))
+    glow = layer.filter(ImageFilter.GaussianBlur(18))
+    img.alpha_composite(glow)
+    img.alpha_composite(glow)
+    shadow = Image.new("RGBA", img.size, (0, 0, 0, 0))
+    ImageDraw.Draw(shadow).text((x + 4, y + 7), text, font=font, fill=(30, 16, 10, 170),
+                                stroke_width=6, stroke_fill=(30, 16, 10, 170))
+    img.alpha_composite(shadow.filter(ImageFilter.GaussianBlur(4)))
+    # parchment letters in an ink rim, a gold lower half
+    letters = Image.new("RGBA", img.size, (0, 0, 0, 0))
+    ImageDraw.Draw(letters).text((x, y), text, font=font, fill=(255, 255, 255, 255),
+                                 stroke_width=5, stroke_fill=(59, 36, 22, 255))
+    fill = Image.new("RGBA", img.size, (0, 0, 0, 0))
+    grad = np.zeros((H, W, 4), np.uint8)
+    top, bot = np.array(hexrgb(PARCHMENT), np.float32), np.array(hexrgb(GOLD), np.float32)
+    t = np.clip((np.arange(H) - y - th * 0.35) / (th * 0.7), 0, 1)[:, None]
+    grad[..., :3] = (top * (1 - t) + bot * t)[:, None, :].astype(np.uint8)
+    grad[..., 3] = 255
+    fill = Image.fromarray(grad, "RGBA")
+    inner = Image.new("L", img.size, 0)
+    ImageDraw.Draw(inner).text((x, y), text, font=font, fill=255)
+    img.alpha_composite(letters)
+    img.paste(fill, (0, 0), inner)
+    return img
+
+
+def loading():
+    img = twilight(seed=9, calm=0.0, moon=(900, 300)).convert("RGBA")
+    img = logo(img)
+    band = Image.new("RGBA", (W, H), (0, 0, 0, 0))
+    a = np.zeros((H, W, 4), np.uint8)
+    a[..., :3] = hexrgb(INK)
+    a[..., 3] = (np.clip((np.arange(H) - 600) / 168.0, 0, 1) ** 1.3 * 200).astype(np.uint8)[:, None]
+    band = Image.fromarray(a, "RGBA")
+    img.alpha_composite(band)
+    groove = gui_core.loading_groove()
+    img.alpha_composite(groove, (512 - groove.width // 2, 710 - groove.height // 2))
+    return img
+
+
+def make_all():
+    save_jpg(loading(), "gfx/gui/loading/back.jpg")
+    save_jpg(meadow(), "gfx/backgrounds/background_1.jpg")
+    save_jpg(twilight(), "gfx/backgrounds/background_2.jpg")
+    save_jpg(sea(), "gfx/backgrounds/background_3.jpg")
+
+
+if __name__ == "__main__":
+    make_all()

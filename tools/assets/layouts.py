@@ -1,0 +1,92 @@
+"""Writes the core's layout files (.gui). Positions are top-left corners of
+the widgets' images; the geometry matches the images of gui_core.py and the
+places where the code draws its own texts and bars."""
+
+from kit import out_path
+
+KIT = "gfx/gui/kit/"
+
+
+def caption_class(name, size):
+    return ("PROPCLASS %s {\n"
+            "\tFONT = gfx/fonts/font.ttf|%d\n"
+            "\tTEXTRGB = \"255 243 214\"\n"
+            "}\n\n" % (name, size))
+
+
+def plate(name, x, y, image, text_ref, cls):
+    """A button with normal, over and click pictures; the click look repeats
+    the caption 2 px lower so it sinks with the plate."""
+    return ("OBJECT %s {\n"
+            "\tGFX = %s.png\n"
+            "\tPOSITION = \"%d %d\"\n"
+            "\tTXT = %s\n"
+            "\tPROPCLASS = %s\n"
+            "\tSTEPDELTA = 0.25\n"
+            "\tOVER {\n\t\tGFX = %s_over.png\n\t}\n"
+            "\tCLICK {\n\t\tGFX = %s_click.png\n\t\tTXT = %s\n\t\tADDTEXTDIM = \"0 2\"\n\t}\n"
+            "}\n\n" % (name, image, x, y, text_ref, cls, image, image, text_ref))
+
+
+def picture_button(name, x, y, image):
+    """A button whose picture says it all (check boxes, minus, plus)."""
+    return ("OBJECT %s {\n"
+            "\tGFX = %s.png\n"
+            "\tPOSITION = \"%d %d\"\n"
+            "\tSTEPDELTA = 0.25\n"
+            "\tOVER {\n\t\tGFX = %s_over.png\n\t}\n"
+            "\tCLICK {\n\t\tGFX = %s_click.png\n\t}\n"
+            "}\n\n" % (name, image, x, y, image, image))
+
+
+def write(rel, text):
+    # Latin-1 without a byte-order mark: the layout reader takes one
+    # character per byte and a mark would hide the first declaration.
+    with open(out_path(rel), "w", encoding="ascii", newline="\n") as f:
+        f.write(text)
+
+
+def popup():
+    ref = "[txt/#LANG#/popUp.txt|%d]"
+    text = caption_class("dialogCaption", 26)
+    text += plate("yes", 336, 469, KIT + "dialog_leaf", ref % 1, "dialogCaption")
+    text += plate("no", 516, 469, KIT + "dialog_berry", ref % 2, "dialogCaption")
+    write("gfx/gui/popUp/en/popUp.gui", text)
+
+
+def options():
+    ref = "[txt/#LANG#/settings.txt|%d]"
+    text = caption_class("caption", 22)
+    # volume steps flank the gold labels the code draws centred on x 512
+    text += picture_button("minus1", 395, 139, KIT + "minus")
+    text += picture_button("plus1", 595, 139, KIT + "plus")
+    text += picture_button("minus2", 395, 204, KIT + "minus")
+    text += picture_button("plus2", 595, 204, KIT + "plus")
+    # check boxes left of the code's texts at (410, 290) and (410, 330)
+    text += picture_button("onC", 361, 283, KIT + "check_on")
+    text += picture_button("offC", 361, 283, KIT + "check_off")
+    text += picture_button("on", 361, 323, KIT + "check_on")
+    text += picture_button("off", 361, 323, KIT + "check_off")
+    # wide-screen switches exist for the code but are never shown
+    text += picture_button("onW", 361, 363, KIT + "check_on")
+    text += picture_button("offW", 361, 363, KIT + "check_off")
+    # from the main menu: players and credits; from a level: restart,
+    # main menu and back to the map, in the same column
+    text += plate("profile", 396, 369, KIT + "wide_wood", ref % 11, "caption")
+    text += plate("credits", 396, 423, KIT + "wide_wood", ref % 12, "caption")
+    text += plate("restart", 396, 369, KIT + "wide_wood", ref % 5, "caption")
+    text += plate("MAINMENU", 396, 423, KIT + "wide_wood", ref % 6, "caption")
+    text += plate("backToMap", 396, 477, KIT + "wide_wood", ref % 7, "caption")
+    text += plate("ok", 396, 539, KIT + "wide_leaf", ref % 4, "caption")
+    # the rules button does nothing, so it has neither picture nor caption
+    text += "OBJECT rules {\n\tPOSITION = \"0 0\"\n}\n"
+    write("gfx/gui/options/en/options.gui", text)
+
+
+def make_all():
+    popup()
+    options()
+
+
+if __name__ == "__main__":
+    make_all()

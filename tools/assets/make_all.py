@@ -1,0 +1,26 @@
+"""Remakes every generated asset. Run through tools/make_assets."""
+
+import sys
+
+import backgrounds
+import gui_core
+import layouts
+
+GROUPS = {
+    "gui": gui_core.make_all,
+    "layouts": layouts.make_all,
+    "backgrounds": backgrounds.make_all,
+}
+ORDER = ["gui", "layouts", "backgrounds"]
+
+
+def main(names):
+    for name in names or ORDER:
+        if name not in GROUPS:
+            sys.exit("unknown group %s (known: %s)" % (name, ", ".join(ORDER)))
+        print("making %s" % name, flush=True)
+        GROUPS[name]()
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])
