@@ -1,0 +1,135 @@
+#include "sound/global_snd.h"
+
+#include <cstdint>
+#include <string>
+
+#include "core/globals.h"
+#include "formats/rcm_file.h"
+#include "platform/audio.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/strings.h"
+#include "platform/system.h"
+#include "sound/volume_settings.h"
+
+namespace sorvanta {
+
+std::shared_ptr<TGlobalSnd> globalSnd;
+
+namespace {
+
+const char* const kRegistryFile = "data/globalSnd.dat";
+
+int readInt(TRCMFile& file, const std::string& key) {
+  return FloatToInt(file.getFloat(key, 0, 0));
+}
+
+}  // namespace
+
+void TGlobalSnd::setup() {
+  _setupMusic();
+  _setupSounds();
+}
+
+void TGlobalSnd::_setupMusic() {
+  auto file = loadRCMFile(bDir + kRegistryFile);
+  musics = std::make_shared<MusicList>();
+  const int count = readInt(*file, "globalSnd::musics");
+  for (int i = 1; i <= count; ++i) {
+    const std::string key = "globalSnd::music" + std::to_string(i);
+    auto music = std::make_shared<TMusicData>();
+    music->id = file->getString(key + "::id", 0);
+    music->loop = readInt(*file, key + "::loop");
+    music->url = bDir + file->getString(key + "::url", 0);
+    music->numer = i;
+    if (FileType(music->url) == 0) Notify("NO FILE: " + music->url);
+    musics->push_back(music);
+  }
+}
+
+void TGlobalSnd::_setupSounds() {
+  auto file = loadRCMFile(bDir + kRegistryFile);
+  sounds = std::make_shared<SoundList>();
+  const int count = readInt(*file, "globalSnd::sounds");
+  for (int i = 1; i <= count; ++i) {
+    const std::string key = "globalSnd::snd" + std::to_string(i);
+    auto sound = std::make_shared<TSoundData>();
+    sound->id = file->getString(key + "::id", 0);
+    sound->url = bDir + file->getString(key + "::url", 0);
+    sound->snd = LoadSound(sound->url, 0);
+    // Said once here, so a broken asset is noticed; the effect is then silent.
+    if (!sound->snd) {
+      const int type = FileType(sound->url);
+      Print(type == 0 ? "NO FILE: " + sound->url
+                      : "NIE UDALO SIE ZALADOWAC: " + sound->url + " FILETYPE : " +
+                            std::to_string(type));
+    }
+    sounds->push_back(sound);
+  }
+}
+
+void TGlobalSnd::_setupExctMusic(int n) {
+  if (!musics) return;
+  int position = 0;
+  for (auto& music : *musics) {
+    if (++position != n) continue;
+    music->snd = LoadSound(music->url, music->loop);
+    if (!music->snd) {
+      Notify("NIE UDALO SIE ZALADOWAC: " + music->url + " FILETYPE : " +
+             std::to_string(FileType(music->url)));
+    }
+    return;
+  }
+}
+
+void TGlobalSnd::click() {
+  const int now = MilliSecs();
+  // Widened so that a clock near its wrap cannot overflow the difference.
+  if (static_cast<std::int64_t>(now) - lastClick >= 100) {
+    lastClick = now;
+    playMySound("click");
+  }
+}
+
+void TGlobalSnd::winLevel() { playMyMusic("match-win"); }
+
+void TGlobalSnd::loseLevel() { playMyMusic("match-lost"); }
+
+void TGlobalSnd::playMySound(const std::string& name) {
+  if (soundVolume() == 0.0f || name.empty()) return;
+  if (auto sound = getSoundData(name)) sound->playMe();
+}
+
+void TGlobalSnd::playMySound(const std::shared_ptr<TSoundData>& sound) {
+  if (soundVolume() == 0.0f || !sound) return;
+  sound->playMe();
+}
+
+std::shared_ptr<TSoundData> TGlobalSnd::getSoundData(const std::string& name) {
+  if (!sounds) return nullptr;
+  const std::string wanted = Upper(name);
+  for (auto& sound : *sounds) {
+    if (Upper(sound->id) == wanted) return sound;
+  }
+  return nullptr;
+}
+
+std::shared_ptr<TMusicData> TGlobalSnd::getMusicData(const std::string& name) {
+  if (!musics) return nullptr;
+  const std::string wanted = Upper(name);
+  for (auto& music : *musics) {
+    if (Upper(music->id) == wanted) return music;
+  }
+  return nullptr;
+}
+
+void TGlobalSnd::setSoundVol(float) {}
+
+void TGlobalSnd::update() {
+  _updateMusic();
+  if (sounds) {
+    for (auto& sound : *sounds) sound->update();
+  }
+}
+
+}  // namespace sorvanta
