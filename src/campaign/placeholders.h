@@ -1,0 +1,109 @@
+#pragma once
+// Stand-ins for the campaign, menu and story singletons that the application
+// core calls, with the least behaviour the core needs: set-ups that load
+// nothing, screens that return a fixed next state, no players. The main
+// menu is a plain screen (placeholder_main_menu.cpp). The campaign code
+// replaces them.
+#include <memory>
+#include <string>
+
+#include "core/ekran.h"
+
+namespace sorvanta {
+
+class TStage {};
+
+// One player's record and campaign state.
+class TProfile {
+ public:
+  virtual ~TProfile() = default;
+  int tryb = 1;  // 1 Picross, 0 Fill
+  int actLevelId_Picross = 0, actLevelId_Fill = 0;
+  int actStageId_Picross = 0, actStageId_Fill = 0;  // 0: the tutorial stage
+
+  virtual int Save() { return 0; }
+  virtual std::string QUEST_StartNewPicross() { return "INTRO"; }
+  virtual std::string QUEST_StartNewFill() { return "INTRO"; }
+  virtual std::string QUEST_NextLevel() { return "MAP-SCREEN"; }
+  virtual std::string QUEST_RestartLevel() { return "MAIN-GAME"; }
+  virtual std::shared_ptr<TStage> QUEST_GetActStage() { return nullptr; }
+};
+
+class TProfileManager : public TEkran {
+ public:
+  std::shared_ptr<TProfile> profile;  // the current player, none without players
+  virtual void loadProfiles() {}
+  // With no players there is nothing to write.
+  virtual void saveProfiles() {}
+  virtual int mainLoop() { return 0; }
+};
+
+class TProfileName : public TEkran {};
+
+class TMainMenu : public TEkran {
+ public:
+  std::string txtAreYouSure;  // the quit question
+
+  void setup() override;
+  void draw() override;
+  void update() override;
+  // A plain screen: a click opens the options, Escape asks whether to quit
+  // and a yes returns "END".
+  virtual std::string mainLoop();
+};
+
+class TMoreGames {
+ public:
+  virtual ~TMoreGames() = default;
+  virtual std::string mainLoop() { return "MAIN-MENU"; }
+};
+
+class TLevelManager : public TEkran {};
+
+class TMapScreen : public TEkran {
+ public:
+  virtual std::string mainloop() { return "MAIN-MENU"; }
+};
+
+class TStageScreen : public TEkran {
+ public:
+  virtual std::string mainloop(std::shared_ptr<TStage>) { return "MAP-SCREEN"; }
+};
+
+class TPickTryb : public TEkran {};
+
+class TCredits : public TEkran {
+ public:
+  virtual int mainLoop(std::shared_ptr<TEkran>) { return 0; }
+};
+
+class TOutro : public TEkran {
+ public:
+  virtual std::string mainloop() { return "MAIN-MENU"; }
+  virtual void pause() {}
+  virtual void unpause() {}
+};
+
+class TIntro : public TEkran {
+ public:
+  virtual std::string mainloop() { return "MAIN-GAME"; }
+  virtual void pause() {}
+  virtual void unpause() {}
+};
+
+class TQuestContinue : public TEkran {};
+
+extern std::shared_ptr<TProfileManager> profileManager;
+extern std::shared_ptr<TProfileName> profileName;
+extern std::shared_ptr<TMainMenu> mainMenu;
+extern std::shared_ptr<TMoreGames> moreGames;
+extern std::shared_ptr<TLevelManager> levelManager;
+extern std::shared_ptr<TMapScreen> mapScreen;
+extern std::shared_ptr<TStageScreen> stageScreen;
+extern std::shared_ptr<TPickTryb> pickTryb;
+extern std::shared_ptr<TCredits> credits;
+extern std::shared_ptr<TOutro> outro;
+extern std::shared_ptr<TIntro> intro;
+extern std::shared_ptr<TQuestContinue> continueQuest;
+
+}  // namespace sorvanta

@@ -1,0 +1,93 @@
+#include "core/app.h"
+
+#include "campaign/placeholders.h"
+#include "core/control.h"
+#include "core/delta_time.h"
+#include "core/folders.h"
+#include "core/globals.h"
+#include "gui/mouse.h"
+#include "platform/files.h"
+#include "platform/incbin.h"
+#include "platform/system.h"
+#include "platform/video.h"
+#include "puzzle/placeholders.h"
+#include "screens/loading_screen.h"
+#include "screens/options.h"
+#include "screens/pop_up.h"
+#include "sound/global_snd.h"
+#include "sound/volume_settings.h"
+
+namespace sorvanta {
+
+void createGlobals() {
+  for (const char* name : {"font.ttf", "font2.ttf"}) {
+    for (std::size_t i = 0; i < kEmbeddedFileCount; ++i)
+      if (std::string(kEmbeddedFiles[i].name) == name)
+        IncbinAdd(name, kEmbeddedFiles[i].data, kEmbeddedFiles[i].size);
+  }
+  mouse = std::make_shared<TMouse>();
+  START_DESKTOP_WIDTH_ = DesktopWidth();
+  START_DESKTOP_HEIGHT_ = DesktopHeight();
+  deltaTime = TDeltaTime::Create(60.0f);
+  tilesData.clear();
+  colorsList.clear();
+  flyingHints.clear();
+  flyingTiles.clear();
+  particlesList.clear();
+  flyingRocksList.clear();
+  flyingAddHints.clear();
+  myFolderName = "Sorvanta";
+  GUI_ChangeDir = 0;
+  cheatsOn = FileType("cheats.txt");
+  bDir = GetBundleResourceURL("", "");
+}
+
+void createSingletons() {
+  control = std::make_shared<TControl>();
+  options = std::make_shared<TOptions>();
+  // The sound registry reads both volumes from the live settings.
+  bindVolumeSettings([] { return options ? options->soundVol : 0.0f; },
+                     [] { return options ? options->musicVol : 0.0f; });
+  loading = std::make_shared<TLoadingScreen>();
+  profileManager = std::make_shared<TProfileManager>();
+  profileName = std::make_shared<TProfileName>();
+  globalSnd = std::make_shared<TGlobalSnd>();
+  mainGame = std::make_shared<TMainGame>();
+  mainMenu = std::make_shared<TMainMenu>();
+  moreGames = std::make_shared<TMoreGames>();
+  levelSummary = std::make_shared<TLevelSummary>();
+  levelManager = std::make_shared<TLevelManager>();
+  mapScreen = std::make_shared<TMapScreen>();
+  stageScreen = std::make_shared<TStageScreen>();
+  loseScreen = std::make_shared<TLoseScreen>();
+  pickTryb = std::make_shared<TPickTryb>();
+  credits = std::make_shared<TCredits>();
+  outro = std::make_shared<TOutro>();
+  intro = std::make_shared<TIntro>();
+  popUp = std::make_shared<TPopUp>();
+  continueQuest = std::make_shared<TQuestContinue>();
+  tutorial = std::make_shared<TTutorial>();
+}
+
+void init() {
+  systemSetup();
+  options->loadOptions();
+  options->openScreen();
+  loading->Setup();
+  loading->PART1();
+  loading->PART2();
+  loading->PART3();
+  loading->PART4();
+  loading->PART5();
+  loading->fadeUp();
+  profileManager->loadProfiles();
+  control->mainLoop();
+  ende();
+}
+
+void ende() {
+  if (profileManager) profileManager->saveProfiles();
+  End(0);
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,19 @@
+#pragma once
+// The spine of the process: the program body creates the globals and the
+// screen singletons, init() runs the game from the folders to the state
+// machine, and ende() is the one way the game ends itself.
+
+namespace sorvanta {
+
+// Program body, steps 1 to 5: embedded fonts, program-wide globals (mouse,
+// desktop size, frame timer, folders, cheats flag, resource folder) and the
+// 21 singletons in their fixed order. Does not open a graphics mode.
+void createGlobals();
+void createSingletons();
+
+// Folders, settings, display, loading screen, profiles, state machine, ende.
+[[noreturn]] void init();
+// Saves the profiles and ends the process with status 0.
+[[noreturn]] void ende();
+
+}  // namespace sorvanta

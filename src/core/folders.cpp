@@ -1,0 +1,51 @@
+#include "core/folders.h"
+
+#include "core/globals.h"
+#include "platform/files.h"
+#include "platform/strings.h"
+#include "platform/system.h"
+
+namespace sorvanta {
+
+std::string BundleResourceURLFor(const std::string& appFile, const std::string& file,
+                                 const std::string& subfolder) {
+  // The part of the path up to and including the "." of ".app/" (or of
+  // ".debug.app/", so that X.debug.app reads the assets of X.app beside it).
+  std::string base;
+  int at = Instr(appFile, ".debug.app/");
+  if (at == 0) at = Instr(appFile, ".app/");
+  if (at > 0) base = Left(appFile, at);
+  base += "app/Contents/Resources/";
+  if (!subfolder.empty()) base += subfolder + "/";
+  if (FileType(base + "gfx") == 0) base = "";
+  return base + file;
+}
+
+std::string GetBundleResourceURL(const std::string& file, const std::string& subfolder) {
+  return BundleResourceURLFor(AppFile(), file, subfolder);
+}
+
+std::string DataFolderFor(const std::string& home) {
+  std::string root = home;
+  // Never the top of the file system: without a home, stay in the working folder.
+  if (root.empty()) root = CurrentDir();
+  while (root.size() > 1 && root.back() == '/') root.pop_back();
+  if (root == "/") root.clear();
+  return Replace(root + "/Library/Preferences/." + myFolderName, "\\", "/");
+}
+
+void GetDataFolders() {
+  myDocsFolder = DataFolderFor(HomeDir());
+  // ~/Library/Preferences does not exist on most desktops: make the parents too.
+  for (const char* sub : {"", "/Data", "/Profiles"}) {
+    std::string path = myDocsFolder + sub;
+    if (FileType(path) == 0 && !CreateDir(path, true))
+      Print("Cannot create the folder " + path);
+  }
+}
+
+std::string GetSpecialFolder() { return ""; }
+
+void systemSetup() { GetDataFolders(); }
+
+}  // namespace sorvanta

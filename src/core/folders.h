@@ -1,0 +1,25 @@
+#pragma once
+// The resource folder the assets are read from, and the per-user folder
+// that holds the settings ("Data") and the players' files ("Profiles").
+#include <string>
+
+namespace sorvanta {
+
+// The resource path of file: the "Contents/Resources/" folder of the
+// application package the executable runs from (subfolder appended), or
+// file alone when that folder holds no "gfx".
+std::string GetBundleResourceURL(const std::string& file, const std::string& subfolder);
+// The same, for an executable at appFile.
+std::string BundleResourceURLFor(const std::string& appFile, const std::string& file,
+                                 const std::string& subfolder);
+
+// Sets myDocsFolder to <home>/Library/Preferences/.<myFolderName> and creates
+// it with "Data" and "Profiles", parents included.
+void GetDataFolders();
+// The per-user folder under home; without a home folder, the working folder.
+std::string DataFolderFor(const std::string& home);
+
+std::string GetSpecialFolder();
+void systemSetup();
+
+}  // namespace sorvanta

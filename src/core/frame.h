@@ -1,0 +1,34 @@
+#pragma once
+// The frame cycle every screen shares: the per-frame system step at the start
+// of each update, the frame end after each draw, and the pause screen shown
+// while the application is in the background.
+#include <list>
+#include <memory>
+#include <string>
+
+namespace sorvanta {
+
+// Timer, mouse, the quit keys (left Alt+F4, Command+Q) and the system's
+// terminate request (which end the game through ende()), Command+F (full
+// screen toggle, settings written at once) and the sound registry.
+void _updateSystem();
+// Ends a frame: cursor, pause screen (n = 0 only), present, clear for the next.
+void myFlip(int n);
+// The frozen frame darkened with the pause text, until the application is
+// active again. Music and the story's caption timers stand still meanwhile.
+void pauseGame();
+int Millisecs2();
+// Draws the mouse cursor.
+void _drawMouse();
+void SetIcon();
+
+// A new list of the elements of list that are set.
+template <typename T>
+std::list<std::shared_ptr<T>> copyList(const std::list<std::shared_ptr<T>>& list) {
+  std::list<std::shared_ptr<T>> out;
+  for (const auto& item : list)
+    if (item) out.push_back(item);
+  return out;
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,66 @@
+#pragma once
+// Stand-ins for the puzzle-play singletons and loaders that the application
+// core calls, with the least behaviour the core needs: set-ups that load only
+// what the frame cycle itself draws, and a play screen that hands control
+// straight back to the main menu. The puzzle-play code replaces them.
+#include <list>
+#include <memory>
+#include <string>
+
+#include "core/ekran.h"
+
+namespace sorvanta {
+
+class TLevel;
+class TTileData;
+class TColor;
+class TFlyingHint;
+class TFlyingTile;
+class TParticle;
+class TFlyingRock;
+class TFlyingAddHint;
+
+// The play screen.
+class TMainGame : public TEkran {
+ public:
+  TMainGame() { id = "MAIN-GAME"; }
+  std::shared_ptr<TLevel> level;
+  int state = 0;  // 2 and 4 are the win states
+
+  // Loads the pause screen's font and text.
+  void setup() override;
+  std::string mainloop();
+  int levelFinished() const { return state == 2 || state == 4 ? 1 : 0; }
+};
+
+class TLevelSummary : public TEkran {};
+class TLoseScreen : public TEkran {};
+
+class TTutorial {
+ public:
+  virtual ~TTutorial() = default;
+  virtual void setup() {}
+};
+
+extern std::shared_ptr<TMainGame> mainGame;
+extern std::shared_ptr<TLevelSummary> levelSummary;
+extern std::shared_ptr<TLoseScreen> loseScreen;
+extern std::shared_ptr<TTutorial> tutorial;
+
+// The puzzle tables, filled during loading.
+extern std::list<std::shared_ptr<TTileData>> tilesData;
+extern std::list<std::shared_ptr<TColor>> colorsList;
+extern std::list<std::shared_ptr<TFlyingHint>> flyingHints;
+extern std::list<std::shared_ptr<TFlyingTile>> flyingTiles;
+extern std::list<std::shared_ptr<TParticle>> particlesList;
+extern std::list<std::shared_ptr<TFlyingRock>> flyingRocksList;
+extern std::list<std::shared_ptr<TFlyingAddHint>> flyingAddHints;
+
+void setupTiles();
+void setupColors();
+void setupFlyingRocks();
+void setupFlyingAddHints();
+void setupParticles();
+void SetupNumbers();
+
+}  // namespace sorvanta

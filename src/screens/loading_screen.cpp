@@ -1,0 +1,182 @@
+#include "screens/loading_screen.h"
+
+#include "campaign/placeholders.h"
+#include "core/delta_time.h"
+#include "core/frame.h"
+#include "core/globals.h"
+#include "formats/txt_file.h"
+#include "gui/mouse.h"
+#include "gui/my_font.h"
+#include "platform/font.h"
+#include "platform/image.h"
+#include "platform/input.h"
+#include "platform/strings.h"
+#include "platform/system.h"
+#include "platform/video.h"
+#include "puzzle/placeholders.h"
+#include "screens/options.h"
+#include "screens/pop_up.h"
+#include "sound/global_snd.h"
+
+namespace sorvanta {
+
+std::shared_ptr<TLoadingScreen> loading;
+
+TLoadingScreen::TLoadingScreen() {
+  txtLoading = readTxtData(loadTxtFile(bDir + "txt/#LANG#/loading.txt"), 1);
+  font = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 28);
+  back = LoadImage(bDir + "gfx/gui/loading/back.jpg", 0);
+  barBack = LoadImage(bDir + "gfx/gui/loading/bar2.png", -1);
+  bar = LoadImage(bDir + "gfx/gui/loading/pasek.png", -1);
+  barFrame = LoadImage(bDir + "gfx/gui/loading/bar.png", -1);
+}
+
+void TLoadingScreen::draw() {
+  _drawBack();
+  _drawProgress();
+  _drawLogo();
+  _drawText();
+}
+
+void TLoadingScreen::_drawBack() {
+  SetBlend(ALPHABLEND);
+  if (back) DrawImage(back, 0, 0);
+}
+
+void TLoadingScreen::_drawProgress() {
+  float f = static_cast<float>(p) / static_cast<float>(maxProgress);
+  SetAlpha(1);
+  if (bar) {
+    int w = ImageWidth(bar);
+    int h = ImageHeight(bar);
+    DrawSubImageRect(bar, 512 - w / 2, 710 - h / 2, w * f, h, 0, 0, w * f, h);
+  }
+  if (barFrame) {
+    int w = ImageWidth(barFrame);
+    int h = ImageHeight(barFrame);
+    DrawImage(barFrame, 512 - w / 2, 710 - h / 2);
+  }
+}
+
+void TLoadingScreen::_drawLogo() {
+  SetColor(255, 255, 255);
+  SetScale(1, 1);
+  SetBlend(ALPHABLEND);
+  SetRotation(0);
+  SetAlpha(1);
+}
+
+void TLoadingScreen::_drawText() {
+  SetColor(255, 255, 255);
+  SetScale(1, 1);
+  SetBlend(ALPHABLEND);
+  SetRotation(0);
+  SetAlpha(1);
+  SetImageFont(font);
+  DrawText(txtLoading, 512 - TextWidth(txtLoading) / 2, 720);
+}
+
+void TLoadingScreen::drawNormal() {
+  SetColor(255, 255, 255);
+  SetAlpha(1);
+  SetBlend(ALPHABLEND);
+  SetScale(1, 1);
+  SetRotation(0);
+  draw();
+  myFlip(1);
+  PollSystem();
+}
+
+void TLoadingScreen::progress() {
+  p += 1;
+  adp += 1;
+  Print("adp = " + IntToText(adp));
+  if (p > maxProgress) p = maxProgress;
+  drawNormal();
+}
+
+void TLoadingScreen::PART1() {
+  drawNormal();
+  mainGame->setup();
+  progress();
+  if (options->customCursor != 0) HideMouse();
+}
+
+void TLoadingScreen::PART2() {
+  setupTiles();
+  progress();
+  levelManager->setup();
+  progress();
+  pickTryb->setup();
+  progress();
+  outro->setup();
+  progress();
+  intro->setup();
+  progress();
+  continueQuest->setup();
+  progress();
+  setupFlyingAddHints();
+  progress();
+}
+
+void TLoadingScreen::PART3() {
+  setupColors();
+  TMouse::img = LoadImage(bDir + "gfx/cursor.png", -1);
+  if (TMouse::img) SetImageHandle(TMouse::img, 2, 2);
+  progress();
+  mapScreen->setup();
+  progress();
+  stageScreen->setup();
+  progress();
+  setupFlyingRocks();
+  progress();
+}
+
+void TLoadingScreen::PART4() {
+  mainMenu->setup();
+  progress();
+  profileName->setup();
+  progress();
+  popUp->setup();
+  progress();
+  setupParticles();
+  progress();
+  globalSnd->setup();
+  progress();
+  options->loadLastMusic();
+  progress();
+}
+
+void TLoadingScreen::PART5() {
+  levelSummary->setup();
+  progress();
+  profileManager->setup();
+  progress();
+  options->setup();
+  progress();
+  loseScreen->setup();
+  progress();
+  SetupNumbers();
+  progress();
+  credits->setup();
+  progress();
+  tutorial->setup();
+  progress();
+  if (options->customCursor == 0) ShowMouse();
+}
+
+void TLoadingScreen::fadeUp() {
+  for (int i = 0; i < 4; ++i) _prepareDelta();
+  fade = 0;
+  dFade = 1;
+  do {
+    Cls();
+    _updateSystem();
+    _updateFade();
+    draw();
+    _drawFade();
+    myFlip(0);
+  } while (fade != dFade);
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,84 @@
+#include "screens/options.h"
+
+#include "core/display.h"
+#include "core/globals.h"
+#include "formats/rcm_file.h"
+#include "gui/mouse.h"
+#include "platform/files.h"
+#include "platform/input.h"
+#include "platform/strings.h"
+#include "sound/global_snd.h"
+
+namespace sorvanta {
+
+std::shared_ptr<TOptions> options;
+
+TOptions::TOptions() = default;
+
+std::string TOptions::settingsPath() const { return myDocsFolder + "/Data/settings.dat"; }
+
+void TOptions::setupMouse() {
+  // Applies the live settings, whichever instance is asked.
+  if (!options) return;
+  if (options->customCursor == 0) {
+    if (mouse) mouse->_v = 0;
+    ShowMouse();
+  } else {
+    if (mouse) mouse->_v = 1;
+    HideMouse();
+  }
+}
+
+void TOptions::loadLastMusic() {
+  if (lastLoadedMusic != 0 && globalSnd) globalSnd->_setupExctMusic(lastLoadedMusic);
+}
+
+void TOptions::saveOptions() {
+  auto file = createRCMFile();
+  file->setFloat("settings::fullScreen", static_cast<float>(fullScreen), 0);
+  file->setFloat("settings::wideScreen", static_cast<float>(wideScreen), 0);
+  file->setFloat("settings::customCursor", static_cast<float>(customCursor), 0);
+  file->setFloat("settings::musicVolume", musicVol, 0);
+  file->setFloat("settings::soundVolume", soundVol, 0);
+  file->setFloat("settings::lastLoadedMusic1", static_cast<float>(lastLoadedMusic), 0);
+  // Written atomically; a failed write is reported there and play goes on.
+  file->save(settingsPath());
+}
+
+void TOptions::loadOptions() {
+  if (FileType(settingsPath()) == 0) saveOptions();
+  auto file = loadRCMFile(settingsPath());
+  fullScreen = FloatToInt(file->getFloat("settings::fullScreen", 0));
+  wideScreen = FloatToInt(file->getFloat("settings::wideScreen", 0));
+  customCursor = FloatToInt(file->getFloat("settings::customCursor", 0));
+  soundVol = file->getFloat("settings::soundVolume", 0);
+  musicVol = file->getFloat("settings::musicVolume", 0);
+  lastLoadedMusic = FloatToInt(file->getFloat("settings::lastLoadedMusic1", 0));
+  // "not below 0.05" also turns a stored NaN into silence.
+  if (!(musicVol >= 0.05f)) musicVol = 0;
+  if (!(soundVol >= 0.05f)) soundVol = 0;
+  if (globalSnd) {
+    globalSnd->setMusicVol(musicVol);
+    globalSnd->setSoundVol(soundVol);
+  }
+}
+
+void TOptions::openScreen() { openScreenASPECT(1024, 768, fullScreen, wideScreen); }
+
+void TOptions::checkSoundStuff() {
+  if (musicVol < 0) musicVol = 0;
+  if (musicVol > 1) musicVol = 1;
+  if (soundVol < 0) soundVol = 0;
+  if (soundVol > 1) soundVol = 1;
+  if (globalSnd) {
+    globalSnd->setMusicVol(musicVol);
+    globalSnd->setSoundVol(soundVol);
+  }
+}
+
+void TOptions::switchScreen() {
+  fullScreen = fullScreen == 0 ? 1 : 0;
+  openScreen();
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,323 @@
+// The options overlay: the modal panel of TOptions drawn over the screen that
+// opened it (the main menu, or the play screen as its pause menu).
+#include "campaign/placeholders.h"
+#include "core/frame.h"
+#include "core/globals.h"
+#include "formats/txt_file.h"
+#include "gui/gui.h"
+#include "gui/mouse.h"
+#include "gui/my_font.h"
+#include "platform/font.h"
+#include "platform/image.h"
+#include "platform/input.h"
+#include "platform/system.h"
+#include "platform/video.h"
+#include "screens/options.h"
+#include "screens/pop_up.h"
+#include "sound/global_snd.h"
+
+namespace sorvanta {
+
+namespace {
+
+// The bars' geometry, before the panel offset vx.
+constexpr float kBarLeft = 348;
+constexpr float kBarWidth = 337;
+constexpr float kMusicTop = 171;
+constexpr float kSoundTop = 240;
+constexpr float kBarHeight = 50;
+// The gold of the panel's texts and volume fillings.
+constexpr int kGoldR = 255, kGoldG = 206, kGoldB = 34;
+
+}  // namespace
+
+void TOptions::setup() {
+  auto texts = loadTxtFile(bDir + "txt/#LANG#/settings.txt");
+  txtSoundVolume = readTxtData(texts, 1);
+  txtMusicVolume = readTxtData(texts, 2);
+  txtFullScreen = readTxtData(texts, 3);
+  txt100 = readTxtData(texts, 8);
+  txtWideScreen = readTxtData(texts, 9);
+  txtCustomCursor = readTxtData(texts, 10);
+  txtSettings = readTxtData(texts, 14);
+  txtAreYouSure = readTxtData(texts, 15);
+  gui = LoadGui(bDir + "gfx/gui/options/" + lang + "/options.gui");
+  kosc = LoadImage(bDir + "gfx/gui/options/suwak.png", -1);
+  MidHandleImage(kosc);
+  bar = LoadImage(bDir + "gfx/gui/options/bar.png", -1);
+  bar2 = LoadImage(bDir + "gfx/gui/options/bar2.png", -1);
+  pasek = LoadImage(bDir + "gfx/gui/options/pasek.png", -1);
+  panel = LoadImage(bDir + "gfx/gui/options/panel.png", -1);
+  tytul = LoadImage(bDir + "gfx/gui/options/title.png", -1);
+  MidHandleImage(tytul);
+  font = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 20);
+  fontTitle = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 28);
+}
+
+void TOptions::showWidget(const std::string& name, bool on) {
+  if (!gui) return;
+  if (auto object = gui->GetObject(name)) object->setState(on ? 1 : 0, on ? 1 : 0);
+}
+
+void TOptions::prepare(std::shared_ptr<TEkran> screen) {
+  auto profile = profileManager ? profileManager->profile : nullptr;
+  if (profile) profile->Save();
+  ekran = std::move(screen);
+  dAlpha = 1.0f;
+  alpha = 0;
+  dFade = 0.5f;
+  fade = 0;
+  wynik = "";
+  bool fromMenu = ekran && mainMenu && ekran.get() == mainMenu.get();
+  showWidget("RESTART", !fromMenu);
+  showWidget("MAINMENU", !fromMenu);
+  showWidget("CREDITS", fromMenu);
+  showWidget("PROFILE", fromMenu);
+  if (fromMenu) {
+    showWidget("BACKTOMAP", false);
+  } else {
+    // The way back to the map is closed on the tutorial stage (and without a player).
+    bool tutorialStage = !profile || (profile->tryb == 1 && profile->actStageId_Picross == 0) ||
+                         (profile->tryb == 0 && profile->actStageId_Fill == 0);
+    showWidget("BACKTOMAP", !tutorialStage);
+  }
+  showWidget("ONW", false);
+  showWidget("OFFW", false);
+}
+
+std::string TOptions::mainLoop(std::shared_ptr<TEkran> screen) {
+  prepare(std::move(screen));
+  do {
+    Cls();
+    update();
+    draw();
+    myFlip(0);
+    if (alpha == 1.0f) examineClicks();
+  } while (!(dAlpha == 0 && alpha == 0));
+  saveOptions();
+  if (mouse) mouse->clear();
+  FlushMouse();
+  return wynik;
+}
+
+void TOptions::examineClicks() {
+  auto clicked = [this](const char* name) { return gui && gui->clickedItem(name); };
+  if (KeyHit(KEY_ESCAPE) || clicked("ok")) {
+    dAlpha = 0;
+    dFade = 0;
+  } else if (clicked("on") || clicked("off")) {
+    switchScreen();
+  } else if (clicked("onW") || clicked("offW")) {
+    wideScreen = wideScreen == 0 ? 1 : 0;
+    if (fullScreen != 0) openScreen();
+  } else if (clicked("onC") || clicked("offC")) {
+    customCursor = customCursor == 0 ? 1 : 0;
+    setupMouse();
+  } else if (clicked("plus1")) {
+    musicVol += 0.05f;
+    checkSoundStuff();
+  } else if (clicked("plus2")) {
+    soundVol += 0.05f;
+    checkSoundStuff();
+  } else if (clicked("minus1")) {
+    musicVol -= 0.05f;
+    checkSoundStuff();
+  } else if (clicked("minus2")) {
+    soundVol -= 0.05f;
+    checkSoundStuff();
+  } else if (clicked("credits")) {
+    goCREDITS();
+  } else if (clicked("restart")) {
+    goRESTART();
+  } else if (clicked("MAINMENU")) {
+    goMAINMENU();
+  } else if (clicked("backToMap")) {
+    goBackToMap();
+  } else if (clicked("profile")) {
+    goProfile();
+  } else if (clicked("rules")) {
+    goRULES();
+  }
+}
+
+void TOptions::goProfile() {
+  if (profileManager) profileManager->mainLoop();
+}
+
+void TOptions::goCREDITS() {
+  if (credits) credits->mainLoop(options);
+}
+
+void TOptions::goBackToMap() {
+  Print("CLICKED BACK TO MAP");
+  wynik = "MAP-SCREEN";
+  dAlpha = 0;
+}
+
+void TOptions::goRESTART() {
+  if (yesOrNo(txtAreYouSure, options) == 1) {
+    wynik = "RESTART";
+    dAlpha = 0;
+    dFade = 0;
+  }
+}
+
+void TOptions::goMAINMENU() {
+  wynik = "MAIN-MENU";
+  dAlpha = 0;
+  dFade = 0;
+}
+
+void TOptions::update() {
+  _updateSystem();
+  _updateAlpha();
+  _updateFade();
+  _updateGUIOperations();
+  _updateGui();
+  _updateSpecGuiAlpha();
+  _updateZarowka();
+}
+
+int TOptions::mouseInMusicA() {
+  return holdedMusic == 1 && mouse->x < vx + kBarLeft && mouse->y > kMusicTop &&
+         mouse->y < kMusicTop + kBarHeight;
+}
+
+int TOptions::mouseInMusicB() {
+  return holdedMusic == 1 && mouse->x > vx + kBarLeft + kBarWidth && mouse->y > kMusicTop &&
+         mouse->y < kMusicTop + kBarHeight;
+}
+
+int TOptions::mouseInSoundA() {
+  return holdedSound == 1 && mouse->x < vx + kBarLeft && mouse->y > kSoundTop &&
+         mouse->y < kSoundTop + kBarHeight;
+}
+
+int TOptions::mouseInSoundB() {
+  return holdedSound == 1 && mouse->x > vx + kBarLeft + kBarWidth && mouse->y > kSoundTop &&
+         mouse->y < kSoundTop + kBarHeight;
+}
+
+void TOptions::_updateGUIOperations() {
+  if (fullScreen == 1) {
+    showWidget("on", true);
+    showWidget("off", false);
+  } else if (fullScreen == 0) {
+    showWidget("off", true);
+    showWidget("on", false);
+  }
+  if (customCursor == 1) {
+    showWidget("onC", true);
+    showWidget("offC", false);
+  } else if (customCursor == 0) {
+    showWidget("offC", true);
+    showWidget("onC", false);
+  }
+  if (!mouse) return;
+  const float left = vx + kBarLeft;
+  if (mouse->leftHolded) {
+    bool inA = mouseInMusicA(), inB = mouseInMusicB();
+    if (mouse->inRect(left, kMusicTop, kBarWidth, kBarHeight) || inA || inB) {
+      float p = inA ? left : inB ? left + kBarWidth : mouse->x;
+      musicVol = (p - left) / kBarWidth;
+      if (globalSnd) globalSnd->setMusicVol(musicVol);
+      holdedMusic = 1;
+    }
+    inA = mouseInSoundA();
+    inB = mouseInSoundB();
+    if (mouse->inRect(left, kSoundTop, kBarWidth, kBarHeight) || inA || inB) {
+      float p = inA ? left : inB ? left + kBarWidth : mouse->x;
+      soundVol = (p - left) / kBarWidth;
+      if (globalSnd) globalSnd->setSoundVol(soundVol);
+      holdedSound = 1;
+    }
+  } else {
+    holdedMusic = 0;
+    holdedSound = 0;
+  }
+}
+
+void TOptions::_updateZarowka() { rampToward(zarAlpha, dZarAlpha, 0.05f); }
+
+void TOptions::draw() {
+  _drawBack();
+  _drawFade();
+  _drawPanel();
+  _drawTexts();
+  _drawGUI();
+  _drawHelp();
+  _drawBars();
+  _drawMouse();
+}
+
+void TOptions::_drawBack() {
+  // A backdrop that is this very overlay would draw itself forever.
+  if (ekran && ekran.get() != this) ekran->draw();
+}
+
+void TOptions::_drawPanel() {
+  SetColor(255, 255, 255);
+  SetAlpha(alpha);
+  SetBlend(ALPHABLEND);
+  SetScale(1, 1);
+  SetRotation(0);
+  if (panel) DrawImage(panel, vx + 300, 110);
+  if (tytul) DrawImage(tytul, vx + 300 + ImageWidth(panel) / 2, 110);
+}
+
+void TOptions::_drawTexts() {
+  SetBlend(ALPHABLEND);
+  SetAlpha(alpha);
+  SetScale(1, 1);
+  SetRotation(0);
+  auto centred = [](const std::string& text, float top, int shift) {
+    DrawText(text, 512 - TextWidth(text) / 2 + shift, top + shift);
+  };
+  SetColor(0, 0, 0);
+  SetImageFont(fontTitle);
+  centred(txtSettings, 85, 2);
+  SetImageFont(font);
+  centred(txtMusicVolume, 145, 2);
+  centred(txtSoundVolume, 210, 2);
+  SetColor(255, 255, 255);
+  SetImageFont(fontTitle);
+  centred(txtSettings, 85, 0);
+  SetColor(kGoldR, kGoldG, kGoldB);
+  SetImageFont(font);
+  centred(txtMusicVolume, 145, 0);
+  centred(txtSoundVolume, 210, 0);
+  DrawText(txtFullScreen, vx + 420, 330);
+  DrawText(txtCustomCursor, vx + 420, 290);
+}
+
+void TOptions::_drawPasek(float x, float y, float fraction) {
+  if (!pasek) return;
+  float w = ImageWidth(pasek) * fraction;
+  float h = ImageHeight(pasek);
+  DrawSubImageRect(pasek, x, y, w, h, 0, 0, w, h);
+}
+
+void TOptions::_drawBars() {
+  SetScale(1, 1);
+  SetAlpha(alpha);
+  SetColor(255, 255, 255);
+  SetRotation(0);
+  if (bar2) {
+    DrawImage(bar2, vx + 340, 180);
+    DrawImage(bar2, vx + 340, 250);
+  }
+  SetColor(kGoldR, kGoldG, kGoldB);
+  DrawRect(vx + 349, 187, 335 * musicVol, 6);
+  DrawRect(vx + 349, 257, 335 * soundVol, 6);
+  SetColor(255, 255, 255);
+  if (bar) {
+    DrawImage(bar, vx + 340, 180);
+    DrawImage(bar, vx + 340, 250);
+  }
+  if (kosc) {
+    DrawImage(kosc, vx + 350 + 337 * musicVol, 190);
+    DrawImage(kosc, vx + 350 + 337 * soundVol, 260);
+  }
+}
+
+}  // namespace sorvanta

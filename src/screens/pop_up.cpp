@@ -1,0 +1,101 @@
+#include "screens/pop_up.h"
+
+#include "core/frame.h"
+#include "core/globals.h"
+#include "gui/gui.h"
+#include "gui/mouse.h"
+#include "gui/my_font.h"
+#include "gui/spec_text.h"
+#include "platform/font.h"
+#include "platform/image.h"
+#include "platform/input.h"
+#include "platform/video.h"
+
+namespace sorvanta {
+
+std::shared_ptr<TPopUp> popUp;
+
+void TPopUp::setup() {
+  gui = LoadGui(bDir + "gfx/gui/popUp/" + lang + "/popUp.gui");
+  _font = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 42);
+  panel = LoadImage(bDir + "gfx/gui/popUp/panel.png", -1);
+}
+
+void TPopUp::prepare(const std::string& text, std::shared_ptr<TEkran> screen, int showNo) {
+  txt = text;
+  ekran = std::move(screen);
+  if (gui)
+    if (auto no = gui->GetObject("no")) no->setState(showNo, showNo);
+  // The click or key that opened the dialog does not reach it.
+  FlushMouse();
+  FlushKeys();
+  if (mouse) mouse->clear();
+  alpha = 0;
+  dAlpha = 1;
+  fade = 0;
+  dFade = 0.5f;
+}
+
+int TPopUp::mainLoop(const std::string& text, std::shared_ptr<TEkran> screen, int showNo) {
+  prepare(text, std::move(screen), showNo);
+  do {
+    Cls();
+    update();
+    draw();
+    myFlip(0);
+    if ((gui && gui->clickedItem("yes")) || KeyHit(KEY_ENTER)) {
+      dFade = 0;
+      dAlpha = 0;
+      wyn = 1;
+    }
+    if ((gui && gui->clickedItem("NO")) || KeyHit(KEY_ESCAPE)) {
+      dFade = 0;
+      dAlpha = 0;
+      wyn = 0;
+    }
+  } while (!(fade == 0 && alpha == 0 && dFade == 0 && dAlpha == 0));
+  return wyn;
+}
+
+void TPopUp::update() {
+  _updateSystem();
+  _updateAlpha();
+  _updateFade();
+  _updateGui();
+}
+
+void TPopUp::_updateGui() {
+  if (!gui) return;
+  for (auto& object : gui->objects) object->SetMyAlpha(alpha);
+  gui->update();
+}
+
+void TPopUp::draw() {
+  // The caller may be a dialog showing this one; never draw ourselves twice.
+  if (ekran && ekran.get() != this) ekran->draw();
+  _drawFade();
+  SetBlend(ALPHABLEND);
+  SetScale(1, 1);
+  SetColor(255, 255, 255);
+  SetAlpha(alpha);
+  SetRotation(0);
+  if (panel) DrawImage(panel, 265, 215);
+  if (gui) gui->draw();
+  SetScale(1, 1);
+  SetAlpha(alpha);
+  SetColor(255, 255, 255);
+  SetRotation(0);
+  SetBlend(ALPHABLEND);
+  SetImageFont(_font);
+  drawSpecText(txt, 310, 270, 420, "CENTER", 0, nullptr, 1);
+}
+
+int yesOrNo(const std::string& text, std::shared_ptr<TEkran> screen) {
+  return popUp->mainLoop(text, std::move(screen), 1);
+}
+
+int showInfo(const std::string& text, std::shared_ptr<TEkran> screen) {
+  return popUp->mainLoop(text, std::move(screen), 0);
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,39 @@
+#pragma once
+// The modal message box: a panel with a wrapped text and "yes"/"no" buttons,
+// run in its own loop over the screen that asks, which stays visible, dimmed.
+#include <memory>
+#include <string>
+
+#include "core/ekran.h"
+
+namespace sorvanta {
+
+class TImage;
+class TImageFont;
+
+class TPopUp : public TEkran {
+ public:
+  std::shared_ptr<TEkran> ekran;  // drawn behind the dialog
+  std::string txt;
+  std::shared_ptr<TImageFont> _font;
+  std::shared_ptr<TImage> panel;
+  int wyn = 0;  // the answer: 1 yes, 0 no
+
+  // Loads the layout, the font and the panel.
+  void setup() override;
+  void draw() override;
+  void _updateGui() override;
+  void update() override;
+  void prepare(const std::string& text, std::shared_ptr<TEkran> screen, int showNo);
+  // Runs the dialog until it has faded out after an answer; returns it.
+  int mainLoop(const std::string& text, std::shared_ptr<TEkran> screen, int showNo);
+};
+
+extern std::shared_ptr<TPopUp> popUp;
+
+// Asks a question: 1 for yes, 0 for no.
+int yesOrNo(const std::string& text, std::shared_ptr<TEkran> screen);
+// Shows a message with the "no" button hidden.
+int showInfo(const std::string& text, std::shared_ptr<TEkran> screen);
+
+}  // namespace sorvanta
