@@ -1,0 +1,79 @@
+#pragma once
+// Images: decoded pixels (one pixmap per frame) drawn as textures of the
+// current graphics mode. An image can be loaded before any mode is open; its
+// textures are made on first draw and made again after a mode switch.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/pixmap.h"
+
+namespace sorvanta {
+
+// Load flags. -1 asks for the default, FILTEREDIMAGE | MIPMAPPEDIMAGE.
+// Without either flag an image is scaled by its nearest pixels; with one it
+// is filtered.
+constexpr int FILTEREDIMAGE = 2;
+constexpr int MIPMAPPEDIMAGE = 4;
+
+class TImage {
+ public:
+  TImage(std::vector<std::shared_ptr<TPixmap>> frames, int flags);
+  ~TImage();
+  TImage(const TImage&) = delete;
+  TImage& operator=(const TImage&) = delete;
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  int frameCount() const { return static_cast<int>(frames_.size()); }
+  bool filtered() const { return filtered_; }
+  const std::shared_ptr<TPixmap>& frame(int i) const { return frames_[i]; }
+  float handleX = 0;  // the point of the image placed at the drawing position
+  float handleY = 0;
+
+  // The texture of a frame for the current renderer (an SDL_Texture), made
+  // when missing; null without a mode or for a frame out of range.
+  void* texture(int frame) const;
+
+ private:
+  struct Slot {
+    void* texture = nullptr;
+    int generation = 0;
+  };
+  std::vector<std::shared_ptr<TPixmap>> frames_;
+  mutable std::vector<Slot> slots_;
+  int width_ = 0;
+  int height_ = 0;
+  bool filtered_ = true;
+};
+
+// A one-frame image of a PNG or JPEG file ("incbin::name" too); none when the
+// file is missing or cannot be decoded.
+std::shared_ptr<TImage> LoadImage(const std::string& path, int flags = -1);
+// A one-frame image of a copy of the pixmap; none for none.
+std::shared_ptr<TImage> LoadImage(const std::shared_ptr<TPixmap>& pixmap, int flags = -1);
+// An image of count frames cut left to right, top to bottom, in cells of
+// cellWidth x cellHeight, starting at cell first; none when the file or
+// pixmap does not hold them.
+std::shared_ptr<TImage> LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int first, int count,
+                                      int flags = -1);
+std::shared_ptr<TImage> LoadAnimImage(const std::shared_ptr<TPixmap>& pixmap, int cellWidth, int cellHeight,
+                                      int first, int count, int flags = -1);
+
+int ImageWidth(const std::shared_ptr<TImage>& image);
+int ImageHeight(const std::shared_ptr<TImage>& image);
+int CountFrames(const std::shared_ptr<TImage>& image);
+void SetImageHandle(const std::shared_ptr<TImage>& image, float x, float y);
+// Handle at the centre: half the width and height.
+void MidHandleImage(const std::shared_ptr<TImage>& image);
+
+// Draws a frame with its handle at (x, y), with the current colour, alpha,
+// blend, scale (about the handle) and rotation (about the handle).
+void DrawImage(const std::shared_ptr<TImage>& image, float x, float y, int frame = 0);
+// Draws the source rectangle (sx, sy, sw, sh) of a frame stretched to
+// width x height, the point (hx, hy) of that rectangle's drawing placed at
+// (x, y), with the current drawing state.
+void DrawSubImageRect(const std::shared_ptr<TImage>& image, float x, float y, float width, float height, float sx,
+                      float sy, float sw, float sh, float hx = 0, float hy = 0, int frame = 0);
+
+}  // namespace sorvanta

@@ -1,0 +1,246 @@
+// Polled input: key and button states, typed characters, focus and quit.
+#include "platform/input.h"
+
+#include <array>
+#include <csignal>
+#include <deque>
+
+#include "platform/audio_internal.h"
+#include "platform/input_internal.h"
+#include "platform/strings.h"
+#include "platform/video_internal.h"
+
+namespace sorvanta {
+
+namespace {
+
+constexpr std::size_t kMaxQueuedChars = 256;
+
+struct InputState {
+  std::array<int, kKeyCodeCount> keyHits{};
+  std::array<bool, kKeyCodeCount> keyDown{};
+  std::array<int, 4> mouseHits{};
+  std::array<bool, 4> mouseDown{};
+  std::deque<int> chars;
+  float mouseX = 0, mouseY = 0;
+  bool focusLost = false;
+  bool minimised = false;
+  bool terminate = false;
+  bool cursorHidden = false;
+};
+
+InputState& State() {
+  static InputState* state = new InputState;
+  return *state;
+}
+
+volatile std::sig_atomic_t g_signalled = 0;
+
+std::function<void()>& PollHook() {
+  static auto* hook = new std::function<void()>;
+  return *hook;
+}
+
+void OnTerminateSignal(int) { g_signalled = 1; }
+
+// SDL's button numbers (1 left, 2 middle, 3 right) to ours (1 left, 2 right, 3 middle).
+int ButtonFromSdl(Uint8 button) {
+  switch (button) {
+    case SDL_BUTTON_LEFT: return 1;
+    case SDL_BUTTON_RIGHT: return 2;
+    case SDL_BUTTON_MIDDLE: return 3;
+    default: return 0;
+  }
+}
+
+void QueueChar(int code) {
+  InputState& s = State();
+  if (s.chars.size() < kMaxQueuedChars) s.chars.push_back(code);
+}
+
+void HandleKey(const SDL_KeyboardEvent& key, bool pressed) {
+  InputState& s = State();
+  int code = VirtualKeyFromSdl(key.keysym.sym);
+  if (pressed && (code == KEY_BACKSPACE || code == KEY_ENTER || code == KEY_ESCAPE)) QueueChar(code);
+  if (code <= 0 || code >= kKeyCodeCount) return;
+  if (!pressed) {
+    s.keyDown[code] = false;
+  } else if (!key.repeat) {
+    s.keyDown[code] = true;
+    ++s.keyHits[code];
+  }
+}
+
+void HandleWindowEvent(const SDL_WindowEvent& event) {
+  InputState& s = State();
+  switch (event.event) {
+    case SDL_WINDOWEVENT_FOCUS_LOST: s.focusLost = true; break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: s.focusLost = false; break;
+    case SDL_WINDOWEVENT_MINIMIZED: s.minimised = true; break;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_SHOWN: s.minimised = false; break;
+    case SDL_WINDOWEVENT_CLOSE: s.terminate = true; break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void InstallTerminateHandlers() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  struct sigaction action {};
+  action.sa_handler = OnTerminateSignal;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+}
+
+void HandleEvent(const SDL_Event& event) {
+  InputState& s = State();
+  switch (event.type) {
+    case SDL_QUIT: s.terminate = true; break;
+    case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
+    case SDL_KEYDOWN: HandleKey(event.key, true); break;
+    case SDL_KEYUP: HandleKey(event.key, false); break;
+    case SDL_TEXTINPUT:
+      for (char32_t c : Utf8ToU32(event.text.text)) QueueChar(static_cast<int>(c));
+      break;
+    case SDL_MOUSEMOTION:
+      s.mouseX = static_cast<float>(event.motion.x);
+      s.mouseY = static_cast<float>(event.motion.y);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      s.mouseX = static_cast<float>(event.button.x);
+      s.mouseY = static_cast<float>(event.button.y);
+      int b = ButtonFromSdl(event.button.button);
+      if (b == 0) break;
+      if (event.type == SDL_MOUSEBUTTONDOWN) {
+        s.mouseDown[b] = true;
+        ++s.mouseHits[b];
+      } else {
+        s.mouseDown[b] = false;
+      }
+      break;
+    }
+    default: break;
+  }
+}
+
+void SetPollHook(std::function<void()> hook) { PollHook() = std::move(hook); }
+
+void PollSystem() {
+  if (PollHook()) PollHook()();
+  if (SdlVideoStarted()) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) HandleEvent(event);
+  }
+  if (g_signalled) {
+    g_signalled = 0;
+    State().terminate = true;
+  }
+  PumpAudioClock();
+}
+
+int KeyHit(int key) {
+  if (key <= 0 || key >= kKeyCodeCount) return 0;
+  int n = State().keyHits[key];
+  State().keyHits[key] = 0;
+  return n;
+}
+
+int KeyDown(int key) {
+  if (key <= 0 || key >= kKeyCodeCount) return 0;
+  return State().keyDown[key] ? 1 : 0;
+}
+
+int GetChar() {
+  InputState& s = State();
+  if (s.chars.empty()) return 0;
+  int c = s.chars.front();
+  s.chars.pop_front();
+  return c;
+}
+
+void FlushKeys() {
+  InputState& s = State();
+  s.keyHits.fill(0);
+  s.keyDown.fill(false);
+  s.chars.clear();
+}
+
+int MouseX() { return static_cast<int>(State().mouseX); }
+int MouseY() { return static_cast<int>(State().mouseY); }
+
+float VirtualMouseX() {
+  const VideoState& v = Video();
+  return v.width > 0 ? State().mouseX * v.virtWidth / v.width : State().mouseX;
+}
+
+float VirtualMouseY() {
+  const VideoState& v = Video();
+  return v.height > 0 ? State().mouseY * v.virtHeight / v.height : State().mouseY;
+}
+
+void MoveVirtualMouse(float x, float y) {
+  const VideoState& v = Video();
+  InputState& s = State();
+  s.mouseX = v.virtWidth > 0 ? x * v.width / v.virtWidth : x;
+  s.mouseY = v.virtHeight > 0 ? y * v.height / v.virtHeight : y;
+  if (v.window) SDL_WarpMouseInWindow(v.window, static_cast<int>(s.mouseX), static_cast<int>(s.mouseY));
+}
+
+int MouseHit(int button) {
+  if (button < 1 || button > 3) return 0;
+  int n = State().mouseHits[button];
+  State().mouseHits[button] = 0;
+  return n;
+}
+
+int MouseDown(int button) {
+  if (button < 1 || button > 3) return 0;
+  return State().mouseDown[button] ? 1 : 0;
+}
+
+void FlushMouse() {
+  State().mouseHits.fill(0);
+  State().mouseDown.fill(false);
+}
+
+void ApplyCursorVisibility() {
+  if (SdlVideoStarted()) SDL_ShowCursor(State().cursorHidden ? SDL_DISABLE : SDL_ENABLE);
+}
+
+void ShowMouse() {
+  State().cursorHidden = false;
+  ApplyCursorVisibility();
+}
+
+void HideMouse() {
+  State().cursorHidden = true;
+  ApplyCursorVisibility();
+}
+
+bool AppSuspended() { return State().focusLost || State().minimised; }
+
+bool AppTerminate() {
+  if (g_signalled) {
+    g_signalled = 0;
+    State().terminate = true;
+  }
+  bool requested = State().terminate;
+  State().terminate = false;
+  return requested;
+}
+
+void ResetInputState() {
+  bool hidden = State().cursorHidden;
+  State() = InputState{};
+  State().cursorHidden = hidden;
+  g_signalled = 0;
+}
+
+}  // namespace sorvanta

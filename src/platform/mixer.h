@@ -1,0 +1,66 @@
+#pragma once
+// The software mixer behind the audio layer. Plain code with its own lock:
+// the game thread changes voices, the audio device's thread (or the clock,
+// when there is no device) calls Mix. Tests drive it directly.
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace sorvanta {
+
+// Decoded sound: interleaved 16-bit samples of 1 or 2 channels.
+struct SampleData {
+  std::vector<std::int16_t> pcm;
+  int channels = 1;
+  int rate = 44100;
+  std::size_t frames() const { return channels > 0 ? pcm.size() / channels : 0; }
+};
+
+// One sounding (or paused) copy of a sound. Its fields belong to the mixer
+// and are read and written only under the mixer's lock.
+struct MixerVoice {
+  std::shared_ptr<const SampleData> data;
+  bool loop = false;
+  double position = 0;  // in frames of data
+  float volume = 1;
+  float rate = 1;
+  bool paused = true;
+  bool finished = false;  // ended or stopped: it never sounds again
+  bool released = false;  // nobody holds its channel any more
+};
+
+class Mixer {
+ public:
+  explicit Mixer(int outputRate = 44100);
+  int outputRate() const { return rate_; }
+
+  // A new paused voice of the sound.
+  std::shared_ptr<MixerVoice> Cue(std::shared_ptr<const SampleData> data, bool loop);
+  void SetVolume(const std::shared_ptr<MixerVoice>& voice, float volume);  // 1 full; below 0 counts as 0
+  void SetRate(const std::shared_ptr<MixerVoice>& voice, float rate);      // 1 normal speed
+  void Resume(const std::shared_ptr<MixerVoice>& voice);
+  void Pause(const std::shared_ptr<MixerVoice>& voice);
+  void Stop(const std::shared_ptr<MixerVoice>& voice);
+  // False once the voice has ended, was stopped, or while it is paused.
+  bool Playing(const std::shared_ptr<MixerVoice>& voice) const;
+  // Its channel was let go: it plays on to its end, and goes at once when it
+  // can never sound again (paused, or at rate 0).
+  void Release(const std::shared_ptr<MixerVoice>& voice);
+  void StopAll();
+
+  // Writes frames of interleaved stereo output (left, right) in -1..1; out
+  // may be null to advance the voices without producing sound.
+  void Mix(float* out, int frames);
+  // Voices the mixer still keeps.
+  int VoiceCount() const;
+
+ private:
+  void MixVoice(MixerVoice& voice, float* out, int frames);
+
+  mutable std::mutex mutex_;
+  int rate_;
+  std::vector<std::shared_ptr<MixerVoice>> voices_;
+};
+
+}  // namespace sorvanta

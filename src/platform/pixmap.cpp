@@ -1,0 +1,58 @@
+#include "platform/pixmap.h"
+
+#include <cstring>
+
+#include "platform/files.h"
+
+namespace sorvanta {
+
+TPixmap::TPixmap(int width, int height)
+    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height * 4, 0) {}
+
+std::shared_ptr<TPixmap> CreatePixmap(int width, int height) {
+  if (width < 1 || height < 1 || width > kMaxPixmapSide || height > kMaxPixmapSide) return nullptr;
+  return std::make_shared<TPixmap>(width, height);
+}
+
+std::shared_ptr<TPixmap> DecodePixmap(const std::uint8_t* data, std::size_t size) {
+  static const std::uint8_t kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+  if (!data) return nullptr;
+  if (size >= 8 && std::memcmp(data, kPng, 8) == 0) return DecodePng(data, size);
+  if (size >= 3 && data[0] == 0xff && data[1] == 0xd8 && data[2] == 0xff) return DecodeJpeg(data, size);
+  return nullptr;
+}
+
+std::shared_ptr<TPixmap> LoadPixmap(const std::string& path) {
+  std::string bytes;
+  try {
+    bytes = LoadBytes(path);
+  } catch (const FileError&) {
+    return nullptr;
+  }
+  return DecodePixmap(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
+std::shared_ptr<TPixmap> CopyPixmap(const std::shared_ptr<TPixmap>& pixmap) {
+  if (!pixmap) return nullptr;
+  return std::make_shared<TPixmap>(*pixmap);
+}
+
+int PixmapWidth(const std::shared_ptr<TPixmap>& pixmap) { return pixmap ? pixmap->width() : 0; }
+int PixmapHeight(const std::shared_ptr<TPixmap>& pixmap) { return pixmap ? pixmap->height() : 0; }
+
+std::uint32_t ReadPixel(const std::shared_ptr<TPixmap>& pixmap, int x, int y) {
+  if (!pixmap || x < 0 || y < 0 || x >= pixmap->width() || y >= pixmap->height()) return 0;
+  const std::uint8_t* p = pixmap->row(y) + x * 4;
+  return (std::uint32_t(p[3]) << 24) | (std::uint32_t(p[0]) << 16) | (std::uint32_t(p[1]) << 8) | p[2];
+}
+
+void WritePixel(const std::shared_ptr<TPixmap>& pixmap, int x, int y, std::uint32_t argb) {
+  if (!pixmap || x < 0 || y < 0 || x >= pixmap->width() || y >= pixmap->height()) return;
+  std::uint8_t* p = pixmap->row(y) + x * 4;
+  p[0] = (argb >> 16) & 0xff;
+  p[1] = (argb >> 8) & 0xff;
+  p[2] = argb & 0xff;
+  p[3] = argb >> 24;
+}
+
+}  // namespace sorvanta

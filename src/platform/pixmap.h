@@ -1,0 +1,52 @@
+#pragma once
+// Pixmaps: images in memory, 8-bit RGBA (bytes R, G, B, A in that order),
+// rows packed top to bottom. Decoders for PNG and JPEG live beside this.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sorvanta {
+
+class TPixmap {
+ public:
+  TPixmap(int width, int height);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // Bytes of row y (width * 4 of them).
+  std::uint8_t* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_ * 4; }
+  const std::uint8_t* row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_ * 4; }
+  std::uint8_t* data() { return pixels_.data(); }
+  const std::uint8_t* data() const { return pixels_.data(); }
+
+ private:
+  int width_;
+  int height_;
+  std::vector<std::uint8_t> pixels_;
+};
+
+// The largest width or height a pixmap may have; larger images are refused.
+constexpr int kMaxPixmapSide = 8192;
+
+// A new pixmap of the given size, every pixel 0 (transparent black); none for
+// a size below 1 or above kMaxPixmapSide.
+std::shared_ptr<TPixmap> CreatePixmap(int width, int height);
+// Decodes a PNG or JPEG file (or "incbin::name"); none when the file is
+// missing, not one of those formats, or broken.
+std::shared_ptr<TPixmap> LoadPixmap(const std::string& path);
+// Decodes PNG or JPEG bytes, chosen by their signature; none when broken.
+std::shared_ptr<TPixmap> DecodePixmap(const std::uint8_t* data, std::size_t size);
+std::shared_ptr<TPixmap> DecodePng(const std::uint8_t* data, std::size_t size);
+std::shared_ptr<TPixmap> DecodeJpeg(const std::uint8_t* data, std::size_t size);
+// A deep copy; none for none.
+std::shared_ptr<TPixmap> CopyPixmap(const std::shared_ptr<TPixmap>& pixmap);
+
+int PixmapWidth(const std::shared_ptr<TPixmap>& pixmap);
+int PixmapHeight(const std::shared_ptr<TPixmap>& pixmap);
+// The pixel as 0xAARRGGBB; 0 outside the pixmap or for none.
+std::uint32_t ReadPixel(const std::shared_ptr<TPixmap>& pixmap, int x, int y);
+// Sets a pixel from 0xAARRGGBB; ignored outside the pixmap or for none.
+void WritePixel(const std::shared_ptr<TPixmap>& pixmap, int x, int y, std::uint32_t argb);
+
+}  // namespace sorvanta

@@ -1,0 +1,312 @@
+// Graphics modes, the virtual resolution, viewport, clearing and flipping.
+#include "platform/video.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/input.h"
+#include "platform/input_internal.h"
+#include "platform/system.h"
+#include "platform/video_internal.h"
+
+namespace sorvanta {
+
+VideoState& Video() {
+  // Never destroyed: images and fonts may outlive every other static.
+  static VideoState* state = new VideoState;
+  return *state;
+}
+
+bool SdlVideoStarted() { return SDL_WasInit(SDL_INIT_VIDEO) != 0; }
+
+bool EnsureSdlVideo() {
+  if (SdlVideoStarted()) return true;
+  // Our own handlers turn SIGINT and SIGTERM into AppTerminate.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  InstallTerminateHandlers();
+  return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
+namespace {
+
+void ApplyClip() {
+  VideoState& v = Video();
+  if (!v.renderer) return;
+  int x0 = static_cast<int>(std::lround(v.vpX * v.kx));
+  int y0 = static_cast<int>(std::lround(v.vpY * v.ky));
+  int x1 = static_cast<int>(std::lround((static_cast<double>(v.vpX) + v.vpW) * v.kx));
+  int y1 = static_cast<int>(std::lround((static_cast<double>(v.vpY) + v.vpH) * v.ky));
+  x0 = std::clamp(x0, 0, v.outWidth);
+  y0 = std::clamp(y0, 0, v.outHeight);
+  x1 = std::clamp(x1, 0, v.outWidth);
+  y1 = std::clamp(y1, 0, v.outHeight);
+  v.clipEmpty = x1 <= x0 || y1 <= y0;
+  SDL_Rect clip{x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+  SDL_RenderSetClipRect(v.renderer, v.clipEmpty ? nullptr : &clip);
+}
+
+void UpdateMapping() {
+  VideoState& v = Video();
+  v.kx = v.virtWidth > 0 ? v.outWidth / v.virtWidth : 1.0f;
+  v.ky = v.virtHeight > 0 ? v.outHeight / v.virtHeight : 1.0f;
+  ApplyClip();
+}
+
+void CloseMode() {
+  VideoState& v = Video();
+  if (v.renderer) SDL_DestroyRenderer(v.renderer);
+  if (v.window) SDL_DestroyWindow(v.window);
+  if (v.renderer || v.window) ++v.generation;
+  v.renderer = nullptr;
+  v.window = nullptr;
+  v.width = v.height = v.outWidth = v.outHeight = 0;
+  v.fullScreen = false;
+}
+
+void ResetDrawingState(VideoState& v) {
+  v.virtWidth = static_cast<float>(v.width);
+  v.virtHeight = static_cast<float>(v.height);
+  v.originX = v.originY = 0;
+  v.vpX = v.vpY = 0;
+  v.vpW = v.width;
+  v.vpH = v.height;
+  v.clsR = v.clsG = v.clsB = 0;
+  v.red = v.green = v.blue = 255;
+  v.alpha = 1;
+  v.blend = ALPHABLEND;
+  v.scaleX = v.scaleY = 1;
+  v.rotation = 0;
+}
+
+}  // namespace
+
+std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz, int flags) {
+  (void)hertz;
+  (void)flags;
+  CloseMode();
+  if (width < 1 || height < 1 || !EnsureSdlVideo()) return nullptr;
+  VideoState& v = Video();
+  bool full = depth != 0;
+  Uint32 windowFlags = SDL_WINDOW_SHOWN | (full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  v.window = SDL_CreateWindow("Sorvanta", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, windowFlags);
+  if (!v.window) return nullptr;
+  SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
+  v.renderer = SDL_CreateRenderer(v.window, -1, full ? SDL_RENDERER_PRESENTVSYNC : 0);
+  if (!v.renderer) v.renderer = SDL_CreateRenderer(v.window, -1, 0);
+  if (!v.renderer) {
+    CloseMode();
+    return nullptr;
+  }
+  SDL_GetWindowSize(v.window, &v.width, &v.height);
+  if (SDL_GetRendererOutputSize(v.renderer, &v.outWidth, &v.outHeight) != 0) {
+    v.outWidth = v.width;
+    v.outHeight = v.height;
+  }
+  v.fullScreen = full;
+  ResetDrawingState(v);
+  UpdateMapping();
+  v.lastFlipTicks = 0;
+  SDL_StartTextInput();
+  ApplyCursorVisibility();
+  SetNotifyWindowQuery([] { return Video().window != nullptr && !Video().fullScreen; });
+  auto mode = std::make_shared<TGraphics>();
+  mode->width = v.width;
+  mode->height = v.height;
+  mode->fullScreen = full;
+  return mode;
+}
+
+void EndGraphics() { CloseMode(); }
+bool GraphicsOpen() { return Video().renderer != nullptr; }
+int GraphicsWidth() { return Video().width; }
+int GraphicsHeight() { return Video().height; }
+bool GraphicsFullScreen() { return Video().fullScreen; }
+
+int DesktopWidth() {
+  SDL_DisplayMode mode;
+  if (!EnsureSdlVideo() || SDL_GetDesktopDisplayMode(0, &mode) != 0) return 0;
+  return mode.w;
+}
+
+int DesktopHeight() {
+  SDL_DisplayMode mode;
+  if (!EnsureSdlVideo() || SDL_GetDesktopDisplayMode(0, &mode) != 0) return 0;
+  return mode.h;
+}
+
+std::string RendererName() {
+  SDL_RendererInfo info;
+  if (!Video().renderer || SDL_GetRendererInfo(Video().renderer, &info) != 0) return "";
+  return info.name ? info.name : "";
+}
+
+void SetGraphicsDriver(const std::string& videoDriver, const std::string& renderDriver) {
+  CloseMode();
+  if (SdlVideoStarted()) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, videoDriver.empty() ? nullptr : videoDriver.c_str(),
+                          SDL_HINT_OVERRIDE);
+  SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, renderDriver.empty() ? nullptr : renderDriver.c_str(),
+                          SDL_HINT_OVERRIDE);
+}
+
+std::string VideoDriverName() {
+  const char* name = SdlVideoStarted() ? SDL_GetCurrentVideoDriver() : nullptr;
+  return name ? name : "";
+}
+
+void SetVirtualResolution(float width, float height) {
+  if (!(width > 0) || !(height > 0)) return;
+  VideoState& v = Video();
+  v.virtWidth = width;
+  v.virtHeight = height;
+  UpdateMapping();
+}
+
+float VirtualResolutionWidth() { return Video().virtWidth; }
+float VirtualResolutionHeight() { return Video().virtHeight; }
+
+void SetOrigin(float x, float y) {
+  Video().originX = x;
+  Video().originY = y;
+}
+
+void GetOrigin(float& x, float& y) {
+  x = Video().originX;
+  y = Video().originY;
+}
+
+void SetViewport(int x, int y, int width, int height) {
+  VideoState& v = Video();
+  v.vpX = x;
+  v.vpY = y;
+  v.vpW = std::max(0, width);
+  v.vpH = std::max(0, height);
+  ApplyClip();
+}
+
+void GetViewport(int& x, int& y, int& width, int& height) {
+  x = Video().vpX;
+  y = Video().vpY;
+  width = Video().vpW;
+  height = Video().vpH;
+}
+
+void SetClsColor(int red, int green, int blue) {
+  Video().clsR = std::clamp(red, 0, 255);
+  Video().clsG = std::clamp(green, 0, 255);
+  Video().clsB = std::clamp(blue, 0, 255);
+}
+
+void GetClsColor(int& red, int& green, int& blue) {
+  red = Video().clsR;
+  green = Video().clsG;
+  blue = Video().clsB;
+}
+
+void Cls() {
+  VideoState& v = Video();
+  if (!v.renderer || v.clipEmpty) return;
+  SDL_SetRenderDrawBlendMode(v.renderer, SDL_BLENDMODE_NONE);
+  SDL_SetRenderDrawColor(v.renderer, v.clsR, v.clsG, v.clsB, 255);
+  // SDL_RenderClear would ignore the clip rectangle; a fill honours it.
+  SDL_RenderFillRect(v.renderer, nullptr);
+}
+
+void Flip(int sync) {
+  VideoState& v = Video();
+  if (v.renderer) {
+    if (v.beforePresent) v.beforePresent();
+    SDL_RenderPresent(v.renderer);
+    if (sync != 0 && v.pacing && !v.fullScreen) {
+      // Hold a window to 60 frames per second.
+      Uint64 freq = SDL_GetPerformanceFrequency();
+      Uint64 frame = freq / 60;
+      Uint64 now = SDL_GetPerformanceCounter();
+      if (v.lastFlipTicks != 0 && now - v.lastFlipTicks < frame) {
+        Uint64 wait = frame - (now - v.lastFlipTicks);
+        SDL_Delay(static_cast<Uint32>(wait * 1000 / freq));
+        now = SDL_GetPerformanceCounter();
+      }
+      v.lastFlipTicks = now;
+    }
+  }
+  if (v.afterPresent) v.afterPresent();
+  PollSystem();
+}
+
+void SetColor(int red, int green, int blue) {
+  Video().red = std::clamp(red, 0, 255);
+  Video().green = std::clamp(green, 0, 255);
+  Video().blue = std::clamp(blue, 0, 255);
+}
+
+void GetColor(int& red, int& green, int& blue) {
+  red = Video().red;
+  green = Video().green;
+  blue = Video().blue;
+}
+
+void SetAlpha(float alpha) {
+  if (std::isnan(alpha)) alpha = 0;
+  Video().alpha = std::clamp(alpha, 0.0f, 1.0f);
+}
+
+float GetAlpha() { return Video().alpha; }
+void SetBlend(int blend) { Video().blend = blend; }
+int GetBlend() { return Video().blend; }
+
+void SetScale(float x, float y) {
+  Video().scaleX = x;
+  Video().scaleY = y;
+}
+
+void GetScale(float& x, float& y) {
+  x = Video().scaleX;
+  y = Video().scaleY;
+}
+
+void SetRotation(float degrees) { Video().rotation = degrees; }
+float GetRotation() { return Video().rotation; }
+
+std::shared_ptr<TPixmap> ReadFramePixels() {
+  VideoState& v = Video();
+  if (!v.renderer) return nullptr;
+  auto frame = CreatePixmap(v.outWidth, v.outHeight);
+  if (!frame) return nullptr;
+  // Reading ignores the clip rectangle only when none is set.
+  SDL_RenderSetClipRect(v.renderer, nullptr);
+  int rc = SDL_RenderReadPixels(v.renderer, nullptr, SDL_PIXELFORMAT_RGBA32, frame->data(), v.outWidth * 4);
+  ApplyClip();
+  if (rc != 0) return nullptr;
+  std::uint8_t* p = frame->data();
+  for (std::size_t i = 0, n = static_cast<std::size_t>(v.outWidth) * v.outHeight; i < n; ++i) p[i * 4 + 3] = 255;
+  return frame;
+}
+
+std::shared_ptr<TPixmap> GrabPixmap(int x, int y, int width, int height) {
+  VideoState& v = Video();
+  auto out = CreatePixmap(width, height);
+  if (!out || !v.renderer) return nullptr;
+  auto frame = ReadFramePixels();
+  if (!frame) return nullptr;
+  // Sample the frame at the centre of each virtual unit of the rectangle.
+  for (int j = 0; j < height; ++j) {
+    int sy = static_cast<int>(std::floor((y + v.originY + j + 0.5f) * v.ky));
+    std::uint8_t* dst = out->row(j);
+    for (int i = 0; i < width; ++i, dst += 4) {
+      int sx = static_cast<int>(std::floor((x + v.originX + i + 0.5f) * v.kx));
+      if (sx < 0 || sy < 0 || sx >= frame->width() || sy >= frame->height()) {
+        dst[3] = 255;
+        continue;
+      }
+      const std::uint8_t* src = frame->row(sy) + sx * 4;
+      dst[0] = src[0];
+      dst[1] = src[1];
+      dst[2] = src[2];
+      dst[3] = 255;
+    }
+  }
+  return out;
+}
+
+}  // namespace sorvanta

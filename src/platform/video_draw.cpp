@@ -1,0 +1,111 @@
+// Textured quads, rectangles and lines with the current drawing state.
+#include <cmath>
+
+#include "platform/video.h"
+#include "platform/video_internal.h"
+
+namespace sorvanta {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+Uint8 AlphaByte(float alpha) { return static_cast<Uint8>(std::lround(alpha * 255.0f)); }
+
+// Maps a point given relative to an anchor (virtual units, before scale and
+// rotation) to output pixels.
+SDL_FPoint Transform(float anchorX, float anchorY, float dx, float dy) {
+  const VideoState& v = Video();
+  double rad = v.rotation * kPi / 180.0;
+  double c = std::cos(rad), s = std::sin(rad);
+  double sx = dx * v.scaleX, sy = dy * v.scaleY;
+  double x = anchorX + v.originX + sx * c - sy * s;
+  double y = anchorY + v.originY + sx * s + sy * c;
+  return SDL_FPoint{static_cast<float>(x * v.kx), static_cast<float>(y * v.ky)};
+}
+
+bool CanDraw() {
+  const VideoState& v = Video();
+  return v.renderer && !v.clipEmpty && v.alpha > 0.0f;
+}
+
+}  // namespace
+
+SDL_BlendMode SdlBlend(int blend) { return blend == LIGHTBLEND ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND; }
+
+SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered) {
+  VideoState& v = Video();
+  if (!v.renderer) return nullptr;
+  SDL_Texture* texture = SDL_CreateTexture(v.renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC,
+                                           pixmap.width(), pixmap.height());
+  if (!texture) return nullptr;
+  SDL_UpdateTexture(texture, nullptr, pixmap.data(), pixmap.width() * 4);
+  SDL_SetTextureScaleMode(texture, filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+  return texture;
+}
+
+void FreeTexture(SDL_Texture* texture, int generation) {
+  // Textures of an earlier renderer went with it.
+  if (texture && generation == Video().generation && Video().renderer) SDL_DestroyTexture(texture);
+}
+
+void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float width, float height,
+                     float hx, float hy) {
+  VideoState& v = Video();
+  if (!texture || !CanDraw() || src.w <= 0 || src.h <= 0) return;
+  float ax = std::fabs(v.scaleX), ay = std::fabs(v.scaleY);
+  float w = width * ax, h = height * ay;
+  if (!(w > 0) || !(h > 0)) return;
+  // The handle is mirrored with the image.
+  float left = v.scaleX < 0 ? x - (width - hx) * ax : x - hx * ax;
+  float top = v.scaleY < 0 ? y - (height - hy) * ay : y - hy * ay;
+  SDL_FRect dst{(left + v.originX) * v.kx, (top + v.originY) * v.ky, w * v.kx, h * v.ky};
+  SDL_SetTextureColorMod(texture, static_cast<Uint8>(v.red), static_cast<Uint8>(v.green), static_cast<Uint8>(v.blue));
+  SDL_SetTextureAlphaMod(texture, AlphaByte(v.alpha));
+  SDL_SetTextureBlendMode(texture, SdlBlend(v.blend));
+  int flip = (v.scaleX < 0 ? SDL_FLIP_HORIZONTAL : 0) | (v.scaleY < 0 ? SDL_FLIP_VERTICAL : 0);
+  if (v.rotation == 0.0f && flip == 0) {
+    SDL_RenderCopyF(v.renderer, texture, &src, &dst);
+    return;
+  }
+  SDL_FPoint center{(x - left) * v.kx, (y - top) * v.ky};
+  SDL_RenderCopyExF(v.renderer, texture, &src, &dst, v.rotation, &center, static_cast<SDL_RendererFlip>(flip));
+}
+
+void DrawRect(float x, float y, float width, float height) {
+  VideoState& v = Video();
+  if (!CanDraw()) return;
+  SDL_SetRenderDrawBlendMode(v.renderer, SdlBlend(v.blend));
+  SDL_SetRenderDrawColor(v.renderer, static_cast<Uint8>(v.red), static_cast<Uint8>(v.green),
+                         static_cast<Uint8>(v.blue), AlphaByte(v.alpha));
+  if (v.rotation == 0.0f) {
+    float x0 = (x + v.originX) * v.kx;
+    float y0 = (y + v.originY) * v.ky;
+    float w = width * v.scaleX * v.kx, h = height * v.scaleY * v.ky;
+    if (w < 0) x0 += w, w = -w;
+    if (h < 0) y0 += h, h = -h;
+    SDL_FRect rect{x0, y0, w, h};
+    SDL_RenderFillRectF(v.renderer, &rect);
+    return;
+  }
+  SDL_Color color{static_cast<Uint8>(v.red), static_cast<Uint8>(v.green), static_cast<Uint8>(v.blue),
+                  AlphaByte(v.alpha)};
+  SDL_Vertex corners[4];
+  const float dx[4] = {0, width, width, 0}, dy[4] = {0, 0, height, height};
+  for (int i = 0; i < 4; ++i) corners[i] = SDL_Vertex{Transform(x, y, dx[i], dy[i]), color, SDL_FPoint{0, 0}};
+  const int indices[6] = {0, 1, 2, 0, 2, 3};
+  SDL_RenderGeometry(v.renderer, nullptr, corners, 4, indices, 6);
+}
+
+void DrawLine(float x1, float y1, float x2, float y2) {
+  VideoState& v = Video();
+  if (!CanDraw()) return;
+  SDL_SetRenderDrawBlendMode(v.renderer, SdlBlend(v.blend));
+  SDL_SetRenderDrawColor(v.renderer, static_cast<Uint8>(v.red), static_cast<Uint8>(v.green),
+                         static_cast<Uint8>(v.blue), AlphaByte(v.alpha));
+  SDL_FPoint a = Transform(x1, y1, 0, 0);
+  SDL_FPoint b = Transform(x1, y1, x2 - x1, y2 - y1);
+  SDL_RenderDrawLineF(v.renderer, a.x, a.y, b.x, b.y);
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,66 @@
+#pragma once
+// State shared by the drawing layer's files (video, image, font, input,
+// harness). Not for game code.
+#include <SDL.h>
+
+#include <functional>
+#include <memory>
+
+#include "platform/pixmap.h"
+
+namespace sorvanta {
+
+class TImageFont;
+
+struct VideoState {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  // Grows whenever a renderer goes away; a texture made under another
+  // generation is gone and must be made again.
+  int generation = 1;
+  int width = 0, height = 0;        // window size (SDL window units)
+  int outWidth = 0, outHeight = 0;  // renderer output in pixels
+  bool fullScreen = false;
+
+  float virtWidth = 0, virtHeight = 0;
+  float kx = 1, ky = 1;  // pixels per virtual unit
+  float originX = 0, originY = 0;
+  int vpX = 0, vpY = 0, vpW = 0, vpH = 0;
+  bool clipEmpty = false;
+
+  int clsR = 0, clsG = 0, clsB = 0;
+  int red = 255, green = 255, blue = 255;
+  float alpha = 1;
+  int blend = 3;
+  float scaleX = 1, scaleY = 1;
+  float rotation = 0;
+  std::shared_ptr<TImageFont> font;
+
+  // Called by Flip around SDL's present; the harness uses them.
+  std::function<void()> beforePresent;
+  std::function<void()> afterPresent;
+  bool pacing = true;        // Flip may sleep to hold 60 frames per second
+  Uint64 lastFlipTicks = 0;  // performance counter at the last paced Flip
+};
+
+VideoState& Video();
+
+// Starts SDL's video (and event) subsystem once; false when it cannot start.
+bool EnsureSdlVideo();
+bool SdlVideoStarted();
+
+// A texture of the pixmap for the current renderer; null without one.
+SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered);
+// Frees a texture made under the given generation, if it still exists.
+void FreeTexture(SDL_Texture* texture, int generation);
+// Draws the src rectangle of a texture as a width x height quad whose point
+// (hx, hy) lands on the virtual position (x, y) plus the origin, with the
+// current colour, alpha, blend, scale and rotation.
+void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float width, float height,
+                     float hx, float hy);
+// The renderer's blend mode for a SetBlend value.
+SDL_BlendMode SdlBlend(int blend);
+// Reads the whole frame being drawn (opaque RGBA); none without a mode.
+std::shared_ptr<TPixmap> ReadFramePixels();
+
+}  // namespace sorvanta
