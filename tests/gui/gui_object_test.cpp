@@ -1,0 +1,183 @@
+// A widget's state choice from the mouse and its blend between looks.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "core/globals.h"
+#include "gui/gui_object.h"
+#include "gui/img.h"
+#include "gui/mouse.h"
+
+namespace sorvanta {
+namespace {
+
+PropertiesPtr StateSet(int action, float a) {
+  auto p = std::make_shared<TProperties>();
+  p->action = action;
+  p->alpha = CreateAlpha(a);
+  return p;
+}
+
+// A 40 x 20 widget at (100, 50) with OVER, CLICK and UNACTIVE sets.
+GuiObjectPtr Button(float stepDelta = 1.0f) {
+  auto s = std::make_shared<TProperties>();
+  auto img = std::make_shared<TImg>();
+  img->w = 40;
+  img->h = 20;
+  s->img = img;
+  s->dim = CreateDim(100, 50);
+  s->alpha = CreateAlpha(0.5f);
+  s->addDim = CreateDim(0, 0);
+  s->stepP = stepDelta;
+  auto ob = TGuiObject::Create(s, {StateSet(1, 0.8f), StateSet(2, 0.6f), StateSet(3, 0.3f)}, "B");
+  ob->InitObject();
+  return ob;
+}
+
+class GuiObjectTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    oldMouse_ = mouse;
+    oldDelta_ = delta;
+    mouse = std::make_shared<TMouse>();
+    delta = 1.0f;
+  }
+  void TearDown() override {
+    mouse = oldMouse_;
+    delta = oldDelta_;
+  }
+  // Sets the pointer and left button, then runs one update.
+  void Frame(const GuiObjectPtr& ob, float x, float y, int held, int pressed = 0) {
+    mouse->x = x;
+    mouse->y = y;
+    mouse->leftHolded = held;
+    mouse->leftPressed = pressed;
+    ob->update();
+  }
+  std::shared_ptr<TMouse> oldMouse_;
+  float oldDelta_ = 1.0f;
+};
+
+TEST_F(GuiObjectTest, ClickCompletesOnReleaseOrLeaving) {
+  auto ob = Button();
+  EXPECT_EQ(ob->dim->cx, 120);
+  EXPECT_EQ(ob->dim->cy, 60);
+
+  Frame(ob, 140, 70, 0);  // bottom-right corner counts as over
+  EXPECT_EQ(ob->over, 1);
+  EXPECT_EQ(ob->docProps, ob->GetPropertiesByAction(1));
+  Frame(ob, 141, 70, 0);
+  EXPECT_EQ(ob->over, 0);
+
+  Frame(ob, 110, 55, 1, 1);  // press
+  EXPECT_EQ(ob->holded, 1);
+  EXPECT_EQ(ob->clicked, 0);
+  EXPECT_EQ(ob->docProps, ob->GetPropertiesByAction(2));
+  Frame(ob, 110, 55, 1);  // still held
+  EXPECT_EQ(ob->clicked, 0);
+  Frame(ob, 110, 55, 0);  // released over it
+  EXPECT_EQ(ob->clicked, 1);
+  EXPECT_EQ(ob->docProps, ob->GetPropertiesByAction(1));
+  Frame(ob, 110, 55, 0);
+  EXPECT_EQ(ob->clicked, 0);
+
+  // Held, then dragged off with the button still down: the click completes
+  // in the first update off the widget, and the CLICK look fades out.
+  Frame(ob, 110, 55, 1, 1);
+  Frame(ob, 300, 300, 1);
+  EXPECT_EQ(ob->clicked, 1);
+  EXPECT_EQ(ob->dPer, 0);
+  Frame(ob, 300, 300, 1);
+  EXPECT_EQ(ob->clicked, 0);
+
+  // A press that began elsewhere and is dragged on holds it too.
+  Frame(ob, 300, 300, 1);
+  Frame(ob, 110, 55, 1);
+  EXPECT_EQ(ob->holded, 1);
+  Frame(ob, 110, 55, 0);
+  EXPECT_EQ(ob->clicked, 1);
+
+  // Press and release within one frame: held in that update, click in the next.
+  Frame(ob, 110, 55, 0, 1);
+  EXPECT_EQ(ob->holded, 1);
+  EXPECT_EQ(ob->clicked, 0);
+  Frame(ob, 110, 55, 0);
+  EXPECT_EQ(ob->clicked, 1);
+}
+
+TEST_F(GuiObjectTest, BlendMovesTowardTheLookOverFrames) {
+  auto ob = Button(0.25f);
+  Frame(ob, 110, 55, 0);
+  EXPECT_FLOAT_EQ(ob->per, 0.25f);
+  EXPECT_FLOAT_EQ(ob->stepPer, static_cast<float>(std::sin(std::numbers::pi / 8)));
+  for (int i = 0; i < 3; ++i) Frame(ob, 110, 55, 0);
+  EXPECT_FLOAT_EQ(ob->per, 1);
+  EXPECT_FLOAT_EQ(ob->stepPer, 1);
+  Frame(ob, 110, 55, 0);
+  EXPECT_FLOAT_EQ(ob->per, 1);  // clamped on the target
+
+  // Pressing changes the target set, so the blend restarts from the standard look.
+  Frame(ob, 110, 55, 1, 1);
+  EXPECT_FLOAT_EQ(ob->per, 0.25f);
+  auto clickSet = ob->GetPropertiesByAction(2);
+  EXPECT_EQ(ob->docProps, clickSet);
+
+  // Leaving: the last look fades out and the target is dropped at 0.
+  Frame(ob, 0, 0, 0);
+  EXPECT_FLOAT_EQ(ob->per, 0);
+  EXPECT_EQ(ob->docProps, nullptr);
+
+  // A faster frame factor moves further per update.
+  delta = 2.0f;
+  Frame(ob, 110, 55, 0);
+  EXPECT_FLOAT_EQ(ob->per, 0.5f);
+  Frame(ob, 0, 0, 0);
+  EXPECT_FLOAT_EQ(ob->per, 0);
+  EXPECT_EQ(ob->docProps, nullptr);
+  // Fading out toward 0 over several frames keeps the last look meanwhile.
+  delta = 1.0f;
+  for (int i = 0; i < 4; ++i) Frame(ob, 110, 55, 0);
+  Frame(ob, 0, 0, 0);
+  EXPECT_FLOAT_EQ(ob->per, 0.75f);
+  EXPECT_EQ(ob->docProps, ob->GetPropertiesByAction(1));
+  // Coming back to the same set continues from the current blend.
+  Frame(ob, 110, 55, 0);
+  EXPECT_FLOAT_EQ(ob->per, 1);
+}
+
+TEST_F(GuiObjectTest, SwitchedOffWidgetsNeverClick) {
+  auto ob = Button(0.25f);
+  // Held in one update, switched off before the next: no click, ever.
+  Frame(ob, 110, 55, 1, 1);
+  ob->setState(0, 0);
+  Frame(ob, 110, 55, 0);
+  EXPECT_EQ(ob->clicked, 0);
+  EXPECT_EQ(ob->over, 0);
+  EXPECT_EQ(ob->docProps, ob->GetPropertiesByAction(3));
+  float frozen = ob->dPer;
+  Frame(ob, 110, 55, 1, 1);
+  EXPECT_EQ(ob->holded, 0);
+  EXPECT_EQ(ob->dPer, frozen);
+  ob->setState(1, 1);
+  Frame(ob, 110, 55, 0);
+  EXPECT_EQ(ob->clicked, 0);
+
+  // Switched off at rest: the target is lost at once, the standard look shows.
+  auto rest = Button();
+  rest->setState(1, 0);
+  Frame(rest, 110, 55, 0);
+  EXPECT_EQ(rest->docProps, nullptr);
+  EXPECT_EQ(rest->visible, 1);
+}
+
+TEST_F(GuiObjectTest, SetMyAlphaReplacesTheStandardAlphaOnly) {
+  auto ob = Button();
+  ob->SetMyAlpha(0.25f);
+  EXPECT_FLOAT_EQ(ob->standardProps->alpha->a, 0.25f);
+  EXPECT_FLOAT_EQ(ob->GetPropertiesByAction(1)->alpha->a, 0.8f);
+  EXPECT_FLOAT_EQ(ob->GetPropertiesByAction(3)->alpha->a, 0.3f);
+}
+
+}  // namespace
+}  // namespace sorvanta

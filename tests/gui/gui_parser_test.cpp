@@ -1,0 +1,156 @@
+// The layout tokenizer, the entry reader and the top-level declarations.
+#include <gtest/gtest.h>
+
+#include "gui/gui.h"
+#include "gui_test_support.h"
+
+namespace sorvanta {
+namespace {
+
+using testing_gui::StdoutLines;
+
+std::vector<std::pair<int, std::string>> Tokens(const std::string& text) {
+  TGui g;
+  g.parseTokens(text);
+  std::vector<std::pair<int, std::string>> out;
+  for (const auto& t : g.tokens) out.emplace_back(t.line, t.txt);
+  return out;
+}
+
+using TokList = std::vector<std::pair<int, std::string>>;
+
+TEST(GuiTokenizer, QuotesSeparatorsAndLines) {
+  EXPECT_EQ(Tokens("TXT = \"Hello world\""),
+            (TokList{{1, "TXT"}, {1, "="}, {1, "Hello world"}}));
+  EXPECT_EQ(Tokens("A = 1;B = 2"),
+            (TokList{{1, "A"}, {1, "="}, {1, "1"}, {1, "B"}, {1, "="}, {1, "2"}}));
+  // A quoted text over two lines: one token, without the line feed, on the
+  // line where it ends; later lines still count right.
+  EXPECT_EQ(Tokens("X = \"one\ntwo\"\nY"), (TokList{{1, "X"}, {1, "="}, {2, "onetwo"}, {3, "Y"}}));
+  // A quote may open mid-word; its blanks at the edges are trimmed away.
+  EXPECT_EQ(Tokens("ab\"c d\"e"), (TokList{{1, "abc de"}}));
+  EXPECT_EQ(Tokens("\"  pad  \""), (TokList{{1, "pad"}}));
+  // Empty and blank quotes give no token at all.
+  EXPECT_EQ(Tokens("TXT = \"\" }"), (TokList{{1, "TXT"}, {1, "="}, {1, "}"}}));
+  EXPECT_EQ(Tokens("\"   \""), TokList{});
+  // Tabs and carriage returns do not separate, but are trimmed at the edges.
+  EXPECT_EQ(Tokens("\tGFX\t=\tp.png\r\n}"), (TokList{{1, "GFX\t=\tp.png"}, {2, "}"}}));
+  // A quote left open swallows the rest of the file.
+  EXPECT_EQ(Tokens("A \"B C\nD"), (TokList{{1, "A"}}));
+  // No final line feed needed.
+  EXPECT_EQ(Tokens("OBJECT a { }"), (TokList{{1, "OBJECT"}, {1, "a"}, {1, "{"}, {1, "}"}}));
+  EXPECT_EQ(Tokens(""), TokList{});
+}
+
+TEST(GuiEntryReader, BlocksLeavesAndDiagnostics) {
+  TGui g;
+  g.parseTokens("a = 1 b { c = 2 d { } } e = = }");
+  GuiEntryList body;
+  auto lines = StdoutLines([&] { EXPECT_TRUE(g.readEntrys(body)); });
+  EXPECT_TRUE(lines.empty());
+  ASSERT_EQ(body.size(), 3u);
+  auto it = body.begin();
+  EXPECT_EQ((*it)->name, "A");
+  EXPECT_EQ((*it)->value, "1");
+  auto* b = AsBlock(*++it);
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->name, "B");
+  ASSERT_EQ(b->entrys.size(), 2u);
+  EXPECT_EQ(b->entrys.front()->value, "2");
+  EXPECT_NE(AsBlock(b->entrys.back()), nullptr);
+  EXPECT_EQ((*++it)->value, "=");  // a value may be "="
+  EXPECT_TRUE(g.tokens.empty());
+
+  // A "}" after a name, or after a name and "=", drops the unfinished entry.
+  TGui g2;
+  g2.parseTokens("x = 1 y } z = }");
+  GuiEntryList b1, b2;
+  EXPECT_TRUE(g2.readEntrys(b1));
+  EXPECT_EQ(b1.size(), 1u);
+  EXPECT_TRUE(g2.readEntrys(b2));
+  EXPECT_TRUE(b2.empty());
+
+  // A name followed by something else fails, naming the token and its line;
+  // each enclosing block adds the line of its own "{".
+  TGui g3;
+  g3.parseTokens("outer {\n inner {\n  a b\n }\n}");
+  GuiEntryList b3;
+  lines = StdoutLines([&] { EXPECT_FALSE(g3.readEntrys(b3)); });
+  EXPECT_EQ(lines, (std::vector<std::string>{"ERROR: Expected '=' or '{' but b found in line 3!",
+                                             "ERROR: Not enough tokens in line 2!",
+                                             "ERROR: Not enough tokens in line 1!"}));
+  // Reading stopped at the token after the bad one.
+  ASSERT_FALSE(g3.tokens.empty());
+  EXPECT_EQ(g3.tokens.front().txt, "}");
+
+  // Running out of tokens fails silently at the top of a body.
+  TGui g4;
+  g4.parseTokens("a = 1");
+  GuiEntryList b4;
+  lines = StdoutLines([&] { EXPECT_FALSE(g4.readEntrys(b4)); });
+  EXPECT_TRUE(lines.empty());
+}
+
+TEST(GuiEntryReader, DeepNestingNeitherOverflowsNorLeaks) {
+  std::string text;
+  for (int i = 0; i < 100000; ++i) text += "a { ";
+  for (int i = 0; i < 100000; ++i) text += "} ";
+  text += "}";
+  TGui g;
+  g.parseTokens(text);
+  GuiEntryList body;
+  EXPECT_TRUE(g.readEntrys(body));
+  EXPECT_EQ(body.size(), 1u);
+  body.clear();  // destroying the deep tree must not recurse
+}
+
+TEST(GuiDeclarations, TopLevelWordsAndBrokenObjects) {
+  TGui g;
+  std::vector<std::string> lines = StdoutLines([&] {
+    g.parseTokens(
+        "stray } object ok x TXT = \"\" } \n"    // lower case keyword, any brace token
+        "OBJECT broken {\n  GFX\n  PIN = 1\n}\n"  // bad body: remaining words dropped
+        "OBJECT open { sub {\n  A = 1\n");      // open to the end of the file
+    g.readObjects();
+  });
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "ERROR: Expected '=' or '{' but PIN found in line 4!",
+                       "ERROR: No data for object 'BROKEN'!",
+                       "ERROR: Not enough tokens in line 6!",
+                       "ERROR: No data for object 'OPEN'!",
+                   }));
+  ASSERT_EQ(g.objects.size(), 1u);
+  EXPECT_EQ(g.objects.front()->id, "OK");
+
+  TGui g2;
+  lines = StdoutLines([&] {
+    g2.parseTokens("OBJECT a {");
+    g2.readObjects();
+  });
+  EXPECT_EQ(lines, std::vector<std::string>{"ERROR: Not enough tokens in object declaration!"});
+  EXPECT_TRUE(g2.objects.empty());
+
+  // A byte-order mark stays in front of the first word, so that OBJECT is lost.
+  TGui g3;
+  g3.parseTokens("\xEF\xBB\xBFOBJECT a { } OBJECT b { }");
+  g3.readObjects();
+  ASSERT_EQ(g3.objects.size(), 1u);
+  EXPECT_EQ(g3.objects.front()->id, "B");
+}
+
+TEST(GuiDeclarations, UnquotedCaptionSplitsIntoEntries) {
+  // Without quotes "Hello world" is a value and the name of a new entry; a
+  // "}" right after drops that name silently.
+  TGui g;
+  auto lines = StdoutLines([&] {
+    g.parseTokens("OBJECT a { TXT = Hello world }\nOBJECT b { TXT = Hello world\nGFX = x }");
+    g.readObjects();
+  });
+  ASSERT_EQ(g.objects.size(), 1u);
+  EXPECT_EQ(g.objects.front()->standardProps->txt, "Hello");
+  EXPECT_EQ(lines, (std::vector<std::string>{"ERROR: Expected '=' or '{' but GFX found in line 3!",
+                                             "ERROR: No data for object 'B'!"}));
+}
+
+}  // namespace
+}  // namespace sorvanta
