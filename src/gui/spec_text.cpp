@@ -1,7 +1,5 @@
 #include "gui/spec_text.h"
 
-#include <vector>
-
 #include "formats/text_utils.h"
 #include "platform/font.h"
 #include "platform/strings.h"
@@ -19,50 +17,59 @@ Align parseAlign(const std::string& align) {
   return Align::Left;
 }
 
-// Draws one line of the box at top ty; under JUSTIFY the line is words
-// [first, last] of the text, spread so that the last word ends at the
-// box's right edge.
-void drawLine(const std::string& line, int x, int ty, float width, Align align,
-              const std::vector<std::string>& words, std::size_t first, std::size_t last,
-              const std::string& joined) {
-  const float top = static_cast<float>(ty);
-  switch (align) {
-    case Align::Left:
-      DrawText(line, static_cast<float>(x), top);
-      return;
-    case Align::Right:
-      DrawText(line, static_cast<float>(x) + (width - static_cast<float>(TextWidth(line))), top);
-      return;
-    case Align::Center: {
-      const float left = static_cast<float>(x) + width / 2.0f - static_cast<float>(TextWidth(line) / 2);
-      DrawText(line, static_cast<float>(FloatToInt(left)), top);
+struct Placer {
+  TSpecTextLayout& out;
+  const std::vector<std::string>& words;
+  int x;
+  float width;
+  Align align;
+
+  void add(const std::string& text, float px, int top) {
+    out.pieces.push_back(TSpecTextPiece{text, px, static_cast<float>(top)});
+  }
+
+  // One line at top; under JUSTIFY the line is words [first, last], spread so
+  // that its last word ends at the box's right edge, and joined is those
+  // words without blanks.
+  void line(const std::string& text, int top, std::size_t first, std::size_t last,
+            const std::string& joined, Align how) {
+    const float left = static_cast<float>(x);
+    switch (how) {
+      case Align::Left:
+        add(text, left, top);
+        return;
+      case Align::Right:
+        add(text, left + (width - static_cast<float>(TextWidth(text))), top);
+        return;
+      case Align::Center:
+        add(text, static_cast<float>(FloatToInt(left + width / 2.0f - static_cast<float>(TextWidth(text) / 2))),
+            top);
+        return;
+      case Align::Justify:
+        break;
+    }
+    if (last <= first || last >= words.size()) {
+      add(text, left, top);
       return;
     }
-    case Align::Justify:
-      break;
+    const float gap = (width - static_cast<float>(TextWidth(joined))) / static_cast<float>(last - first);
+    std::string before;  // words first .. j-1 without blanks
+    for (std::size_t j = first; j <= last; ++j) {
+      add(words[j], left + static_cast<float>(j - first) * gap + static_cast<float>(TextWidth(before)), top);
+      before += words[j];
+    }
   }
-  if (last <= first || last >= words.size()) {
-    DrawText(line, static_cast<float>(x), top);
-    return;
-  }
-  const float gap = (width - static_cast<float>(TextWidth(joined))) / static_cast<float>(last - first);
-  std::string before;  // words first .. j-1 without blanks
-  for (std::size_t j = first; j <= last; ++j) {
-    const float wx = static_cast<float>(x) + static_cast<float>(j - first) * gap +
-                     static_cast<float>(TextWidth(before));
-    DrawText(words[j], wx, top);
-    before += words[j];
-  }
-}
+};
 
 }  // namespace
 
-int drawSpecText(const std::string& text, int x, int y, float width, const std::string& align,
-                 float /*unused*/, const std::shared_ptr<TImageFont>& font, int extraLineSpacing) {
-  // The added blank makes the last word end with a separator, so it is taken whole.
+TSpecTextLayout layoutSpecText(const std::string& text, int x, int y, float width,
+                               const std::string& align, int extraLineSpacing) {
+  TSpecTextLayout out;
+  // The added blank ends the last word with a separator, so it is taken whole.
   const std::vector<std::string> words = rozbijTekst(text + " ", " ", "", "");
   const Align mode = parseAlign(align);
-  if (font) SetImageFont(font);
+  Placer place{out, words, x, width, mode};
   const int pitch = TextHeight("A") + extraLineSpacing;
 
   std::string line;
@@ -76,17 +83,27 @@ int drawSpecText(const std::string& text, int x, int y, float width, const std::
       joined += word;
       continue;
     }
-    // The line before this word holds words first .. i-1 (none when the
-    // very first word is too wide).
-    drawLine(Trim(line), x, y + pitch * n, width, mode, words, first, i > first ? i - 1 : first, joined);
+    // The broken line holds words first .. i-1; none when the very first
+    // word is already too wide.
+    place.line(Trim(line), y + pitch * n, first, i > first ? i - 1 : first, joined, mode);
     ++n;
     line = word;
     first = i;
     joined = word;
   }
-  // The last line is drawn untrimmed, and never justified.
-  drawLine(line, x, y + pitch * n, width, mode == Align::Justify ? Align::Left : mode, words, 0, 0, joined);
-  return pitch * (n + 1);
+  // The last line is drawn untrimmed and never justified.
+  place.line(line, y + pitch * n, first, first, joined, mode == Align::Justify ? Align::Left : mode);
+  out.lines = n + 1;
+  out.height = pitch * out.lines;
+  return out;
+}
+
+int drawSpecText(const std::string& text, int x, int y, float width, const std::string& align,
+                 float /*unused*/, const std::shared_ptr<TImageFont>& font, int extraLineSpacing) {
+  if (font) SetImageFont(font);
+  const TSpecTextLayout layout = layoutSpecText(text, x, y, width, align, extraLineSpacing);
+  for (const TSpecTextPiece& piece : layout.pieces) DrawText(piece.text, piece.x, piece.y);
+  return layout.height;
 }
 
 }  // namespace sorvanta
