@@ -5,13 +5,17 @@ import sys
 import backgrounds
 import gui_core
 import layouts
+import music
+import sounds
 
 GROUPS = {
     "gui": gui_core.make_all,
     "layouts": layouts.make_all,
     "backgrounds": backgrounds.make_all,
+    "sounds": sounds.make_all,
+    "music": music.make_all,
 }
-ORDER = ["gui", "layouts", "backgrounds"]
+ORDER = ["gui", "layouts", "backgrounds", "sounds", "music"]
 
 
 def main(names):
