@@ -1,0 +1,206 @@
+#include "gui/img.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/files.h"
+#include "platform/harness.h"
+#include "platform/image.h"
+#include "platform/strings.h"
+#include "platform/video.h"
+
+namespace sorvanta {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kPng = std::string(SORVANTA_TESTDATA_DIR) + "/pngsuite/basn6a08.png";  // 32 x 32
+
+// A folder of its own for each test, with an atlas "atlas.png" / "atlas.txt".
+class ImgTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    imgTextures.clear();
+    dir = fs::temp_directory_path() /
+          ("sorvanta_img_" + std::to_string(getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::copy_file(kPng, dir / "atlas.png");
+    atlas = (dir / "atlas.png").string();
+  }
+  void TearDown() override {
+    imgTextures.clear();
+    fs::remove_all(dir);
+  }
+  void describe(const std::string& text) { std::ofstream(dir / "atlas.txt", std::ios::binary) << text; }
+  // Runs f and returns what it reported.
+  template <typename F>
+  std::string notices(F f) {
+    testing::internal::CaptureStderr();
+    f();
+    return testing::internal::GetCapturedStderr();
+  }
+
+  fs::path dir;
+  std::string atlas;
+};
+
+TEST(ImgDescription, HeaderThenFiveLinesPerRecord) {
+  // The header's count is not used; names are trimmed and upper-cased; CRs go.
+  auto subs = parseImgTextureDescription("10\r\n  Star \r\n1\r\n2\r\n3\r\n4\r\nmoon\n5\n6\n7\n8\nsun\n-1\n0\nx\n9\n");
+  ASSERT_EQ(subs.size(), 3u);
+  EXPECT_EQ(subs[0]->name, "STAR");
+  EXPECT_EQ(subs[0]->x, 1);
+  EXPECT_EQ(subs[0]->y, 2);
+  EXPECT_EQ(subs[0]->w, 3);
+  EXPECT_EQ(subs[0]->h, 4);
+  EXPECT_EQ(subs[1]->name, "MOON");
+  EXPECT_EQ(subs[1]->h, 8);
+  EXPECT_EQ(subs[2]->x, -1);
+  EXPECT_EQ(subs[2]->w, 0);  // a line without digits reads as 0
+  EXPECT_EQ(subs[2]->hx, 0);
+
+  // A last record without its height line is dropped; so is one cut by the end.
+  EXPECT_EQ(parseImgTextureDescription("1\na\n1\n2\n3\n4\nb\n1\n2\n3\n").size(), 1u);
+  EXPECT_EQ(parseImgTextureDescription("1\na\n1\n2\n3\n4").size(), 1u);
+  EXPECT_TRUE(parseImgTextureDescription("").empty());
+
+  // A blank line between records shifts every later field by one line.
+  subs = parseImgTextureDescription("1\na\n1\n2\n3\n4\n\nb\n5\n6\n7\n8\n");
+  ASSERT_EQ(subs.size(), 2u);
+  EXPECT_EQ(subs[1]->name, "");
+  EXPECT_EQ(subs[1]->x, 0);  // "b"
+  EXPECT_EQ(subs[1]->h, 7);
+}
+
+TEST_F(ImgTest, AtlasSubImagesAreSharedAndFoundByName) {
+  describe("3\nstar\n0\n0\n31\n17\nmoon\n16\n8\n16\n24\n");
+  std::shared_ptr<TImg> star;
+  EXPECT_EQ(notices([&] { star = LoadImg2(atlas + "|  sTaR ", -1); }), "");
+  ASSERT_NE(star, nullptr);
+  EXPECT_EQ(star->name, "STAR");
+  EXPECT_FLOAT_EQ(ImgWidth(star), 31);
+  EXPECT_FLOAT_EQ(ImgHeight(star), 17);
+  ASSERT_EQ(imgTextures.size(), 1u);
+  EXPECT_EQ(star->tex.lock(), imgTextures.front());
+  EXPECT_EQ(imgTextures.front()->url, Upper(atlas));
+
+  // Same atlas in another letter case, and a third piece that is ignored.
+  const std::string other = (dir / "ATLAS.PNG").string();
+  auto again = LoadImg2(atlas + "|star|ignored", -1);
+  EXPECT_EQ(again, star);
+  auto moon = LoadImg(atlas.substr(0, atlas.size() - 9) + "AtLaS.png", "moon", -1);
+  ASSERT_NE(moon, nullptr);
+  EXPECT_EQ(imgTextures.size(), 1u);
+  EXPECT_EQ(getImgTexture(other), imgTextures.front());
+  EXPECT_EQ(getImgTexture(dir.string() + "/none.png"), nullptr);
+
+  // A handle set through one reference is what every holder draws with.
+  MidHandleImg(again);
+  EXPECT_EQ(star->hx, 15);
+  EXPECT_EQ(star->hy, 8);
+  SetImgHandle(star, 2, 3);
+  EXPECT_EQ(again->hx, 2);
+
+  // A name the atlas does not have.
+  std::shared_ptr<TImg> none;
+  EXPECT_EQ(notices([&] { none = LoadImg2(atlas + "| Comet", -1); }),
+            "No img on texture('" + Upper(atlas) + "'):  Comet\n");
+  EXPECT_EQ(none, nullptr);
+  EXPECT_FLOAT_EQ(ImgWidth(none), 0);
+  MidHandleImg(none);
+  DrawImg(none, 0, 0);
+}
+
+TEST_F(ImgTest, MissingAtlasPartsAreReportedAndLoadingGoesOn) {
+  // No description beside the image: reported, the atlas holds no sub-images.
+  std::shared_ptr<TImg> star;
+  std::string said = notices([&] { star = LoadImg(atlas, "star", -1); });
+  EXPECT_NE(said.find("atlas.txt"), std::string::npos) << said;
+  EXPECT_NE(said.find("No img on texture('" + Upper(atlas) + "'): star"), std::string::npos);
+  EXPECT_EQ(star, nullptr);
+  ASSERT_EQ(imgTextures.size(), 1u);
+  EXPECT_NE(imgTextures.front()->img, nullptr);
+
+  // No atlas image: cached without a key, so every request reports it again.
+  const std::string missing = (dir / "gone.png").string();
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(notices([&] { star = LoadImg2(missing + "|star", -1); }),
+              "TEXTURE NOT FOUND: " + missing + "\nNo img on texture(''): star\n");
+    EXPECT_EQ(star, nullptr);
+  }
+  EXPECT_EQ(imgTextures.size(), 3u);
+  EXPECT_EQ(imgTextures.back()->url, "");
+  EXPECT_EQ(imgTextures.back()->img, nullptr);
+}
+
+TEST_F(ImgTest, WholeImagesLoadEachTimeAndAMissingOneReadsAsNothing) {
+  auto a = LoadImg2(atlas, -1);
+  auto b = LoadImg(atlas, "", -1);
+  ASSERT_NE(a, nullptr);
+  EXPECT_NE(a, b);
+  EXPECT_NE(a->image, b->image);
+  EXPECT_EQ(a->name, "");
+  EXPECT_FLOAT_EQ(ImgWidth(a), 32);
+  EXPECT_FLOAT_EQ(ImgHeight(a), 32);
+  EXPECT_TRUE(imgTextures.empty());
+  MidHandleImg(a);
+  EXPECT_FLOAT_EQ(a->image->handleX, 16);
+  SetImgHandle(a, 1, 2);
+  EXPECT_FLOAT_EQ(a->image->handleY, 2);
+
+  // A spec ending in a single bar is a plain path, and no such file exists.
+  const std::string spec = atlas + "|";
+  std::shared_ptr<TImg> missing;
+  EXPECT_EQ(notices([&] { missing = LoadImg2(spec, -1); }),
+            "NO KURWA NIE MA TAKIEGO PLIKU: " + spec + "  (REAL URL: " + RealPath(spec) + " )\n");
+  ASSERT_NE(missing, nullptr);
+  EXPECT_EQ(missing->image, nullptr);
+  EXPECT_FLOAT_EQ(ImgWidth(missing), 0);
+  EXPECT_FLOAT_EQ(ImgHeight(missing), 0);
+  MidHandleImg(missing);
+  DrawImg(missing, 10, 10);  // draws nothing
+
+  // A file that is there but is no image.
+  std::ofstream(dir / "broken.png") << "not a picture";
+  std::string said = notices([&] { missing = LoadImg((dir / "broken.png").string(), "", -1); });
+  EXPECT_NE(said.find("broken.png"), std::string::npos);
+  EXPECT_FLOAT_EQ(ImgWidth(missing), 0);
+}
+
+TEST_F(ImgTest, SubImagesDrawTheirRectangleAroundTheHandle) {
+  // A 4 x 4 atlas: left half red, right half blue.
+  auto pixmap = CreatePixmap(4, 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) WritePixel(pixmap, x, y, x < 2 ? 0xffff0000u : 0xff0000ffu);
+  auto tex = std::make_shared<TImgTexture>();
+  tex->img = LoadImage(pixmap, 0);
+  auto blue = std::make_shared<TImg>();
+  blue->tex = tex;
+  blue->x = 2;
+  blue->w = 2;
+  blue->h = 4;
+  tex->imgs.push_back(blue);
+  SetImgHandle(blue, 1, 0);
+
+  HarnessOptions small;
+  small.width = 64;
+  small.height = 64;
+  Harness h(small);
+  SetScale(8, 8);
+  DrawImg(blue, 16, 0);  // 16 wide, from x 8
+  SetScale(1, 1);
+  h.Frame();
+  EXPECT_EQ(h.PixelAt(6, 4), 0xff000000u);
+  EXPECT_EQ(h.PixelAt(10, 4), 0xff0000ffu);
+  EXPECT_EQ(h.PixelAt(22, 30), 0xff0000ffu);
+  EXPECT_EQ(h.PixelAt(26, 4), 0xff000000u);
+}
+
+}  // namespace
+}  // namespace sorvanta

@@ -1,0 +1,149 @@
+#include "gui/spec_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "gui/my_font.h"
+#include "platform/font.h"
+#include "platform/harness.h"
+#include "platform/video.h"
+
+namespace sorvanta {
+namespace {
+
+const std::string kText = "The quick brown fox jumps over the lazy dog while five wizards box quickly";
+
+class SpecTextTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    font = myLoadImageFont("gfx/fonts/font.ttf", 20);
+    ASSERT_NE(font, nullptr);
+    SetImageFont(font);
+    pitch = TextHeight("A") + 1;
+  }
+  void TearDown() override { SetImageFont(nullptr); }
+
+  std::shared_ptr<TImageFont> font;
+  int pitch = 0;
+};
+
+TEST_F(SpecTextTest, LinesFitTheBoxAndStackByThePitch) {
+  const TSpecTextLayout l = layoutSpecText(kText, 10, 50, 200, "LEFT", 1);
+  ASSERT_GT(l.lines, 2);
+  ASSERT_EQ(l.pieces.size(), static_cast<std::size_t>(l.lines));
+  EXPECT_EQ(l.height, pitch * l.lines);
+  std::string rejoined;
+  for (int k = 0; k < l.lines; ++k) {
+    const TSpecTextPiece& p = l.pieces[k];
+    EXPECT_LE(TextWidth(p.text), 200) << p.text;
+    EXPECT_FLOAT_EQ(p.x, 10);
+    EXPECT_FLOAT_EQ(p.y, 50 + pitch * k);
+    // Each line is as full as it can be: the next line's first word did not fit.
+    if (k + 1 < l.lines) {
+      const std::string next = l.pieces[k + 1].text.substr(0, l.pieces[k + 1].text.find(' '));
+      EXPECT_GT(TextWidth(p.text + " " + next), 200) << p.text;
+    }
+    rejoined += (k ? " " : "") + p.text;
+  }
+  EXPECT_EQ(rejoined, kText);
+
+  // Extra spacing widens the pitch of every line.
+  EXPECT_EQ(layoutSpecText(kText, 0, 0, 200, "LEFT", 4).height, (pitch + 3) * l.lines);
+}
+
+TEST_F(SpecTextTest, EmptyTextsWideWordsAndBlanks) {
+  TSpecTextLayout l = layoutSpecText("", 5, 6, 100, "CENTER", 1);
+  EXPECT_EQ(l.height, pitch);
+  ASSERT_EQ(l.pieces.size(), 1u);
+  EXPECT_EQ(l.pieces[0].text, "");
+
+  // A first word wider than the box: an empty line, then the word overflowing.
+  l = layoutSpecText("Extraordinarily", 0, 0, 40, "LEFT", 1);
+  ASSERT_EQ(l.pieces.size(), 2u);
+  EXPECT_EQ(l.pieces[0].text, "");
+  EXPECT_EQ(l.pieces[1].text, "Extraordinarily");
+  EXPECT_EQ(l.height, 2 * pitch);
+
+  // Two blanks stay inside a line; blanks after the last word stay at its end.
+  l = layoutSpecText("a  b ", 0, 0, 1000, "RIGHT", 1);
+  ASSERT_EQ(l.pieces.size(), 1u);
+  EXPECT_EQ(l.pieces[0].text, "a  b ");
+  EXPECT_FLOAT_EQ(l.pieces[0].x, 1000.0f - TextWidth("a  b "));
+
+  // A broken line is trimmed of its blanks.
+  l = layoutSpecText("aaaa   bbbb", 0, 0, static_cast<float>(TextWidth("aaaa   ")), "LEFT", 1);
+  ASSERT_EQ(l.pieces.size(), 2u);
+  EXPECT_EQ(l.pieces[0].text, "aaaa");
+  EXPECT_EQ(l.pieces[1].text, "bbbb");
+
+  // A line feed is part of a word, never a break.
+  EXPECT_EQ(layoutSpecText("one\ntwo", 0, 0, 1000, "LEFT", 1).lines, 1);
+}
+
+TEST_F(SpecTextTest, Alignments) {
+  const std::string line = "Hello there";
+  const int w = TextWidth(line);
+  EXPECT_FLOAT_EQ(layoutSpecText(line, 100, 0, 301, "right", 1).pieces[0].x, 100.0f + 301 - w);
+  const float centred = std::trunc(100.0f + 301 / 2.0f - static_cast<float>(w / 2));
+  for (const char* align : {"CENTER", " center ", "Center"}) {
+    EXPECT_FLOAT_EQ(layoutSpecText(line, 100, 0, 301, align, 1).pieces[0].x, centred) << align;
+  }
+  for (const char* align : {"", "middle", "LEFTISH"}) {
+    EXPECT_FLOAT_EQ(layoutSpecText(line, 100, 0, 301, align, 1).pieces[0].x, 100) << align;
+  }
+
+  // JUSTIFY: every line but the last spans the box exactly; the last starts at x.
+  const TSpecTextLayout l = layoutSpecText(kText, 20, 0, 230, "JUSTIFY", 1);
+  ASSERT_GT(l.lines, 2);
+  float lastTop = -1;
+  std::size_t lineStart = 0;
+  for (std::size_t i = 0; i <= l.pieces.size(); ++i) {
+    if (i < l.pieces.size() && l.pieces[i].y == l.pieces[lineStart].y) continue;
+    const bool lastLine = i == l.pieces.size();
+    const TSpecTextPiece& firstWord = l.pieces[lineStart];
+    const TSpecTextPiece& lastWord = l.pieces[i - 1];
+    EXPECT_FLOAT_EQ(firstWord.x, 20);
+    if (lastLine) {
+      EXPECT_EQ(i - lineStart, 1u);  // drawn whole, unjustified
+    } else {
+      EXPECT_GT(i - lineStart, 1u);
+      EXPECT_NEAR(lastWord.x + TextWidth(lastWord.text), 250, 0.01) << lastWord.text;
+    }
+    EXPECT_GT(firstWord.y, lastTop);
+    lastTop = firstWord.y;
+    lineStart = i;
+  }
+}
+
+TEST_F(SpecTextTest, DrawingSelectsTheFontAndKeepsInkInsideTheBox) {
+  auto other = myLoadImageFont("gfx/fonts/font2.ttf", 30);
+  HarnessOptions small;
+  small.width = 400;
+  small.height = 300;
+  Harness h(small);
+  SetColor(255, 255, 255);
+  const int height = drawSpecText(kText, 50, 20, 200, "CENTER", -1, other, 1);
+  EXPECT_EQ(GetImageFont(), other);
+  EXPECT_EQ(height, layoutSpecText(kText, 50, 20, 200, "CENTER", 1).height);
+  h.Frame();
+  int inkLeft = 400, inkRight = -1, inkBottom = -1;
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 400; ++x)
+      if ((h.PixelAt(x, y) & 0xffffffu) != 0) {
+        inkLeft = std::min(inkLeft, x);
+        inkRight = std::max(inkRight, x);
+        inkBottom = std::max(inkBottom, y);
+      }
+  EXPECT_GE(inkLeft, 50);
+  EXPECT_LE(inkRight, 250);
+  EXPECT_LE(inkBottom, 20 + height);
+  EXPECT_GT(inkBottom, 20 + height / 2);
+
+  // No font given: the current one stays.
+  drawSpecText("x", 0, 0, 100, "LEFT", -1, nullptr, 1);
+  EXPECT_EQ(GetImageFont(), other);
+}
+
+}  // namespace
+}  // namespace sorvanta
