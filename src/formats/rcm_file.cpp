@@ -1,5 +1,6 @@
 #include "formats/rcm_file.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "formats/text_utils.h"
@@ -18,6 +19,9 @@ std::vector<std::string> pathPieces(const std::string& path) {
 // A string value as the writer puts it, blank and quote before, quote after:
 // those three characters go.
 std::string unquote(const std::string& piece) {
+  const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+  if (piece.size() >= 3 && ascii(piece[0]) && ascii(piece[1]) && ascii(piece.back()))
+    return piece.substr(2, piece.size() - 3);
   const int length = Len(piece);
   if (length <= 3) return "";
   return Mid(piece, 3, length - 3);
@@ -104,6 +108,15 @@ std::shared_ptr<TRCMGroup> TRCMFile::readAll(const std::string& text, const std:
   std::string line;  // the text since the last entry, brace or line break
   bool hasEquals = false;
   for (size_t i = 0; i < text.size() && !open.empty(); ++i) {
+    // Ordinary characters go to the line in runs.
+    const size_t stop = std::min(text.find_first_of("{}\n", i), text.size());
+    if (stop > i) {
+      if (!hasEquals && std::find(text.begin() + i, text.begin() + stop, '=') != text.begin() + stop)
+        hasEquals = true;
+      line.append(text, i, stop - i);
+      i = stop;
+      if (i == text.size()) break;
+    }
     const char c = text[i];
     if (c == '{') {
       auto sub = std::make_shared<TRCMGroup>(Trim(line));
@@ -123,9 +136,6 @@ std::shared_ptr<TRCMGroup> TRCMFile::readAll(const std::string& text, const std:
         line.clear();
         hasEquals = false;
       }
-    } else {
-      line += c;
-      if (c == '=') hasEquals = true;
     }
   }
   // Groups still open at the end of the text end there, with _pos 0.

@@ -34,6 +34,33 @@ std::string_view charAt(const std::string& text, size_t i, size_t len) {
   return std::string_view(text).substr(i, len);
 }
 
+bool isAscii(const std::string& text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+// The common case of split: no grouping and a plain ASCII separator, which
+// can only match at a character boundary, so bytes can be scanned directly.
+std::vector<std::string> splitAscii(const std::string& text, const std::string& sep,
+                                    bool keepQuotesTogether) {
+  std::vector<std::string> pieces;
+  bool inQuote = false;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size();) {
+    if (keepQuotesTogether && text[i] == '"') inQuote = !inQuote;
+    if (!inQuote && text[i] == sep[0] && text.compare(i, sep.size(), sep) == 0) {
+      pieces.emplace_back(text, start, i - start);
+      i += sep.size();
+      start = i;
+    } else {
+      ++i;
+    }
+  }
+  if (start < text.size()) pieces.emplace_back(text, start, text.size() - start);
+  return pieces;
+}
+
 std::vector<std::string> split(const std::string& text, const std::string& sep,
                                const std::string& open, const std::string& close,
                                bool keepQuotesTogether) {
@@ -43,6 +70,7 @@ std::vector<std::string> split(const std::string& text, const std::string& sep,
     if (!text.empty()) pieces.push_back(text);
     return pieces;
   }
+  if (open.empty() && isAscii(sep)) return splitAscii(text, sep, keepQuotesTogether);
   const size_t sepChars = countChars(sep);
   const size_t textChars = countChars(text);
   const bool grouping = !open.empty() && !close.empty();
