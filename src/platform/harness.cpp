@@ -120,6 +120,9 @@ Harness& Harness::ReleaseMouse(int button) { return Queue(Item{Item::kRelease, 0
 Harness& Harness::PressKey(int code) { return Queue(Item{Item::kKeyDown, 0, 0, 0, code, {}}); }
 Harness& Harness::ReleaseKey(int code) { return Queue(Item{Item::kKeyUp, 0, 0, 0, code, {}}); }
 Harness& Harness::HitKey(int code) { return PressKey(code).ReleaseKey(code); }
+Harness& Harness::HitNamedKey(const std::string& systemName) {
+  return Queue(Item{Item::kSystemKey, 0, 0, 0, static_cast<int>(SDL_GetKeyFromName(systemName.c_str())), {}});
+}
 Harness& Harness::TypeText(const std::string& utf8) { return Queue(Item{Item::kText, 0, 0, 0, 0, utf8}); }
 Harness& Harness::RequestQuit() { return Queue(Item{Item::kQuit, 0, 0, 0, 0, {}}); }
 Harness& Harness::LoseFocus() { return Queue(Item{Item::kFocusLost, 0, 0, 0, 0, {}}); }
@@ -183,6 +186,17 @@ void Harness::Deliver() {
         HandleEvent(e);
         break;
       }
+      case Item::kSystemKey:
+        e.key.windowID = WindowId();
+        e.key.keysym.sym = static_cast<SDL_Keycode>(item.code);
+        e.key.keysym.scancode = SDL_GetScancodeFromKey(e.key.keysym.sym);
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        HandleEvent(e);
+        e.type = SDL_KEYUP;
+        e.key.state = SDL_RELEASED;
+        HandleEvent(e);
+        break;
       case Item::kText: SendText(item.text); break;
       case Item::kQuit:
         e.type = SDL_QUIT;

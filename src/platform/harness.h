@@ -70,6 +70,9 @@ class Harness {
   Harness& PressKey(int code);  // virtual key codes of input.h
   Harness& ReleaseKey(int code);
   Harness& HitKey(int code);  // press and release
+  // A key by the system's own name ("Left Alt", "Return", "Keypad Enter"),
+  // to check which virtual code it gets; pressed and released.
+  Harness& HitNamedKey(const std::string& systemName);
   Harness& TypeText(const std::string& utf8);
   Harness& RequestQuit();
   Harness& LoseFocus();
@@ -96,7 +99,7 @@ class Harness {
 
  private:
   struct Item {
-    enum Kind { kMoveVirtual, kMovePixel, kPress, kRelease, kKeyDown, kKeyUp, kText, kQuit, kFocusLost, kFocusGained };
+    enum Kind { kMoveVirtual, kMovePixel, kPress, kRelease, kKeyDown, kKeyUp, kSystemKey, kText, kQuit, kFocusLost, kFocusGained };
     Kind kind;
     int due = 0;  // frame it is delivered in
     float x = 0, y = 0;

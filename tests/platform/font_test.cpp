@@ -1,0 +1,149 @@
+#include "platform/font.h"
+
+#include <gtest/gtest.h>
+
+#include "draw_test_support.h"
+#include "platform/harness.h"
+#include "platform/strings.h"
+#include "platform/video.h"
+
+namespace sorvanta {
+namespace {
+
+// The box of lit pixels in a window region, or an empty box.
+struct Box {
+  int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+  bool empty() const { return right < 0; }
+};
+
+Box LitBox(const Harness& h, int x0, int y0, int x1, int y1) {
+  Box box;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x)
+      if (testing::Red(h.PixelAt(x, y)) > 40) {
+        box.left = std::min(box.left, x);
+        box.top = std::min(box.top, y);
+        box.right = std::max(box.right, x);
+        box.bottom = std::max(box.bottom, y);
+      }
+  return box;
+}
+
+TEST(Font, TextDrawsPixelsInsideItsMeasuredBox) {
+  Harness h;
+  auto font = LoadImageFont("incbin::font.ttf", 32, SMOOTHFONT);
+  ASSERT_NE(font, nullptr);
+  SetImageFont(font);
+  EXPECT_EQ(GetImageFont(), font);
+  const int w = TextWidth("Hello");
+  const int th = TextHeight("Hello");
+  EXPECT_GT(w, 40);
+  EXPECT_LT(w, 160);
+  EXPECT_GE(th, 32);
+  EXPECT_LE(th, 48);
+  EXPECT_EQ(TextHeight(""), th);  // a line's height whatever the text
+  EXPECT_EQ(TextWidth(""), 0);
+  EXPECT_NEAR(TextWidth("HelloHello"), 2 * w, 2);
+  EXPECT_LT(TextWidth("i"), TextWidth("W"));
+
+  Cls();
+  SetColor(255, 255, 255);
+  DrawText("Hello", 100, 100);
+  h.Frame();
+  Box box = LitBox(h, 80, 80, 300, 200);
+  ASSERT_FALSE(box.empty());
+  EXPECT_GE(box.left, 100);
+  EXPECT_LE(box.left, 106);
+  EXPECT_GE(box.top, 100);
+  EXPECT_LE(box.right, 100 + w + 1);
+  EXPECT_GE(box.right, 100 + w - 8);
+  EXPECT_LE(box.bottom, 100 + th);
+
+  // Scaled text grows from its top-left corner.
+  Cls();
+  SetScale(2, 2);
+  DrawText("Hello", 100, 100);
+  SetScale(1, 1);
+  h.Frame();
+  Box big = LitBox(h, 80, 80, 500, 300);
+  ASSERT_FALSE(big.empty());
+  EXPECT_NEAR(big.left - 100, 2 * (box.left - 100), 2);
+  EXPECT_NEAR(big.top - 100, 2 * (box.top - 100), 2);
+  EXPECT_NEAR(big.right - 100, 2 * (box.right - 100), 3);
+
+  // The colour tints the glyphs; the origin moves them.
+  Cls();
+  SetColor(255, 0, 0);
+  SetOrigin(50, 0);
+  DrawText("Hello", 100, 100);
+  SetOrigin(0, 0);
+  h.Frame();
+  Box moved = LitBox(h, 80, 80, 400, 200);
+  EXPECT_EQ(moved.left, box.left + 50);
+  bool anyGreen = false;
+  for (int x = moved.left; x <= moved.right; ++x) anyGreen |= testing::Green(h.PixelAt(x, moved.top + 5)) > 40;
+  EXPECT_FALSE(anyGreen);
+}
+
+TEST(Font, UnicodeFacesSizesAndTheDefaultFont) {
+  Harness h;
+  auto first = LoadImageFont("incbin::font.ttf", 20);
+  auto second = LoadImageFont("incbin::font2.ttf", 20);
+  auto file = LoadImageFont(std::string(SORVANTA_SOURCE_DIR) + "/assets/gfx/fonts/font.ttf", 20);
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(second, nullptr);
+  ASSERT_NE(file, nullptr);
+  SetImageFont(first);
+  int a = TextWidth("Sorvanta puzzles");
+  SetImageFont(file);
+  EXPECT_EQ(TextWidth("Sorvanta puzzles"), a);  // the same face from the file
+  SetImageFont(second);
+  EXPECT_NE(TextWidth("Sorvanta puzzles"), a);
+
+  // Letters beyond ASCII measure and draw.
+  SetImageFont(first);
+  EXPECT_GT(TextWidth("Zażółć"), TextWidth("Za"));
+  Cls();
+  DrawText("żółć", 10, 10);
+  h.Frame();
+  EXPECT_FALSE(LitBox(h, 0, 0, 200, 60).empty());
+
+  // A bigger size is wider; the default font works with none selected.
+  auto big = LoadImageFont("incbin::font.ttf", 40);
+  SetImageFont(big);
+  EXPECT_GT(TextWidth("Sorvanta puzzles"), a);
+  SetImageFont(nullptr);
+  EXPECT_NE(GetImageFont(), nullptr);
+  EXPECT_GT(TextHeight("A"), 8);
+  EXPECT_GT(TextWidth("A"), 0);
+
+  EXPECT_EQ(LoadImageFont("/no/such/font.ttf", 20), nullptr);
+  EXPECT_EQ(LoadImageFont("incbin::font.ttf", 0), nullptr);
+  EXPECT_EQ(LoadImageFont(std::string(SORVANTA_TESTDATA_DIR) + "/pngsuite/basn0g01.png", 20), nullptr);
+}
+
+TEST(Font, GlyphsStayUsableAcrossModeSwitchesAndManyCharacters) {
+  Harness h;
+  auto font = LoadImageFont("incbin::font.ttf", 64);
+  SetImageFont(font);
+  DrawText("ABC", 0, 0);  // pages uploaded for this renderer
+  ASSERT_NE(Graphics(800, 600, 0), nullptr);
+  Cls();
+  SetColor(255, 255, 255);
+  DrawText("ABC", 10, 10);
+  h.Frame();
+  EXPECT_FALSE(LitBox(h, 0, 0, 300, 100).empty());
+  // Enough glyphs at a large size to need more than one page.
+  std::u32string codes;
+  for (char32_t c = 0x100; c < 0x180; ++c) codes += c;
+  std::string many = U32ToUtf8(codes);
+  for (char c = 33; c < 127; ++c) many += c;
+  Cls();
+  DrawText(many, 0, 100);
+  DrawText("W", 10, 300);
+  h.Frame();
+  EXPECT_FALSE(LitBox(h, 0, 300, 100, 400).empty());
+}
+
+}  // namespace
+}  // namespace sorvanta
