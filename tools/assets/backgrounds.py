@@ -88,8 +88,12 @@ def twilight(seed=2, calm=0.25, moon=(820, 130)):
                        (0.5, 0.78), "#F0A070", 0.55)
     body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
     body += sc.stars(seed, 170, 430)
-    body += '<circle cx="%d" cy="%d" r="38" fill="#FFF3D6" fill-opacity="0.95"/>' % moon
-    body += '<circle cx="%d" cy="%d" r="34" fill="#232C55" fill-opacity="0.95"/>' % (moon[0] + 16, moon[1] - 10)
+    # a crescent: the moon's disc with a shifted disc cut away
+    body += ('<mask id="crescent"><circle cx="%d" cy="%d" r="38" fill="#FFFFFF"/>'
+             '<circle cx="%d" cy="%d" r="34" fill="#000000"/></mask>' % (moon[0], moon[1], moon[0] + 16, moon[1] - 10))
+    body += ('<circle cx="%d" cy="%d" r="60" fill="#FFF3D6" fill-opacity="0.12" filter="url(#soft)"/>'
+             % moon)
+    body += '<circle cx="%d" cy="%d" r="38" fill="#FFF3D6" mask="url(#crescent)"/>' % moon
     body += sc.clouds(seed + 5, 5, 200, 380, "#9A7BB0", 0.35)
     far = sc.ridge(seed + 21, 500, 45, waves=3)
     body += sc.hill(far, "#3A3E6E", extra='filter="url(#haze)"')
@@ -133,6 +137,60 @@ def sea():
     body += sc.flag(150, 308, 80, "#C9962E", 0.4)
     body += sc.ship(860, 520, 150)
     return finish(render_svg(svg_doc(W, H, body, defs)), 3, calm=0.25)
+
+
+def lanterns():
+    """4: a forest at dusk hung with lanterns."""
+    defs = common_defs([(0, "#1E2F3A"), (0.5, "#3E5A5A"), (1, "#6A7A5A")], (0.5, 0.6), "#F0C080", 0.6)
+    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
+    for layer, (base, col, size, light) in enumerate(((430, "#4A6660", 150, 0.05), (520, "#35504A", 190, 0.08),
+                                                       (640, "#22362F", 240, 0.12))):
+        rnd = random.Random(40 + layer)
+        line = sc.ridge(41 + layer, base, 14)
+        xs = sorted(rnd.uniform(-40, W + 40) for _ in range(9 - layer * 2))
+        for x in xs:
+            if layer < 2 and 260 < x < 700:
+                continue  # a clearing in the middle, where the board stands
+            if rnd.random() < 0.5:
+                body += sc.pine(x, sc.height_at(line, x) + 10, size * rnd.uniform(0.8, 1.2), col, light)
+            else:
+                body += sc.round_tree(x, sc.height_at(line, x) + 10, size * 0.75, col, int(x), light)
+        body += sc.hill(line, col, extra=sc.OUT if layer == 2 else "")
+        body += haze(base - 120, base + 40, "#C8D8C0", 0.16 - layer * 0.04, "hz%d" % layer)
+    rnd = random.Random(44)
+    for sx, sy, ex, ey in ((20, 300, 260, 330), (760, 320, 1010, 290), (120, 420, 330, 450), (700, 440, 930, 410)):
+        body += ('<path d="M %g %g Q %g %g %g %g" fill="none" stroke="%s" stroke-width="1.4" stroke-opacity="0.7"/>'
+                 % (sx, sy, (sx + ex) / 2, max(sy, ey) + 40, ex, ey, INK))
+        for k in range(1, 5):
+            t = k / 5.0
+            x = (1 - t) ** 2 * sx + 2 * (1 - t) * t * (sx + ex) / 2 + t * t * ex
+            y = (1 - t) ** 2 * sy + 2 * (1 - t) * t * (max(sy, ey) + 40) + t * t * ey
+            c = rnd.choice(("#F08A3C", "#F8C04A", "#E86A4A"))
+            body += '<circle cx="%g" cy="%g" r="26" fill="%s" fill-opacity="0.25" filter="url(#soft)"/>' % (x, y + 14, c)
+            body += ('<rect x="%g" y="%g" width="12" height="16" rx="5" fill="%s" %s/>'
+                     '<rect x="%g" y="%g" width="6" height="3" fill="%s"/>'
+                     % (x - 6, y + 6, c, sc.OUT, x - 3, y + 4, INK))
+    return finish(render_svg(svg_doc(W, H, body, defs)), 4, calm=0.2)
+
+
+def mountains():
+    """5: mountains at dawn with a portal on the ridge and flags on the path."""
+    defs = common_defs([(0, "#6A7AB0"), (0.4, "#E8A0A0"), (0.7, "#F8D0A0")], (0.3, 0.5), "#FFF0C0", 0.5)
+    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
+    body += sc.clouds(51, 6, 120, 300, "#FFE8E0", 0.5)
+    far = sc.ridge(52, 360, 100, waves=5, rough=0.5)
+    body += sc.hill(far, "#9A88B8", extra='filter="url(#haze)"')
+    body += haze(300, 480, "#FFE8D8", 0.35)
+    mid = sc.ridge(53, 480, 55, waves=4, rough=0.4)
+    body += sc.hill(mid, "#7A6E9A", extra=sc.OUT)
+    body += sc.portal(860, sc.height_at(mid, 860) + 8, 100, 80, "#8A84A0")
+    near = sc.ridge(54, 620, 40, waves=3)
+    body += sc.hill(near, "#5E6A5A", extra=sc.OUT)
+    for x, c in ((70, "#A8382E"), (150, "#C9962E"), (930, "#4F7A3A")):
+        body += sc.flag(x, sc.height_at(near, x) + 6, 80, c, 0.3)
+    for x in (20, 990):
+        body += sc.pine(x, sc.height_at(near, x) + 20, 200, "#34463A", 0.1)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 5, calm=0.25)
 
 
 def logo(img):
@@ -189,6 +247,8 @@ def make_all():
     save_jpg(meadow(), "gfx/backgrounds/background_1.jpg")
     save_jpg(twilight(), "gfx/backgrounds/background_2.jpg")
     save_jpg(sea(), "gfx/backgrounds/background_3.jpg")
+    save_jpg(lanterns(), "gfx/backgrounds/background_4.jpg")
+    save_jpg(mountains(), "gfx/backgrounds/background_5.jpg")
 
 
 if __name__ == "__main__":
