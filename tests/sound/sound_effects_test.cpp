@@ -51,23 +51,6 @@ TEST_F(SoundRegistryTest, OverlappingPlaysShareTheEffectsPoolOfSix) {
   EXPECT_EQ(AudioMixer().VoiceCount(), count);
 }
 
-TEST_F(SoundRegistryTest, PlayWithRateScalesSpeedOutsideThePool) {
-  setUpStandardRegistry();
-  auto longFx = snd->getSoundData("long");
-  const int voices = AudioMixer().VoiceCount();
-  longFx->playWithRate(30);
-  longFx->playWithRate(-4);
-  longFx->playWithRate(0);
-  EXPECT_EQ(usedSlots(longFx), 0);
-  // Untracked channels play on in the mixer (the rate-0 one can never end,
-  // so the mixer drops it when released).
-  EXPECT_GE(AudioMixer().VoiceCount(), voices + 2);
-  TSoundData silent;
-  silent.playWithRate(25);  // no sample: nothing, and no crash
-  silent.playMe();
-  for (const auto& slot : silent.chn) EXPECT_FALSE(slot);
-}
-
 TEST_F(SoundRegistryTest, ClickIsThrottledToOnePer100Ms) {
   setUpStandardRegistry();
   auto clickFx = snd->getSoundData("click");
