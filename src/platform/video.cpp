@@ -143,10 +143,15 @@ std::string RendererName() {
 void SetGraphicsDriver(const std::string& videoDriver, const std::string& renderDriver) {
   CloseMode();
   if (SdlVideoStarted()) SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, videoDriver.empty() ? nullptr : videoDriver.c_str(),
-                          SDL_HINT_OVERRIDE);
-  SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, renderDriver.empty() ? nullptr : renderDriver.c_str(),
-                          SDL_HINT_OVERRIDE);
+  // An empty name gives the choice back to the environment and SDL.
+  auto choose = [](const char* hint, const std::string& value) {
+    if (value.empty())
+      SDL_ResetHint(hint);
+    else
+      SDL_SetHintWithPriority(hint, value.c_str(), SDL_HINT_OVERRIDE);
+  };
+  choose(SDL_HINT_VIDEODRIVER, videoDriver);
+  choose(SDL_HINT_RENDER_DRIVER, renderDriver);
 }
 
 std::string VideoDriverName() {
@@ -159,6 +164,10 @@ void SetVirtualResolution(float width, float height) {
   VideoState& v = Video();
   v.virtWidth = width;
   v.virtHeight = height;
+  // The viewport opens to the whole new area.
+  v.vpX = v.vpY = 0;
+  v.vpW = static_cast<int>(std::ceil(width));
+  v.vpH = static_cast<int>(std::ceil(height));
   UpdateMapping();
 }
 

@@ -53,7 +53,8 @@ void SetGraphicsDriver(const std::string& videoDriver, const std::string& render
 // Name of the video driver in use ("x11", "dummy", ...), "" before SDL video starts.
 std::string VideoDriverName();
 
-// The virtual resolution spans the whole graphics mode.
+// The virtual resolution spans the whole graphics mode. Setting it opens the
+// viewport to the whole area; the origin stays.
 void SetVirtualResolution(float width, float height);
 float VirtualResolutionWidth();
 float VirtualResolutionHeight();

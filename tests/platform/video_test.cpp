@@ -117,6 +117,16 @@ TEST(Video, ViewportClipsDrawingAndClsAndIsNotShiftedByTheOrigin) {
   DrawRect(0, 0, 100, 100);
   h.Frame();
   EXPECT_TRUE(Near(h.Pixel(10, 10), 0, 0, 0));
+  // A new virtual resolution opens the viewport to all of it.
+  SetVirtualResolution(2048, 1536);
+  GetViewport(x, y, w, hh);
+  EXPECT_EQ(x, 0);
+  EXPECT_EQ(w, 2048);
+  EXPECT_EQ(hh, 1536);
+  SetClsColor(0, 255, 0);
+  Cls();
+  h.Frame();
+  EXPECT_TRUE(Near(h.PixelAt(1000, 700), 0, 255, 0));
 }
 
 TEST(Video, AlphaAndLightBlendingArithmetic) {
