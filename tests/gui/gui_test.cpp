@@ -1,0 +1,229 @@
+// The layout runtime: loading, clicked items, widget look-up, alpha, the
+// script hook, and the ends of files that cannot be read.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/globals.h"
+#include "gui/gui.h"
+#include "gui/mouse.h"
+#include "gui_test_support.h"
+#include "platform/harness.h"
+#include "platform/lua_bridge.h"
+#include "platform/system.h"
+#include "platform/video.h"
+#include "sound/global_snd.h"
+
+namespace sorvanta {
+namespace {
+
+using testing_gui::StdoutLines;
+
+class CountingSnd : public TGlobalSnd {
+ public:
+  void click() override { ++clicks; }
+  int clicks = 0;
+};
+
+class GuiRuntime : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    oldBDir_ = bDir;
+    oldMouse_ = mouse;
+    oldSnd_ = globalSnd;
+    bDir = testing_gui::DataDir();
+    mouse = std::make_shared<TMouse>();
+    delta = 1.0f;
+  }
+  void TearDown() override {
+    bDir = oldBDir_;
+    mouse = oldMouse_;
+    globalSnd = oldSnd_;
+    SetEndHandler(nullptr);
+  }
+  std::string Layout(const std::string& text, const std::string& name = "l.gui") {
+    return dir_.file(name, text);
+  }
+  // One update with the pointer at (x, y) and the left button as given.
+  static void Step(TGui& gui, float x, float y, int held, int pressed = 0) {
+    mouse->x = x;
+    mouse->y = y;
+    mouse->leftHolded = held;
+    mouse->leftPressed = pressed;
+    gui.update();
+  }
+
+  testing_gui::ScratchDir dir_;
+  std::string oldBDir_;
+  std::shared_ptr<TMouse> oldMouse_;
+  std::shared_ptr<TGlobalSnd> oldSnd_;
+};
+
+const char* kTwoButtons =
+    "OBJECT ok { GFX = btn.png; POSITION = \"100 100\" }\n"
+    "OBJECT cancel { GFX = btn.png; POSITION = \"100 100\" }\n"
+    "OBJECT Ok { GFX = panel.png; POSITION = \"500 500\" }\n";
+
+TEST_F(GuiRuntime, ClickedItemAndClickSound) {
+  auto snd = std::make_shared<CountingSnd>();
+  globalSnd = snd;
+  GuiPtr gui = LoadGui(Layout(kTwoButtons));
+  ASSERT_EQ(gui->objects.size(), 3u);
+  // Two widgets of one name: the first declared is found.
+  EXPECT_EQ(gui->GetObject("OK"), gui->objects.front());
+
+  Step(*gui, 110, 110, 1, 1);
+  EXPECT_EQ(gui->clickedItem("ok"), 0);
+  Step(*gui, 110, 110, 0);
+  // Both overlapping buttons clicked: the last in file order is the click.
+  EXPECT_EQ(gui->clickedItem("CANCEL"), 1);
+  EXPECT_EQ(gui->clickedItem("ok"), 0);
+  EXPECT_EQ(snd->clicks, 2);
+  Step(*gui, 110, 110, 0);
+  EXPECT_EQ(gui->clickedItem("CANCEL"), 0);
+
+  // Hidden with setState(0, 1), a widget still reacts; with (0, 0) it does not.
+  gui->GetObject("cancel")->setState(0, 1);
+  gui->GetObject("ok")->setState(0, 0);
+  Step(*gui, 110, 110, 1, 1);
+  Step(*gui, 110, 110, 0);
+  EXPECT_EQ(gui->clickedItem("cancel"), 1);
+  gui->GetObject("cancel")->setState(0, 0);
+  Step(*gui, 110, 110, 1, 1);
+  Step(*gui, 110, 110, 0);
+  EXPECT_EQ(gui->click, nullptr);
+
+  // A hidden layout changes nothing, so the last visible click stands.
+  gui->GetObject("cancel")->setState(1, 1);
+  Step(*gui, 110, 110, 1, 1);
+  Step(*gui, 110, 110, 0);
+  gui->hide();
+  Step(*gui, 0, 0, 0);
+  EXPECT_EQ(gui->clickedItem("cancel"), 1);
+  gui->show();
+  Step(*gui, 0, 0, 0);
+  EXPECT_EQ(gui->clickedItem("cancel"), 0);
+
+  // Without a sound registry clicks are silent.
+  globalSnd = nullptr;
+  Step(*gui, 110, 110, 1, 1);
+  Step(*gui, 110, 110, 0);
+  EXPECT_EQ(gui->clickedItem("cancel"), 1);
+}
+
+TEST_F(GuiRuntime, LookUpsAlphaAndIndependentLoads) {
+  std::string path = Layout(kTwoButtons + std::string("PROPCLASS Look { ALPHA = 0.5 }\n"));
+  GuiPtr a = LoadGui(path);
+  GuiPtr b = LoadGui(path);
+  EXPECT_NE(a->objects.front(), b->objects.front());
+  a->GetObject("ok")->setState(0, 0);
+  EXPECT_EQ(b->GetObject("ok")->visible, 1);
+  EXPECT_EQ(a->myPath, path);
+
+  EXPECT_EQ(a->GetPropertiesClass("LOOK"), a->propClasses.front());
+  EXPECT_EQ(a->GetPropertiesClass("nope"), nullptr);
+
+  // A missing widget gives none and is reported once per layout.
+  std::vector<std::string> out = StdoutLines([&] {
+    EXPECT_EQ(a->GetObject("ghost"), nullptr);
+    EXPECT_EQ(a->GetObject("GHOST"), nullptr);
+  });
+  EXPECT_EQ(out, std::vector<std::string>{"ERROR: No object 'ghost' in layout '" + path + "'!"});
+
+  a->setGuiAlpha(0);
+  for (const auto& ob : a->objects) EXPECT_EQ(ob->alpha, 0);
+  a->setGuiAlpha(1);
+  EXPECT_EQ(a->objects.back()->alpha, 1);
+
+  out = StdoutLines([&] { a->printObjects(); });
+  EXPECT_EQ(out, (std::vector<std::string>{"ob.id = OK", "ob.id = CANCEL", "ob.id = OK"}));
+
+  // A blank file is a layout without widgets.
+  EXPECT_TRUE(LoadGui(Layout("  \n\t\n", "blank.gui"))->objects.empty());
+}
+
+TEST_F(GuiRuntime, ScriptStartsOnceAndCallsBack) {
+  std::vector<std::string> calls;
+  LuaRegister("gameHook", [&](const std::vector<std::string>& args) {
+    calls.push_back(args.empty() ? "" : args[0]);
+  });
+  std::string script = dir_.file("s.lua",
+                                 "function start() gameHook('start') end\n"
+                                 "function update() gameHook('update') end\n");
+  GuiPtr gui = LoadGui(Layout("LUASCRIPT \"" + script + "\"\n" + kTwoButtons));
+  EXPECT_EQ(calls, std::vector<std::string>{"start"});
+  EXPECT_EQ(gui->objects.size(), 3u);
+  gui->update();
+  gui->update();
+  EXPECT_EQ(calls.size(), 1u);  // "update" only when asked for
+  gui->setLuaUpdate(1);
+  gui->update();
+  EXPECT_EQ(calls.back(), "update");
+
+  // An error inside the script is reported and the layout carries on; so is
+  // a script that does not compile.
+  std::string bad = dir_.file("bad.lua", "function start() error('boom') end\n");
+  std::string broken = dir_.file("broken.lua", "function start( gameHook(\n");
+  GuiPtr g2;
+  auto out = StdoutLines([&] {
+    g2 = LoadGui(Layout("LUASCRIPT " + bad + "\nLUASCRIPT " + broken + "\n" + kTwoButtons,
+                        "bad.gui"));
+  });
+  EXPECT_GE(out.size(), 2u);
+  EXPECT_EQ(g2->objects.size(), 3u);
+  g2->setLuaUpdate(1);
+  g2->update();
+  LuaRegister("gameHook", [](const std::vector<std::string>&) {});
+}
+
+TEST_F(GuiRuntime, UnreadableFilesEndTheGameWithOneLine) {
+  int status = -1;
+  SetEndHandler([&](int s) { status = s; });
+  std::string missing = dir_.path() + "/nowhere.gui";
+  ::testing::internal::CaptureStderr();
+  EXPECT_THROW(LoadGui(missing), EndRequested);
+  std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(err, "Cannot open layout file '" + missing + "'\n");
+
+  status = -1;
+  std::string layout = Layout("LUASCRIPT nowhere.lua\n");
+  ::testing::internal::CaptureStderr();
+  EXPECT_THROW(LoadGui(layout), EndRequested);
+  err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(err, "Cannot open layout script 'nowhere.lua'\n");
+
+  // A folder where the layout should be is no layout either.
+  EXPECT_THROW(LoadGui(dir_.path()), EndRequested);
+}
+
+TEST_F(GuiRuntime, HarnessClickCompletesOnRelease) {
+  Harness h;
+  SetVirtualResolution(1024, 768);
+  GuiPtr gui = LoadGui(Layout(kTwoButtons));
+  gui->GetObject("cancel")->setState(0, 0);
+  // Press over "ok", hold two frames, release; then press outside and release.
+  h.MoveMouse(110, 110).Wait(1).PressMouse(1).Wait(2).ReleaseMouse(1).Wait(2)
+      .MoveMouse(600, 300).PressMouse(1).Wait(1).ReleaseMouse(1);
+  std::vector<int> clickedAt;
+  int pressedAt = -1, releasedAt = -1;
+  for (int frame = 0; frame < 10; ++frame) {
+    h.Frame();
+    mouse->update();
+    if (pressedAt < 0 && mouse->leftHolded) pressedAt = frame;
+    if (pressedAt >= 0 && releasedAt < 0 && !mouse->leftHolded) releasedAt = frame;
+    gui->update();
+    if (gui->clickedItem("ok")) clickedAt.push_back(frame);
+    EXPECT_EQ(gui->clickedItem("cancel"), 0);
+  }
+  // Held for two frames; the click is the release frame's alone, and the
+  // press outside clicks nothing.
+  ASSERT_GE(pressedAt, 0);
+  EXPECT_EQ(releasedAt, pressedAt + 2);
+  EXPECT_EQ(clickedAt, std::vector<int>{releasedAt});
+  EXPECT_TRUE(h.ScriptDone());
+}
+
+}  // namespace
+}  // namespace sorvanta
