@@ -47,13 +47,17 @@ void TOptions::saveOptions() {
 
 void TOptions::loadOptions() {
   if (FileType(settingsPath()) == 0) saveOptions();
-  auto file = loadRCMFile(settingsPath());
-  fullScreen = FloatToInt(file->getFloat("settings::fullScreen", 0));
-  wideScreen = FloatToInt(file->getFloat("settings::wideScreen", 0));
-  customCursor = FloatToInt(file->getFloat("settings::customCursor", 0));
-  soundVol = file->getFloat("settings::soundVolume", 0);
-  musicVol = file->getFloat("settings::musicVolume", 0);
-  lastLoadedMusic = FloatToInt(file->getFloat("settings::lastLoadedMusic1", 0));
+  // When the first-run file could not be written there is nothing to read
+  // back: play goes on with the current values rather than with silence.
+  if (FileType(settingsPath()) == 1) {
+    auto file = loadRCMFile(settingsPath());
+    fullScreen = FloatToInt(file->getFloat("settings::fullScreen", 0));
+    wideScreen = FloatToInt(file->getFloat("settings::wideScreen", 0));
+    customCursor = FloatToInt(file->getFloat("settings::customCursor", 0));
+    soundVol = file->getFloat("settings::soundVolume", 0);
+    musicVol = file->getFloat("settings::musicVolume", 0);
+    lastLoadedMusic = FloatToInt(file->getFloat("settings::lastLoadedMusic1", 0));
+  }
   // "not below 0.05" also turns a stored NaN into silence.
   if (!(musicVol >= 0.05f)) musicVol = 0;
   if (!(soundVol >= 0.05f)) soundVol = 0;

@@ -1,0 +1,95 @@
+#include "core/ekran.h"
+
+#include <gtest/gtest.h>
+
+#include "core/delta_time.h"
+#include "core/globals.h"
+#include "platform/clock.h"
+
+namespace sorvanta {
+namespace {
+
+// Runs a ramp frame by frame until it settles; returns the frames taken.
+int FramesToSettle(TEkran& screen, float frameDelta) {
+  delta = frameDelta;
+  int frames = 0;
+  while ((screen.fade != screen.dFade || screen.alpha != screen.dAlpha) && frames < 1000) {
+    screen._updateFade();
+    screen._updateAlpha();
+    ++frames;
+  }
+  return frames;
+}
+
+TEST(Ekran, RampsLandExactlyOnTheirTargets) {
+  float savedDelta = delta;
+  TEkran screen;
+  EXPECT_EQ(screen.fSpeed, 0.05f);
+  EXPECT_EQ(screen.aSpeed, 0.075f);
+
+  // At 60 frames per second a fade-in takes 20 frames, the alpha ramp 14.
+  screen.dFade = 1;
+  EXPECT_EQ(FramesToSettle(screen, 1.0f), 20);
+  EXPECT_EQ(screen.fade, 1.0f);
+  screen.dAlpha = 1;
+  EXPECT_EQ(FramesToSettle(screen, 1.0f), 14);
+  EXPECT_EQ(screen.alpha, 1.0f);
+
+  // A 100 ms frame (delta 6) takes six-fold steps, clamped at the target.
+  screen.dFade = 0.5f;
+  screen.dAlpha = 0;
+  delta = 6.0f;
+  screen._updateFade();
+  screen._updateAlpha();
+  EXPECT_FLOAT_EQ(screen.fade, 0.7f);
+  EXPECT_FLOAT_EQ(screen.alpha, 0.55f);
+  EXPECT_EQ(FramesToSettle(screen, 6.0f), 2);
+  EXPECT_EQ(screen.fade, 0.5f);
+  EXPECT_EQ(screen.alpha, 0.0f);
+  EXPECT_EQ(FramesToSettle(screen, 6.0f), 0);
+
+  // Upward at delta 6: 0.05 * 6 = 0.3 per frame, so 0 -> 1 in four frames.
+  screen.fade = 0;
+  screen.dFade = 1;
+  EXPECT_EQ(FramesToSettle(screen, 6.0f), 4);
+  EXPECT_EQ(screen.fade, 1.0f);
+  delta = savedDelta;
+}
+
+TEST(DeltaTime, MeasuresFramesAgainstTheTargetRate) {
+  int now = 0;
+  SetTestClock([&] { return now; });
+  auto timer = TDeltaTime::Create(60.0f);
+  EXPECT_FLOAT_EQ(timer->dDelta, 1000.0f / 60.0f);
+  EXPECT_EQ(TDeltaTime::DeltaTList().back(), timer);
+
+  now = 5000;
+  timer->Update();  // the first update measures from clock 0
+  EXPECT_EQ(timer->ElapsedTime, 5000);
+  now += 100;
+  timer->Update();
+  EXPECT_FLOAT_EQ(timer->CurrDelta(), 6.0f);
+
+  // Frames are counted per second of clock.
+  for (int i = 0; i < 60; ++i) {
+    now += 17;
+    timer->Update();
+  }
+  EXPECT_GT(timer->FPS(), 50);
+  EXPECT_LE(timer->FPS(), 60);
+
+  // With no target rate there is no frame length: delta is 0, not infinite.
+  TDeltaTime bare;
+  now += 16;
+  bare.Update();
+  EXPECT_EQ(bare.CurrDelta(), 0.0f);
+  bare.SetFPS(0);
+  EXPECT_EQ(bare.CurrDelta(), 0.0f);
+
+  timer->Destroy();
+  for (auto& t : TDeltaTime::DeltaTList()) EXPECT_NE(t, timer);
+  ResetClock();
+}
+
+}  // namespace
+}  // namespace sorvanta

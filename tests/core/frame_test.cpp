@@ -1,0 +1,160 @@
+#include "core/frame.h"
+
+#include <gtest/gtest.h>
+
+#include "core/display.h"
+#include "core/shell_test_support.h"
+#include "formats/rcm_file.h"
+#include "platform/files.h"
+#include "platform/font.h"
+#include "platform/input.h"
+#include "platform/video.h"
+
+namespace sorvanta {
+namespace {
+
+using shell_test::ShellWorld;
+
+constexpr int kKeyF = 70;
+constexpr int kKeyQ = 81;
+
+// Runs one system step and says whether it ended the game.
+bool StepEnds(ShellWorld& world) {
+  try {
+    _updateSystem();
+  } catch (const EndRequested& end) {
+    EXPECT_EQ(end.status, 0);
+    EXPECT_EQ(world.endStatus, 0);
+    return true;
+  }
+  return false;
+}
+
+TEST(Frame, QuitKeysAndTerminateRequestEndThroughEnde) {
+  ShellWorld world;
+  Harness& h = world.h();
+
+  // F4 alone does nothing, and stays queued for whoever reads it.
+  h.HitKey(KEY_F4);
+  EXPECT_FALSE(StepEnds(world));
+  EXPECT_EQ(KeyHit(KEY_F4), 1);
+  // Q or F without Command does nothing either.
+  h.HitKey(kKeyQ).HitKey(kKeyF);
+  EXPECT_FALSE(StepEnds(world));
+  EXPECT_EQ(world.recProfiles->saves, 0);
+
+  // Left Alt + F4 saves the profiles and ends with status 0.
+  h.PressKey(KEY_LALT).HitKey(KEY_F4);
+  EXPECT_TRUE(StepEnds(world));
+  EXPECT_EQ(world.recProfiles->saves, 1);
+  h.ReleaseKey(KEY_LALT);
+  EXPECT_FALSE(StepEnds(world));
+
+  // Command + Q.
+  h.PressKey(KEY_COMMAND).HitKey(kKeyQ);
+  EXPECT_TRUE(StepEnds(world));
+  EXPECT_EQ(world.recProfiles->saves, 2);
+  h.ReleaseKey(KEY_COMMAND);
+
+  // The system's terminate request (a window close, SIGTERM).
+  h.RequestQuit();
+  EXPECT_TRUE(StepEnds(world));
+  EXPECT_EQ(world.recProfiles->saves, 3);
+}
+
+struct RecordingDisplay : TDisplayDriver {
+  std::vector<int> depths;
+  bool graphics(int w, int h, int depth, int hertz, int flags) override {
+    depths.push_back(depth);
+    return TDisplayDriver::graphics(w, h, depth, hertz, flags);
+  }
+};
+
+TEST(Frame, CommandFSwitchesModeAndWritesSettingsAtOnce) {
+  ShellWorld world;
+  auto display = std::make_shared<RecordingDisplay>();
+  SetDisplayDriver(display);
+  pierwszeuruchomienie = 0;
+  std::string path = myDocsFolder + "/Data/settings.dat";
+  options->fullScreen = 0;
+  options->wideScreen = 0;
+
+  world.h().PressKey(KEY_COMMAND).HitKey(kKeyF);
+  _updateSystem();
+  EXPECT_EQ(options->fullScreen, 1);
+  ASSERT_FALSE(display->depths.empty());
+  EXPECT_EQ(display->depths.back(), 32);  // full screen
+  EXPECT_TRUE(GraphicsFullScreen());
+  EXPECT_EQ(loadRCMFile(path)->getFloat("settings::fullScreen"), 1.0f);
+
+  // Again: back to a window, and the file says so.
+  world.h().HitKey(kKeyF);
+  _updateSystem();
+  EXPECT_EQ(options->fullScreen, 0);
+  EXPECT_EQ(display->depths.back(), 0);
+  EXPECT_FALSE(GraphicsFullScreen());
+  EXPECT_EQ(loadRCMFile(path)->getFloat("settings::fullScreen"), 0.0f);
+  // The letterbox was set up again for the new mode.
+  EXPECT_EQ(aspectWidth, 1024.0f);
+  SetDisplayDriver(nullptr);
+}
+
+std::uint32_t Channel(std::uint32_t argb, int shift) { return (argb >> shift) & 0xff; }
+
+TEST(Frame, PauseScreenFreezesTheLetterboxedDesignArea) {
+  HarnessOptions wide;
+  wide.width = 1280;
+  wide.height = 800;
+  ShellWorld world(wide);
+  SetAspectResolution(1024, 768, 3);
+  ASSERT_NEAR(aspectOriginX, 102.4f, 0.01f);
+  pauseFont = LoadImageFont("incbin::font.ttf", 72);
+  txtPause = "PAUSED";
+  Harness& h = world.h();
+
+  // A frame drawn while the window has lost the focus: red left half, blue right.
+  h.LoseFocus();
+  PollSystem();
+  ASSERT_TRUE(AppSuspended());
+  SetAlpha(1);
+  SetColor(255, 0, 0);
+  DrawRect(0, 0, 512, 768);
+  SetColor(0, 0, 255);
+  DrawRect(512, 0, 512, 768);
+  h.Wait(5).GainFocus();
+  int framesBefore = h.frames();
+  int millisBefore = h.millis();
+  pauseGame();
+  int pauseFrames = h.frames() - framesBefore;
+  EXPECT_GE(pauseFrames, 5);
+  // The pause loop sleeps between its frames.
+  EXPECT_GE(h.millis() - millisBefore, pauseFrames * 50);
+
+  // The last pause frame: the frozen design area, darkened to 40 %, in place.
+  auto at = [&](float x, float y) { return h.Pixel(aspectOriginX + x, y); };
+  std::uint32_t left = at(20, 20), right = at(1004, 20);
+  EXPECT_NEAR(Channel(left, 16), 102, 3);
+  EXPECT_EQ(Channel(left, 0), 0u);
+  EXPECT_NEAR(Channel(right, 0), 102, 3);
+  EXPECT_EQ(Channel(right, 16), 0u);
+  EXPECT_EQ(h.Pixel(20, 20) & 0xffffffu, 0u);  // the bar stays black
+
+  // The story's timers and the music were paused and resumed once.
+  EXPECT_EQ(world.recIntro->pauses, 1);
+  EXPECT_EQ(world.recIntro->unpauses, 1);
+  EXPECT_EQ(world.recOutro->pauses, 1);
+  EXPECT_EQ(world.recOutro->unpauses, 1);
+
+  // The loading screen's frames (myFlip(1)) never pause.
+  h.LoseFocus();
+  PollSystem();
+  framesBefore = h.frames();
+  myFlip(1);
+  EXPECT_EQ(h.frames() - framesBefore, 1);
+  EXPECT_EQ(world.recIntro->pauses, 1);
+  h.GainFocus();
+  PollSystem();
+}
+
+}  // namespace
+}  // namespace sorvanta

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "core/shell_test_support.h"
+#include "formats/rcm_file.h"
+#include "gui/gui.h"
+#include "platform/files.h"
+#include "platform/input.h"
+#include "platform/video.h"
+#include "screens/options.h"
+
+namespace sorvanta {
+namespace {
+
+using shell_test::RecordingProfile;
+using shell_test::ShellWorld;
+using shell_test::StdoutLines;
+
+class OverlayTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    options->setup();
+    popUp->setup();
+    mainGame = std::make_shared<TMainGame>();
+    world.h().SetFrameCap(3000);
+  }
+  // Scripts a click on a widget of the overlay, waitFirst frames from now.
+  // The point nearest the widget's centre that is off both volume bars'
+  // drag rows, so that a button click never also drags a bar.
+  void Click(const std::string& name, int waitFirst = 20) {
+    auto [x, y] = ShellWorld::Centre(options->gui, name);
+    auto object = options->gui->GetObject(name);
+    auto onBars = [](float py) { return (py >= 171 && py <= 221) || (py >= 240 && py <= 290); };
+    for (int d = 0; object && onBars(y) && d < object->dim->h / 2; ++d) {
+      if (!onBars(object->dim->cy + d)) y = object->dim->cy + d;
+      else if (!onBars(object->dim->cy - d)) y = object->dim->cy - d;
+    }
+    world.ClickAt(x, y, waitFirst);
+  }
+  void Escape(int waitFirst = 20) { world.h().Wait(waitFirst).HitKey(KEY_ESCAPE); }
+  bool Shown(const std::string& name) {
+    auto object = options->gui->GetObject(name);
+    return object && object->visible == 1 && object->active == 1;
+  }
+  bool Hidden(const std::string& name) {
+    auto object = options->gui->GetObject(name);
+    return object && object->visible == 0 && object->active == 0;
+  }
+  ShellWorld world{shell_test::NoCapture()};
+};
+
+TEST_F(OverlayTest, ButtonsDependOnTheCallerAndThePlayersStage) {
+  options->prepare(mainMenu);
+  for (const char* name : {"CREDITS", "PROFILE"}) EXPECT_TRUE(Shown(name)) << name;
+  for (const char* name : {"RESTART", "MAINMENU", "BACKTOMAP", "ONW", "OFFW"})
+    EXPECT_TRUE(Hidden(name)) << name;
+  EXPECT_EQ(options->alpha, 0.0f);
+  EXPECT_EQ(options->dAlpha, 1.0f);
+  EXPECT_EQ(options->dFade, 0.5f);
+
+  // Without a current player nothing is saved and the map stays closed.
+  options->prepare(mainGame);
+  for (const char* name : {"RESTART", "MAINMENU"}) EXPECT_TRUE(Shown(name)) << name;
+  for (const char* name : {"CREDITS", "PROFILE", "BACKTOMAP"}) EXPECT_TRUE(Hidden(name)) << name;
+
+  auto player = std::make_shared<RecordingProfile>();
+  profileManager->profile = player;
+  options->prepare(mainGame);  // Picross, tutorial stage
+  EXPECT_TRUE(Hidden("BACKTOMAP"));
+  player->actStageId_Picross = 2;
+  options->prepare(mainGame);
+  EXPECT_TRUE(Shown("BACKTOMAP"));
+  player->tryb = 0;  // Fill, still on its tutorial stage
+  options->prepare(mainGame);
+  EXPECT_TRUE(Hidden("BACKTOMAP"));
+  EXPECT_EQ(player->saves, 3);  // every opening saves the player
+}
+
+TEST_F(OverlayTest, MainMenuOpeningRunsCreditsAndProfilesAndIgnoresEarlyClicks) {
+  options->musicVol = 0.5f;
+  Click("plus1", 1);  // lands while the overlay fades in
+  Click("credits");
+  Click("profile");
+  Escape();
+  EXPECT_EQ(options->mainLoop(mainMenu), "");
+  EXPECT_EQ(options->musicVol, 0.5f);
+  EXPECT_EQ(world.recCredits->runs, 1);
+  EXPECT_EQ(world.recCredits->over, options);
+  EXPECT_EQ(world.recProfiles->screens, 1);
+  EXPECT_EQ(options->fade, 0.0f);  // the backdrop is bright again
+  // Closing wrote the settings.
+  EXPECT_EQ(FileType(myDocsFolder + "/Data/settings.dat"), 1);
+}
+
+TEST_F(OverlayTest, PauseMenuResults) {
+  auto player = std::make_shared<RecordingProfile>();
+  player->actStageId_Picross = 3;
+  profileManager->profile = player;
+
+  Click("MAINMENU");
+  EXPECT_EQ(options->mainLoop(mainGame), "MAIN-MENU");
+
+  // Restart asks first; no keeps the overlay open.
+  Click("restart");
+  world.h().Wait(30).HitKey(KEY_ESCAPE);  // the pop-up's no
+  Click("ok", 40);
+  EXPECT_EQ(options->mainLoop(mainGame), "");
+  EXPECT_EQ(popUp->txt, options->txtAreYouSure);
+
+  Click("restart");
+  world.h().Wait(30).HitKey(KEY_ENTER);  // the pop-up's yes
+  EXPECT_EQ(options->mainLoop(mainGame), "RESTART");
+
+  Click("backToMap");
+  std::string result;
+  auto lines = StdoutLines([&] { result = options->mainLoop(mainGame); });
+  EXPECT_EQ(result, "MAP-SCREEN");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "CLICKED BACK TO MAP"), lines.end());
+  EXPECT_EQ(options->dFade, 0.5f);  // the backdrop stays dimmed
+  EXPECT_EQ(player->saves, 4);
+}
+
+TEST_F(OverlayTest, VolumeButtonsClamp) {
+  options->musicVol = 1.0f;
+  options->soundVol = 0.05f;
+  Click("plus1");
+  Click("minus2");
+  Escape();
+  options->mainLoop(mainMenu);
+  EXPECT_EQ(options->musicVol, 1.0f);
+  EXPECT_EQ(options->soundVol, 0.0f);
+
+  Click("minus1");
+  Click("plus2");
+  Escape();
+  options->mainLoop(mainMenu);
+  EXPECT_FLOAT_EQ(options->musicVol, 0.95f);
+  EXPECT_FLOAT_EQ(options->soundVol, 0.05f);
+}
+
+TEST_F(OverlayTest, VolumeBarsFollowDrags) {
+  Harness& h = world.h();
+  const float left = options->vx + 348.0f, right = left + 337.0f;
+
+  // Pressing at the bar's left edge gives 0.
+  options->musicVol = 0.5f;
+  h.Wait(20).MoveMouse(left, 196).Wait(1).PressMouse(1).Wait(2).ReleaseMouse(1);
+  Escape();
+  options->mainLoop(mainMenu);
+  EXPECT_EQ(options->musicVol, 0.0f);
+
+  // Dragged past the right end within the row: 1; leaving the row keeps it.
+  h.Wait(20).MoveMouse(left + 100, 265).Wait(1).PressMouse(1).Wait(2);
+  h.MoveMouse(right + 150, 265).Wait(2).MoveMouse(right + 150, 400).Wait(2);
+  h.MoveMouse(left - 50, 400).Wait(2).ReleaseMouse(1);
+  Escape();
+  options->mainLoop(mainMenu);
+  EXPECT_EQ(options->soundVol, 1.0f);
+
+  // A drag begun off both bars does nothing on an end zone.
+  options->soundVol = 0.5f;
+  h.Wait(20).MoveMouse(100, 600).Wait(1).PressMouse(1).Wait(2);
+  h.MoveMouse(left - 40, 265).Wait(2).MoveMouse(right + 40, 265).Wait(2).ReleaseMouse(1);
+  Escape();
+  options->mainLoop(mainMenu);
+  EXPECT_EQ(options->soundVol, 0.5f);
+}
+
+TEST_F(OverlayTest, CursorAndFullScreenSwitchesApplyAtOnce) {
+  pierwszeuruchomienie = 0;
+  options->customCursor = 1;
+  options->fullScreen = 0;
+  options->wideScreen = 0;
+  Click("onC");
+  Click("offC", 25);
+  Click("onC", 25);
+  Click("off", 25);
+  Escape(30);
+  options->mainLoop(mainMenu);
+  EXPECT_EQ(options->customCursor, 0);
+  EXPECT_EQ(mouse->_v, 0);
+  EXPECT_EQ(options->fullScreen, 1);
+  EXPECT_TRUE(GraphicsFullScreen());
+  EXPECT_EQ(loadRCMFile(myDocsFolder + "/Data/settings.dat")->getFloat("settings::fullScreen"),
+            1.0f);
+  EXPECT_EQ(options->wideScreen, 0);  // its switches stay hidden
+}
+
+}  // namespace
+}  // namespace sorvanta

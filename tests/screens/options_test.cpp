@@ -1,0 +1,164 @@
+#include "screens/options.h"
+
+#include <gtest/gtest.h>
+
+#include "core/shell_test_support.h"
+#include "platform/files.h"
+#include "platform/video.h"
+
+namespace sorvanta {
+namespace {
+
+using shell_test::ReadFile;
+using shell_test::ShellWorld;
+using shell_test::TempDir;
+using shell_test::WriteFile;
+
+const char kFirstRunFile[] =
+    "settings {\n"
+    "\tfullScreen = 1\n"
+    "\twideScreen = 1\n"
+    "\tcustomCursor = 1\n"
+    "\tmusicVolume = 0.500000000\n"
+    "\tsoundVolume = 0.500000000\n"
+    "\tlastLoadedMusic1 = 0\n"
+    "}\n"
+    "\n";
+
+// A settings model over a scratch per-user folder.
+class OptionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    savedDocs = myDocsFolder;
+    myDocsFolder = dir.path();
+    WriteFile(dir / "Data/.keep", "");
+  }
+  void TearDown() override { myDocsFolder = savedDocs; }
+  std::string settings() const { return dir / "Data/settings.dat"; }
+  TempDir dir;
+  std::string savedDocs;
+};
+
+TEST_F(OptionsTest, FirstRunWritesTheDefaultsAndReadsThemBack) {
+  TOptions o;
+  EXPECT_EQ(o.SCREEN_WIDTH, 1024);
+  EXPECT_EQ(o.SCREEN_HEIGHT, 768);
+  EXPECT_EQ(o.vx, -10);
+  o.loadOptions();
+  EXPECT_EQ(ReadFile(settings()), kFirstRunFile);
+  EXPECT_EQ(o.fullScreen, 1);
+  EXPECT_EQ(o.wideScreen, 1);
+  EXPECT_EQ(o.customCursor, 1);
+  EXPECT_EQ(o.musicVol, 0.5f);
+  EXPECT_EQ(o.soundVol, 0.5f);
+  EXPECT_EQ(o.lastLoadedMusic, 0);
+
+  // A second start reads the file as it stands and writes nothing.
+  WriteFile(settings(), std::string(kFirstRunFile) + "# left alone\n");
+  TOptions again;
+  again.loadOptions();
+  EXPECT_EQ(ReadFile(settings()), std::string(kFirstRunFile) + "# left alone\n");
+}
+
+TEST_F(OptionsTest, SavedSettingsRoundTrip) {
+  TOptions o;
+  o.fullScreen = 0;
+  o.wideScreen = 1;
+  o.customCursor = 0;
+  o.musicVol = 0.3f;
+  o.soundVol = 0.75f;
+  o.lastLoadedMusic = 4;
+  o.saveOptions();
+  EXPECT_NE(ReadFile(settings()).find("\tmusicVolume = 0.300000012\n"), std::string::npos);
+
+  TOptions back;
+  back.loadOptions();
+  EXPECT_EQ(back.fullScreen, 0);
+  EXPECT_EQ(back.wideScreen, 1);
+  EXPECT_EQ(back.customCursor, 0);
+  EXPECT_EQ(back.musicVol, 0.3f);
+  EXPECT_EQ(back.soundVol, 0.75f);
+  EXPECT_EQ(back.lastLoadedMusic, 4);
+}
+
+TEST_F(OptionsTest, StoredValuesAreReadWithTheirRules) {
+  WriteFile(settings(),
+            "settings {\n\tfullScreen = 2\n\tmusicVolume = 0.04\n\tsoundVolume = 1.5\n"
+            "\tlastLoadedMusic1 = 3.9\n}\n\n");
+  TOptions o;
+  o.loadOptions();
+  EXPECT_EQ(o.fullScreen, 2);
+  EXPECT_EQ(o.wideScreen, 0);    // missing key
+  EXPECT_EQ(o.customCursor, 0);  // missing key
+  EXPECT_EQ(o.musicVol, 0.0f);   // below 0.05
+  EXPECT_EQ(o.soundVol, 1.5f);   // no upper bound on reading
+  EXPECT_EQ(o.lastLoadedMusic, 3);
+
+  WriteFile(settings(), "settings {\n\tmusicVolume = 0.05\n\tsoundVolume = -2\n}\n\n");
+  o.loadOptions();
+  EXPECT_EQ(o.musicVol, 0.05f);
+  EXPECT_EQ(o.soundVol, 0.0f);
+
+  // The group alone: window, system pointer, silence, no early music.
+  WriteFile(settings(), "settings {\n}\n\n");
+  TOptions empty;
+  empty.loadOptions();
+  EXPECT_EQ(empty.fullScreen, 0);
+  EXPECT_EQ(empty.wideScreen, 0);
+  EXPECT_EQ(empty.customCursor, 0);
+  EXPECT_EQ(empty.musicVol, 0.0f);
+  EXPECT_EQ(empty.soundVol, 0.0f);
+  EXPECT_EQ(empty.lastLoadedMusic, 0);
+
+  // The volume buttons' clamp.
+  empty.musicVol = 1.04f;
+  empty.soundVol = -0.01f;
+  empty.checkSoundStuff();
+  EXPECT_EQ(empty.musicVol, 1.0f);
+  EXPECT_EQ(empty.soundVol, 0.0f);
+}
+
+TEST_F(OptionsTest, FailedWriteIsReportedAndPlayGoesOn) {
+  SetAtomicWriteFaultForTests([](const std::string& step) { return step == "rename"; });
+  TOptions o;
+  testing::internal::CaptureStderr();
+  EXPECT_NO_THROW(o.loadOptions());
+  std::string err = testing::internal::GetCapturedStderr();
+  SetAtomicWriteFaultForTests(nullptr);
+  EXPECT_FALSE(err.empty());
+  EXPECT_EQ(FileType(settings()), 0);
+  // Nothing could be read back: the first-run values stay.
+  EXPECT_EQ(o.fullScreen, 1);
+  EXPECT_EQ(o.musicVol, 0.5f);
+  EXPECT_EQ(o.soundVol, 0.5f);
+
+  // An earlier file survives a failed write whole.
+  WriteFile(settings(), kFirstRunFile);
+  o.fullScreen = 0;
+  SetAtomicWriteFaultForTests([](const std::string& step) { return step == "write"; });
+  testing::internal::CaptureStderr();
+  o.saveOptions();
+  testing::internal::GetCapturedStderr();
+  SetAtomicWriteFaultForTests(nullptr);
+  EXPECT_EQ(ReadFile(settings()), kFirstRunFile);
+}
+
+TEST(OptionsScreen, SwitchScreenTogglesAndOpensTheMode) {
+  ShellWorld world;
+  pierwszeuruchomienie = 0;
+  options->wideScreen = 0;
+  options->fullScreen = 2;  // any value but 0 means full screen
+  options->openScreen();
+  EXPECT_TRUE(GraphicsFullScreen());
+  options->switchScreen();
+  EXPECT_EQ(options->fullScreen, 0);
+  EXPECT_FALSE(GraphicsFullScreen());
+  EXPECT_EQ(GraphicsWidth(), 1024);  // a 1080-pixel desktop gets the 1024 x 768 window
+  options->switchScreen();
+  options->switchScreen();
+  EXPECT_EQ(options->fullScreen, 0);
+  EXPECT_FALSE(GraphicsFullScreen());
+}
+
+}  // namespace
+}  // namespace sorvanta

@@ -1,0 +1,99 @@
+#include "screens/pop_up.h"
+
+#include <gtest/gtest.h>
+
+#include "core/shell_test_support.h"
+#include "gui/gui.h"
+#include "platform/input.h"
+
+namespace sorvanta {
+namespace {
+
+using shell_test::ShellWorld;
+
+struct Backdrop : TEkran {
+  int draws = 0;
+  void draw() override { ++draws; }
+};
+
+class PopUpTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    popUp->setup();
+    world.h().SetFrameCap(600);
+  }
+  int Ask(int showNo = 1) {
+    int before = world.h().frames();
+    int answer = showNo ? yesOrNo("Leave the game?", back) : showInfo("Saved.", back);
+    frames = world.h().frames() - before;
+    return answer;
+  }
+  ShellWorld world{shell_test::NoCapture()};
+  std::shared_ptr<Backdrop> back = std::make_shared<Backdrop>();
+  int frames = 0;
+};
+
+TEST_F(PopUpTest, KeysAnswerAndTheDialogClosesWhenItsRampsAreBack) {
+  // Enter on the first frame: yes at once, closed as soon as the ramps,
+  // which had only just begun to rise, are back at 0.
+  world.h().HitKey(KEY_ENTER);
+  EXPECT_EQ(Ask(), 1);
+  EXPECT_LE(frames, 4);
+  EXPECT_EQ(popUp->fade, 0.0f);
+  EXPECT_EQ(popUp->alpha, 0.0f);
+  EXPECT_EQ(popUp->txt, "Leave the game?");
+  EXPECT_EQ(popUp->ekran, back);
+  EXPECT_GT(back->draws, 0);
+
+  world.h().Wait(30).HitKey(KEY_ESCAPE);
+  EXPECT_EQ(Ask(), 0);
+  EXPECT_GT(frames, 30);
+
+  // Enter, then Escape while the dialog fades out: the last answer counts.
+  world.h().Wait(20).HitKey(KEY_ENTER).Wait(2).HitKey(KEY_ESCAPE);
+  EXPECT_EQ(Ask(), 0);
+}
+
+TEST_F(PopUpTest, ButtonsAnswerByClicks) {
+  auto [yesX, yesY] = ShellWorld::Centre(popUp->gui, "yes");
+  auto [noX, noY] = ShellWorld::Centre(popUp->gui, "no");
+  world.ClickAt(yesX, yesY, 20);
+  EXPECT_EQ(Ask(), 1);
+  world.ClickAt(noX, noY, 20);
+  EXPECT_EQ(Ask(), 0);
+}
+
+TEST_F(PopUpTest, ShowInfoHidesNoButKeysStillAnswer) {
+  auto no = popUp->gui->GetObject("no");
+  ASSERT_TRUE(no);
+  auto [noX, noY] = ShellWorld::Centre(popUp->gui, "no");
+  // A click where "no" would be does nothing; Escape answers 0.
+  world.ClickAt(noX, noY, 20);
+  world.h().Wait(10).HitKey(KEY_ESCAPE);
+  EXPECT_EQ(Ask(0), 0);
+  EXPECT_EQ(no->visible, 0);
+  EXPECT_EQ(no->active, 0);
+  EXPECT_GT(frames, 30);
+
+  world.h().Wait(5).HitKey(KEY_ENTER);
+  EXPECT_EQ(Ask(0), 1);
+
+  // A question shows "no" again.
+  world.h().Wait(5).HitKey(KEY_ENTER);
+  Ask(1);
+  EXPECT_EQ(no->visible, 1);
+  EXPECT_EQ(no->active, 1);
+}
+
+TEST_F(PopUpTest, ButtonHeldWhenTheDialogOpensIsNoClick) {
+  auto [noX, noY] = ShellWorld::Centre(popUp->gui, "no");
+  world.h().MoveMouse(noX, noY).PressMouse(1);
+  PollSystem();
+  ASSERT_EQ(MouseDown(1), 1);
+  // Released over "no" inside the dialog: not a click. Enter then answers.
+  world.h().Wait(20).ReleaseMouse(1).Wait(10).HitKey(KEY_ENTER);
+  EXPECT_EQ(Ask(), 1);
+}
+
+}  // namespace
+}  // namespace sorvanta
