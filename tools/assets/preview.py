@@ -41,7 +41,6 @@ def draw_layout(canvas, rel, hidden=(), states=None):
     maps a widget id to "OVER" or "CLICK" to show that look."""
     with open(os.path.join(ASSETS, rel), "rb") as f:
         widgets, _c, _s, _e = formats.read_layout(formats.load_text(f.read()))
-    classes = {}
     with open(os.path.join(ASSETS, rel), "rb") as f:
         tokens = formats.load_text(f.read())
     for wid, sets in widgets:
@@ -51,8 +50,6 @@ def draw_layout(canvas, rel, hidden=(), states=None):
         look = dict(std)
         state = (states or {}).get(wid)
         if state:
-            for s in sets[1:]:
-                pass
             idx = {"OVER": 1, "CLICK": 2}[state]
             if len(sets) > idx:
                 look.update(dict(sets[idx]))
@@ -72,7 +69,6 @@ def draw_layout(canvas, rel, hidden=(), states=None):
             dy = 2 if state == "CLICK" else 0
             w = text_width(caption, size)
             draw_text(canvas, (cx - w // 2, cy - (size + 4) // 2 + dy), caption, size, (255, 243, 214))
-    return classes
 
 
 def dim(canvas, alpha):
