@@ -1,19 +1,22 @@
 #include "core/app_main.h"
 
-#include "platform/input.h"
-#include "platform/video.h"
+#include <cstdio>
+#include <exception>
+
+#include "core/app.h"
 
 namespace sorvanta {
 
-// Until the application shell stands, open a black window and wait for close.
 int appMain(int, char**) {
-  if (!Graphics(1024, 768, 0, 60, 0)) return 1;
-  while (!AppTerminate()) {
-    Cls();
-    Flip(-1);
+  try {
+    createGlobals();
+    createSingletons();
+    init();
+  } catch (const std::exception& error) {
+    // An error nothing else handled ends the program with its message.
+    std::fprintf(stderr, "%s\n", error.what());
+    return -1;
   }
-  EndGraphics();
-  return 0;
 }
 
 }  // namespace sorvanta
