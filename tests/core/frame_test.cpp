@@ -76,24 +76,27 @@ TEST(Frame, CommandFSwitchesModeAndWritesSettingsAtOnce) {
   SetDisplayDriver(display);
   pierwszeuruchomienie = 0;
   std::string path = myDocsFolder + "/Data/settings.dat";
-  options->fullScreen = 0;
   options->wideScreen = 0;
+  options->fullScreen = 2;  // any value but 0 means full screen
+  options->openScreen();
+  EXPECT_TRUE(GraphicsFullScreen());
 
   world.h().PressKey(KEY_COMMAND).HitKey(kKeyF);
   _updateSystem();
-  EXPECT_EQ(options->fullScreen, 1);
+  EXPECT_EQ(options->fullScreen, 0);
   ASSERT_FALSE(display->depths.empty());
-  EXPECT_EQ(display->depths.back(), 32);  // full screen
-  EXPECT_TRUE(GraphicsFullScreen());
-  EXPECT_EQ(loadRCMFile(path)->getFloat("settings::fullScreen"), 1.0f);
+  EXPECT_EQ(display->depths.back(), 0);  // a window
+  EXPECT_FALSE(GraphicsFullScreen());
+  EXPECT_EQ(GraphicsWidth(), 1024);  // a 1080-pixel desktop gets the 1024 x 768 window
+  EXPECT_EQ(loadRCMFile(path)->getFloat("settings::fullScreen"), 0.0f);
 
-  // Again: back to a window, and the file says so.
+  // Again: full screen, and the file says so at once.
   world.h().HitKey(kKeyF);
   _updateSystem();
-  EXPECT_EQ(options->fullScreen, 0);
-  EXPECT_EQ(display->depths.back(), 0);
-  EXPECT_FALSE(GraphicsFullScreen());
-  EXPECT_EQ(loadRCMFile(path)->getFloat("settings::fullScreen"), 0.0f);
+  EXPECT_EQ(options->fullScreen, 1);
+  EXPECT_EQ(display->depths.back(), 32);
+  EXPECT_TRUE(GraphicsFullScreen());
+  EXPECT_EQ(loadRCMFile(path)->getFloat("settings::fullScreen"), 1.0f);
   // The letterbox was set up again for the new mode.
   EXPECT_EQ(aspectWidth, 1024.0f);
   SetDisplayDriver(nullptr);

@@ -94,22 +94,5 @@ TEST(LoadingScreen, FivePhasesReportEachStepAndFillTheBar) {
   EXPECT_EQ(h.Pixel(512, 300) & 0xffffffu, 0u);
 }
 
-TEST(LoadingScreen, BarGrowsByOneStepOfTwentyThree) {
-  LoadingWorld w;
-  Harness& h = w.world.h();
-  TLoadingScreen screen;
-  int width = ImageWidth(screen.bar);
-  // The filling ends at the fraction p / 23 of its width.
-  auto filledAt = [&](int p, float fraction) {
-    screen.p = p;
-    screen.drawNormal();
-    float x = 512 - width / 2 + width * fraction;
-    return h.Pixel(x, 710);
-  };
-  std::uint32_t unfilled = filledAt(0, 0.5f);
-  EXPECT_EQ(filledAt(12, 11.5f / 23), filledAt(23, 11.5f / 23));
-  EXPECT_EQ(filledAt(11, 11.5f / 23), unfilled);
-}
-
 }  // namespace
 }  // namespace sorvanta

@@ -4,13 +4,11 @@
 
 #include "core/shell_test_support.h"
 #include "platform/files.h"
-#include "platform/video.h"
 
 namespace sorvanta {
 namespace {
 
 using shell_test::ReadFile;
-using shell_test::ShellWorld;
 using shell_test::TempDir;
 using shell_test::WriteFile;
 
@@ -141,23 +139,6 @@ TEST_F(OptionsTest, FailedWriteIsReportedAndPlayGoesOn) {
   testing::internal::GetCapturedStderr();
   SetAtomicWriteFaultForTests(nullptr);
   EXPECT_EQ(ReadFile(settings()), kFirstRunFile);
-}
-
-TEST(OptionsScreen, SwitchScreenTogglesAndOpensTheMode) {
-  ShellWorld world;
-  pierwszeuruchomienie = 0;
-  options->wideScreen = 0;
-  options->fullScreen = 2;  // any value but 0 means full screen
-  options->openScreen();
-  EXPECT_TRUE(GraphicsFullScreen());
-  options->switchScreen();
-  EXPECT_EQ(options->fullScreen, 0);
-  EXPECT_FALSE(GraphicsFullScreen());
-  EXPECT_EQ(GraphicsWidth(), 1024);  // a 1080-pixel desktop gets the 1024 x 768 window
-  options->switchScreen();
-  options->switchScreen();
-  EXPECT_EQ(options->fullScreen, 0);
-  EXPECT_FALSE(GraphicsFullScreen());
 }
 
 }  // namespace
