@@ -85,12 +85,14 @@ Harness::Harness(const HarnessOptions& options)
   SetPollHook([this] { Deliver(); });
   g_active = true;
   if (!Graphics(options.width, options.height, options.fullScreen ? 32 : 0)) {
-    this->~Harness();
+    Teardown();
     throw std::runtime_error("harness: cannot open the dummy graphics mode");
   }
 }
 
-Harness::~Harness() {
+Harness::~Harness() { Teardown(); }
+
+void Harness::Teardown() {
   if (!g_active) return;
   g_active = false;
   VideoState& v = Video();

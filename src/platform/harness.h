@@ -107,6 +107,7 @@ class Harness {
     std::string text;
   };
   Harness& Queue(Item item);
+  void Teardown();
   void Deliver();
   void AfterPresent();
 

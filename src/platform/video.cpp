@@ -226,8 +226,8 @@ void Flip(int sync) {
   if (v.renderer) {
     if (v.beforePresent) v.beforePresent();
     SDL_RenderPresent(v.renderer);
-    if (sync != 0 && v.pacing && !v.fullScreen) {
-      // Hold a window to 60 frames per second.
+    if (sync != 0 && v.pacing) {
+      // Hold to 60 frames per second (a vertical sync may have waited already).
       Uint64 freq = SDL_GetPerformanceFrequency();
       Uint64 frame = freq / 60;
       Uint64 now = SDL_GetPerformanceCounter();

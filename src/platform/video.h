@@ -70,7 +70,7 @@ void GetClsColor(int& red, int& green, int& blue);
 // Fills the viewport with the clear colour.
 void Cls();
 // Presents the frame and polls the system's events (PollSystem). A sync other
-// than 0 paces a window to 60 frames per second (never under a test clock
+// than 0 paces the loop to 60 frames per second (never under a test clock
 // driven by the harness).
 void Flip(int sync = -1);
 
