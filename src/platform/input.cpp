@@ -73,6 +73,9 @@ void HandleKey(const SDL_KeyboardEvent& key, bool pressed) {
 
 void HandleWindowEvent(const SDL_WindowEvent& event) {
   InputState& s = State();
+  // A window closed by a mode switch may still report losing the focus.
+  SDL_Window* window = Video().window;
+  if (window && event.windowID != SDL_GetWindowID(window)) return;
   switch (event.event) {
     case SDL_WINDOWEVENT_FOCUS_LOST: s.focusLost = true; break;
     case SDL_WINDOWEVENT_FOCUS_GAINED: s.focusLost = false; break;
@@ -234,6 +237,11 @@ bool AppTerminate() {
   bool requested = State().terminate;
   State().terminate = false;
   return requested;
+}
+
+void ResetWindowState() {
+  State().focusLost = false;
+  State().minimised = false;
 }
 
 void ResetInputState() {

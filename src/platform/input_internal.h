@@ -18,6 +18,8 @@ int VirtualKeyFromSdl(SDL_Keycode key);
 SDL_Keycode SdlKeyFromVirtual(int code);
 // Called at the start of every PollSystem (the harness delivers its script).
 void SetPollHook(std::function<void()> hook);
+// A new window starts with the focus, not minimised.
+void ResetWindowState();
 // Forgets every key, button, character, focus and terminate state.
 void ResetInputState();
 

@@ -106,6 +106,7 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
   ResetDrawingState(v);
   UpdateMapping();
   v.lastFlipTicks = 0;
+  ResetWindowState();
   SDL_StartTextInput();
   ApplyCursorVisibility();
   SetNotifyWindowQuery([] { return Video().window != nullptr && !Video().fullScreen; });

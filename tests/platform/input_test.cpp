@@ -119,6 +119,13 @@ TEST(Input, FocusQuitAndTerminateSignals) {
   h.Frame();
   EXPECT_FALSE(AppSuspended());
 
+  // A new mode's window starts active, whatever the old one last reported.
+  h.LoseFocus();
+  h.Frame();
+  EXPECT_TRUE(AppSuspended());
+  ASSERT_NE(Graphics(800, 600, 32), nullptr);
+  EXPECT_FALSE(AppSuspended());
+
   EXPECT_FALSE(AppTerminate());
   h.RequestQuit();
   h.Frame();
