@@ -20,6 +20,9 @@ def make_kit():
         suffix = "" if state == "normal" else "_" + state
         save_png(ui.round_button("-", state), "gfx/gui/kit/minus%s.png" % suffix)
         save_png(ui.round_button("+", state), "gfx/gui/kit/plus%s.png" % suffix)
+        # the volume steps sit in the narrow gaps beside the options' bars
+        save_png(ui.round_button("-", state, size=28), "gfx/gui/kit/minus_small%s.png" % suffix)
+        save_png(ui.round_button("+", state, size=28), "gfx/gui/kit/plus_small%s.png" % suffix)
         save_png(ui.checkbox(True, state), "gfx/gui/kit/check_on%s.png" % suffix)
         save_png(ui.checkbox(False, state), "gfx/gui/kit/check_off%s.png" % suffix)
 

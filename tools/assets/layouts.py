@@ -57,11 +57,12 @@ def popup():
 def options():
     ref = "[txt/#LANG#/settings.txt|%d]"
     text = caption_class("caption", 22)
-    # volume steps flank the gold labels the code draws centred on x 512
-    text += picture_button("minus1", 395, 139, KIT + "minus")
-    text += picture_button("plus1", 595, 139, KIT + "plus")
-    text += picture_button("minus2", 395, 204, KIT + "minus")
-    text += picture_button("plus2", 595, 204, KIT + "plus")
+    # volume steps flank the bars, outside the bars' drag areas (x 338 to
+    # 675, rows 171-221 and 240-290), so that a step never drags a volume
+    text += picture_button("minus1", 309, 176, KIT + "minus_small")
+    text += picture_button("plus1", 677, 176, KIT + "plus_small")
+    text += picture_button("minus2", 309, 246, KIT + "minus_small")
+    text += picture_button("plus2", 677, 246, KIT + "plus_small")
     # check boxes left of the code's texts at (410, 290) and (410, 330)
     text += picture_button("onC", 361, 283, KIT + "check_on")
     text += picture_button("offC", 361, 283, KIT + "check_off")
