@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/input.h"
 #include "platform/input_internal.h"
@@ -24,7 +25,17 @@ bool EnsureSdlVideo() {
   // Our own handlers turn SIGINT and SIGTERM into AppTerminate.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   InstallTerminateHandlers();
-  return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // With no display SDL falls back to a driver without a screen; a player
+  // would see nothing, so only take one when it was asked for by name.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  bool headless = driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+  if (headless && !(asked && std::strstr(asked, driver))) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+  }
+  return true;
 }
 
 namespace {
