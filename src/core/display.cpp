@@ -165,8 +165,9 @@ void GetAspectOrigin(float& x, float& y) {
 void SetAspectViewport(int x, int y, int w, int h) {
   const int left = toInt(std::max(static_cast<float>(x), aspectOriginX));
   const int top = toInt(std::max(static_cast<float>(y), aspectOriginY));
-  const float right = std::min(static_cast<float>(x + w), aspectOriginX + aspectWidth);
-  const float bottom = std::min(static_cast<float>(y + h), aspectOriginY + aspectHeight);
+  // Summed as floats: a huge width must not overflow an int.
+  const float right = std::min(static_cast<float>(x) + static_cast<float>(w), aspectOriginX + aspectWidth);
+  const float bottom = std::min(static_cast<float>(y) + static_cast<float>(h), aspectOriginY + aspectHeight);
   displayDriver().setViewport(left, top, std::max(0, toInt(right - left)),
                               std::max(0, toInt(bottom - top)));
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "campaign/placeholders.h"
 #include "core/globals.h"
 #include "platform/harness.h"
 #include "platform/system.h"
@@ -194,6 +195,11 @@ TEST_F(DisplayTest, MouseOriginAndViewportAreInDesignCoordinates) {
   EXPECT_EQ(fake->vx, 102);
   EXPECT_EQ(fake->vpw, 1024);
   EXPECT_EQ(fake->vph, 768);
+  // Sizes that would overflow an int sum are clipped all the same.
+  SetAspectViewport(200, 100, 2147483647, 2147483647);
+  EXPECT_EQ(fake->vx, 200);
+  EXPECT_EQ(fake->vpw, 926);
+  EXPECT_EQ(fake->vph, 668);
   SetAspectViewport(200, 100, 50, 40);
   EXPECT_EQ(fake->vx, 200);
   EXPECT_EQ(fake->vpw, 50);
@@ -275,15 +281,27 @@ TEST_F(DisplayTest, NoGraphicsModeAtAllIsAFailure) {
   EXPECT_EQ(fake->failures.size(), 1u);
 }
 
-TEST(DisplayDriver, FailSaysSoInOneLineAndEndsWithAFailureStatus) {
+class SavingProfiles : public TProfileManager {
+ public:
+  int saves = 0;
+  void saveProfiles() override { ++saves; }
+};
+
+TEST(DisplayDriver, FailSaysSoInOneLineSavesThePlayersAndEndsWithAFailureStatus) {
+  const auto savedManager = profileManager;
+  auto players = std::make_shared<SavingProfiles>();
+  profileManager = players;
   int status = -1;
   SetEndHandler([&](int s) { status = s; });
   testing::internal::CaptureStderr();
   EXPECT_THROW(TDisplayDriver().fail("no graphics mode"), EndRequested);
   const std::string err = testing::internal::GetCapturedStderr();
   SetEndHandler(nullptr);
+  profileManager = savedManager;
   EXPECT_EQ(status, 1);
   EXPECT_EQ(err, "no graphics mode\n");
+  // A mode switch that fails mid-game must not lose the players' progress.
+  EXPECT_EQ(players->saves, 1);
 }
 
 TEST(DisplayPixels, DrawingOutsideTheDesignAreaIsClippedToIt) {
