@@ -1,12 +1,16 @@
 // Feeds arbitrary bytes to the layout tokenizer and entry reader, and walks
-// every parse tree read from them. Keywords are not applied: they load
-// images and fonts by name.
+// every parse tree read from them; then reads the same tokens as a whole
+// layout (property sets, classes, state sets, geometry and pins). Keywords
+// that load files by name (GFX, FONT, TXT, LUASCRIPT) are renamed first:
+// they would read images, fonts and scripts from anywhere.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "core/globals.h"
 #include "gui/gui.h"
+#include "platform/strings.h"
 
 using namespace sorvanta;
 
@@ -26,17 +30,34 @@ size_t countEntries(const GuiEntryList& entries) {
   return n;
 }
 
+void readWholeLayout(const std::string& text) {
+  TGui gui;
+  gui.parseTokens(text);
+  for (auto& t : gui.tokens) {
+    std::string word = Upper(t.txt);
+    if (word == "GFX" || word == "FONT" || word == "TXT" || word == "LUASCRIPT") t.txt = "X";
+  }
+  gui.readObjects();
+  for (const auto& ob : gui.objects) {
+    if (!ob->standardProps || !ob->dim) __builtin_trap();
+    ob->update();
+  }
+  gui.update();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The reader's diagnostics would flood the output.
   if (!std::freopen("/dev/null", "w", stdout)) return 0;
+  bDir = "/nonexistent-sorvanta-fuzz/";
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string text(reinterpret_cast<const char*>(data), size);
   TGui gui;
-  gui.parseTokens(std::string(reinterpret_cast<const char*>(data), size));
+  gui.parseTokens(text);
   for (const auto& t : gui.tokens)
     if (t.txt.empty() || t.line < 1) __builtin_trap();
   while (!gui.tokens.empty()) {
@@ -44,5 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     GuiEntryList body;
     if (gui.readEntrys(body)) countEntries(body);
   }
+  readWholeLayout(text);
   return 0;
 }
