@@ -54,6 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)rozbijTekst(text, " ", "(", ")");
   (void)rozbijTekstQ(text, ",", "", "");
   (void)splitSpaceString(text);
+  (void)usunPuste(rozbijTekst(text, "|", "", ""));
+  (void)jestCalkowita(text);
   (void)wyciagnijZnaczniki(text, "[", "]", 1);
   (void)usunZnaczniki(text, "[", "]", 0);
   (void)ReadTextFromFile("[" + path + "|1]");

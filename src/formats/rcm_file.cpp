@@ -101,32 +101,37 @@ int TRCMFile::checkGroups() {
 std::shared_ptr<TRCMGroup> TRCMFile::readAll(const std::string& text, const std::string& name) {
   struct Open {
     std::shared_ptr<TRCMGroup> group;
-    size_t start;  // where the group's own text begins
+    size_t start;  // character position where the group's own text begins
   };
   auto root = std::make_shared<TRCMGroup>(name);
   std::vector<Open> open{{root, 0}};
   std::string line;  // the text since the last entry, brace or line break
   bool hasEquals = false;
+  size_t chars = 0;  // characters before byte i: positions count characters
   for (size_t i = 0; i < text.size() && !open.empty(); ++i) {
     // Ordinary characters go to the line in runs.
     const size_t stop = std::min(text.find_first_of("{}\n", i), text.size());
     if (stop > i) {
-      if (!hasEquals && std::find(text.begin() + i, text.begin() + stop, '=') != text.begin() + stop)
-        hasEquals = true;
+      for (size_t k = i; k < stop; ++k) {
+        const unsigned char c = static_cast<unsigned char>(text[k]);
+        if ((c & 0xC0) != 0x80) ++chars;
+        if (c == '=') hasEquals = true;
+      }
       line.append(text, i, stop - i);
       i = stop;
       if (i == text.size()) break;
     }
     const char c = text[i];
+    ++chars;
     if (c == '{') {
       auto sub = std::make_shared<TRCMGroup>(Trim(line));
       open.back().group->_listaGrup.push_back(sub);
-      open.push_back({sub, i + 1});
+      open.push_back({sub, chars});
       line.clear();
       hasEquals = false;
     } else if (c == '}') {
       // The group ends here; a line that has not met its LF is dropped.
-      open.back().group->_pos = static_cast<int>(i + 1 - open.back().start);
+      open.back().group->_pos = static_cast<int>(chars - open.back().start);
       open.pop_back();
       line.clear();
       hasEquals = false;

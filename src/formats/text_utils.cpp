@@ -185,6 +185,19 @@ std::string usunCytat(const std::string& text) {
   return out;
 }
 
+std::vector<std::string> usunPuste(const std::vector<std::string>& list) {
+  std::vector<std::string> kept;
+  for (const std::string& item : list)
+    if (!Trim(item).empty()) kept.push_back(item);
+  return kept;
+}
+
+int jestCalkowita(const std::string& text) {
+  for (char c : text)
+    if (c < '0' || c > '9') return 0;
+  return 1;
+}
+
 std::vector<std::string> wyciagnijZnaczniki(const std::string& text, const std::string& open,
                                             const std::string& close, int mode) {
   std::vector<std::string> found;

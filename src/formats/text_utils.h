@@ -31,6 +31,12 @@ std::vector<std::string> splitSpaceString(const std::string& text);
 // text without any double quote.
 std::string usunCytat(const std::string& text);
 
+// The elements of list that are not empty after Trim, in order and unchanged.
+std::vector<std::string> usunPuste(const std::vector<std::string>& list);
+
+// 1 when every character of text is a digit 0-9 (also for the empty text).
+int jestCalkowita(const std::string& text);
+
 // The texts found between the open and close characters. mode 0: markers
 // count everywhere; 1: only outside double quotes; other: never. Quotes are
 // dropped; a marker left open at the end is not returned.

@@ -187,6 +187,11 @@ TEST(RcmReader, GroupsLeftOpenEndAtTheEndOfTheText) {
   EXPECT_EQ(f->_grupa->_listaGrup.size(), 1u);
   EXPECT_EQ(f->_grupa->_pos, 7);
   EXPECT_EQ(f->_grupa->_listaGrup[0]->_pos, 2);
+
+  // Positions count characters, not bytes of their UTF-8 form.
+  f = readText(dir, "\xEF\xBB\xBFg {\n\tx = \"\xC5\xBC\xC3\xB3\xC5\x82w\"\n}\n", &out);
+  ASSERT_EQ(f->_grupa->_listaGrup.size(), 1u);
+  EXPECT_EQ(f->_grupa->_listaGrup[0]->_pos, 14);
 }
 
 TEST(RcmReader, DeepNestingNeitherOverflowsNorLeaks) {

@@ -64,6 +64,11 @@ TEST(TextUtils, LineAndWordSplitters) {
 TEST(TextUtils, Cleaners) {
   EXPECT_EQ(usunCytat("\"script.lua\""), "script.lua");
   EXPECT_EQ(usunCytat("a\"b\"c"), "abc");
+  EXPECT_EQ(usunPuste({"a", "", " \t", " b ", "\r"}), (Pieces{"a", " b "}));
+  EXPECT_EQ(jestCalkowita(""), 1);
+  EXPECT_EQ(jestCalkowita("0123"), 1);
+  EXPECT_EQ(jestCalkowita("-1"), 0);
+  EXPECT_EQ(jestCalkowita("1.5"), 0);
 
   EXPECT_EQ(wyciagnijZnaczniki("x[one]y[two]z[open", "[", "]", 0), (Pieces{"one", "two"}));
   EXPECT_EQ(usunZnaczniki("x[one]y[two]z", "[", "]", 0), "xyz");
