@@ -1,5 +1,7 @@
 #include "screens/options.h"
 
+#include <cmath>
+
 #include "core/display.h"
 #include "core/globals.h"
 #include "formats/rcm_file.h"
@@ -61,6 +63,10 @@ void TOptions::loadOptions() {
   // "not below 0.05" also turns a stored NaN into silence.
   if (!(musicVol >= 0.05f)) musicVol = 0;
   if (!(soundVol >= 0.05f)) soundVol = 0;
+  // A number too large for a float reads as infinite; the mixer and the bars
+  // cannot use that, so it counts as full volume.
+  if (std::isinf(musicVol)) musicVol = 1;
+  if (std::isinf(soundVol)) soundVol = 1;
   if (globalSnd) {
     globalSnd->setMusicVol(musicVol);
     globalSnd->setSoundVol(soundVol);

@@ -178,24 +178,26 @@ void TOptions::update() {
   _updateZarowka();
 }
 
+// The end zones beyond a bar's ends, within its row; they count only while a
+// drag of that bar is under way.
 int TOptions::mouseInMusicA() {
-  return holdedMusic == 1 && mouse->x < vx + kBarLeft && mouse->y > kMusicTop &&
+  return mouse && holdedMusic == 1 && mouse->x < vx + kBarLeft && mouse->y > kMusicTop &&
          mouse->y < kMusicTop + kBarHeight;
 }
 
 int TOptions::mouseInMusicB() {
-  return holdedMusic == 1 && mouse->x > vx + kBarLeft + kBarWidth && mouse->y > kMusicTop &&
-         mouse->y < kMusicTop + kBarHeight;
+  return mouse && holdedMusic == 1 && mouse->x > vx + kBarLeft + kBarWidth &&
+         mouse->y > kMusicTop && mouse->y < kMusicTop + kBarHeight;
 }
 
 int TOptions::mouseInSoundA() {
-  return holdedSound == 1 && mouse->x < vx + kBarLeft && mouse->y > kSoundTop &&
+  return mouse && holdedSound == 1 && mouse->x < vx + kBarLeft && mouse->y > kSoundTop &&
          mouse->y < kSoundTop + kBarHeight;
 }
 
 int TOptions::mouseInSoundB() {
-  return holdedSound == 1 && mouse->x > vx + kBarLeft + kBarWidth && mouse->y > kSoundTop &&
-         mouse->y < kSoundTop + kBarHeight;
+  return mouse && holdedSound == 1 && mouse->x > vx + kBarLeft + kBarWidth &&
+         mouse->y > kSoundTop && mouse->y < kSoundTop + kBarHeight;
 }
 
 void TOptions::_updateGUIOperations() {

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "core/frame.h"
 #include "core/globals.h"
 #include "formats/rcm_file.h"
 #include "platform/audio.h"
-#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/strings.h"
 #include "platform/system.h"
@@ -83,7 +83,7 @@ void TGlobalSnd::_setupExctMusic(int n) {
 }
 
 void TGlobalSnd::click() {
-  const int now = MilliSecs();
+  const int now = Millisecs2();
   // Widened so that a clock near its wrap cannot overflow the difference.
   if (static_cast<std::int64_t>(now) - lastClick >= 100) {
     lastClick = now;

@@ -27,6 +27,7 @@ class TGlobalSnd : public TEkran {
 
   std::shared_ptr<MusicList> musics;  // tracks in file order; none before setup
   std::shared_ptr<SoundList> sounds;  // effects in file order; none before setup
+  std::shared_ptr<std::list<std::string>> comments;  // never filled
   std::shared_ptr<TChannel> newMusicCHN;  // the current track
   std::shared_ptr<TChannel> oldMusicCHN;  // the outgoing track while it fades out
   std::shared_ptr<TMusicData> oldMusicData;
@@ -37,6 +38,7 @@ class TGlobalSnd : public TEkran {
   float musicVol = 0.0f;  // the volume last passed to setMusicVol
   int lastClick = 0;      // clock time of the last click sound played
   std::string lastMusic;  // background track chosen last
+  std::string lastMusic2;  // unused
 
   // Reads the music entries, then the effects (decoding every effect).
   void setup() override;

@@ -97,6 +97,12 @@ TEST_F(OptionsTest, StoredValuesAreReadWithTheirRules) {
   EXPECT_EQ(o.musicVol, 0.05f);
   EXPECT_EQ(o.soundVol, 0.0f);
 
+  // Numbers beyond a float's range: full volume and silence, never infinity.
+  WriteFile(settings(), "settings {\n\tmusicVolume = 1e39\n\tsoundVolume = -1e39\n}\n\n");
+  o.loadOptions();
+  EXPECT_EQ(o.musicVol, 1.0f);
+  EXPECT_EQ(o.soundVol, 0.0f);
+
   // The group alone: window, system pointer, silence, no early music.
   WriteFile(settings(), "settings {\n}\n\n");
   TOptions empty;
