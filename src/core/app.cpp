@@ -5,6 +5,7 @@
 #include "core/delta_time.h"
 #include "core/folders.h"
 #include "core/globals.h"
+#include "gui/img.h"
 #include "gui/mouse.h"
 #include "platform/files.h"
 #include "platform/incbin.h"
@@ -25,6 +26,7 @@ void createGlobals() {
       if (std::string(kEmbeddedFiles[i].name) == name)
         IncbinAdd(name, kEmbeddedFiles[i].data, kEmbeddedFiles[i].size);
   }
+  imgTextures.clear();
   mouse = std::make_shared<TMouse>();
   START_DESKTOP_WIDTH_ = DesktopWidth();
   START_DESKTOP_HEIGHT_ = DesktopHeight();

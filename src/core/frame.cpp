@@ -73,6 +73,9 @@ void pauseGame() {
     DrawText(txtPause, 512 - w / 2, 384 - h / 2);
     Flip(-1);
     AspectCls();
+    // A window close or SIGTERM must not wait for the focus to come back
+    // (a logout would kill the game unsaved): end as the frame step does.
+    if (AppTerminate()) ende();
     // Nothing moves while paused: no need to redraw at full speed.
     Delay(50);
   } while (AppSuspended());

@@ -78,6 +78,19 @@ TEST(DeltaTime, MeasuresFramesAgainstTheTargetRate) {
   EXPECT_GT(timer->FPS(), 50);
   EXPECT_LE(timer->FPS(), 60);
 
+  // The clock wraps like a 32-bit counter: the wrap is an ordinary frame.
+  now = 2147483647 - 10;
+  timer->Update();
+  now = -2147483647 - 1 + 6;  // 17 ms later
+  timer->Update();
+  EXPECT_EQ(timer->ElapsedTime, 17);
+  EXPECT_FLOAT_EQ(timer->CurrDelta(), 17.0f / (1000.0f / 60.0f));
+  EXPECT_EQ(timer->CheckTime, -2147483647 - 1 + 6 + 1000 - 17);
+  int fps = timer->FPS();
+  now += 17;
+  timer->Update();
+  EXPECT_EQ(timer->FPS(), fps);  // still in the same second
+
   // With no target rate there is no frame length: delta is 0, not infinite.
   TDeltaTime bare;
   now += 16;

@@ -157,6 +157,17 @@ TEST(Frame, PauseScreenFreezesTheLetterboxedDesignArea) {
   EXPECT_EQ(world.recIntro->pauses, 1);
   h.GainFocus();
   PollSystem();
+
+  // A window close or SIGTERM while paused ends the game at once, saving.
+  h.LoseFocus();
+  PollSystem();
+  h.Wait(3).RequestQuit();
+  int saves = world.recProfiles->saves;
+  EXPECT_THROW(pauseGame(), EndRequested);
+  EXPECT_EQ(world.endStatus, 0);
+  EXPECT_EQ(world.recProfiles->saves, saves + 1);
+  h.GainFocus();
+  PollSystem();
 }
 
 }  // namespace
