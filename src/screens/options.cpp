@@ -76,9 +76,12 @@ void TOptions::loadOptions() {
 void TOptions::openScreen() { openScreenASPECT(1024, 768, fullScreen, wideScreen); }
 
 void TOptions::checkSoundStuff() {
-  if (musicVol < 0) musicVol = 0;
+  // Steps of 0.05 in single precision can come down to a residue of about
+  // 1e-8 instead of 0; that counts as 0, so the lowest step still silences.
+  constexpr float kResidue = 1e-6f;
+  if (musicVol < kResidue) musicVol = 0;
   if (musicVol > 1) musicVol = 1;
-  if (soundVol < 0) soundVol = 0;
+  if (soundVol < kResidue) soundVol = 0;
   if (soundVol > 1) soundVol = 1;
   if (globalSnd) {
     globalSnd->setMusicVol(musicVol);

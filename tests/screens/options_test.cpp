@@ -122,6 +122,25 @@ TEST_F(OptionsTest, StoredValuesAreReadWithTheirRules) {
   EXPECT_EQ(empty.soundVol, 0.0f);
 }
 
+TEST_F(OptionsTest, VolumeStepsComeBackDownToSilence) {
+  TOptions o;
+  o.musicVol = 0;
+  o.soundVol = 0;
+  for (int i = 0; i < 7; ++i) {
+    o.musicVol += 0.05f;
+    o.soundVol += 0.05f;
+    o.checkSoundStuff();
+  }
+  for (int i = 0; i < 7; ++i) {
+    o.musicVol -= 0.05f;
+    o.soundVol -= 0.05f;
+    o.checkSoundStuff();
+  }
+  // Exactly 0: the music stops and effects are silenced at the lowest step.
+  EXPECT_EQ(o.musicVol, 0.0f);
+  EXPECT_EQ(o.soundVol, 0.0f);
+}
+
 TEST_F(OptionsTest, FailedWriteIsReportedAndPlayGoesOn) {
   SetAtomicWriteFaultForTests([](const std::string& step) { return step == "rename"; });
   TOptions o;
