@@ -25,6 +25,9 @@ def make_kit():
         save_png(ui.round_button("+", state, size=28), "gfx/gui/kit/plus_small%s.png" % suffix)
         save_png(ui.checkbox(True, state), "gfx/gui/kit/check_on%s.png" % suffix)
         save_png(ui.checkbox(False, state), "gfx/gui/kit/check_off%s.png" % suffix)
+        # the options' switches sit just below the sound bar's drag area
+        save_png(ui.checkbox(True, state, size=30), "gfx/gui/kit/check_small_on%s.png" % suffix)
+        save_png(ui.checkbox(False, state, size=30), "gfx/gui/kit/check_small_off%s.png" % suffix)
 
 
 # Loading bar: filling 420 x 14 inside a frame 436 x 24, both centred on

@@ -63,21 +63,23 @@ def options():
     text += picture_button("plus1", 677, 176, KIT + "plus_small")
     text += picture_button("minus2", 309, 246, KIT + "minus_small")
     text += picture_button("plus2", 677, 246, KIT + "plus_small")
-    # check boxes left of the code's texts at (410, 290) and (410, 330)
-    text += picture_button("onC", 361, 283, KIT + "check_on")
-    text += picture_button("offC", 361, 283, KIT + "check_off")
-    text += picture_button("on", 361, 323, KIT + "check_on")
-    text += picture_button("off", 361, 323, KIT + "check_off")
+    # check boxes left of the code's texts at (410, 290) and (410, 330),
+    # below the sound bar's drag area (rows 240-290)
+    text += picture_button("onC", 363, 291, KIT + "check_small_on")
+    text += picture_button("offC", 363, 291, KIT + "check_small_off")
+    text += picture_button("on", 363, 327, KIT + "check_small_on")
+    text += picture_button("off", 363, 327, KIT + "check_small_off")
     # wide-screen switches exist for the code but are never shown
-    text += picture_button("onW", 361, 363, KIT + "check_on")
-    text += picture_button("offW", 361, 363, KIT + "check_off")
+    text += picture_button("onW", 363, 363, KIT + "check_small_on")
+    text += picture_button("offW", 363, 363, KIT + "check_small_off")
     # from the main menu: players and credits; from a level: restart,
-    # main menu and back to the map, in the same column
-    text += plate("profile", 396, 369, KIT + "wide_wood", ref % 11, "caption")
+    # main menu and back to the map, in the same column, one button high
+    # apart so that no two click areas overlap
+    text += plate("profile", 396, 365, KIT + "wide_wood", ref % 11, "caption")
     text += plate("credits", 396, 423, KIT + "wide_wood", ref % 12, "caption")
-    text += plate("restart", 396, 369, KIT + "wide_wood", ref % 5, "caption")
+    text += plate("restart", 396, 365, KIT + "wide_wood", ref % 5, "caption")
     text += plate("MAINMENU", 396, 423, KIT + "wide_wood", ref % 6, "caption")
-    text += plate("backToMap", 396, 477, KIT + "wide_wood", ref % 7, "caption")
+    text += plate("backToMap", 396, 481, KIT + "wide_wood", ref % 7, "caption")
     text += plate("ok", 396, 539, KIT + "wide_leaf", ref % 4, "caption")
     # the rules button does nothing, so it has neither picture nor caption
     text += "OBJECT rules {\n\tPOSITION = \"0 0\"\n}\n"
