@@ -89,6 +89,8 @@ void init() {
 
 void ende() {
   if (profileManager) profileManager->saveProfiles();
+  // A quit from inside the options would otherwise lose what was just set.
+  if (options && !myDocsFolder.empty()) options->saveOptions();
   End(0);
 }
 

@@ -43,10 +43,12 @@ TEST(Frame, QuitKeysAndTerminateRequestEndThroughEnde) {
   EXPECT_FALSE(StepEnds(world));
   EXPECT_EQ(world.recProfiles->saves, 0);
 
-  // Left Alt + F4 saves the profiles and ends with status 0.
+  // Left Alt + F4 saves the profiles and the settings, and ends with status 0.
+  options->musicVol = 0.25f;
   h.PressKey(KEY_LALT).HitKey(KEY_F4);
   EXPECT_TRUE(StepEnds(world));
   EXPECT_EQ(world.recProfiles->saves, 1);
+  EXPECT_NE(LoadText(myDocsFolder + "/Data/settings.dat").find("musicVolume = 0.250000000"), std::string::npos);
   h.ReleaseKey(KEY_LALT);
   EXPECT_FALSE(StepEnds(world));
 
