@@ -16,7 +16,9 @@ class FileError : public std::runtime_error {
 // big-endian, FF FE UTF-16 little-endian; without one each byte is one
 // Latin-1 character. Throws FileError when the file cannot be read.
 std::string LoadText(const std::string& path);
-// Same as LoadText.
+// The whole file with every byte one Latin-1 character, a byte-order mark
+// included (layouts, scripts and atlas descriptions are read this way).
+// Throws FileError when the file cannot be read.
 std::string LoadString(const std::string& path);
 // Writes one byte per character when every character is below 256, else
 // UTF-16 little-endian after FF FE. Atomic; false (and a line on stderr) on

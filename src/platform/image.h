@@ -47,7 +47,7 @@ class TImage {
   bool filtered_ = true;
 };
 
-// A one-frame image of a PNG or JPEG file ("incbin::name" too); none when the
+// A one-frame image of a PNG, JPEG, BMP or TGA file ("incbin::name" too); none when the
 // file is missing or cannot be decoded.
 std::shared_ptr<TImage> LoadImage(const std::string& path, int flags = -1);
 // A one-frame image of a copy of the pixmap; none for none.

@@ -2,6 +2,9 @@
 
 #include <lua.hpp>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <map>
@@ -23,6 +26,9 @@ class LuaState {
   // False after reporting a script error; a pending C++ exception is rethrown.
   bool Call(const char* what);
 
+  // Before L: the allocator counts from the interpreter's first allocation.
+  std::size_t memory = 0;      // bytes the interpreter holds
+  bool limitMemory = false;    // set while a script runs
   lua_State* L;
   std::map<std::string, std::function<void(const std::vector<std::string>&)>> functions;
   std::exception_ptr pending;
@@ -35,6 +41,29 @@ namespace {
 // loop that never ends cannot hang the game.
 constexpr long long kStepLimit = 50'000'000;
 constexpr int kHookEvery = 10'000;
+// What a running script may make the interpreter hold; more fails inside the
+// script as a memory error instead of exhausting the machine.
+constexpr std::size_t kMemoryLimit = 64u << 20;
+
+void* Allocate(void* ud, void* block, std::size_t oldSize, std::size_t newSize) {
+  auto* state = static_cast<LuaState*>(ud);
+  if (newSize == 0) {
+    std::free(block);
+    state->memory -= oldSize;
+    return nullptr;
+  }
+  const std::size_t room = kMemoryLimit - std::min(state->memory, kMemoryLimit);
+  if (state->limitMemory && newSize > oldSize && newSize - oldSize > room) return nullptr;
+  void* grown = std::realloc(block, newSize);
+  if (grown) state->memory = state->memory - oldSize + newSize;
+  return grown;
+}
+
+int Panic(lua_State* L) {
+  const char* message = lua_tostring(L, -1);
+  std::fprintf(stderr, "Lua error outside a script: %s\n", message ? message : "unknown");
+  return 0;
+}
 
 std::shared_ptr<LuaState> SharedState() {
   static std::shared_ptr<LuaState> state = std::make_shared<LuaState>();
@@ -58,8 +87,13 @@ LuaState* StateOf(lua_State* L) {
 
 void CountHook(lua_State* L, lua_Debug*) {
   LuaState* state = StateOf(L);
-  state->steps += kHookEvery;
-  if (state->steps > kStepLimit) luaL_error(L, "script ran too long");
+  if (state->steps <= kStepLimit) state->steps += kHookEvery;
+  if (state->steps > kStepLimit) {
+    // From now on every instruction fails, so a script that catches the
+    // error (pcall) cannot run on.
+    lua_sethook(L, CountHook, LUA_MASKCOUNT, 1);
+    luaL_error(L, "script ran too long");
+  }
 }
 
 // Does the C++ part of a call from Lua; no C++ object may be alive when Lua
@@ -113,7 +147,8 @@ void RemoveGlobal(lua_State* L, const char* name) {
 
 }  // namespace
 
-LuaState::LuaState() : L(luaL_newstate()) {
+LuaState::LuaState() : L(lua_newstate(Allocate, this)) {
+  lua_atpanic(L, Panic);
   OpenLibrary(L, luaopen_base, "");
   OpenLibrary(L, luaopen_string, LUA_STRLIBNAME);
   OpenLibrary(L, luaopen_table, LUA_TABLIBNAME);
@@ -134,12 +169,15 @@ bool LuaState::Call(const char* what) {
   const bool nested = lua_gethook(L) != nullptr;
   steps = 0;
   pending = nullptr;
+  limitMemory = true;
   lua_sethook(L, CountHook, LUA_MASKCOUNT, kHookEvery);
   const int status = lua_pcall(L, 0, 0, 0);
   if (nested) {
     steps = outer_steps;
+    lua_sethook(L, CountHook, LUA_MASKCOUNT, kHookEvery);
   } else {
     lua_sethook(L, nullptr, 0, 0);
+    limitMemory = false;
   }
   if (pending) {
     if (status != 0) lua_pop(L, 1);

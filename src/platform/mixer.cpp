@@ -5,6 +5,17 @@
 
 namespace sorvanta {
 
+namespace {
+
+// Bounds that keep the mixing arithmetic finite: an infinite rate would make
+// the play position NaN, an infinite volume turn silence into NaN samples.
+constexpr float kMaxVolume = 16.0f;
+constexpr float kMaxRate = 1000.0f;
+
+float Bounded(float value, float max) { return std::isnan(value) ? 0.0f : std::clamp(value, 0.0f, max); }
+
+}  // namespace
+
 Mixer::Mixer(int outputRate) : rate_(outputRate > 0 ? outputRate : 44100) {}
 
 std::shared_ptr<MixerVoice> Mixer::Cue(std::shared_ptr<const SampleData> data, bool loop) {
@@ -23,13 +34,13 @@ std::shared_ptr<MixerVoice> Mixer::Cue(std::shared_ptr<const SampleData> data, b
 void Mixer::SetVolume(const std::shared_ptr<MixerVoice>& voice, float volume) {
   if (!voice) return;
   std::lock_guard<std::mutex> lock(mutex_);
-  voice->volume = std::isnan(volume) ? 0.0f : std::max(0.0f, volume);
+  voice->volume = Bounded(volume, kMaxVolume);
 }
 
 void Mixer::SetRate(const std::shared_ptr<MixerVoice>& voice, float rate) {
   if (!voice) return;
   std::lock_guard<std::mutex> lock(mutex_);
-  voice->rate = std::isnan(rate) ? 0.0f : std::max(0.0f, rate);
+  voice->rate = Bounded(rate, kMaxRate);
 }
 
 void Mixer::Resume(const std::shared_ptr<MixerVoice>& voice) {

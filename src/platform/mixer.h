@@ -37,8 +37,8 @@ class Mixer {
 
   // A new paused voice of the sound.
   std::shared_ptr<MixerVoice> Cue(std::shared_ptr<const SampleData> data, bool loop);
-  void SetVolume(const std::shared_ptr<MixerVoice>& voice, float volume);  // 1 full; below 0 counts as 0
-  void SetRate(const std::shared_ptr<MixerVoice>& voice, float rate);      // 1 normal speed
+  void SetVolume(const std::shared_ptr<MixerVoice>& voice, float volume);  // 1 full; kept within 0..16
+  void SetRate(const std::shared_ptr<MixerVoice>& voice, float rate);      // 1 normal speed; kept within 0..1000
   void Resume(const std::shared_ptr<MixerVoice>& voice);
   void Pause(const std::shared_ptr<MixerVoice>& voice);
   void Stop(const std::shared_ptr<MixerVoice>& voice);

@@ -19,7 +19,8 @@ std::shared_ptr<TPixmap> DecodePixmap(const std::uint8_t* data, std::size_t size
   if (!data) return nullptr;
   if (size >= 8 && std::memcmp(data, kPng, 8) == 0) return DecodePng(data, size);
   if (size >= 3 && data[0] == 0xff && data[1] == 0xd8 && data[2] == 0xff) return DecodeJpeg(data, size);
-  return nullptr;
+  if (size >= 2 && data[0] == 'B' && data[1] == 'M') return DecodeBmp(data, size);
+  return DecodeTga(data, size);
 }
 
 std::shared_ptr<TPixmap> LoadPixmap(const std::string& path) {

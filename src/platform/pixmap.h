@@ -1,6 +1,7 @@
 #pragma once
 // Pixmaps: images in memory, 8-bit RGBA (bytes R, G, B, A in that order),
-// rows packed top to bottom. Decoders for PNG and JPEG live beside this.
+// rows packed top to bottom. Decoders for PNG, JPEG, BMP and TGA live beside
+// this.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -32,13 +33,16 @@ constexpr int kMaxPixmapSide = 8192;
 // A new pixmap of the given size, every pixel 0 (transparent black); none for
 // a size below 1 or above kMaxPixmapSide.
 std::shared_ptr<TPixmap> CreatePixmap(int width, int height);
-// Decodes a PNG or JPEG file (or "incbin::name"); none when the file is
-// missing, not one of those formats, or broken.
+// Decodes a PNG, JPEG, BMP or TGA file (or "incbin::name"); none when the
+// file is missing, not one of those formats, or broken.
 std::shared_ptr<TPixmap> LoadPixmap(const std::string& path);
-// Decodes PNG or JPEG bytes, chosen by their signature; none when broken.
+// Decodes image bytes, the format chosen by its signature (TGA, which has
+// none, by a strict check of its header); none when broken.
 std::shared_ptr<TPixmap> DecodePixmap(const std::uint8_t* data, std::size_t size);
 std::shared_ptr<TPixmap> DecodePng(const std::uint8_t* data, std::size_t size);
 std::shared_ptr<TPixmap> DecodeJpeg(const std::uint8_t* data, std::size_t size);
+std::shared_ptr<TPixmap> DecodeBmp(const std::uint8_t* data, std::size_t size);
+std::shared_ptr<TPixmap> DecodeTga(const std::uint8_t* data, std::size_t size);
 // A deep copy; none for none.
 std::shared_ptr<TPixmap> CopyPixmap(const std::shared_ptr<TPixmap>& pixmap);
 

@@ -1,6 +1,6 @@
 // JPEG decoding with libjpeg, to 8-bit RGBA. libjpeg's fatal errors longjmp
 // back through our error manager; the function that calls setjmp keeps no
-// C++ object created after that point.
+// C++ object of its own: what it makes lives in its caller.
 #include <cstdio>  // jpeglib.h needs FILE
 #include <jpeglib.h>
 
@@ -14,6 +14,11 @@ namespace sorvanta {
 
 namespace {
 
+// Bounds on what one image may cost: its working memory, and the scans of a
+// progressive file (each scan is a pass over the whole image).
+constexpr long kMaxDecoderMemory = 512L * 1024 * 1024;
+constexpr int kMaxScans = 500;
+
 struct ErrorManager {
   jpeg_error_mgr base;
   std::jmp_buf jump;
@@ -25,43 +30,53 @@ struct ErrorManager {
 }
 void OnMessage(j_common_ptr) {}
 
-// Decodes into pixels (RGBA, resized here); false on any error.
-bool DecodeInto(jpeg_decompress_struct* cinfo, ErrorManager* err, const std::uint8_t* data, std::size_t size,
-                std::vector<std::uint8_t>* pixels, std::vector<std::uint8_t>* line, int* width, int* height) {
+void OnProgress(j_common_ptr info) {
+  auto* cinfo = reinterpret_cast<j_decompress_ptr>(info);
+  if (cinfo->is_decompressor && cinfo->input_scan_number > kMaxScans) OnError(info);
+}
+
+// Decodes into *out (made here once the size is known); false on any error.
+bool DecodeInto(jpeg_decompress_struct* cinfo, ErrorManager* err, jpeg_progress_mgr* progress,
+                const std::uint8_t* data, std::size_t size, std::shared_ptr<TPixmap>* out,
+                std::vector<std::uint8_t>* line) {
   if (setjmp(err->jump)) return false;
   jpeg_create_decompress(cinfo);
+  cinfo->mem->max_memory_to_use = kMaxDecoderMemory;
+  progress->progress_monitor = OnProgress;
+  cinfo->progress = progress;
   jpeg_mem_src(cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
   if (jpeg_read_header(cinfo, TRUE) != JPEG_HEADER_OK) return false;
-  bool cmyk = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
+  // Refused before the decoder sets up buffers for it.
+  if (cinfo->image_width < 1 || cinfo->image_height < 1 || cinfo->image_width > kMaxPixmapSide ||
+      cinfo->image_height > kMaxPixmapSide)
+    return false;
+  const bool cmyk = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
   cinfo->out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_start_decompress(cinfo);
-  if (cinfo->output_width < 1 || cinfo->output_height < 1 || cinfo->output_width > kMaxPixmapSide ||
-      cinfo->output_height > kMaxPixmapSide)
-    return false;
-  int components = cinfo->output_components;
+  const int components = cinfo->output_components;
   if ((cmyk && components != 4) || (!cmyk && components != 3)) return false;
-  *width = static_cast<int>(cinfo->output_width);
-  *height = static_cast<int>(cinfo->output_height);
-  pixels->resize(static_cast<std::size_t>(*width) * *height * 4);
-  line->resize(static_cast<std::size_t>(*width) * components);
+  *out = CreatePixmap(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height));
+  if (!*out) return false;
+  const int width = (*out)->width();
+  line->resize(static_cast<std::size_t>(width) * components);
   while (cinfo->output_scanline < cinfo->output_height) {
-    int y = static_cast<int>(cinfo->output_scanline);
+    const int y = static_cast<int>(cinfo->output_scanline);
     JSAMPROW rows[1] = {line->data()};
     if (jpeg_read_scanlines(cinfo, rows, 1) != 1) return false;
-    std::uint8_t* out = pixels->data() + static_cast<std::size_t>(y) * *width * 4;
+    std::uint8_t* dst = (*out)->row(y);
     const std::uint8_t* in = line->data();
-    for (int x = 0; x < *width; ++x, out += 4, in += components) {
+    for (int x = 0; x < width; ++x, dst += 4, in += components) {
       if (cmyk) {
         // Adobe writes CMYK inverted: each channel already holds 255 - ink.
-        out[0] = static_cast<std::uint8_t>(in[0] * in[3] / 255);
-        out[1] = static_cast<std::uint8_t>(in[1] * in[3] / 255);
-        out[2] = static_cast<std::uint8_t>(in[2] * in[3] / 255);
+        dst[0] = static_cast<std::uint8_t>(in[0] * in[3] / 255);
+        dst[1] = static_cast<std::uint8_t>(in[1] * in[3] / 255);
+        dst[2] = static_cast<std::uint8_t>(in[2] * in[3] / 255);
       } else {
-        out[0] = in[0];
-        out[1] = in[1];
-        out[2] = in[2];
+        dst[0] = in[0];
+        dst[1] = in[1];
+        dst[2] = in[2];
       }
-      out[3] = 255;
+      dst[3] = 255;
     }
   }
   jpeg_finish_decompress(cinfo);
@@ -78,16 +93,12 @@ std::shared_ptr<TPixmap> DecodeJpeg(const std::uint8_t* data, std::size_t size) 
   cinfo.err = jpeg_std_error(&err.base);
   err.base.error_exit = OnError;
   err.base.output_message = OnMessage;
-  std::vector<std::uint8_t> pixels;
+  jpeg_progress_mgr progress{};
+  std::shared_ptr<TPixmap> pixmap;
   std::vector<std::uint8_t> line;
-  int width = 0, height = 0;
-  bool ok = DecodeInto(&cinfo, &err, data, size, &pixels, &line, &width, &height);
+  const bool ok = DecodeInto(&cinfo, &err, &progress, data, size, &pixmap, &line);
   jpeg_destroy_decompress(&cinfo);
-  if (!ok) return nullptr;
-  auto pixmap = CreatePixmap(width, height);
-  if (!pixmap) return nullptr;
-  std::memcpy(pixmap->data(), pixels.data(), pixels.size());
-  return pixmap;
+  return ok ? pixmap : nullptr;
 }
 
 }  // namespace sorvanta

@@ -1,6 +1,7 @@
 // PNG decoding with libpng. Every colour type, bit depth and interlacing is
 // expanded to 8-bit RGBA. libpng reports errors by longjmp, so the function
-// that calls setjmp keeps no C++ object that is created after that point.
+// that calls setjmp keeps no C++ object of its own: what it makes lives in
+// its caller.
 #include <png.h>
 
 #include <csetjmp>
@@ -29,17 +30,18 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t length) {
 [[noreturn]] void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void OnWarning(png_structp, png_const_charp) {}
 
-// Decodes into pixels (resized here) and rows; false on any error.
-bool DecodeInto(png_structp png, png_infop info, MemoryReader* reader, std::vector<std::uint8_t>* pixels,
-                std::vector<png_bytep>* rows, png_uint_32* width, png_uint_32* height) {
+// Decodes into *out (made here once the size is known), rows pointing into
+// it; false on any error.
+bool DecodeInto(png_structp png, png_infop info, MemoryReader* reader, std::shared_ptr<TPixmap>* out,
+                std::vector<png_bytep>* rows) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_read_fn(png, reader, ReadFromMemory);
   png_set_user_limits(png, kMaxPixmapSide, kMaxPixmapSide);
   png_read_info(png, info);
-  *width = png_get_image_width(png, info);
-  *height = png_get_image_height(png, info);
-  int color_type = png_get_color_type(png, info);
-  int bit_depth = png_get_bit_depth(png, info);
+  const png_uint_32 width = png_get_image_width(png, info);
+  const png_uint_32 height = png_get_image_height(png, info);
+  const int color_type = png_get_color_type(png, info);
+  const int bit_depth = png_get_bit_depth(png, info);
 
   // Palette to RGB, grey below 8 bits to 8, tRNS to an alpha channel.
   png_set_expand(png);
@@ -49,11 +51,12 @@ bool DecodeInto(png_structp png, png_infop info, MemoryReader* reader, std::vect
     png_set_add_alpha(png, 0xff, PNG_FILLER_AFTER);
   png_set_interlace_handling(png);
   png_read_update_info(png, info);
-  if (png_get_rowbytes(png, info) != static_cast<png_size_t>(*width) * 4) png_error(png, "unexpected layout");
+  if (png_get_rowbytes(png, info) != static_cast<png_size_t>(width) * 4) png_error(png, "unexpected layout");
 
-  pixels->resize(static_cast<std::size_t>(*width) * *height * 4);
-  rows->resize(*height);
-  for (png_uint_32 y = 0; y < *height; ++y) (*rows)[y] = pixels->data() + static_cast<std::size_t>(y) * *width * 4;
+  *out = CreatePixmap(static_cast<int>(width), static_cast<int>(height));
+  if (!*out) png_error(png, "unexpected size");
+  rows->resize(height);
+  for (png_uint_32 y = 0; y < height; ++y) (*rows)[y] = (*out)->row(static_cast<int>(y));
   png_read_image(png, rows->data());
   png_read_end(png, nullptr);
   return true;
@@ -71,16 +74,11 @@ std::shared_ptr<TPixmap> DecodePng(const std::uint8_t* data, std::size_t size) {
     return nullptr;
   }
   MemoryReader reader{data, size, 0};
-  std::vector<std::uint8_t> pixels;
+  std::shared_ptr<TPixmap> pixmap;
   std::vector<png_bytep> rows;
-  png_uint_32 width = 0, height = 0;
-  bool ok = DecodeInto(png, info, &reader, &pixels, &rows, &width, &height);
+  bool ok = DecodeInto(png, info, &reader, &pixmap, &rows);
   png_destroy_read_struct(&png, &info, nullptr);
-  if (!ok) return nullptr;
-  auto pixmap = CreatePixmap(static_cast<int>(width), static_cast<int>(height));
-  if (!pixmap) return nullptr;
-  std::memcpy(pixmap->data(), pixels.data(), pixels.size());
-  return pixmap;
+  return ok ? pixmap : nullptr;
 }
 
 }  // namespace sorvanta

@@ -83,32 +83,6 @@ std::size_t ByteOffset(const std::string& s, int n) {
   return pos;
 }
 
-char32_t ToUpper(char32_t c) {
-  if (c >= 'a' && c <= 'z') return c - 32;
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
-  if (c == 0xFF) return 0x178;
-  if ((c >= 0x100 && c <= 0x137 && c != 0x130 && c != 0x131) || (c >= 0x14A && c <= 0x177)) {
-    return c & ~char32_t{1};
-  }
-  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
-    return (c & 1) ? c : c - 1;
-  }
-  return c;
-}
-
-char32_t ToLower(char32_t c) {
-  if (c >= 'A' && c <= 'Z') return c + 32;
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
-  if (c == 0x178) return 0xFF;
-  if ((c >= 0x100 && c <= 0x137 && c != 0x130 && c != 0x131) || (c >= 0x14A && c <= 0x177)) {
-    return c | 1;
-  }
-  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
-    return (c & 1) ? c + 1 : c;
-  }
-  return c;
-}
-
 template <typename F>
 std::string MapCase(const std::string& s, F map) {
   std::string out;
@@ -150,8 +124,8 @@ std::string Trim(const std::string& s) {
   return s.substr(b, e - b);
 }
 
-std::string Upper(const std::string& s) { return MapCase(s, ToUpper); }
-std::string Lower(const std::string& s) { return MapCase(s, ToLower); }
+std::string Upper(const std::string& s) { return MapCase(s, UpperCase); }
+std::string Lower(const std::string& s) { return MapCase(s, LowerCase); }
 
 std::string Replace(const std::string& s, const std::string& from, const std::string& to) {
   if (from.empty()) return s;

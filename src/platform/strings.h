@@ -7,9 +7,12 @@ namespace sorvanta {
 
 // Drops characters of code 32 and below at both ends.
 std::string Trim(const std::string& s);
-// Case mapping of ASCII, Latin-1 and Latin Extended-A letters; other text is kept.
+// Unicode simple case mapping, code point by code point ("ß" stays, "ǆ"
+// becomes "Ǆ"); other text, invalid bytes included, is kept.
 std::string Upper(const std::string& s);
 std::string Lower(const std::string& s);
+char32_t UpperCase(char32_t c);
+char32_t LowerCase(char32_t c);
 // Every occurrence of from replaced by to; an empty from leaves s unchanged.
 std::string Replace(const std::string& s, const std::string& from, const std::string& to);
 // Position (from 1) of the first sub at or after start, or 0.

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -51,15 +52,38 @@ void SetNotifyWindowQuery(std::function<bool()> windowed_and_visible) {
   WindowQuery() = std::move(windowed_and_visible);
 }
 
+std::string WebAddress(const std::string& address) {
+  const std::string a = Trim(address);
+  if (a.empty() || a[0] == '/' || a[0] == '.' || a[0] == '~') return {};
+  for (char c : a)
+    if (static_cast<unsigned char>(c) < 32 || c == 127) return {};
+  // A scheme is letters (then digits, "+", "-", ".") before a colon that is
+  // not a port number's.
+  const std::size_t colon = a.find(':');
+  bool scheme = colon != std::string::npos && colon > 0 && std::isalpha(static_cast<unsigned char>(a[0])) &&
+                !(colon + 1 < a.size() && std::isdigit(static_cast<unsigned char>(a[colon + 1])));
+  for (std::size_t i = 0; scheme && i < colon; ++i) {
+    const auto c = static_cast<unsigned char>(a[i]);
+    scheme = std::isalnum(c) || c == '+' || c == '-' || c == '.';
+  }
+  if (scheme) {
+    const std::string upper = Upper(a);
+    return upper.rfind("HTTP://", 0) == 0 || upper.rfind("HTTPS://", 0) == 0 ? a : std::string();
+  }
+  // No scheme: a host name with a dot, such as "www.example.com/games".
+  const std::string host = a.substr(0, a.find('/'));
+  return host.find('.') != std::string::npos ? "http://" + a : std::string();
+}
+
 bool OpenURL(const std::string& url) {
   // Only web addresses: a data file must not be able to open local programs.
-  const std::string upper = Upper(url);
-  if (upper.rfind("HTTP://", 0) != 0 && upper.rfind("HTTPS://", 0) != 0) {
+  const std::string address = WebAddress(url);
+  if (address.empty()) {
     std::fprintf(stderr, "Not a web address, not opened: %s\n", url.c_str());
     return false;
   }
-  if (SDL_OpenURL(url.c_str()) != 0) {
-    std::fprintf(stderr, "Could not open %s: %s\n", url.c_str(), SDL_GetError());
+  if (SDL_OpenURL(address.c_str()) != 0) {
+    std::fprintf(stderr, "Could not open %s: %s\n", address.c_str(), SDL_GetError());
     return false;
   }
   return true;

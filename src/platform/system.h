@@ -10,8 +10,13 @@ namespace sorvanta {
 void Notify(const std::string& text);
 // The drawing layer tells Notify whether a window is up and not full screen.
 void SetNotifyWindowQuery(std::function<bool()> windowed_and_visible);
-// Opens an http or https address in the web browser; false on failure.
+// Opens a web address in the web browser; false when it is refused (see
+// WebAddress) or no browser could be started.
 bool OpenURL(const std::string& url);
+// The address OpenURL gives the browser: an http or https address as it is,
+// one without a scheme ("www.example.com/games") as http; "" for anything
+// else (a file path, another scheme, control characters).
+std::string WebAddress(const std::string& address);
 // One line on stdout, flushed.
 void Print(const std::string& text);
 

@@ -74,7 +74,21 @@ std::string LoadText(const std::string& path) {
   return U32ToUtf8(chars);
 }
 
-std::string LoadString(const std::string& path) { return LoadText(path); }
+std::string LoadString(const std::string& path) {
+  const std::string bytes = LoadBytes(path);
+  std::string text;
+  text.reserve(bytes.size());
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x80) {
+      text += c;
+    } else {
+      text += static_cast<char>(0xC0 | (b >> 6));
+      text += static_cast<char>(0x80 | (b & 0x3F));
+    }
+  }
+  return text;
+}
 
 bool SaveText(const std::string& text, const std::string& path) {
   const std::u32string chars = Utf8ToU32(text);

@@ -83,6 +83,23 @@ TEST(LuaBridge, ErrorsAreReportedAndPlayGoesOn) {
   ::testing::internal::CaptureStdout();
   Start("function start() while true do end end")->Invoke("start");
   EXPECT_NE(::testing::internal::GetCapturedStdout().find("too long"), std::string::npos);
+
+  // ... even when it catches the error that stops it, in a coroutine too.
+  ::testing::internal::CaptureStdout();
+  Start("function spin() while true do end end "
+        "function start() while true do pcall(spin) coroutine.resume(coroutine.create(spin)) end end")
+      ->Invoke("start");
+  EXPECT_NE(::testing::internal::GetCapturedStdout().find("too long"), std::string::npos);
+
+  // A script that asks for huge amounts of memory gets a memory error.
+  ::testing::internal::CaptureStdout();
+  calls.clear();
+  auto greedy = Start("t = {} function start() for i = 1, 100 do t[i] = string.rep('x', 2^20 * i) end end "
+                      "function update() t = nil collectgarbage() record('alive') end");
+  greedy->Invoke("start");
+  EXPECT_NE(::testing::internal::GetCapturedStdout().find("memory"), std::string::npos);
+  greedy->Invoke("update");
+  EXPECT_EQ(calls, Calls{{"alive"}});
 }
 
 TEST(LuaBridge, GameExceptionsPassThrough) {

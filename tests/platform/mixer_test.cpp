@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace sorvanta {
@@ -125,6 +127,29 @@ TEST(Mixer, RateResamplesAndSoundRatesDifferingFromTheOutput) {
   EXPECT_FLOAT_EQ(out[0], 0.0f);
   EXPECT_FLOAT_EQ(out[2], 0.25f);
   EXPECT_FLOAT_EQ(out[4], 0.5f);
+}
+
+TEST(Mixer, InfiniteRateOrVolumeKeepsTheOutputFinite) {
+  Mixer mixer(kRate);
+  const float inf = std::numeric_limits<float>::infinity();
+  auto racing = mixer.Cue(Constant(100, 8192), true);
+  mixer.SetRate(racing, inf);
+  auto silent = mixer.Cue(Constant(100, 0), true);
+  mixer.SetVolume(silent, inf);
+  mixer.Resume(racing);
+  mixer.Resume(silent);
+  for (int round = 0; round < 3; ++round) {
+    mixer.Mix(nullptr, 7);  // the clock-driven path moves positions only
+    for (float sample : MixFrames(mixer, 16)) {
+      ASSERT_TRUE(std::isfinite(sample)) << round;
+      EXPECT_LE(std::fabs(sample), 1.0f);
+    }
+  }
+  EXPECT_TRUE(mixer.Playing(racing));  // a loop goes on at any speed
+  mixer.SetVolume(silent, -inf);
+  mixer.SetRate(racing, std::nanf(""));
+  for (float sample : MixFrames(mixer, 4)) EXPECT_EQ(sample, 0.0f);  // held still at rate 0: silent
+  EXPECT_TRUE(mixer.Playing(racing));
 }
 
 TEST(Mixer, ReleasedVoicesPlayToTheirEndUnlessTheyCanNeverSound) {

@@ -12,9 +12,14 @@ TEST(Strings, TrimAndCase) {
   EXPECT_EQ(Trim(" \t\r\n abc \x01\x1f "), "abc");
   EXPECT_EQ(Trim("   "), "");
   EXPECT_EQ(Trim("a b"), "a b");
-  // Latin-1 and Polish letters change case; everything else is kept.
+  // Letters of every script change case by the simple one-to-one mapping;
+  // letters without one (ß) and everything else are kept.
   EXPECT_EQ(Upper("abc-xyz 1 é ą ę ł ż ź ń ÿ ß ×"), "ABC-XYZ 1 É Ą Ę Ł Ż Ź Ń Ÿ ß ×");
   EXPECT_EQ(Lower("ABC É Ą Ł Ż Ÿ ÷"), "abc é ą ł ż ÿ ÷");
+  EXPECT_EQ(Upper("жёлтый ωμέγα ı µ ǆ ǅ ꙁ \xF0\x90\x90\xA8 \xF0\x9F\x98\x80"),
+            "ЖЁЛТЫЙ ΩΜΈΓΑ I Μ Ǆ Ǆ Ꙁ \xF0\x90\x90\x80 \xF0\x9F\x98\x80");
+  EXPECT_EQ(Lower("ЖЁЛТЫЙ ΩΜΈΓΑ İ Ǆ"), "жёлтый ωμέγα i ǆ");
+  EXPECT_EQ(Upper("Żółć"), Upper("żÓŁĆ"));
   // Invalid bytes pass through untouched.
   EXPECT_EQ(Upper(std::string("a\xFF" "b\xC3")), std::string("A\xFF" "B\xC3"));
 }

@@ -62,6 +62,15 @@ TEST(System, MessagesWithoutDisplay) {
   EXPECT_FALSE(OpenURL("/usr/bin/xterm"));
   EXPECT_FALSE(OpenURL(""));
   EXPECT_NE(::testing::internal::GetCapturedStderr(), "");
+
+  // Addresses from data files may leave out the scheme.
+  EXPECT_EQ(WebAddress("https://example.com/a?b=1"), "https://example.com/a?b=1");
+  EXPECT_EQ(WebAddress(" HTTP://Example.com \r\n"), "HTTP://Example.com");
+  EXPECT_EQ(WebAddress("www.example.com/games"), "http://www.example.com/games");
+  EXPECT_EQ(WebAddress("example.com:8080/x"), "http://example.com:8080/x");
+  for (const char* refused : {"javascript:alert(1)", "mailto:a@b.c", "file:/etc/passwd", "./run.sh", "~/x.html",
+                              "localfile", "http://a.b/\x01x", "ftp://example.com"})
+    EXPECT_EQ(WebAddress(refused), "") << refused;
 }
 
 }  // namespace

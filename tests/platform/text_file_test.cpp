@@ -46,6 +46,18 @@ TEST(TextFile, LoadRecognisesEncodings) {
   EXPECT_FALSE(LoadBytes("incbin::font.ttf").empty());
 }
 
+TEST(TextFile, LoadStringTakesEveryByteAsLatin1) {
+  TempFolder dir;
+  const std::string p = dir / "layout.gui";
+  // A mark is not looked at: its bytes are characters like any other.
+  WriteRaw(p, "\xEF\xBB\xBF" "caf\xC3\xA9");
+  EXPECT_EQ(LoadString(p), "\xC3\xAF\xC2\xBB\xC2\xBF" "caf\xC3\x83\xC2\xA9");
+  WriteRaw(p, std::string("\xFF\xFE" "a\0", 4));
+  EXPECT_EQ(LoadString(p), std::string("\xC3\xBF\xC3\xBE" "a\0", 6));
+  EXPECT_THROW(LoadString(dir / "missing.gui"), FileError);
+  EXPECT_THROW(LoadString(dir.path()), FileError);
+}
+
 TEST(TextFile, SavePicksNarrowOrUtf16) {
   TempFolder dir;
   const std::string p = dir / "s.dat";
