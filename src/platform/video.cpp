@@ -310,13 +310,18 @@ std::shared_ptr<TPixmap> GrabPixmap(int x, int y, int width, int height) {
   if (!out || !v.renderer) return nullptr;
   auto frame = ReadFramePixels();
   if (!frame) return nullptr;
-  // Sample the frame at the centre of each virtual unit of the rectangle.
+  // Sample the frame at the centre of each virtual unit of the rectangle;
+  // a point off the frame (or not a number) reads as -1.
+  auto pixel = [](double at, int size) {
+    double p = std::floor(at);
+    return p >= 0 && p < size ? static_cast<int>(p) : -1;
+  };
   for (int j = 0; j < height; ++j) {
-    int sy = static_cast<int>(std::floor((y + v.originY + j + 0.5f) * v.ky));
+    int sy = pixel((static_cast<double>(y) + v.originY + j + 0.5) * v.ky, frame->height());
     std::uint8_t* dst = out->row(j);
     for (int i = 0; i < width; ++i, dst += 4) {
-      int sx = static_cast<int>(std::floor((x + v.originX + i + 0.5f) * v.kx));
-      if (sx < 0 || sy < 0 || sx >= frame->width() || sy >= frame->height()) {
+      int sx = pixel((static_cast<double>(x) + v.originX + i + 0.5) * v.kx, frame->width());
+      if (sx < 0 || sy < 0) {
         dst[3] = 255;
         continue;
       }
