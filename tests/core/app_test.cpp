@@ -10,20 +10,21 @@
 #include "platform/input.h"
 #include "screens/loading_screen.h"
 #include "sound/volume_settings.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
 
-using shell_test::ReadFile;
 using shell_test::ShellWorld;
 using shell_test::StdoutLines;
-using shell_test::TempDir;
+using test::ReadFile;
+using test::TempFolder;
 
 // Starts the whole game as the program body does, over a fresh home folder,
 // and answers the main menu's quit question with scripted keys.
 TEST(App, StartsFromNothingAndEndsThroughTheMenu) {
   ShellWorld world(shell_test::NoCapture());
-  TempDir home;
+  TempFolder home;
   std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
   ::setenv("HOME", home.path().c_str(), 1);
 

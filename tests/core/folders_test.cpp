@@ -6,13 +6,15 @@
 #include <filesystem>
 
 #include "core/globals.h"
-#include "core/shell_test_support.h"
 #include "platform/files.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
 
-using shell_test::TempDir;
+using test::ReadFile;
+using test::TempFolder;
+using test::WriteFile;
 
 // Sets an environment variable for one scope.
 class ScopedEnv {
@@ -32,7 +34,7 @@ class ScopedEnv {
 };
 
 TEST(Folders, ResourceFolderComesFromTheApplicationPackage) {
-  TempDir dir;
+  TempFolder dir;
   std::string app = dir / "Apps/G.app";
   std::string exe = app + "/Contents/MacOS/G";
   std::filesystem::create_directories(app + "/Contents/MacOS");
@@ -57,7 +59,7 @@ TEST(Folders, ResourceFolderComesFromTheApplicationPackage) {
 }
 
 TEST(Folders, PerUserFolderIsCreatedWithItsParentsUnderTheHome) {
-  TempDir home;
+  TempFolder home;
   std::string savedDocs = myDocsFolder;
   {
     ScopedEnv env("HOME", home.path().c_str());
@@ -70,13 +72,13 @@ TEST(Folders, PerUserFolderIsCreatedWithItsParentsUnderTheHome) {
   EXPECT_EQ(FileType(expected + "/Profiles"), 2);
 
   // Existing folders are left as they are; a missing one is made again.
-  shell_test::WriteFile(expected + "/Data/keep.txt", "kept");
+  WriteFile(expected + "/Data/keep.txt", "kept");
   std::filesystem::remove(expected + "/Profiles");
   {
     ScopedEnv env("HOME", home.path().c_str());
     GetDataFolders();
   }
-  EXPECT_EQ(shell_test::ReadFile(expected + "/Data/keep.txt"), "kept");
+  EXPECT_EQ(ReadFile(expected + "/Data/keep.txt"), "kept");
   EXPECT_EQ(FileType(expected + "/Profiles"), 2);
   myDocsFolder = savedDocs;
 }

@@ -6,14 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "campaign/placeholders.h"
 #include "core/delta_time.h"
@@ -27,52 +23,12 @@
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
+#include "support/stdout_lines.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta::shell_test {
 
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "sorvanta-shell-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-inline void WriteFile(const std::string& path, const std::string& bytes) {
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// Runs fn and returns the lines it printed on standard output.
-inline std::vector<std::string> StdoutLines(const std::function<void()>& fn) {
-  ::testing::internal::CaptureStdout();
-  try {
-    fn();
-  } catch (...) {
-    ::testing::internal::GetCapturedStdout();
-    throw;
-  }
-  std::istringstream in(::testing::internal::GetCapturedStdout());
-  std::vector<std::string> lines;
-  for (std::string l; std::getline(in, l);) lines.push_back(l);
-  return lines;
-}
+using test::StdoutLines;
 
 struct RecordingProfileManager : TProfileManager {
   int loads = 0, saves = 0, screens = 0;
@@ -219,7 +175,7 @@ class ShellWorld {
   };
 
   Saved saved_;
-  TempDir prefs_;
+  test::TempFolder prefs_;
   Harness harness_;
 };
 

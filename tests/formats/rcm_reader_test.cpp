@@ -2,21 +2,21 @@
 
 #include <sys/stat.h>
 
-#include "formats/formats_test_util.h"
 #include "formats/rcm_file.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 
-using test::ScratchDir;
-using test::writeBytes;
+using test::TempFolder;
+using test::WriteFile;
 
 namespace {
 
 // Reads text as a data file; the standard output of the read goes to *out.
-std::shared_ptr<TRCMFile> readText(const ScratchDir& dir, const std::string& text,
+std::shared_ptr<TRCMFile> readText(const TempFolder& dir, const std::string& text,
                                    std::string* out = nullptr) {
-  const std::string path = dir.path("in.dat");
-  writeBytes(path, text);
+  const std::string path = dir / "in.dat";
+  WriteFile(path, text);
   testing::internal::CaptureStdout();
   auto file = loadRCMFile(path);
   const std::string printed = testing::internal::GetCapturedStdout();
@@ -31,7 +31,7 @@ size_t entryCount(const std::shared_ptr<TRCMGroup>& group) {
 }  // namespace
 
 TEST(RcmReader, LineQuirksThatStoredFilesRelyOn) {
-  ScratchDir dir("quirks");
+  TempFolder dir;
   // No line break after the last brace reads the same as with one.
   auto f = readText(dir, "g {\n\tx = 5\n}");
   EXPECT_EQ(f->getString("g::x"), " 5");
@@ -87,7 +87,7 @@ TEST(RcmReader, LineQuirksThatStoredFilesRelyOn) {
 }
 
 TEST(RcmReader, PathsIgnoreCaseAndTakeTheFirstMatch) {
-  ScratchDir dir("paths");
+  TempFolder dir;
   auto f = readText(dir, "top = 7\nG {\n\tKey = \"one\"\n\tkey = \"two\"\n}\ng {\n\tk = \"x\"\n}\n");
   EXPECT_EQ(f->getString("top"), " 7");
   EXPECT_EQ(f->getString("g::key"), "one");
@@ -130,19 +130,19 @@ TEST(RcmReader, MissingValuesReadAsDefaults) {
 }
 
 TEST(RcmReader, FilesThatCannotBeReadReportAndReadEmpty) {
-  ScratchDir dir("failures");
+  TempFolder dir;
   testing::internal::CaptureStdout();
-  auto f = loadRCMFile(dir.path("none.dat"));
+  auto f = loadRCMFile(dir / "none.dat");
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "Napotkano problem : Nie znaleziono pliku : " + dir.path("none.dat") + "\n");
+            "Napotkano problem : Nie znaleziono pliku : " + dir / "none.dat" + "\n");
   EXPECT_EQ(f->getString("a::b"), "");
-  EXPECT_EQ(f->_realPath, dir.path("none.dat"));
+  EXPECT_EQ(f->_realPath, dir / "none.dat");
 
   // A folder is as good as missing, and nothing is thrown.
   testing::internal::CaptureStdout();
-  f = loadRCMFile(dir.root());
+  f = loadRCMFile(dir.path());
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "Napotkano problem : Nie znaleziono pliku : " + dir.root() + "\n");
+            "Napotkano problem : Nie znaleziono pliku : " + dir.path() + "\n");
   EXPECT_TRUE(f->_grupa->_listaGrup.empty());
 
   std::string out;
@@ -159,7 +159,7 @@ TEST(RcmReader, FilesThatCannotBeReadReportAndReadEmpty) {
 }
 
 TEST(RcmReader, GroupsLeftOpenEndAtTheEndOfTheText) {
-  ScratchDir dir("open");
+  TempFolder dir;
   // The brace between quotes opens a group that never closes; the text after
   // it belongs to that group, which ends with the text.
   std::string out;
@@ -195,7 +195,7 @@ TEST(RcmReader, GroupsLeftOpenEndAtTheEndOfTheText) {
 }
 
 TEST(RcmReader, DeepNestingNeitherOverflowsNorLeaks) {
-  ScratchDir dir("deep");
+  TempFolder dir;
   const int depth = 200000;
   auto f = readText(dir, std::string(depth, '{') + std::string(depth, '}'));
   int seen = 0;

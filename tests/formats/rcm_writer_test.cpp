@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "formats/formats_test_util.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 
-using test::readBytes;
-using test::ScratchDir;
+using test::ReadFile;
+using test::TempFolder;
 
 TEST(RcmWriter, SettingsFileIsWrittenByteForByte) {
-  ScratchDir dir("settings");
+  TempFolder dir;
   auto file = createRCMFile();
   file->setFloat("settings::fullScreen", 1, 0);
   file->setFloat("settings::wideScreen", 1, 0);
@@ -18,8 +18,8 @@ TEST(RcmWriter, SettingsFileIsWrittenByteForByte) {
   file->setFloat("settings::musicVolume", 0.5f, 0);
   file->setFloat("settings::soundVolume", 0.5f, 0);
   file->setFloat("settings::lastLoadedMusic1", 0, 0);
-  EXPECT_EQ(file->save(dir.path("settings.dat")), 0);
-  EXPECT_EQ(readBytes(dir.path("settings.dat")),
+  EXPECT_EQ(file->save(dir / "settings.dat"), 0);
+  EXPECT_EQ(ReadFile(dir / "settings.dat"),
             "settings {\n"
             "\tfullScreen = 1\n"
             "\twideScreen = 1\n"
@@ -74,13 +74,13 @@ const char* const kTreeText =
     "\n";
 
 TEST(RcmWriter, TreeIsWrittenByteForByteAndReadsBack) {
-  ScratchDir dir("tree");
+  TempFolder dir;
   auto file = makeTree();
   EXPECT_EQ(file->toText(), kTreeText);
-  file->save(dir.path("tree.dat"));
-  EXPECT_EQ(readBytes(dir.path("tree.dat")), kTreeText);
+  file->save(dir / "tree.dat");
+  EXPECT_EQ(ReadFile(dir / "tree.dat"), kTreeText);
 
-  auto back = loadRCMFile(dir.path("tree.dat"));
+  auto back = loadRCMFile(dir / "tree.dat");
   EXPECT_EQ(back->_grupa->_id, "MAINGROUP");
   EXPECT_EQ(back->getString("profile::data::name"), "Ala");
   // Number values keep the blank the writer put before them.
@@ -110,21 +110,21 @@ TEST(RcmWriter, TreeIsWrittenByteForByteAndReadsBack) {
 }
 
 TEST(RcmWriter, TextEncodingFollowsTheCharacters) {
-  ScratchDir dir("encoding");
+  TempFolder dir;
   auto latin = createRCMFile();
   latin->setString("p::name", "Zoé", 0);
-  latin->save(dir.path("latin.dat"));
-  EXPECT_EQ(readBytes(dir.path("latin.dat")), "p {\n\tname = \"Zo\xE9\"\n}\n\n");
-  EXPECT_EQ(loadRCMFile(dir.path("latin.dat"))->getString("p::name"), "Zoé");
+  latin->save(dir / "latin.dat");
+  EXPECT_EQ(ReadFile(dir / "latin.dat"), "p {\n\tname = \"Zo\xE9\"\n}\n\n");
+  EXPECT_EQ(loadRCMFile(dir / "latin.dat")->getString("p::name"), "Zoé");
 
   auto wide = createRCMFile();
   wide->setString("p::name", "Zażółć", 0);
-  wide->save(dir.path("wide.dat"));
-  const std::string bytes = readBytes(dir.path("wide.dat"));
+  wide->save(dir / "wide.dat");
+  const std::string bytes = ReadFile(dir / "wide.dat");
   ASSERT_GE(bytes.size(), 4u);
   EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFEp\0", 4));
   EXPECT_EQ(bytes.size(), 2 + 2 * std::string("p {\n\tname = \"Zazolc\"\n}\n\n").size());
-  EXPECT_EQ(loadRCMFile(dir.path("wide.dat"))->getString("p::name"), "Zażółć");
+  EXPECT_EQ(loadRCMFile(dir / "wide.dat")->getString("p::name"), "Zażółć");
 }
 
 TEST(RcmWriter, NumberValuesAreWrittenAsIntegersWhenIntegral) {
@@ -142,18 +142,18 @@ TEST(RcmWriter, NumberValuesAreWrittenAsIntegersWhenIntegral) {
 }
 
 TEST(RcmWriter, EmptyFileAndFailedWrite) {
-  ScratchDir dir("failed");
+  TempFolder dir;
   auto file = createRCMFile();
   EXPECT_EQ(file->toText(), "");
-  file->save(dir.path("empty.dat"));
-  EXPECT_EQ(FileType(dir.path("empty.dat")), 1);
+  file->save(dir / "empty.dat");
+  EXPECT_EQ(FileType(dir / "empty.dat"), 1);
   testing::internal::CaptureStdout();
-  auto back = loadRCMFile(dir.path("empty.dat"));
+  auto back = loadRCMFile(dir / "empty.dat");
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
   EXPECT_TRUE(back->_grupa->_listaGrup.empty());
 
   // A write that fails part-way leaves the old file whole and is reported.
-  const std::string path = dir.path("keep.dat");
+  const std::string path = dir / "keep.dat";
   file->setFloat("a::b", 1, 0);
   file->save(path);
   file->setFloat("a::b", 2, 0);
@@ -163,7 +163,7 @@ TEST(RcmWriter, EmptyFileAndFailedWrite) {
   const std::string out = testing::internal::GetCapturedStdout();
   SetAtomicWriteFaultForTests(nullptr);
   EXPECT_EQ(out, "Napotkano problem : Nie udalo sie zapisac pliku : " + path + "\n");
-  EXPECT_EQ(readBytes(path), "a {\n\tb = 1\n}\n\n");
+  EXPECT_EQ(ReadFile(path), "a {\n\tb = 1\n}\n\n");
 }
 
 }  // namespace sorvanta

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "core/globals.h"
-#include "formats/formats_test_util.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 
-using test::ScratchDir;
-using test::writeBytes;
+using test::TempFolder;
+using test::WriteFile;
 
 namespace {
 
@@ -27,16 +27,16 @@ class ResourceFolder {
 }  // namespace
 
 TEST(TxtFile, LinesAreCutAtLineFeedsOnly) {
-  ScratchDir dir("lines");
-  writeBytes(dir.path("a.txt"), "one\n\ntwo");
-  auto f = loadTxtFile(dir.path("a.txt"));
+  TempFolder dir;
+  WriteFile(dir / "a.txt", "one\n\ntwo");
+  auto f = loadTxtFile(dir / "a.txt");
   EXPECT_EQ(f->lines(), 3);
   EXPECT_EQ(readTxtData(f, 1), "one");
   EXPECT_EQ(readTxtData(f, 2), "");
   EXPECT_EQ(readTxtData(f, 3), "two");
 
-  writeBytes(dir.path("b.txt"), "first\r\nsecond\r\n");
-  f = loadTxtFile(dir.path("b.txt"));
+  WriteFile(dir / "b.txt", "first\r\nsecond\r\n");
+  f = loadTxtFile(dir / "b.txt");
   EXPECT_EQ(f->lines(), 2);
   EXPECT_EQ(readTxtData(f, 1), "first\r");
   EXPECT_EQ(readTxtData(f, 0), kBeyond);
@@ -44,32 +44,32 @@ TEST(TxtFile, LinesAreCutAtLineFeedsOnly) {
   EXPECT_EQ(readTxtData(f, -1), kBeyond);
   EXPECT_EQ(readTxtData(nullptr, 1), kBeyond);
 
-  writeBytes(dir.path("empty.txt"), "");
-  EXPECT_EQ(loadTxtFile(dir.path("empty.txt"))->lines(), 0);
+  WriteFile(dir / "empty.txt", "");
+  EXPECT_EQ(loadTxtFile(dir / "empty.txt")->lines(), 0);
 
   // UTF-16 with its mark.
-  writeBytes(dir.path("wide.txt"), std::string("\xFF\xFE\x7C\x01\n\0", 6));
-  EXPECT_EQ(readTxtData(loadTxtFile(dir.path("wide.txt")), 1), "ż");
+  WriteFile(dir / "wide.txt", std::string("\xFF\xFE\x7C\x01\n\0", 6));
+  EXPECT_EQ(readTxtData(loadTxtFile(dir / "wide.txt"), 1), "ż");
 }
 
 TEST(TxtFile, LanguageFolderAndMissingFiles) {
-  ScratchDir dir("lang");
-  writeBytes(dir.path("txt/en/intro.txt"), "Hello\n");
+  TempFolder dir;
+  WriteFile(dir / "txt/en/intro.txt", "Hello\n");
   EXPECT_EQ(lang, "en");
-  EXPECT_EQ(readTxtData(loadTxtFile(dir.path("txt/#LANG#/intro.txt")), 1), "Hello");
+  EXPECT_EQ(readTxtData(loadTxtFile(dir / "txt/#LANG#/intro.txt"), 1), "Hello");
 
   testing::internal::CaptureStdout();
-  auto missing = loadTxtFile(dir.path("txt/#LANG#/none.txt"));
+  auto missing = loadTxtFile(dir / "txt/#LANG#/none.txt");
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "Napotkano problem : Nie znaleziono pliku : " + dir.path("txt/en/none.txt") + "\n");
+            "Napotkano problem : Nie znaleziono pliku : " + dir / "txt/en/none.txt" + "\n");
   EXPECT_EQ(missing->lines(), 0);
   EXPECT_EQ(readTxtData(missing, 1), kBeyond);
 }
 
 TEST(TxtFile, LayoutTextReferences) {
-  ScratchDir dir("refs");
-  ResourceFolder resources(dir.root() + "/");
-  writeBytes(dir.path("txt/en/mainGame.txt"), "one\ntwo\nthree\n");
+  TempFolder dir;
+  ResourceFolder resources(dir.path() + "/");
+  WriteFile(dir / "txt/en/mainGame.txt", "one\ntwo\nthree\n");
   EXPECT_EQ(ReadTextFromFile("[txt/#LANG#/mainGame.txt|3]"), "three");
   EXPECT_EQ(ReadTextFromFile("[txt/#LANG#/mainGame.txt| 2]"), "two");
   EXPECT_EQ(ReadTextFromFile("[txt/#LANG#/mainGame.txt|x]"), kBeyond);

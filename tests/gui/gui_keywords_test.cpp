@@ -11,11 +11,13 @@
 #include "gui/my_font.h"
 #include "gui_test_support.h"
 #include "platform/font.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
 
-using testing_gui::ScratchDir;
+using test::TempFolder;
+using test::WriteFile;
 using testing_gui::StdoutLines;
 
 // Layouts read from a scratch folder that is also the resource folder, with
@@ -26,21 +28,21 @@ class GuiKeywords : public ::testing::Test {
     oldBDir_ = bDir;
     bDir = dir_.path() + "/";
     for (const char* f : {"btn.png", "over.png", "panel.png"})
-      std::filesystem::copy_file(testing_gui::DataDir() + f, dir_.path() + "/" + f);
-    std::filesystem::create_directories(dir_.path() + "/txt/en");
-    dir_.file("txt/en/test.txt", "first line\nsecond line\n");
+      std::filesystem::copy_file(testing_gui::DataDir() + f, dir_ / f);
+    WriteFile(dir_ / "txt/en/test.txt", "first line\nsecond line\n");
   }
   void TearDown() override { bDir = oldBDir_; }
 
   GuiPtr Load(const std::string& text, std::vector<std::string>* out = nullptr) {
-    std::string path = dir_.file("layout.gui", text);
+    const std::string path = dir_ / "layout.gui";
+    WriteFile(path, text);
     GuiPtr gui;
     auto lines = StdoutLines([&] { gui = LoadGui(path); });
     if (out) *out = lines;
     return gui;
   }
 
-  ScratchDir dir_;
+  TempFolder dir_;
   std::string oldBDir_;
 };
 

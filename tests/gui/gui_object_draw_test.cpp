@@ -12,6 +12,7 @@
 #include "platform/font.h"
 #include "platform/harness.h"
 #include "platform/video.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
@@ -26,7 +27,8 @@ class GuiObjectDraw : public ::testing::Test {
   void TearDown() override { bDir = oldBDir_; }
 
   GuiObjectPtr Widget(const std::string& body) {
-    std::string path = dir_.file("w.gui", "OBJECT w { " + body + " }");
+    const std::string path = dir_ / "w.gui";
+    test::WriteFile(path, "OBJECT w { " + body + " }");
     gui_ = LoadGui(path);
     return gui_->GetObject("w");
   }
@@ -38,7 +40,7 @@ class GuiObjectDraw : public ::testing::Test {
   static int Channel(std::uint32_t argb, int shift) { return (argb >> shift) & 0xff; }
 
   Harness harness_;
-  testing_gui::ScratchDir dir_;
+  test::TempFolder dir_;
   GuiPtr gui_;
   std::string oldBDir_;
 };

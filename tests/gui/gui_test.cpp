@@ -13,10 +13,12 @@
 #include "platform/system.h"
 #include "platform/video.h"
 #include "sound/global_snd.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
 
+using test::WriteFile;
 using testing_gui::StdoutLines;
 
 class CountingSnd : public TGlobalSnd {
@@ -42,7 +44,9 @@ class GuiRuntime : public ::testing::Test {
     SetEndHandler(nullptr);
   }
   std::string Layout(const std::string& text, const std::string& name = "l.gui") {
-    return dir_.file(name, text);
+    const std::string path = dir_ / name;
+    WriteFile(path, text);
+    return path;
   }
   // One update with the pointer at (x, y) and the left button as given.
   static void Step(TGui& gui, float x, float y, int held, int pressed = 0) {
@@ -53,7 +57,7 @@ class GuiRuntime : public ::testing::Test {
     gui.update();
   }
 
-  testing_gui::ScratchDir dir_;
+  test::TempFolder dir_;
   std::string oldBDir_;
   std::shared_ptr<TMouse> oldMouse_;
   std::shared_ptr<TGlobalSnd> oldSnd_;
@@ -147,9 +151,10 @@ TEST_F(GuiRuntime, ScriptStartsOnceAndCallsBack) {
   LuaRegister("gameHook", [&](const std::vector<std::string>& args) {
     calls.push_back(args.empty() ? "" : args[0]);
   });
-  std::string script = dir_.file("s.lua",
-                                 "function start() gameHook('start') end\n"
-                                 "function update() gameHook('update') end\n");
+  const std::string script = dir_ / "s.lua";
+  WriteFile(script,
+            "function start() gameHook('start') end\n"
+            "function update() gameHook('update') end\n");
   GuiPtr gui = LoadGui(Layout("LUASCRIPT \"" + script + "\"\n" + kTwoButtons));
   EXPECT_EQ(calls, std::vector<std::string>{"start"});
   EXPECT_EQ(gui->objects.size(), 3u);
@@ -162,8 +167,9 @@ TEST_F(GuiRuntime, ScriptStartsOnceAndCallsBack) {
 
   // An error inside the script is reported and the layout carries on; so is
   // a script that does not compile.
-  std::string bad = dir_.file("bad.lua", "function start() error('boom') end\n");
-  std::string broken = dir_.file("broken.lua", "function start( gameHook(\n");
+  const std::string bad = dir_ / "bad.lua", broken = dir_ / "broken.lua";
+  WriteFile(bad, "function start() error('boom') end\n");
+  WriteFile(broken, "function start( gameHook(\n");
   GuiPtr g2;
   auto out = StdoutLines([&] {
     g2 = LoadGui(Layout("LUASCRIPT " + bad + "\nLUASCRIPT " + broken + "\n" + kTwoButtons,
@@ -179,7 +185,7 @@ TEST_F(GuiRuntime, ScriptStartsOnceAndCallsBack) {
 TEST_F(GuiRuntime, UnreadableFilesEndTheGameWithOneLine) {
   int status = -1;
   SetEndHandler([&](int s) { status = s; });
-  std::string missing = dir_.path() + "/nowhere.gui";
+  std::string missing = dir_ / "nowhere.gui";
   ::testing::internal::CaptureStderr();
   EXPECT_THROW(LoadGui(missing), EndRequested);
   std::string err = ::testing::internal::GetCapturedStderr();

@@ -83,7 +83,6 @@ TEST(GuiTypes, DrawingStateAndFittingScale) {
   EXPECT_FLOAT_EQ(sx, 1.1f);
   EXPECT_FLOAT_EQ(sy, 1.5f);
 
-  testing_gui::ScratchDir dir;
   auto image = [&](int w, int h) {
     return LoadImage(CreatePixmap(w, h));
   };

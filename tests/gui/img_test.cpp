@@ -1,10 +1,8 @@
 #include "gui/img.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/files.h"
@@ -12,6 +10,7 @@
 #include "platform/image.h"
 #include "platform/strings.h"
 #include "platform/video.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
@@ -25,19 +24,11 @@ class ImgTest : public ::testing::Test {
  protected:
   void SetUp() override {
     imgTextures.clear();
-    dir = fs::temp_directory_path() /
-          ("sorvanta_img_" + std::to_string(getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    fs::copy_file(kPng, dir / "atlas.png");
-    atlas = (dir / "atlas.png").string();
+    atlas = dir / "atlas.png";
+    fs::copy_file(kPng, atlas);
   }
-  void TearDown() override {
-    imgTextures.clear();
-    fs::remove_all(dir);
-  }
-  void describe(const std::string& text) { std::ofstream(dir / "atlas.txt", std::ios::binary) << text; }
+  void TearDown() override { imgTextures.clear(); }
+  void describe(const std::string& text) { test::WriteFile(dir / "atlas.txt", text); }
   // Runs f and returns what it reported.
   template <typename F>
   std::string notices(F f) {
@@ -46,7 +37,7 @@ class ImgTest : public ::testing::Test {
     return testing::internal::GetCapturedStderr();
   }
 
-  fs::path dir;
+  test::TempFolder dir;
   std::string atlas;
 };
 
@@ -91,14 +82,14 @@ TEST_F(ImgTest, AtlasSubImagesAreSharedAndFoundByName) {
   EXPECT_EQ(imgTextures.front()->url, Upper(atlas));
 
   // Same atlas in another letter case, and a third piece that is ignored.
-  const std::string other = (dir / "ATLAS.PNG").string();
+  const std::string other = dir / "ATLAS.PNG";
   auto again = LoadImg2(atlas + "|star|ignored", -1);
   EXPECT_EQ(again, star);
   auto moon = LoadImg(atlas.substr(0, atlas.size() - 9) + "AtLaS.png", "moon", -1);
   ASSERT_NE(moon, nullptr);
   EXPECT_EQ(imgTextures.size(), 1u);
   EXPECT_EQ(getImgTexture(other), imgTextures.front());
-  EXPECT_EQ(getImgTexture(dir.string() + "/none.png"), nullptr);
+  EXPECT_EQ(getImgTexture(dir / "none.png"), nullptr);
 
   // A handle set through one reference is what every holder draws with.
   MidHandleImg(again);
@@ -128,7 +119,7 @@ TEST_F(ImgTest, MissingAtlasPartsAreReportedAndLoadingGoesOn) {
   EXPECT_NE(imgTextures.front()->img, nullptr);
 
   // No atlas image: cached without a key, so every request reports it again.
-  const std::string missing = (dir / "gone.png").string();
+  const std::string missing = dir / "gone.png";
   for (int i = 0; i < 2; ++i) {
     EXPECT_EQ(notices([&] { star = LoadImg2(missing + "|star", -1); }),
               "TEXTURE NOT FOUND: " + missing + "\nNo img on texture(''): star\n");
@@ -167,8 +158,8 @@ TEST_F(ImgTest, WholeImagesLoadEachTimeAndAMissingOneReadsAsNothing) {
   DrawImg(missing, 10, 10);  // draws nothing
 
   // A file that is there but is no image.
-  std::ofstream(dir / "broken.png") << "not a picture";
-  std::string said = notices([&] { missing = LoadImg((dir / "broken.png").string(), "", -1); });
+  test::WriteFile(dir / "broken.png", "not a picture");
+  std::string said = notices([&] { missing = LoadImg(dir / "broken.png", "", -1); });
   EXPECT_NE(said.find("broken.png"), std::string::npos);
   EXPECT_FLOAT_EQ(ImgWidth(missing), 0);
 }

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "platform/harness.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
@@ -58,8 +57,7 @@ TEST(Audio, DecodesWavAndOggWholeAndRefusesTheRest) {
   for (auto s : tone->data->pcm) peak = std::max(peak, std::abs(static_cast<int>(s)));
   EXPECT_GT(peak, 8000);  // a half-volume sine
 
-  std::ifstream in(kTone, std::ios::binary);
-  std::string ogg((std::istreambuf_iterator<char>(in)), {});
+  const std::string ogg = test::ReadFile(kTone);
   EXPECT_EQ(DecodeSound(ogg.substr(0, 60)), nullptr);
   std::string garbled = ogg;
   for (std::size_t i = 28; i < 200 && i < garbled.size(); ++i) garbled[i] = static_cast<char>(i * 7);

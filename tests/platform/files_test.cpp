@@ -6,12 +6,12 @@
 #include <optional>
 #include <unistd.h>
 
-#include "platform/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
 
-using platform_test::TempFolder;
+using test::TempFolder;
 
 TEST(Files, PathPieces) {
   EXPECT_EQ(ExtractDir("a/b/c.txt"), "a/b");
@@ -37,7 +37,7 @@ TEST(Files, TypesAndFolders) {
   EXPECT_EQ(FileType(dir.path()), 2);
   EXPECT_EQ(FileType(dir / "none"), 0);
   EXPECT_EQ(FileType(""), 0);
-  platform_test::WriteRaw(dir / "f", "x");
+  test::WriteFile(dir / "f", "x");
   EXPECT_EQ(FileType(dir / "f"), 1);
 
   EXPECT_FALSE(CreateDir(dir / "a/b/c"));  // one level only

@@ -2,13 +2,12 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "platform/image.h"
 #include "platform/pixmap.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
@@ -22,10 +21,7 @@ std::shared_ptr<TPixmap> Decode(const std::string& bytes) {
   return DecodePixmap(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::ReadFile;
 
 // The first pixel at which two pixmaps differ, as text; "" when they match.
 std::string Difference(const std::shared_ptr<TPixmap>& a, const std::shared_ptr<TPixmap>& b) {

@@ -6,11 +6,10 @@
 #include <jpeglib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "platform/image.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
@@ -19,10 +18,7 @@ namespace fs = std::filesystem;
 
 const fs::path kSuite = fs::path(SORVANTA_TESTDATA_DIR) / "pngsuite";
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::ReadFile;
 
 // Width and height straight from the IHDR chunk.
 std::pair<int, int> HeaderSize(const std::string& bytes) {

@@ -5,14 +5,14 @@
 #include <unistd.h>
 
 #include "platform/files.h"
-#include "platform/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
 
-using platform_test::ReadRaw;
-using platform_test::TempFolder;
-using platform_test::WriteRaw;
+using test::ReadFile;
+using test::TempFolder;
+using test::WriteFile;
 
 std::set<std::string> Names(const std::string& folder) {
   std::set<std::string> names;
@@ -23,20 +23,20 @@ std::set<std::string> Names(const std::string& folder) {
 TEST(TextFile, LoadRecognisesEncodings) {
   TempFolder dir;
   const std::string p = dir / "t.txt";
-  WriteRaw(p, "caf\xE9 \xFF");  // no mark: one Latin-1 character per byte
+  WriteFile(p, "caf\xE9 \xFF");  // no mark: one Latin-1 character per byte
   EXPECT_EQ(LoadText(p), "café ÿ");
-  WriteRaw(p, "\xEF\xBB\xBF" "zażółć");
+  WriteFile(p, "\xEF\xBB\xBF" "zażółć");
   EXPECT_EQ(LoadText(p), "zażółć");
-  WriteRaw(p, "\xEF\xBB\xBF" "a\xFF");
+  WriteFile(p, "\xEF\xBB\xBF" "a\xFF");
   EXPECT_EQ(LoadText(p), "a\xEF\xBF\xBD");
-  WriteRaw(p, std::string("\xFF\xFE" "A\0\x42\x01=\xD8\0\xDE", 10));
+  WriteFile(p, std::string("\xFF\xFE" "A\0\x42\x01=\xD8\0\xDE", 10));
   EXPECT_EQ(LoadText(p), "Ał\xF0\x9F\x98\x80");
-  WriteRaw(p, std::string("\xFE\xFF\0A\x01\x42\xD8=\xDE\0", 10));
+  WriteFile(p, std::string("\xFE\xFF\0A\x01\x42\xD8=\xDE\0", 10));
   EXPECT_EQ(LoadText(p), "Ał\xF0\x9F\x98\x80");
   // A lone surrogate and an odd last byte become replacement characters.
-  WriteRaw(p, std::string("\xFF\xFE\0\xD8" "A\0x", 7));
+  WriteFile(p, std::string("\xFF\xFE\0\xD8" "A\0x", 7));
   EXPECT_EQ(LoadText(p), "\xEF\xBF\xBD" "A\xEF\xBF\xBD");
-  WriteRaw(p, "");
+  WriteFile(p, "");
   EXPECT_EQ(LoadText(p), "");
   EXPECT_EQ(LoadString(p), "");
 
@@ -50,9 +50,9 @@ TEST(TextFile, LoadStringTakesEveryByteAsLatin1) {
   TempFolder dir;
   const std::string p = dir / "layout.gui";
   // A mark is not looked at: its bytes are characters like any other.
-  WriteRaw(p, "\xEF\xBB\xBF" "caf\xC3\xA9");
+  WriteFile(p, "\xEF\xBB\xBF" "caf\xC3\xA9");
   EXPECT_EQ(LoadString(p), "\xC3\xAF\xC2\xBB\xC2\xBF" "caf\xC3\x83\xC2\xA9");
-  WriteRaw(p, std::string("\xFF\xFE" "a\0", 4));
+  WriteFile(p, std::string("\xFF\xFE" "a\0", 4));
   EXPECT_EQ(LoadString(p), std::string("\xC3\xBF\xC3\xBE" "a\0", 6));
   EXPECT_THROW(LoadString(dir / "missing.gui"), FileError);
   EXPECT_THROW(LoadString(dir.path()), FileError);
@@ -62,18 +62,18 @@ TEST(TextFile, SavePicksNarrowOrUtf16) {
   TempFolder dir;
   const std::string p = dir / "s.dat";
   ASSERT_TRUE(SaveText("Zoë\n", p));
-  EXPECT_EQ(ReadRaw(p), "Zo\xEB\n");
+  EXPECT_EQ(ReadFile(p), "Zo\xEB\n");
   EXPECT_EQ(LoadText(p), "Zoë\n");
 
   // A name above U+00FF turns the whole file into UTF-16 with its mark.
   ASSERT_TRUE(SaveText("Łukasz", p));
-  EXPECT_EQ(ReadRaw(p), std::string("\xFF\xFE\x41\x01u\0k\0a\0s\0z\0", 14));
+  EXPECT_EQ(ReadFile(p), std::string("\xFF\xFE\x41\x01u\0k\0a\0s\0z\0", 14));
   EXPECT_EQ(LoadText(p), "Łukasz");
   ASSERT_TRUE(SaveText("smile \xF0\x9F\x98\x80", p));
   EXPECT_EQ(LoadText(p), "smile \xF0\x9F\x98\x80");
 
   ASSERT_TRUE(SaveText("", p));
-  EXPECT_EQ(ReadRaw(p), "");
+  EXPECT_EQ(ReadFile(p), "");
   EXPECT_FALSE(SaveText("x", dir / "no-folder/s.dat"));
 }
 
@@ -84,7 +84,7 @@ TEST(AtomicWrite, FailureKeepsOldFile) {
   for (const char* step : {"open", "write", "sync", "rename"}) {
     SetAtomicWriteFaultForTests([step](const std::string& s) { return s == step; });
     EXPECT_FALSE(AtomicWriteFile(p, "new")) << step;
-    EXPECT_EQ(ReadRaw(p), "old contents") << step;
+    EXPECT_EQ(ReadFile(p), "old contents") << step;
     EXPECT_EQ(Names(dir.path()), std::set<std::string>{"profile.dat"}) << "temp left after " << step;
   }
   SetAtomicWriteFaultForTests(nullptr);
@@ -103,7 +103,7 @@ TEST(AtomicWrite, ReplacesKeepingModeAndLinks) {
   ASSERT_TRUE(AtomicWriteFile(p, "one"));
   ASSERT_EQ(::chmod(p.c_str(), 0640), 0);
   ASSERT_TRUE(AtomicWriteFile(p, "two"));
-  EXPECT_EQ(ReadRaw(p), "two");
+  EXPECT_EQ(ReadFile(p), "two");
   struct stat st {};
   ASSERT_EQ(::stat(p.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -111,7 +111,7 @@ TEST(AtomicWrite, ReplacesKeepingModeAndLinks) {
   const std::string link = dir / "link.dat";
   ASSERT_EQ(::symlink(p.c_str(), link.c_str()), 0);
   ASSERT_TRUE(AtomicWriteFile(link, "three"));
-  EXPECT_EQ(ReadRaw(p), "three");
+  EXPECT_EQ(ReadFile(p), "three");
   ASSERT_EQ(::lstat(link.c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
 }

@@ -2,15 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "core/shell_test_support.h"
+#include "core/globals.h"
 #include "platform/files.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
 
-using shell_test::ReadFile;
-using shell_test::TempDir;
-using shell_test::WriteFile;
+using test::ReadFile;
+using test::TempFolder;
+using test::WriteFile;
 
 const char kFirstRunFile[] =
     "settings {\n"
@@ -33,7 +34,7 @@ class OptionsTest : public ::testing::Test {
   }
   void TearDown() override { myDocsFolder = savedDocs; }
   std::string settings() const { return dir / "Data/settings.dat"; }
-  TempDir dir;
+  TempFolder dir;
   std::string savedDocs;
 };
 

@@ -119,9 +119,8 @@ TEST_F(SoundRegistryTest, VolumesFollowABoundSource) {
 }
 
 TEST_F(SoundRegistryTest, MissingFilesAreReportedOnceThenSilent) {
-  writeWav(dir_ / "music" / "title.wav", 50);
-  std::filesystem::create_directories(dir_ / "sfx");
-  std::ofstream(dir_ / "sfx" / "garbage.wav") << "not a sound at all";
+  writeWav(dir_ / "music/title.wav", 50);
+  test::WriteFile(dir_ / "sfx/garbage.wav", "not a sound at all");
   writeRegistry({{"ghost", "music/ghost.ogg", 1}, {"title", "music/title.wav", 1}},
                 {{"boom", "sfx/boom.wav"}, {"garbage", "sfx/garbage.wav"}});
   snd = std::make_shared<TGlobalSnd>();
@@ -157,7 +156,7 @@ TEST_F(SoundRegistryTest, MissingFilesAreReportedOnceThenSilent) {
   // Other names still play, and a file that turns up later is decoded.
   snd->playMyMusic("title");
   EXPECT_EQ(snd->getActMusicN(), 2);
-  writeWav(dir_ / "music" / "ghost.ogg", 50);  // WAV data; decoding goes by content
+  writeWav(dir_ / "music/ghost.ogg", 50);  // WAV data; decoding goes by content
   snd->getMusicData("ghost")->loadMe();
   EXPECT_TRUE(snd->getMusicData("ghost")->snd);
 }

@@ -2,11 +2,9 @@
 // A sound registry over a registry file and WAV files made in a temporary
 // folder, with the mixer advanced by hand (no device) and a test clock.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +16,7 @@
 #include "platform/clock.h"
 #include "sound/global_snd.h"
 #include "sound/volume_settings.h"
+#include "support/temp_folder.h"
 
 namespace sorvanta::testing {
 
@@ -28,7 +27,7 @@ struct RegistryEntry {
 };
 
 // Writes a mono 16-bit WAV of the given length at 22050 Hz (a square wave).
-inline void writeWav(const std::filesystem::path& path, int ms) {
+inline void writeWav(const std::string& path, int ms) {
   const std::uint32_t rate = 22050;
   const std::uint32_t frames = rate * static_cast<std::uint32_t>(ms) / 1000;
   std::string pcm;
@@ -41,20 +40,16 @@ inline void writeWav(const std::filesystem::path& path, int ms) {
   std::string wav = "RIFF" + u32(36 + static_cast<std::uint32_t>(pcm.size())) + "WAVE";
   wav += "fmt " + u32(16) + u16(1) + u16(1) + u32(rate) + u32(rate * 2) + u16(2) + u16(16);
   wav += "data" + u32(static_cast<std::uint32_t>(pcm.size())) + pcm;
-  std::filesystem::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << wav;
+  test::WriteFile(path, wav);
 }
 
 class SoundRegistryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    static int counter = 0;
-    dir_ = std::filesystem::temp_directory_path() /
-           ("sorvanta_sound_" + std::to_string(getpid()) + "_" + std::to_string(counter++));
     std::filesystem::create_directories(dir_ / "data");
     savedBDir_ = bDir;
     savedDelta_ = delta;
-    bDir = dir_.string() + "/";
+    bDir = dir_.path() + "/";
     delta = 1.0f;
     setSoundVolume(0.5f);
     setMusicVolume(0.5f);
@@ -70,8 +65,6 @@ class SoundRegistryTest : public ::testing::Test {
     setMusicVolume(0.5f);
     bDir = savedBDir_;
     delta = savedDelta_;
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
   }
 
   void writeRegistry(const std::vector<RegistryEntry>& musics, const std::vector<RegistryEntry>& sounds) {
@@ -89,20 +82,20 @@ class SoundRegistryTest : public ::testing::Test {
       file->setString(key + "::id", sounds[i].id);
       file->setString(key + "::url", sounds[i].url);
     }
-    file->save((dir_ / "data" / "globalSnd.dat").string());
+    file->save(dir_ / "data/globalSnd.dat");
   }
 
   // The registry most tests use: looping tracks, one that plays once, and
   // effects of different lengths.
   void setUpStandardRegistry() {
     for (const char* name : {"title", "intro", "bg3a", "bg3b"}) {
-      writeWav(dir_ / "music" / (std::string(name) + ".wav"), 200);
+      writeWav(dir_ / ("music/" + std::string(name) + ".wav"), 200);
     }
-    writeWav(dir_ / "music" / "outro.wav", 20);
-    writeWav(dir_ / "sfx" / "click.wav", 30);
-    writeWav(dir_ / "sfx" / "long.wav", 1000);
-    writeWav(dir_ / "sfx" / "good1.wav", 20);
-    writeWav(dir_ / "sfx" / "good2.wav", 40);
+    writeWav(dir_ / "music/outro.wav", 20);
+    writeWav(dir_ / "sfx/click.wav", 30);
+    writeWav(dir_ / "sfx/long.wav", 1000);
+    writeWav(dir_ / "sfx/good1.wav", 20);
+    writeWav(dir_ / "sfx/good2.wav", 40);
     writeRegistry({{"title", "music/title.wav", 1},
                    {"intro", "music/intro.wav", 1},
                    {"outro", "music/outro.wav", 0},
@@ -127,7 +120,7 @@ class SoundRegistryTest : public ::testing::Test {
     return used;
   }
 
-  std::filesystem::path dir_;
+  test::TempFolder dir_;
   std::shared_ptr<TGlobalSnd> snd;
   int now = 0;
 
