@@ -18,26 +18,12 @@ namespace sorvanta {
 
 namespace {
 
-// Layout files are one character per byte; the game's strings are UTF-8.
-std::string latin1ToUtf8(const std::string& bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  for (unsigned char c : bytes) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 // A layout or script the game cannot read leaves it without a screen to
 // show, so the program ends with one line that names the file.
-std::string readOrEnd(const std::string& what, const std::string& path) {
+std::string readOrEnd(const std::string& what, const std::string& path,
+                      std::string (*load)(const std::string&)) {
   try {
-    return LoadBytes(path);
+    return load(path);
   } catch (const FileError&) {
     std::cerr << "Cannot open " << what << " '" << path << "'" << std::endl;
     End(1);
@@ -55,7 +41,8 @@ GuiPtr LoadGui(const std::string& path) {
 }
 
 void TGui::LoadMe(const std::string& path) {
-  std::string text = latin1ToUtf8(readOrEnd("layout file", path));
+  // Layout files are one character per byte; the game's strings are UTF-8.
+  std::string text = readOrEnd("layout file", path, LoadString);
   if (GUI_ChangeDir) {
     remPath = RealPath(CurrentDir());
     ChangeDir(ExtractDir(path));
@@ -71,7 +58,7 @@ void TGui::addScript() {
   std::string path = usunCytat(tokens.front().txt);
   tokens.pop_front();
   // Lua reads the bytes as they are in the file.
-  std::string source = readOrEnd("layout script", path);
+  std::string source = readOrEnd("layout script", path, LoadBytes);
   luaObject = TLuaObject::Create(TLuaClass::Create(source), nullptr);
   luaObject->Invoke("start");
 }

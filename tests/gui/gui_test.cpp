@@ -144,6 +144,10 @@ TEST_F(GuiRuntime, LookUpsAlphaAndIndependentLoads) {
 
   // A blank file is a layout without widgets.
   EXPECT_TRUE(LoadGui(Layout("  \n\t\n", "blank.gui"))->objects.empty());
+
+  // Every byte of a layout is one Latin-1 character.
+  GuiPtr latin = LoadGui(Layout("OBJECT t { TXT = \"Caf\xE9 \xFF\" }\n", "latin.gui"));
+  EXPECT_EQ(latin->GetObject("t")->standardProps->txt, "Café ÿ");
 }
 
 TEST_F(GuiRuntime, ScriptStartsOnceAndCallsBack) {
