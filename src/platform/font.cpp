@@ -21,6 +21,9 @@ namespace {
 constexpr int kPageSize = 512;
 constexpr int kPadding = 2;  // keeps filtered neighbours apart
 constexpr int kDefaultFontSize = 14;
+// Larger sizes only come from a mistyped or hostile layout; a glyph page must
+// hold the largest glyph, so an unbounded size could ask for gigabytes.
+constexpr int kMaxFontSize = 512;
 
 FT_Library Library() {
   // Lives as long as the process: fonts may be released after every static.
@@ -156,7 +159,8 @@ int TImageFont::size() const { return impl_->size; }
 int TImageFont::height() const { return impl_->height; }
 
 std::shared_ptr<TImageFont> LoadImageFont(const std::string& path, int size, int style) {
-  if (size < 1 || !Library()) return nullptr;
+  if (!Library()) return nullptr;
+  size = std::clamp(size, 1, kMaxFontSize);
   auto impl = std::make_unique<TImageFont::Impl>();
   try {
     impl->bytes = LoadBytes(path);

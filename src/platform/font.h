@@ -28,7 +28,8 @@ class TImageFont {
 };
 
 // A font of a TrueType file, or of an embedded one ("incbin::font.ttf"), at a
-// pixel size; none when the file cannot be read or is no font, or size < 1.
+// pixel size kept within 1 to 512; none when the file cannot be read or is no
+// font.
 std::shared_ptr<TImageFont> LoadImageFont(const std::string& path, int size, int style = SMOOTHFONT);
 // Selects the font for DrawText, TextWidth and TextHeight; none selects the
 // default font (the first embedded font at 14 pixels).

@@ -42,10 +42,16 @@ TEST(MyFont, TheCacheMakesEachFaceAndSizeOnce) {
   for (int i = 0; i < 5; ++i) EXPECT_EQ(myLoadImageFont("font.ttf", 41), bigger);
   EXPECT_EQ(cache.size(), before + 3);
 
-  // A font the platform cannot make stays cached as none.
-  EXPECT_EQ(myLoadImageFont("font.ttf", 0), nullptr);
-  EXPECT_EQ(myLoadImageFont("font.ttf", 0), nullptr);
-  EXPECT_EQ(cache.size(), before + 4);
+  // Sizes the platform clamps are still cached under the size asked for.
+  auto huge = myLoadImageFont("font.ttf", 100000);
+  ASSERT_NE(huge, nullptr);
+  EXPECT_EQ(huge->size(), 512);
+  EXPECT_EQ(cache.back()->size, 100000);
+  EXPECT_EQ(myLoadImageFont("font.ttf", 100000), huge);
+  auto tiny = myLoadImageFont("font.ttf", 0);
+  ASSERT_NE(tiny, nullptr);
+  EXPECT_EQ(tiny->size(), 1);
+  EXPECT_EQ(cache.size(), before + 5);
 }
 
 }  // namespace

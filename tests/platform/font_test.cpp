@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "draw_test_support.h"
 #include "platform/harness.h"
 #include "platform/strings.h"
@@ -118,8 +120,36 @@ TEST(Font, UnicodeFacesSizesAndTheDefaultFont) {
   EXPECT_GT(TextWidth("A"), 0);
 
   EXPECT_EQ(LoadImageFont("/no/such/font.ttf", 20), nullptr);
-  EXPECT_EQ(LoadImageFont("incbin::font.ttf", 0), nullptr);
   EXPECT_EQ(LoadImageFont(std::string(SORVANTA_TESTDATA_DIR) + "/pngsuite/basn0g01.png", 20), nullptr);
+}
+
+TEST(Font, SizesAreKeptWithinOneTo512Pixels) {
+  Harness h;
+  // A layout asking for 100000 px gets a 512 px font whose glyphs still fit
+  // in pages of sane size.
+  auto huge = LoadImageFont("incbin::font.ttf", 100000);
+  auto largest = LoadImageFont("incbin::font.ttf", 512);
+  ASSERT_NE(huge, nullptr);
+  ASSERT_NE(largest, nullptr);
+  EXPECT_EQ(huge->size(), 512);
+  EXPECT_EQ(huge->height(), largest->height());
+  EXPECT_EQ(LoadImageFont("incbin::font.ttf", INT_MAX)->size(), 512);
+  SetImageFont(huge);
+  EXPECT_GT(TextWidth("W"), 100);
+  EXPECT_LT(TextWidth("W"), 1024);
+  Cls();
+  SetColor(255, 255, 255);
+  DrawText("W@", 0, 0);
+  h.Frame();
+  EXPECT_FALSE(LitBox(h, 0, 0, 400, 400).empty());
+
+  // Nothing smaller than one pixel.
+  for (int size : {0, -5, INT_MIN}) {
+    auto tiny = LoadImageFont("incbin::font.ttf", size);
+    ASSERT_NE(tiny, nullptr) << size;
+    EXPECT_EQ(tiny->size(), 1) << size;
+  }
+  SetImageFont(nullptr);
 }
 
 TEST(Font, GlyphsStayUsableAcrossModeSwitchesAndManyCharacters) {
