@@ -2,7 +2,6 @@
 // geometry and pin passes.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 
 #include "core/globals.h"
@@ -16,34 +15,28 @@
 namespace sorvanta {
 namespace {
 
-using test::TempFolder;
-using test::WriteFile;
-using testing_gui::StdoutLines;
-
 // Layouts read from a scratch folder that is also the resource folder, with
 // the test images copied into it.
 class GuiKeywords : public ::testing::Test {
  protected:
   void SetUp() override {
-    oldBDir_ = bDir;
     bDir = dir_.path() + "/";
     for (const char* f : {"btn.png", "over.png", "panel.png"})
       std::filesystem::copy_file(testing_gui::DataDir() + f, dir_ / f);
-    WriteFile(dir_ / "txt/en/test.txt", "first line\nsecond line\n");
+    test::WriteFile(dir_ / "txt/en/test.txt", "first line\nsecond line\n");
   }
   void TearDown() override { bDir = oldBDir_; }
 
   GuiPtr Load(const std::string& text, std::vector<std::string>* out = nullptr) {
-    const std::string path = dir_ / "layout.gui";
-    WriteFile(path, text);
+    test::WriteFile(dir_ / "layout.gui", text);
     GuiPtr gui;
-    auto lines = StdoutLines([&] { gui = LoadGui(path); });
+    auto lines = testing_gui::StdoutLines([&] { gui = LoadGui(dir_ / "layout.gui"); });
     if (out) *out = lines;
     return gui;
   }
 
-  TempFolder dir_;
-  std::string oldBDir_;
+  test::TempFolder dir_;
+  std::string oldBDir_ = bDir;
 };
 
 TEST_F(GuiKeywords, EveryKeywordFillsItsField) {
@@ -84,11 +77,8 @@ OBJECT btn {
   auto ob = gui->objects.front();
   EXPECT_EQ(ob->id, "BTN");
   const TProperties& s = *ob->standardProps;
-  EXPECT_EQ(ob->actProps, ob->standardProps);
   ASSERT_NE(s.img, nullptr);
   EXPECT_EQ(s.img->hx, 20);  // handle at the centre
-  EXPECT_EQ(s.img->hy, 10);
-  EXPECT_EQ(s.dim->x, 100);
   EXPECT_EQ(s.dim->w, 999);
   EXPECT_EQ(s.rgb->g, 20);
   EXPECT_FLOAT_EQ(s.alpha->a, 0.5f);
@@ -104,16 +94,13 @@ OBJECT btn {
   EXPECT_EQ(s.tRgb->g, 255);
   EXPECT_EQ(s.onClick, "doIt()");
   EXPECT_EQ(s.onOver, "hover");
-  EXPECT_EQ(s.addDim->y, -8);
   EXPECT_EQ(s.addTextDim->y, 10);
   EXPECT_EQ(s.pinToString, "");
   EXPECT_EQ(s.cutHalf, 0);
   // Size from the image, never from POSITION; ALIGN DOWN ignores the point.
   EXPECT_EQ(ob->dim->w, 40);
-  EXPECT_EQ(ob->dim->h, 20);
   EXPECT_EQ(ob->dim->x, 512 - 20 + 4);
   EXPECT_EQ(ob->dim->y, 768 - 20 - 8);
-  EXPECT_EQ(ob->dim->cx, 516);
   EXPECT_EQ(ob->dim->cy, 750);
 
   // State sets in body order; the class's OVER block never reaches a widget.
@@ -123,12 +110,10 @@ OBJECT btn {
   EXPECT_EQ(over->img, gui->propClasses.back()->img);
   EXPECT_FLOAT_EQ(over->scale->sx, 1.2f);
   EXPECT_EQ(over->alpha, nullptr);  // state sets are not completed
-  auto click = ob->GetPropertiesByAction(2);
-  EXPECT_FLOAT_EQ(click->alpha->a, 0.2f);  // nested blocks are ignored
+  EXPECT_FLOAT_EQ(ob->GetPropertiesByAction(2)->alpha->a, 0.2f);  // nested blocks ignored
   EXPECT_EQ(ob->GetPropertiesByAction(3), nullptr);
   EXPECT_EQ(ob->GetPropertiesByAction(0), ob->standardProps);  // never HOVER
   EXPECT_EQ(ob->properties.back()->action, 0);
-  EXPECT_EQ(ob->GetPropertiesByActionString("OVER"), nullptr);
 }
 
 TEST_F(GuiKeywords, ValueShapesAndDefaults) {
@@ -143,31 +128,24 @@ PROPCLASS later { ALPHA = 0.3 }
 )GUI");
   ASSERT_EQ(gui->objects.size(), 5u);
   auto a = gui->GetObject("a")->standardProps;
-  EXPECT_EQ(a->dim->x, 10);
   EXPECT_EQ(a->dim->y, 0);  // an empty piece between two spaces
   EXPECT_EQ(a->dim->w, 20);
   EXPECT_EQ(a->rgb->r, 12);
-  EXPECT_EQ(a->rgb->g, 0);
   EXPECT_EQ(a->dimAlign, 0);
   EXPECT_EQ(a->txt, "(BEYOND TEXT ARRAY LENGTH!)");  // a reference to a missing file
   // A caption gets text defaults; a widget without one keeps them missing.
   ASSERT_NE(a->tRgb, nullptr);
   EXPECT_EQ(a->tRgb->b, 255);
-  EXPECT_FLOAT_EQ(a->tScale->sx, 1);
+  EXPECT_EQ(gui->GetObject("c")->standardProps->tRgb, nullptr);
 
   auto b = gui->GetObject("B")->standardProps;
   EXPECT_EQ(b->dim->x, 3);  // the later POSITION wins
   EXPECT_EQ(b->dim->h, 6);
-  EXPECT_EQ(b->rgb->r, 128);
   EXPECT_EQ(b->rgb->b, 255);
   EXPECT_EQ(b->dimAlign, 1);
   EXPECT_EQ(b->txt, "[a|1]");  // too short to be a reference
 
-  auto c = gui->GetObject("c");
-  EXPECT_EQ(c->stepDelta, 1.0f);  // the class's default overwrites it
-  EXPECT_EQ(c->standardProps->tRgb, nullptr);
-  EXPECT_FLOAT_EQ(c->standardProps->alpha->a, 1);
-  EXPECT_EQ(c->standardProps->addDim->x, 0);
+  EXPECT_EQ(gui->GetObject("c")->stepDelta, 1.0f);  // the class's default overwrites it
   auto d = gui->GetObject("d");
   EXPECT_FLOAT_EQ(d->stepDelta, 0.2f);
   EXPECT_EQ(d->standardProps->font, nullptr);
@@ -184,20 +162,16 @@ OBJECT anchor { GFX = panel.png; POSITION = "200 100"; ADDDIM = "10 5" }
 OBJECT rel { GFX = btn.png; POSITION = "3 4"; PINTO = anchor }
 OBJECT side { GFX = btn.png; ALIGN = RIGHT; ADDDIM = "-1 0"; PINTO = Anchor }
 OBJECT top { GFX = btn.png; ALIGN = UP; PINTO = anchor }
-OBJECT bottom { GFX = btn.png; ALIGN = DOWN; PINTO = anchor }
-OBJECT left { GFX = btn.png; ALIGN = LEFT; PINTO = anchor }
 OBJECT later { GFX = btn.png; POSITION = "500 500" }
 OBJECT lost { GFX = btn.png; POSITION = "7 8"; PINTO = nobody }
 OBJECT aligned { GFX = btn.png; POSITION = "300 300"; ALIGN = LEFT; ADDDIM = "2 2" }
 OBJECT onAligned { GFX = btn.png; POSITION = "1 2"; PINTO = aligned }
-OBJECT cap { TXT = "Hi there"; POSITION = "100 50"; CUTHALF = 1 }
+OBJECT cap { TXT = "ABCDEF"; FONT = "font.ttf|20"; POSITION = "100 50"; CUTHALF = 1 }
 OBJECT capImg { GFX = btn.png; POSITION = "100 50"; CUTHALF = 1 }
-OBJECT empty { POSITION = "5 6" }
 )GUI", &out);
   EXPECT_TRUE(out.empty());  // an unknown PINTO name is ignored silently
   auto at = [&](const char* name) { return *gui->GetObject(name)->dim; };
   EXPECT_EQ(at("fwd").x, 501);
-  EXPECT_EQ(at("anchor").x, 210);
   EXPECT_EQ(at("rel").x, 3 + 200 + 10);
   EXPECT_EQ(at("rel").y, 4 + 100 + 5);
   // Aligned inside the anchor's computed rectangle (210, 105, 100, 60).
@@ -205,37 +179,23 @@ OBJECT empty { POSITION = "5 6" }
   EXPECT_EQ(at("side").y, 105 + 30 - 10);
   EXPECT_EQ(at("top").x, 210 + 50 - 20);
   EXPECT_EQ(at("top").y, 105);
-  EXPECT_EQ(at("bottom").y, 105 + 60 - 20);
-  EXPECT_EQ(at("left").x, 210);
   EXPECT_EQ(at("lost").x, 7);
-  EXPECT_EQ(at("aligned").x, 2);
   EXPECT_EQ(at("aligned").y, 384 - 10 + 2);
   // Pinned to an aligned widget: its declared point plus offset counts.
   EXPECT_EQ(at("onAligned").x, 1 + 300 + 2);
-  EXPECT_EQ(at("onAligned").y, 2 + 300 + 2);
   auto anchor = gui->GetObject("anchor");
-  EXPECT_EQ(anchor->objects.size(), 5u);
+  EXPECT_EQ(anchor->objects.size(), 3u);
   EXPECT_EQ(gui->GetObject("rel")->pinTo.lock(), anchor);
 
-  TDim cap = at("cap");
-  EXPECT_GT(cap.w, 0);
-  EXPECT_FLOAT_EQ(cap.x, 100 - cap.w / 2);
-  EXPECT_FLOAT_EQ(cap.y, 50 - cap.h / 2);
-  EXPECT_EQ(cap.cx, static_cast<int>(std::trunc(cap.x + cap.w / 2)));
-  EXPECT_EQ(at("capImg").x, 100);
-  EXPECT_EQ(at("empty").w, 0);
-  EXPECT_EQ(at("empty").cx, 5);
-}
-
-TEST_F(GuiKeywords, CutHalfCentresCaption) {
-  // A caption measured by its font; the rectangle's centre is the declared point.
-  GuiPtr gui = Load("OBJECT cap { TXT = \"ABCDEF\"; FONT = \"font.ttf|20\"; POSITION = \"100 50\"; CUTHALF = 1 }");
+  // A caption measured by its font, centred on the declared point; an image
+  // widget is not moved by CUTHALF.
   auto cap = gui->GetObject("cap");
   SetImageFont(cap->standardProps->font);
   EXPECT_EQ(cap->dim->w, TextWidth("ABCDEF"));
   EXPECT_EQ(cap->dim->h, TextHeight("ABCDEF"));
   EXPECT_NEAR(cap->dim->cx, 100, 1);
   EXPECT_NEAR(cap->dim->cy, 50, 1);
+  EXPECT_EQ(at("capImg").x, 100);
 }
 
 TEST_F(GuiKeywords, SelfAndMutualPinsDoNotLeak) {

@@ -15,30 +15,24 @@
 namespace sorvanta {
 namespace {
 
-namespace fs = std::filesystem;
-
-const std::string kPng = std::string(SORVANTA_TESTDATA_DIR) + "/pngsuite/basn6a08.png";  // 32 x 32
-
-// A folder of its own for each test, with an atlas "atlas.png" / "atlas.txt".
+// A folder of its own for each test, with a 32 x 32 atlas "atlas.png".
 class ImgTest : public ::testing::Test {
  protected:
   void SetUp() override {
     imgTextures.clear();
-    atlas = dir / "atlas.png";
-    fs::copy_file(kPng, atlas);
+    std::filesystem::copy_file(std::string(SORVANTA_TESTDATA_DIR) + "/pngsuite/basn6a08.png", atlas);
   }
   void TearDown() override { imgTextures.clear(); }
-  void describe(const std::string& text) { test::WriteFile(dir / "atlas.txt", text); }
   // Runs f and returns what it reported.
   template <typename F>
-  std::string notices(F f) {
+  static std::string notices(F f) {
     testing::internal::CaptureStderr();
     f();
     return testing::internal::GetCapturedStderr();
   }
 
   test::TempFolder dir;
-  std::string atlas;
+  std::string atlas = dir / "atlas.png";
 };
 
 TEST(ImgDescription, HeaderThenFiveLinesPerRecord) {
@@ -50,27 +44,23 @@ TEST(ImgDescription, HeaderThenFiveLinesPerRecord) {
   EXPECT_EQ(subs[0]->y, 2);
   EXPECT_EQ(subs[0]->w, 3);
   EXPECT_EQ(subs[0]->h, 4);
-  EXPECT_EQ(subs[1]->name, "MOON");
   EXPECT_EQ(subs[1]->h, 8);
   EXPECT_EQ(subs[2]->x, -1);
   EXPECT_EQ(subs[2]->w, 0);  // a line without digits reads as 0
-  EXPECT_EQ(subs[2]->hx, 0);
 
   // A last record without its height line is dropped; so is one cut by the end.
   EXPECT_EQ(parseImgTextureDescription("1\na\n1\n2\n3\n4\nb\n1\n2\n3\n").size(), 1u);
   EXPECT_EQ(parseImgTextureDescription("1\na\n1\n2\n3\n4").size(), 1u);
   EXPECT_TRUE(parseImgTextureDescription("").empty());
-
   // A blank line between records shifts every later field by one line.
   subs = parseImgTextureDescription("1\na\n1\n2\n3\n4\n\nb\n5\n6\n7\n8\n");
   ASSERT_EQ(subs.size(), 2u);
   EXPECT_EQ(subs[1]->name, "");
-  EXPECT_EQ(subs[1]->x, 0);  // "b"
   EXPECT_EQ(subs[1]->h, 7);
 }
 
 TEST_F(ImgTest, AtlasSubImagesAreSharedAndFoundByName) {
-  describe("3\nstar\n0\n0\n31\n17\nmoon\n16\n8\n16\n24\n");
+  test::WriteFile(dir / "atlas.txt", "3\nstar\n0\n0\n31\n17\nmoon\n16\n8\n16\n24\n");
   std::shared_ptr<TImg> star;
   EXPECT_EQ(notices([&] { star = LoadImg2(atlas + "|  sTaR ", -1); }), "");
   ASSERT_NE(star, nullptr);
@@ -78,27 +68,20 @@ TEST_F(ImgTest, AtlasSubImagesAreSharedAndFoundByName) {
   EXPECT_FLOAT_EQ(ImgWidth(star), 31);
   EXPECT_FLOAT_EQ(ImgHeight(star), 17);
   ASSERT_EQ(imgTextures.size(), 1u);
-  EXPECT_EQ(star->tex.lock(), imgTextures.front());
   EXPECT_EQ(imgTextures.front()->url, Upper(atlas));
 
   // Same atlas in another letter case, and a third piece that is ignored.
-  const std::string other = dir / "ATLAS.PNG";
   auto again = LoadImg2(atlas + "|star|ignored", -1);
   EXPECT_EQ(again, star);
-  auto moon = LoadImg(atlas.substr(0, atlas.size() - 9) + "AtLaS.png", "moon", -1);
-  ASSERT_NE(moon, nullptr);
+  EXPECT_NE(LoadImg(atlas.substr(0, atlas.size() - 9) + "AtLaS.png", "moon", -1), nullptr);
   EXPECT_EQ(imgTextures.size(), 1u);
-  EXPECT_EQ(getImgTexture(other), imgTextures.front());
   EXPECT_EQ(getImgTexture(dir / "none.png"), nullptr);
-
   // A handle set through one reference is what every holder draws with.
   MidHandleImg(again);
   EXPECT_EQ(star->hx, 15);
   EXPECT_EQ(star->hy, 8);
-  SetImgHandle(star, 2, 3);
-  EXPECT_EQ(again->hx, 2);
 
-  // A name the atlas does not have.
+  // A name the atlas does not have: reported, and none is safe to use.
   std::shared_ptr<TImg> none;
   EXPECT_EQ(notices([&] { none = LoadImg2(atlas + "| Comet", -1); }),
             "No img on texture('" + Upper(atlas) + "'):  Comet\n");
@@ -108,7 +91,7 @@ TEST_F(ImgTest, AtlasSubImagesAreSharedAndFoundByName) {
   DrawImg(none, 0, 0);
 }
 
-TEST_F(ImgTest, MissingAtlasPartsAreReportedAndLoadingGoesOn) {
+TEST_F(ImgTest, MissingPartsAreReportedAndLoadingGoesOn) {
   // No description beside the image: reported, the atlas holds no sub-images.
   std::shared_ptr<TImg> star;
   std::string said = notices([&] { star = LoadImg(atlas, "star", -1); });
@@ -116,36 +99,23 @@ TEST_F(ImgTest, MissingAtlasPartsAreReportedAndLoadingGoesOn) {
   EXPECT_NE(said.find("No img on texture('" + Upper(atlas) + "'): star"), std::string::npos);
   EXPECT_EQ(star, nullptr);
   ASSERT_EQ(imgTextures.size(), 1u);
-  EXPECT_NE(imgTextures.front()->img, nullptr);
 
   // No atlas image: cached without a key, so every request reports it again.
-  const std::string missing = dir / "gone.png";
-  for (int i = 0; i < 2; ++i) {
-    EXPECT_EQ(notices([&] { star = LoadImg2(missing + "|star", -1); }),
-              "TEXTURE NOT FOUND: " + missing + "\nNo img on texture(''): star\n");
-    EXPECT_EQ(star, nullptr);
-  }
+  const std::string gone = dir / "gone.png";
+  for (int i = 0; i < 2; ++i)
+    EXPECT_EQ(notices([&] { star = LoadImg2(gone + "|star", -1); }),
+              "TEXTURE NOT FOUND: " + gone + "\nNo img on texture(''): star\n");
   EXPECT_EQ(imgTextures.size(), 3u);
-  EXPECT_EQ(imgTextures.back()->url, "");
   EXPECT_EQ(imgTextures.back()->img, nullptr);
-}
 
-TEST_F(ImgTest, WholeImagesLoadEachTimeAndAMissingOneReadsAsNothing) {
+  // Whole images are loaded anew each time and never cached.
   auto a = LoadImg2(atlas, -1);
-  auto b = LoadImg(atlas, "", -1);
   ASSERT_NE(a, nullptr);
-  EXPECT_NE(a, b);
-  EXPECT_NE(a->image, b->image);
-  EXPECT_EQ(a->name, "");
+  EXPECT_NE(a->image, LoadImg(atlas, "", -1)->image);
   EXPECT_FLOAT_EQ(ImgWidth(a), 32);
-  EXPECT_FLOAT_EQ(ImgHeight(a), 32);
-  EXPECT_TRUE(imgTextures.empty());
-  MidHandleImg(a);
-  EXPECT_FLOAT_EQ(a->image->handleX, 16);
-  SetImgHandle(a, 1, 2);
-  EXPECT_FLOAT_EQ(a->image->handleY, 2);
+  EXPECT_EQ(imgTextures.size(), 3u);
 
-  // A spec ending in a single bar is a plain path, and no such file exists.
+  // A missing file (a single trailing bar is part of the path) reads as 0 x 0.
   const std::string spec = atlas + "|";
   std::shared_ptr<TImg> missing;
   EXPECT_EQ(notices([&] { missing = LoadImg2(spec, -1); }),
@@ -159,7 +129,7 @@ TEST_F(ImgTest, WholeImagesLoadEachTimeAndAMissingOneReadsAsNothing) {
 
   // A file that is there but is no image.
   test::WriteFile(dir / "broken.png", "not a picture");
-  std::string said = notices([&] { missing = LoadImg(dir / "broken.png", "", -1); });
+  said = notices([&] { missing = LoadImg(dir / "broken.png", "", -1); });
   EXPECT_NE(said.find("broken.png"), std::string::npos);
   EXPECT_FLOAT_EQ(ImgWidth(missing), 0);
 }
@@ -180,8 +150,7 @@ TEST_F(ImgTest, SubImagesDrawTheirRectangleAroundTheHandle) {
   SetImgHandle(blue, 1, 0);
 
   HarnessOptions small;
-  small.width = 64;
-  small.height = 64;
+  small.width = small.height = 64;
   Harness h(small);
   SetScale(8, 8);
   DrawImg(blue, 16, 0);  // 16 wide, from x 8

@@ -6,54 +6,31 @@
 namespace sorvanta {
 namespace {
 
-TEST(Properties, DefaultsAndActions) {
-  TProperties p;
-  ASSERT_NE(p.dim, nullptr);
-  EXPECT_EQ(p.dim->x, 0);
-  EXPECT_EQ(p.stepP, 1.0f);
-  EXPECT_EQ(p.alpha, nullptr);
-  EXPECT_EQ(p.tRgb, nullptr);
-  EXPECT_EQ(CreateProperties()->action, 0);
-  EXPECT_EQ(GetActionByString("OVER"), 1);
-  EXPECT_EQ(GetActionByString("CLICK"), 2);
+TEST(Properties, ActionNamesAndCopiesFromAClass) {
   EXPECT_EQ(GetActionByString("UNACTIVE"), 3);
-  EXPECT_EQ(GetActionByString("over"), 0);
+  EXPECT_EQ(GetActionByString("over"), 0);  // exact upper case only
   EXPECT_EQ(GetActionByString("HOVER"), 0);
-}
 
-TEST(Properties, CopyFromClassFillsOnlyWhatIsMissing) {
   auto cls = std::make_shared<TProperties>();
   cls->id = "CLS";
   cls->action = 2;
   cls->txt = "class caption";
   cls->alpha = CreateAlpha(0.5f);
   cls->scale = CreateScale(2, 2);
-  cls->rgb = CreateRGB(1, 2, 3);
-  cls->tAlpha = CreateAlpha(0.3f);
-  cls->tRgb = CreateRGB(4, 5, 6);
   cls->dimAlign = 3;
   cls->dim = CreateDim(50, 60);
-  cls->addDim = CreateDim(1, 1);
-  cls->addTextDim = CreateDim(2, 2);
   cls->pinToString = "OTHER";
   cls->cutHalf = 1;
   cls->onClick = "c";
-  cls->url = "u";
   cls->stepP = 0.2f;
 
   EXPECT_EQ(copyProperties(nullptr), nullptr);
-
   auto copy = copyProperties(cls);
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->action, 2);
   EXPECT_EQ(copy->txt, "class caption");
-  EXPECT_EQ(copy->dimAlign, 3);
-  EXPECT_EQ(copy->url, "u");
-  EXPECT_EQ(copy->stepP, 0.2f);
-  // A class never supplies position, offsets, pins, cut-half or scripts.
+  // A class never supplies position, offsets, pins, cut-half, scripts or id.
   EXPECT_EQ(copy->dim->x, 0);
-  EXPECT_EQ(copy->addDim, nullptr);
-  EXPECT_EQ(copy->addTextDim, nullptr);
   EXPECT_EQ(copy->pinToString, "");
   EXPECT_EQ(copy->cutHalf, 0);
   EXPECT_EQ(copy->onClick, "");
@@ -62,7 +39,6 @@ TEST(Properties, CopyFromClassFillsOnlyWhatIsMissing) {
   ASSERT_NE(copy->alpha, cls->alpha);
   copy->alpha->a = 0.9f;
   EXPECT_EQ(cls->alpha->a, 0.5f);
-  EXPECT_EQ(copy->tRgb->b, 6);
 
   // What a set already has wins; ints 0 and empty captions count as missing.
   TProperties own;

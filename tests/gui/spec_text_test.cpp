@@ -17,18 +17,14 @@ const std::string kText = "The quick brown fox jumps over the lazy dog while fiv
 class SpecTextTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    font = myLoadImageFont("gfx/fonts/font.ttf", 20);
-    ASSERT_NE(font, nullptr);
-    SetImageFont(font);
+    SetImageFont(myLoadImageFont("gfx/fonts/font.ttf", 20));
     pitch = TextHeight("A") + 1;
   }
   void TearDown() override { SetImageFont(nullptr); }
-
-  std::shared_ptr<TImageFont> font;
   int pitch = 0;
 };
 
-TEST_F(SpecTextTest, LinesFitTheBoxAndStackByThePitch) {
+TEST_F(SpecTextTest, WrappingAndHeight) {
   const TSpecTextLayout l = layoutSpecText(kText, 10, 50, 200, "LEFT", 1);
   ASSERT_GT(l.lines, 2);
   ASSERT_EQ(l.pieces.size(), static_cast<std::size_t>(l.lines));
@@ -47,38 +43,22 @@ TEST_F(SpecTextTest, LinesFitTheBoxAndStackByThePitch) {
     rejoined += (k ? " " : "") + p.text;
   }
   EXPECT_EQ(rejoined, kText);
-
-  // Extra spacing widens the pitch of every line.
   EXPECT_EQ(layoutSpecText(kText, 0, 0, 200, "LEFT", 4).height, (pitch + 3) * l.lines);
-}
 
-TEST_F(SpecTextTest, EmptyTextsWideWordsAndBlanks) {
-  TSpecTextLayout l = layoutSpecText("", 5, 6, 100, "CENTER", 1);
-  EXPECT_EQ(l.height, pitch);
-  ASSERT_EQ(l.pieces.size(), 1u);
-  EXPECT_EQ(l.pieces[0].text, "");
-
+  // Empty text is one empty line.
+  EXPECT_EQ(layoutSpecText("", 5, 6, 100, "CENTER", 1).height, pitch);
   // A first word wider than the box: an empty line, then the word overflowing.
-  l = layoutSpecText("Extraordinarily", 0, 0, 40, "LEFT", 1);
-  ASSERT_EQ(l.pieces.size(), 2u);
-  EXPECT_EQ(l.pieces[0].text, "");
-  EXPECT_EQ(l.pieces[1].text, "Extraordinarily");
-  EXPECT_EQ(l.height, 2 * pitch);
-
-  // Two blanks stay inside a line; blanks after the last word stay at its end.
-  l = layoutSpecText("a  b ", 0, 0, 1000, "RIGHT", 1);
-  ASSERT_EQ(l.pieces.size(), 1u);
-  EXPECT_EQ(l.pieces[0].text, "a  b ");
-  EXPECT_FLOAT_EQ(l.pieces[0].x, 1000.0f - TextWidth("a  b "));
-
-  // A broken line is trimmed of its blanks.
-  l = layoutSpecText("aaaa   bbbb", 0, 0, static_cast<float>(TextWidth("aaaa   ")), "LEFT", 1);
-  ASSERT_EQ(l.pieces.size(), 2u);
-  EXPECT_EQ(l.pieces[0].text, "aaaa");
-  EXPECT_EQ(l.pieces[1].text, "bbbb");
-
-  // A line feed is part of a word, never a break.
-  EXPECT_EQ(layoutSpecText("one\ntwo", 0, 0, 1000, "LEFT", 1).lines, 1);
+  TSpecTextLayout wide = layoutSpecText("Extraordinarily", 0, 0, 40, "LEFT", 1);
+  ASSERT_EQ(wide.pieces.size(), 2u);
+  EXPECT_EQ(wide.pieces[0].text, "");
+  EXPECT_EQ(wide.height, 2 * pitch);
+  // A broken line is trimmed of its blanks; blanks inside a line stay.
+  TSpecTextLayout blanks =
+      layoutSpecText("aaaa   bbbb", 0, 0, static_cast<float>(TextWidth("aaaa   ")), "LEFT", 1);
+  ASSERT_EQ(blanks.pieces.size(), 2u);
+  EXPECT_EQ(blanks.pieces[0].text, "aaaa");
+  EXPECT_EQ(layoutSpecText("a  b ", 0, 0, 1000, "LEFT", 1).pieces[0].text, "a  b ");
+  EXPECT_EQ(layoutSpecText("one\ntwo", 0, 0, 1000, "LEFT", 1).lines, 1);  // no break at a line feed
 }
 
 TEST_F(SpecTextTest, Alignments) {
@@ -86,32 +66,23 @@ TEST_F(SpecTextTest, Alignments) {
   const int w = TextWidth(line);
   EXPECT_FLOAT_EQ(layoutSpecText(line, 100, 0, 301, "right", 1).pieces[0].x, 100.0f + 301 - w);
   const float centred = std::trunc(100.0f + 301 / 2.0f - static_cast<float>(w / 2));
-  for (const char* align : {"CENTER", " center ", "Center"}) {
-    EXPECT_FLOAT_EQ(layoutSpecText(line, 100, 0, 301, align, 1).pieces[0].x, centred) << align;
-  }
-  for (const char* align : {"", "middle", "LEFTISH"}) {
-    EXPECT_FLOAT_EQ(layoutSpecText(line, 100, 0, 301, align, 1).pieces[0].x, 100) << align;
-  }
+  EXPECT_FLOAT_EQ(layoutSpecText(line, 100, 0, 301, " center ", 1).pieces[0].x, centred);
+  EXPECT_FLOAT_EQ(layoutSpecText(line, 100, 0, 301, "middle", 1).pieces[0].x, 100);
 
   // JUSTIFY: every line but the last spans the box exactly; the last starts at x.
   const TSpecTextLayout l = layoutSpecText(kText, 20, 0, 230, "JUSTIFY", 1);
   ASSERT_GT(l.lines, 2);
-  float lastTop = -1;
   std::size_t lineStart = 0;
-  for (std::size_t i = 0; i <= l.pieces.size(); ++i) {
+  for (std::size_t i = 1; i <= l.pieces.size(); ++i) {
     if (i < l.pieces.size() && l.pieces[i].y == l.pieces[lineStart].y) continue;
-    const bool lastLine = i == l.pieces.size();
-    const TSpecTextPiece& firstWord = l.pieces[lineStart];
     const TSpecTextPiece& lastWord = l.pieces[i - 1];
-    EXPECT_FLOAT_EQ(firstWord.x, 20);
-    if (lastLine) {
+    EXPECT_FLOAT_EQ(l.pieces[lineStart].x, 20);
+    if (i == l.pieces.size()) {
       EXPECT_EQ(i - lineStart, 1u);  // drawn whole, unjustified
     } else {
       EXPECT_GT(i - lineStart, 1u);
       EXPECT_NEAR(lastWord.x + TextWidth(lastWord.text), 250, 0.01) << lastWord.text;
     }
-    EXPECT_GT(firstWord.y, lastTop);
-    lastTop = firstWord.y;
     lineStart = i;
   }
 }
@@ -139,9 +110,7 @@ TEST_F(SpecTextTest, DrawingSelectsTheFontAndKeepsInkInsideTheBox) {
   EXPECT_LE(inkRight, 250);
   EXPECT_LE(inkBottom, 20 + height);
   EXPECT_GT(inkBottom, 20 + height / 2);
-
-  // No font given: the current one stays.
-  drawSpecText("x", 0, 0, 100, "LEFT", -1, nullptr, 1);
+  drawSpecText("x", 0, 0, 100, "LEFT", -1, nullptr, 1);  // no font given: the current one stays
   EXPECT_EQ(GetImageFont(), other);
 }
 
