@@ -2,12 +2,14 @@
 // A headless world for the application shell's tests: a harness window, the
 // globals the frame cycle reads, recording stand-ins for the singletons the
 // shell calls, a scratch per-user folder, and End turned into an exception.
-// Everything is put back when the world goes.
+// Every global it (or a test, through Keep) touches is put back when it goes.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,40 +36,40 @@ struct RecordingProfileManager : TProfileManager {
   int loads = 0, saves = 0, screens = 0;
   void loadProfiles() override { ++loads; }
   void saveProfiles() override { ++saves; }
-  int mainLoop() override {
-    ++screens;
-    return 0;
-  }
+  int mainLoop() override { return ++screens, 0; }
 };
 
 struct RecordingProfile : TProfile {
   int saves = 0;
-  int Save() override {
-    ++saves;
-    return 0;
-  }
+  int Save() override { return ++saves, 0; }
 };
 
-struct RecordingIntro : TIntro {
+template <class Story>
+struct Pausing : Story {
   int pauses = 0, unpauses = 0;
   void pause() override { ++pauses; }
   void unpause() override { ++unpauses; }
 };
-
-struct RecordingOutro : TOutro {
-  int pauses = 0, unpauses = 0;
-  void pause() override { ++pauses; }
-  void unpause() override { ++unpauses; }
-};
+using RecordingIntro = Pausing<TIntro>;
+using RecordingOutro = Pausing<TOutro>;
 
 struct RecordingCredits : TCredits {
   int runs = 0;
   std::shared_ptr<TEkran> over;
   int mainLoop(std::shared_ptr<TEkran> screen) override {
-    ++runs;
     over = std::move(screen);
-    return 0;
+    return ++runs, 0;
   }
+};
+
+// $HOME for one scope (unset when value is null).
+struct ScopedHome {
+  std::optional<std::string> old;
+  explicit ScopedHome(const char* value) {
+    if (const char* was = std::getenv("HOME")) old = was;
+    value ? ::setenv("HOME", value, 1) : ::unsetenv("HOME");
+  }
+  ~ScopedHome() { old ? ::setenv("HOME", old->c_str(), 1) : ::unsetenv("HOME"); }
 };
 
 // Harness settings for tests that read no pixels: frames are not kept.
@@ -80,8 +82,7 @@ inline HarnessOptions NoCapture() {
 // The headless world. Assets come from the repository's asset tree.
 class ShellWorld {
  public:
-  explicit ShellWorld(const HarnessOptions& harnessOptions = {})
-      : saved_(Saved::Take()), harness_(harnessOptions) {
+  explicit ShellWorld(const HarnessOptions& harnessOptions = {}) : harness_(harnessOptions) {
     myDocsFolder = prefs_.path();
     std::filesystem::create_directories(myDocsFolder + "/Data");
     std::filesystem::create_directories(myDocsFolder + "/Profiles");
@@ -107,12 +108,23 @@ class ShellWorld {
   ~ShellWorld() {
     SetEndHandler(nullptr);
     if (deltaTime) deltaTime->Destroy();
-    saved_.Restore();
+    for (auto it = restore_.rbegin(); it != restore_.rend(); ++it) (*it)();
+  }
+
+  // Remembers globals so that they are put back when the world goes.
+  template <class... T>
+  void Keep(T&... vars) {
+    Remember(restore_, vars...);
   }
 
   Harness& h() { return harness_; }
   // The widget's centre in design coordinates.
-  static std::pair<float, float> Centre(const std::shared_ptr<TGui>& gui, const std::string& name);
+  static std::pair<float, float> Centre(const std::shared_ptr<TGui>& gui, const std::string& name) {
+    auto object = gui ? gui->GetObject(name) : nullptr;
+    if (object) return {static_cast<float>(object->dim->cx), static_cast<float>(object->dim->cy)};
+    ADD_FAILURE() << "no widget " << name;
+    return {-1000, -1000};
+  }
   // Scripts a left click at (x, y), starting frames from now.
   void ClickAt(float x, float y, int waitFirst = 1) {
     harness_.Wait(waitFirst).MoveMouse(x, y).Wait(2).PressMouse(1).Wait(2).ReleaseMouse(1);
@@ -125,68 +137,27 @@ class ShellWorld {
   int endStatus = -100;
 
  private:
-  struct Saved {
-    std::shared_ptr<TMouse> mouse;
-    std::shared_ptr<TDeltaTime> deltaTime;
-    float delta;
-    std::shared_ptr<TOptions> options;
-    std::shared_ptr<TPopUp> popUp;
-    std::shared_ptr<TProfileManager> profileManager;
-    std::shared_ptr<TIntro> intro;
-    std::shared_ptr<TOutro> outro;
-    std::shared_ptr<TCredits> credits;
-    std::shared_ptr<TMainMenu> mainMenu;
-    std::shared_ptr<TMainGame> mainGame;
-    std::shared_ptr<TGlobalSnd> globalSnd;
-    std::string bDir, myDocsFolder, txtPause;
-    std::shared_ptr<TImageFont> pauseFont;
-    std::shared_ptr<TImage> cursor;
-    int desktopW, desktopH;
+  using Restorers = std::vector<std::function<void()>>;
+  template <class T>
+  static void RememberOne(Restorers& r, T& var) {
+    r.push_back([&var, old = var] { var = old; });
+  }
+  template <class... T>
+  static void Remember(Restorers& r, T&... vars) {
+    (RememberOne(r, vars), ...);
+  }
+  // Taken before the harness opens, so that nothing it sets up is kept.
+  static Restorers TakeGlobals() {
+    Restorers r;
+    Remember(r, bDir, myDocsFolder, txtPause, START_DESKTOP_WIDTH_, START_DESKTOP_HEIGHT_, mouse,
+             deltaTime, delta, options, popUp, profileManager, intro, outro, credits, mainMenu,
+             mainGame, globalSnd, pauseFont, TMouse::img);
+    return r;
+  }
 
-    static Saved Take() {
-      return Saved{sorvanta::mouse, sorvanta::deltaTime, sorvanta::delta, sorvanta::options,
-                   sorvanta::popUp, sorvanta::profileManager, sorvanta::intro, sorvanta::outro,
-                   sorvanta::credits, sorvanta::mainMenu, sorvanta::mainGame,
-                   sorvanta::globalSnd, sorvanta::bDir, sorvanta::myDocsFolder,
-                   sorvanta::txtPause, sorvanta::pauseFont, TMouse::img,
-                   START_DESKTOP_WIDTH_, START_DESKTOP_HEIGHT_};
-    }
-    void Restore() const {
-      sorvanta::mouse = mouse;
-      sorvanta::deltaTime = deltaTime;
-      sorvanta::delta = delta;
-      sorvanta::options = options;
-      sorvanta::popUp = popUp;
-      sorvanta::profileManager = profileManager;
-      sorvanta::intro = intro;
-      sorvanta::outro = outro;
-      sorvanta::credits = credits;
-      sorvanta::mainMenu = mainMenu;
-      sorvanta::mainGame = mainGame;
-      sorvanta::globalSnd = globalSnd;
-      sorvanta::bDir = bDir;
-      sorvanta::myDocsFolder = myDocsFolder;
-      sorvanta::txtPause = txtPause;
-      sorvanta::pauseFont = pauseFont;
-      TMouse::img = cursor;
-      START_DESKTOP_WIDTH_ = desktopW;
-      START_DESKTOP_HEIGHT_ = desktopH;
-    }
-  };
-
-  Saved saved_;
+  Restorers restore_ = TakeGlobals();
   test::TempFolder prefs_;
   Harness harness_;
 };
-
-inline std::pair<float, float> ShellWorld::Centre(const std::shared_ptr<TGui>& gui,
-                                                  const std::string& name) {
-  auto object = gui ? gui->GetObject(name) : nullptr;
-  if (!object) {
-    ADD_FAILURE() << "no widget " << name;
-    return {-1000, -1000};
-  }
-  return {static_cast<float>(object->dim->cx), static_cast<float>(object->dim->cy)};
-}
 
 }  // namespace sorvanta::shell_test

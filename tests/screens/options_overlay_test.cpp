@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/shell_test_support.h"
 #include "formats/rcm_file.h"
 #include "gui/gui.h"
@@ -13,7 +15,6 @@ namespace {
 
 using shell_test::RecordingProfile;
 using shell_test::ShellWorld;
-using shell_test::StdoutLines;
 
 class OverlayTest : public ::testing::Test {
  protected:
@@ -23,27 +24,16 @@ class OverlayTest : public ::testing::Test {
     mainGame = std::make_shared<TMainGame>();
     world.h().SetFrameCap(3000);
   }
-  // Scripts a click on a widget of the overlay, waitFirst frames from now.
-  // The point nearest the widget's centre that is off both volume bars'
-  // drag rows, so that a button click never also drags a bar.
+  // Scripts a click on the centre of a widget of the overlay, waitFirst frames from now.
   void Click(const std::string& name, int waitFirst = 20) {
     auto [x, y] = ShellWorld::Centre(options->gui, name);
-    auto object = options->gui->GetObject(name);
-    auto onBars = [](float py) { return (py >= 171 && py <= 221) || (py >= 240 && py <= 290); };
-    for (int d = 0; object && onBars(y) && d < object->dim->h / 2; ++d) {
-      if (!onBars(object->dim->cy + d)) y = object->dim->cy + d;
-      else if (!onBars(object->dim->cy - d)) y = object->dim->cy - d;
-    }
     world.ClickAt(x, y, waitFirst);
   }
   void Escape(int waitFirst = 20) { world.h().Wait(waitFirst).HitKey(KEY_ESCAPE); }
-  bool Shown(const std::string& name) {
+  // Shown (or, with on false, hidden): visible and active together.
+  bool Shown(const std::string& name, bool on = true) {
     auto object = options->gui->GetObject(name);
-    return object && object->visible == 1 && object->active == 1;
-  }
-  bool Hidden(const std::string& name) {
-    auto object = options->gui->GetObject(name);
-    return object && object->visible == 0 && object->active == 0;
+    return object && object->visible == on && object->active == on;
   }
   ShellWorld world{shell_test::NoCapture()};
 };
@@ -52,26 +42,23 @@ TEST_F(OverlayTest, ButtonsDependOnTheCallerAndThePlayersStage) {
   options->prepare(mainMenu);
   for (const char* name : {"CREDITS", "PROFILE"}) EXPECT_TRUE(Shown(name)) << name;
   for (const char* name : {"RESTART", "MAINMENU", "BACKTOMAP", "ONW", "OFFW"})
-    EXPECT_TRUE(Hidden(name)) << name;
-  EXPECT_EQ(options->alpha, 0.0f);
-  EXPECT_EQ(options->dAlpha, 1.0f);
-  EXPECT_EQ(options->dFade, 0.5f);
+    EXPECT_TRUE(Shown(name, false)) << name;
 
   // Without a current player nothing is saved and the map stays closed.
   options->prepare(mainGame);
   for (const char* name : {"RESTART", "MAINMENU"}) EXPECT_TRUE(Shown(name)) << name;
-  for (const char* name : {"CREDITS", "PROFILE", "BACKTOMAP"}) EXPECT_TRUE(Hidden(name)) << name;
+  for (const char* name : {"CREDITS", "PROFILE", "BACKTOMAP"}) EXPECT_TRUE(Shown(name, false)) << name;
 
   auto player = std::make_shared<RecordingProfile>();
   profileManager->profile = player;
   options->prepare(mainGame);  // Picross, tutorial stage
-  EXPECT_TRUE(Hidden("BACKTOMAP"));
+  EXPECT_TRUE(Shown("BACKTOMAP", false));
   player->actStageId_Picross = 2;
   options->prepare(mainGame);
   EXPECT_TRUE(Shown("BACKTOMAP"));
   player->tryb = 0;  // Fill, still on its tutorial stage
   options->prepare(mainGame);
-  EXPECT_TRUE(Hidden("BACKTOMAP"));
+  EXPECT_TRUE(Shown("BACKTOMAP", false));
   EXPECT_EQ(player->saves, 3);  // every opening saves the player
 }
 
@@ -87,8 +74,7 @@ TEST_F(OverlayTest, MainMenuOpeningRunsCreditsAndProfilesAndIgnoresEarlyClicks) 
   EXPECT_EQ(world.recCredits->over, options);
   EXPECT_EQ(world.recProfiles->screens, 1);
   EXPECT_EQ(options->fade, 0.0f);  // the backdrop is bright again
-  // Closing wrote the settings.
-  EXPECT_EQ(FileType(myDocsFolder + "/Data/settings.dat"), 1);
+  EXPECT_EQ(FileType(myDocsFolder + "/Data/settings.dat"), 1);  // closing wrote the settings
 }
 
 TEST_F(OverlayTest, PauseMenuResults) {
@@ -105,21 +91,20 @@ TEST_F(OverlayTest, PauseMenuResults) {
   Click("ok", 40);
   EXPECT_EQ(options->mainLoop(mainGame), "");
   EXPECT_EQ(popUp->txt, options->txtAreYouSure);
-
   Click("restart");
   world.h().Wait(30).HitKey(KEY_ENTER);  // the pop-up's yes
   EXPECT_EQ(options->mainLoop(mainGame), "RESTART");
 
   Click("backToMap");
   std::string result;
-  auto lines = StdoutLines([&] { result = options->mainLoop(mainGame); });
+  auto lines = shell_test::StdoutLines([&] { result = options->mainLoop(mainGame); });
   EXPECT_EQ(result, "MAP-SCREEN");
   EXPECT_NE(std::find(lines.begin(), lines.end(), "CLICKED BACK TO MAP"), lines.end());
   EXPECT_EQ(options->dFade, 0.5f);  // the backdrop stays dimmed
   EXPECT_EQ(player->saves, 4);
 }
 
-TEST_F(OverlayTest, VolumeButtonsClamp) {
+TEST_F(OverlayTest, VolumeButtonsClampAndBarsFollowDrags) {
   options->musicVol = 1.0f;
   options->soundVol = 0.05f;
   Click("plus1");
@@ -128,32 +113,24 @@ TEST_F(OverlayTest, VolumeButtonsClamp) {
   options->mainLoop(mainMenu);
   EXPECT_EQ(options->musicVol, 1.0f);
   EXPECT_EQ(options->soundVol, 0.0f);
-
   Click("minus1");
   Click("plus2");
   Escape();
   options->mainLoop(mainMenu);
   EXPECT_FLOAT_EQ(options->musicVol, 0.95f);
   EXPECT_FLOAT_EQ(options->soundVol, 0.05f);
-}
 
-TEST_F(OverlayTest, VolumeBarsFollowDrags) {
   Harness& h = world.h();
   const float left = options->vx + 348.0f, right = left + 337.0f;
-
   // Pressing at the bar's left edge gives 0.
-  options->musicVol = 0.5f;
   h.Wait(20).MoveMouse(left, 196).Wait(1).PressMouse(1).Wait(2).ReleaseMouse(1);
-  Escape();
-  options->mainLoop(mainMenu);
-  EXPECT_EQ(options->musicVol, 0.0f);
-
   // Dragged past the right end within the row: 1; leaving the row keeps it.
   h.Wait(20).MoveMouse(left + 100, 265).Wait(1).PressMouse(1).Wait(2);
   h.MoveMouse(right + 150, 265).Wait(2).MoveMouse(right + 150, 400).Wait(2);
   h.MoveMouse(left - 50, 400).Wait(2).ReleaseMouse(1);
   Escape();
   options->mainLoop(mainMenu);
+  EXPECT_EQ(options->musicVol, 0.0f);
   EXPECT_EQ(options->soundVol, 1.0f);
 
   // A drag begun off both bars does nothing on an end zone.
@@ -170,6 +147,7 @@ TEST_F(OverlayTest, CursorAndFullScreenSwitchesApplyAtOnce) {
   options->customCursor = 1;
   options->fullScreen = 0;
   options->wideScreen = 0;
+  options->musicVol = options->soundVol = 0.5f;
   Click("onC");
   Click("offC", 25);
   Click("onC", 25);
@@ -180,9 +158,11 @@ TEST_F(OverlayTest, CursorAndFullScreenSwitchesApplyAtOnce) {
   EXPECT_EQ(mouse->_v, 0);
   EXPECT_EQ(options->fullScreen, 1);
   EXPECT_TRUE(GraphicsFullScreen());
-  EXPECT_EQ(loadRCMFile(myDocsFolder + "/Data/settings.dat")->getFloat("settings::fullScreen"),
-            1.0f);
+  EXPECT_EQ(loadRCMFile(myDocsFolder + "/Data/settings.dat")->getFloat("settings::fullScreen"), 1.0f);
   EXPECT_EQ(options->wideScreen, 0);  // its switches stay hidden
+  // No switch's click area lies on a volume bar's drag row.
+  EXPECT_EQ(options->musicVol, 0.5f);
+  EXPECT_EQ(options->soundVol, 0.5f);
 }
 
 }  // namespace
