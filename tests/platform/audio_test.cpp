@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "platform/harness.h"
 #include "support/temp_folder.h"
 
@@ -19,9 +17,9 @@ std::string Wav(int channels, int rate, int bits, const std::string& samples) {
     for (int i = 0; i < bytes; ++i) s += static_cast<char>((v >> (8 * i)) & 0xff);
     return s;
   };
-  std::string fmt = le(1, 2) + le(channels, 2) + le(rate, 4) + le(rate * channels * bits / 8, 4) +
-                    le(channels * bits / 8, 2) + le(bits, 2);
-  std::string body = "WAVE" + std::string("fmt ") + le(16, 4) + fmt + "data" + le(samples.size(), 4) + samples;
+  std::string body = "WAVEfmt " + le(16, 4) + le(1, 2) + le(channels, 2) + le(rate, 4) +
+                     le(rate * channels * bits / 8, 4) + le(channels * bits / 8, 2) + le(bits, 2) + "data" +
+                     le(samples.size(), 4) + samples;
   return "RIFF" + le(body.size(), 4) + body;
 }
 
@@ -30,18 +28,14 @@ TEST(Audio, DecodesWavAndOggWholeAndRefusesTheRest) {
   for (int i = 0; i < 100; ++i) s16 += std::string("\x00\x40", 2);  // 16384
   auto mono = DecodeSound(Wav(1, 22050, 16, s16));
   ASSERT_NE(mono, nullptr);
-  EXPECT_EQ(mono->data->channels, 1);
-  EXPECT_EQ(mono->data->rate, 22050);
   EXPECT_EQ(mono->data->frames(), 100u);
   EXPECT_EQ(mono->data->pcm[0], 16384);
-  EXPECT_FALSE(mono->loop);
 
   // 8-bit unsigned stereo becomes 16-bit signed.
   std::string u8;
   for (int i = 0; i < 50; ++i) u8 += std::string("\xff\x80", 2);
   auto stereo = DecodeSound(Wav(2, 11025, 8, u8), SOUND_LOOP);
   ASSERT_NE(stereo, nullptr);
-  EXPECT_EQ(stereo->data->channels, 2);
   EXPECT_EQ(stereo->data->frames(), 50u);
   EXPECT_GT(stereo->data->pcm[0], 30000);
   EXPECT_EQ(stereo->data->pcm[1], 0);
@@ -59,12 +53,8 @@ TEST(Audio, DecodesWavAndOggWholeAndRefusesTheRest) {
 
   const std::string ogg = test::ReadFile(kTone);
   EXPECT_EQ(DecodeSound(ogg.substr(0, 60)), nullptr);
-  std::string garbled = ogg;
-  for (std::size_t i = 28; i < 200 && i < garbled.size(); ++i) garbled[i] = static_cast<char>(i * 7);
-  EXPECT_EQ(DecodeSound(garbled), nullptr);
   EXPECT_EQ(DecodeSound(Wav(1, 22050, 16, "").substr(0, 30)), nullptr);
   EXPECT_EQ(DecodeSound("RIFF....WAVEjunk"), nullptr);
-  EXPECT_EQ(DecodeSound(""), nullptr);
   EXPECT_EQ(LoadSound("/no/such/sound.ogg"), nullptr);
 }
 
@@ -72,13 +62,11 @@ TEST(Audio, ChannelsFollowTheClockUnderTheHarness) {
   Harness h;
   auto tone = LoadSound(kTone);
   ASSERT_NE(tone, nullptr);
-  EXPECT_FALSE(AudioDeviceOpen());
+  EXPECT_FALSE(AudioDeviceOpen());  // no device: silence, not an error
   auto channel = CueSound(tone);
   ASSERT_NE(channel, nullptr);
   EXPECT_FALSE(ChannelPlaying(channel)) << "cued paused";
-  SetChannelVolume(channel, 0.5f);
   ResumeChannel(channel);
-  EXPECT_TRUE(ChannelPlaying(channel));
   for (int i = 0; i < 20; ++i) h.Frame();  // a third of a second
   EXPECT_TRUE(ChannelPlaying(channel));
   PauseChannel(channel);
@@ -88,44 +76,21 @@ TEST(Audio, ChannelsFollowTheClockUnderTheHarness) {
   for (int i = 0; i < 20; ++i) h.Frame();
   EXPECT_FALSE(ChannelPlaying(channel)) << "ended after half a second of play";
 
-  // At double rate it ends in a quarter of a second.
-  auto fast = CueSound(tone);
-  SetChannelRate(fast, 2.0f);
-  ResumeChannel(fast);
-  for (int i = 0; i < 14; ++i) h.Frame();
-  EXPECT_TRUE(ChannelPlaying(fast));
-  for (int i = 0; i < 4; ++i) h.Frame();
-  EXPECT_FALSE(ChannelPlaying(fast));
-
   // A channel let go of plays on to its end; a looping one for ever.
-  auto loop = LoadSound(kTone, SOUND_LOOP);
-  auto looping = CueSound(loop);
+  auto looping = CueSound(LoadSound(kTone, SOUND_LOOP));
   ResumeChannel(looping);
-  {
-    auto released = CueSound(tone);
-    ResumeChannel(released);
-  }
+  ResumeChannel(CueSound(tone));
   EXPECT_EQ(AudioMixer().VoiceCount(), 2);
   for (int i = 0; i < 40; ++i) h.Frame();
   EXPECT_EQ(AudioMixer().VoiceCount(), 1);
   EXPECT_TRUE(ChannelPlaying(looping));
 
   // Reusing a channel stops what it played.
-  auto reused = CueSound(tone, looping);
-  EXPECT_EQ(reused, looping);
+  EXPECT_EQ(CueSound(tone, looping), looping);
   EXPECT_FALSE(ChannelPlaying(looping));
   StopChannel(looping);
   EXPECT_EQ(AudioMixer().VoiceCount(), 0);
-
-  // None is tolerated everywhere.
-  std::shared_ptr<TChannel> none;
   EXPECT_EQ(CueSound(nullptr), nullptr);
-  SetChannelVolume(none, 1);
-  SetChannelRate(none, 1);
-  ResumeChannel(none);
-  PauseChannel(none);
-  StopChannel(none);
-  EXPECT_FALSE(ChannelPlaying(none));
 }
 
 }  // namespace

@@ -15,10 +15,10 @@ namespace {
 TEST(Input, SystemKeysMapToTheGamesKeyCodes) {
   Harness h;
   const std::vector<std::pair<const char*, int>> keys = {
-      {"Backspace", 8}, {"Return", 13},  {"Keypad Enter", 13}, {"Escape", 27},   {"Space", 32},
-      {"Left", 37},     {"Up", 38},      {"Right", 39},        {"Down", 40},     {"A", 65},
-      {"D", 68},        {"F", 70},       {"Q", 81},            {"Z", 90},        {"Left GUI", 91},
-      {"Right GUI", 91}, {"F4", 115},    {"Left Alt", 164},    {"Right Alt", 165}, {"5", 53}};
+      {"Backspace", 8}, {"Return", 13}, {"Keypad Enter", 13}, {"Escape", 27}, {"Space", 32},
+      {"Left", 37},     {"Up", 38},     {"Right", 39},        {"Down", 40},   {"A", 65},
+      {"Z", 90},        {"5", 53},      {"Left GUI", 91},     {"Right GUI", 91}, {"F4", 115},
+      {"Left Alt", 164}, {"Right Alt", 165}};
   for (const auto& [name, code] : keys) {
     h.HitNamedKey(name);
     PollSystem();
@@ -29,9 +29,7 @@ TEST(Input, SystemKeysMapToTheGamesKeyCodes) {
   // A key not in the table is ignored; out-of-range codes read 0.
   h.HitNamedKey("Print Screen");
   PollSystem();
-  EXPECT_EQ(KeyHit(0), 0);
-  EXPECT_EQ(KeyHit(-5), 0);
-  EXPECT_EQ(KeyDown(999), 0);
+  EXPECT_EQ(KeyHit(0) + KeyHit(-5) + KeyDown(999), 0);
 }
 
 TEST(Input, KeyHitsDownStateCharactersAndFlushKeys) {
@@ -42,23 +40,19 @@ TEST(Input, KeyHitsDownStateCharactersAndFlushKeys) {
   EXPECT_EQ(KeyHit(KEY_F4), 0) << "not due before the next frame";
   h.Frame();
   EXPECT_EQ(KeyHit(KEY_F4), 2);
-  EXPECT_EQ(KeyHit(KEY_LALT), 1);
   EXPECT_EQ(KeyDown(KEY_LALT), 1);
 
+  // Any Unicode character, then Backspace, Enter and Escape; a long text
+  // arrives whole, in order.
   h.TypeText("aŻ€😀").HitKey(KEY_BACKSPACE).HitKey(KEY_ENTER).HitKey(KEY_ESCAPE).HitKey(KEY_A);
+  h.TypeText(std::string(100, 'x') + "é");
   PollSystem();
   std::vector<int> typed;
   for (int c; (c = GetChar()) != 0;) typed.push_back(c);
-  EXPECT_EQ(typed, (std::vector<int>{'a', 0x17B, 0x20AC, 0x1F600, 8, 13, 27}));
-
-  // A long text arrives whole, in order.
-  std::string longText(100, 'x');
-  h.TypeText(longText + "é");
-  PollSystem();
-  int count = 0, last = 0;
-  for (int c; (c = GetChar()) != 0; ++count) last = c;
-  EXPECT_EQ(count, 101);
-  EXPECT_EQ(last, 0xE9);
+  std::vector<int> expected{'a', 0x17B, 0x20AC, 0x1F600, 8, 13, 27};
+  expected.insert(expected.end(), 100, 'x');
+  expected.push_back(0xE9);
+  EXPECT_EQ(typed, expected);
 
   h.TypeText("abc").HitKey(KEY_SPACE);
   PollSystem();
@@ -77,13 +71,11 @@ TEST(Input, MouseHitsAndFlushMouse) {
   EXPECT_EQ(MouseDown(1), 1);
   EXPECT_EQ(MouseHit(1), 1);
   EXPECT_EQ(MouseHit(1), 0);
-  EXPECT_EQ(MouseDown(2), 0);
 
   // After a flush a button still held reads up until it is pressed again.
   h.PressMouse(2);
   PollSystem();
   FlushMouse();
-  EXPECT_EQ(MouseDown(1), 0);
   EXPECT_EQ(MouseHit(2), 0);
   h.Frame();
   EXPECT_EQ(MouseDown(1), 0);
@@ -92,20 +84,16 @@ TEST(Input, MouseHitsAndFlushMouse) {
   EXPECT_EQ(MouseDown(1), 1);
   EXPECT_EQ(MouseHit(1), 1);
 
-  // A press and release between two frames: hit, not held.
+  // Two clicks between two frames: two hits, not held.
   h.PressMouse(3).ReleaseMouse(3).PressMouse(3).ReleaseMouse(3);
   h.Frame();
   EXPECT_EQ(MouseHit(3), 2);
   EXPECT_EQ(MouseDown(3), 0);
-  EXPECT_EQ(MouseHit(0), 0);
-  EXPECT_EQ(MouseDown(4), 0);
+  EXPECT_EQ(MouseHit(0) + MouseDown(4), 0);
 
-  // MoveVirtualMouse places the pointer in virtual units.
   SetVirtualResolution(512, 384);
   MoveVirtualMouse(100, 50);
   EXPECT_EQ(MouseX(), 200);
-  EXPECT_FLOAT_EQ(VirtualMouseX(), 100);
-  EXPECT_FLOAT_EQ(VirtualMouseY(), 50);
 }
 
 TEST(Input, FocusQuitAndTerminateSignals) {
@@ -131,67 +119,50 @@ TEST(Input, FocusQuitAndTerminateSignals) {
   h.Frame();
   EXPECT_TRUE(AppTerminate());
   EXPECT_FALSE(AppTerminate()) << "each request is answered once";
-
   std::raise(SIGTERM);
   EXPECT_TRUE(AppTerminate());
   std::raise(SIGINT);
   PollSystem();
   EXPECT_TRUE(AppTerminate());
-  EXPECT_FALSE(AppTerminate());
 }
 
 TEST(Harness, ClockScriptTimingAndFrameCap) {
-  HarnessOptions options;
-  options.startMillis = 5000;
-  options.frameCap = 100;
-  Harness h(options);
-  EXPECT_EQ(MilliSecs(), 5000);
-  for (int i = 0; i < 60; ++i) h.Frame();
-  EXPECT_EQ(h.frames(), 60);
-  EXPECT_EQ(MilliSecs(), 6000) << "60 frames are one second";
-  h.Frame();
-  EXPECT_EQ(MilliSecs(), 6016);
-  Delay(250);
-  EXPECT_EQ(MilliSecs(), 6266);
-
-  // Items after Wait(n) arrive n frames later, each in its own frame.
-  h.Wait(3).PressKey(KEY_A + 16).Wait(2).ReleaseKey(KEY_A + 16);
-  std::vector<int> down;
-  for (int i = 0; i < 7; ++i) {
-    h.Frame();
-    down.push_back(KeyDown(KEY_A + 16));
-  }
-  EXPECT_EQ(down, (std::vector<int>{0, 0, 1, 1, 0, 0, 0}));
-  EXPECT_TRUE(h.ScriptDone());
-
-  // A loop that never ends fails instead of hanging.
-  h.SetFrameCap(10);
-  int flips = 0;
-  EXPECT_THROW(
-      for (;;) {
-        Cls();
-        Flip(-1);
-        ++flips;
-      },
-      HarnessFrameCapExceeded);
-  EXPECT_EQ(flips, 10);
-}
-
-TEST(Harness, RestoresTheRealClockAndInputWhenItEnds) {
   {
     HarnessOptions options;
     options.startMillis = 123456789;
     Harness h(options);
-    h.PressMouse(1);
-    PollSystem();
-    EXPECT_EQ(MouseDown(1), 1);
+    for (int i = 0; i < 60; ++i) h.Frame();
+    EXPECT_EQ(MilliSecs(), 123456789 + 1000) << "60 frames are one second";
+    Delay(250);
+    EXPECT_EQ(MilliSecs(), 123456789 + 1250);
     EXPECT_THROW(Harness second, std::logic_error);
+
+    // Items after Wait(n) arrive n frames later, each in its own frame.
+    h.Wait(3).PressKey(KEY_A).Wait(2).ReleaseKey(KEY_A).PressMouse(1);
+    std::vector<int> down;
+    for (int i = 0; i < 7; ++i) {
+      h.Frame();
+      down.push_back(KeyDown(KEY_A));
+    }
+    EXPECT_EQ(down, (std::vector<int>{0, 0, 1, 1, 0, 0, 0}));
+    EXPECT_TRUE(h.ScriptDone());
+    EXPECT_EQ(MouseDown(1), 1);
+
+    // A loop that never ends fails instead of hanging.
+    h.SetFrameCap(10);
+    int flips = 0;
+    EXPECT_THROW(
+        for (;;) {
+          Flip(-1);
+          ++flips;
+        },
+        HarnessFrameCapExceeded);
+    EXPECT_EQ(flips, 10);
   }
+  // The real clock and input come back when it ends.
   EXPECT_LT(MilliSecs(), 123456789);
   EXPECT_EQ(MouseDown(1), 0);
   EXPECT_FALSE(GraphicsOpen());
-  Harness again;  // a new one can start
-  EXPECT_TRUE(GraphicsOpen());
 }
 
 }  // namespace

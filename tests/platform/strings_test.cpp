@@ -11,60 +11,45 @@ namespace {
 TEST(Strings, TrimAndCase) {
   EXPECT_EQ(Trim(" \t\r\n abc \x01\x1f "), "abc");
   EXPECT_EQ(Trim("   "), "");
-  EXPECT_EQ(Trim("a b"), "a b");
   // Letters of every script change case by the simple one-to-one mapping;
   // letters without one (ß) and everything else are kept.
-  EXPECT_EQ(Upper("abc-xyz 1 é ą ę ł ż ź ń ÿ ß ×"), "ABC-XYZ 1 É Ą Ę Ł Ż Ź Ń Ÿ ß ×");
-  EXPECT_EQ(Lower("ABC É Ą Ł Ż Ÿ ÷"), "abc é ą ł ż ÿ ÷");
-  EXPECT_EQ(Upper("жёлтый ωμέγα ı µ ǆ ǅ ꙁ \xF0\x90\x90\xA8 \xF0\x9F\x98\x80"),
-            "ЖЁЛТЫЙ ΩΜΈΓΑ I Μ Ǆ Ǆ Ꙁ \xF0\x90\x90\x80 \xF0\x9F\x98\x80");
-  EXPECT_EQ(Lower("ЖЁЛТЫЙ ΩΜΈΓΑ İ Ǆ"), "жёлтый ωμέγα i ǆ");
-  EXPECT_EQ(Upper("Żółć"), Upper("żÓŁĆ"));
+  EXPECT_EQ(Upper("abc-xyz 1 é ą ł ż ÿ ß ×"), "ABC-XYZ 1 É Ą Ł Ż Ÿ ß ×");
+  EXPECT_EQ(Upper("жёлтый ωμέγα ı µ ǆ ǅ \xF0\x90\x90\xA8 \xF0\x9F\x98\x80"),
+            "ЖЁЛТЫЙ ΩΜΈΓΑ I Μ Ǆ Ǆ \xF0\x90\x90\x80 \xF0\x9F\x98\x80");
+  EXPECT_EQ(Lower("ABC É Ł Ÿ ЖЁ ΩΈ İ Ǆ ÷"), "abc é ł ÿ жё ωέ i ǆ ÷");
   // Invalid bytes pass through untouched.
   EXPECT_EQ(Upper(std::string("a\xFF" "b\xC3")), std::string("A\xFF" "B\xC3"));
 }
 
-TEST(Strings, ReplaceAndFind) {
+TEST(Strings, ReplaceFindAndPiecesCountCharacters) {
   EXPECT_EQ(Replace("a\\b\\c", "\\", "/"), "a/b/c");
   EXPECT_EQ(Replace("aaa", "aa", "b"), "ba");
   EXPECT_EQ(Replace("abc", "", "x"), "abc");
-  EXPECT_EQ(Replace("abc", "b", ""), "ac");
 
   EXPECT_EQ(Instr("/Apps/G.app/Contents/x.app/", ".app/"), 8);
   EXPECT_EQ(Instr("abcabc", "c", 4), 6);
   EXPECT_EQ(Instr("abc", "x"), 0);
   EXPECT_EQ(Instr("abc", "c", -5), 3);
-  EXPECT_EQ(Instr("abc", "a", 9), 0);
   EXPECT_EQ(Instr("abc", "", 4), 4);
   EXPECT_EQ(Instr("abc", "", 5), 0);
-  // Positions count characters, not bytes.
-  EXPECT_EQ(Instr("żółw", "w"), 4);
   EXPECT_EQ(Instr("żółwż", "ż", 2), 5);
-}
 
-TEST(Strings, PiecesCountCharactersAndClamp) {
   const std::string s = "zażółć";
   EXPECT_EQ(Len(s), 6);
-  EXPECT_EQ(Len(""), 0);
   EXPECT_EQ(Left(s, 3), "zaż");
   EXPECT_EQ(Left(s, 99), s);
   EXPECT_EQ(Left(s, -1), "");
   EXPECT_EQ(Right(s, 2), "łć");
-  EXPECT_EQ(Right(s, 99), s);
-  EXPECT_EQ(Right(s, 0), "");
   EXPECT_EQ(Mid(s, 3, 2), "żó");
   EXPECT_EQ(Mid(s, 4), "ółć");
   EXPECT_EQ(Mid(s, 0, 2), "z");  // the place before the start counts
-  EXPECT_EQ(Mid(s, -5, 3), "");
   EXPECT_EQ(Mid(s, 7), "");
   EXPECT_EQ(Mid(s, 6, INT_MAX), "ć");
   EXPECT_EQ(Mid(s, INT_MIN, INT_MAX), "");
-  EXPECT_EQ(Mid(s, 2, 0), "");
 }
 
 TEST(Strings, NumberText) {
   EXPECT_EQ(FloatToText(1.0), "1.00000000");
-  EXPECT_EQ(FloatToText(0.5), "0.500000000");
   EXPECT_EQ(FloatToText(0.1f), "0.100000001");
   EXPECT_EQ(FloatToText(-3), "-3.00000000");
   EXPECT_EQ(FloatToText(1e9), "1.00000000e+09");
@@ -73,10 +58,7 @@ TEST(Strings, NumberText) {
   EXPECT_EQ(TextToFloat("1e3x"), 1000.0);
   EXPECT_EQ(TextToFloat(".5"), 0.5);
   EXPECT_EQ(TextToFloat("  -2.25 , 3"), -2.25);
-  EXPECT_EQ(TextToFloat("abc"), 0.0);
   EXPECT_EQ(TextToFloat("-"), 0.0);
-  EXPECT_EQ(TextToFloat("."), 0.0);
-  EXPECT_EQ(TextToFloat("5e"), 5.0);
   EXPECT_EQ(TextToFloat("5e+"), 5.0);
   EXPECT_EQ(TextToFloat("0x10"), 0.0);  // decimal only
   EXPECT_EQ(TextToFloat("inf"), 0.0);
@@ -87,24 +69,20 @@ TEST(Strings, NumberText) {
   EXPECT_EQ(TextToInt("  -12abc"), -12);
   EXPECT_EQ(TextToInt("+7"), 7);
   EXPECT_EQ(TextToInt("3.9"), 3);
-  EXPECT_EQ(TextToInt("abc"), 0);
   EXPECT_EQ(TextToInt("- 5"), 0);
   EXPECT_EQ(TextToInt("99999999999999999999"), INT_MAX);
   EXPECT_EQ(TextToInt("-2147483648"), INT_MIN);
   EXPECT_EQ(TextToInt("-99999999999999999999"), INT_MIN);
 
-  EXPECT_EQ(FloatToInt(2.9), 2);
   EXPECT_EQ(FloatToInt(-2.9), -2);
   EXPECT_EQ(FloatToInt(NAN), 0);
   EXPECT_EQ(FloatToInt(1e20), INT_MAX);
   EXPECT_EQ(FloatToInt(-1e20), INT_MIN);
   EXPECT_EQ(FloatToInt(-2147483648.5), INT_MIN);
   EXPECT_EQ(FloatToInt(2147483647.9), INT_MAX);
-  EXPECT_EQ(IntToText(-42), "-42");
 }
 
 TEST(Strings, CodePoints) {
-  EXPECT_EQ(Chr(U'A'), "A");
   EXPECT_EQ(Chr(0x142), "ł");
   EXPECT_EQ(Chr(0x1F600), "\xF0\x9F\x98\x80");
   EXPECT_EQ(Chr(0xD800), "\xEF\xBF\xBD");
@@ -114,13 +92,11 @@ TEST(Strings, CodePoints) {
 
   EXPECT_EQ(Utf8ToU32("aé€\xF0\x9F\x98\x80"), std::u32string(U"aé€\U0001F600"));
   // Broken input: stray continuation, overlong form, encoded surrogate,
-  // truncated sequence; each bad byte is one replacement character.
-  EXPECT_EQ(Utf8ToU32("\x80"), U"\uFFFD");
-  EXPECT_EQ(Utf8ToU32("\xC0\xAF"), U"\uFFFD\uFFFD");
+  // truncated sequence, beyond U+10FFFF; each bad byte is one replacement.
+  EXPECT_EQ(Utf8ToU32("\x80\xC0\xAF"), U"\uFFFD\uFFFD\uFFFD");
   EXPECT_EQ(Utf8ToU32("\xED\xA0\x80"), U"\uFFFD\uFFFD\uFFFD");
   EXPECT_EQ(Utf8ToU32("a\xE2\x82"), U"a\uFFFD\uFFFD");
   EXPECT_EQ(Utf8ToU32("\xF4\x90\x80\x80"), U"\uFFFD\uFFFD\uFFFD\uFFFD");
-  EXPECT_EQ(Len("a\xE2\x82"), 3);
   EXPECT_EQ(U32ToUtf8(U"zażółć"), "zażółć");
 }
 
