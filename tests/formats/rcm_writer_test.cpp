@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "formats/rcm_file.h"
 #include "platform/files.h"
+#include "support/stdout_lines.h"
 #include "support/temp_folder.h"
 
 namespace sorvanta {
@@ -12,27 +15,29 @@ using test::TempFolder;
 TEST(RcmWriter, SettingsFileIsWrittenByteForByte) {
   TempFolder dir;
   auto file = createRCMFile();
-  file->setFloat("settings::fullScreen", 1, 0);
-  file->setFloat("settings::wideScreen", 1, 0);
-  file->setFloat("settings::customCursor", 1, 0);
+  for (const char* key : {"fullScreen", "wideScreen", "customCursor"})
+    file->setFloat(std::string("settings::") + key, 1, 0);
   file->setFloat("settings::musicVolume", 0.5f, 0);
-  file->setFloat("settings::soundVolume", 0.5f, 0);
   file->setFloat("settings::lastLoadedMusic1", 0, 0);
   EXPECT_EQ(file->save(dir / "settings.dat"), 0);
   EXPECT_EQ(ReadFile(dir / "settings.dat"),
-            "settings {\n"
-            "\tfullScreen = 1\n"
-            "\twideScreen = 1\n"
-            "\tcustomCursor = 1\n"
-            "\tmusicVolume = 0.500000000\n"
-            "\tsoundVolume = 0.500000000\n"
-            "\tlastLoadedMusic1 = 0\n"
-            "}\n"
-            "\n");
+            "settings {\n\tfullScreen = 1\n\twideScreen = 1\n\tcustomCursor = 1\n"
+            "\tmusicVolume = 0.500000000\n\tlastLoadedMusic1 = 0\n}\n\n");
 }
 
-// Nested groups, strings, numbers, several values, an empty group.
-std::shared_ptr<TRCMFile> makeTree() {
+const char* const kTreeText =
+    "profile {\n\n"
+    "\tdata {\n"
+    "\t\tname = \"Ala\"\n\t\tscore = 12\n\t\tspeed = 0.100000001\n"
+    "\t\tlist = 0, -3\n\t\tpair = \"a\", \"b\"\n"
+    "\t\tsub {\n\t\t\tdeep = 7\n\t\t}\n\n"
+    "\t}\n\n"
+    "\tempty {\n\n\t}\n\n"
+    "}\n\n"
+    "other {\n\tword = \"\"\n}\n\n";
+
+TEST(RcmWriter, TreeIsWrittenByteForByteAndReadsBack) {
+  TempFolder dir;
   auto file = createRCMFile();
   file->setString("profile::data::name", "Ala", 0);
   file->setFloat("profile::data::score", 12, 0);
@@ -44,39 +49,6 @@ std::shared_ptr<TRCMFile> makeTree() {
   file->getGroupSet({"profile", "empty", "key"});
   file->setString("top", "not written", 0);  // root entries are never written
   file->setString("other::word", "", 0);
-  return file;
-}
-
-const char* const kTreeText =
-    "profile {\n"
-    "\n"
-    "\tdata {\n"
-    "\t\tname = \"Ala\"\n"
-    "\t\tscore = 12\n"
-    "\t\tspeed = 0.100000001\n"
-    "\t\tlist = 0, -3\n"
-    "\t\tpair = \"a\", \"b\"\n"
-    "\t\tsub {\n"
-    "\t\t\tdeep = 7\n"
-    "\t\t}\n"
-    "\n"
-    "\t}\n"
-    "\n"
-    "\tempty {\n"
-    "\n"
-    "\t}\n"
-    "\n"
-    "}\n"
-    "\n"
-    "other {\n"
-    "\tword = \"\"\n"
-    "}\n"
-    "\n";
-
-TEST(RcmWriter, TreeIsWrittenByteForByteAndReadsBack) {
-  TempFolder dir;
-  auto file = makeTree();
-  EXPECT_EQ(file->toText(), kTreeText);
   file->save(dir / "tree.dat");
   EXPECT_EQ(ReadFile(dir / "tree.dat"), kTreeText);
 
@@ -85,28 +57,12 @@ TEST(RcmWriter, TreeIsWrittenByteForByteAndReadsBack) {
   EXPECT_EQ(back->getString("profile::data::name"), "Ala");
   // Number values keep the blank the writer put before them.
   EXPECT_EQ(back->getString("profile::data::score"), " 12");
-  EXPECT_FLOAT_EQ(back->getFloat("profile::data::score"), 12.0f);
-  EXPECT_EQ(back->getString("profile::data::speed"), " 0.100000001");
   EXPECT_FLOAT_EQ(back->getFloat("profile::data::speed"), 0.1f);
-  EXPECT_FLOAT_EQ(back->getFloat("profile::data::list", 0), 0.0f);
-  EXPECT_FLOAT_EQ(back->getFloat("profile::data::list", 1), -3.0f);
-  EXPECT_EQ(back->getString("profile::data::pair", 1), "b");
-  EXPECT_FLOAT_EQ(back->getFloat("profile::data::sub::deep"), 7.0f);
   EXPECT_EQ(back->getString("top"), "");
-  EXPECT_EQ(back->getString("other::word"), "");
-  ASSERT_NE(back->getGroup({"profile", "empty", "x"}), nullptr);
-  EXPECT_TRUE(back->getGroup({"profile", "empty", "x"})->_listaWpisow.empty());
-  // Order and types survive.
-  auto data = back->getGroup({"profile", "data", "x"});
-  ASSERT_NE(data, nullptr);
-  ASSERT_EQ(data->_listaWpisow.size(), 5u);
-  EXPECT_EQ(data->_listaWpisow[0]->_type, RCM_string_);
-  EXPECT_EQ(data->_listaWpisow[1]->_type, RCM_number_);
-  EXPECT_EQ(data->_listaWpisow[4]->_id, "pair");
   // Written again, the only change is the blank that non-integral numbers gain.
-  std::string again = back->toText();
-  EXPECT_NE(again.find("\t\tspeed =  0.100000001\n"), std::string::npos);
-  EXPECT_NE(again.find("\t\tscore = 12\n"), std::string::npos);
+  std::string expected = kTreeText;
+  expected.replace(expected.find("= 0.1"), 1, "= ");
+  EXPECT_EQ(back->toText(), expected);
 }
 
 TEST(RcmWriter, TextEncodingFollowsTheCharacters) {
@@ -117,11 +73,11 @@ TEST(RcmWriter, TextEncodingFollowsTheCharacters) {
   EXPECT_EQ(ReadFile(dir / "latin.dat"), "p {\n\tname = \"Zo\xE9\"\n}\n\n");
   EXPECT_EQ(loadRCMFile(dir / "latin.dat")->getString("p::name"), "Zoé");
 
+  // A character above U+00FF makes the file UTF-16 LE with its mark.
   auto wide = createRCMFile();
   wide->setString("p::name", "Zażółć", 0);
   wide->save(dir / "wide.dat");
   const std::string bytes = ReadFile(dir / "wide.dat");
-  ASSERT_GE(bytes.size(), 4u);
   EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFEp\0", 4));
   EXPECT_EQ(bytes.size(), 2 + 2 * std::string("p {\n\tname = \"Zazolc\"\n}\n\n").size());
   EXPECT_EQ(loadRCMFile(dir / "wide.dat")->getString("p::name"), "Zażółć");
@@ -135,22 +91,22 @@ TEST(RcmWriter, NumberValuesAreWrittenAsIntegersWhenIntegral) {
   file->setString("g::n", "1e20", 3);   // integer reading 1 differs: kept
   file->setString("g::s", "one", 0);
   file->setFloat("g::s", 0.25f, 1);     // a string entry stays a string entry
+  // Non-finite numbers could not be read back: they are written as 0.
+  file->setFloat("g::i", INFINITY, 0);
+  file->setFloat("g::i", NAN, 1);
   EXPECT_EQ(file->toText(),
-            "g {\n\tn = 2.50000000, 0, 4, 1e20\n\ts = \"one\", \"0.250000000\"\n}\n\n");
-  // Writing leaves the entry as it was.
-  EXPECT_EQ(file->getString("g::n", 2), " 4.0");
+            "g {\n\tn = 2.50000000, 0, 4, 1e20\n\ts = \"one\", \"0.250000000\"\n"
+            "\ti = 0, 0\n}\n\n");
+  EXPECT_EQ(file->getString("g::n", 2), " 4.0");  // writing leaves the entry as it was
 }
 
 TEST(RcmWriter, EmptyFileAndFailedWrite) {
   TempFolder dir;
   auto file = createRCMFile();
-  EXPECT_EQ(file->toText(), "");
   file->save(dir / "empty.dat");
+  EXPECT_EQ(ReadFile(dir / "empty.dat"), "");
   EXPECT_EQ(FileType(dir / "empty.dat"), 1);
-  testing::internal::CaptureStdout();
-  auto back = loadRCMFile(dir / "empty.dat");
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-  EXPECT_TRUE(back->_grupa->_listaGrup.empty());
+  EXPECT_TRUE(test::StdoutLines([&] { loadRCMFile(dir / "empty.dat"); }).empty());
 
   // A write that fails part-way leaves the old file whole and is reported.
   const std::string path = dir / "keep.dat";

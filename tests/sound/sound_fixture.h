@@ -4,13 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/globals.h"
-#include "formats/rcm_file.h"
 #include "platform/audio.h"
 #include "platform/audio_internal.h"
 #include "platform/clock.h"
@@ -21,34 +19,25 @@
 namespace sorvanta::testing {
 
 struct RegistryEntry {
-  std::string id;
-  std::string url;
+  std::string id, url;
   int loop = 0;
 };
 
 // Writes a mono 16-bit WAV of the given length at 22050 Hz (a square wave).
 inline void writeWav(const std::string& path, int ms) {
-  const std::uint32_t rate = 22050;
-  const std::uint32_t frames = rate * static_cast<std::uint32_t>(ms) / 1000;
-  std::string pcm;
-  for (std::uint32_t i = 0; i < frames; ++i) {
-    const std::int16_t sample = (i / 25) % 2 ? 8000 : -8000;
-    pcm.append(reinterpret_cast<const char*>(&sample), 2);
-  }
+  const std::uint32_t rate = 22050, bytes = rate * static_cast<std::uint32_t>(ms) / 1000 * 2;
   auto u32 = [](std::uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); };
   auto u16 = [](std::uint16_t v) { return std::string(reinterpret_cast<const char*>(&v), 2); };
-  std::string wav = "RIFF" + u32(36 + static_cast<std::uint32_t>(pcm.size())) + "WAVE";
+  std::string wav = "RIFF" + u32(36 + bytes) + "WAVE";
   wav += "fmt " + u32(16) + u16(1) + u16(1) + u32(rate) + u32(rate * 2) + u16(2) + u16(16);
-  wav += "data" + u32(static_cast<std::uint32_t>(pcm.size())) + pcm;
+  wav += "data" + u32(bytes);
+  for (std::uint32_t i = 0; i < bytes / 2; ++i) wav += u16((i / 25) % 2 ? 8000 : 0x10000 - 8000);
   test::WriteFile(path, wav);
 }
 
 class SoundRegistryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::create_directories(dir_ / "data");
-    savedBDir_ = bDir;
-    savedDelta_ = delta;
     bDir = dir_.path() + "/";
     delta = 1.0f;
     setSoundVolume(0.5f);
@@ -67,44 +56,31 @@ class SoundRegistryTest : public ::testing::Test {
     delta = savedDelta_;
   }
 
+  // Writes "data/globalSnd.dat": musics by id, url and loop; effects by id and url.
   void writeRegistry(const std::vector<RegistryEntry>& musics, const std::vector<RegistryEntry>& sounds) {
-    auto file = createRCMFile();
-    file->setFloat("globalSnd::musics", static_cast<float>(musics.size()));
-    for (std::size_t i = 0; i < musics.size(); ++i) {
-      const std::string key = "globalSnd::music" + std::to_string(i + 1);
-      file->setString(key + "::id", musics[i].id);
-      file->setFloat(key + "::loop", static_cast<float>(musics[i].loop));
-      file->setString(key + "::url", musics[i].url);
-    }
-    file->setFloat("globalSnd::sounds", static_cast<float>(sounds.size()));
-    for (std::size_t i = 0; i < sounds.size(); ++i) {
-      const std::string key = "globalSnd::snd" + std::to_string(i + 1);
-      file->setString(key + "::id", sounds[i].id);
-      file->setString(key + "::url", sounds[i].url);
-    }
-    file->save(dir_ / "data/globalSnd.dat");
+    std::string text = "globalSnd {\n\tmusics = " + std::to_string(musics.size()) +
+                       "\n\tsounds = " + std::to_string(sounds.size()) + "\n";
+    for (std::size_t i = 0; i < musics.size(); ++i)
+      text += "\tmusic" + std::to_string(i + 1) + " {\n\t\tid = \"" + musics[i].id + "\"\n\t\tloop = " +
+              std::to_string(musics[i].loop) + "\n\t\turl = \"" + musics[i].url + "\"\n\t}\n";
+    for (std::size_t i = 0; i < sounds.size(); ++i)
+      text += "\tsnd" + std::to_string(i + 1) + " {\n\t\tid = \"" + sounds[i].id + "\"\n\t\turl = \"" +
+              sounds[i].url + "\"\n\t}\n";
+    test::WriteFile(dir_ / "data/globalSnd.dat", text + "}\n");
   }
 
-  // The registry most tests use: looping tracks, one that plays once, and
-  // effects of different lengths.
+  // Looping tracks, one that plays once, and effects of different lengths.
   void setUpStandardRegistry() {
-    for (const char* name : {"title", "intro", "bg3a", "bg3b"}) {
-      writeWav(dir_ / ("music/" + std::string(name) + ".wav"), 200);
-    }
+    for (const char* name : {"title", "intro", "bg3a", "bg3b"}) writeWav(dir_ / "music/" + name + ".wav", 200);
     writeWav(dir_ / "music/outro.wav", 20);
     writeWav(dir_ / "sfx/click.wav", 30);
     writeWav(dir_ / "sfx/long.wav", 1000);
     writeWav(dir_ / "sfx/good1.wav", 20);
-    writeWav(dir_ / "sfx/good2.wav", 40);
-    writeRegistry({{"title", "music/title.wav", 1},
-                   {"intro", "music/intro.wav", 1},
-                   {"outro", "music/outro.wav", 0},
-                   {"background-3_0", "music/bg3a.wav", 1},
+    writeRegistry({{"title", "music/title.wav", 1}, {"intro", "music/intro.wav", 1},
+                   {"outro", "music/outro.wav", 0}, {"background-3_0", "music/bg3a.wav", 1},
                    {"background-3_1", "music/bg3b.wav", 1}},
-                  {{"click", "sfx/click.wav"},
-                   {"Long", "sfx/long.wav"},
-                   {"good", "sfx/good1.wav"},
-                   {"GOOD", "sfx/good2.wav"}});
+                  {{"click", "sfx/click.wav"}, {"Long", "sfx/long.wav"},
+                   {"good", "sfx/good1.wav"}, {"GOOD", "sfx/click.wav"}});
     snd = std::make_shared<TGlobalSnd>();
     snd->setup();
   }
@@ -125,8 +101,8 @@ class SoundRegistryTest : public ::testing::Test {
   int now = 0;
 
  private:
-  std::string savedBDir_;
-  float savedDelta_ = 0.0f;
+  std::string savedBDir_ = bDir;
+  float savedDelta_ = delta;
 };
 
 }  // namespace sorvanta::testing
