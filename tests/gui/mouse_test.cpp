@@ -37,15 +37,14 @@ TEST(Mouse, CursorDrawsOnlyWithPictureAndSetting) {
   auto savedOptions = options;
   auto savedImg = TMouse::img;
   TMouse m;
+  TMouse::img = LoadImage(CreatePixmap(4, 4));
+  options.reset();
+  SetAlpha(0.25f);
+  m.draw();  // no settings yet: the system pointer
   options = std::make_shared<TOptions>();
   options->customCursor = 0;
-  TMouse::img = LoadImage(CreatePixmap(4, 4));
-  SetAlpha(0.25f);
-  m.draw();  // the system pointer is in use
-  options.reset();
-  m.draw();  // no settings yet
+  m.draw();
   EXPECT_FLOAT_EQ(GetAlpha(), 0.25f);
-  options = std::make_shared<TOptions>();
   options->customCursor = 1;
   m.draw();
   EXPECT_FLOAT_EQ(GetAlpha(), 1);
