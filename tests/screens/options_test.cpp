@@ -79,11 +79,6 @@ TEST_F(OptionsTest, StoredValuesAreReadWithTheirRules) {
   EXPECT_EQ(o.soundVol, 1.5f);   // no upper bound on reading
   EXPECT_EQ(o.lastLoadedMusic, 3);
 
-  WriteFile(settings(), "settings {\n\tmusicVolume = 0.05\n\tsoundVolume = -2\n}\n\n");
-  o.loadOptions();
-  EXPECT_EQ(o.musicVol, 0.05f);
-  EXPECT_EQ(o.soundVol, 0.0f);
-
   // Numbers beyond a float's range: full volume and silence, never infinity.
   WriteFile(settings(), "settings {\n\tmusicVolume = 1e39\n\tsoundVolume = -1e39\n}\n\n");
   o.loadOptions();
