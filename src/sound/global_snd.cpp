@@ -84,8 +84,9 @@ void TGlobalSnd::_setupExctMusic(int n) {
 
 void TGlobalSnd::click() {
   const int now = Millisecs2();
-  // Widened so that a clock near its wrap cannot overflow the difference.
-  if (static_cast<std::int64_t>(now) - lastClick >= 100) {
+  // Taken modulo 2^32, so that the clock's wrap is an ordinary step of time.
+  const auto elapsed = static_cast<std::int32_t>(static_cast<std::uint32_t>(now) - static_cast<std::uint32_t>(lastClick));
+  if (elapsed >= 100) {
     lastClick = now;
     playMySound("click");
   }

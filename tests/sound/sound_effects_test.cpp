@@ -63,11 +63,14 @@ TEST_F(SoundRegistryTest, ClickThrottleAndSilentEffects) {
   snd->playMySound("long");
   EXPECT_EQ(usedSlots(snd->getSoundData("long")), 1);
 
-  // Near the clock's wrap the difference must not overflow.
+  // Across the clock's wrap time goes on: 1 ms later is too soon, 100 ms is not.
   now = INT_MIN;
   snd->lastClick = INT_MAX;
   snd->click();
   EXPECT_EQ(snd->lastClick, INT_MAX);
+  now = INT_MIN + 99;
+  snd->click();
+  EXPECT_EQ(snd->lastClick, INT_MIN + 99);
 }
 
 TEST_F(SoundRegistryTest, RequestsBeforeSetupAndBoundVolumes) {

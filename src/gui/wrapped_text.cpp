@@ -1,4 +1,4 @@
-#include "gui/spec_text.h"
+#include "gui/wrapped_text.h"
 
 #include "formats/text_utils.h"
 #include "platform/font.h"

@@ -1,4 +1,4 @@
-#include "gui/spec_text.h"
+#include "gui/wrapped_text.h"
 
 #include <gtest/gtest.h>
 
