@@ -5,7 +5,7 @@
 #include "gui/gui.h"
 #include "gui/mouse.h"
 #include "gui/my_font.h"
-#include "gui/spec_text.h"
+#include "gui/wrapped_text.h"
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/input.h"
