@@ -34,56 +34,55 @@ TRCMGroup::~TRCMGroup() {
   }
 }
 
-std::string TRCMGroup::save(const std::string& indent) const {
-  std::string out;
-  std::vector<WalkStep> todo{{this, 0, false}};
+namespace {
+
+// Walks a tree depth first with its own stack, so that a deeply nested tree
+// cannot exhaust the call stack: open(group, pad) for each group, then
+// close(group, pad) after its subgroups.
+template <typename Open, typename Close>
+void walkGroups(const TRCMGroup& root, const std::string& indent, Open open, Close close) {
+  std::vector<WalkStep> todo{{&root, 0, false}};
   while (!todo.empty()) {
     const WalkStep step = todo.back();
     todo.pop_back();
-    const TRCMGroup& group = *step.group;
     const std::string pad = indent + std::string(step.depth, '\t');
     if (step.closing) {
-      out += pad;
-      out += "}\n\n";
+      close(*step.group, pad);
       continue;
     }
-    if (!group._id.empty()) {
-      out += pad;
-      out += group._id;
-      out += " {\n";
-    }
-    if (group._listaWpisow.empty()) out += '\n';
-    for (const auto& entry : group._listaWpisow) {
-      if (!entry) continue;
-      out += pad;
-      out += '\t';
-      out += entry->toTxt();
-      out += '\n';
-    }
-    if (!group._id.empty()) todo.push_back({&group, step.depth, true});
-    pushSubgroups(todo, group, step.depth + 1);
+    if (open(*step.group, pad)) todo.push_back({step.group, step.depth, true});
+    pushSubgroups(todo, *step.group, step.depth + 1);
   }
+}
+
+}  // namespace
+
+std::string TRCMGroup::save(const std::string& indent) const {
+  std::string out;
+  walkGroups(
+      *this, indent,
+      [&out](const TRCMGroup& group, const std::string& pad) {
+        if (!group._id.empty()) out += pad + group._id + " {\n";
+        if (group._listaWpisow.empty()) out += '\n';
+        for (const auto& entry : group._listaWpisow)
+          if (entry) out += pad + '\t' + entry->toTxt() + '\n';
+        return !group._id.empty();  // the unnamed root has no braces
+      },
+      [&out](const TRCMGroup&, const std::string& pad) { out += pad + "}\n\n"; });
   return out;
 }
 
 int TRCMGroup::showGroup(const std::string& indent) const {
-  std::vector<WalkStep> todo{{this, 0, false}};
-  while (!todo.empty()) {
-    const WalkStep step = todo.back();
-    todo.pop_back();
-    const TRCMGroup& group = *step.group;
-    const std::string pad = indent + std::string(step.depth, '\t');
-    if (step.closing) {
-      Print(pad + "}");
-      continue;
-    }
-    Print(pad + group._id + "{");
-    if (group._listaWpisow.empty()) Print("");
-    for (const auto& entry : group._listaWpisow)
-      if (entry) Print(pad + "\t" + entry->toTxt());
-    todo.push_back({&group, step.depth, true});
-    pushSubgroups(todo, group, step.depth + 1);
-  }
+  walkGroups(
+      *this, indent,
+      [](const TRCMGroup& group, const std::string& pad) {
+        Print(pad + group._id + "{");
+        if (group._listaWpisow.empty()) Print("");
+        for (const auto& entry : group._listaWpisow)
+          if (entry) Print(pad + "\t" + entry->toTxt());
+        return true;
+      },
+      [](const TRCMGroup&, const std::string& pad) { Print(pad + "}"); });
   return 0;
 }
 
