@@ -72,12 +72,17 @@ void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y
   SDL_RenderCopyExF(v.renderer, texture, &src, &dst, v.rotation, &center, static_cast<SDL_RendererFlip>(flip));
 }
 
-void DrawRect(float x, float y, float width, float height) {
-  VideoState& v = Video();
-  if (!CanDraw()) return;
+// Shapes take the current blend, colour and alpha.
+static void UseShapeColour(VideoState& v) {
   SDL_SetRenderDrawBlendMode(v.renderer, SdlBlend(v.blend));
   SDL_SetRenderDrawColor(v.renderer, static_cast<Uint8>(v.red), static_cast<Uint8>(v.green),
                          static_cast<Uint8>(v.blue), AlphaByte(v.alpha));
+}
+
+void DrawRect(float x, float y, float width, float height) {
+  VideoState& v = Video();
+  if (!CanDraw()) return;
+  UseShapeColour(v);
   if (v.rotation == 0.0f) {
     float x0 = (x + v.originX) * v.kx;
     float y0 = (y + v.originY) * v.ky;
@@ -100,9 +105,7 @@ void DrawRect(float x, float y, float width, float height) {
 void DrawLine(float x1, float y1, float x2, float y2) {
   VideoState& v = Video();
   if (!CanDraw()) return;
-  SDL_SetRenderDrawBlendMode(v.renderer, SdlBlend(v.blend));
-  SDL_SetRenderDrawColor(v.renderer, static_cast<Uint8>(v.red), static_cast<Uint8>(v.green),
-                         static_cast<Uint8>(v.blue), AlphaByte(v.alpha));
+  UseShapeColour(v);
   SDL_FPoint a = Transform(x1, y1, 0, 0);
   SDL_FPoint b = Transform(x1, y1, x2 - x1, y2 - y1);
   SDL_RenderDrawLineF(v.renderer, a.x, a.y, b.x, b.y);
