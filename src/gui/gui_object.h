@@ -82,6 +82,9 @@ class TGuiObject : public std::enable_shared_from_this<TGuiObject> {
   void _drawProperTextScale();
   void _drawProperTextRGB();
   void _drawProperTextAlpha();
+  void properScaleOf(ScalePtr TProperties::*field);
+  void properRGBOf(RGBPtr TProperties::*field);
+  void properAlphaOf(AlphaPtr TProperties::*field);
   void _drawTextStep();
   void _drawText();
   void draw();

@@ -54,44 +54,36 @@ void TGuiObject::_drawTextFont(const TProperties* p) {
 
 // ---- values interpolated from S toward T ----------------------------------
 
-void TGuiObject::_drawProperScale() {
-  const TProperties& s = *standardProps;
-  if (docProps->scale && s.scale) SetScaleByPer(*s.scale, *docProps->scale, stepPer);
-  else if (s.scale) SetScale(s.scale->sx * scaleX, s.scale->sy * scaleY);
+// The image and the caption interpolate the same way, each from its own
+// fields of the two sets.
+void TGuiObject::properScaleOf(ScalePtr TProperties::*field) {
+  const ScalePtr& from = (*standardProps).*field;
+  const ScalePtr& to = (*docProps).*field;
+  if (to && from) SetScaleByPer(*from, *to, stepPer);
+  else if (from) SetScale(from->sx * scaleX, from->sy * scaleY);
 }
 
-void TGuiObject::_drawProperRGB() {
-  const TProperties& s = *standardProps;
-  if (docProps->rgb && s.rgb) SetColorRgb(*GetRGBStep(*s.rgb, *docProps->rgb, stepPer));
-  else if (s.rgb) SetColorRgb(*s.rgb);
+void TGuiObject::properRGBOf(RGBPtr TProperties::*field) {
+  const RGBPtr& from = (*standardProps).*field;
+  const RGBPtr& to = (*docProps).*field;
+  if (to && from) SetColorRgb(*GetRGBStep(*from, *to, stepPer));
+  else if (from) SetColorRgb(*from);
 }
 
-void TGuiObject::_drawProperAlpha() {
-  const TProperties& s = *standardProps;
-  if (!s.alpha) return;
-  if (docProps->alpha) SetAlpha(GetFloatStep(s.alpha->a, docProps->alpha->a, stepPer) * alpha);
-  else SetAlpha(s.alpha->a * alpha);
+void TGuiObject::properAlphaOf(AlphaPtr TProperties::*field) {
+  const AlphaPtr& from = (*standardProps).*field;
+  const AlphaPtr& to = (*docProps).*field;
+  if (!from) return;
+  if (to) SetAlpha(GetFloatStep(from->a, to->a, stepPer) * alpha);
+  else SetAlpha(from->a * alpha);
 }
 
-void TGuiObject::_drawProperTextScale() {
-  const TProperties& s = *standardProps;
-  if (docProps->tScale && s.tScale) SetScaleByPer(*s.tScale, *docProps->tScale, stepPer);
-  else if (s.tScale) SetScale(s.tScale->sx * scaleX, s.tScale->sy * scaleY);
-}
-
-void TGuiObject::_drawProperTextRGB() {
-  const TProperties& s = *standardProps;
-  if (docProps->tRgb && s.tRgb) SetColorRgb(*GetRGBStep(*s.tRgb, *docProps->tRgb, stepPer));
-  else if (s.tRgb) SetColorRgb(*s.tRgb);
-}
-
-void TGuiObject::_drawProperTextAlpha() {
-  const TProperties& s = *standardProps;
-  if (!s.tAlpha) return;
-  if (docProps->tAlpha)
-    SetAlpha(GetFloatStep(s.tAlpha->a, docProps->tAlpha->a, stepPer) * alpha);
-  else SetAlpha(s.tAlpha->a * alpha);
-}
+void TGuiObject::_drawProperScale() { properScaleOf(&TProperties::scale); }
+void TGuiObject::_drawProperRGB() { properRGBOf(&TProperties::rgb); }
+void TGuiObject::_drawProperAlpha() { properAlphaOf(&TProperties::alpha); }
+void TGuiObject::_drawProperTextScale() { properScaleOf(&TProperties::tScale); }
+void TGuiObject::_drawProperTextRGB() { properRGBOf(&TProperties::tRgb); }
+void TGuiObject::_drawProperTextAlpha() { properAlphaOf(&TProperties::tAlpha); }
 
 // ---- image ----------------------------------------------------------------
 

@@ -180,25 +180,22 @@ void TOptions::update() {
 
 // The end zones beyond a bar's ends, within its row; they count only while a
 // drag of that bar is under way.
-int TOptions::mouseInMusicA() {
-  return mouse && holdedMusic == 1 && mouse->x < vx + kBarLeft && mouse->y > kMusicTop &&
-         mouse->y < kMusicTop + kBarHeight;
+namespace {
+
+// The mouse beyond one end of a bar (left when beforeBar), strictly inside
+// its row.
+bool inEndZone(int holded, int vx, float rowTop, bool beforeBar) {
+  if (!mouse || holded != 1) return false;
+  bool beyond = beforeBar ? mouse->x < vx + kBarLeft : mouse->x > vx + kBarLeft + kBarWidth;
+  return beyond && mouse->y > rowTop && mouse->y < rowTop + kBarHeight;
 }
 
-int TOptions::mouseInMusicB() {
-  return mouse && holdedMusic == 1 && mouse->x > vx + kBarLeft + kBarWidth &&
-         mouse->y > kMusicTop && mouse->y < kMusicTop + kBarHeight;
-}
+}  // namespace
 
-int TOptions::mouseInSoundA() {
-  return mouse && holdedSound == 1 && mouse->x < vx + kBarLeft && mouse->y > kSoundTop &&
-         mouse->y < kSoundTop + kBarHeight;
-}
-
-int TOptions::mouseInSoundB() {
-  return mouse && holdedSound == 1 && mouse->x > vx + kBarLeft + kBarWidth &&
-         mouse->y > kSoundTop && mouse->y < kSoundTop + kBarHeight;
-}
+int TOptions::mouseInMusicA() { return inEndZone(holdedMusic, vx, kMusicTop, true); }
+int TOptions::mouseInMusicB() { return inEndZone(holdedMusic, vx, kMusicTop, false); }
+int TOptions::mouseInSoundA() { return inEndZone(holdedSound, vx, kSoundTop, true); }
+int TOptions::mouseInSoundB() { return inEndZone(holdedSound, vx, kSoundTop, false); }
 
 void TOptions::_updateGUIOperations() {
   if (fullScreen == 1) {
