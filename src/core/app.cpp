@@ -87,11 +87,11 @@ void init() {
   ende();
 }
 
-void ende() {
+void ende(int status) {
   if (profileManager) profileManager->saveProfiles();
   // A quit from inside the options would otherwise lose what was just set.
   if (options && !myDocsFolder.empty()) options->saveOptions();
-  End(0);
+  End(status);
 }
 
 }  // namespace sorvanta

@@ -14,6 +14,7 @@ void createSingletons();
 // Folders, settings, display, loading screen, profiles, state machine, ende.
 [[noreturn]] void init();
 // Saves the profiles and ends the process with status 0.
-[[noreturn]] void ende();
+// Saves the players and the settings, then ends the process with status.
+[[noreturn]] void ende(int status = 0);
 
 }  // namespace sorvanta

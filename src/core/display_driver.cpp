@@ -1,7 +1,7 @@
 // The letterbox's calls forwarded to the platform drawing layer.
 #include <cstdio>
 
-#include "campaign/placeholders.h"
+#include "core/app.h"
 #include "core/display.h"
 #include "platform/input.h"
 #include "platform/system.h"
@@ -31,10 +31,9 @@ void TDisplayDriver::moveVirtualMouse(float x, float y) { MoveVirtualMouse(x, y)
 void TDisplayDriver::fail(const char* message) {
   std::fprintf(stderr, "%s\n", message);
   std::fflush(stderr);
-  // A mode switch in the middle of a game can end here: keep the players'
-  // progress, as every other way out of the game does.
-  if (profileManager) profileManager->saveProfiles();
-  End(1);
+  // A mode switch in the middle of a game can end here: leave the way every
+  // other way out of the game does, keeping the players' progress.
+  ende(1);
 }
 
 }  // namespace sorvanta
