@@ -1,4 +1,4 @@
-"""Writes the core's layout files (.gui). Positions are top-left corners of
+"""Writes the layout files (.gui). Positions are top-left corners of
 the widgets' images; the geometry matches the images of gui_core.py and the
 places where the code draws its own texts and bars."""
 
@@ -86,9 +86,44 @@ def options():
     write("gfx/gui/options/en/options.gui", text)
 
 
+def main_game():
+    """The play screen's two buttons, in the side panel's top well (the
+    panel starts at x 824; its colours label sits at y 200)."""
+    ref = "[txt/#LANG#/mainGame.txt|%d]"
+    text = caption_class("panelCaption", 22)
+    text += plate("pause", 838, 22, KIT + "dialog_wood", ref % 5, "panelCaption")
+    text += plate("show", 838, 96, KIT + "dialog_leaf", ref % 6, "panelCaption")
+    write("gfx/gui/game/en/mainGame.gui", text)
+
+
+def lose_screen():
+    """Under the lose panel (580 x 420 centred on (412, 384))."""
+    ref = "[txt/#LANG#/loseScreen.txt|%d]"
+    text = caption_class("loseCaption", 24)
+    text += plate("restart", 228, 500, KIT + "dialog_leaf", ref % 2, "loseCaption")
+    text += plate("mainMenu", 424, 500, KIT + "dialog_wood", ref % 3, "loseCaption")
+    write("gfx/gui/loseScreen/en/loseScreen.gui", text)
+
+
+def summary():
+    """Below the solved picture and its name (y 540) on the summary panel
+    (580 x 600 centred on (512, 410)); "stats" and "view" share a place
+    and cross-fade."""
+    ref = "[txt/#LANG#/levelSummary.txt|%d]"
+    text = caption_class("summaryCaption", 24)
+    text += plate("replay", 246, 590, KIT + "dialog_wood", ref % 2, "summaryCaption")
+    text += plate("stats", 426, 590, KIT + "dialog_wood", ref % 7, "summaryCaption")
+    text += plate("view", 426, 590, KIT + "dialog_wood", ref % 8, "summaryCaption")
+    text += plate("play", 606, 590, KIT + "dialog_leaf", ref % 1, "summaryCaption")
+    write("gfx/gui/levelSummary/en/summary.gui", text)
+
+
 def make_all():
     popup()
     options()
+    main_game()
+    lose_screen()
+    summary()
 
 
 if __name__ == "__main__":

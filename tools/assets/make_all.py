@@ -3,19 +3,26 @@
 import sys
 
 import backgrounds
+import board_frames
+import cells
+import effects
 import gui_core
 import layouts
 import music
+import play_gui
 import sounds
 
 GROUPS = {
     "gui": gui_core.make_all,
+    "cells": cells.make_all,
+    "play": lambda: (play_gui.make_all(), board_frames.make_all()),
+    "effects": effects.make_all,
     "layouts": layouts.make_all,
     "backgrounds": backgrounds.make_all,
     "sounds": sounds.make_all,
     "music": music.make_all,
 }
-ORDER = ["gui", "layouts", "backgrounds", "sounds", "music"]
+ORDER = ["gui", "cells", "play", "effects", "layouts", "backgrounds", "sounds", "music"]
 
 
 def main(names):

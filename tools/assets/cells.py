@@ -1,0 +1,259 @@
+"""Board cells in the five cell sizes: the empty cell, the cross, the paint
+of every colour (data/colors.dat), the picture pieces of Picross
+(data/atiles.dat), the clue digits and the dots of satisfied clues.
+Everything is drawn at 4x and reduced, so the small sizes stay crisp."""
+
+import colorsys
+
+import numpy as np
+from PIL import Image, ImageDraw, ImageFont
+
+import tables
+from kit import FONT2, INK, hexrgb, save_png
+
+# Cell sizes by index (index 0 the largest). Index 1 is 42 px: the
+# tutorial's row demonstration is drawn for clues 42 px apart.
+CELL = [45, 42, 34, 28, 22]
+# Digit images by size index 1..4 (index 0 reuses 1): box and cap height.
+DIGIT_BOX = {1: 32, 2: 26, 3: 22, 4: 18}
+DIGIT_CAP = {1: 23.0, 2: 19.0, 3: 15.5, 4: 12.5}
+DIGIT_OUTLINE = {1: 2.0, 2: 1.8, 3: 1.5, 4: 1.3}
+DOT = {0: 9, 1: 9, 2: 8, 3: 6, 4: 5}
+SS = 4  # supersampling
+
+EMPTY = "#BFB095"
+# The Fill palette: id, name, paint. Ids 1 (cross) and 7 (black) have fixed
+# roles; 6 is light because the code marks wrong cells of it with a black
+# blink. Chosen so that every pair stays apart (CIELAB difference above 15)
+# in normal vision and simulated protanopia, deuteranopia and tritanopia,
+# the empty cell included (tools/assets/cvd.py, contact_sheet.py).
+COLOURS = [
+    (2, "red", "#DE4E47"), (3, "green", "#366B24"), (4, "blue", "#2D64D2"),
+    (5, "yellow", "#F2CE5A"), (6, "white", "#F6F2E8"), (7, "black", "#2A2622"),
+    (8, "orange", "#EE822B"), (9, "brown", "#4F2D17"), (10, "purple", "#6E3399"),
+    (11, "sky", "#53B9EC"), (12, "pink", "#EE9DB8"), (13, "grey", "#7D7975"),
+]
+BLACK_ID = 7
+
+
+def digit_tint(paint):
+    """The clue digits are drawn white and tinted by the paint colour
+    itself, which keeps the colours as far apart for colour-blind players
+    as the paints are; the ink outline carries a digit on its own paint."""
+    return hexrgb(paint)
+
+
+# ---- shapes at 4x ------------------------------------------------------
+
+def _grid(n):
+    y, x = np.mgrid[0:n, 0:n].astype(np.float32)
+    return x + 0.5, y + 0.5
+
+
+def _rounded_mask(n, inset, radius):
+    x, y = _grid(n)
+    lo, hi = inset + radius, n - inset - radius
+    dx = np.maximum(np.maximum(lo - x, x - hi), 0)
+    dy = np.maximum(np.maximum(lo - y, y - hi), 0)
+    d = np.sqrt(dx * dx + dy * dy) - radius
+    return np.clip(0.5 - d, 0, 1)
+
+
+def _reduce(a, size):
+    img = Image.fromarray(np.clip(a, 0, 255).astype(np.uint8), "RGBA")
+    return img.resize((size, size), Image.LANCZOS)
+
+
+def _noise(n, seed, amp):
+    rnd = np.random.RandomState(seed)
+    small = rnd.normal(0, 1, (max(2, n // 6), max(2, n // 6))).astype(np.float32)
+    big = np.asarray(Image.fromarray(small).resize((n, n), Image.BICUBIC))
+    return big * amp
+
+
+def tile(size, colour, raised=True, seed=1, pattern=None):
+    """A square cell face: raised for paint and picture pieces (light top
+    left edge, dark bottom right), recessed for the empty cell. A darker
+    rim at the edge makes neighbouring cells read as a grid."""
+    n = size * SS
+    x, y = _grid(n)
+    base = np.array(hexrgb(colour), np.float32)
+    lum = (0.299 * base[0] + 0.587 * base[1] + 0.114 * base[2]) / 255.0
+    rgb = np.ones((n, n, 3), np.float32) * base
+    # soft light from the top left across the face
+    t = (x + y) / (2.0 * n)
+    shade = (0.07 - 0.14 * t) if raised else (-0.05 + 0.08 * t)
+    bevel = max(1.6, 0.07 * n)
+    top = np.clip(1 - np.minimum(x, y) / bevel, 0, 1)
+    bottom = np.clip(1 - np.minimum(n - x, n - y) / bevel, 0, 1)
+    k = 0.22 if raised else -0.16
+    shade = shade + k * top - k * 1.1 * bottom
+    light = np.array([255, 250, 235], np.float32)
+    dark = np.array(hexrgb(INK), np.float32) * 0.6
+    s = shade[..., None]
+    rgb = np.where(s > 0, rgb + (light - rgb) * s * (1.3 - 0.6 * lum), rgb + (dark - rgb) * (-s) * (0.8 + 0.5 * lum))
+    rgb += _noise(n, seed, 3.0 if raised else 4.0)[..., None]
+    if pattern is not None:
+        m = pattern(x / n, y / n)[..., None]
+        rgb = rgb * (1 - m) + (rgb * 0.7 + 255 * 0.3) * m
+    # rim: one output pixel of the colour mixed with ink
+    rim_w = SS * 1.0
+    inner = _rounded_mask(n, rim_w, 0.1 * n)
+    rim = base * 0.45 + np.array(hexrgb(INK), np.float32) * 0.55
+    rgb = rgb * inner[..., None] + rim * (1 - inner[..., None])
+    alpha = _rounded_mask(n, 0, 0.14 * n) * 255
+    return _reduce(np.dstack([rgb, alpha]), size)
+
+
+def cross(size, fill=INK, outline=None, opacity=0.85):
+    """An inked cross with round ends; with an outline it reads on any
+    colour (the palette's cross entry)."""
+    n = size * SS
+    img = Image.new("RGBA", (n, n), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    a, b = 0.30 * n, 0.70 * n
+    w = max(SS * 2.2, 0.11 * n)
+
+    def strokes(width, colour):
+        for (x0, y0, x1, y1) in ((a, a, b, b), (a, b, b, a)):
+            d.line((x0, y0, x1, y1), fill=colour, width=int(round(width)))
+            for (cx, cy) in ((x0, y0), (x1, y1)):
+                r = width / 2.0
+                d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=colour)
+    if outline:
+        strokes(w + 2 * SS * 1.2, hexrgb(outline) + (255,))
+    strokes(w, hexrgb(fill) + (int(255 * (1 if outline else opacity)),))
+    return img.resize((size, size), Image.LANCZOS)
+
+
+# ---- digits and dots -----------------------------------------------------
+
+def _disk_dilate(mask, r):
+    out = mask.copy()
+    ir = int(np.ceil(r))
+    for dy in range(-ir, ir + 1):
+        for dx in range(-ir, ir + 1):
+            if dx * dx + dy * dy <= r * r:
+                out = np.maximum(out, np.roll(np.roll(mask, dy, 0), dx, 1))
+    return out
+
+
+def glyph(text, box, cap, fill, outline=INK, outline_px=2.0):
+    """A digit centred in a box x box image: a fill with an ink outline and
+    a faint drop shadow, drawn at 4x."""
+    n = box * SS
+    font = ImageFont.truetype(FONT2, int(round(cap * SS / 0.70)))
+    layer = Image.new("L", (n, n), 0)
+    d = ImageDraw.Draw(layer)
+    x0, y0, x1, y1 = d.textbbox((0, 0), text, font=font)
+    d.text(((n - (x1 - x0)) / 2.0 - x0, (n - (y1 - y0)) / 2.0 - y0), text, font=font, fill=255)
+    m = np.asarray(layer).astype(np.float32) / 255.0
+    ring = _disk_dilate(m, outline_px * SS)
+    shadow = np.roll(np.roll(ring, SS, 0), SS // 2, 1) * 0.35
+    f = np.array(hexrgb(fill), np.float32)
+    o = np.array(hexrgb(outline), np.float32)
+    alpha = np.maximum(np.maximum(ring, m), shadow)
+    col = np.where(m[..., None] > 0, f * m[..., None] + o * (1 - m[..., None]), o)
+    return _reduce(np.dstack([col, alpha * 255]), box)
+
+
+def dot(size, fill):
+    n = size * SS
+    x, y = _grid(n)
+    r = n / 2.0
+    d = np.sqrt((x - r) ** 2 + (y - r) ** 2)
+    outer = np.clip(r - d, 0, 1)
+    inner = np.clip(r - SS * 1.3 - d, 0, 1)
+    f = np.array(hexrgb(fill), np.float32)
+    o = np.array(hexrgb(INK), np.float32)
+    hi = np.clip(1 - np.sqrt((x - 0.38 * n) ** 2 + (y - 0.36 * n) ** 2) / (0.22 * n), 0, 1) * 0.5
+    col = o * (1 - inner[..., None]) + (f + (255 - f) * hi[..., None]) * inner[..., None]
+    return _reduce(np.dstack([col, outer * 255]), size)
+
+
+# ---- tables --------------------------------------------------------------
+
+def _stripes(u, v):
+    return ((np.floor((u + v) * 6) % 2) * 0.35).astype(np.float32)
+
+
+def make_colours():
+    entries = [("i", len(COLOURS) + 1)]
+    # the cross entry: a cross that reads on whatever colour lies under it
+    for s in range(5):
+        save_png(cross(CELL[s], fill="#F3E3C0", outline=INK), "gfx/tiles/colors/cross_a%d.png" % s)
+        save_png(cross(CELL[s], fill="#F3E3C0", outline=INK), "gfx/tiles/colors/cross_b%d.png" % s)
+    groups = [("color1", [("id", 1), ("rgb", [255, 255, 255]), ("showRGB", [255, 255, 255]),
+                          ("img0", "gfx/tiles/colors/cross_a"), ("img1", "gfx/tiles/colors/cross_b")])]
+    for k, (cid, name, paint) in enumerate(COLOURS):
+        for s in range(5):
+            save_png(tile(CELL[s], paint, True, seed=100 + cid), "gfx/tiles/colors/%s_a%d.png" % (name, s))
+            # the second style, which the settings could pick: striped paint
+            save_png(tile(CELL[s], paint, True, seed=100 + cid, pattern=_stripes),
+                     "gfx/tiles/colors/%s_b%d.png" % (name, s))
+        tint = digit_tint(paint)
+        groups.append(("color%d" % (k + 2), [
+            ("id", cid), ("rgb", list(tint)), ("showRGB", list(hexrgb(paint))),
+            ("img0", "gfx/tiles/colors/%s_a" % name), ("img1", "gfx/tiles/colors/%s_b" % name)]))
+    tables.write("data/colors.dat", "colors", entries + groups)
+
+
+# Picture pieces: twelve hue families in four shades, then six greys.
+HUES = [("red", 2, 0.72), ("orange", 24, 0.80), ("yellow", 47, 0.85), ("lime", 80, 0.55),
+        ("green", 120, 0.45), ("teal", 170, 0.50), ("sky", 200, 0.70), ("blue", 222, 0.60),
+        ("violet", 270, 0.45), ("magenta", 315, 0.55), ("pink", 345, 0.75), ("brown", 25, 0.45)]
+SHADES = [0.80, 0.63, 0.46, 0.30]
+GREYS = ["#F4F1EA", "#C8C4BC", "#9A958D", "#6C6861", "#45413B", "#22201D"]
+
+
+def piece_colours():
+    out = []
+    for name, hue, sat in HUES:
+        for k, l in enumerate(SHADES):
+            ll = l * (0.85 if name == "brown" else 1.0)
+            r, g, b = colorsys.hls_to_rgb(hue / 360.0, ll, sat)
+            out.append(("%s%d" % (name, k + 1), "#%02X%02X%02X" % tuple(int(round(c * 255)) for c in (r, g, b))))
+    for k, g in enumerate(GREYS):
+        out.append(("grey%d" % (k + 1), g))
+    return out
+
+
+def make_pieces():
+    pieces = piece_colours()
+    groups = []
+    for k, (name, colour) in enumerate(pieces):
+        pid = k + 1
+        for s in range(5):
+            save_png(tile(CELL[s], colour, True, seed=300 + pid), "gfx/tiles/pieces/%s_%d.png" % (name, s))
+        groups.append(("tile%d" % pid, [("id", pid)] +
+                       [("gfx%d" % s, "gfx/tiles/pieces/%s_%d.png" % (name, s)) for s in range(5)]))
+    tables.write("data/atiles.dat", "tiles", [("i", len(pieces))] + groups)
+
+
+def make_cells():
+    for s in range(5):
+        save_png(tile(CELL[s], EMPTY, raised=False, seed=7), "gfx/tiles/empty%d.png" % s)
+        save_png(cross(CELL[s]), "gfx/tiles/x%d.png" % s)
+
+
+def make_digits():
+    for s in range(1, 5):
+        for dgt in range(10):
+            save_png(glyph(str(dgt), DIGIT_BOX[s], DIGIT_CAP[s], "#FFFFFF", outline_px=DIGIT_OUTLINE[s]), "gfx/numbers/%d_%d.png" % (dgt, s))
+            save_png(glyph(str(dgt), DIGIT_BOX[s], DIGIT_CAP[s], "#FFF4DC", outline="#120C08",
+                           outline_px=DIGIT_OUTLINE[s]),
+                     "gfx/numbers/b%d_%d.png" % (dgt, s))
+    for s in range(5):
+        save_png(dot(DOT[s], "#FFFFFF"), "gfx/gui/game/point%d.png" % s)
+        save_png(dot(DOT[s], "#FFF4DC"), "gfx/gui/game/bpoint%d.png" % s)
+
+
+def make_all():
+    make_cells()
+    make_digits()
+    make_colours()
+    make_pieces()
+
+
+if __name__ == "__main__":
+    make_all()
