@@ -7,6 +7,7 @@ import zlib
 
 import decode
 import formats
+import puzzle
 
 
 def _png(w=2, h=2, bad_crc=False, short=False):
@@ -64,4 +65,41 @@ def run():
     expect(widgets == [], "a byte-order mark hides the first declaration")
     _w, _c, _s, errors = formats.read_layout("OBJECT a { OVER = nothing }")
     expect(any("Couldn't find properties class" in e for e in errors), "an unknown state class is reported")
+
+    # puzzle tables: the game's guards must never be needed by shipped content
+    def colours(*ids):
+        body = "".join('\tcolor%d {\n\t\tid = %d\n\t\trgb = 1, 2, 3\n\t\tshowRGB = 1, 2, 3\n'
+                       '\t\timg0 = "a"\n\t\timg1 = "b"\n\t}\n\n' % (n + 1, i) for n, i in enumerate(ids))
+        return formats.read_datafile(("colors {\n\ti = %d\n%s}\n" % (len(ids), body)).encode())[0]
+    problems, images = puzzle.colour_table(colours(1, 2, 7))
+    expect(problems == [] and len(images) == 30 and images[0] == (0, "a0.png"), "a sound colour table passes")
+    for ids, what in (((2, 7), "a colour table without id 1 fails"), ((1, 20), "a colour id above 19 fails"),
+                      ((1, 0), "a colour id 0 fails"), ((1, 2, 2), "a repeated colour id fails")):
+        expect(puzzle.colour_table(colours(*ids))[0] != [], what)
+    root = formats.read_datafile(b"colors {\n\ti = 2\n\tcolor1 {\n\t\tid = 1\n\t}\n\n}\n")[0]
+    expect(len(puzzle.colour_table(root)[0]) >= 3, "a colour without values or a counted colour missing fails")
+
+    def tiles(*ids):
+        body = "".join("\ttile%d {\n\t\tid = %d\n%s\t}\n\n" % (n + 1, i, "".join(
+            '\t\tgfx%d = "p%d.png"\n' % (s, s) for s in range(5))) for n, i in enumerate(ids))
+        return formats.read_datafile(("tiles {\n\ti = %d\n%s}\n" % (len(ids), body)).encode())[0]
+    expect(puzzle.tile_table(tiles(1, 2))[0] == [] and len(puzzle.tile_table(tiles(1, 2))[1]) == 10,
+           "a sound piece table passes")
+    expect(any("id 0" in p for p in puzzle.tile_table(tiles(1, 0))[0]), "a picture piece of id 0 fails")
+    root = formats.read_datafile(b'particles {\n\ti = 9\n' + b"".join(
+        b'\tp%d = "x.png"\n' % k for k in range(9)) + b"}\n")[0]
+    expect(any("p9" in p for p in puzzle.particle_table(root)[0]), "a particle list short of image 9 fails")
+
+    # layouts, frame handles and picture sizes
+    expect(puzzle.missing_widgets("l.gui", ["RESTART"], ["restart", "mainMenu"]) ==
+           ["l.gui: no widget named mainMenu, which the code looks up"], "a missing widget is reported")
+    expect(puzzle.handle_fits("c", (21, 20), (21, 20)) == [] and puzzle.handle_fits("c", (20, 20), (21, 20)) != [],
+           "a frame piece smaller than its handle fails")
+    good = [(45, 45), (42, 42), (34, 34), (28, 28), (22, 22)]
+    expect(puzzle.cell_sizes(good, good) == [], "cells shrinking from size 0 to 4 pass")
+    expect(puzzle.cell_sizes([(40, 40)] + good[1:], good) != [], "a cross of another size than its cell fails")
+    expect(puzzle.cell_sizes(good[:2] + [(42, 42)] + good[3:], good[:2] + [(42, 42)] + good[3:]) != [],
+           "cells that do not shrink fail")
+    expect(puzzle.alike("d", {1: (32, 32), 2: (32, 32), 3: None}) == [] and
+           puzzle.alike("d", {1: (32, 32), 2: (30, 32)}) != [], "digits of one size index must match")
     return failures
