@@ -67,15 +67,17 @@ def star(size, arms=4, sharp=6.0):
 def puff(w, h, seed, blobs, soft):
     """A soft white cloud or smoke puff made of overlapping blobs."""
     rnd = random.Random(seed)
-    img = Image.new("L", (w, h), 0)
     a = np.zeros((h, w), np.float32)
     y, x = np.mgrid[0:h, 0:w].astype(np.float32)
     for _ in range(blobs):
-        cx, cy = rnd.uniform(0.28, 0.72) * w, rnd.uniform(0.4, 0.62) * h
-        rx, ry = rnd.uniform(0.14, 0.24) * w, rnd.uniform(0.22, 0.34) * h
+        cx, cy = rnd.uniform(0.36, 0.64) * w, rnd.uniform(0.44, 0.56) * h
+        rx, ry = rnd.uniform(0.11, 0.18) * w, rnd.uniform(0.16, 0.26) * h
         d = ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2
         a = np.maximum(a, np.clip(1.2 - d, 0, 1))
+    # a window that reaches zero at the picture's edges, so no blob is cut
+    win = np.clip(1 - ((x + 0.5 - w / 2.0) / (w / 2.0)) ** 4 - ((y + 0.5 - h / 2.0) / (h / 2.0)) ** 4, 0, 1)
     img = Image.fromarray((np.clip(a, 0, 1) * 255).astype(np.uint8)).filter(ImageFilter.GaussianBlur(soft))
+    img = Image.fromarray((np.asarray(img).astype(np.float32) * win).astype(np.uint8))
     out = np.zeros((h, w, 4), np.uint8)
     out[..., :3] = 255
     out[..., 3] = np.asarray(img)

@@ -148,9 +148,11 @@ def hand(over):
     fingers = [(21, 14, 17), (27.5, 10, 20), (34, 11, 19), (40.5, 15, 15)]
     for fx, fy, fl in fingers:
         body += rrect(fx - 3.2, fy, 6.4, fl + 8, 3.2, 'fill="url(#skin)" stroke="%s" stroke-width="1.5"' % INK)
-    body += ('<path d="M 17.5 30 Q 17 44 25 49 L 38 49 Q 45 44 46 33 L 46 28 Q 50 24 53 26 Q 54 30 49 36 '
-             'Q 46 41 45 44 L 40 26 L 18 26 Z" fill="url(#skin)" stroke="%s" stroke-width="1.5" '
-             'stroke-linejoin="round"/>' % INK)
+    body += rrect(40, 30, 7, 19, 3.5, 'fill="url(#skin)" stroke="%s" stroke-width="1.5" '
+                  'transform="rotate(38 43.5 45)"' % INK)
+    body += ('<path d="M 17.5 30 Q 17 44 25 49 L 38 49 Q 45 45 45.5 33 L 45.5 26 L 18 26 Z" fill="url(#skin)" '
+             'stroke="%s" stroke-width="1.5" stroke-linejoin="round"/>' % INK)
+    body += rrect(41.2, 33, 4.6, 14, 2.3, 'fill="url(#skin)" transform="rotate(38 43.5 45)"')
     for fx, fy, fl in fingers:
         body += rrect(fx - 2.2, fy + 1, 4.4, fl + 4, 2.2, 'fill="url(#skin)"')
     body += '<path d="M 22 33 Q 31 36 40 33" fill="none" stroke="%s" stroke-width="1" stroke-opacity="0.5"/>' % INK
