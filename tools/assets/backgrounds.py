@@ -193,6 +193,122 @@ def mountains():
     return finish(render_svg(svg_doc(W, H, body, defs)), 5, calm=0.25)
 
 
+def snow():
+    """6: a winter morning: snowy hills, pines and capped stones."""
+    defs = common_defs([(0, "#7E98C0"), (0.5, "#D8DDE8"), (0.7, "#F2E8DC")], (0.25, 0.3), "#FFF6E0", 0.45)
+    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
+    body += sc.clouds(61, 6, 70, 260, "#FFFFFF", 0.5)
+    far = sc.ridge(62, 380, 70, waves=4, rough=0.5)
+    body += sc.hill(far, "#B8C4D8", extra='filter="url(#haze)"')
+    body += haze(330, 470, "#FFFFFF", 0.3)
+    mid = sc.ridge(63, 500, 35, waves=3)
+    body += sc.hill(mid, "#DCE4EE", extra=sc.OUT)
+    near = sc.ridge(64, 630, 26, waves=3)
+    for x in (25, 80, 140, 880, 940, 1000):
+        body += sc.pine(x, sc.height_at(near, x) + 14, 150 + (x * 13) % 50, "#2F4A44", 0.3)
+    body += sc.hill(near, "#EEF2F6", extra=sc.OUT)
+    for x, h, t in ((170, 80, -3), (860, 90, 4)):
+        y = sc.height_at(near, x) + 18
+        body += sc.stone(x, y, h * 0.55, h, t, "#8E8A9A", moss="#F6F8FA")
+    body += sc.flag(60, sc.height_at(near, 60) + 40, 70, "#A8382E", 0.3)
+    rnd = random.Random(66)
+    for _ in range(140):  # falling snow
+        x, y = rnd.uniform(0, W), rnd.uniform(0, H)
+        body += '<circle cx="%g" cy="%g" r="%g" fill="#FFFFFF" fill-opacity="%g"/>' % (
+            x, y, rnd.uniform(1.0, 2.6), rnd.uniform(0.35, 0.8))
+    return finish(render_svg(svg_doc(W, H, body, defs)), 6, calm=0.25)
+
+
+def orchard():
+    """7: an autumn orchard in the afternoon, with a pennant on the gate."""
+    defs = common_defs([(0, "#8AAACF"), (0.5, "#F0D0A0"), (0.66, "#F6DDB0")], (0.8, 0.4), "#FFE6B0", 0.5)
+    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
+    body += sc.clouds(71, 6, 60, 240, "#FFF4E0", 0.5)
+    far = sc.ridge(72, 420, 35, waves=3)
+    body += sc.hill(far, "#B8A88E", extra='filter="url(#haze)"')
+    mid = sc.ridge(73, 500, 28, waves=4)
+    body += sc.hill(mid, "#B09A50")
+    body += haze(400, 540, "#FFE8C0", 0.2)
+    near = sc.ridge(74, 630, 22, waves=3)
+    for x, c in ((30, "#C8702E"), (95, "#D89A3A"), (165, "#A8482E"), (870, "#D89A3A"), (945, "#C8702E"), (1010, "#A8482E")):
+        body += sc.round_tree(x, sc.height_at(near, x) + 12, 115 + (x % 40), c, x, 0.3)
+    body += sc.hill(near, "#8A8A3E", extra=sc.OUT)
+    body += sc.flag(220, sc.height_at(near, 220) + 8, 75, "#4F7A3A", -0.3)
+    front = sc.ridge(75, 710, 12, waves=2)
+    body += sc.hill(front, "#6E7432", extra=sc.OUT)
+    rnd = random.Random(77)
+    for _ in range(60):  # fallen leaves
+        x, y = rnd.uniform(0, W), rnd.uniform(690, 768)
+        c = rnd.choice(("#D86C2E", "#F0A83A", "#A8382E"))
+        body += '<ellipse cx="%g" cy="%g" rx="3.2" ry="1.8" fill="%s" transform="rotate(%d %g %g)"/>' % (
+            x, y, c, rnd.randrange(180), x, y)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 7, calm=0.25)
+
+
+def lake():
+    """8: a still lake at dusk with the portal on an island."""
+    defs = common_defs([(0, "#2B3560"), (0.4, "#5B4A8A"), (0.62, "#D88A8A")], (0.5, 0.6), "#FFC890", 0.5)
+    defs += lin_grad("water", [(0, "#B07A9A"), (0.4, "#5B4A8A"), (1, "#1E2448")])
+    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
+    body += sc.stars(81, 60, 220)
+    body += sc.clouds(82, 5, 150, 320, "#C890B0", 0.35)
+    far = sc.ridge(83, 440, 40, waves=3)
+    body += sc.hill(far, "#4A4078", extra='filter="url(#haze)"')
+    body += '<rect x="0" y="470" width="%d" height="%d" fill="url(#water)"/>' % (W, H - 470)
+    body += ('<ellipse cx="512" cy="478" rx="150" ry="16" fill="#2E2A4A" %s/>' % sc.OUT)
+    body += sc.portal(512, 470, 90, 70, "#5A5478")
+    body += '<ellipse cx="512" cy="520" rx="40" ry="70" fill="%s" fill-opacity="0.12" filter="url(#soft)"/>' % TEAL
+    rnd = random.Random(84)
+    for _ in range(60):
+        y = rnd.uniform(490, 760)
+        x = rnd.uniform(0, W)
+        body += ('<rect x="%g" y="%g" width="%g" height="1.5" rx="0.7" fill="#FFD8C0" fill-opacity="%g"/>'
+                 % (x, y, rnd.uniform(20, 70), rnd.uniform(0.08, 0.25)))
+    for x in (20, 70, 950, 1005):
+        body += sc.pine(x, 640, 220, "#141C30", 0.05)
+    body += '<path d="M -10 620 Q 120 600 200 768 L -10 768 Z" fill="#161E34" %s/>' % sc.OUT
+    body += '<path d="M 1034 610 Q 900 600 840 768 L 1034 768 Z" fill="#161E34" %s/>' % sc.OUT
+    return finish(render_svg(svg_doc(W, H, body, defs)), 8, vignette=0.4, calm=0.2)
+
+
+def grove():
+    """9: a druid grove at dawn, mist between the trunks."""
+    defs = common_defs([(0, "#A8C0C8"), (0.5, "#E8E0C0"), (1, "#C8D8A8")], (0.5, 0.45), "#FFF8D8", 0.55)
+    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
+    for layer, (base, col, size) in enumerate(((420, "#9AB0A0", 170), (520, "#6E8E6A", 210), (650, "#3E5E42", 260))):
+        rnd = random.Random(90 + layer)
+        line = sc.ridge(91 + layer, base, 12)
+        for x in sorted(rnd.uniform(-40, W + 40) for _ in range(8 - layer * 2)):
+            if 250 < x < 700:
+                continue  # the clearing where the board stands
+            body += sc.round_tree(x, sc.height_at(line, x) + 10, size * 0.7, col, int(x) + layer, 0.15)
+        body += sc.hill(line, col, extra=sc.OUT if layer == 2 else "")
+        body += haze(base - 140, base + 30, "#FFFFFF", 0.28 - layer * 0.06, "hz%d" % layer)
+    for x, h, t in ((120, 110, -3), (200, 80, 2), (830, 95, 4), (910, 120, -2)):
+        body += sc.stone(x, 690, h * 0.5, h, t, "#8A8896")
+    return finish(render_svg(svg_doc(W, H, body, defs)), 9, calm=0.25)
+
+
+def isles():
+    """A (10): open sea at midday, far isles and the little ship."""
+    defs = common_defs([(0, "#5E8CC8"), (0.5, "#A8D0E8"), (0.56, "#D8ECF0")], (0.7, 0.15), "#FFFBE8", 0.4)
+    defs += lin_grad("water", [(0, "#7EB8D0"), (0.5, "#3E7AA8"), (1, "#2B4A78")])
+    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
+    body += sc.clouds(101, 7, 60, 300, "#FFFFFF", 0.6)
+    body += '<rect x="0" y="430" width="%d" height="%d" fill="url(#water)"/>' % (W, H - 430)
+    for cx, w, h, c in ((140, 220, 50, "#7E9A8A"), (420, 120, 26, "#9AB0A8"), (760, 260, 60, "#6E8E7A")):
+        body += ('<path d="M %g 432 Q %g %g %g 432 Z" fill="%s" %s/>'
+                 % (cx - w / 2, cx, 432 - h * 2, cx + w / 2, c, sc.OUT))
+    body += sc.flag(770, 392, 50, "#A8382E", 0.2)
+    rnd = random.Random(102)
+    for _ in range(80):
+        y = rnd.uniform(440, 760)
+        body += ('<rect x="%g" y="%g" width="%g" height="1.6" rx="0.8" fill="#FFFFFF" fill-opacity="%g"/>'
+                 % (rnd.uniform(0, W), y, rnd.uniform(20, 80) * (y - 380) / 300, rnd.uniform(0.1, 0.35)))
+    body += sc.ship(160, 560, 130, sail="#F3E3C0", flag="#C9962E")
+    return finish(render_svg(svg_doc(W, H, body, defs)), 10, calm=0.25)
+
+
 def logo(img):
     """The game's name on the loading picture."""
     text = "Sorvanta"
@@ -249,6 +365,11 @@ def make_all():
     save_jpg(sea(), "gfx/backgrounds/background_3.jpg")
     save_jpg(lanterns(), "gfx/backgrounds/background_4.jpg")
     save_jpg(mountains(), "gfx/backgrounds/background_5.jpg")
+    save_jpg(snow(), "gfx/backgrounds/background_6.jpg")
+    save_jpg(orchard(), "gfx/backgrounds/background_7.jpg")
+    save_jpg(lake(), "gfx/backgrounds/background_8.jpg")
+    save_jpg(grove(), "gfx/backgrounds/background_9.jpg")
+    save_jpg(isles(), "gfx/backgrounds/background_A.jpg")
 
 
 if __name__ == "__main__":
