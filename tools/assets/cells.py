@@ -24,7 +24,7 @@ SS = 4  # supersampling
 EMPTY = "#BFB095"
 # The Fill palette: id, name, paint. Ids 1 (cross) and 7 (black) have fixed
 # roles; 6 is light because the code marks wrong cells of it with a black
-# blink. Chosen so that every pair stays apart (CIELAB difference above 15)
+# blink. Chosen so that every pair stays apart (CIELAB difference above 14)
 # in normal vision and simulated protanopia, deuteranopia and tritanopia,
 # the empty cell included (tools/assets/cvd.py, contact_sheet.py).
 COLOURS = [
