@@ -86,7 +86,7 @@ def cvd_strip(sheet, y):
     """The painted cells of size 1 with their digits as each deficiency sees them."""
     font = ImageFont.truetype(FONT2, 14)
     d = ImageDraw.Draw(sheet)
-    strip = Image.new("RGBA", (14 * 90, 50), BG + (255,))
+    strip = Image.new("RGBA", (12 * 88 + 8, 50), BG + (255,))
     x = 4
     for k, (cid, name, paint) in enumerate(cells.COLOURS):
         rgb = cells.digit_tint(paint)
@@ -212,13 +212,13 @@ def picross_frame_at(sheet, x0, y0, rows, cols, s):
 
 
 def main(out):
-    sheet = Image.new("RGBA", (1400, 1040), BG + (255,))
+    sheet = Image.new("RGBA", (1560, 1000), BG + (255,))
     y = colour_rows(sheet, 30, "clue digits of every colour on empty and painted cells, sizes 0-4")
     y = pieces_row(sheet, y + 10)
     y = cvd_strip(sheet, y + 6)
     if os.path.exists(os.path.join(ASSETS, "gfx/gui/game/frame_LU.png")):
-        fill_frame(sheet, 300, y + 110)
-        picross_frame(sheet, 700, y + 110)
+        fill_frame(sheet, 300, y + 100)
+        picross_frame(sheet, 700, y + 100)
     os.makedirs(os.path.dirname(out), exist_ok=True)
     sheet.convert("RGB").save(out)
     print("wrote %s" % out)

@@ -217,12 +217,24 @@ def lose_panel():
     body += '<g clip-path="url(#c)"><rect width="%d" height="%d" filter="url(#gr)"/></g>' % (w, h)
     body += rrect(22, top, w - 44, bot - top, 10, 'fill="none" stroke="%s" stroke-width="1.8"' % INK)
     # a cracked stone under the scroll: the picture crumbled
-    cx, cy = w / 2.0, 220
-    body += ('<path d="M %g %g L %g %g L %g %g L %g %g L %g %g L %g %g Z" fill="#8E8A80" stroke="%s" '
-             'stroke-width="2" stroke-linejoin="round"/>' % (cx - 46, cy + 30, cx - 52, cy - 8, cx - 20, cy - 40,
-                                                              cx + 34, cy - 34, cx + 54, cy + 4, cx + 30, cy + 36, INK))
-    body += ('<path d="M %g %g L %g %g L %g %g L %g %g" fill="none" stroke="#E2553E" stroke-width="3.2" '
-             'stroke-linejoin="round"/>' % (cx - 10, cy - 38, cx - 2, cy - 8, cx - 16, cy + 8, cx - 4, cy + 33))
+    cx, cy = w / 2.0, 222
+    defs += (rad_grad("stone", [(0, "#C4BEB2"), (0.65, "#8E877A"), (1, "#5E574C")], 0.38, 0.3, 0.8) +
+             glow_filter("hot", 3, "#FF5A36", 0.9))
+    outline = [(-46, 30), (-56, -4), (-34, -34), (-4, -44), (30, -36), (54, -6), (44, 26), (14, 40)]
+    d = "M " + " L ".join("%g %g" % (cx + x, cy + y) for x, y in outline) + " Z"
+    body += '<ellipse cx="%g" cy="%g" rx="60" ry="9" fill="#000" fill-opacity="0.35"/>' % (cx, cy + 40)
+    body += '<path d="%s" fill="url(#stone)" stroke="%s" stroke-width="2.2" stroke-linejoin="round"/>' % (d, INK)
+    for (x0, y0, x1, y1) in ((-34, -34, -18, -8), (-18, -8, -56, -4), (-18, -8, -4, 22), (30, -36, 22, -6),
+                             (22, -6, 54, -6), (22, -6, 14, 40)):
+        body += ('<path d="M %g %g L %g %g" stroke="%s" stroke-opacity="0.45" stroke-width="1.3"/>'
+                 % (cx + x0, cy + y0, cx + x1, cy + y1, INK))
+    crack = "M %g %g L %g %g L %g %g L %g %g" % (cx - 4, cy - 44, cx + 4, cy - 16, cx - 8, cy + 4, cx + 4, cy + 38)
+    body += '<g filter="url(#hot)"><path d="%s" fill="none" stroke="#000" stroke-width="4"/></g>' % crack
+    body += ('<path d="%s" fill="none" stroke="#FFB070" stroke-width="2.6" stroke-linejoin="round" '
+             'stroke-linecap="round"/>' % crack)
+    for (x, y, r) in ((-70, 36, 5), (66, 34, 4), (76, 40, 3), (-80, 42, 3)):
+        body += ('<circle cx="%g" cy="%g" r="%g" fill="#8E877A" stroke="%s" stroke-width="1.2"/>'
+                 % (cx + x, cy + y, r, INK))
     img.alpha_composite(render_svg(svg_doc(w, h, body, defs)))
     return img
 
