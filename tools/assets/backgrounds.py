@@ -194,28 +194,29 @@ def mountains():
 
 
 def snow():
-    """6: a winter morning: snowy hills, pines and capped stones."""
-    defs = common_defs([(0, "#7E98C0"), (0.5, "#D8DDE8"), (0.7, "#F2E8DC")], (0.25, 0.3), "#FFF6E0", 0.45)
+    """6: a winter evening: blue snowy hills, pines and capped stones (kept
+    mid-toned so the yellow Picross clues read over it)."""
+    defs = common_defs([(0, "#3E4E7A"), (0.5, "#7A88AE"), (0.7, "#B8A8B8")], (0.25, 0.35), "#F8D8C0", 0.4)
     body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
-    body += sc.clouds(61, 6, 70, 260, "#FFFFFF", 0.5)
+    body += sc.clouds(61, 6, 70, 260, "#C8B8D0", 0.4)
     far = sc.ridge(62, 380, 70, waves=4, rough=0.5)
-    body += sc.hill(far, "#B8C4D8", extra='filter="url(#haze)"')
-    body += haze(330, 470, "#FFFFFF", 0.3)
+    body += sc.hill(far, "#6E7CA0", extra='filter="url(#haze)"')
+    body += haze(330, 470, "#C8C8E0", 0.22)
     mid = sc.ridge(63, 500, 35, waves=3)
-    body += sc.hill(mid, "#DCE4EE", extra=sc.OUT)
+    body += sc.hill(mid, "#8E9CBC", extra=sc.OUT)
     near = sc.ridge(64, 630, 26, waves=3)
     for x in (25, 80, 140, 880, 940, 1000):
-        body += sc.pine(x, sc.height_at(near, x) + 14, 150 + (x * 13) % 50, "#2F4A44", 0.3)
-    body += sc.hill(near, "#EEF2F6", extra=sc.OUT)
+        body += sc.pine(x, sc.height_at(near, x) + 14, 150 + (x * 13) % 50, "#24383A", 0.2)
+    body += sc.hill(near, "#A8B4CE", extra=sc.OUT)
     for x, h, t in ((170, 80, -3), (860, 90, 4)):
         y = sc.height_at(near, x) + 18
-        body += sc.stone(x, y, h * 0.55, h, t, "#8E8A9A", moss="#F6F8FA")
+        body += sc.stone(x, y, h * 0.55, h, t, "#8E8A9A", moss="#DDE4F0")
     body += sc.flag(60, sc.height_at(near, 60) + 40, 70, "#A8382E", 0.3)
     rnd = random.Random(66)
     for _ in range(140):  # falling snow
         x, y = rnd.uniform(0, W), rnd.uniform(0, H)
         body += '<circle cx="%g" cy="%g" r="%g" fill="#FFFFFF" fill-opacity="%g"/>' % (
-            x, y, rnd.uniform(1.0, 2.6), rnd.uniform(0.35, 0.8))
+            x, y, rnd.uniform(1.0, 2.6), rnd.uniform(0.3, 0.7))
     return finish(render_svg(svg_doc(W, H, body, defs)), 6, calm=0.25)
 
 
