@@ -10,8 +10,8 @@ from math import cos, radians, sin
 from PIL import Image, ImageDraw, ImageFont
 
 import ui
-from kit import (FONT1, INK, WALNUT, WALNUT_DARK, OAK, OAK_LIGHT, BRASS, GOLD, GOLD_LIGHT, PARCHMENT,
-                 PARCHMENT_SHADE, LEAF, LEAF_LIGHT, TEAL, hexrgb, mix, lin_grad, rad_grad, grain_filter,
+from kit import (FONT1, INK, WALNUT, WALNUT_DARK, OAK_LIGHT, BRASS, GOLD, GOLD_LIGHT, PARCHMENT,
+                 PARCHMENT_SHADE, LEAF_LIGHT, TEAL, hexrgb, mix, lin_grad, rad_grad, grain_filter,
                  shadow_filter, glow_filter, rrect, render_svg, save_png, svg_doc)
 
 PANEL_W = 212          # 12 px of shadow left of the board, which starts at x 824
@@ -129,7 +129,6 @@ def tool_frame():
 
 
 def tool_back(over):
-    s = 64
     defs = (rad_grad("bg", [(0, "#6A4A30" if over else "#4E3420"), (1, WALNUT_DARK)], 0.45, 0.4, 0.7) +
             glow_filter("gl", 4, GOLD, 0.8))
     body = ""

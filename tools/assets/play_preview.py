@@ -7,7 +7,6 @@ import os
 import random
 import sys
 
-from PIL import Image, ImageDraw
 
 import cells
 import contact_sheet as cs
@@ -89,7 +88,6 @@ def picross_level(out, rows=15, cols=15, s=2):
     rnd = random.Random(5)
     x0, y0 = 300, 200
     cs.picross_frame_at(c, x0, y0, rows, cols, s)
-    d = ImageDraw.Draw(c)
     for r in range(rows):
         for col in range(cols):
             x, y = x0 + col * n + (col // 5) * 2, y0 + r * n + (r // 5) * 2
