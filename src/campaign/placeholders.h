@@ -1,9 +1,8 @@
 #pragma once
 // Stand-ins for the campaign, menu and story singletons that the application
 // core calls, with the least behaviour the core needs: set-ups that load
-// nothing, screens that return a fixed next state, no players. The main
-// menu is a plain screen (placeholder_main_menu.cpp). The campaign code
-// replaces them.
+// nothing, screens that return a fixed next state, no players. The campaign
+// code replaces them (the map, stage and story screens in their own folders).
 #include <memory>
 #include <string>
 
@@ -39,18 +38,6 @@ class TProfileManager : public TEkran {
 };
 
 class TProfileName : public TEkran {};
-
-class TMainMenu : public TEkran {
- public:
-  std::string txtAreYouSure;  // the quit question
-
-  void setup() override;
-  void draw() override;
-  void update() override;
-  // A plain screen: a click opens the options, Escape asks whether to quit
-  // and a yes returns "END".
-  virtual std::string mainLoop();
-};
 
 class TMoreGames {
  public:
@@ -95,7 +82,6 @@ class TQuestContinue : public TEkran {};
 
 extern std::shared_ptr<TProfileManager> profileManager;
 extern std::shared_ptr<TProfileName> profileName;
-extern std::shared_ptr<TMainMenu> mainMenu;
 extern std::shared_ptr<TMoreGames> moreGames;
 extern std::shared_ptr<TLevelManager> levelManager;
 extern std::shared_ptr<TMapScreen> mapScreen;

@@ -2,8 +2,12 @@
 
 #include "campaign/placeholders.h"
 #include "core/delta_time.h"
+#include "core/design_size.h"
+#include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"
+#include "core/screen_loop.h"
+#include "core/settings.h"
 #include "formats/txt_file.h"
 #include "gui/mouse.h"
 #include "gui/my_font.h"
@@ -14,6 +18,7 @@
 #include "platform/system.h"
 #include "platform/video.h"
 #include "puzzle/placeholders.h"
+#include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
@@ -36,6 +41,12 @@ void TLoadingScreen::draw() {
   _drawProgress();
   _drawLogo();
   _drawText();
+  if (fadingUp_) _drawFade();
+}
+
+void TLoadingScreen::update() {
+  _updateSystem();
+  _updateFade();
 }
 
 void TLoadingScreen::_drawBack() {
@@ -49,42 +60,33 @@ void TLoadingScreen::_drawProgress() {
   if (bar) {
     int w = ImageWidth(bar);
     int h = ImageHeight(bar);
-    DrawSubImageRect(bar, 512 - w / 2, 710 - h / 2, w * f, h, 0, 0, w * f, h);
+    DrawSubImageRect(bar, kDesignWidth / 2 - w / 2, 710 - h / 2, w * f, h, 0, 0, w * f, h);
   }
   if (barFrame) {
     int w = ImageWidth(barFrame);
     int h = ImageHeight(barFrame);
-    DrawImage(barFrame, 512 - w / 2, 710 - h / 2);
+    DrawImage(barFrame, kDesignWidth / 2 - w / 2, 710 - h / 2);
   }
 }
 
 void TLoadingScreen::_drawLogo() {
-  SetColor(255, 255, 255);
-  SetScale(1, 1);
-  SetBlend(ALPHABLEND);
-  SetRotation(0);
-  SetAlpha(1);
+  ResetDrawState();
 }
 
 void TLoadingScreen::_drawText() {
-  SetColor(255, 255, 255);
-  SetScale(1, 1);
-  SetBlend(ALPHABLEND);
-  SetRotation(0);
-  SetAlpha(1);
+  ResetDrawState();
   SetImageFont(font);
-  DrawText(txtLoading, 512 - TextWidth(txtLoading) / 2, 720);
+  DrawText(txtLoading, kDesignWidth / 2 - TextWidth(txtLoading) / 2, 720);
 }
 
 void TLoadingScreen::drawNormal() {
-  SetColor(255, 255, 255);
-  SetAlpha(1);
-  SetBlend(ALPHABLEND);
-  SetScale(1, 1);
-  SetRotation(0);
+  ResetDrawState();
   draw();
   myFlip(1);
   PollSystem();
+  // Loading takes a while: a quit asked for meanwhile ends the game as it
+  // would on any other screen.
+  checkQuitRequest();
 }
 
 void TLoadingScreen::progress() {
@@ -99,7 +101,7 @@ void TLoadingScreen::PART1() {
   drawNormal();
   mainGame->setup();
   progress();
-  if (options->customCursor != 0) HideMouse();
+  if (settings().customCursor != 0) HideMouse();
 }
 
 void TLoadingScreen::PART2() {
@@ -162,21 +164,16 @@ void TLoadingScreen::PART5() {
   progress();
   tutorial->setup();
   progress();
-  if (options->customCursor == 0) ShowMouse();
+  if (settings().customCursor == 0) ShowMouse();
 }
 
 void TLoadingScreen::fadeUp() {
   for (int i = 0; i < 4; ++i) _prepareDelta();
   fade = 0;
   dFade = 1;
-  do {
-    Cls();
-    _updateSystem();
-    _updateFade();
-    draw();
-    _drawFade();
-    myFlip(0);
-  } while (fade != dFade);
+  fadingUp_ = true;
+  runScreenLoop(*this, nullptr, [this] { return fade == dFade; });
+  fadingUp_ = false;
 }
 
 }  // namespace sorvanta

@@ -27,7 +27,10 @@ class TLoadingScreen : public TEkran {
   std::shared_ptr<TImage> barFrame;  // drawn over the filling
   int adp = 0;           // steps done, not clamped
 
+  // The background, the bar and the text; during fadeUp the fade over them.
   void draw() override;
+  // The frame step of the fade: the system step and the fade ramp.
+  void update() override;
   void _drawBack();
   void _drawProgress();
   void _drawText();
@@ -42,6 +45,9 @@ class TLoadingScreen : public TEkran {
   void fadeUp();
   // One step done: counts it, prints "adp = N" and redraws.
   void progress();
+
+ private:
+  bool fadingUp_ = false;
 };
 
 extern std::shared_ptr<TLoadingScreen> loading;

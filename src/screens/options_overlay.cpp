@@ -1,7 +1,10 @@
 // The options overlay: the modal panel of TOptions drawn over the screen that
 // opened it (the main menu, or the play screen as its pause menu).
 #include "campaign/placeholders.h"
+#include "core/draw_state.h"
 #include "core/frame.h"
+#include "core/screen_loop.h"
+#include "core/states.h"
 #include "core/globals.h"
 #include "formats/txt_file.h"
 #include "gui/gui.h"
@@ -12,6 +15,7 @@
 #include "platform/input.h"
 #include "platform/system.h"
 #include "platform/video.h"
+#include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
@@ -67,7 +71,7 @@ void TOptions::prepare(std::shared_ptr<TEkran> screen) {
   alpha = 0;
   dFade = 0.5f;
   fade = 0;
-  wynik = "";
+  wynik = kOptionsClosed;
   bool fromMenu = ekran && mainMenu && ekran.get() == mainMenu.get();
   showWidget("RESTART", !fromMenu);
   showWidget("MAINMENU", !fromMenu);
@@ -87,13 +91,9 @@ void TOptions::prepare(std::shared_ptr<TEkran> screen) {
 
 std::string TOptions::mainLoop(std::shared_ptr<TEkran> screen) {
   prepare(std::move(screen));
-  do {
-    Cls();
-    update();
-    draw();
-    myFlip(0);
-    if (alpha == 1.0f) examineClicks();
-  } while (!(dAlpha == 0 && alpha == 0));
+  runScreenLoop(
+      *this, [this] { if (alpha == 1.0f) examineClicks(); },
+      [this] { return dAlpha == 0 && alpha == 0; });
   saveOptions();
   if (mouse) mouse->clear();
   FlushMouse();
@@ -150,20 +150,20 @@ void TOptions::goCREDITS() {
 
 void TOptions::goBackToMap() {
   Print("CLICKED BACK TO MAP");
-  wynik = "MAP-SCREEN";
+  wynik = kStateMapScreen;
   dAlpha = 0;
 }
 
 void TOptions::goRESTART() {
   if (yesOrNo(txtAreYouSure, options) == 1) {
-    wynik = "RESTART";
+    wynik = kOptionsRestart;
     dAlpha = 0;
     dFade = 0;
   }
 }
 
 void TOptions::goMAINMENU() {
-  wynik = "MAIN-MENU";
+  wynik = kStateMainMenu;
   dAlpha = 0;
   dFade = 0;
 }
@@ -255,20 +255,13 @@ void TOptions::_drawBack() {
 }
 
 void TOptions::_drawPanel() {
-  SetColor(255, 255, 255);
-  SetAlpha(alpha);
-  SetBlend(ALPHABLEND);
-  SetScale(1, 1);
-  SetRotation(0);
+  ResetDrawState(alpha);
   if (panel) DrawImage(panel, vx + 300, 110);
   if (tytul) DrawImage(tytul, vx + 300 + ImageWidth(panel) / 2, 110);
 }
 
 void TOptions::_drawTexts() {
-  SetBlend(ALPHABLEND);
-  SetAlpha(alpha);
-  SetScale(1, 1);
-  SetRotation(0);
+  ResetDrawState(alpha);
   auto centred = [](const std::string& text, float top, int shift) {
     DrawText(text, 512 - TextWidth(text) / 2 + shift, top + shift);
   };
@@ -297,10 +290,7 @@ void TOptions::_drawPasek(float x, float y, float fraction) {
 }
 
 void TOptions::_drawBars() {
-  SetScale(1, 1);
-  SetAlpha(alpha);
-  SetColor(255, 255, 255);
-  SetRotation(0);
+  ResetDrawState(alpha);
   if (bar2) {
     DrawImage(bar2, vx + 340, 180);
     DrawImage(bar2, vx + 340, 250);
