@@ -69,5 +69,23 @@ TEST(LoadingScreen, FivePhasesReportEachStepAndFillTheBar) {
   EXPECT_EQ(h.Pixel(512, 300) & 0xffffffu, 0u);
 }
 
+// A window close or SIGTERM while loading ends the game at the next step,
+// through ende, as on every other screen.
+TEST(LoadingScreen, AQuitRequestDuringLoadingEndsTheGameThroughEnde) {
+  shell_test::ShellWorld world(shell_test::NoCapture());
+  TLoadingScreen screen;
+  int status = -1;
+  world.h().RequestQuit();
+  try {
+    screen.progress();
+  } catch (const EndRequested& end) {
+    status = end.status;
+  }
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(world.endStatus, 0);
+  EXPECT_EQ(world.recProfiles->saves, 1);
+  EXPECT_EQ(screen.adp, 1);
+}
+
 }  // namespace
 }  // namespace sorvanta
