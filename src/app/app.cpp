@@ -2,6 +2,7 @@
 
 #include "app/bindings.h"
 #include "app/control.h"
+#include "app/loading_steps.h"
 #include "campaign/campaign_states.h"
 #include "campaign/placeholders.h"
 #include "core/delta_time.h"
@@ -62,6 +63,7 @@ void createSingletons() {
   bindVolumeSettings([] { return options ? options->soundVol : 0.0f; },
                      [] { return options ? options->musicVol : 0.0f; });
   loading = std::make_shared<TLoadingScreen>();
+  addLoadingSteps(*loading);
   profileManager = std::make_shared<TProfileManager>();
   profileName = std::make_shared<TProfileName>();
   globalSnd = std::make_shared<TGlobalSnd>();

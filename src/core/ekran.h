@@ -1,6 +1,7 @@
 #pragma once
 // The screen base class. Every screen is one long-lived instance of a class
-// derived from TEkran and runs its own modal loop:
+// derived from TEkran and runs its own loop (modal ones through
+// runScreenLoop, core/screen_loop.h):
 //   prepare (ramps, own state, then _prepareDelta())
 //   repeat Cls(); update(); draw(); myFlip(0); act on clicked widgets
 //   until the ramps reach the targets the choice set; return wynik.

@@ -1,6 +1,5 @@
 #include "screens/loading_screen.h"
 
-#include "campaign/placeholders.h"
 #include "core/delta_time.h"
 #include "core/design_size.h"
 #include "core/draw_state.h"
@@ -9,7 +8,6 @@
 #include "core/screen_loop.h"
 #include "core/settings.h"
 #include "formats/txt_file.h"
-#include "gui/mouse.h"
 #include "gui/my_font.h"
 #include "platform/font.h"
 #include "platform/image.h"
@@ -17,11 +15,6 @@
 #include "platform/strings.h"
 #include "platform/system.h"
 #include "platform/video.h"
-#include "puzzle/placeholders.h"
-#include "screens/main_menu.h"
-#include "screens/options.h"
-#include "screens/pop_up.h"
-#include "sound/global_snd.h"
 
 namespace sorvanta {
 
@@ -97,73 +90,25 @@ void TLoadingScreen::progress() {
   drawNormal();
 }
 
+void TLoadingScreen::runPhase(int n) {
+  for (const auto& step : phases[static_cast<std::size_t>(n - 1)]) {
+    if (step) step();
+    progress();
+  }
+}
+
 void TLoadingScreen::PART1() {
   drawNormal();
-  mainGame->setup();
-  progress();
+  runPhase(1);
   if (settings().customCursor != 0) HideMouse();
 }
 
-void TLoadingScreen::PART2() {
-  setupTiles();
-  progress();
-  levelManager->setup();
-  progress();
-  pickTryb->setup();
-  progress();
-  outro->setup();
-  progress();
-  intro->setup();
-  progress();
-  continueQuest->setup();
-  progress();
-  setupFlyingAddHints();
-  progress();
-}
-
-void TLoadingScreen::PART3() {
-  setupColors();
-  TMouse::img = LoadImage(bDir + "gfx/cursor.png", -1);
-  if (TMouse::img) SetImageHandle(TMouse::img, 2, 2);
-  progress();
-  mapScreen->setup();
-  progress();
-  stageScreen->setup();
-  progress();
-  setupFlyingRocks();
-  progress();
-}
-
-void TLoadingScreen::PART4() {
-  mainMenu->setup();
-  progress();
-  profileName->setup();
-  progress();
-  popUp->setup();
-  progress();
-  setupParticles();
-  progress();
-  globalSnd->setup();
-  progress();
-  options->loadLastMusic();
-  progress();
-}
+void TLoadingScreen::PART2() { runPhase(2); }
+void TLoadingScreen::PART3() { runPhase(3); }
+void TLoadingScreen::PART4() { runPhase(4); }
 
 void TLoadingScreen::PART5() {
-  levelSummary->setup();
-  progress();
-  profileManager->setup();
-  progress();
-  options->setup();
-  progress();
-  loseScreen->setup();
-  progress();
-  SetupNumbers();
-  progress();
-  credits->setup();
-  progress();
-  tutorial->setup();
-  progress();
+  runPhase(5);
   if (settings().customCursor == 0) ShowMouse();
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/loading_steps.h"
 #include "core/shell_test_support.h"
 #include "platform/image.h"
 #include "platform/video.h"
@@ -27,6 +28,7 @@ TEST(LoadingScreen, FivePhasesReportEachStepAndFillTheBar) {
   globalSnd = std::make_shared<TGlobalSnd>();
   Harness& h = world.h();
   TLoadingScreen screen;
+  addLoadingSteps(screen);
   ASSERT_TRUE(screen.bar);
   EXPECT_EQ(screen.txtLoading, "Loading...");
 
