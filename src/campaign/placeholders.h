@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/ekran.h"
+#include "core/states.h"
 
 namespace sorvanta {
 
@@ -21,10 +22,10 @@ class TProfile {
   int actStageId_Picross = 0, actStageId_Fill = 0;  // 0: the tutorial stage
 
   virtual int Save() { return 0; }
-  virtual std::string QUEST_StartNewPicross() { return "INTRO"; }
-  virtual std::string QUEST_StartNewFill() { return "INTRO"; }
-  virtual std::string QUEST_NextLevel() { return "MAP-SCREEN"; }
-  virtual std::string QUEST_RestartLevel() { return "MAIN-GAME"; }
+  virtual std::string QUEST_StartNewPicross() { return kStateIntro; }
+  virtual std::string QUEST_StartNewFill() { return kStateIntro; }
+  virtual std::string QUEST_NextLevel() { return kStateMapScreen; }
+  virtual std::string QUEST_RestartLevel() { return kStateMainGame; }
   virtual std::shared_ptr<TStage> QUEST_GetActStage() { return nullptr; }
 };
 
@@ -42,19 +43,19 @@ class TProfileName : public TEkran {};
 class TMoreGames {
  public:
   virtual ~TMoreGames() = default;
-  virtual std::string mainLoop() { return "MAIN-MENU"; }
+  virtual std::string mainLoop() { return kStateMainMenu; }
 };
 
 class TLevelManager : public TEkran {};
 
 class TMapScreen : public TEkran {
  public:
-  virtual std::string mainloop() { return "MAIN-MENU"; }
+  virtual std::string mainloop() { return kStateMainMenu; }
 };
 
 class TStageScreen : public TEkran {
  public:
-  virtual std::string mainloop(std::shared_ptr<TStage>) { return "MAP-SCREEN"; }
+  virtual std::string mainloop(std::shared_ptr<TStage>) { return kStateMapScreen; }
 };
 
 class TPickTryb : public TEkran {};
@@ -66,14 +67,14 @@ class TCredits : public TEkran {
 
 class TOutro : public TEkran {
  public:
-  virtual std::string mainloop() { return "MAIN-MENU"; }
+  virtual std::string mainloop() { return kStateMainMenu; }
   virtual void pause() {}
   virtual void unpause() {}
 };
 
 class TIntro : public TEkran {
  public:
-  virtual std::string mainloop() { return "MAIN-GAME"; }
+  virtual std::string mainloop() { return kStateMainGame; }
   virtual void pause() {}
   virtual void unpause() {}
 };
