@@ -3,9 +3,9 @@
 #include "core/display.h"
 #include "core/draw_state.h"
 #include "core/settings.h"
+#include "platform/image.h"
 #include "platform/input.h"
 #include "platform/video.h"
-#include "platform/image.h"
 
 namespace sorvanta {
 

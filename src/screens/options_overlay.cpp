@@ -3,9 +3,9 @@
 #include "campaign/placeholders.h"
 #include "core/draw_state.h"
 #include "core/frame.h"
+#include "core/globals.h"
 #include "core/screen_loop.h"
 #include "core/states.h"
-#include "core/globals.h"
 #include "formats/txt_file.h"
 #include "gui/gui.h"
 #include "gui/mouse.h"
@@ -263,7 +263,7 @@ void TOptions::_drawPanel() {
 void TOptions::_drawTexts() {
   ResetDrawState(alpha);
   auto centred = [](const std::string& text, float top, int shift) {
-    DrawText(text, 512 - TextWidth(text) / 2 + shift, top + shift);
+    DrawText(text, kDesignWidth / 2 - TextWidth(text) / 2 + shift, top + shift);
   };
   SetColor(0, 0, 0);
   SetImageFont(fontTitle);

@@ -2,8 +2,8 @@
 
 #include "core/draw_state.h"
 #include "core/frame.h"
-#include "core/screen_loop.h"
 #include "core/globals.h"
+#include "core/screen_loop.h"
 #include "gui/gui.h"
 #include "gui/mouse.h"
 #include "gui/my_font.h"

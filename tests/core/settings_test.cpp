@@ -10,9 +10,11 @@
 #include <filesystem>
 
 #include "app/app.h"
+#include "campaign/placeholders.h"
 #include "core/globals.h"
 #include "platform/system.h"
 #include "screens/options.h"
+#include "sound/global_snd.h"
 #include "support/stdout_lines.h"
 #include "support/temp_folder.h"
 
@@ -25,6 +27,9 @@ namespace {
   // Root reads every file: play the part of a user who may not.
   if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(10);
   myDocsFolder = docs;
+  // Whatever earlier tests of this process left behind stays out of the way.
+  globalSnd.reset();
+  profileManager.reset();
   TOptions overlay;
   auto lines = test::StdoutLines([&] { overlay.loadOptions(); });
   int failed = 0;

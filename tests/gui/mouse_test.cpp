@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/display.h"
+#include "core/settings.h"
 #include "platform/harness.h"
 #include "platform/image.h"
 #include "platform/video.h"
-#include "core/settings.h"
 
 namespace sorvanta {
 namespace {
