@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/bindings.h"
 #include "core/globals.h"
 #include "gui/gui.h"
 #include "platform/strings.h"
@@ -51,6 +52,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The reader's diagnostics would flood the output.
   if (!std::freopen("/dev/null", "w", stdout)) return 0;
   bDir = "/nonexistent-sorvanta-fuzz/";
+  // Text references resolve against bDir as in the game.
+  bindLayers();
   return 0;
 }
 

@@ -4,7 +4,6 @@ namespace sorvanta {
 
 std::shared_ptr<TProfileManager> profileManager;
 std::shared_ptr<TProfileName> profileName;
-std::shared_ptr<TMainMenu> mainMenu;
 std::shared_ptr<TMoreGames> moreGames;
 std::shared_ptr<TLevelManager> levelManager;
 std::shared_ptr<TMapScreen> mapScreen;

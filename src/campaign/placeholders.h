@@ -1,13 +1,13 @@
 #pragma once
 // Stand-ins for the campaign, menu and story singletons that the application
 // core calls, with the least behaviour the core needs: set-ups that load
-// nothing, screens that return a fixed next state, no players. The main
-// menu is a plain screen (placeholder_main_menu.cpp). The campaign code
-// replaces them.
+// nothing, screens that return a fixed next state, no players. The campaign
+// code replaces them (the map, stage and story screens in their own folders).
 #include <memory>
 #include <string>
 
 #include "core/ekran.h"
+#include "core/states.h"
 
 namespace sorvanta {
 
@@ -22,10 +22,10 @@ class TProfile {
   int actStageId_Picross = 0, actStageId_Fill = 0;  // 0: the tutorial stage
 
   virtual int Save() { return 0; }
-  virtual std::string QUEST_StartNewPicross() { return "INTRO"; }
-  virtual std::string QUEST_StartNewFill() { return "INTRO"; }
-  virtual std::string QUEST_NextLevel() { return "MAP-SCREEN"; }
-  virtual std::string QUEST_RestartLevel() { return "MAIN-GAME"; }
+  virtual std::string QUEST_StartNewPicross() { return kStateIntro; }
+  virtual std::string QUEST_StartNewFill() { return kStateIntro; }
+  virtual std::string QUEST_NextLevel() { return kStateMapScreen; }
+  virtual std::string QUEST_RestartLevel() { return kStateMainGame; }
   virtual std::shared_ptr<TStage> QUEST_GetActStage() { return nullptr; }
 };
 
@@ -40,34 +40,22 @@ class TProfileManager : public TEkran {
 
 class TProfileName : public TEkran {};
 
-class TMainMenu : public TEkran {
- public:
-  std::string txtAreYouSure;  // the quit question
-
-  void setup() override;
-  void draw() override;
-  void update() override;
-  // A plain screen: a click opens the options, Escape asks whether to quit
-  // and a yes returns "END".
-  virtual std::string mainLoop();
-};
-
 class TMoreGames {
  public:
   virtual ~TMoreGames() = default;
-  virtual std::string mainLoop() { return "MAIN-MENU"; }
+  virtual std::string mainLoop() { return kStateMainMenu; }
 };
 
 class TLevelManager : public TEkran {};
 
 class TMapScreen : public TEkran {
  public:
-  virtual std::string mainloop() { return "MAIN-MENU"; }
+  virtual std::string mainloop() { return kStateMainMenu; }
 };
 
 class TStageScreen : public TEkran {
  public:
-  virtual std::string mainloop(std::shared_ptr<TStage>) { return "MAP-SCREEN"; }
+  virtual std::string mainloop(std::shared_ptr<TStage>) { return kStateMapScreen; }
 };
 
 class TPickTryb : public TEkran {};
@@ -79,14 +67,14 @@ class TCredits : public TEkran {
 
 class TOutro : public TEkran {
  public:
-  virtual std::string mainloop() { return "MAIN-MENU"; }
+  virtual std::string mainloop() { return kStateMainMenu; }
   virtual void pause() {}
   virtual void unpause() {}
 };
 
 class TIntro : public TEkran {
  public:
-  virtual std::string mainloop() { return "MAIN-GAME"; }
+  virtual std::string mainloop() { return kStateMainGame; }
   virtual void pause() {}
   virtual void unpause() {}
 };
@@ -95,7 +83,6 @@ class TQuestContinue : public TEkran {};
 
 extern std::shared_ptr<TProfileManager> profileManager;
 extern std::shared_ptr<TProfileName> profileName;
-extern std::shared_ptr<TMainMenu> mainMenu;
 extern std::shared_ptr<TMoreGames> moreGames;
 extern std::shared_ptr<TLevelManager> levelManager;
 extern std::shared_ptr<TMapScreen> mapScreen;

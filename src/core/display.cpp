@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/design_size.h"
 #include "core/globals.h"
 #include "platform/strings.h"
 
@@ -26,7 +27,7 @@ std::shared_ptr<TDisplayDriver>& currentDriver() {
 
 int toInt(float v) { return FloatToInt(v); }
 
-void letterbox() { SetAspectResolution(1024, 768, 3); }
+void letterbox() { SetAspectResolution(kDesignWidth, kDesignHeight, 3); }
 
 // Clears the whole back buffer to the border colour, keeping the clear colour.
 void clearToBorder(TDisplayDriver& d) {

@@ -1,8 +1,8 @@
 // The letterbox's calls forwarded to the platform drawing layer.
 #include <cstdio>
 
-#include "core/app.h"
 #include "core/display.h"
+#include "core/frame_bindings.h"
 #include "platform/input.h"
 #include "platform/system.h"
 #include "platform/video.h"
@@ -33,7 +33,7 @@ void TDisplayDriver::fail(const char* message) {
   std::fflush(stderr);
   // A mode switch in the middle of a game can end here: leave the way every
   // other way out of the game does, keeping the players' progress.
-  ende(1);
+  quitGame(1);
 }
 
 }  // namespace sorvanta

@@ -1,11 +1,27 @@
 #include "core/ekran.h"
 
+#include <utility>
+
 #include "core/delta_time.h"
+#include "core/design_size.h"
 #include "core/globals.h"
-#include "gui/gui.h"
 #include "platform/video.h"
 
 namespace sorvanta {
+
+namespace {
+
+TLayoutBindings& layout() {
+  static TLayoutBindings bindings;
+  return bindings;
+}
+
+// How far the fade reaches beyond the design area, over any letterbox bar.
+constexpr int kFadeMargin = 500;
+
+}  // namespace
+
+void bindScreenLayout(TLayoutBindings bindings) { layout() = std::move(bindings); }
 
 void rampToward(float& value, float target, float speed) {
   if (value < target) {
@@ -19,7 +35,7 @@ void rampToward(float& value, float target, float speed) {
 }
 
 void TEkran::_drawGUI() {
-  if (gui) gui->draw();
+  if (gui && layout().draw) layout().draw(*gui);
 }
 
 void TEkran::_drawFade() {
@@ -28,15 +44,13 @@ void TEkran::_drawFade() {
   SetRotation(0);
   SetBlend(ALPHABLEND);
   SetScale(1, 1);
-  // The design area and 500 units beyond each edge, over any letterbox bar.
-  DrawRect(-500, -500, 1524, 1268);
+  // Drawn from beyond the top left corner, as the letterbox may have moved it.
+  DrawRect(-kFadeMargin, -kFadeMargin, kDesignWidth + kFadeMargin,
+           kDesignHeight + kFadeMargin);
 }
 
 void TEkran::_updateGui() {
-  if (!gui) return;
-  gui->update();
-  for (auto& object : gui->objects) object->SetMyAlpha(alpha);
-  gui->setGuiAlpha(alpha);
+  if (gui && layout().update) layout().update(*gui, alpha);
 }
 
 void TEkran::_updateFade() { rampToward(fade, dFade, fSpeed); }

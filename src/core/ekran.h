@@ -1,11 +1,13 @@
 #pragma once
 // The screen base class. Every screen is one long-lived instance of a class
-// derived from TEkran and runs its own modal loop:
+// derived from TEkran and runs its own loop (modal ones through
+// runScreenLoop, core/screen_loop.h):
 //   prepare (ramps, own state, then _prepareDelta())
 //   repeat Cls(); update(); draw(); myFlip(0); act on clicked widgets
 //   until the ramps reach the targets the choice set; return wynik.
 // update() starts with _updateSystem(), then _updateFade(), _updateAlpha(),
 // _updateGui(); draw() ends with _drawGUI() and _drawFade().
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,6 +48,16 @@ class TEkran : public std::enable_shared_from_this<TEkran> {
   virtual void update() {}
   virtual void _prepareDelta();
 };
+
+// A screen's layout lives in the gui layer above; the screen base draws and
+// updates it through these, which the start-up binds. Unbound, a layout is
+// neither drawn nor updated.
+struct TLayoutBindings {
+  std::function<void(TGui&)> draw;
+  // One frame of the layout, its widgets then given the screen's alpha.
+  std::function<void(TGui&, float alpha)> update;
+};
+void bindScreenLayout(TLayoutBindings bindings);
 
 // Moves value toward target by speed * delta and lands exactly on it.
 void rampToward(float& value, float target, float speed);

@@ -1,18 +1,17 @@
 #include "core/frame.h"
 
-#include "campaign/placeholders.h"
-#include "core/app.h"
 #include "core/delta_time.h"
+#include "core/design_size.h"
 #include "core/display.h"
+#include "core/draw_state.h"
+#include "core/frame_bindings.h"
 #include "core/globals.h"
-#include "gui/mouse.h"
+#include "core/settings.h"
 #include "platform/clock.h"
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/input.h"
 #include "platform/video.h"
-#include "screens/options.h"
-#include "sound/global_snd.h"
 
 namespace sorvanta {
 
@@ -23,72 +22,69 @@ constexpr int kKeyQ = 81;
 
 }  // namespace
 
-void _updateSystem() {
-  deltaUpdate();
-  if (mouse) mouse->update();
+void checkQuitRequest() {
   // The second key's hit is read only while its modifier is held, so a
-  // lone F4, Q or F stays queued for the screen that reads it.
-  if (AppTerminate() || (KeyDown(KEY_LALT) && KeyHit(KEY_F4))) ende();
-  if (KeyDown(KEY_COMMAND) && KeyHit(kKeyQ)) ende();
-  if (KeyDown(KEY_COMMAND) && KeyHit(kKeyF) && options) {
-    options->switchScreen();
-    options->saveOptions();
+  // lone F4 or Q stays queued for the screen that reads it.
+  if (AppTerminate() || (KeyDown(KEY_LALT) && KeyHit(KEY_F4))) quitGame();
+  if (KeyDown(KEY_COMMAND) && KeyHit(kKeyQ)) quitGame();
+}
+
+void _updateSystem() {
+  const TFrameBindings& bound = frameBindings();
+  deltaUpdate();
+  if (bound.updateInput) bound.updateInput();
+  checkQuitRequest();
+  if (KeyDown(KEY_COMMAND) && KeyHit(kKeyF)) {
+    settings().switchScreen();
+    settings().save();
   }
-  if (globalSnd) globalSnd->update();
+  if (bound.updateSound) bound.updateSound();
 }
 
 void myFlip(int n) {
-  if (mouse) mouse->draw();
+  _drawMouse();
   if (n == 0 && AppSuspended()) pauseGame();
   Flip(-1);
   AspectCls();
 }
 
 void pauseGame() {
-  if (intro) intro->pause();
-  if (outro) outro->pause();
-  if (globalSnd) globalSnd->pauseSounds();
+  if (frameBindings().pause) frameBindings().pause();
 
   // The design area as it stands (its real pixels, wherever the letterbox
   // put it), drawn back stretched over the same area.
   std::shared_ptr<TImage> frozen;
-  if (auto pixmap = GrabPixmap(0, 0, 1024, 768)) frozen = LoadImage(pixmap, -1);
+  if (auto pixmap = GrabPixmap(0, 0, kDesignWidth, kDesignHeight)) frozen = LoadImage(pixmap, -1);
 
   do {
     Cls();
-    SetColor(255, 255, 255);
-    SetScale(1, 1);
-    SetAlpha(1);
-    SetBlend(ALPHABLEND);
-    SetRotation(0);
+    ResetDrawState();
     if (frozen) DrawImage(frozen, 0, 0);
     SetColor(0, 0, 0);
     SetAlpha(0.6f);
-    DrawRect(0, 0, 1024, 768);
+    DrawRect(0, 0, kDesignWidth, kDesignHeight);
     SetColor(255, 255, 255);
     SetAlpha(1);
     SetImageFont(pauseFont);
     int w = TextWidth(txtPause);
     int h = TextHeight(txtPause);
-    DrawText(txtPause, 512 - w / 2, 384 - h / 2);
+    DrawText(txtPause, kDesignWidth / 2 - w / 2, kDesignHeight / 2 - h / 2);
     Flip(-1);
     AspectCls();
     // A window close or SIGTERM must not wait for the focus to come back
     // (a logout would kill the game unsaved): end as the frame step does.
-    if (AppTerminate()) ende();
+    if (AppTerminate()) quitGame();
     // Nothing moves while paused: no need to redraw at full speed.
     Delay(50);
   } while (AppSuspended());
 
-  if (intro) intro->unpause();
-  if (outro) outro->unpause();
-  if (globalSnd) globalSnd->resumeSounds();
+  if (frameBindings().resume) frameBindings().resume();
 }
 
 int Millisecs2() { return MilliSecs(); }
 
 void _drawMouse() {
-  if (mouse) mouse->draw();
+  if (frameBindings().drawCursor) frameBindings().drawCursor();
 }
 
 void SetIcon() {}

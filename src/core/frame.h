@@ -8,9 +8,11 @@
 
 namespace sorvanta {
 
-// Timer, mouse, the quit keys (left Alt+F4, Command+Q) and the system's
-// terminate request (which end the game through ende()), Command+F (full
-// screen toggle, settings written at once) and the sound registry.
+// The quit keys (left Alt+F4, Command+Q) and the system's terminate request
+// end the game through quitGame (ende).
+void checkQuitRequest();
+// Timer, mouse, the quit request, Command+F (full screen toggle, settings
+// written at once) and the sound registry.
 void _updateSystem();
 // Ends a frame: cursor, pause screen (n = 0 only), present, clear for the next.
 void myFlip(int n);

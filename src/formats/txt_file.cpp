@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "core/globals.h"
+#include "formats/text_folders.h"
 #include "formats/text_utils.h"
 #include "platform/files.h"
 #include "platform/strings.h"
@@ -17,7 +17,7 @@ const char* const kBeyond = "(BEYOND TEXT ARRAY LENGTH!)";
 }  // namespace
 
 std::shared_ptr<TTxtFile> loadTxtFile(const std::string& path) {
-  const std::string realPath = Replace(path, "#LANG#", lang);
+  const std::string realPath = Replace(path, "#LANG#", textLanguage());
   auto file = std::make_shared<TTxtFile>();
   std::string text;
   try {
@@ -43,7 +43,7 @@ std::string ReadTextFromFile(const std::string& reference) {
   const std::vector<std::string> pieces = rozbijTekst(inner, "|", "", "");
   // Without a line number there is no line to give.
   if (pieces.size() < 2) return kBeyond;
-  return readTxtData(loadTxtFile(bDir + pieces[0]), TextToInt(pieces[1]));
+  return readTxtData(loadTxtFile(textResourceFolder() + pieces[0]), TextToInt(pieces[1]));
 }
 
 }  // namespace sorvanta

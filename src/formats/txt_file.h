@@ -13,7 +13,8 @@ class TTxtFile {
   int lines() const { return static_cast<int>(txt.size()); }
 };
 
-// The lines of the file at path, every "#LANG#" in path replaced by `lang`.
+// The lines of the file at path, every "#LANG#" in path replaced by the
+// text language (formats/text_folders.h).
 // Lines end at LF (a CR stays at the end of its line); a last line without LF
 // counts only when not empty. A file that cannot be read is reported on
 // standard output and gives no lines.
@@ -23,7 +24,7 @@ std::shared_ptr<TTxtFile> loadTxtFile(const std::string& path);
 std::string readTxtData(const std::shared_ptr<TTxtFile>& file, int n);
 
 // Resolves a layout text reference "[file|n]": line n of the text file at
-// bDir + file.
+// the resource folder + file.
 std::string ReadTextFromFile(const std::string& reference);
 
 }  // namespace sorvanta

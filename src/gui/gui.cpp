@@ -8,11 +8,11 @@
 
 #include "core/globals.h"
 #include "formats/text_utils.h"
+#include "gui/click_sound.h"
 #include "platform/files.h"
 #include "platform/lua_bridge.h"
 #include "platform/strings.h"
 #include "platform/system.h"
-#include "sound/global_snd.h"
 
 namespace sorvanta {
 
@@ -112,7 +112,7 @@ void TGui::update() {
     ob->update();
     if (ob->clicked) {
       click = ob;
-      if (globalSnd) globalSnd->click();
+      playClickSound();
     }
   }
 }

@@ -5,12 +5,12 @@
 #include <numbers>
 #include <utility>
 
+#include "core/design_size.h"
 #include "core/globals.h"
 #include "gui/img.h"
 #include "gui/mouse.h"
 #include "platform/font.h"
 #include "platform/strings.h"
-#include "screens/options.h"
 
 namespace sorvanta {
 
@@ -70,8 +70,8 @@ void TGuiObject::_InitPosByAlign() {
       case 4: x = p.x + p.w - w + ax; y = p.y + p.h / 2 - h / 2 + ay; break;
     }
   } else {
-    int W = options ? options->SCREEN_WIDTH : 1024;
-    int H = options ? options->SCREEN_HEIGHT : 768;
+    const int W = kDesignWidth;
+    const int H = kDesignHeight;
     float halfW = static_cast<float>(W / 2), halfH = static_cast<float>(H / 2);
     switch (s.dimAlign) {
       case 1: x = ax; y = halfH - h / 2 + ay; break;

@@ -1,10 +1,11 @@
 #include "gui/mouse.h"
 
 #include "core/display.h"
+#include "core/draw_state.h"
+#include "core/settings.h"
+#include "platform/image.h"
 #include "platform/input.h"
 #include "platform/video.h"
-#include "platform/image.h"
-#include "screens/options.h"
 
 namespace sorvanta {
 
@@ -29,12 +30,8 @@ void TMouse::update() {
 }
 
 void TMouse::draw() {
-  if (!img || !options || options->customCursor == 0) return;
-  SetScale(1, 1);
-  SetAlpha(1);
-  SetBlend(ALPHABLEND);
-  SetRotation(0);
-  SetColor(255, 255, 255);
+  if (!img || settings().customCursor == 0) return;
+  ResetDrawState();
   DrawImage(img, x, y, 0);
 }
 

@@ -24,7 +24,7 @@ void TMainGame::setup() {
   txtPause = readTxtData(loadTxtFile(bDir + "txt/#LANG#/mainGame.txt"), 2);
 }
 
-std::string TMainGame::mainloop() { return "MAIN-MENU"; }
+std::string TMainGame::mainloop() { return kStateMainMenu; }
 
 void setupTiles() {}
 void setupColors() {}

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/ekran.h"
+#include "core/states.h"
 
 namespace sorvanta {
 
@@ -23,7 +24,7 @@ class TFlyingAddHint;
 // The play screen.
 class TMainGame : public TEkran {
  public:
-  TMainGame() { id = "MAIN-GAME"; }
+  TMainGame() { id = kStateMainGame; }
   std::shared_ptr<TLevel> level;
   int state = 0;  // 2 and 4 are the win states
 

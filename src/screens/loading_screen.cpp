@@ -1,11 +1,13 @@
 #include "screens/loading_screen.h"
 
-#include "campaign/placeholders.h"
 #include "core/delta_time.h"
+#include "core/design_size.h"
+#include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"
+#include "core/screen_loop.h"
+#include "core/settings.h"
 #include "formats/txt_file.h"
-#include "gui/mouse.h"
 #include "gui/my_font.h"
 #include "platform/font.h"
 #include "platform/image.h"
@@ -13,10 +15,6 @@
 #include "platform/strings.h"
 #include "platform/system.h"
 #include "platform/video.h"
-#include "puzzle/placeholders.h"
-#include "screens/options.h"
-#include "screens/pop_up.h"
-#include "sound/global_snd.h"
 
 namespace sorvanta {
 
@@ -36,6 +34,12 @@ void TLoadingScreen::draw() {
   _drawProgress();
   _drawLogo();
   _drawText();
+  if (fadingUp_) _drawFade();
+}
+
+void TLoadingScreen::update() {
+  _updateSystem();
+  _updateFade();
 }
 
 void TLoadingScreen::_drawBack() {
@@ -49,42 +53,33 @@ void TLoadingScreen::_drawProgress() {
   if (bar) {
     int w = ImageWidth(bar);
     int h = ImageHeight(bar);
-    DrawSubImageRect(bar, 512 - w / 2, 710 - h / 2, w * f, h, 0, 0, w * f, h);
+    DrawSubImageRect(bar, kDesignWidth / 2 - w / 2, 710 - h / 2, w * f, h, 0, 0, w * f, h);
   }
   if (barFrame) {
     int w = ImageWidth(barFrame);
     int h = ImageHeight(barFrame);
-    DrawImage(barFrame, 512 - w / 2, 710 - h / 2);
+    DrawImage(barFrame, kDesignWidth / 2 - w / 2, 710 - h / 2);
   }
 }
 
 void TLoadingScreen::_drawLogo() {
-  SetColor(255, 255, 255);
-  SetScale(1, 1);
-  SetBlend(ALPHABLEND);
-  SetRotation(0);
-  SetAlpha(1);
+  ResetDrawState();
 }
 
 void TLoadingScreen::_drawText() {
-  SetColor(255, 255, 255);
-  SetScale(1, 1);
-  SetBlend(ALPHABLEND);
-  SetRotation(0);
-  SetAlpha(1);
+  ResetDrawState();
   SetImageFont(font);
-  DrawText(txtLoading, 512 - TextWidth(txtLoading) / 2, 720);
+  DrawText(txtLoading, kDesignWidth / 2 - TextWidth(txtLoading) / 2, 720);
 }
 
 void TLoadingScreen::drawNormal() {
-  SetColor(255, 255, 255);
-  SetAlpha(1);
-  SetBlend(ALPHABLEND);
-  SetScale(1, 1);
-  SetRotation(0);
+  ResetDrawState();
   draw();
   myFlip(1);
   PollSystem();
+  // Loading takes a while: a quit asked for meanwhile ends the game as it
+  // would on any other screen.
+  checkQuitRequest();
 }
 
 void TLoadingScreen::progress() {
@@ -95,88 +90,35 @@ void TLoadingScreen::progress() {
   drawNormal();
 }
 
+void TLoadingScreen::runPhase(int n) {
+  for (const auto& step : phases[static_cast<std::size_t>(n - 1)]) {
+    if (step) step();
+    progress();
+  }
+}
+
 void TLoadingScreen::PART1() {
   drawNormal();
-  mainGame->setup();
-  progress();
-  if (options->customCursor != 0) HideMouse();
+  runPhase(1);
+  if (settings().customCursor != 0) HideMouse();
 }
 
-void TLoadingScreen::PART2() {
-  setupTiles();
-  progress();
-  levelManager->setup();
-  progress();
-  pickTryb->setup();
-  progress();
-  outro->setup();
-  progress();
-  intro->setup();
-  progress();
-  continueQuest->setup();
-  progress();
-  setupFlyingAddHints();
-  progress();
-}
-
-void TLoadingScreen::PART3() {
-  setupColors();
-  TMouse::img = LoadImage(bDir + "gfx/cursor.png", -1);
-  if (TMouse::img) SetImageHandle(TMouse::img, 2, 2);
-  progress();
-  mapScreen->setup();
-  progress();
-  stageScreen->setup();
-  progress();
-  setupFlyingRocks();
-  progress();
-}
-
-void TLoadingScreen::PART4() {
-  mainMenu->setup();
-  progress();
-  profileName->setup();
-  progress();
-  popUp->setup();
-  progress();
-  setupParticles();
-  progress();
-  globalSnd->setup();
-  progress();
-  options->loadLastMusic();
-  progress();
-}
+void TLoadingScreen::PART2() { runPhase(2); }
+void TLoadingScreen::PART3() { runPhase(3); }
+void TLoadingScreen::PART4() { runPhase(4); }
 
 void TLoadingScreen::PART5() {
-  levelSummary->setup();
-  progress();
-  profileManager->setup();
-  progress();
-  options->setup();
-  progress();
-  loseScreen->setup();
-  progress();
-  SetupNumbers();
-  progress();
-  credits->setup();
-  progress();
-  tutorial->setup();
-  progress();
-  if (options->customCursor == 0) ShowMouse();
+  runPhase(5);
+  if (settings().customCursor == 0) ShowMouse();
 }
 
 void TLoadingScreen::fadeUp() {
   for (int i = 0; i < 4; ++i) _prepareDelta();
   fade = 0;
   dFade = 1;
-  do {
-    Cls();
-    _updateSystem();
-    _updateFade();
-    draw();
-    _drawFade();
-    myFlip(0);
-  } while (fade != dFade);
+  fadingUp_ = true;
+  runScreenLoop(*this, nullptr, [this] { return fade == dFade; });
+  fadingUp_ = false;
 }
 
 }  // namespace sorvanta

@@ -1,11 +1,13 @@
 #pragma once
-// The live settings and the options overlay. Every part of the game reads
-// the settings straight from the one instance `options`; the overlay is the
-// same object drawn as a modal panel over the screen that opened it.
+// The options overlay: a modal panel drawn over the screen that opened it,
+// editing the settings record (core/settings.h). Its setting fields are that
+// record's fields under the overlay's names.
 #include <memory>
 #include <string>
 
+#include "core/design_size.h"
 #include "core/ekran.h"
+#include "core/settings.h"
 
 namespace sorvanta {
 
@@ -14,10 +16,11 @@ class TImageFont;
 
 class TOptions : public TEkran {
  public:
+  // Starts the settings record from its first-run values.
   TOptions();
 
-  int SCREEN_WIDTH = 1024;   // virtual screen size, read by widget alignment
-  int SCREEN_HEIGHT = 768;
+  int SCREEN_WIDTH = kDesignWidth;
+  int SCREEN_HEIGHT = kDesignHeight;
   std::shared_ptr<TEkran> ekran;  // the screen the overlay is drawn over
   std::shared_ptr<TImage> kosc;   // volume knob
   std::shared_ptr<TImage> pasek;
@@ -27,12 +30,12 @@ class TOptions : public TEkran {
   std::shared_ptr<TImageFont> font;
   std::shared_ptr<TImageFont> fontTitle;
   int vx = -10;                   // horizontal offset of the panel contents
-  int fullScreen = 1;
-  int wideScreen = 1;
-  int customCursor = 1;
-  float soundVol = 0.5f;
-  float musicVol = 0.5f;
-  int lastLoadedMusic = 0;        // 1-based music track last started, 0 none
+  int& fullScreen;
+  int& wideScreen;
+  int& customCursor;
+  float& soundVol;
+  float& musicVol;
+  int& lastLoadedMusic;
   int cursor = 0;
   int pickedColorType = 0;        // row of a colour's image table to draw
   std::string txtMusicVolume, txtSoundVolume, txtSettings, txtFullScreen,
@@ -42,7 +45,8 @@ class TOptions : public TEkran {
   std::shared_ptr<TImage> bar;    // volume bar frame
   int holdedMusic = 0, holdedSound = 0;
 
-  // Settings.
+  // The settings record's operations, and what they mean for the cursor and
+  // the sound registry.
   void setupMouse();
   void loadLastMusic();
   void saveOptions();

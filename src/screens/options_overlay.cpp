@@ -3,15 +3,16 @@
 #include "campaign/placeholders.h"
 #include "core/frame.h"
 #include "core/globals.h"
+#include "core/screen_loop.h"
+#include "core/states.h"
 #include "formats/txt_file.h"
 #include "gui/gui.h"
 #include "gui/mouse.h"
 #include "gui/my_font.h"
-#include "platform/font.h"
 #include "platform/image.h"
 #include "platform/input.h"
 #include "platform/system.h"
-#include "platform/video.h"
+#include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
@@ -26,8 +27,6 @@ constexpr float kBarWidth = 337;
 constexpr float kMusicTop = 171;
 constexpr float kSoundTop = 240;
 constexpr float kBarHeight = 50;
-// The gold of the panel's texts and volume fillings.
-constexpr int kGoldR = 255, kGoldG = 206, kGoldB = 34;
 
 }  // namespace
 
@@ -67,7 +66,7 @@ void TOptions::prepare(std::shared_ptr<TEkran> screen) {
   alpha = 0;
   dFade = 0.5f;
   fade = 0;
-  wynik = "";
+  wynik = kOptionsClosed;
   bool fromMenu = ekran && mainMenu && ekran.get() == mainMenu.get();
   showWidget("RESTART", !fromMenu);
   showWidget("MAINMENU", !fromMenu);
@@ -87,13 +86,9 @@ void TOptions::prepare(std::shared_ptr<TEkran> screen) {
 
 std::string TOptions::mainLoop(std::shared_ptr<TEkran> screen) {
   prepare(std::move(screen));
-  do {
-    Cls();
-    update();
-    draw();
-    myFlip(0);
-    if (alpha == 1.0f) examineClicks();
-  } while (!(dAlpha == 0 && alpha == 0));
+  runScreenLoop(
+      *this, [this] { if (alpha == 1.0f) examineClicks(); },
+      [this] { return dAlpha == 0 && alpha == 0; });
   saveOptions();
   if (mouse) mouse->clear();
   FlushMouse();
@@ -150,20 +145,20 @@ void TOptions::goCREDITS() {
 
 void TOptions::goBackToMap() {
   Print("CLICKED BACK TO MAP");
-  wynik = "MAP-SCREEN";
+  wynik = kStateMapScreen;
   dAlpha = 0;
 }
 
 void TOptions::goRESTART() {
   if (yesOrNo(txtAreYouSure, options) == 1) {
-    wynik = "RESTART";
+    wynik = kOptionsRestart;
     dAlpha = 0;
     dFade = 0;
   }
 }
 
 void TOptions::goMAINMENU() {
-  wynik = "MAIN-MENU";
+  wynik = kStateMainMenu;
   dAlpha = 0;
   dFade = 0;
 }
@@ -237,86 +232,5 @@ void TOptions::_updateGUIOperations() {
 }
 
 void TOptions::_updateZarowka() { rampToward(zarAlpha, dZarAlpha, 0.05f); }
-
-void TOptions::draw() {
-  _drawBack();
-  _drawFade();
-  _drawPanel();
-  _drawTexts();
-  _drawGUI();
-  _drawHelp();
-  _drawBars();
-  _drawMouse();
-}
-
-void TOptions::_drawBack() {
-  // A backdrop that is this very overlay would draw itself forever.
-  if (ekran && ekran.get() != this) ekran->draw();
-}
-
-void TOptions::_drawPanel() {
-  SetColor(255, 255, 255);
-  SetAlpha(alpha);
-  SetBlend(ALPHABLEND);
-  SetScale(1, 1);
-  SetRotation(0);
-  if (panel) DrawImage(panel, vx + 300, 110);
-  if (tytul) DrawImage(tytul, vx + 300 + ImageWidth(panel) / 2, 110);
-}
-
-void TOptions::_drawTexts() {
-  SetBlend(ALPHABLEND);
-  SetAlpha(alpha);
-  SetScale(1, 1);
-  SetRotation(0);
-  auto centred = [](const std::string& text, float top, int shift) {
-    DrawText(text, 512 - TextWidth(text) / 2 + shift, top + shift);
-  };
-  SetColor(0, 0, 0);
-  SetImageFont(fontTitle);
-  centred(txtSettings, 85, 2);
-  SetImageFont(font);
-  centred(txtMusicVolume, 145, 2);
-  centred(txtSoundVolume, 210, 2);
-  SetColor(255, 255, 255);
-  SetImageFont(fontTitle);
-  centred(txtSettings, 85, 0);
-  SetColor(kGoldR, kGoldG, kGoldB);
-  SetImageFont(font);
-  centred(txtMusicVolume, 145, 0);
-  centred(txtSoundVolume, 210, 0);
-  DrawText(txtFullScreen, vx + 420, 330);
-  DrawText(txtCustomCursor, vx + 420, 290);
-}
-
-void TOptions::_drawPasek(float x, float y, float fraction) {
-  if (!pasek) return;
-  float w = ImageWidth(pasek) * fraction;
-  float h = ImageHeight(pasek);
-  DrawSubImageRect(pasek, x, y, w, h, 0, 0, w, h);
-}
-
-void TOptions::_drawBars() {
-  SetScale(1, 1);
-  SetAlpha(alpha);
-  SetColor(255, 255, 255);
-  SetRotation(0);
-  if (bar2) {
-    DrawImage(bar2, vx + 340, 180);
-    DrawImage(bar2, vx + 340, 250);
-  }
-  SetColor(kGoldR, kGoldG, kGoldB);
-  DrawRect(vx + 349, 187, 335 * musicVol, 6);
-  DrawRect(vx + 349, 257, 335 * soundVol, 6);
-  SetColor(255, 255, 255);
-  if (bar) {
-    DrawImage(bar, vx + 340, 180);
-    DrawImage(bar, vx + 340, 250);
-  }
-  if (kosc) {
-    DrawImage(kosc, vx + 350 + 337 * musicVol, 190);
-    DrawImage(kosc, vx + 350 + 337 * soundVol, 260);
-  }
-}
 
 }  // namespace sorvanta

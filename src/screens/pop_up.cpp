@@ -1,7 +1,9 @@
 #include "screens/pop_up.h"
 
+#include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"
+#include "core/screen_loop.h"
 #include "gui/gui.h"
 #include "gui/mouse.h"
 #include "gui/my_font.h"
@@ -38,22 +40,22 @@ void TPopUp::prepare(const std::string& text, std::shared_ptr<TEkran> screen, in
 
 int TPopUp::mainLoop(const std::string& text, std::shared_ptr<TEkran> screen, int showNo) {
   prepare(text, std::move(screen), showNo);
-  do {
-    Cls();
-    update();
-    draw();
-    myFlip(0);
-    if ((gui && gui->clickedItem("yes")) || KeyHit(KEY_ENTER)) {
-      dFade = 0;
-      dAlpha = 0;
-      wyn = 1;
-    }
-    if ((gui && gui->clickedItem("NO")) || KeyHit(KEY_ESCAPE)) {
-      dFade = 0;
-      dAlpha = 0;
-      wyn = 0;
-    }
-  } while (!(fade == 0 && alpha == 0 && dFade == 0 && dAlpha == 0));
+  runScreenLoop(
+      *this,
+      [this] {
+        if ((gui && gui->clickedItem("yes")) || KeyHit(KEY_ENTER)) {
+          dFade = 0;
+          dAlpha = 0;
+          wyn = 1;
+        }
+        // Read second, so that "no" wins over "yes" in the same frame.
+        if ((gui && gui->clickedItem("NO")) || KeyHit(KEY_ESCAPE)) {
+          dFade = 0;
+          dAlpha = 0;
+          wyn = 0;
+        }
+      },
+      [this] { return fade == 0 && alpha == 0 && dFade == 0 && dAlpha == 0; });
   return wyn;
 }
 
@@ -74,18 +76,10 @@ void TPopUp::draw() {
   // The caller may be a dialog showing this one; never draw ourselves twice.
   if (ekran && ekran.get() != this) ekran->draw();
   _drawFade();
-  SetBlend(ALPHABLEND);
-  SetScale(1, 1);
-  SetColor(255, 255, 255);
-  SetAlpha(alpha);
-  SetRotation(0);
+  ResetDrawState(alpha);
   if (panel) DrawImage(panel, 265, 215);
   if (gui) gui->draw();
-  SetScale(1, 1);
-  SetAlpha(alpha);
-  SetColor(255, 255, 255);
-  SetRotation(0);
-  SetBlend(ALPHABLEND);
+  ResetDrawState(alpha);
   SetImageFont(_font);
   drawSpecText(txt, 310, 270, 420, "CENTER", 0, nullptr, 1);
 }

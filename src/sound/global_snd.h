@@ -13,17 +13,19 @@
 #include <memory>
 #include <string>
 
-#include "core/ekran.h"
 #include "sound/sound_data.h"
 
 namespace sorvanta {
 
-class TGlobalSnd : public TEkran {
+class TGlobalSnd {
  public:
   using MusicList = std::list<std::shared_ptr<TMusicData>>;
   using SoundList = std::list<std::shared_ptr<TSoundData>>;
 
   TGlobalSnd() = default;
+  virtual ~TGlobalSnd() = default;
+  TGlobalSnd(const TGlobalSnd&) = delete;
+  TGlobalSnd& operator=(const TGlobalSnd&) = delete;
 
   std::shared_ptr<MusicList> musics;  // tracks in file order; none before setup
   std::shared_ptr<SoundList> sounds;  // effects in file order; none before setup
@@ -41,9 +43,9 @@ class TGlobalSnd : public TEkran {
   std::string lastMusic2;  // unused
 
   // Reads the music entries, then the effects (decoding every effect).
-  void setup() override;
+  virtual void setup();
   // The per-frame step: the music fades, then the effect pools.
-  void update() override;
+  virtual void update();
 
   virtual void _setupMusic();
   virtual void _setupSounds();

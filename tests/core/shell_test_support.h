@@ -22,6 +22,7 @@
 #include "platform/harness.h"
 #include "platform/system.h"
 #include "puzzle/placeholders.h"
+#include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/display.h"
+#include "core/settings.h"
 #include "platform/harness.h"
 #include "platform/image.h"
 #include "platform/video.h"
-#include "screens/options.h"
 
 namespace sorvanta {
 namespace {
@@ -34,24 +34,21 @@ TEST(Mouse, RectanglesIncludeTheirEdgesAndClearKeepsThePosition) {
 }
 
 TEST(Mouse, CursorDrawsOnlyWithPictureAndSetting) {
-  auto savedOptions = options;
+  const TSettings savedSettings = settings();
   auto savedImg = TMouse::img;
   TMouse m;
   TMouse::img = LoadImage(CreatePixmap(4, 4));
-  options.reset();
   SetAlpha(0.25f);
-  m.draw();  // no settings yet: the system pointer
-  options = std::make_shared<TOptions>();
-  options->customCursor = 0;
-  m.draw();
+  settings().customCursor = 0;
+  m.draw();  // the system pointer
   EXPECT_FLOAT_EQ(GetAlpha(), 0.25f);
-  options->customCursor = 1;
+  settings().customCursor = 1;
   m.draw();
   EXPECT_FLOAT_EQ(GetAlpha(), 1);
   TMouse::img.reset();
   m.draw();  // the picture is not loaded yet
   TMouse::img = savedImg;
-  options = savedOptions;
+  settings() = savedSettings;
 }
 
 TEST(Mouse, UpdateReadsOneFrameOfPointerAndButtons) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/loading_steps.h"
 #include "core/shell_test_support.h"
 #include "platform/image.h"
 #include "platform/video.h"
@@ -27,6 +28,7 @@ TEST(LoadingScreen, FivePhasesReportEachStepAndFillTheBar) {
   globalSnd = std::make_shared<TGlobalSnd>();
   Harness& h = world.h();
   TLoadingScreen screen;
+  addLoadingSteps(screen);
   ASSERT_TRUE(screen.bar);
   EXPECT_EQ(screen.txtLoading, "Loading...");
 
@@ -67,6 +69,24 @@ TEST(LoadingScreen, FivePhasesReportEachStepAndFillTheBar) {
   EXPECT_GE(h.frames() - framesBefore, 20);
   EXPECT_LE(h.frames() - framesBefore, 22);
   EXPECT_EQ(h.Pixel(512, 300) & 0xffffffu, 0u);
+}
+
+// A window close or SIGTERM while loading ends the game at the next step,
+// through ende, as on every other screen.
+TEST(LoadingScreen, AQuitRequestDuringLoadingEndsTheGameThroughEnde) {
+  shell_test::ShellWorld world(shell_test::NoCapture());
+  TLoadingScreen screen;
+  int status = -1;
+  world.h().RequestQuit();
+  try {
+    screen.progress();
+  } catch (const EndRequested& end) {
+    status = end.status;
+  }
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(world.endStatus, 0);
+  EXPECT_EQ(world.recProfiles->saves, 1);
+  EXPECT_EQ(screen.adp, 1);
 }
 
 }  // namespace

@@ -1,11 +1,16 @@
-#include "core/control.h"
+#include "app/control.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 
+#include "campaign/campaign_states.h"
 #include "campaign/placeholders.h"
+#include "core/states.h"
 #include "puzzle/placeholders.h"
+#include "puzzle/puzzle_states.h"
+#include "screens/main_menu.h"
+#include "screens/screen_states.h"
 #include "support/stdout_lines.h"
 
 namespace sorvanta {
@@ -62,6 +67,10 @@ TEST(Control, RunsTheTableOfStatesFromMainMenuToEnd) {
   profileManager = std::make_shared<TProfileManager>();
   profileManager->profile = profile;
   steps.clear();
+  clearStates();
+  registerScreenStates();
+  registerPuzzleStates();
+  registerCampaignStates();
 
   next = {"NEW-GAME-PICROSS", "INTRO", "MAIN-GAME", "NEW-GAME-FILL", "NEXT-LEVEL", "STAGE-SCREEN",
           "MAP-SCREEN", "MAIN-MENU", "RESTART-LEVEL", "OUTRO", "MORE-GAMES", "MAIN-MENU", "END"};

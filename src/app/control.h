@@ -1,6 +1,7 @@
 #pragma once
 // The screen state machine: the current state names what runs next, and the
-// result of each run becomes the next state, from "MAIN-MENU" to "END".
+// result of each run becomes the next state, from "MAIN-MENU" to "END". What
+// each state runs is the table of core/states.h, filled at start-up.
 #include <memory>
 #include <string>
 

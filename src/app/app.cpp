@@ -1,10 +1,14 @@
-#include "core/app.h"
+#include "app/app.h"
 
+#include "app/bindings.h"
+#include "app/control.h"
+#include "app/loading_steps.h"
+#include "campaign/campaign_states.h"
 #include "campaign/placeholders.h"
-#include "core/control.h"
 #include "core/delta_time.h"
 #include "core/folders.h"
 #include "core/globals.h"
+#include "core/settings.h"
 #include "gui/img.h"
 #include "gui/mouse.h"
 #include "platform/files.h"
@@ -12,15 +16,19 @@
 #include "platform/system.h"
 #include "platform/video.h"
 #include "puzzle/placeholders.h"
+#include "puzzle/puzzle_states.h"
 #include "screens/loading_screen.h"
+#include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"
+#include "screens/screen_states.h"
 #include "sound/global_snd.h"
 #include "sound/volume_settings.h"
 
 namespace sorvanta {
 
 void createGlobals() {
+  bindLayers();
   for (const char* name : {"font.ttf", "font2.ttf"}) {
     for (std::size_t i = 0; i < kEmbeddedFileCount; ++i)
       if (std::string(kEmbeddedFiles[i].name) == name)
@@ -46,11 +54,16 @@ void createGlobals() {
 
 void createSingletons() {
   control = std::make_shared<TControl>();
+  // Each subsystem names what its states run; the machine knows none of them.
+  registerScreenStates();
+  registerPuzzleStates();
+  registerCampaignStates();
   options = std::make_shared<TOptions>();
   // The sound registry reads both volumes from the live settings.
   bindVolumeSettings([] { return options ? options->soundVol : 0.0f; },
                      [] { return options ? options->musicVol : 0.0f; });
   loading = std::make_shared<TLoadingScreen>();
+  addLoadingSteps(*loading);
   profileManager = std::make_shared<TProfileManager>();
   profileName = std::make_shared<TProfileName>();
   globalSnd = std::make_shared<TGlobalSnd>();
@@ -90,7 +103,8 @@ void init() {
 void ende(int status) {
   if (profileManager) profileManager->saveProfiles();
   // A quit from inside the options would otherwise lose what was just set.
-  if (options && !myDocsFolder.empty()) options->saveOptions();
+  // An unreadable settings file is not saved over (TSettings::save).
+  if (!myDocsFolder.empty()) settings().save();
   End(status);
 }
 

@@ -7,13 +7,13 @@ namespace sorvanta {
 
 // Program body, steps 1 to 5: embedded fonts, program-wide globals (mouse,
 // desktop size, frame timer, folders, cheats flag, resource folder) and the
-// 21 singletons in their fixed order. Does not open a graphics mode.
+// 21 singletons in their fixed order; binds the seams of the lower layers
+// and has each subsystem register its states. Does not open a graphics mode.
 void createGlobals();
 void createSingletons();
 
 // Folders, settings, display, loading screen, profiles, state machine, ende.
 [[noreturn]] void init();
-// Saves the profiles and ends the process with status 0.
 // Saves the players and the settings, then ends the process with status.
 [[noreturn]] void ende(int status = 0);
 

@@ -1,6 +1,11 @@
-#include "campaign/placeholders.h"
+#include "screens/main_menu.h"
+
+#include "core/design_size.h"
+#include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"
+#include "core/screen_loop.h"
+#include "core/states.h"
 #include "formats/txt_file.h"
 #include "gui/mouse.h"
 #include "platform/input.h"
@@ -9,6 +14,8 @@
 #include "screens/pop_up.h"
 
 namespace sorvanta {
+
+std::shared_ptr<TMainMenu> mainMenu;
 
 void TMainMenu::setup() {
   txtAreYouSure = readTxtData(loadTxtFile(bDir + "txt/#LANG#/mainMenu.txt"), 9);
@@ -22,12 +29,9 @@ void TMainMenu::update() {
 }
 
 void TMainMenu::draw() {
+  ResetDrawState();
   SetColor(24, 32, 56);
-  SetAlpha(1);
-  SetBlend(ALPHABLEND);
-  SetScale(1, 1);
-  SetRotation(0);
-  DrawRect(0, 0, 1024, 768);
+  DrawRect(0, 0, kDesignWidth, kDesignHeight);
   _drawGUI();
   _drawFade();
 }
@@ -39,20 +43,19 @@ std::string TMainMenu::mainLoop() {
   alpha = 0;
   dAlpha = 1;
   _prepareDelta();
-  do {
-    Cls();
-    update();
-    draw();
-    myFlip(0);
-    if (!wynik.empty()) continue;
-    if (mouse && mouse->leftPressed) {
-      mouse->clear();
-      options->mainLoop(shared_from_this());
-    } else if (KeyHit(KEY_ESCAPE) && yesOrNo(txtAreYouSure, shared_from_this()) == 1) {
-      wynik = "END";
-      dFade = 1;
-    }
-  } while (wynik.empty() || fade != dFade);
+  runScreenLoop(
+      *this,
+      [this] {
+        if (!wynik.empty()) return;
+        if (mouse && mouse->leftPressed) {
+          mouse->clear();
+          options->mainLoop(shared_from_this());
+        } else if (KeyHit(KEY_ESCAPE) && yesOrNo(txtAreYouSure, shared_from_this()) == 1) {
+          wynik = kStateEnd;
+          dFade = 1;
+        }
+      },
+      [this] { return !wynik.empty() && fade == dFade; });
   return wynik;
 }
 

@@ -1,9 +1,9 @@
-#include "core/app_main.h"
+#include "app/app_main.h"
 
 #include <cstdio>
 #include <exception>
 
-#include "core/app.h"
+#include "app/app.h"
 
 namespace sorvanta {
 

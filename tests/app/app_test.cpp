@@ -1,10 +1,10 @@
-#include "core/app.h"
+#include "app/app.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "core/control.h"
+#include "app/control.h"
 #include "core/shell_test_support.h"
 #include "platform/files.h"
 #include "platform/input.h"

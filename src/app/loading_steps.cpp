@@ -1,0 +1,61 @@
+#include "app/loading_steps.h"
+
+#include "campaign/placeholders.h"
+#include "core/globals.h"
+#include "gui/mouse.h"
+#include "platform/image.h"
+#include "puzzle/placeholders.h"
+#include "screens/loading_screen.h"
+#include "screens/main_menu.h"
+#include "screens/options.h"
+#include "screens/pop_up.h"
+#include "sound/global_snd.h"
+
+namespace sorvanta {
+
+void addLoadingSteps(TLoadingScreen& screen) {
+  // Each step reads its singleton when it runs.
+  screen.phases = {{
+      {
+          [] { mainGame->setup(); },
+      },
+      {
+          [] { setupTiles(); },
+          [] { levelManager->setup(); },
+          [] { pickTryb->setup(); },
+          [] { outro->setup(); },
+          [] { intro->setup(); },
+          [] { continueQuest->setup(); },
+          [] { setupFlyingAddHints(); },
+      },
+      {
+          [] {
+            setupColors();
+            TMouse::img = LoadImage(bDir + "gfx/cursor.png", -1);
+            if (TMouse::img) SetImageHandle(TMouse::img, 2, 2);
+          },
+          [] { mapScreen->setup(); },
+          [] { stageScreen->setup(); },
+          [] { setupFlyingRocks(); },
+      },
+      {
+          [] { mainMenu->setup(); },
+          [] { profileName->setup(); },
+          [] { popUp->setup(); },
+          [] { setupParticles(); },
+          [] { globalSnd->setup(); },
+          [] { options->loadLastMusic(); },
+      },
+      {
+          [] { levelSummary->setup(); },
+          [] { profileManager->setup(); },
+          [] { options->setup(); },
+          [] { loseScreen->setup(); },
+          [] { SetupNumbers(); },
+          [] { credits->setup(); },
+          [] { tutorial->setup(); },
+      },
+  }};
+}
+
+}  // namespace sorvanta

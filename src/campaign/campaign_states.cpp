@@ -1,0 +1,42 @@
+#include "campaign/campaign_states.h"
+
+#include <functional>
+#include <string>
+
+#include "campaign/placeholders.h"
+#include "core/states.h"
+#include "platform/system.h"
+
+namespace sorvanta {
+
+namespace {
+
+// The campaign steps act on the current player; without one there is
+// nothing to step, so the menu comes back.
+void registerProfileStep(const char* state, std::function<std::string(TProfile&)> step) {
+  registerState(state, [state, step = std::move(step)]() -> std::string {
+    auto profile = profileManager ? profileManager->profile : nullptr;
+    if (!profile) {
+      Print(std::string("No current player for state ") + state + ": back to MAIN-MENU");
+      return kStateMainMenu;
+    }
+    return step(*profile);
+  });
+}
+
+}  // namespace
+
+void registerCampaignStates() {
+  registerState(kStateMapScreen, [] { return mapScreen->mainloop(); });
+  registerProfileStep(kStateNewGamePicross, [](TProfile& p) { return p.QUEST_StartNewPicross(); });
+  registerProfileStep(kStateNewGameFill, [](TProfile& p) { return p.QUEST_StartNewFill(); });
+  registerProfileStep(kStateNextLevel, [](TProfile& p) { return p.QUEST_NextLevel(); });
+  registerProfileStep(kStateRestartLevel, [](TProfile& p) { return p.QUEST_RestartLevel(); });
+  registerProfileStep(kStateStageScreen,
+                      [](TProfile& p) { return stageScreen->mainloop(p.QUEST_GetActStage()); });
+  registerState(kStateMoreGames, [] { return moreGames->mainLoop(); });
+  registerState(kStateIntro, [] { return intro->mainloop(); });
+  registerState(kStateOutro, [] { return outro->mainloop(); });
+}
+
+}  // namespace sorvanta

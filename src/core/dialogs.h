@@ -1,0 +1,29 @@
+#pragma once
+// The shell's modal dialogs as any screen reaches them: the pop-up's question
+// and message, and the options overlay as a pause menu. The dialogs are
+// screens a layer above puzzle play, so the start-up binds them here.
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace sorvanta {
+
+class TEkran;
+
+struct TDialogBindings {
+  // The pop-up over screen: 1 for yes, 0 for no; showNo 0 hides "no".
+  std::function<int(const std::string& text, std::shared_ptr<TEkran> screen, int showNo)> popUp;
+  // The options overlay over screen; its result as the overlay gives it.
+  std::function<std::string(std::shared_ptr<TEkran> screen)> options;
+};
+
+void bindDialogs(TDialogBindings bindings);
+
+// 1 for yes, 0 for no (also when no dialog is bound).
+int askYesNo(const std::string& text, std::shared_ptr<TEkran> screen);
+void tellPlayer(const std::string& text, std::shared_ptr<TEkran> screen);
+// The options overlay over screen as its pause menu; the state it leads to
+// (stateFromPauseMenu), "" when play goes on.
+std::string runPauseMenu(std::shared_ptr<TEkran> screen);
+
+}  // namespace sorvanta

@@ -1,0 +1,39 @@
+#pragma once
+// The player's settings: the record read from and written to
+// "Data/settings.dat" in the per-user folder, with the rules its values obey.
+// The options overlay edits this record; every other part reads it here.
+#include <string>
+
+namespace sorvanta {
+
+class TSettings {
+ public:
+  int fullScreen = 1;
+  int wideScreen = 1;
+  int customCursor = 1;
+  float soundVol = 0.5f;
+  float musicVol = 0.5f;
+  int lastLoadedMusic = 0;  // 1-based music track last started, 0 none
+  // The file exists but could not be read: it is left as it is for the
+  // player to mend, so nothing is saved over it during this run.
+  bool unreadable = false;
+
+  std::string path() const;  // myDocsFolder + "/Data/settings.dat"
+  // Reads the file; a first run writes the defaults first. Stored volumes
+  // below 0.05 (or not numbers) read as 0, infinite ones as 1.
+  void load();
+  // Writes the record atomically; a failure is reported and play goes on.
+  // Does nothing while the file is unreadable.
+  void save() const;
+  // The overlay's volume steps: a rounding residue counts as 0, the range is 0..1.
+  void clampVolumes();
+  // Opens the graphics mode the record asks for.
+  void openScreen() const;
+  // Window <-> full screen.
+  void switchScreen();
+};
+
+// The one live record.
+TSettings& settings();
+
+}  // namespace sorvanta

@@ -1,0 +1,47 @@
+#include "core/states.h"
+
+#include <map>
+#include <utility>
+
+#include "platform/system.h"
+
+namespace sorvanta {
+
+namespace {
+
+std::map<std::string, StateOperation>& table() {
+  static std::map<std::string, StateOperation> operations;
+  return operations;
+}
+
+}  // namespace
+
+std::string stateFromPauseMenu(const std::string& result) {
+  if (result == kOptionsRestart) return kStateRestartLevel;
+  if (result == kStateMainMenu || result == kStateMapScreen) return result;
+  return kOptionsClosed;
+}
+
+void registerState(const std::string& state, StateOperation run) {
+  table()[state] = std::move(run);
+}
+
+void clearStates() { table().clear(); }
+
+bool stateRegistered(const std::string& state) {
+  auto it = table().find(state);
+  return it != table().end() && it->second;
+}
+
+std::string runRegisteredState(const std::string& state) {
+  auto it = table().find(state);
+  if (it == table().end() || !it->second) {
+    Print("Unknown state \"" + state + "\": back to MAIN-MENU");
+    return kStateMainMenu;
+  }
+  // A copy: the operation may register states itself.
+  StateOperation run = it->second;
+  return run();
+}
+
+}  // namespace sorvanta
