@@ -61,7 +61,8 @@ int TLevel::loadMyBackground() {
 }
 
 int TLevel::AddScore(int n) {
-  score += n;
+  // A score read from a damaged file may sit at the limit already.
+  score = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{score} + n, INT32_MIN, INT32_MAX));
   return 0;
 }
 

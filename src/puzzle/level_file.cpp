@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "formats/rcm_file.h"
@@ -131,7 +132,7 @@ int TLevel::_LOAD_Standard(const TRCMFile& file) {
   tryb = readInt(file, "level::data::tryb");
   int h[kMaxHints];
   for (int i = 0; i < kMaxHints; ++i) h[i] = readInt(file, "level::data::h" + std::to_string(i + 1));
-  if (h[0] + h[1] + h[2] < hintsCount) {
+  if (std::int64_t{h[0]} + h[1] + h[2] < hintsCount) {
     for (int i = 0; i < kMaxHints; ++i) h[i] = i < hintsCount ? 1 : 0;
   }
   modAX = file.getFloat("level::data::modXY", 0, 0);

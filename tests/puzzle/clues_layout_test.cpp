@@ -117,11 +117,9 @@ TEST_F(PicrossLayout, TenByTenBoardNumbers) {
 
 TEST_F(PicrossLayout, FortyFivePixelCellsShiftEveryLineOnePixel) {
   auto level = Laid(10, 10, 45);
-  const int hw = 22;
-  const auto& first = level->additionalFrames.front();
-  EXPECT_EQ(first->x, static_cast<int>(level->drawX) - hw - 2 - 1);
-  const auto& firstRow = *std::next(level->additionalFrames.begin(), 11);
-  EXPECT_EQ(firstRow->y, static_cast<int>(level->drawY) - hw - 2 - 1);
+  const int hw = 22;  // half a cell, truncated
+  EXPECT_EQ(level->additionalFrames.front()->x, static_cast<int>(level->drawX) - hw - 2 - 1);
+  EXPECT_EQ((*std::next(level->additionalFrames.begin(), 11))->y, static_cast<int>(level->drawY) - hw - 2 - 1);
 }
 
 TEST_F(PicrossLayout, OneByOneBoardHasAThickAndAThinLineEachWay) {

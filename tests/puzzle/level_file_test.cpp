@@ -79,29 +79,25 @@ TEST_F(LevelFile, TenByTenPicrossFileIsLaidOut) {
 }
 
 TEST_F(LevelFile, ValuesReadWithTheirDefaultsCapsAndCorrections) {
-  const std::string picross = "tryb = 1";
-  auto keeps5 = LoadText(LevelText({"scale = 1", "dims = 1, 1", picross, "maxMistakes = 0"}, {"row0 = \"7\""}));
-  EXPECT_EQ(keeps5->maxMistakes, 5);
-  auto allows3 = LoadText(LevelText({"scale = 1", "dims = 1, 1", picross, "maxMistakes = 3"}, {"row0 = \"7\""}));
-  EXPECT_EQ(allows3->maxMistakes, 3);
-  auto capped = LoadText(LevelText({"scale = 1", "dims = 1, 1", picross, "hints = 12, 15"}, {"row0 = \"7\""}));
-  EXPECT_EQ(capped->maxHintsCount, 9);
+  // A 1 x 1 Picross level with one more data line.
+  const auto one = [&](const std::string& line) {
+    return LoadText(LevelText({"scale = 1", "dims = 1, 1", "tryb = 1", line}, {"row0 = \"7\""}));
+  };
+  EXPECT_EQ(one("maxMistakes = 0")->maxMistakes, 5);
+  EXPECT_EQ(one("maxMistakes = 3")->maxMistakes, 3);
+  EXPECT_EQ(one("actMusicN = 3")->actMusicN, 3);
+  auto capped = one("hints = 12, 15");
   EXPECT_EQ(Charged(*capped), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
-  EXPECT_EQ(capped->hints.back()->x, 996);
-  EXPECT_EQ(capped->hints.back()->y, 570);
+  EXPECT_EQ(std::make_pair(capped->hints.back()->x, capped->hints.back()->y), std::make_pair(996.0f, 570.0f));
   EXPECT_EQ(capped->backgroundUrl, "gfx/backgrounds/background_1.jpg");
   // The second correction moves the centre across, the first down.
-  auto moved = LoadText(LevelText({"scale = 1", "dims = 1, 1", picross, "modXY = 10, 30"}, {"row0 = \"7\""}));
-  EXPECT_EQ(moved->centerX, 450);
-  EXPECT_EQ(moved->centerY, 394);
-  auto track = LoadText(LevelText({"scale = 1", "dims = 1, 1", picross, "actMusicN = 3"}, {"row0 = \"7\""}));
-  EXPECT_EQ(track->actMusicN, 3);
+  auto moved = one("modXY = 10, 30");
+  EXPECT_EQ(std::make_pair(moved->centerX, moved->centerY), std::make_pair(450.0f, 394.0f));
 
-  auto cells = LoadText(LevelText({"scale = 1", "dims = 1, 3", picross}, {"row0 = \"7|1|0\", \"0|1|1\", \"7\""}));
-  const auto a = cells->atiles.get(0, 0), b = cells->atiles.get(0, 1), c = cells->atiles.get(0, 2);
-  EXPECT_EQ(std::vector<int>({a->td != nullptr, a->odkryte, a->zepsute}), (std::vector<int>{1, 1, 0}));
-  EXPECT_EQ(std::vector<int>({b->td != nullptr, b->odkryte, b->zepsute}), (std::vector<int>{0, 1, 1}));
-  EXPECT_EQ(std::vector<int>({c->td != nullptr, c->odkryte, c->zepsute}), (std::vector<int>{1, 0, 0}));
+  auto cells = LoadText(LevelText({"scale = 1", "dims = 1, 3", "tryb = 1"}, {"row0 = \"7|1|0\", \"0|1|1\", \"7\""}));
+  std::vector<int> read;
+  for (const auto& cell : cells->atiles.all()) read.insert(read.end(), {cell->td != nullptr, cell->odkryte, cell->zepsute});
+  EXPECT_EQ(read, (std::vector<int>{1, 1, 0, 0, 1, 1, 1, 0, 0}));
 }
 
 TEST_F(LevelFile, ChargedHintsSurviveAsACountAndThreeFlags) {
