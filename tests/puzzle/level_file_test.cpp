@@ -3,6 +3,7 @@
 #include "formats/rcm_file.h"
 #include "puzzle/hint.h"
 #include "puzzle/level_file.h"
+#include "sound/global_snd.h"
 #include "support/stdout_lines.h"
 #include "support/temp_folder.h"
 #include "puzzle_test_support.h"
@@ -85,7 +86,17 @@ TEST_F(LevelFile, ValuesReadWithTheirDefaultsCapsAndCorrections) {
   };
   EXPECT_EQ(one("maxMistakes = 0")->maxMistakes, 5);
   EXPECT_EQ(one("maxMistakes = 3")->maxMistakes, 3);
-  EXPECT_EQ(one("actMusicN = 3")->actMusicN, 3);
+  // Without a track of its own the level takes one for its background.
+  struct FakeSnd : TGlobalSnd {
+    int GetMusicNumberForBackground(int bg) override { return 100 + bg; }
+  };
+  auto savedSnd = globalSnd;
+  globalSnd = std::make_shared<FakeSnd>();
+  const int own = one("actMusicN = 3")->actMusicN;
+  const int chosen = one("background = \"b/background_7.jpg\"")->actMusicN;
+  globalSnd = savedSnd;
+  EXPECT_EQ(own, 3);
+  EXPECT_EQ(chosen, 107);
   auto capped = one("hints = 12, 15");
   EXPECT_EQ(Charged(*capped), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
   EXPECT_EQ(std::make_pair(capped->hints.back()->x, capped->hints.back()->y), std::make_pair(996.0f, 570.0f));
