@@ -11,8 +11,6 @@ std::shared_ptr<TLevelSummary> levelSummary;
 std::shared_ptr<TLoseScreen> loseScreen;
 std::shared_ptr<TTutorial> tutorial;
 
-std::list<std::shared_ptr<TTileData>> tilesData;
-std::list<std::shared_ptr<TColor>> colorsList;
 std::list<std::shared_ptr<TFlyingHint>> flyingHints;
 std::list<std::shared_ptr<TFlyingTile>> flyingTiles;
 std::list<std::shared_ptr<TParticle>> particlesList;
@@ -26,11 +24,8 @@ void TMainGame::setup() {
 
 std::string TMainGame::mainloop() { return kStateMainMenu; }
 
-void setupTiles() {}
-void setupColors() {}
 void setupFlyingRocks() {}
 void setupFlyingAddHints() {}
 void setupParticles() {}
-void SetupNumbers() {}
 
 }  // namespace sorvanta

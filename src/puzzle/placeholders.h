@@ -9,12 +9,13 @@
 
 #include "core/ekran.h"
 #include "core/states.h"
+#include "puzzle/color.h"
+#include "puzzle/number.h"
+#include "puzzle/tile_data.h"
 
 namespace sorvanta {
 
 class TLevel;
-class TTileData;
-class TColor;
 class TFlyingHint;
 class TFlyingTile;
 class TParticle;
@@ -27,6 +28,9 @@ class TMainGame : public TEkran {
   TMainGame() { id = kStateMainGame; }
   std::shared_ptr<TLevel> level;
   int state = 0;  // 2 and 4 are the win states
+  // The colour Fill cell strokes work with; picking the cross entry leaves
+  // here the entry picked before it.
+  std::shared_ptr<TColor> lastColor;
 
   // Loads the pause screen's font and text.
   void setup() override;
@@ -48,20 +52,15 @@ extern std::shared_ptr<TLevelSummary> levelSummary;
 extern std::shared_ptr<TLoseScreen> loseScreen;
 extern std::shared_ptr<TTutorial> tutorial;
 
-// The puzzle tables, filled during loading.
-extern std::list<std::shared_ptr<TTileData>> tilesData;
-extern std::list<std::shared_ptr<TColor>> colorsList;
+// The effect lists, filled during play.
 extern std::list<std::shared_ptr<TFlyingHint>> flyingHints;
 extern std::list<std::shared_ptr<TFlyingTile>> flyingTiles;
 extern std::list<std::shared_ptr<TParticle>> particlesList;
 extern std::list<std::shared_ptr<TFlyingRock>> flyingRocksList;
 extern std::list<std::shared_ptr<TFlyingAddHint>> flyingAddHints;
 
-void setupTiles();
-void setupColors();
 void setupFlyingRocks();
 void setupFlyingAddHints();
 void setupParticles();
-void SetupNumbers();
 
 }  // namespace sorvanta

@@ -1,0 +1,61 @@
+#pragma once
+// The colour table of the Fill ruleset ("data/colors.dat"): colours with
+// their painted-cell images, clue digit tints and the type-wide digit, dot
+// and cross images. Colour id 1 is the cross entry (no colour), 7 is black.
+#include <array>
+#include <list>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sorvanta {
+
+class TImg;
+class TLevel;
+class TTile;
+
+// Fill tallies are indexed by colour id, so ids lie in 0..kColorIdLimit-1.
+constexpr int kColorIdLimit = 20;
+constexpr int kCrossColorId = 1;
+constexpr int kBlackColorId = 7;
+
+class TColor {
+ public:
+  virtual ~TColor() = default;
+
+  int id = 0;
+  std::array<std::array<std::shared_ptr<TImg>, 5>, 2> img;  // [kind][size], handles centred
+  int isResolved = 0;
+  int rr = 0, gg = 0, bb = 0;           // tint of the clue digits and dots
+  int showR = 0, showG = 0, showB = 0;  // flash colour
+
+  static std::array<std::shared_ptr<TImg>, 5> xImg;           // cross, centred
+  static std::array<std::shared_ptr<TImg>, 5> pointImg;       // satisfied dot, top-left handle
+  static std::array<std::shared_ptr<TImg>, 5> pointImgBlack;  // the same under black
+  static std::array<std::array<std::shared_ptr<TImg>, 5>, 10> numbers;       // [digit][size]
+  static std::array<std::array<std::shared_ptr<TImg>, 5>, 10> numbersBlack;  // [digit][size]
+
+  // The id in decimal, as the Fill cell strings hold it.
+  virtual std::string getMyString() const;
+  // 1 when this colour is complete on the level: the cross entry always;
+  // otherwise every clue of this colour is satisfied and as many cells are
+  // painted with it as the solution has.
+  virtual int IsDone(const TLevel& level) const;
+  // 1 when tile has a black clue and is painted black (the receiver plays
+  // no part).
+  virtual int ForceBlack(const std::shared_ptr<TTile>& tile) const;
+};
+
+// The colours in file order.
+extern std::list<std::shared_ptr<TColor>> colorsList;
+
+// Loads the type-wide images and the colours into a new colorsList. Loading
+// phase 3. Reports and skips a colour whose id lies outside 0..19, and
+// reports a table without the cross entry.
+void setupColors();
+// The first colour with that id; none when there is none.
+std::shared_ptr<TColor> getColorById(int id);
+// getColorById of tab[0] as an integer; none for an empty tab.
+std::shared_ptr<TColor> createColorFromStringTab(const std::vector<std::string>& tab);
+
+}  // namespace sorvanta

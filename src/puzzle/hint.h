@@ -1,0 +1,50 @@
+#pragma once
+// A hint icon of the play screen's panel and a hint orb flying to one: the
+// records the level keeps and charges. Their drawing, use and flight come
+// with the hints.
+#include <array>
+#include <memory>
+
+namespace sorvanta {
+
+class TImage;
+
+class THint {
+ public:
+  virtual ~THint() = default;
+
+  int t = 0;         // 0 charged (usable), 1 used: empty or charging
+  float a = 0;       // alpha of the charged image fading out after a use
+  float x = 0, y = 0;  // centre of the icon
+  float myLoad = 0;  // charge shown by the gauge, moving toward dMyLoad
+  float dMyLoad = 0; // charge gathered, in quarters
+  float _w = 0, _h = 0, _x = 0, _y = 0;      // gauge destination, work values
+  float _sx = 0, _sy = 0, _sw = 0, _sh = 0;  // gauge source, work values
+
+  static std::array<std::shared_ptr<TImage>, 2> img;  // charged, used
+  static int last;  // corner of the most recent spark
+
+  // 1 when charged.
+  virtual int loaded() const { return t == 0 ? 1 : 0; }
+  // A quarter charge; a full charge makes the hint usable at once.
+  virtual void loadMeUp();
+};
+
+// A hint orb in flight; the level reads only which hint it heads for.
+class TFlyingAddHint {
+ public:
+  virtual ~TFlyingAddHint() = default;
+
+  float x1 = 0, y1 = 0;  // start: the uncovered cell
+  float x2 = 0, y2 = 0;  // end: the hint icon
+  float mx = 0, my = 0;  // curve control point: a screen corner
+  float per = 0;         // progress 0..1
+  float x = 0, y = 0;
+  int size = 0;
+  float rot = 0, a = 0, s = 0;
+  float speed = 0.008f;  // progress per frame at delta 1
+  std::shared_ptr<THint> myHint;
+  int partTime = 0;
+};
+
+}  // namespace sorvanta

@@ -1,0 +1,159 @@
+// Picross clue numbers: building, satisfaction, fade and margins.
+#include "puzzle/number.h"
+
+#include "core/ekran.h"
+#include "platform/font.h"
+#include "platform/image.h"
+#include "platform/strings.h"
+#include "puzzle/atile.h"
+#include "puzzle/level.h"
+
+namespace sorvanta {
+
+std::array<std::shared_ptr<TImageFont>, 10> TNumber::font;
+
+namespace {
+
+std::shared_ptr<TNumber> makeClue(const std::shared_ptr<TLevel>& level, int size,
+                                  std::list<std::shared_ptr<TATile>> run, std::shared_ptr<TATile> before,
+                                  std::shared_ptr<TATile> after) {
+  auto clue = std::make_shared<TNumber>();
+  clue->level = level;
+  clue->size = size;
+  clue->tiles = std::move(run);
+  clue->myLim1 = std::move(before);
+  clue->myLim2 = std::move(after);
+  return clue;
+}
+
+// The clues of one line of n cells, each run inserted at the front.
+template <class CellAt>
+std::list<std::shared_ptr<TNumber>> lineClues(const std::shared_ptr<TLevel>& level, int size, int n, CellAt cellAt) {
+  std::list<std::shared_ptr<TNumber>> clues;
+  std::list<std::shared_ptr<TATile>> run;
+  std::shared_ptr<TATile> previousEmpty;
+  for (int k = 0; k < n; ++k) {
+    std::shared_ptr<TATile> cell = cellAt(k);
+    if (!cell) continue;
+    if (cell->td) {
+      run.push_back(cell);
+      continue;
+    }
+    if (!run.empty()) clues.push_front(makeClue(level, size, std::move(run), previousEmpty, cell));
+    run.clear();
+    previousEmpty = cell;
+  }
+  if (!run.empty()) clues.push_front(makeClue(level, size, std::move(run), previousEmpty, nullptr));
+  return clues;
+}
+
+void selectFont(int size) {
+  if (size >= 0 && size < static_cast<int>(TNumber::font.size())) SetImageFont(TNumber::font[size]);
+}
+
+int emptyWidth(int size) { return size >= 0 && size < 10 ? ImageWidth(TATile::empty[size]) : 0; }
+int emptyHeight(int size) { return size >= 0 && size < 10 ? ImageHeight(TATile::empty[size]) : 0; }
+
+}  // namespace
+
+int TNumber::update() {
+  auto lv = level.lock();
+  bool satisfied = true;
+  for (const auto& cell : tiles)
+    if (!cell || cell->odkryte == 0) satisfied = false;
+  if (tiles.empty()) {
+    if (myCol < 0) {
+      if (myRow >= 0 && !(lv && lv->rowClear(myRow))) satisfied = false;
+    } else if (!(lv && lv->colClear(myCol))) {
+      satisfied = false;
+    }
+  } else {
+    if (myLim1 && myLim1->odkryte == 0) satisfied = false;
+    if (myLim2 && myLim2->odkryte == 0) satisfied = false;
+  }
+  if (satisfied) hide();
+  rampToward(a, dA, 0.05f);
+  return a == 0.0f ? 1 : 0;
+}
+
+int TNumber::hide() {
+  dA = 0;
+  return 0;
+}
+
+int TNumberRow::update() {
+  for (const auto& clue : list) clue->update();
+  return 0;
+}
+
+float TNumberRow::CountWidth(int size) const {
+  selectFont(size);
+  return 15.0f + static_cast<float>(list.size()) * emptyWidth(size);
+}
+
+int TNumberCol::update() {
+  for (const auto& clue : list) clue->update();
+  return 0;
+}
+
+float TNumberCol::CountHeight(int size) const {
+  selectFont(size);
+  return 15.0f + static_cast<float>(list.size()) * emptyHeight(size) * 0.7f;
+}
+
+std::shared_ptr<TNumberRow> CreateNumberRow(const std::shared_ptr<TLevel>& level, int r, int size) {
+  auto row = std::make_shared<TNumberRow>();
+  row->w = FloatToInt(level->tileW);
+  row->list = lineClues(level, size, level->atiles.cols(), [&](int c) { return level->atiles.get(r, c); });
+  if (row->list.empty()) {
+    auto zero = makeClue(level, size, {}, nullptr, nullptr);
+    zero->myRow = r;
+    row->list.push_back(zero);
+  }
+  return row;
+}
+
+std::shared_ptr<TNumberCol> CreateNumberCol(const std::shared_ptr<TLevel>& level, int c, int size) {
+  auto col = std::make_shared<TNumberCol>();
+  col->h = FloatToInt(level->tileH);
+  col->list = lineClues(level, size, level->atiles.rows(), [&](int r) { return level->atiles.get(r, c); });
+  if (col->list.empty()) {
+    auto zero = makeClue(level, size, {}, nullptr, nullptr);
+    zero->myCol = c;
+    col->list.push_back(zero);
+  }
+  return col;
+}
+
+void SetupNumbers() {}
+
+int TLevel::COUNT_Numbers() {
+  const std::shared_ptr<TLevel> self = shared_from_this();
+  numberRows.clear();
+  numberCols.clear();
+  for (int r = 0; r < atiles.rows(); ++r) numberRows.push_back(CreateNumberRow(self, r, size));
+  for (int c = 0; c < atiles.cols(); ++c) numberCols.push_back(CreateNumberCol(self, c, size));
+  return 0;
+}
+
+int TLevel::COUNT_NumbersWidth() {
+  int widest = 0;
+  for (const auto& row : numberRows) {
+    const float w = row->CountWidth(size);
+    if (w > widest) widest = FloatToInt(w);
+  }
+  numWidth = static_cast<float>(widest);
+  return widest;
+}
+
+int TLevel::COUNT_NumbersHeight() {
+  float tallest = 0.0f;
+  for (const auto& col : numberCols) {
+    const float h = col->CountHeight(size);
+    if (h > tallest) tallest = h;
+  }
+  numHeight = tallest;
+  return FloatToInt(tallest);
+}
+
+}  // namespace sorvanta
