@@ -11,7 +11,7 @@
 namespace sorvanta {
 namespace {
 
-using shell_test::ScopedHome;
+using shell_test::SetHome;
 
 TEST(Folders, ResourceFolderComesFromTheApplicationPackage) {
   test::TempFolder dir;
@@ -32,10 +32,9 @@ TEST(Folders, ResourceFolderComesFromTheApplicationPackage) {
 
 TEST(Folders, PerUserFolderIsCreatedWithItsParentsUnderTheHome) {
   test::TempFolder home;
-  std::string savedDocs = myDocsFolder;
   std::string expected = home.path() + "/Library/Preferences/.Sorvanta";
   {
-    ScopedHome scoped(home.path().c_str());
+    SetHome(home.path().c_str());
     GetDataFolders();
     EXPECT_EQ(myDocsFolder, expected);
     EXPECT_EQ(FileType(expected + "/Data"), 2);
@@ -48,12 +47,11 @@ TEST(Folders, PerUserFolderIsCreatedWithItsParentsUnderTheHome) {
   }
   EXPECT_EQ(test::ReadFile(expected + "/Data/keep.txt"), "kept");
   EXPECT_EQ(FileType(expected + "/Profiles"), 2);
-  myDocsFolder = savedDocs;
 
   // Without $HOME the password database's home serves; with no home at all,
   // the working folder: never the top of the file system.
   {
-    ScopedHome scoped(nullptr);
+    SetHome(nullptr);
     std::string home = HomeDir();
     if (!home.empty()) {
       EXPECT_EQ(DataFolderFor(home), home + "/Library/Preferences/.Sorvanta");

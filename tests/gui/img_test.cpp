@@ -23,7 +23,6 @@ class ImgTest : public ::testing::Test {
     imgTextures.clear();
     std::filesystem::copy_file(test::TestData("pngsuite/basn6a08.png"), atlas);
   }
-  void TearDown() override { imgTextures.clear(); }
   // Runs f and returns what it reported.
   template <typename F>
   static std::string notices(F f) {

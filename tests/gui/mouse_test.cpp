@@ -34,8 +34,6 @@ TEST(Mouse, RectanglesIncludeTheirEdgesAndClearKeepsThePosition) {
 }
 
 TEST(Mouse, CursorDrawsOnlyWithPictureAndSetting) {
-  auto savedOptions = options;
-  auto savedImg = TMouse::img;
   TMouse m;
   TMouse::img = LoadImage(CreatePixmap(4, 4));
   options.reset();
@@ -50,8 +48,6 @@ TEST(Mouse, CursorDrawsOnlyWithPictureAndSetting) {
   EXPECT_FLOAT_EQ(GetAlpha(), 1);
   TMouse::img.reset();
   m.draw();  // the picture is not loaded yet
-  TMouse::img = savedImg;
-  options = savedOptions;
 }
 
 TEST(Mouse, UpdateReadsOneFrameOfPointerAndButtons) {
@@ -76,8 +72,6 @@ TEST(Mouse, UpdateReadsOneFrameOfPointerAndButtons) {
   m.update();  // still down, no new press
   EXPECT_EQ(m.rightPressed, 0);
   EXPECT_EQ(m.rightHolded, 1);
-  aspectMode = 0;
-  aspectOriginX = aspectOriginY = aspectWidth = aspectHeight = 0;
 }
 
 }  // namespace

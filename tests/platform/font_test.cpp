@@ -140,7 +140,6 @@ TEST(Font, SizesAreKeptWithinOneTo512Pixels) {
   h.Frame();
   EXPECT_FALSE(LitBox(h, 0, 0, 400, 400).empty());
   for (int size : {0, INT_MIN}) EXPECT_EQ(LoadImageFont("incbin::font.ttf", size)->size(), 1) << size;
-  SetImageFont(nullptr);
 }
 
 }  // namespace
