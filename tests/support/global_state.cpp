@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "campaign/placeholders.h"
@@ -170,11 +172,18 @@ std::vector<Entry>& Table() {
 KeepGlobal::KeepGlobal(std::string name, Snapshot take) { Table().push_back({std::move(name), std::move(take)}); }
 
 Restore TakeGlobals() {
-  std::vector<Restore> taken;
+  std::vector<std::pair<std::string, Restore>> taken;
   taken.reserve(Table().size());
-  for (const Entry& entry : Table()) taken.push_back(entry.take());
+  for (const Entry& entry : Table()) taken.emplace_back(entry.name, entry.take());
   return [taken = std::move(taken)] {
-    for (auto it = taken.rbegin(); it != taken.rend(); ++it) (*it)();
+    // One that cannot be put back (its folder is gone) fails the test, not the run.
+    for (auto it = taken.rbegin(); it != taken.rend(); ++it) {
+      try {
+        it->second();
+      } catch (const std::exception& e) {
+        ADD_FAILURE() << "Cannot put back " << it->first << ": " << e.what();
+      }
+    }
   };
 }
 

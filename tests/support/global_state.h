@@ -3,16 +3,16 @@
 // each test suite) and put back after it, so that no test sees what another
 // left behind, whatever the order or process they run in.
 //
-// New globals join in one line, either in the table in global_state.cpp or
-// beside the tests that need them:
-//   const test::KeepGlobal kTiles("tilesData", test::Value(tilesData));
-//   const test::KeepGlobal kRng("random generator", test::ResetBy(ResetRandomForTests));
+// A new global gets one line in the table in global_state.cpp:
+//   {"lastLevel", Value(lastLevel)},                   // copied and assigned back
+//   {"level cache", ResetBy([] { ClearLevelCache(); })},  // only resettable
+// (a KeepGlobal at namespace scope in a test file adds one the same way).
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace sorvanta::test {
 
