@@ -20,10 +20,8 @@ using shell_test::ShellWorld;
 // and answers the main menu's quit question with scripted keys.
 TEST(App, StartsFromNothingAndEndsThroughTheMenu) {
   ShellWorld world(shell_test::NoCapture());
-  world.Keep(control, loading, levelManager, profileName, moreGames, levelSummary, mapScreen,
-             stageScreen, loseScreen, pickTryb, continueQuest, tutorial);
   test::TempFolder home;
-  shell_test::ScopedHome scopedHome(home.path().c_str());
+  shell_test::SetHome(home.path().c_str());
 
   createGlobals();
   // The test program lives in no application package: use the repository's assets.
@@ -44,7 +42,6 @@ TEST(App, StartsFromNothingAndEndsThroughTheMenu) {
       status = end.status;
     }
   });
-  bindVolumeSettings(nullptr, nullptr);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(recorder->loads, 1);
   EXPECT_EQ(recorder->saves, 1);

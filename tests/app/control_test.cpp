@@ -93,15 +93,6 @@ TEST(Control, RunsTheTableOfStatesFromMainMenuToEnd) {
   EXPECT_TRUE(steps.empty());
   ASSERT_FALSE(lines.empty());
   EXPECT_NE(lines[0].find("main-menu"), std::string::npos);
-
-  mainMenu.reset();
-  mapScreen.reset();
-  stageScreen.reset();
-  moreGames.reset();
-  intro.reset();
-  outro.reset();
-  mainGame.reset();
-  profileManager.reset();
 }
 
 }  // namespace

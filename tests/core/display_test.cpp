@@ -58,17 +58,6 @@ class DisplayTest : public ::testing::Test {
   void SetUp() override {
     fake = std::make_shared<FakeDisplay>();
     SetDisplayDriver(fake);
-    savedFirst = pierwszeuruchomienie;
-    savedW = START_DESKTOP_WIDTH_;
-    savedH = START_DESKTOP_HEIGHT_;
-  }
-  void TearDown() override {
-    SetDisplayDriver(nullptr);
-    pierwszeuruchomienie = savedFirst;
-    START_DESKTOP_WIDTH_ = savedW;
-    START_DESKTOP_HEIGHT_ = savedH;
-    aspectMode = 0;
-    aspectOriginX = aspectOriginY = aspectWidth = aspectHeight = 0;
   }
   void desktop(int w, int h) {
     START_DESKTOP_WIDTH_ = w;
@@ -82,7 +71,6 @@ class DisplayTest : public ::testing::Test {
   }
 
   std::shared_ptr<FakeDisplay> fake;
-  int savedFirst = 1, savedW = 0, savedH = 0;
 };
 
 using Modes = std::vector<std::string>;

@@ -21,7 +21,6 @@ int FramesToSettle(TEkran& screen, float frameDelta) {
 }
 
 TEST(Ekran, RampsLandExactlyOnTheirTargets) {
-  float savedDelta = delta;
   TEkran screen;
   // At 60 frames per second a fade-in takes 20 frames, the alpha ramp 14.
   screen.dFade = 1;
@@ -46,7 +45,6 @@ TEST(Ekran, RampsLandExactlyOnTheirTargets) {
   screen.dFade = 1;
   EXPECT_EQ(FramesToSettle(screen, 6.0f), 4);  // 0.3 per frame upward
   EXPECT_EQ(screen.fade, 1.0f);
-  delta = savedDelta;
 }
 
 TEST(DeltaTime, MeasuresFramesAgainstTheTargetRate) {
@@ -82,7 +80,6 @@ TEST(DeltaTime, MeasuresFramesAgainstTheTargetRate) {
 
   timer->Destroy();
   for (auto& t : TDeltaTime::DeltaTList()) EXPECT_NE(t, timer);
-  ResetClock();
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 namespace sorvanta {
 namespace {
 
-using shell_test::ScopedHome;
+using shell_test::SetHome;
 
 TEST(Folders, ResourceFolderComesFromTheApplicationPackage) {
   test::TempFolder dir;
@@ -32,32 +32,25 @@ TEST(Folders, ResourceFolderComesFromTheApplicationPackage) {
 
 TEST(Folders, PerUserFolderIsCreatedWithItsParentsUnderTheHome) {
   test::TempFolder home;
-  std::string savedDocs = myDocsFolder;
   std::string expected = home.path() + "/Library/Preferences/.Sorvanta";
-  {
-    ScopedHome scoped(home.path().c_str());
-    GetDataFolders();
-    EXPECT_EQ(myDocsFolder, expected);
-    EXPECT_EQ(FileType(expected + "/Data"), 2);
-    EXPECT_EQ(FileType(expected + "/Profiles"), 2);
+  SetHome(home.path().c_str());
+  GetDataFolders();
+  EXPECT_EQ(myDocsFolder, expected);
+  EXPECT_EQ(FileType(expected + "/Data"), 2);
+  EXPECT_EQ(FileType(expected + "/Profiles"), 2);
 
-    // Existing folders are left as they are; a missing one is made again.
-    test::WriteFile(expected + "/Data/keep.txt", "kept");
-    std::filesystem::remove(expected + "/Profiles");
-    GetDataFolders();
-  }
+  // Existing folders are left as they are; a missing one is made again.
+  test::WriteFile(expected + "/Data/keep.txt", "kept");
+  std::filesystem::remove(expected + "/Profiles");
+  GetDataFolders();
   EXPECT_EQ(test::ReadFile(expected + "/Data/keep.txt"), "kept");
   EXPECT_EQ(FileType(expected + "/Profiles"), 2);
-  myDocsFolder = savedDocs;
 
   // Without $HOME the password database's home serves; with no home at all,
   // the working folder: never the top of the file system.
-  {
-    ScopedHome scoped(nullptr);
-    std::string home = HomeDir();
-    if (!home.empty()) {
-      EXPECT_EQ(DataFolderFor(home), home + "/Library/Preferences/.Sorvanta");
-    }
+  SetHome(nullptr);
+  if (const std::string fallback = HomeDir(); !fallback.empty()) {
+    EXPECT_EQ(DataFolderFor(fallback), fallback + "/Library/Preferences/.Sorvanta");
   }
   EXPECT_EQ(DataFolderFor(""), CurrentDir() + "/Library/Preferences/.Sorvanta");
   EXPECT_EQ(DataFolderFor("/home/ann/"), "/home/ann/Library/Preferences/.Sorvanta");

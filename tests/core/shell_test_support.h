@@ -2,16 +2,13 @@
 // A headless world for the application shell's tests: a harness window, the
 // globals the frame cycle reads, recording stand-ins for the singletons the
 // shell calls, a scratch per-user folder, and End turned into an exception.
-// Every global it (or a test, through Keep) touches is put back when it goes.
+// The globals it sets are put back after each test (support/global_state.h).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "campaign/placeholders.h"
 #include "core/delta_time.h"
@@ -63,15 +60,8 @@ struct RecordingCredits : TCredits {
   }
 };
 
-// $HOME for one scope (unset when value is null).
-struct ScopedHome {
-  std::optional<std::string> old;
-  explicit ScopedHome(const char* value) {
-    if (const char* was = std::getenv("HOME")) old = was;
-    value ? ::setenv("HOME", value, 1) : ::unsetenv("HOME");
-  }
-  ~ScopedHome() { old ? ::setenv("HOME", old->c_str(), 1) : ::unsetenv("HOME"); }
-};
+// Sets $HOME (unsets it when value is null) for the rest of the test.
+inline void SetHome(const char* value) { value ? ::setenv("HOME", value, 1) : ::unsetenv("HOME"); }
 
 // Harness settings for tests that read no pixels: frames are not kept.
 inline HarnessOptions NoCapture() {
@@ -106,18 +96,6 @@ class ShellWorld {
     SetEndHandler([this](int status) { endStatus = status; });
   }
 
-  ~ShellWorld() {
-    SetEndHandler(nullptr);
-    if (deltaTime) deltaTime->Destroy();
-    for (auto it = restore_.rbegin(); it != restore_.rend(); ++it) (*it)();
-  }
-
-  // Remembers globals so that they are put back when the world goes.
-  template <class... T>
-  void Keep(T&... vars) {
-    Remember(restore_, vars...);
-  }
-
   Harness& h() { return harness_; }
   // The widget's centre in design coordinates.
   static std::pair<float, float> Centre(const std::shared_ptr<TGui>& gui, const std::string& name) {
@@ -138,25 +116,6 @@ class ShellWorld {
   int endStatus = -100;
 
  private:
-  using Restorers = std::vector<std::function<void()>>;
-  template <class T>
-  static void RememberOne(Restorers& r, T& var) {
-    r.push_back([&var, old = var] { var = old; });
-  }
-  template <class... T>
-  static void Remember(Restorers& r, T&... vars) {
-    (RememberOne(r, vars), ...);
-  }
-  // Taken before the harness opens, so that nothing it sets up is kept.
-  static Restorers TakeGlobals() {
-    Restorers r;
-    Remember(r, bDir, myDocsFolder, txtPause, START_DESKTOP_WIDTH_, START_DESKTOP_HEIGHT_, mouse,
-             deltaTime, delta, options, popUp, profileManager, intro, outro, credits, mainMenu,
-             mainGame, globalSnd, pauseFont, TMouse::img);
-    return r;
-  }
-
-  Restorers restore_ = TakeGlobals();
   test::TempFolder prefs_;
   Harness harness_;
 };

@@ -37,14 +37,12 @@ TEST(TxtFile, LinesLanguageAndMissingFiles) {
 
 TEST(TxtFile, LayoutTextReferences) {
   TempFolder dir;
-  const std::string saved = bDir;
   bDir = dir.path() + "/";
   WriteFile(dir / "txt/en/mainGame.txt", "one\ntwo\nthree\n");
   EXPECT_EQ(ReadTextFromFile("[txt/#LANG#/mainGame.txt|3]"), "three");
   EXPECT_EQ(ReadTextFromFile("[txt/#LANG#/mainGame.txt| 2]"), "two");
   for (const char* ref : {"[txt/#LANG#/mainGame.txt|x]", "[txt/#LANG#/mainGame.txt]", "[]", ""})
     EXPECT_EQ(ReadTextFromFile(ref), kBeyond) << ref;
-  bDir = saved;
 }
 
 }  // namespace sorvanta

@@ -25,7 +25,6 @@ class GuiKeywords : public ::testing::Test {
       std::filesystem::copy_file(testing_gui::DataDir() + f, dir_ / f);
     test::WriteFile(dir_ / "txt/en/test.txt", "first line\nsecond line\n");
   }
-  void TearDown() override { bDir = oldBDir_; }
 
   GuiPtr Load(const std::string& text, std::vector<std::string>* out = nullptr) {
     test::WriteFile(dir_ / "layout.gui", text);
@@ -36,7 +35,6 @@ class GuiKeywords : public ::testing::Test {
   }
 
   test::TempFolder dir_;
-  std::string oldBDir_ = bDir;
 };
 
 TEST_F(GuiKeywords, EveryKeywordFillsItsField) {

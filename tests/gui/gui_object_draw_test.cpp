@@ -21,7 +21,6 @@ class GuiObjectDraw : public ::testing::Test {
     bDir = testing_gui::DataDir();
     SetVirtualResolution(1024, 768);
   }
-  void TearDown() override { bDir = oldBDir_; }
 
   GuiObjectPtr Widget(const std::string& body) {
     test::WriteFile(dir_ / "w.gui", "OBJECT w { " + body + " }");
@@ -38,7 +37,6 @@ class GuiObjectDraw : public ::testing::Test {
   Harness harness_;
   test::TempFolder dir_;
   GuiPtr gui_;
-  std::string oldBDir_ = bDir;
 };
 
 TEST_F(GuiObjectDraw, ImagesAtRestAndCrossFaded) {

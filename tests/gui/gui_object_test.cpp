@@ -18,10 +18,6 @@ class GuiObjectTest : public ::testing::Test {
     mouse = std::make_shared<TMouse>();
     delta = 1.0f;
   }
-  void TearDown() override {
-    mouse = oldMouse_;
-    delta = 1.0f;
-  }
   // A 40 x 20 widget at (100, 50) with OVER, CLICK and UNACTIVE sets.
   static GuiObjectPtr Button(float stepDelta = 1.0f) {
     auto s = std::make_shared<TProperties>();
@@ -50,7 +46,6 @@ class GuiObjectTest : public ::testing::Test {
     mouse->leftPressed = pressed;
     ob->update();
   }
-  std::shared_ptr<TMouse> oldMouse_ = mouse;
 };
 
 TEST_F(GuiObjectTest, ClickCompletesOnReleaseOrLeaving) {

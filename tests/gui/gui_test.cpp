@@ -32,12 +32,6 @@ class GuiRuntime : public ::testing::Test {
     mouse = std::make_shared<TMouse>();
     delta = 1.0f;
   }
-  void TearDown() override {
-    bDir = oldBDir_;
-    mouse = oldMouse_;
-    globalSnd = oldSnd_;
-    SetEndHandler(nullptr);
-  }
   std::string Layout(const std::string& text, const std::string& name = "l.gui") {
     WriteFile(dir_ / name, text);
     return dir_ / name;
@@ -53,9 +47,6 @@ class GuiRuntime : public ::testing::Test {
   }
 
   test::TempFolder dir_;
-  std::string oldBDir_ = bDir;
-  std::shared_ptr<TMouse> oldMouse_ = mouse;
-  std::shared_ptr<TGlobalSnd> oldSnd_ = globalSnd;
 };
 
 const char* kTwoButtons =

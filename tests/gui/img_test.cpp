@@ -11,6 +11,7 @@
 #include "platform/strings.h"
 #include "platform/video.h"
 #include "support/temp_folder.h"
+#include "support/test_data.h"
 
 namespace sorvanta {
 namespace {
@@ -20,9 +21,8 @@ class ImgTest : public ::testing::Test {
  protected:
   void SetUp() override {
     imgTextures.clear();
-    std::filesystem::copy_file(std::string(SORVANTA_TESTDATA_DIR) + "/pngsuite/basn6a08.png", atlas);
+    std::filesystem::copy_file(test::TestData("pngsuite/basn6a08.png"), atlas);
   }
-  void TearDown() override { imgTextures.clear(); }
   // Runs f and returns what it reported.
   template <typename F>
   static std::string notices(F f) {

@@ -34,8 +34,6 @@ TEST(Mouse, RectanglesIncludeTheirEdgesAndClearKeepsThePosition) {
 }
 
 TEST(Mouse, CursorDrawsOnlyWithPictureAndSetting) {
-  const TSettings savedSettings = settings();
-  auto savedImg = TMouse::img;
   TMouse m;
   TMouse::img = LoadImage(CreatePixmap(4, 4));
   SetAlpha(0.25f);
@@ -47,8 +45,6 @@ TEST(Mouse, CursorDrawsOnlyWithPictureAndSetting) {
   EXPECT_FLOAT_EQ(GetAlpha(), 1);
   TMouse::img.reset();
   m.draw();  // the picture is not loaded yet
-  TMouse::img = savedImg;
-  settings() = savedSettings;
 }
 
 TEST(Mouse, UpdateReadsOneFrameOfPointerAndButtons) {
@@ -73,8 +69,6 @@ TEST(Mouse, UpdateReadsOneFrameOfPointerAndButtons) {
   m.update();  // still down, no new press
   EXPECT_EQ(m.rightPressed, 0);
   EXPECT_EQ(m.rightHolded, 1);
-  aspectMode = 0;
-  aspectOriginX = aspectOriginY = aspectWidth = aspectHeight = 0;
 }
 
 }  // namespace

@@ -20,7 +20,6 @@ class SpecTextTest : public ::testing::Test {
     SetImageFont(myLoadImageFont("gfx/fonts/font.ttf", 20));
     pitch = TextHeight("A") + 1;
   }
-  void TearDown() override { SetImageFont(nullptr); }
   int pitch = 0;
 };
 

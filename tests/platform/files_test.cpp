@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
 
 #include "support/temp_folder.h"
 
@@ -48,8 +47,6 @@ TEST(Files, TypesAndFolders) {
 }
 
 TEST(Files, HomeAndApplication) {
-  std::optional<std::string> saved;
-  if (const char* home = std::getenv("HOME")) saved = home;
   ::setenv("HOME", "/somewhere/player/", 1);
   EXPECT_EQ(HomeDir(), "/somewhere/player");
   // Without a usable $HOME the password database answers; never "/".
@@ -60,7 +57,6 @@ TEST(Files, HomeAndApplication) {
     ::setenv("HOME", unusable, 1);
     EXPECT_EQ(HomeDir(), fallback) << unusable;
   }
-  saved ? ::setenv("HOME", saved->c_str(), 1) : ::unsetenv("HOME");
 
   const std::string app = AppFile();
   ASSERT_FALSE(app.empty());

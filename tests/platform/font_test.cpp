@@ -8,6 +8,7 @@
 #include "platform/harness.h"
 #include "platform/strings.h"
 #include "platform/video.h"
+#include "support/test_data.h"
 
 namespace sorvanta {
 namespace {
@@ -118,7 +119,7 @@ TEST(Font, FacesUnicodeModeSwitchesAndTheDefaultFont) {
   EXPECT_NE(GetImageFont(), nullptr);
   EXPECT_GT(TextHeight("A"), 8);
   EXPECT_EQ(LoadImageFont("/no/such/font.ttf", 20), nullptr);
-  EXPECT_EQ(LoadImageFont(std::string(SORVANTA_TESTDATA_DIR) + "/pngsuite/basn0g01.png", 20), nullptr);
+  EXPECT_EQ(LoadImageFont(test::TestData("pngsuite/basn0g01.png"), 20), nullptr);
 }
 
 TEST(Font, SizesAreKeptWithinOneTo512Pixels) {
@@ -139,7 +140,6 @@ TEST(Font, SizesAreKeptWithinOneTo512Pixels) {
   h.Frame();
   EXPECT_FALSE(LitBox(h, 0, 0, 400, 400).empty());
   for (int size : {0, INT_MIN}) EXPECT_EQ(LoadImageFont("incbin::font.ttf", size)->size(), 1) << size;
-  SetImageFont(nullptr);
 }
 
 }  // namespace

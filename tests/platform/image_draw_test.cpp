@@ -5,6 +5,7 @@
 #include "draw_test_support.h"
 #include "platform/harness.h"
 #include "platform/video.h"
+#include "support/test_data.h"
 
 namespace sorvanta {
 namespace {
@@ -82,7 +83,7 @@ TEST(ImageDraw, SubRectanglesFramesAndNullImages) {
 
 TEST(ImageDraw, FileImagesFilterByFlagAndKeepTransparency) {
   Harness h;
-  auto image = LoadImage(std::string(SORVANTA_TESTDATA_DIR) + "/pngsuite/basn6a08.png");
+  auto image = LoadImage(test::TestData("pngsuite/basn6a08.png"));
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(ImageWidth(image), 32);
   EXPECT_TRUE(image->filtered());

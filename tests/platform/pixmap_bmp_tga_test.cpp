@@ -8,6 +8,7 @@
 #include "platform/image.h"
 #include "platform/pixmap.h"
 #include "support/temp_folder.h"
+#include "support/test_data.h"
 
 namespace sorvanta {
 namespace {
@@ -16,7 +17,6 @@ namespace fs = std::filesystem;
 using Px = std::vector<std::uint32_t>;
 using test::ReadFile;
 
-const fs::path kSuite = fs::path(SORVANTA_TESTDATA_DIR) / "pngsuite";
 const fs::path kData = fs::path(SORVANTA_SOURCE_DIR) / "tests/platform/data";
 
 std::shared_ptr<TPixmap> Decode(const std::string& bytes) {
@@ -66,7 +66,7 @@ TEST(BmpTga, FilesOfAnotherEncoderMatchTheirPngs) {
       {"basn3p08_mapped.tga", "basn3p08.png"},       {"basn0g08_grey_rle.tga", "basn0g08.png"},
   };
   for (const auto& [file, png] : cases) {
-    const Px expected = Pixels(LoadPixmap((kSuite / png).string()));
+    const Px expected = Pixels(LoadPixmap(test::TestData(std::string("pngsuite/") + png)));
     ASSERT_FALSE(expected.empty()) << png;
     EXPECT_TRUE(Pixels(LoadPixmap((kData / file).string())) == expected) << file;
     EXPECT_NE(LoadImage((kData / file).string()), nullptr) << file;

@@ -10,19 +10,18 @@
 #include "draw_test_support.h"
 #include "platform/image.h"
 #include "support/temp_folder.h"
+#include "support/test_data.h"
 
 namespace sorvanta {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSuite = fs::path(SORVANTA_TESTDATA_DIR) / "pngsuite";
-
 std::shared_ptr<TPixmap> Decode(const std::string& b) {
   return DecodePixmap(reinterpret_cast<const std::uint8_t*>(b.data()), b.size());
 }
 
-std::shared_ptr<TPixmap> Suite(const std::string& name) { return LoadPixmap((kSuite / name).string()); }
+std::shared_ptr<TPixmap> Suite(const std::string& name) { return LoadPixmap(test::TestData("pngsuite/" + name)); }
 
 bool SamePixels(const std::shared_ptr<TPixmap>& a, const std::shared_ptr<TPixmap>& b) {
   if (!a || !b || a->width() != b->width() || a->height() != b->height()) return false;
@@ -31,7 +30,7 @@ bool SamePixels(const std::shared_ptr<TPixmap>& a, const std::shared_ptr<TPixmap
 
 TEST(Png, EveryValidSuiteFileLoadsAtItsSizeAndEveryBrokenOneIsRefused) {
   int valid = 0, broken = 0;
-  for (const auto& entry : fs::directory_iterator(kSuite)) {
+  for (const auto& entry : fs::directory_iterator(test::TestData("pngsuite"))) {
     const std::string name = entry.path().filename().string();
     if (entry.path().extension() != ".png") continue;
     auto pixmap = LoadPixmap(entry.path().string());
@@ -92,7 +91,7 @@ TEST(Png, ChannelsExpandToRgbaAndInterlacingChangesNothing) {
 }
 
 TEST(Png, TruncatedOrDamagedBytesAreRefused) {
-  const std::string good = test::ReadFile(kSuite / "basn6a08.png");
+  const std::string good = test::ReadFile(test::TestData("pngsuite/basn6a08.png"));
   ASSERT_NE(Decode(good), nullptr);
   for (std::size_t cut : {std::size_t(8), std::size_t(30), good.size() / 2, good.size() - 13})
     EXPECT_EQ(Decode(good.substr(0, cut)), nullptr) << cut;

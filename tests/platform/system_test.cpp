@@ -25,7 +25,6 @@ TEST(System, EndRunsHooksThenHandler) {
   log.clear();
   EXPECT_THROW(End(), EndRequested);
   EXPECT_EQ(log, std::vector<std::string>{"end 0"});
-  SetEndHandler(nullptr);
 }
 
 TEST(System, MessagesWithoutDisplay) {

@@ -13,8 +13,6 @@ namespace {
 TEST(LoadingScreen, FivePhasesReportEachStepAndFillTheBar) {
   shell_test::ShellWorld world;
   // The singletons the phases set up, as the program body makes them.
-  world.Keep(levelManager, pickTryb, continueQuest, mapScreen, stageScreen, profileName,
-             levelSummary, loseScreen, tutorial);
   levelManager = std::make_shared<TLevelManager>();
   pickTryb = std::make_shared<TPickTryb>();
   continueQuest = std::make_shared<TQuestContinue>();

@@ -27,14 +27,11 @@ const char kFirstRunFile[] =
 class OptionsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedDocs = myDocsFolder;
     myDocsFolder = dir.path();
     WriteFile(dir / "Data/.keep", "");
   }
-  void TearDown() override { myDocsFolder = savedDocs; }
   std::string settings() const { return dir / "Data/settings.dat"; }
   test::TempFolder dir;
-  std::string savedDocs;
 };
 
 TEST_F(OptionsTest, FirstRunFileRoundTripAndAnExistingFileLeftAlone) {
@@ -116,7 +113,6 @@ TEST_F(OptionsTest, FailedWriteIsReportedAndPlayGoesOn) {
   testing::internal::CaptureStderr();
   o.saveOptions();
   testing::internal::GetCapturedStderr();
-  SetAtomicWriteFaultForTests(nullptr);
   EXPECT_EQ(ReadFile(settings()), kFirstRunFile);
 }
 

@@ -46,16 +46,6 @@ class SoundRegistryTest : public ::testing::Test {
     SetTestClock([this] { return now; });
   }
 
-  void TearDown() override {
-    snd.reset();
-    SetAudioClockDriven(false);
-    ResetClock();
-    setSoundVolume(0.5f);
-    setMusicVolume(0.5f);
-    bDir = savedBDir_;
-    delta = savedDelta_;
-  }
-
   // Writes "data/globalSnd.dat": musics by id, url and loop; effects by id and url.
   void writeRegistry(const std::vector<RegistryEntry>& musics, const std::vector<RegistryEntry>& sounds) {
     std::string text = "globalSnd {\n\tmusics = " + std::to_string(musics.size()) +
@@ -99,10 +89,6 @@ class SoundRegistryTest : public ::testing::Test {
   test::TempFolder dir_;
   std::shared_ptr<TGlobalSnd> snd;
   int now = 0;
-
- private:
-  std::string savedBDir_ = bDir;
-  float savedDelta_ = delta;
 };
 
 }  // namespace sorvanta::testing

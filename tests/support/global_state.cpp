@@ -1,0 +1,204 @@
+// The table of program-wide state kept around every test, and the listener
+// that takes and restores it.
+#include "support/global_state.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "campaign/placeholders.h"
+#include "app/bindings.h"
+#include "app/control.h"
+#include "core/delta_time.h"
+#include "core/display.h"
+#include "core/globals.h"
+#include "core/settings.h"
+#include "gui/img.h"
+#include "gui/mouse.h"
+#include "gui/my_font.h"
+#include "platform/audio_internal.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/input.h"
+#include "platform/input_internal.h"
+#include "platform/random.h"
+#include "platform/system.h"
+#include "platform/video.h"
+#include "platform/video_internal.h"
+#include "puzzle/placeholders.h"
+#include "screens/loading_screen.h"
+#include "screens/main_menu.h"
+#include "screens/options.h"
+#include "screens/pop_up.h"
+#include "sound/global_snd.h"
+#include "sound/volume_settings.h"
+
+namespace sorvanta::test {
+namespace {
+
+struct Entry {
+  std::string name;
+  Snapshot take;
+};
+
+// An environment variable, unset or not.
+Snapshot Environment(const char* name) {
+  return [name] {
+    std::optional<std::string> old;
+    if (const char* value = std::getenv(name)) old = value;
+    return Restore([name, old] { old ? ::setenv(name, old->c_str(), 1) : ::unsetenv(name); });
+  };
+}
+
+Snapshot WorkingFolder() {
+  return [] { return Restore([old = std::filesystem::current_path()] { std::filesystem::current_path(old); }); };
+}
+
+// The drawing layer's state: colour, blend, origin, viewport, virtual
+// resolution, font, the harness's present hooks. Tests start with no graphics
+// mode; one a test leaves open is closed.
+Snapshot DrawingState() {
+  return [] {
+    return Restore([saved = Video()] {
+      if (GraphicsOpen()) EndGraphics();
+      const int generation = Video().generation;  // only ever grows
+      Video() = saved;
+      Video().generation = generation;
+    });
+  };
+}
+
+// Input starts empty. Events still queued in the system (a pointer warp of a
+// closed window) are taken first, so that no later frame receives them.
+void ForgetInput() {
+  SetPollHook(nullptr);
+  PollSystem();
+  ResetInputState();
+  ShowMouse();
+}
+
+// Volumes are either bound to live settings or two plain floats; tests start
+// unbound.
+Snapshot Volumes() {
+  return [] {
+    return Restore([sound = soundVolume(), music = musicVolume()] {
+      bindVolumeSettings(nullptr, nullptr);
+      setSoundVolume(sound);
+      setMusicVolume(music);
+    });
+  };
+}
+
+// Registered first, so put back last: the platform under everything else.
+std::vector<Entry>& Table() {
+  static std::vector<Entry> table = {
+      {"$HOME", Environment("HOME")},
+      {"working folder", WorkingFolder()},
+      {"drawing state", DrawingState()},
+      {"input and cursor", ResetBy(ForgetInput)},
+      {"sound device", ResetBy([] { SetAudioClockDriven(false); })},
+      {"clock", ResetBy(ResetClock)},
+      {"random generator", ResetBy(ResetRandomForTests)},
+      {"end handler", ResetBy([] { SetEndHandler(nullptr); })},
+      {"atomic write fault", ResetBy([] { SetAtomicWriteFaultForTests(nullptr); })},
+      {"display driver", ResetBy([] { SetDisplayDriver(nullptr); })},
+      {"volumes", Volumes()},
+      {"settings", Value(settings())},
+      {"seams bound at start-up", ResetBy(bindLayers)},
+
+      {"lang", Value(lang)},
+      {"delta", Value(delta)},
+      {"pierwszeuruchomienie", Value(pierwszeuruchomienie)},
+      {"myDocsFolder", Value(myDocsFolder)},
+      {"txtPause", Value(txtPause)},
+      {"pauseFont", Value(pauseFont)},
+      {"myFolderName", Value(myFolderName)},
+      {"GUI_ChangeDir", Value(GUI_ChangeDir)},
+      {"cheatsOn", Value(cheatsOn)},
+      {"bDir", Value(bDir)},
+      {"START_DESKTOP_WIDTH_", Value(START_DESKTOP_WIDTH_)},
+      {"START_DESKTOP_HEIGHT_", Value(START_DESKTOP_HEIGHT_)},
+
+      {"aspectOriginX", Value(aspectOriginX)},
+      {"aspectOriginY", Value(aspectOriginY)},
+      {"aspectWidth", Value(aspectWidth)},
+      {"aspectHeight", Value(aspectHeight)},
+      {"aspectMode", Value(aspectMode)},
+      {"aspectBorderRed", Value(aspectBorderRed)},
+      {"aspectBorderGreen", Value(aspectBorderGreen)},
+      {"aspectBorderBlue", Value(aspectBorderBlue)},
+
+      {"TDeltaTime::DeltaTList", Value(TDeltaTime::DeltaTList())},
+      {"deltaTime", Value(deltaTime)},
+      {"TMouse::img", Value(TMouse::img)},
+      {"TMyFont::listaFontow", Value(TMyFont::listaFontow)},
+      {"imgTextures", Value(imgTextures)},
+
+      {"control", Value(control)},
+      {"mouse", Value(mouse)},
+      {"globalSnd", Value(globalSnd)},
+      {"options", Value(options)},
+      {"popUp", Value(popUp)},
+      {"loading", Value(loading)},
+
+      {"mainGame", Value(mainGame)},
+      {"levelSummary", Value(levelSummary)},
+      {"loseScreen", Value(loseScreen)},
+      {"tutorial", Value(tutorial)},
+      {"tilesData", Value(tilesData)},
+      {"colorsList", Value(colorsList)},
+      {"flyingHints", Value(flyingHints)},
+      {"flyingTiles", Value(flyingTiles)},
+      {"particlesList", Value(particlesList)},
+      {"flyingRocksList", Value(flyingRocksList)},
+      {"flyingAddHints", Value(flyingAddHints)},
+
+      {"profileManager", Value(profileManager)},
+      {"profileName", Value(profileName)},
+      {"mainMenu", Value(mainMenu)},
+      {"moreGames", Value(moreGames)},
+      {"levelManager", Value(levelManager)},
+      {"mapScreen", Value(mapScreen)},
+      {"stageScreen", Value(stageScreen)},
+      {"pickTryb", Value(pickTryb)},
+      {"credits", Value(credits)},
+      {"outro", Value(outro)},
+      {"intro", Value(intro)},
+      {"continueQuest", Value(continueQuest)},
+  };
+  return table;
+}
+
+}  // namespace
+
+KeepGlobal::KeepGlobal(std::string name, Snapshot take) { Table().push_back({std::move(name), std::move(take)}); }
+
+Restore TakeGlobals() {
+  std::vector<std::pair<std::string, Restore>> taken;
+  taken.reserve(Table().size());
+  for (const Entry& entry : Table()) taken.emplace_back(entry.name, entry.take());
+  return [taken = std::move(taken)] {
+    // One that cannot be put back (its folder is gone) fails the test, not the run.
+    for (auto it = taken.rbegin(); it != taken.rend(); ++it) {
+      try {
+        it->second();
+      } catch (const std::exception& e) {
+        ADD_FAILURE() << "Cannot put back " << it->first << ": " << e.what();
+      }
+    }
+  };
+}
+
+void GlobalStateGuard::Push() { open_.push_back(TakeGlobals()); }
+
+void GlobalStateGuard::Pop() {
+  if (open_.empty()) return;
+  Restore restore = std::move(open_.back());
+  open_.pop_back();
+  restore();
+}
+
+}  // namespace sorvanta::test
