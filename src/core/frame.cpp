@@ -26,11 +26,11 @@ constexpr int kKeyQ = 81;
 void _updateSystem() {
   deltaUpdate();
   if (mouse) mouse->update();
-  // The second key's hit is read only while its modifier is held, so a
+  // The second key's hit is read only as a chord with its modifier, so a
   // lone F4, Q or F stays queued for the screen that reads it.
-  if (AppTerminate() || (KeyDown(KEY_LALT) && KeyHit(KEY_F4))) ende();
-  if (KeyDown(KEY_COMMAND) && KeyHit(kKeyQ)) ende();
-  if (KeyDown(KEY_COMMAND) && KeyHit(kKeyF) && options) {
+  if (AppTerminate() || KeyHitWith(KEY_LALT, KEY_F4) != 0) ende();
+  if (KeyHitWith(KEY_COMMAND, kKeyQ) != 0) ende();
+  if (options && KeyHitWith(KEY_COMMAND, kKeyF) != 0) {
     options->switchScreen();
     options->saveOptions();
   }
