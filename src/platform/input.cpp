@@ -220,19 +220,19 @@ int MouseY() { return static_cast<int>(State().mouseY); }
 
 float VirtualMouseX() {
   const VideoState& v = Video();
-  return v.width > 0 ? State().mouseX * v.virtWidth / v.width : State().mouseX;
+  return v.windowWidth > 0 ? State().mouseX * v.virtWidth / v.windowWidth : State().mouseX;
 }
 
 float VirtualMouseY() {
   const VideoState& v = Video();
-  return v.height > 0 ? State().mouseY * v.virtHeight / v.height : State().mouseY;
+  return v.windowHeight > 0 ? State().mouseY * v.virtHeight / v.windowHeight : State().mouseY;
 }
 
 void MoveVirtualMouse(float x, float y) {
   const VideoState& v = Video();
   InputState& s = State();
-  s.mouseX = v.virtWidth > 0 ? x * v.width / v.virtWidth : x;
-  s.mouseY = v.virtHeight > 0 ? y * v.height / v.virtHeight : y;
+  s.mouseX = v.virtWidth > 0 ? x * v.windowWidth / v.virtWidth : x;
+  s.mouseY = v.virtHeight > 0 ? y * v.windowHeight / v.virtHeight : y;
   if (v.window) SDL_WarpMouseInWindow(v.window, static_cast<int>(s.mouseX), static_cast<int>(s.mouseY));
 }
 
