@@ -267,6 +267,8 @@ void HideMouse() {
   ApplyCursorVisibility();
 }
 
+bool MouseHidden() { return State().cursorHidden; }
+
 bool AppSuspended() { return State().focusLost || State().minimised; }
 
 bool AppTerminate() {

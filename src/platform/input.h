@@ -65,6 +65,8 @@ void FlushMouse();
 // The system pointer over the window.
 void ShowMouse();
 void HideMouse();
+// True while HideMouse is in force.
+bool MouseHidden();
 
 // True while the window has lost the focus or is minimised.
 bool AppSuspended();
