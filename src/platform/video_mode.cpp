@@ -51,7 +51,10 @@ SDL_Window* OpenWindow(int width, int height, bool full, int hertz, bool& scaled
     kind = FullScreenKind::kScaled;
   }
   scaled = kind == FullScreenKind::kScaled;
-  return SDL_CreateWindow("Sorvanta", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+  // Made at the desktop's size: a window that full screen has to grow keeps
+  // a drawing surface of its first size with some renderers.
+  const int w = known && desktop.w > 0 ? desktop.w : width, h = known && desktop.h > 0 ? desktop.h : height;
+  return SDL_CreateWindow("Sorvanta", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
                           SDL_WINDOW_SHOWN | SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 
