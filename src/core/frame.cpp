@@ -23,10 +23,10 @@ constexpr int kKeyQ = 81;
 }  // namespace
 
 void checkQuitRequest() {
-  // The second key's hit is read only while its modifier is held, so a
+  // The second key's hit is read only as a chord with its modifier, so a
   // lone F4 or Q stays queued for the screen that reads it.
-  if (AppTerminate() || (KeyDown(KEY_LALT) && KeyHit(KEY_F4))) quitGame();
-  if (KeyDown(KEY_COMMAND) && KeyHit(kKeyQ)) quitGame();
+  if (AppTerminate() || KeyHitWith(KEY_LALT, KEY_F4) != 0) quitGame();
+  if (KeyHitWith(KEY_COMMAND, kKeyQ) != 0) quitGame();
 }
 
 void _updateSystem() {
@@ -34,7 +34,7 @@ void _updateSystem() {
   deltaUpdate();
   if (bound.updateInput) bound.updateInput();
   checkQuitRequest();
-  if (KeyDown(KEY_COMMAND) && KeyHit(kKeyF)) {
+  if (KeyHitWith(KEY_COMMAND, kKeyF) != 0) {
     settings().switchScreen();
     settings().save();
   }

@@ -1,6 +1,7 @@
 #include "formats/rcm_entry.h"
 
 #include "platform/strings.h"
+#include "platform/system.h"
 
 namespace sorvanta {
 
@@ -16,20 +17,36 @@ std::string numberText(const std::string& value) {
   return value;
 }
 
+// Characters the reader cannot take back from inside a quoted value: a quote
+// ends the value, "=" cuts the line, a line break splits it, and braces open
+// or close a group.
+bool unreadable(char c) {
+  return c == '"' || c == '=' || c == '\n' || c == '\r' || c == '{' || c == '}';
+}
+
 }  // namespace
 
-std::string TRCMEntry::toTxt() const {
+std::string TRCMEntry::toTxt(bool reportDropped) const {
   std::string line = _id + " = ";
+  bool dropped = false;
   for (size_t i = 0; i < _value.size(); ++i) {
     if (i > 0) line += ", ";
     if (_type == RCM_number_) {
       line += numberText(_value[i]);
     } else {
       line += '"';
-      line += _value[i];
+      for (char c : _value[i]) {
+        if (unreadable(c))
+          dropped = true;
+        else
+          line += c;
+      }
       line += '"';
     }
   }
+  // A file that reads back whole is worth more than the odd character.
+  if (dropped && reportDropped)
+    Print("Napotkano problem : characters a data file cannot hold were dropped from the value of " + _id);
   return line;
 }
 

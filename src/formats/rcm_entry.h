@@ -17,7 +17,10 @@ class TRCMEntry {
 
   // The entry's line without indent and LF: key, " = ", the values joined by
   // ", " (strings quoted, numbers as integers where they are integral).
-  std::string toTxt() const;
+  // A string value loses the characters the reader cannot read back (quote,
+  // "=", braces, line feed, carriage return); with reportDropped a line on
+  // standard output names the key when any went.
+  std::string toTxt(bool reportDropped = false) const;
 
   // Stores value at index, growing the value list with "" slots as needed.
   // A negative index does nothing.

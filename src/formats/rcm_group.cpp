@@ -65,7 +65,7 @@ std::string TRCMGroup::save(const std::string& indent) const {
         if (!group._id.empty()) out += pad + group._id + " {\n";
         if (group._listaWpisow.empty()) out += '\n';
         for (const auto& entry : group._listaWpisow)
-          if (entry) out += pad + '\t' + entry->toTxt() + '\n';
+          if (entry) out += pad + '\t' + entry->toTxt(true) + '\n';
         return !group._id.empty();  // the unnamed root has no braces
       },
       [&out](const TRCMGroup&, const std::string& pad) { out += pad + "}\n\n"; });

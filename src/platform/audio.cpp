@@ -103,9 +103,10 @@ std::shared_ptr<TSound> LoadSound(const std::string& path, int flags) {
 }
 
 std::shared_ptr<TChannel> CueSound(const std::shared_ptr<TSound>& sound, const std::shared_ptr<TChannel>& channel) {
-  if (!sound || !sound->data) return nullptr;
+  if (!sound || (!sound->data && sound->streamPath.empty())) return nullptr;
   Start();
-  auto voice = Audio().mixer.Cue(sound->data, sound->loop);
+  auto voice = sound->data ? Audio().mixer.Cue(sound->data, sound->loop)
+                           : Audio().mixer.CueStream(OpenOggStream(sound->streamPath), sound->loop);
   if (channel) {
     Audio().mixer.Stop(channel->voice);
     channel->voice = voice;

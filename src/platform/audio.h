@@ -1,6 +1,6 @@
 #pragma once
-// The audio layer: sounds decoded whole into memory, played on channels
-// through our own mixer. The device opens on first use; without one (no
+// The audio layer: sounds decoded whole into memory, or music streamed from
+// its file, played on channels through our own mixer. The device opens on first use; without one (no
 // sound card, or the harness) the mixer runs on the clock, silently, so
 // channels still end on time.
 #include <memory>
@@ -12,7 +12,8 @@ namespace sorvanta {
 
 class TSound {
  public:
-  std::shared_ptr<const SampleData> data;
+  std::shared_ptr<const SampleData> data;  // a decoded sound
+  std::string streamPath;  // else an Ogg file each channel decodes as it plays
   bool loop = false;
 };
 
@@ -33,10 +34,16 @@ constexpr int SOUND_LOOP = 1;
 // Decodes a WAV or Ogg Vorbis file whole; none when it is missing or cannot
 // be decoded.
 std::shared_ptr<TSound> LoadSound(const std::string& path, int flags = 0);
+// Music: an Ogg Vorbis file is checked and left on disk, each channel of it
+// decoding the file as it plays, so memory does not grow with the track's
+// length; anything else is decoded whole as by LoadSound. None when it
+// is missing or cannot be decoded.
+std::shared_ptr<TSound> LoadMusic(const std::string& path, int flags = 0);
 // Decodes WAV or Ogg Vorbis bytes; none when they cannot be decoded.
 std::shared_ptr<TSound> DecodeSound(const std::string& bytes, int flags = 0);
 // A new paused channel of the sound (volume 1, rate 1). Given a channel, that
-// channel's sound is stopped and it is reused. None for no sound.
+// channel's sound is stopped and it is reused. None for no sound. A streamed
+// sound whose file can no longer be read gives a channel that never plays.
 std::shared_ptr<TChannel> CueSound(const std::shared_ptr<TSound>& sound,
                                    const std::shared_ptr<TChannel>& channel = nullptr);
 void SetChannelVolume(const std::shared_ptr<TChannel>& channel, float volume);

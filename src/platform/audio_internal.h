@@ -1,6 +1,15 @@
 #pragma once
-// Audio internals for PollSystem and the harness.
+// Audio internals for PollSystem, the harness and the audio layer's files.
+#include <memory>
+#include <string>
+
+#include "platform/mixer.h"
+
 namespace sorvanta {
+
+// An Ogg Vorbis file opened for streaming; none when it is not one, or has no
+// known length.
+std::unique_ptr<SampleStream> OpenOggStream(const std::string& path);
 
 // Without a device, moves the mixer on by the clock time since the last call.
 void PumpAudioClock();

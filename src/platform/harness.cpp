@@ -156,8 +156,8 @@ void Harness::Deliver() {
       case Item::kMovePixel: {
         float x = item.x, y = item.y;
         if (item.kind == Item::kMoveVirtual && v.virtWidth > 0 && v.virtHeight > 0) {
-          x = item.x * v.width / v.virtWidth;
-          y = item.y * v.height / v.virtHeight;
+          x = item.x * v.windowWidth / v.virtWidth;
+          y = item.y * v.windowHeight / v.virtHeight;
         }
         e.type = SDL_MOUSEMOTION;
         e.motion.windowID = WindowId();

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <csignal>
+#include <cstdint>
 #include <deque>
 
 #include "platform/audio_internal.h"
@@ -18,6 +19,8 @@ constexpr std::size_t kMaxQueuedChars = 256;
 
 struct InputState {
   std::array<int, kKeyCodeCount> keyHits{};
+  // Modifiers (bits of kModifiers) held at the time of a key's pending presses.
+  std::array<std::uint8_t, kKeyCodeCount> hitModifiers{};
   std::array<bool, kKeyCodeCount> keyDown{};
   std::array<int, 4> mouseHits{};
   std::array<bool, 4> mouseDown{};
@@ -53,6 +56,33 @@ int ButtonFromSdl(Uint8 button) {
   }
 }
 
+// The modifiers a chord may use, with their SDL modifier bits.
+struct Modifier {
+  int code;
+  Uint16 sdlMask;
+};
+constexpr Modifier kModifiers[] = {
+    {KEY_COMMAND, KMOD_GUI},       {KEY_LSHIFT, KMOD_LSHIFT}, {KEY_RSHIFT, KMOD_RSHIFT},
+    {KEY_LCONTROL, KMOD_LCTRL},    {KEY_RCONTROL, KMOD_RCTRL}, {KEY_LALT, KMOD_LALT},
+    {KEY_RALT, KMOD_RALT},
+};
+
+int ModifierBit(int code) {
+  for (std::size_t i = 0; i < std::size(kModifiers); ++i)
+    if (kModifiers[i].code == code) return 1 << i;
+  return 0;
+}
+
+// The modifiers held as a key event arrives: our own key state, or the
+// system's where a modifier went down before our window saw it.
+std::uint8_t HeldModifiers(Uint16 sdlMods) {
+  const InputState& s = State();
+  std::uint8_t bits = 0;
+  for (std::size_t i = 0; i < std::size(kModifiers); ++i)
+    if (s.keyDown[kModifiers[i].code] || (sdlMods & kModifiers[i].sdlMask) != 0) bits |= 1 << i;
+  return bits;
+}
+
 void QueueChar(int code) {
   InputState& s = State();
   if (s.chars.size() < kMaxQueuedChars) s.chars.push_back(code);
@@ -66,6 +96,7 @@ void HandleKey(const SDL_KeyboardEvent& key, bool pressed) {
   if (!pressed) {
     s.keyDown[code] = false;
   } else if (!key.repeat) {
+    s.hitModifiers[code] |= HeldModifiers(key.keysym.mod);
     s.keyDown[code] = true;
     ++s.keyHits[code];
   }
@@ -152,7 +183,15 @@ int KeyHit(int key) {
   if (key <= 0 || key >= kKeyCodeCount) return 0;
   int n = State().keyHits[key];
   State().keyHits[key] = 0;
+  State().hitModifiers[key] = 0;
   return n;
+}
+
+int KeyHitWith(int modifier, int key) {
+  if (key <= 0 || key >= kKeyCodeCount) return 0;
+  const int bit = ModifierBit(modifier);
+  if ((bit != 0 && (State().hitModifiers[key] & bit) != 0) || KeyDown(modifier)) return KeyHit(key);
+  return 0;
 }
 
 int KeyDown(int key) {
@@ -171,6 +210,7 @@ int GetChar() {
 void FlushKeys() {
   InputState& s = State();
   s.keyHits.fill(0);
+  s.hitModifiers.fill(0);
   s.keyDown.fill(false);
   s.chars.clear();
 }
@@ -180,19 +220,19 @@ int MouseY() { return static_cast<int>(State().mouseY); }
 
 float VirtualMouseX() {
   const VideoState& v = Video();
-  return v.width > 0 ? State().mouseX * v.virtWidth / v.width : State().mouseX;
+  return v.windowWidth > 0 ? State().mouseX * v.virtWidth / v.windowWidth : State().mouseX;
 }
 
 float VirtualMouseY() {
   const VideoState& v = Video();
-  return v.height > 0 ? State().mouseY * v.virtHeight / v.height : State().mouseY;
+  return v.windowHeight > 0 ? State().mouseY * v.virtHeight / v.windowHeight : State().mouseY;
 }
 
 void MoveVirtualMouse(float x, float y) {
   const VideoState& v = Video();
   InputState& s = State();
-  s.mouseX = v.virtWidth > 0 ? x * v.width / v.virtWidth : x;
-  s.mouseY = v.virtHeight > 0 ? y * v.height / v.virtHeight : y;
+  s.mouseX = v.virtWidth > 0 ? x * v.windowWidth / v.virtWidth : x;
+  s.mouseY = v.virtHeight > 0 ? y * v.windowHeight / v.virtHeight : y;
   if (v.window) SDL_WarpMouseInWindow(v.window, static_cast<int>(s.mouseX), static_cast<int>(s.mouseY));
 }
 
@@ -226,6 +266,8 @@ void HideMouse() {
   State().cursorHidden = true;
   ApplyCursorVisibility();
 }
+
+bool MouseHidden() { return State().cursorHidden; }
 
 bool AppSuspended() { return State().focusLost || State().minimised; }
 

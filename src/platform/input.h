@@ -35,6 +35,11 @@ void PollSystem();
 int KeyHit(int key);
 // 1 while the key is held, else 0.
 int KeyDown(int key);
+// A chord: KeyHit(key) when a pending press of key came while modifier
+// (KEY_COMMAND, KEY_LALT, ...) was held, or modifier is held now; else 0 and
+// the presses stay for KeyHit. A chord pressed and released within one frame
+// counts.
+int KeyHitWith(int modifier, int key);
 // The next typed character (a Unicode code point; Backspace 8, Enter 13 and
 // Escape 27 too, with key repeat), 0 when none is waiting.
 int GetChar();
@@ -60,6 +65,8 @@ void FlushMouse();
 // The system pointer over the window.
 void ShowMouse();
 void HideMouse();
+// True while HideMouse is in force.
+bool MouseHidden();
 
 // True while the window has lost the focus or is minimised.
 bool AppSuspended();

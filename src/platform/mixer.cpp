@@ -89,21 +89,28 @@ int Mixer::VoiceCount() const {
   return static_cast<int>(voices_.size());
 }
 
+void Mixer::Advance(MixerVoice& voice, double length, double step, int frames) {
+  double end = voice.position + step * frames;
+  if (end < length) {
+    voice.position = end;
+  } else if (voice.loop) {
+    voice.position = std::fmod(end, length);
+  } else {
+    voice.position = length;
+    voice.finished = true;
+  }
+}
+
 void Mixer::MixVoice(MixerVoice& voice, float* out, int frames) {
+  if (voice.stream) {
+    MixStream(voice, out, frames);
+    return;
+  }
   const SampleData& data = *voice.data;
   const double length = static_cast<double>(data.frames());
   const double step = static_cast<double>(voice.rate) * data.rate / rate_;
   if (!out) {
-    // Only the position moves.
-    double end = voice.position + step * frames;
-    if (end < length) {
-      voice.position = end;
-    } else if (voice.loop) {
-      voice.position = std::fmod(end, length);
-    } else {
-      voice.position = length;
-      voice.finished = true;
-    }
+    Advance(voice, length, step, frames);
     return;
   }
   const std::int16_t* pcm = data.pcm.data();

@@ -17,6 +17,22 @@ struct SampleData {
   std::size_t frames() const { return channels > 0 ? pcm.size() / channels : 0; }
 };
 
+// Sound decoded as it plays (music): 16-bit frames of 1 or 2 channels read
+// in order from a file, with a known length. Each voice has its own stream;
+// the mixer reads it under its lock, a window of frames at a time.
+class SampleStream {
+ public:
+  virtual ~SampleStream() = default;
+  int channels = 1;
+  int rate = 44100;
+  long long length = 0;  // in frames
+  // Reads up to frames frames on from the current place into out (interleaved);
+  // fewer at the end, 0 after it or on a decoding error.
+  virtual long Read(std::int16_t* out, long frames) = 0;
+  // Moves the place to frame; false when it cannot.
+  virtual bool Seek(long long frame) = 0;
+};
+
 // One sounding (or paused) copy of a sound. Its fields belong to the mixer
 // and are read and written only under the mixer's lock.
 struct MixerVoice {
@@ -28,6 +44,11 @@ struct MixerVoice {
   bool paused = true;
   bool finished = false;  // ended or stopped: it never sounds again
   bool released = false;  // nobody holds its channel any more
+  // A streamed voice: data is none, frames come through the window.
+  std::unique_ptr<SampleStream> stream;
+  std::vector<std::int16_t> window;  // decoded frames from windowStart on
+  long long windowStart = 0;
+  std::int16_t firstFrame[2] = {0, 0};  // a loop's last frame blends into it
 };
 
 class Mixer {
@@ -37,6 +58,8 @@ class Mixer {
 
   // A new paused voice of the sound.
   std::shared_ptr<MixerVoice> Cue(std::shared_ptr<const SampleData> data, bool loop);
+  // A new paused voice that plays the stream from its start.
+  std::shared_ptr<MixerVoice> CueStream(std::unique_ptr<SampleStream> stream, bool loop);
   void SetVolume(const std::shared_ptr<MixerVoice>& voice, float volume);  // 1 full; kept within 0..16
   void SetRate(const std::shared_ptr<MixerVoice>& voice, float rate);      // 1 normal speed; kept within 0..1000
   void Resume(const std::shared_ptr<MixerVoice>& voice);
@@ -57,6 +80,9 @@ class Mixer {
 
  private:
   void MixVoice(MixerVoice& voice, float* out, int frames);
+  void MixStream(MixerVoice& voice, float* out, int frames);
+  // Moves a voice's position by frames of output without sounding it.
+  void Advance(MixerVoice& voice, double length, double step, int frames);
 
   mutable std::mutex mutex_;
   int rate_;

@@ -1,9 +1,9 @@
 // Loading and saving text and bytes (declared in files.h).
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 
 #include "platform/files.h"
@@ -51,8 +51,20 @@ std::string LoadBytes(const std::string& path) {
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) throw FileError("Cannot open file: " + path + " (" + std::strerror(errno) + ")");
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // Whole blocks at once: the size when the file tells it, then whatever
+  // else arrives (a file that grows, or one with no size such as a pipe).
+  std::string bytes;
+  std::size_t got = 0;
+  std::size_t want = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 64 * 1024;
+  for (;;) {
+    bytes.resize(got + want);
+    in.read(bytes.data() + got, static_cast<std::streamsize>(want));
+    got += static_cast<std::size_t>(in.gcount());
+    if (!in) break;
+    want = std::max<std::size_t>(want, 64 * 1024);
+  }
   if (in.bad()) throw FileError("Cannot read file: " + path);
+  bytes.resize(got);
   return bytes;
 }
 

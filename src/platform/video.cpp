@@ -70,7 +70,7 @@ void CloseMode() {
   if (v.renderer || v.window) ++v.generation;
   v.renderer = nullptr;
   v.window = nullptr;
-  v.width = v.height = v.outWidth = v.outHeight = 0;
+  v.width = v.height = v.windowWidth = v.windowHeight = v.outWidth = v.outHeight = 0;
   v.fullScreen = false;
 }
 
@@ -92,14 +92,13 @@ void ResetDrawingState(VideoState& v) {
 }  // namespace
 
 std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz, int flags) {
-  (void)hertz;
   (void)flags;
   CloseMode();
   if (width < 1 || height < 1 || !EnsureSdlVideo()) return nullptr;
   VideoState& v = Video();
   bool full = depth != 0;
-  Uint32 windowFlags = SDL_WINDOW_SHOWN | (full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  v.window = SDL_CreateWindow("Sorvanta", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, windowFlags);
+  bool scaled = false;
+  v.window = OpenWindow(width, height, full, hertz, scaled);
   if (!v.window) return nullptr;
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
   v.renderer = SDL_CreateRenderer(v.window, -1, full ? SDL_RENDERER_PRESENTVSYNC : 0);
@@ -108,11 +107,14 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
     CloseMode();
     return nullptr;
   }
-  SDL_GetWindowSize(v.window, &v.width, &v.height);
+  SDL_GetWindowSize(v.window, &v.windowWidth, &v.windowHeight);
   if (SDL_GetRendererOutputSize(v.renderer, &v.outWidth, &v.outHeight) != 0) {
-    v.outWidth = v.width;
-    v.outHeight = v.height;
+    v.outWidth = v.windowWidth;
+    v.outHeight = v.windowHeight;
   }
+  // A scaled frame keeps the size asked for; the mapping stretches it over the screen.
+  v.width = scaled ? width : v.windowWidth;
+  v.height = scaled ? height : v.windowHeight;
   v.fullScreen = full;
   ResetDrawingState(v);
   UpdateMapping();

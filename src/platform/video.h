@@ -26,9 +26,11 @@ class TGraphics {
 };
 
 // Opens a window (depth 0) or a full-screen mode (any other depth) of
-// width x height, replacing the mode that is open. Full screen covers the
-// desktop without changing the display's mode, so GraphicsWidth/Height then
-// report the desktop's size. Resets the virtual resolution to the mode's
+// width x height, replacing the mode that is open. Full screen at the
+// desktop's size keeps the desktop's mode; at another size it switches the
+// display to a mode of that size where the display offers one, else it shows
+// the width x height frame stretched over the whole desktop. Either way
+// GraphicsWidth/Height report width x height. Resets the virtual resolution to the mode's
 // size and the drawing state to its defaults (white, alpha 1, alpha blending,
 // scale 1, no rotation, origin 0, whole viewport, black clear colour); the
 // image font stays. Loaded images stay usable. None on failure (no mode is

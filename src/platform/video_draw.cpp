@@ -1,5 +1,6 @@
 // Textured quads, rectangles and lines with the current drawing state.
 #include <cmath>
+#include <cstdint>
 
 #include "platform/video.h"
 #include "platform/video_internal.h"
@@ -24,6 +25,16 @@ SDL_FPoint Transform(float anchorX, float anchorY, float dx, float dy) {
   return SDL_FPoint{static_cast<float>(x * v.kx), static_cast<float>(y * v.ky)};
 }
 
+// Marks a texture whose every pixel is opaque (SDL's user data of the texture).
+char kOpaqueTexture;
+
+// Alpha blending at full alpha of something opaque gives its own pixels:
+// copying them spares the software renderer a blend per pixel.
+SDL_BlendMode BlendFor(const VideoState& v, bool opaqueSource) {
+  if (v.blend != LIGHTBLEND && opaqueSource && AlphaByte(v.alpha) == 255) return SDL_BLENDMODE_NONE;
+  return SdlBlend(v.blend);
+}
+
 bool CanDraw() {
   const VideoState& v = Video();
   return v.renderer && !v.clipEmpty && v.alpha > 0.0f;
@@ -40,6 +51,16 @@ SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered) {
                                            pixmap.width(), pixmap.height());
   if (!texture) return nullptr;
   SDL_UpdateTexture(texture, nullptr, pixmap.data(), pixmap.width() * 4);
+  bool opaque = true;
+  for (int y = 0; y < pixmap.height() && opaque; ++y) {
+    const std::uint8_t* row = pixmap.row(y);
+    for (int x = 0; x < pixmap.width(); ++x)
+      if (row[x * 4 + 3] != 255) {
+        opaque = false;
+        break;
+      }
+  }
+  if (opaque) SDL_SetTextureUserData(texture, &kOpaqueTexture);
   SDL_SetTextureScaleMode(texture, filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   return texture;
 }
@@ -62,19 +83,21 @@ void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y
   SDL_FRect dst{(left + v.originX) * v.kx, (top + v.originY) * v.ky, w * v.kx, h * v.ky};
   SDL_SetTextureColorMod(texture, static_cast<Uint8>(v.red), static_cast<Uint8>(v.green), static_cast<Uint8>(v.blue));
   SDL_SetTextureAlphaMod(texture, AlphaByte(v.alpha));
-  SDL_SetTextureBlendMode(texture, SdlBlend(v.blend));
   int flip = (v.scaleX < 0 ? SDL_FLIP_HORIZONTAL : 0) | (v.scaleY < 0 ? SDL_FLIP_VERTICAL : 0);
   if (v.rotation == 0.0f && flip == 0) {
+    // A rotated copy has transparent corners of its own, so only a plain one may skip blending.
+    SDL_SetTextureBlendMode(texture, BlendFor(v, SDL_GetTextureUserData(texture) == &kOpaqueTexture));
     SDL_RenderCopyF(v.renderer, texture, &src, &dst);
     return;
   }
+  SDL_SetTextureBlendMode(texture, SdlBlend(v.blend));
   SDL_FPoint center{(x - left) * v.kx, (y - top) * v.ky};
   SDL_RenderCopyExF(v.renderer, texture, &src, &dst, v.rotation, &center, static_cast<SDL_RendererFlip>(flip));
 }
 
 // Shapes take the current blend, colour and alpha.
 static void UseShapeColour(VideoState& v) {
-  SDL_SetRenderDrawBlendMode(v.renderer, SdlBlend(v.blend));
+  SDL_SetRenderDrawBlendMode(v.renderer, BlendFor(v, true));
   SDL_SetRenderDrawColor(v.renderer, static_cast<Uint8>(v.red), static_cast<Uint8>(v.green),
                          static_cast<Uint8>(v.blue), AlphaByte(v.alpha));
 }

@@ -18,7 +18,8 @@ struct VideoState {
   // Grows whenever a renderer goes away; a texture made under another
   // generation is gone and must be made again.
   int generation = 1;
-  int width = 0, height = 0;        // window size (SDL window units)
+  int width = 0, height = 0;        // size of the mode (GraphicsWidth/Height)
+  int windowWidth = 0, windowHeight = 0;  // window size in SDL window units (the pointer's units)
   int outWidth = 0, outHeight = 0;  // renderer output in pixels
   bool fullScreen = false;
 
@@ -44,6 +45,17 @@ struct VideoState {
 };
 
 VideoState& Video();
+
+// How a full-screen mode of a size is shown: at the desktop's own mode when
+// the size is the desktop's, else in a display mode of that very size where
+// the display has one, else as a frame of that size scaled over the desktop.
+enum class FullScreenKind { kDesktop, kDisplayMode, kScaled };
+FullScreenKind ChooseFullScreen(int width, int height, int desktopWidth, int desktopHeight,
+                                bool displayHasMode);
+// Opens the window of a graphics mode, full screen as ChooseFullScreen says
+// (a display mode the display refuses falls back to the scaled frame); scaled
+// is set when the frame is stretched over the desktop. Null on failure.
+SDL_Window* OpenWindow(int width, int height, bool full, int hertz, bool& scaled);
 
 // Starts SDL's video (and event) subsystem once; false when it cannot start.
 bool EnsureSdlVideo();

@@ -73,7 +73,7 @@ void TGlobalSnd::_setupExctMusic(int n) {
   int position = 0;
   for (auto& music : *musics) {
     if (++position != n) continue;
-    music->snd = LoadSound(music->url, music->loop);
+    music->snd = LoadMusic(music->url, music->loop);
     if (!music->snd) {
       Notify("NIE UDALO SIE ZALADOWAC: " + music->url + " FILETYPE : " +
              std::to_string(FileType(music->url)));

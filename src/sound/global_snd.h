@@ -49,7 +49,7 @@ class TGlobalSnd {
 
   virtual void _setupMusic();
   virtual void _setupSounds();
-  // Decodes the track at position n now (again, if it already was).
+  // Opens the track at position n now (again, if it already was).
   virtual void _setupExctMusic(int n);
   // Plays "click" unless one played less than 100 ms ago.
   virtual void click();

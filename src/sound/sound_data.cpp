@@ -37,7 +37,7 @@ void TSoundData::update() {
 }
 
 void TMusicData::loadMe() {
-  if (!snd) snd = LoadSound(url, loop);
+  if (!snd) snd = LoadMusic(url, loop);
 }
 
 }  // namespace sorvanta

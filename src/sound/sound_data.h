@@ -1,6 +1,7 @@
 #pragma once
 // The registry's records: a sound effect, decoded once and played through a
-// pool of six reusable channels, and a music track, decoded on first play.
+// pool of six reusable channels, and a music track, opened on first play and
+// streamed from its file.
 #include <array>
 #include <memory>
 #include <string>
@@ -40,11 +41,11 @@ class TMusicData {
 
   std::string id;               // the track's name
   std::string url;              // bDir + the file's relative path
-  std::shared_ptr<TSound> snd;  // none until decoded
+  std::shared_ptr<TSound> snd;  // none until opened
   int loop = 0;                 // flags for LoadSound: 1 loops for ever
   int numer = 0;                // 1-based position in the registry file
 
-  // Decodes the track unless it already is; a failure leaves snd none and
+  // Opens the track unless it already is; a failure leaves snd none and
   // the next call tries again.
   virtual void loadMe();
 };
