@@ -19,6 +19,11 @@ std::shared_ptr<SampleData> DecodeWav(const std::string& bytes) {
   Uint8* buffer = nullptr;
   Uint32 length = 0;
   if (!SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length)) return nullptr;
+  // An empty data chunk has no samples, and SDL may give no buffer for it.
+  if (length == 0 || buffer == nullptr) {
+    SDL_FreeWAV(buffer);
+    return nullptr;
+  }
   auto data = std::make_shared<SampleData>();
   data->channels = std::min<int>(spec.channels, 2);
   data->rate = spec.freq;
@@ -33,7 +38,7 @@ std::shared_ptr<SampleData> DecodeWav(const std::string& bytes) {
     cvt.len = static_cast<int>(length);
     if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) ok = false;
     int outLength = cvt.needed ? cvt.len_cvt : static_cast<int>(length);
-    if (ok) {
+    if (ok && outLength >= static_cast<int>(sizeof(std::int16_t))) {
       data->pcm.resize(static_cast<std::size_t>(outLength) / sizeof(std::int16_t));
       std::memcpy(data->pcm.data(), work.data(), data->pcm.size() * sizeof(std::int16_t));
       data->pcm.resize(data->frames() * data->channels);  // whole frames only

@@ -54,6 +54,9 @@ TEST(Audio, DecodesWavAndOggWholeAndRefusesTheRest) {
   const std::string ogg = test::ReadFile(kTone);
   EXPECT_EQ(DecodeSound(ogg.substr(0, 60)), nullptr);
   EXPECT_EQ(DecodeSound(Wav(1, 22050, 16, "").substr(0, 30)), nullptr);
+  // 44 bytes with an empty data chunk: no samples, and no null buffer copied.
+  EXPECT_EQ(DecodeSound(Wav(1, 22050, 16, "")), nullptr);
+  EXPECT_EQ(DecodeSound(Wav(1, 22050, 16, "\x01")), nullptr);  // not one whole sample
   EXPECT_EQ(DecodeSound("RIFF....WAVEjunk"), nullptr);
   EXPECT_EQ(LoadSound("/no/such/sound.ogg"), nullptr);
 }
