@@ -29,8 +29,11 @@ bool SaveText(const std::string& text, const std::string& path);
 std::string LoadBytes(const std::string& path);
 
 // Replaces path with bytes through a temporary file in the same folder, so
-// that a failure at any step leaves the old file whole. False (and a line on
-// stderr) on failure.
+// that a failure at any step leaves the old file whole. A link is followed
+// and what it points to is replaced; only a regular file (or nothing) may
+// stand there: a folder, a device, a dangling link or a loop of links fails
+// and is left untouched. The temporary file is path + ".tmp", one per
+// target whatever happened before. False (and a line on stderr) on failure.
 bool AtomicWriteFile(const std::string& path, const std::string& bytes);
 // Test hook: called before each step ("open", "write", "sync", "rename");
 // returning true makes that step fail. Pass nullptr to remove it.
