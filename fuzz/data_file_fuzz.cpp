@@ -1,12 +1,15 @@
-// Feeds arbitrary bytes to the data-file reader and the text-file reader,
-// writes back what was read and reads that again; also runs the splitters
-// and the path lookups over the same bytes.
+// Feeds arbitrary bytes (up to 1 MB, so size and depth faults are in reach)
+// to the data-file reader and the text-file reader, saves what was read
+// through the game's own (atomic) write and reads the saved file again; also
+// runs the splitters and the path lookups over the same bytes.
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "formats/rcm_file.h"
 #include "formats/text_utils.h"
@@ -16,8 +19,10 @@ using namespace sorvanta;
 
 namespace {
 
-std::string scratchPath() {
-  return "/tmp/sorvanta-data-file-fuzz-" + std::to_string(getpid()) + ".dat";
+// In memory where there is such a folder: every save syncs to the disk.
+std::string scratchPath(const char* what) {
+  static const std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+  return folder + "/sorvanta-data-file-fuzz-" + std::to_string(getpid()) + what;
 }
 
 bool writeFile(const std::string& path, const uint8_t* data, size_t size) {
@@ -29,14 +34,30 @@ bool writeFile(const std::string& path, const uint8_t* data, size_t size) {
 
 }  // namespace
 
+// Inputs up to 1 MB unless the command line says otherwise: libFuzzer reads
+// its flags after this runs.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  static std::vector<char*> args(*argv, *argv + *argc);
+  static char maxLen[] = "-max_len=1048576";
+  bool given = false;
+  for (char* arg : args) given = given || std::strncmp(arg, "-max_len=", 9) == 0;
+  if (!given) args.insert(args.begin() + 1, maxLen);
+  args.push_back(nullptr);
+  *argc = static_cast<int>(args.size()) - 1;
+  *argv = args.data();
+  // The readers' diagnostics would flood the output.
+  if (!std::freopen("/dev/null", "w", stdout)) return 0;
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string path = scratchPath();
+  const std::string path = scratchPath(".dat");
   if (!writeFile(path, data, size)) return 0;
 
   auto file = loadRCMFile(path);
-  const std::string written = file->toText();
-  auto again = createRCMFile();
-  again->_grupa = again->readAll(written, "MAINGROUP");
+  const std::string saved = scratchPath("-saved.dat");
+  file->save(saved);
+  auto again = loadRCMFile(saved);
   (void)again->toText();
 
   // The first line of the input serves as a path for lookups and setters.
@@ -61,5 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)ReadTextFromFile("[" + path + "|1]");
 
   unlink(path.c_str());
+  unlink(saved.c_str());
   return 0;
 }
