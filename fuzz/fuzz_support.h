@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/harness.h"
