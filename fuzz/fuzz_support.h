@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "platform/harness.h"
@@ -18,13 +19,20 @@ namespace sorvanta::fuzz {
 
 inline std::string ResourceDir() { return std::string(SORVANTA_FUZZ_DIR) + "/layout_res"; }
 
-// A fresh folder for this process's scratch files.
+// A fresh folder for this process's scratch files, removed at exit.
 inline const std::string& ScratchDir() {
   static const std::string dir = [] {
     std::string pattern = "/tmp/sorvanta-fuzz-XXXXXX";
     if (!::mkdtemp(pattern.data())) std::abort();
     return pattern;
   }();
+  static const bool removedAtExit = [] {
+    return std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(dir, ignored);
+    }) == 0;
+  }();
+  (void)removedAtExit;
   return dir;
 }
 
