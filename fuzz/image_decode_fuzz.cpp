@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto tga = DecodeTga(data, size);
   for (const auto& p : {pixmap, tga}) {
     if (!p) continue;
-    if (p->width() < 1 || p->height() < 1 || p->width() > kMaxPixmapSide || p->height() > kMaxPixmapSide) std::abort();
+    if (p->width() < 1 || p->height() < 1 || p->width() > kMaxImageSide || p->height() > kMaxImageSide) std::abort();
     std::uint32_t sum = 0;
     for (int y = 0; y < p->height(); ++y) sum += ReadPixel(p, p->width() - 1, y);
     auto image = LoadAnimImage(p, (p->width() + 1) / 2, p->height(), 0, 2);

@@ -60,6 +60,10 @@ int TRCMFile::Load(const std::string& path) {
   }
   try {
     _txt = LoadText(path);
+  } catch (const FileTooLargeError&) {
+    _txt.clear();
+    errorMsg("Plik jest za duzy : " + path);
+    return 0;
   } catch (const std::exception&) {
     // A folder, or a file we may not read: as good as missing.
     _txt.clear();

@@ -22,6 +22,9 @@ std::shared_ptr<TTxtFile> loadTxtFile(const std::string& path) {
   std::string text;
   try {
     text = LoadText(realPath);
+  } catch (const FileTooLargeError&) {
+    Print("Napotkano problem : Plik jest za duzy : " + realPath);
+    return file;
   } catch (const std::exception&) {
     // A missing text shows the placeholder on screen; the game goes on.
     Print("Napotkano problem : Nie znaleziono pliku : " + realPath);

@@ -66,6 +66,9 @@ void TImgTexture::loadTex(const std::string& path, int flags) {
   std::string description;
   try {
     description = LoadString(descriptionPath);
+  } catch (const FileTooLargeError&) {
+    Notify("TEXTURE DESCRIPTION TOO LARGE: " + descriptionPath);
+    return;
   } catch (const FileError&) {
     Notify("TEXTURE DESCRIPTION NOT FOUND: " + descriptionPath);
     return;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,21 +28,40 @@ bool Injected(const char* step) {
   return false;
 }
 
-bool Report(const std::string& path, const char* what) {
-  std::fprintf(stderr, "Could not save %s: %s failed (%s)\n", path.c_str(), what,
-               std::strerror(errno));
+bool Report(const std::string& path, const char* what, const char* reason) {
+  std::fprintf(stderr, "Could not save %s: %s failed (%s)\n", path.c_str(), what, reason);
   std::fflush(stderr);
   return false;
 }
 
-// A symbolic link stays a link: its target is what gets replaced.
-std::string ResolveTarget(const std::string& path) {
+bool Report(const std::string& path, const char* what) { return Report(path, what, std::strerror(errno)); }
+
+// A symbolic link stays a link: what it points to (after every link) is what
+// gets replaced. False, with errno set, for a dangling link or a loop.
+bool ResolveTarget(const std::string& path, std::string* target) {
   struct stat st {};
-  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
+  *target = path;
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+  char resolved[PATH_MAX];
+  if (::realpath(path.c_str(), resolved) == nullptr) return false;
+  *target = resolved;
+  return true;
+}
+
+// Earlier saves named their temporary files target.tmp-XXXXXX; an
+// interrupted one left its file behind for good.
+void RemoveOldTemps(const std::string& dir, const std::string& name) {
+  DIR* folder = ::opendir(dir.c_str());
+  if (!folder) return;
+  const std::string prefix = name + ".tmp-";
+  while (const dirent* e = ::readdir(folder)) {
+    const std::string entry = e->d_name;
+    if (entry.size() != prefix.size() + 6 || entry.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string full = dir + "/" + entry;
+    struct stat st {};
+    if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(full.c_str());
   }
-  return path;
+  ::closedir(folder);
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -68,12 +88,24 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes) {
     errno = ENOENT;
     return Report(path, "open");
   }
-  const std::string target = ResolveTarget(path);
+  std::string target;
+  if (!ResolveTarget(path, &target)) return Report(path, "follow the link");
+  // Only a regular file is ever replaced: a folder, a device or a pipe in
+  // the way stays as it is.
+  struct stat st {};
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode)) {
+    return Report(path, "replace", S_ISDIR(st.st_mode) ? "a folder is in the way" : "not a regular file");
+  }
   const std::string::size_type slash = target.rfind('/');
   const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
 
-  std::string temp = target + ".tmp-XXXXXX";
-  int fd = Injected("open") ? -1 : ::mkstemp(temp.data());
+  // One fixed temporary name per target, so an interrupted save leaves at
+  // most one file behind, and the next save takes its place.
+  RemoveOldTemps(dir, target.substr(slash == std::string::npos ? 0 : slash + 1));
+  const std::string temp = target + ".tmp";
+  ::unlink(temp.c_str());
+  int fd = Injected("open") ? -1 : ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return Report(path, "open");
 
   auto fail = [&](const char* what) {
@@ -85,9 +117,8 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes) {
   };
 
   // Keep the old file's permissions; a new file gets the usual ones.
-  struct stat st {};
   mode_t mode;
-  if (::stat(target.c_str(), &st) == 0) {
+  if (exists) {
     mode = st.st_mode & 07777;
   } else {
     const mode_t mask = ::umask(0);

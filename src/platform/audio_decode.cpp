@@ -4,6 +4,7 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/audio.h"
@@ -12,13 +13,44 @@ namespace sorvanta {
 
 namespace {
 
-std::shared_ptr<SampleData> DecodeWav(const std::string& bytes) {
+// SDL allocates what a chunk header claims before reading it, so a damaged
+// size (4 GB for a few bytes) would cost that much memory: every chunk size
+// is cut to the bytes that follow it. A cut chunk reads as a short one.
+std::string WithChunkSizesCut(std::string bytes) {
+  auto put = [&](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((v >> (8 * i)) & 0xff);
+  };
+  auto get = [&](std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return v;
+  };
+  put(4, static_cast<std::uint32_t>(std::min<std::size_t>(get(4), bytes.size() - 8)));
+  for (std::size_t at = 12; at + 8 <= bytes.size();) {
+    const std::size_t left = bytes.size() - at - 8;
+    const std::uint32_t size = get(at + 4);
+    if (size > left) {
+      put(at + 4, static_cast<std::uint32_t>(left));
+      break;
+    }
+    at += 8 + size + (size & 1);  // chunks are padded to even sizes
+  }
+  return bytes;
+}
+
+std::shared_ptr<SampleData> DecodeWav(const std::string& original) {
+  const std::string bytes = WithChunkSizesCut(original);
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (!rw) return nullptr;
   SDL_AudioSpec spec;
   Uint8* buffer = nullptr;
   Uint32 length = 0;
   if (!SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length)) return nullptr;
+  // An empty data chunk has no samples, and SDL may give no buffer for it.
+  if (length == 0 || buffer == nullptr) {
+    SDL_FreeWAV(buffer);
+    return nullptr;
+  }
   auto data = std::make_shared<SampleData>();
   data->channels = std::min<int>(spec.channels, 2);
   data->rate = spec.freq;
@@ -33,7 +65,7 @@ std::shared_ptr<SampleData> DecodeWav(const std::string& bytes) {
     cvt.len = static_cast<int>(length);
     if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) ok = false;
     int outLength = cvt.needed ? cvt.len_cvt : static_cast<int>(length);
-    if (ok) {
+    if (ok && outLength >= static_cast<int>(sizeof(std::int16_t))) {
       data->pcm.resize(static_cast<std::size_t>(outLength) / sizeof(std::int16_t));
       std::memcpy(data->pcm.data(), work.data(), data->pcm.size() * sizeof(std::int16_t));
       data->pcm.resize(data->frames() * data->channels);  // whole frames only

@@ -1,5 +1,6 @@
 #pragma once
 // Files and folders: text and byte loading, atomic saving, path helpers.
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -12,13 +13,25 @@ class FileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Data, text, layout and atlas files larger than this are refused: the
+// largest the game ships is a few hundred KB, and reading one costs many
+// times its size in memory.
+constexpr std::uintmax_t kMaxTextFileBytes = 8u << 20;
+
+// A text file refused for its size (LoadText, LoadString).
+class FileTooLargeError : public FileError {
+ public:
+  using FileError::FileError;
+};
+
 // The whole file as UTF-8 text. A mark EF BB BF means UTF-8, FE FF UTF-16
 // big-endian, FF FE UTF-16 little-endian; without one each byte is one
-// Latin-1 character. Throws FileError when the file cannot be read.
+// Latin-1 character. Throws FileError when the file cannot be read, and
+// FileTooLargeError when it holds more than kMaxTextFileBytes.
 std::string LoadText(const std::string& path);
 // The whole file with every byte one Latin-1 character, a byte-order mark
-// included (layouts, scripts and atlas descriptions are read this way).
-// Throws FileError when the file cannot be read.
+// included (layouts and atlas descriptions are read this way). Throws as
+// LoadText does.
 std::string LoadString(const std::string& path);
 // Writes one byte per character when every character is below 256, else
 // UTF-16 little-endian after FF FE. Atomic; false (and a line on stderr) on
@@ -29,8 +42,11 @@ bool SaveText(const std::string& text, const std::string& path);
 std::string LoadBytes(const std::string& path);
 
 // Replaces path with bytes through a temporary file in the same folder, so
-// that a failure at any step leaves the old file whole. False (and a line on
-// stderr) on failure.
+// that a failure at any step leaves the old file whole. A link is followed
+// and what it points to is replaced; only a regular file (or nothing) may
+// stand there: a folder, a device, a dangling link or a loop of links fails
+// and is left untouched. The temporary file is path + ".tmp", one per
+// target whatever happened before. False (and a line on stderr) on failure.
 bool AtomicWriteFile(const std::string& path, const std::string& bytes);
 // Test hook: called before each step ("open", "write", "sync", "rename");
 // returning true makes that step fail. Pass nullptr to remove it.

@@ -140,6 +140,62 @@ void OpenLibrary(lua_State* L, lua_CFunction open, const char* name) {
   lua_call(L, 1, 0);
 }
 
+// string.find without patterns: Lua's pattern matcher can run for ever inside
+// one C call, where the instruction limit never looks. Knuth-Morris-Pratt
+// keeps the search linear. Arguments and results as string.find's in Lua
+// 5.1, the fourth argument (plain) implied.
+int PlainFind(lua_State* L) {
+  std::size_t length = 0, wantedLength = 0;
+  const char* text = luaL_checklstring(L, 1, &length);
+  const char* wanted = luaL_checklstring(L, 2, &wantedLength);
+  lua_Integer init = luaL_optinteger(L, 3, 1);
+  if (init < 0) init += static_cast<lua_Integer>(length) + 1;
+  const std::size_t start =
+      init <= 1 ? 0 : std::min(static_cast<std::size_t>(init - 1), length);
+  if (wantedLength == 0) {
+    lua_pushinteger(L, static_cast<lua_Integer>(start) + 1);
+    lua_pushinteger(L, static_cast<lua_Integer>(start));
+    return 2;
+  }
+  // Lua owns the table, so a memory error unwinds without a leak.
+  auto* border = static_cast<std::size_t*>(lua_newuserdata(L, wantedLength * sizeof(std::size_t)));
+  border[0] = 0;
+  for (std::size_t i = 1, k = 0; i < wantedLength; ++i) {
+    while (k > 0 && wanted[i] != wanted[k]) k = border[k - 1];
+    if (wanted[i] == wanted[k]) ++k;
+    border[i] = k;
+  }
+  for (std::size_t i = start, k = 0; i < length; ++i) {
+    while (k > 0 && text[i] != wanted[k]) k = border[k - 1];
+    if (text[i] == wanted[k]) ++k;
+    if (k == wantedLength) {
+      lua_pushinteger(L, static_cast<lua_Integer>(i + 2 - wantedLength));
+      lua_pushinteger(L, static_cast<lua_Integer>(i + 1));
+      return 2;
+    }
+  }
+  lua_pushnil(L);
+  return 1;
+}
+
+// string.rep that refuses a result larger than a script may hold; the
+// original loops once per copy, for ever when the string is empty.
+int BoundedRep(lua_State* L) {
+  std::size_t length = 0;
+  const char* text = luaL_checklstring(L, 1, &length);
+  lua_Integer times = luaL_checkinteger(L, 2);
+  if (length == 0 || times <= 0) {
+    lua_pushliteral(L, "");
+    return 1;
+  }
+  if (static_cast<std::size_t>(times) > kMemoryLimit / length) return luaL_error(L, "string.rep result too large");
+  luaL_Buffer buffer;
+  luaL_buffinit(L, &buffer);
+  while (times-- > 0) luaL_addlstring(&buffer, text, length);
+  luaL_pushresult(&buffer);
+  return 1;
+}
+
 void RemoveGlobal(lua_State* L, const char* name) {
   lua_pushnil(L);
   lua_setglobal(L, name);
@@ -155,9 +211,16 @@ LuaState::LuaState() : L(lua_newstate(Allocate, this)) {
   OpenLibrary(L, luaopen_math, LUA_MATHLIBNAME);
   // No file access, and no loading of precompiled code, which can crash the interpreter.
   for (const char* name : {"dofile", "loadfile", "load", "loadstring"}) RemoveGlobal(L, name);
+  // No patterns either: a pattern can hang the game inside one C call.
   lua_getglobal(L, LUA_STRLIBNAME);
-  lua_pushnil(L);
-  lua_setfield(L, -2, "dump");
+  for (const char* name : {"dump", "match", "gmatch", "gsub"}) {
+    lua_pushnil(L);
+    lua_setfield(L, -2, name);
+  }
+  lua_pushcfunction(L, PlainFind);
+  lua_setfield(L, -2, "find");
+  lua_pushcfunction(L, BoundedRep);
+  lua_setfield(L, -2, "rep");
   lua_pop(L, 1);
   lua_pushlightuserdata(L, this);
   lua_setfield(L, LUA_REGISTRYINDEX, "sorvanta.state");

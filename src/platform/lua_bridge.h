@@ -1,6 +1,8 @@
 #pragma once
 // Runs Lua scripts that layouts name. Scripts get the base, string, table and
-// math libraries only; errors are reported on stdout and the game carries on.
+// math libraries only, the string library without patterns (find searches
+// plain text; match, gmatch and gsub are gone); errors are reported on
+// stdout and the game carries on.
 #include <functional>
 #include <memory>
 #include <string>

@@ -27,17 +27,22 @@ class TPixmap {
   std::vector<std::uint8_t> pixels_;
 };
 
-// The largest width or height a pixmap may have; larger images are refused.
+// The largest width or height a pixmap may have (screen grabs included).
 constexpr int kMaxPixmapSide = 8192;
+// The largest width or height of a picture decoded from a file; larger ones
+// are refused before their pixels are allocated (an 8192 x 8192 picture of a
+// few hundred KB would cost 256 MB). No asset comes near it.
+constexpr int kMaxImageSide = 4096;
 
 // A new pixmap of the given size, every pixel 0 (transparent black); none for
 // a size below 1 or above kMaxPixmapSide.
 std::shared_ptr<TPixmap> CreatePixmap(int width, int height);
 // Decodes a PNG, JPEG, BMP or TGA file (or "incbin::name"); none when the
-// file is missing, not one of those formats, or broken.
+// file is missing, not one of those formats, broken, or wider or taller
+// than kMaxImageSide.
 std::shared_ptr<TPixmap> LoadPixmap(const std::string& path);
 // Decodes image bytes, the format chosen by its signature (TGA, which has
-// none, by a strict check of its header); none when broken.
+// none, by a strict check of its header); none when broken or too large.
 std::shared_ptr<TPixmap> DecodePixmap(const std::uint8_t* data, std::size_t size);
 std::shared_ptr<TPixmap> DecodePng(const std::uint8_t* data, std::size_t size);
 std::shared_ptr<TPixmap> DecodeJpeg(const std::uint8_t* data, std::size_t size);

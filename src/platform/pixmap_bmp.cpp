@@ -117,6 +117,7 @@ std::shared_ptr<TPixmap> DecodeBmp(const std::uint8_t* data, std::size_t size) {
   const bool bottomUp = height > 0;
   if (height == INT32_MIN || width < 1 || height == 0) return nullptr;
   if (!bottomUp) height = -height;
+  if (width > kMaxImageSide || height > kMaxImageSide) return nullptr;
   auto pixmap = CreatePixmap(width, height);
   if (!pixmap || planes != 1) return nullptr;
 

@@ -47,8 +47,8 @@ bool DecodeInto(jpeg_decompress_struct* cinfo, ErrorManager* err, jpeg_progress_
   jpeg_mem_src(cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
   if (jpeg_read_header(cinfo, TRUE) != JPEG_HEADER_OK) return false;
   // Refused before the decoder sets up buffers for it.
-  if (cinfo->image_width < 1 || cinfo->image_height < 1 || cinfo->image_width > kMaxPixmapSide ||
-      cinfo->image_height > kMaxPixmapSide)
+  if (cinfo->image_width < 1 || cinfo->image_height < 1 || cinfo->image_width > kMaxImageSide ||
+      cinfo->image_height > kMaxImageSide)
     return false;
   const bool cmyk = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
   cinfo->out_color_space = cmyk ? JCS_CMYK : JCS_RGB;

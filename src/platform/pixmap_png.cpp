@@ -36,7 +36,7 @@ bool DecodeInto(png_structp png, png_infop info, MemoryReader* reader, std::shar
                 std::vector<png_bytep>* rows) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_read_fn(png, reader, ReadFromMemory);
-  png_set_user_limits(png, kMaxPixmapSide, kMaxPixmapSide);
+  png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
   png_read_info(png, info);
   const png_uint_32 width = png_get_image_width(png, info);
   const png_uint_32 height = png_get_image_height(png, info);

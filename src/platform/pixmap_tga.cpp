@@ -50,6 +50,7 @@ std::shared_ptr<TPixmap> DecodeTga(const std::uint8_t* data, std::size_t size) {
   const std::uint8_t kind = type & ~kRle;
   const int alphaBits = descriptor & 0x0f;
   if (mapType > 1 || (type & 0xf0) || (descriptor & 0xc0) || width < 1 || height < 1) return nullptr;
+  if (width > kMaxImageSide || height > kMaxImageSide) return nullptr;
   bool headerOk = false;
   switch (kind) {
     case kMapped:

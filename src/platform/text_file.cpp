@@ -36,6 +36,17 @@ void AppendUtf16(std::u32string& out, const std::string& bytes, std::size_t pos,
   if (pos < bytes.size()) out += 0xFFFD;  // odd byte at the end
 }
 
+// The bytes of a text file, refused before reading when too large.
+std::string LoadTextBytes(const std::string& path) {
+  struct stat st {};
+  const bool sized = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (sized && static_cast<std::uintmax_t>(st.st_size) > kMaxTextFileBytes)
+    throw FileTooLargeError("File too large: " + path);
+  std::string bytes = LoadBytes(path);
+  if (bytes.size() > kMaxTextFileBytes) throw FileTooLargeError("File too large: " + path);
+  return bytes;
+}
+
 }  // namespace
 
 std::string LoadBytes(const std::string& path) {
@@ -69,7 +80,7 @@ std::string LoadBytes(const std::string& path) {
 }
 
 std::string LoadText(const std::string& path) {
-  const std::string bytes = LoadBytes(path);
+  const std::string bytes = LoadTextBytes(path);
   auto starts = [&](const char* mark, std::size_t n) {
     return bytes.size() >= n && std::memcmp(bytes.data(), mark, n) == 0;
   };
@@ -87,7 +98,7 @@ std::string LoadText(const std::string& path) {
 }
 
 std::string LoadString(const std::string& path) {
-  const std::string bytes = LoadBytes(path);
+  const std::string bytes = LoadTextBytes(path);
   std::string text;
   text.reserve(bytes.size());
   for (char c : bytes) {

@@ -5,6 +5,7 @@
 
 #include "core/frame.h"
 #include "core/globals.h"
+#include "formats/bounded_count.h"
 #include "formats/rcm_file.h"
 #include "platform/audio.h"
 #include "platform/files.h"
@@ -24,6 +25,14 @@ int readInt(TRCMFile& file, const std::string& key) {
   return FloatToInt(file.getFloat(key, 0, 0));
 }
 
+// The count at key, bounded by the numbered groups (prefix + n) present, so
+// a damaged count cannot keep loading going for ever.
+int readCount(TRCMFile& file, const std::string& key, const std::string& prefix) {
+  const auto registry = file.getGroup({"globalSnd", key});
+  return boundedCount(readInt(file, "globalSnd::" + key), numberedGroupsPresent(registry, prefix),
+                      "globalSnd::" + key);
+}
+
 }  // namespace
 
 void TGlobalSnd::setup() {
@@ -34,7 +43,7 @@ void TGlobalSnd::setup() {
 void TGlobalSnd::_setupMusic() {
   auto file = loadRCMFile(bDir + kRegistryFile);
   musics = std::make_shared<MusicList>();
-  const int count = readInt(*file, "globalSnd::musics");
+  const int count = readCount(*file, "musics", "music");
   for (int i = 1; i <= count; ++i) {
     const std::string key = "globalSnd::music" + std::to_string(i);
     auto music = std::make_shared<TMusicData>();
@@ -50,7 +59,7 @@ void TGlobalSnd::_setupMusic() {
 void TGlobalSnd::_setupSounds() {
   auto file = loadRCMFile(bDir + kRegistryFile);
   sounds = std::make_shared<SoundList>();
-  const int count = readInt(*file, "globalSnd::sounds");
+  const int count = readCount(*file, "sounds", "snd");
   for (int i = 1; i <= count; ++i) {
     const std::string key = "globalSnd::snd" + std::to_string(i);
     auto sound = std::make_shared<TSoundData>();

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "formats/rcm_file.h"
+#include "formats/txt_file.h"
+#include "platform/files.h"
 #include "support/temp_folder.h"
 
 namespace sorvanta {
@@ -113,6 +117,29 @@ TEST(RcmReader, FilesThatCannotBeReadReportAndReadEmpty) {
   f = readText(dir, "a {\n\tx = \"}\"\n}\n", &out);
   EXPECT_EQ(out, "");
   EXPECT_EQ(entryCount(f->getGroup({"a", "x"})), 0u);
+}
+
+// A data or text file beyond the size limit is refused unread with one line,
+// and reads as empty; one at the limit reads as usual.
+TEST(RcmReader, FilesBeyondTheSizeLimitAreRefusedByBothReaders) {
+  TempFolder dir;
+  const std::string path = dir / "big.dat";
+  for (const std::uintmax_t size : {kMaxTextFileBytes, kMaxTextFileBytes + 1}) {
+    const bool refused = size > kMaxTextFileBytes;
+    test::WriteFile(path, "a {\n\tk = 1\n}\n");
+    std::filesystem::resize_file(path, size);  // padded with NULs after the group
+    const std::string line = refused ? "Napotkano problem : Plik jest za duzy : " + path + "\n" : "";
+
+    testing::internal::CaptureStdout();
+    auto data = loadRCMFile(path);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), line) << size;
+    EXPECT_EQ(data->getString("a::k", 0), refused ? "" : " 1") << size;
+
+    testing::internal::CaptureStdout();
+    auto text = loadTxtFile(path);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), line) << size;
+    EXPECT_EQ(readTxtData(text, 1), refused ? "(BEYOND TEXT ARRAY LENGTH!)" : "a {") << size;
+  }
 }
 
 TEST(RcmReader, GroupsLeftOpenEndAtTheEndOfTheText) {

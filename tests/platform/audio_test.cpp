@@ -54,6 +54,17 @@ TEST(Audio, DecodesWavAndOggWholeAndRefusesTheRest) {
   const std::string ogg = test::ReadFile(kTone);
   EXPECT_EQ(DecodeSound(ogg.substr(0, 60)), nullptr);
   EXPECT_EQ(DecodeSound(Wav(1, 22050, 16, "").substr(0, 30)), nullptr);
+  // 44 bytes with an empty data chunk: no samples, and no null buffer copied.
+  EXPECT_EQ(DecodeSound(Wav(1, 22050, 16, "")), nullptr);
+  EXPECT_EQ(DecodeSound(Wav(1, 22050, 16, "\x01")), nullptr);  // not one whole sample
+  // A data chunk that claims 4 GB for the 200 bytes present: the bytes
+  // present are read (the sound fuzz target's memory limit guards that no
+  // more is allocated).
+  std::string claims = Wav(1, 22050, 16, s16);
+  claims.replace(40, 4, "\xF0\xFF\xFF\xFF");
+  auto cut = DecodeSound(claims);
+  ASSERT_NE(cut, nullptr);
+  EXPECT_EQ(cut->data->frames(), 100u);
   EXPECT_EQ(DecodeSound("RIFF....WAVEjunk"), nullptr);
   EXPECT_EQ(LoadSound("/no/such/sound.ogg"), nullptr);
 }

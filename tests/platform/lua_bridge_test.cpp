@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace sorvanta {
@@ -99,6 +100,32 @@ TEST(LuaBridge, ErrorsAreReportedAndPlayGoesOn) {
   EXPECT_NE(::testing::internal::GetCapturedStdout().find("memory"), std::string::npos);
   greedy->Invoke("update");
   EXPECT_EQ(calls, Calls{{"alive"}});
+}
+
+// Scripts have no Lua patterns, which can run for ever inside one C call:
+// string.find searches plain text (as string.find in Lua 5.1 with plain set)
+// in linear time, and string.rep refuses what no script may hold.
+TEST(LuaBridge, StringLibraryCannotHangTheGame) {
+  Calls calls;
+  LuaRegister("record", [&](const std::vector<std::string>& args) { calls.push_back(args); });
+  const std::pair<const char*, std::vector<std::string>> rows[] = {
+      {"string.find('a.c', '.')", {"2", "2"}},
+      {"('abcabc'):find('c', 4)", {"6", "6"}},
+      {"string.find('abc', 'b', -2)", {"2", "2"}},
+      {"string.find('abc', 'x')", {""}},
+      {"string.find('abc', '', 10)", {"4", "3"}},
+      {"string.find('aab', 'ab')", {"2", "3"}},
+      {"type(string.match), type(string.gmatch), type(string.gsub), type(('x').match)", {"nil", "nil", "nil", "nil"}},
+      {"string.find(string.rep('a', 40), string.rep('a*', 40) .. 'b')", {""}},
+      {"string.find(string.rep('a', 2^20), string.rep('a', 2^19) .. 'b')", {""}},
+      {"string.rep('ab', 3), string.rep('', 1e15), string.rep('x', -1)", {"ababab", "", ""}},
+      {"(pcall(string.rep, 'ab', 1e15))", {"false"}},
+  };
+  for (const auto& [expression, expected] : rows) {
+    calls.clear();
+    Start(std::string("function start() record(") + expression + ") end")->Invoke("start");
+    EXPECT_EQ(calls, Calls{expected}) << expression;
+  }
 }
 
 }  // namespace

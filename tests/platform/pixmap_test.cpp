@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <jpeglib.h>
+#include <png.h>
 
 #include <filesystem>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "draw_test_support.h"
@@ -149,6 +152,48 @@ TEST(Jpeg, ColourAndGreyDecodeAndBrokenDataIsRefused) {
   for (std::size_t i = 4; i < 40; ++i) damaged[i] = static_cast<char>(0xff);
   EXPECT_EQ(Decode(damaged), nullptr);
   EXPECT_EQ(Decode(colour.substr(0, 20)), nullptr);
+}
+
+// Pictures wider or taller than kMaxImageSide are refused in every format
+// before their pixels are allocated; one at the limit loads.
+TEST(Pixmap, PicturesBeyondTheSideLimitAreRefused) {
+  auto le = [](std::uint32_t v, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += static_cast<char>((v >> (8 * i)) & 0xff);
+    return s;
+  };
+  auto png = [](int w, int h) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = w;
+    image.height = h;
+    image.format = PNG_FORMAT_GRAY;
+    const std::vector<std::uint8_t> pixels(static_cast<std::size_t>(w) * h, 7);
+    png_alloc_size_t size = 0;
+    png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr);
+    std::string bytes(size, '\0');
+    png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels.data(), 0, nullptr);
+    return bytes;
+  };
+  auto jpeg = [](int w, int h) { return EncodeJpeg(w, h, 1, std::vector<std::uint8_t>(std::size_t(w) * h, 7)); };
+  auto tga = [&](int w, int h) {
+    return std::string("\0\0\x02", 3) + std::string(9, '\0') + le(w, 2) + le(h, 2) + "\x18" + '\0' +
+           std::string(std::size_t(w) * h * 3, '\0');
+  };
+  auto bmp = [&](int w, int h) {
+    const std::size_t pixels = std::size_t((w * 24 + 31) / 32 * 4) * h;
+    return "BM" + le(54 + pixels, 4) + le(0, 4) + le(54, 4) + le(40, 4) + le(w, 4) + le(h, 4) + le(1, 2) +
+           le(24, 2) + std::string(24, '\0') + std::string(pixels, '\0');
+  };
+  const std::pair<const char*, std::function<std::string(int, int)>> formats[] = {
+      {"png", png}, {"jpeg", jpeg}, {"tga", tga}, {"bmp", bmp}};
+  for (const auto& [name, encode] : formats) {
+    auto atLimit = Decode(encode(kMaxImageSide, 1));
+    ASSERT_NE(atLimit, nullptr) << name;
+    EXPECT_EQ(atLimit->width(), kMaxImageSide) << name;
+    EXPECT_EQ(Decode(encode(kMaxImageSide + 1, 1)), nullptr) << name;
+    EXPECT_EQ(Decode(encode(1, kMaxImageSide + 1)), nullptr) << name;
+  }
 }
 
 TEST(Pixmap, PixelAccessStaysInsideAndCopiesAreDeep) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -100,6 +102,70 @@ TEST(AtomicWrite, ReplacesKeepingModeAndLinks) {
   EXPECT_EQ(ReadFile(p), "three");
   ASSERT_EQ(::lstat(link.c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+// Only a regular file is replaced: whatever else stands at the target, after
+// its links, fails the save with one line and is left as it was. (A pipe
+// stands for devices, which a test run as root must not risk.)
+TEST(AtomicWrite, RefusesTargetsThatAreNotRegularFiles) {
+  struct Case {
+    const char* name;
+    std::function<void(const TempFolder&)> make;
+  };
+  const Case cases[] = {
+      {"pipe", [](const TempFolder& d) { ASSERT_EQ(::mkfifo((d / "t").c_str(), 0600), 0); }},
+      {"link to a pipe",
+       [](const TempFolder& d) {
+         ASSERT_EQ(::mkfifo((d / "pipe").c_str(), 0600), 0);
+         ASSERT_EQ(::symlink("pipe", (d / "t").c_str()), 0);
+       }},
+      {"link to a folder",
+       [](const TempFolder& d) {
+         ASSERT_TRUE(CreateDir(d / "folder"));
+         ASSERT_EQ(::symlink("folder", (d / "t").c_str()), 0);
+       }},
+      {"dangling link", [](const TempFolder& d) { ASSERT_EQ(::symlink("gone", (d / "t").c_str()), 0); }},
+      {"loop of links",
+       [](const TempFolder& d) {
+         ASSERT_EQ(::symlink("u", (d / "t").c_str()), 0);
+         ASSERT_EQ(::symlink("t", (d / "u").c_str()), 0);
+       }},
+  };
+  for (const Case& c : cases) {
+    TempFolder dir;
+    c.make(dir);
+    const std::set<std::string> before = Names(dir.path());
+    struct stat was {};
+    ASSERT_EQ(::lstat((dir / "t").c_str(), &was), 0) << c.name;
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(AtomicWriteFile(dir / "t", "x")) << c.name;
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << c.name << ": " << err;
+    EXPECT_EQ(Names(dir.path()), before) << c.name;
+    struct stat now {};
+    ASSERT_EQ(::lstat((dir / "t").c_str(), &now), 0) << c.name;
+    EXPECT_EQ(now.st_mode & S_IFMT, was.st_mode & S_IFMT) << c.name;
+  }
+}
+
+// Interrupted saves leave at most one temporary file per target: a save takes
+// the place of what an earlier one left, planted links are not followed, and
+// other targets' files stay.
+TEST(AtomicWrite, OneTemporaryFilePerTarget) {
+  TempFolder dir;
+  const std::string p = dir / "settings.dat";
+  WriteFile(p + ".tmp", "left by a killed save");
+  WriteFile(p + ".tmp-a1B2c3", "left by an older build");
+  WriteFile(dir / "profile.dat.tmp-a1B2c3", "another target's");
+  WriteFile(dir / "victim", "untouched");
+  ASSERT_TRUE(AtomicWriteFile(p, "one"));
+  EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"settings.dat", "profile.dat.tmp-a1B2c3", "victim"}));
+
+  ASSERT_EQ(::symlink("victim", (p + ".tmp").c_str()), 0);
+  ASSERT_TRUE(AtomicWriteFile(p, "two"));
+  EXPECT_EQ(ReadFile(p), "two");
+  EXPECT_EQ(ReadFile(dir / "victim"), "untouched");
+  EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"settings.dat", "profile.dat.tmp-a1B2c3", "victim"}));
 }
 
 }  // namespace

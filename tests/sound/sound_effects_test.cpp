@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "sound/sound_fixture.h"
+#include "support/stdout_lines.h"
 
 namespace sorvanta::testing {
 namespace {
@@ -130,6 +131,37 @@ TEST_F(SoundRegistryTest, MissingFilesAreReportedOnceThenSilent) {
   writeWav(dir_ / "music/ghost.ogg", 50);  // WAV data; decoding goes by content
   snd->getMusicData("ghost")->loadMe();
   EXPECT_TRUE(snd->getMusicData("ghost")->snd);
+}
+
+// A damaged count reads no further than the numbered entries present, with
+// one line; a count within them is read as it stands.
+TEST_F(SoundRegistryTest, DamagedCountsStopAtTheEntriesPresent) {
+  writeWav(dir_ / "sfx/click.wav", 20);
+  struct Row {
+    const char* musics;
+    const char* sounds;
+    std::size_t musicCount, soundCount;
+    std::vector<std::string> lines;
+  };
+  const Row rows[] = {
+      {"2", "1", 2, 1, {}},
+      {"-4", "0", 0, 0, {}},
+      {"7", "1", 2, 1, {"Napotkano problem : Liczba poza zakresem : globalSnd::musics = 7 (czytam 2)"}},
+      {"100000000", "2147483647", 2, 1,
+       {"Napotkano problem : Liczba poza zakresem : globalSnd::musics = 100000000 (czytam 2)",
+        "Napotkano problem : Liczba poza zakresem : globalSnd::sounds = 2147483647 (czytam 1)"}},
+  };
+  for (const Row& row : rows) {
+    writeRegistry({{"a", "sfx/click.wav", 0}, {"b", "sfx/click.wav", 0}}, {{"click", "sfx/click.wav"}});
+    std::string text = test::ReadFile(dir_ / "data/globalSnd.dat");
+    text.replace(text.find("musics = 2"), 10, std::string("musics = ") + row.musics);
+    text.replace(text.find("sounds = 1"), 10, std::string("sounds = ") + row.sounds);
+    test::WriteFile(dir_ / "data/globalSnd.dat", text);
+    snd = std::make_shared<TGlobalSnd>();
+    EXPECT_EQ(test::StdoutLines([&] { snd->setup(); }), row.lines) << row.musics;
+    EXPECT_EQ(snd->musics->size(), row.musicCount) << row.musics;
+    EXPECT_EQ(snd->sounds->size(), row.soundCount) << row.sounds;
+  }
 }
 
 }  // namespace
