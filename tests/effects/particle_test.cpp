@@ -218,7 +218,8 @@ TEST_F(Particles, TableLoadsEveryImageCentredAndReportsAMissingOne) {
   }
 
   test::TempFolder folder;
-  test::WriteFile(folder / "data/particles.dat", "particles {\n i = 1\n p0 = \"gfx/gone.png\"\n p1 = \"gfx/gone.png\"\n}\n");
+  test::WriteFile(folder / "data/particles.dat",
+                  "particles {\n i = 1\n p0 = \"gfx/gone.png\"\n p1 = \"gfx/gone.png\"\n}\n");
   bDir = folder.path() + "/";
   ::testing::internal::CaptureStderr();
   setupParticles();
