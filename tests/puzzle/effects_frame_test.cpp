@@ -14,6 +14,14 @@ using testing::Probe;
 
 class EffectsFrame : public test::EffectsTest {};
 
+std::shared_ptr<TImg> WholeImg(const std::shared_ptr<TImage>& image) {
+  auto img = std::make_shared<TImg>();
+  img->image = image;
+  img->w = image->width();
+  img->h = image->height();
+  return img;
+}
+
 TEST_F(EffectsFrame, EachEffectIsDrawnWhereItsCurveSays) {
   HarnessOptions options;
   options.startMillis = 1000;
@@ -37,6 +45,14 @@ TEST_F(EffectsFrame, EachEffectIsDrawnWhereItsCurveSays) {
   auto flying = level->atiles.get(0, 1);
   waiting->size = flying->size = 1;
   flying->odkryte = 1;  // shows its picture piece
+  // A painted Fill cell: its paint over its empty image.
+  auto paint = getColorById(2);
+  paint->img[0][1] = WholeImg(test::SolidImage(6, 6, 0xffff00ffu));
+  TTile::empty[1] = WholeImg(test::SolidImage(20, 20, 0xff808080u));
+  auto fill = std::make_shared<TTile>();
+  fill->size = 1;
+  fill->putColor = paint;
+  mainGame->pickedColor = paint;
 
   // A red particle on a curve; an empty slot and an index past the table.
   createParticle(2, 200, 100, 300, 100, 250, 200, TRGB{255, 255, 255}, 1, 1, 1, 1, 0, 0, 3, 0, 1000);
@@ -44,6 +60,7 @@ TEST_F(EffectsFrame, EachEffectIsDrawnWhereItsCurveSays) {
   auto pastTable = createParticle(40, 80, 600, 80, 600, 80, 600, TRGB{255, 255, 255}, 1, 1, 1, 1, 0, 0, 3, 0, 1000);
   CreateFlyingATile(waiting, 100, 300, 100, 0, 100, 0, 1, 1, 1, 1, 0, 0, 1000, 100000);
   CreateFlyingATile(flying, 400, 300, 600, 300, 500, 500, 1, 1, 1, 1, 0, 0, 1000, 0);
+  createFlyingTile(fill, 850, 100, 850, 100, 850, 100, 1, 1, 1, 1, 0, 0, 1000, 0);
   CreateMistake(700, 200, 1);
   auto rock = flyingRocksList.back();
   createNewAddHint(650, 650);
@@ -77,6 +94,8 @@ TEST_F(EffectsFrame, EachEffectIsDrawnWhereItsCurveSays) {
       {500, 400, 0xffff00},   // flying cell at half its flight
       {on(700, rock->mx, 940, rt), on(200, rock->my, 380, rt), 0x00ff00},
       {on(650, orb->mx, orb->x2, ot), on(650, orb->my, orb->y2, ot), 0x0000ff},
+      {850, 100, 0xff00ff},   // Fill cell: its paint
+      {857, 100, 0x808080},   // and its empty image round it
       {50, 600, 0x000000},    // empty slot: nothing drawn
       {80, 600, 0x000000},    // past the table: nothing drawn
   });
