@@ -59,8 +59,9 @@ void createNewAddHint(float x, float y) {
   orb->a = 1;
   orb->s = 1;
   orb->rot = 0;
-  orb->x1 = x;
-  orb->y1 = y;
+  // At its start until its first update, should it be drawn before one.
+  orb->x1 = orb->x = x;
+  orb->y1 = orb->y = y;
   orb->x2 = hint->x;
   orb->y2 = hint->y;
   orb->speed = static_cast<float>(Rnd(0.005, 0.01));

@@ -30,8 +30,9 @@ class THint {
   virtual void loadMeUp();
 };
 
-// A hint orb in flight on an eased curve; it fades over its last fifth. The
-// level counts the orbs heading for each hint when it picks a new target.
+// A hint orb in flight on an eased curve; it fades over its last fifth. Made
+// by createNewAddHint and kept in flyingAddHints (flying_hints.h); the level
+// counts the orbs heading for each hint when it picks a new target.
 class TFlyingAddHint {
  public:
   virtual ~TFlyingAddHint() = default;
