@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -99,95 +100,69 @@ TEST_F(Particles, ReverseAlphaPeaksAtHalfLife) {
 }
 
 // The fixed generator's sequence is the script: each row replays the draws
-// the recipe must make, in its order, and compares what the recipe made.
+// the recipe must make, in its order, into the fields it must fill (n, x1,
+// y1, x2, y2, mx, my, r, g, b, end rotation, delay, life).
 TEST_F(Particles, RecipesDrawTheirRandomNumbersInOrder) {
+  using Fields = std::array<float, 13>;
   const auto R = [](int a, int b) { return static_cast<float>(Rand(a, b)); };
   const auto F = [](double a, double b) { return static_cast<float>(Rnd(a, b)); };
-  const auto cosd = [](double a) { return static_cast<float>(Cos(a)); };
-  const auto sind = [](double a) { return static_cast<float>(Sin(a)); };
-  struct Want {
-    float n, x1, y1, x2, y2, mx, my, r, g, b, dr, delay, life;
+  const float c30 = static_cast<float>(Cos(30)), s30 = static_cast<float>(Sin(30));
+  const auto smoke = [&](float dx, float dy, float mx, float my) {
+    Fields w{R(8, 9), 300, 200, 300 + dx + R(-20, 30), 200 + dy + R(-5, 5), mx, my};
+    w[7] = w[8] = w[9] = R(160, 220);
+    w[10] = 180 + R(-90, 90), w[11] = R(0, 250), w[12] = 4000;
+    return w;
   };
   struct Case {
     const char* what;
     std::function<void()> make;
-    std::function<Want()> replay;
+    std::function<Fields()> replay;
   } cases[] = {
       {"stage", [] { createShowStageParticle(300, 200, 30, 1.5f); },
        [&] {
-         Want w{};
-         w.x1 = 300 + 30 * cosd(30) + R(-3, 3);
-         w.y1 = 200 + 30 * sind(30) + R(-3, 3);
-         w.x2 = 300 + 135 * cosd(30) + R(-3, 3);
-         w.y2 = 200 + 135 * sind(30) + R(-3, 3);
-         w.mx = (w.x1 + w.x2) / 2 + R(-3, 3);
-         w.my = (w.y1 + w.y2) / 2 + R(-3, 3);
-         const float g = R(200, 255);
-         w.g = g;
-         if (R(0, 1) == 1) w.r = g;
-         w.dr = 360 + R(0, 180);
-         w.life = 1500;
+         Fields w{0, 300 + 30 * c30 + R(-3, 3), 200 + 30 * s30 + R(-3, 3), 300 + 135 * c30 + R(-3, 3),
+                  200 + 135 * s30 + R(-3, 3)};
+         w[5] = (w[1] + w[3]) / 2 + R(-3, 3), w[6] = (w[2] + w[4]) / 2 + R(-3, 3);
+         w[8] = R(200, 255);
+         if (R(0, 1) == 1) w[7] = w[8];
+         w[10] = 360 + R(0, 180), w[12] = 1500;
          return w;
        }},
       {"hint 1", [] { createHintParticle1(300, 200, TRGB{1, 2, 3}); },
-       [&] {
-         Want w{R(0, 1), 300 + F(-5, 5), 200 + F(-5, 5), 300 + R(-15, 15), 200 + R(-15, 15), 300, 200, 1, 2, 3,
-                360, 0, 500};
-         return w;
-       }},
+       [&] { return Fields{R(0, 1), 300 + F(-5, 5), 200 + F(-5, 5), 300 + R(-15, 15), 200 + R(-15, 15), 300, 200,
+                           1, 2, 3, 360, 0, 500}; }},
       {"hint", [] { createHintParticle(300, 200); },
-       [&] { return Want{R(0, 2), 300, 200, 300, 200, 300, 200, 0, 255, 255, 0, 0, 500}; }},
-      {"smoke 1", [] { createVulcanoSmoke1(300, 200); },
-       [&] {
-         Want w{R(8, 9), 300, 200, 420 + R(-20, 30), 180 + R(-5, 5), 570, 430, 0, 0, 0, 0, 0, 0};
-         w.r = w.g = w.b = R(160, 220);
-         w.dr = 180 + R(-90, 90);
-         w.delay = R(0, 250);
-         w.life = 4000;
-         return w;
-       }},
-      {"smoke 2", [] { createVulcanoSmoke2(300, 200); },
-       [&] {
-         Want w{R(8, 9), 300, 200, 450 + R(-20, 30), 150 + R(-5, 5), 692, 478, 0, 0, 0, 0, 0, 0};
-         w.r = w.g = w.b = R(160, 220);
-         w.dr = 180 + R(-90, 90);
-         w.delay = R(0, 250);
-         w.life = 4000;
-         return w;
-       }},
+       [&] { return Fields{R(0, 2), 300, 200, 300, 200, 300, 200, 0, 255, 255, 0, 0, 500}; }},
+      {"smoke 1", [] { createVulcanoSmoke1(300, 200); }, [&] { return smoke(120, -20, 570, 430); }},
+      {"smoke 2", [] { createVulcanoSmoke2(300, 200); }, [&] { return smoke(150, -50, 692, 478); }},
       {"snow", [] { createSnowParticle(); },
        [&] {
          const float n = R(0, 1), sx = R(0, 1024);
-         return Want{n, sx, 0, sx - 30, 0.2f * sx, sx - 15, 0.1f * sx, 255, 255, 255, 360, 0, 1000};
+         return Fields{n, sx, 0, sx - 30, 0.2f * sx, sx - 15, 0.1f * sx, 255, 255, 255, 360, 0, 1000};
        }},
       {"cloud", [] { createCloud(); },
        [&] {
          const float n = R(5, 7), w = 10 + n, cy = R(80, 500);  // the stub images are 10 + n wide
          F(2.0, 2.5);
-         return Want{n, -w, cy, 1024 + w, cy, 512, cy, 255, 255, 255, 0, 0, 40000 + 1000 * R(1, 10)};
+         return Fields{n, -w, cy, 1024 + w, cy, 512, cy, 255, 255, 255, 0, 0, 40000 + 1000 * R(1, 10)};
        }},
       {"fog", [] { createFog(300, 200); },
        [&] {
          const float n = R(8, 9), dr = 180 + R(1, 180);
-         return Want{n, 300, 200, 300, 200, 300, 200, 200, 200, 200, dr, 0, 5000 + 1000 * R(3, 5)};
+         return Fields{n, 300, 200, 300, 200, 300, 200, 200, 200, 200, dr, 0, 5000 + 1000 * R(3, 5)};
        }},
       {"lava", [] { createLavaParticle(300, 200); },
        [&] {
-         Want w{4, 300 + R(-2, 2), 200 + R(-2, 2), 300 + R(-2, 2), 200 + R(-2, 2), 300 + R(-2, 2), 200 + R(-2, 2),
-                0, 0, 0, 0, 0, 0};
-         const int v = Rand(150, 250);
-         const int pick = Rand(0, 2);
-         w.r = static_cast<float>(v);
-         w.g = pick == 1 ? 0.0f : pick == 0 ? static_cast<float>(v) : static_cast<float>(v / 2);
-         w.b = pick == 2 ? 0.2f * v : 0.0f;
-         w.dr = 360 + R(1, 180);
-         w.life = 500;
+         Fields w{4, 300 + R(-2, 2), 200 + R(-2, 2), 300 + R(-2, 2), 200 + R(-2, 2), 300 + R(-2, 2), 200 + R(-2, 2)};
+         const int v = Rand(150, 250), pick = Rand(0, 2);
+         w[7] = v, w[8] = pick == 0 ? v : pick == 1 ? 0 : v / 2, w[9] = pick == 2 ? 0.2f * v : 0;
+         w[10] = 360 + R(1, 180), w[12] = 500;
          return w;
        }},
       {"water", [] { createWaterParticle(300, 200); },
        [&] {
          const float dr = R(90, 180);
-         return Want{0, 300, 200, 300, 200, 300, 200, 255, 255, 255, dr, R(1, 600), 1000};
+         return Fields{0, 300, 200, 300, 200, 300, 200, 255, 255, 255, dr, R(1, 600), 1000};
        }},
   };
   for (const Case& k : cases) {
@@ -197,10 +172,9 @@ TEST_F(Particles, RecipesDrawTheirRandomNumbersInOrder) {
     ASSERT_EQ(particlesList.size(), 1u) << k.what;
     const TParticle& p = *particlesList.front();
     ResetRandomForTests();
-    const Want w = k.replay();
-    const float got[] = {float(p.n), p.x1, p.y1, p.x2, p.y2, p.mx, p.my, p.rgb.r, p.rgb.g, p.rgb.b, p.dr,
-                         float(p.startTime - now_), float(p.lifeTime)};
-    const float want[] = {w.n, w.x1, w.y1, w.x2, w.y2, w.mx, w.my, w.r, w.g, w.b, w.dr, w.delay, w.life};
+    const Fields want = k.replay();
+    const Fields got = {float(p.n), p.x1,    p.y1,    p.x2, p.y2, p.mx, p.my, p.rgb.r, p.rgb.g, p.rgb.b, p.dr,
+                        float(p.startTime - now_), float(p.lifeTime)};
     for (int i = 0; i < 13; ++i) EXPECT_FLOAT_EQ(got[i], want[i]) << k.what << " field " << i;
   }
   particlesList.clear();
