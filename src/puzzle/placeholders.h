@@ -9,6 +9,7 @@
 
 #include "core/ekran.h"
 #include "core/states.h"
+// The effect lists live with their effects; start-up empties them through here.
 #include "effects/particle.h"
 #include "puzzle/color.h"
 #include "puzzle/flying_hints.h"

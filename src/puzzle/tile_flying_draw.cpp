@@ -37,6 +37,7 @@ int TTile::drawAsFlying(float px, float py) {
     DrawImg(putColor->img[0][size], px, py);
     SetAlpha(flight);
   }
+  // The clue digit joins here once colours draw their digits.
   return 0;
 }
 
