@@ -2,8 +2,11 @@
 
 #include "campaign/placeholders.h"
 #include "core/globals.h"
+#include "effects/particle.h"
 #include "gui/mouse.h"
 #include "platform/image.h"
+#include "puzzle/flying_hints.h"
+#include "puzzle/flying_rock.h"
 #include "puzzle/placeholders.h"
 #include "screens/loading_screen.h"
 #include "screens/main_menu.h"

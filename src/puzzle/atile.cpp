@@ -5,6 +5,7 @@
 
 #include "core/ekran.h"
 #include "core/globals.h"
+#include "effects/particle_factories.h"
 #include "gui/mouse.h"
 #include "platform/clock.h"
 #include "platform/font.h"
@@ -12,7 +13,8 @@
 #include "platform/random.h"
 #include "platform/strings.h"
 #include "platform/trig.h"
-#include "puzzle/effect_hooks.h"
+#include "puzzle/flying_hints.h"
+#include "puzzle/flying_rock.h"
 #include "puzzle/level.h"
 #include "puzzle/placeholders.h"
 #include "puzzle/tile_data.h"

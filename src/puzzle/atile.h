@@ -55,6 +55,9 @@ class TATile {
   virtual int isDone() const;
   virtual int lightMeUp();
   virtual int lightMeDown();
+  // The cell's face at (x, y) with the caller's drawing state: its flying
+  // copy. An acted cell without a picture piece shows nothing.
+  virtual int drawAsFlying(float x, float y);
   virtual int _updateHintParticles();
   virtual int _updateOver();
   virtual int Finish();

@@ -1,7 +1,7 @@
 #pragma once
-// A hint icon of the play screen's panel and a hint orb flying to one: the
-// records the level keeps and charges. Their drawing, use and flight come
-// with the hints.
+// A hint icon of the play screen's panel, and the hint orb that flies from a
+// rightly uncovered Picross cell to a charging icon and adds a quarter
+// charge when it lands. The icon's drawing and use come with the hint input.
 #include <array>
 #include <memory>
 
@@ -30,7 +30,9 @@ class THint {
   virtual void loadMeUp();
 };
 
-// A hint orb in flight; the level reads only which hint it heads for.
+// A hint orb in flight on an eased curve; it fades over its last fifth. Made
+// by createNewAddHint and kept in flyingAddHints (flying_hints.h); the level
+// counts the orbs heading for each hint when it picks a new target.
 class TFlyingAddHint {
  public:
   virtual ~TFlyingAddHint() = default;
@@ -44,7 +46,15 @@ class TFlyingAddHint {
   float rot = 0, a = 0, s = 0;
   float speed = 0.008f;  // progress per frame at delta 1
   std::shared_ptr<THint> myHint;
-  int partTime = 0;
+  int partTime = 0;  // clock after which the next burst of particles may come
+
+  static std::shared_ptr<TImage> img;  // centred
+
+  virtual void draw();
+  virtual void update();
+  // Leaves the list and gives the play screen's level a quarter charge.
+  virtual void destroy();
+  virtual void GenerateParticles();
 };
 
 }  // namespace sorvanta

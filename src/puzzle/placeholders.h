@@ -9,18 +9,18 @@
 
 #include "core/ekran.h"
 #include "core/states.h"
+// The effect lists live with their effects; start-up empties them through here.
+#include "effects/particle.h"
 #include "puzzle/color.h"
+#include "puzzle/flying_hints.h"
+#include "puzzle/flying_rock.h"
+#include "puzzle/flying_tiles.h"
 #include "puzzle/number.h"
 #include "puzzle/tile_data.h"
 
 namespace sorvanta {
 
 class TLevel;
-class TFlyingHint;
-class TFlyingTile;
-class TParticle;
-class TFlyingRock;
-class TFlyingAddHint;
 
 // The play screen.
 class TMainGame : public TEkran {
@@ -31,11 +31,18 @@ class TMainGame : public TEkran {
   // The colour Fill cell strokes work with; picking the cross entry leaves
   // here the entry picked before it.
   std::shared_ptr<TColor> lastColor;
+  // The palette entry in use.
+  std::shared_ptr<TColor> pickedColor;
 
   // Loads the pause screen's font and text.
   void setup() override;
   std::string mainloop();
   int levelFinished() const { return state == 2 || state == 4 ? 1 : 0; }
+  // One mistake more on the level; a landing mistake rock calls it.
+  virtual int AddMistake();
+  // A quarter charge to the level's fullest uncharged hint; a landing hint
+  // orb calls it.
+  virtual int AddHintPower();
 };
 
 class TLevelSummary : public TEkran {};
@@ -51,16 +58,5 @@ extern std::shared_ptr<TMainGame> mainGame;
 extern std::shared_ptr<TLevelSummary> levelSummary;
 extern std::shared_ptr<TLoseScreen> loseScreen;
 extern std::shared_ptr<TTutorial> tutorial;
-
-// The effect lists, filled during play.
-extern std::list<std::shared_ptr<TFlyingHint>> flyingHints;
-extern std::list<std::shared_ptr<TFlyingTile>> flyingTiles;
-extern std::list<std::shared_ptr<TParticle>> particlesList;
-extern std::list<std::shared_ptr<TFlyingRock>> flyingRocksList;
-extern std::list<std::shared_ptr<TFlyingAddHint>> flyingAddHints;
-
-void setupFlyingRocks();
-void setupFlyingAddHints();
-void setupParticles();
 
 }  // namespace sorvanta

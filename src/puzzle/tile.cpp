@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/globals.h"
+#include "effects/particle_factories.h"
 #include "formats/text_utils.h"
 #include "gui/img.h"
 #include "gui/mouse.h"
@@ -12,7 +13,6 @@
 #include "platform/random.h"
 #include "platform/strings.h"
 #include "puzzle/color.h"
-#include "puzzle/effect_hooks.h"
 #include "puzzle/level.h"
 #include "puzzle/placeholders.h"
 #include "puzzle/player_link.h"

@@ -63,6 +63,9 @@ class TTile {
                                 const std::string& s4, const std::string& s5);
   virtual std::string getMyXListString() const;
   virtual std::string getMyString() const;
+  // The cell at (x, y) with the caller's scale, alpha and rotation: its
+  // flying copy.
+  virtual int drawAsFlying(float x, float y);
   virtual int _updateHintParticles();
   virtual int _updateAlpha();
   virtual int _updateShowMeAlpha();

@@ -1,0 +1,51 @@
+// The flying copies of both cells: what a flight draws in their place.
+#include "gui/img.h"
+#include "platform/image.h"
+#include "platform/video.h"
+#include "puzzle/atile.h"
+#include "puzzle/color.h"
+#include "puzzle/placeholders.h"
+#include "puzzle/tile.h"
+#include "puzzle/tile_data.h"
+
+namespace sorvanta {
+
+namespace {
+
+bool validSize(int size) { return size >= 0 && size < 5; }
+
+// Paint out of focus is dimmed, as on the board, but in every play state.
+bool paintDimmed(const TTile& cell) {
+  const std::shared_ptr<TColor> picked = mainGame ? mainGame->pickedColor : nullptr;
+  const std::shared_ptr<TColor> last = mainGame ? mainGame->lastColor : nullptr;
+  if (cell.putColor == picked) return false;
+  return !(picked && picked->id == kCrossColorId && cell.putColor == last);
+}
+
+}  // namespace
+
+int TTile::drawAsFlying(float px, float py) {
+  if (!validSize(size)) return 0;
+  DrawImg(empty[size], px, py);
+  if (isZero != 0) {
+    DrawImg(TColor::xImg[size], px, py);
+  } else if (putColor) {
+    // The paint fades with its flight; the picture style in play is the first.
+    const float flight = GetAlpha();
+    if (paintDimmed(*this)) SetAlpha(flight * alpha * 0.5f);
+    SetColor(255, 255, 255);
+    DrawImg(putColor->img[0][size], px, py);
+    SetAlpha(flight);
+  }
+  // The clue digit joins here once colours draw their digits.
+  return 0;
+}
+
+int TATile::drawAsFlying(float px, float py) {
+  if (!validSize(size)) return 0;
+  if (odkryte == 0) DrawImage(empty[size], px, py, 0);
+  else if (td) DrawImage(td->img[size], px, py, 0);
+  return 0;
+}
+
+}  // namespace sorvanta
