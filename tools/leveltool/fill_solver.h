@@ -1,0 +1,34 @@
+#pragma once
+// A solver over the Fill win rules: every cell holds one colour of the
+// level's palette or none; every clue counts its colour in its 3 x 3 block;
+// every colour is painted on as many cells as the solution gives it; a clue
+// cell takes only its clue's colour; the blocks of zero clues stay unpainted.
+// Propagation plus search, stopping at the second solution.
+#include <vector>
+
+namespace sorvanta {
+
+struct FillClue {
+  int r = 0, c = 0;
+  int colour = 0;  // colour id; 1 (the cross entry) marks a zero clue
+  int count = 0;
+};
+
+struct FillPuzzle {
+  int rows = 0, cols = 0;
+  std::vector<int> solution;  // row-major colour ids, 0 = empty
+  std::vector<FillClue> clues;
+};
+
+struct FillSolveResult {
+  int solutions = 0;        // 0, 1 or 2 (2: at least two)
+  std::vector<int> first;   // the first solution found
+  std::vector<int> second;  // the second, when there is one
+};
+
+FillSolveResult SolveFill(const FillPuzzle& puzzle);
+
+// How many cells of the block around (r, c) hold colour in the row-major grid.
+int CountInBlock(const std::vector<int>& grid, int rows, int cols, int r, int c, int colour);
+
+}  // namespace sorvanta
