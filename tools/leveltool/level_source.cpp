@@ -2,10 +2,12 @@
 #include "leveltool/level_source.h"
 
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
+#include "formats/rcm_file.h"
 #include "gui/img.h"
 #include "leveltool/fill_solver.h"
 #include "leveltool/level_tables.h"
@@ -225,9 +227,27 @@ std::shared_ptr<TLevel> BuildLevel(const LevelSource& src) {
   return level;
 }
 
+namespace {
+
+// The game's writer reports a failed write and carries on; the tool fails.
+void saveChecked(const std::shared_ptr<TLevel>& level, const std::string& path) {
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+  SaveLevel(level, path);
+  auto expected = createRCMFile();
+  level->_SAVE_Standard(*expected);
+  level->_SAVE_Tiles(*expected);
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream written;
+  written << in.rdbuf();
+  if (written.str() != expected->toText()) throw std::runtime_error(path + ": the level could not be written");
+}
+
+}  // namespace
+
 void WriteLevel(const LevelSource& src, const std::string& path) {
   auto level = BuildLevel(src);
-  SaveLevel(level, path);
+  saveChecked(level, path);
   if (!src.place) return;
   // The layout truncates, so whole-pixel moves of the centre move the cells
   // by exactly as much: one correction, then a check.
@@ -239,7 +259,7 @@ void WriteLevel(const LevelSource& src, const std::string& path) {
     if (cell->x == src.placeX && cell->y == src.placeY) return;
     level->modAY += static_cast<float>(src.placeX - cell->x);
     level->modAX += static_cast<float>(src.placeY - cell->y);
-    SaveLevel(level, path);
+    saveChecked(level, path);
   }
   fail(src.name, "the board cannot be placed as asked");
 }
