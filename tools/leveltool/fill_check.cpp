@@ -124,7 +124,9 @@ void CheckFill(const StoredLevel& s, Findings& f) {
     }
 
   const FillSolveResult result = SolveFill(puzzle);
-  if (result.solutions == 0) {
+  if (result.gaveUp) {
+    f.fail("unique", "the search gave up before it could tell whether another paint wins");
+  } else if (result.solutions == 0) {
     f.fail("unique", "no paint satisfies the clues and colour totals");
   } else if (result.solutions >= 2 || result.first != puzzle.solution) {
     const std::vector<int>& other = result.first != puzzle.solution ? result.first : result.second;

@@ -51,14 +51,52 @@ class Solver {
     }
   }
 
-  FillSolveResult run() {
+  FillSolveResult run(int nodeLimit) {
     FillSolveResult result;
-    if (!impossible_) search(domains_, result);
+    nodesLeft_ = nodeLimit;
+    std::vector<Domain> root = domains_;
+    if (impossible_ || !propagate(root)) return result;
+    if (!storedWins(root)) {
+      search(root, result, 2);
+      result.gaveUp = nodesLeft_ < 0;
+      return result;
+    }
+    result.solutions = 1;
+    result.first = p_.solution;
+    for (size_t i = 0; i < root.size() && result.solutions < 2 && nodesLeft_ >= 0; ++i) {
+      const int stored = valueOf(p_.solution[i]);
+      for (int v = 0; v <= none_ && result.solutions < 2; ++v) {
+        if (v == stored || !(root[i] & bit(v))) continue;
+        std::vector<Domain> probe = root;
+        probe[i] = bit(v);
+        search(std::move(probe), result, 2);
+        // No solution has this value here: later probes may use that.
+        if (result.solutions < 2 && nodesLeft_ >= 0) {
+          root[i] &= ~bit(v);
+          if (!propagate(root)) break;
+        }
+      }
+    }
+    result.gaveUp = nodesLeft_ < 0 && result.solutions < 2;
     return result;
   }
 
  private:
   static Domain bit(int v) { return Domain{1} << v; }
+  int valueOf(int id) const { return id == 0 ? none_ : indexOf(id); }
+  // The stored solution fits the domains and every count.
+  bool storedWins(const std::vector<Domain>& d) const {
+    for (size_t i = 0; i < d.size(); ++i) {
+      const int v = valueOf(p_.solution[i]);
+      if (v < 0 || !(d[i] & bit(v))) return false;
+    }
+    for (const Constraint& k : constraints_) {
+      int n = 0;
+      for (int i : k.cells) n += valueOf(p_.solution[i]) == k.value;
+      if (n != k.count) return false;
+    }
+    return true;
+  }
   int indexOf(int id) const {
     auto it = std::find(palette_.begin(), palette_.end(), id);
     return it == palette_.end() ? -1 : static_cast<int>(it - palette_.begin());
@@ -101,8 +139,8 @@ class Solver {
     return true;
   }
 
-  void search(std::vector<Domain> d, FillSolveResult& result) const {
-    if (result.solutions >= 2 || !propagate(d)) return;
+  void search(std::vector<Domain> d, FillSolveResult& result, int limit) {
+    if (result.solutions >= limit || nodesLeft_ < 0 || !propagate(d)) return;
     int open = -1;
     for (size_t i = 0; i < d.size(); ++i)
       if (std::popcount(d[i]) > 1 && (open < 0 || std::popcount(d[i]) < std::popcount(d[open])))
@@ -116,11 +154,15 @@ class Solver {
       (result.solutions++ == 0 ? result.first : result.second) = std::move(grid);
       return;
     }
-    for (int v = 0; v <= none_ && result.solutions < 2; ++v) {
-      if (!(d[open] & bit(v))) continue;
+    --nodesLeft_;
+    // The stored value first: a second solution usually lies close to it.
+    const int stored = valueOf(p_.solution[open]);
+    for (int k = -1; k <= none_ && result.solutions < limit; ++k) {
+      const int v = k < 0 ? stored : k;
+      if (v < 0 || (k >= 0 && v == stored) || !(d[open] & bit(v))) continue;
       std::vector<Domain> next = d;
       next[open] = bit(v);
-      search(std::move(next), result);
+      search(std::move(next), result, limit);
     }
   }
 
@@ -130,11 +172,12 @@ class Solver {
   std::vector<Domain> domains_;
   std::vector<Constraint> constraints_;
   bool impossible_ = false;
+  int nodesLeft_ = 0;
 };
 
 }  // namespace
 
-FillSolveResult SolveFill(const FillPuzzle& puzzle) { return Solver(puzzle).run(); }
+FillSolveResult SolveFill(const FillPuzzle& puzzle, int nodeLimit) { return Solver(puzzle).run(nodeLimit); }
 
 int CountInBlock(const std::vector<int>& grid, int rows, int cols, int r, int c, int colour) {
   int n = 0;

@@ -22,11 +22,15 @@ struct FillPuzzle {
 
 struct FillSolveResult {
   int solutions = 0;        // 0, 1 or 2 (2: at least two)
-  std::vector<int> first;   // the first solution found
+  std::vector<int> first;   // the first solution found (the stored one when it wins)
   std::vector<int> second;  // the second, when there is one
+  bool gaveUp = false;      // the search hit its limit before deciding
 };
 
-FillSolveResult SolveFill(const FillPuzzle& puzzle);
+// When the stored solution wins, every other value of every cell is tried in
+// turn (each a search for a second solution), which settles a fair level
+// quickly; otherwise a plain search. At most nodeLimit guesses in all.
+FillSolveResult SolveFill(const FillPuzzle& puzzle, int nodeLimit = 200000);
 
 // How many cells of the block around (r, c) hold colour in the row-major grid.
 int CountInBlock(const std::vector<int>& grid, int rows, int cols, int r, int c, int colour);

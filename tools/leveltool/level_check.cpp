@@ -34,8 +34,9 @@ void checkValues(const StoredLevel& s, Findings& f) {
     f.fail("hints", "hints " + file.getString("level::data::hints", 0) + ", " + file.getString("level::data::hints", 1) +
                         ": charged and icons are whole numbers with 0 <= charged <= icons <= 9");
   for (int i = 1; i <= 9; ++i) {
-    const float h = number("h" + std::to_string(i));
-    if (h != 0 && h != 1) f.fail("hints", "h" + std::to_string(i) + " is " + file.getString("level::data::h" + std::to_string(i)) + ", not 0 or 1");
+    const std::string flag = std::string("h").append(std::to_string(i));
+    const float h = number(flag);
+    if (h != 0 && h != 1) f.fail("hints", flag + " is " + file.getString("level::data::" + flag) + ", not 0 or 1");
   }
   for (const char* key : {"score", "time", "mistakes"})
     if (number(key) != 0) f.fail("player-state", std::string(key) + " is " + file.getString(std::string("level::data::") + key) + ", not 0");
