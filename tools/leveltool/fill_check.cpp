@@ -32,7 +32,7 @@ struct Cell {
   bool painted = false, crossed = false;
 };
 
-Cell readCell(const std::vector<std::string>& p, const std::string& where, Findings& f) {
+Cell readCell(const std::vector<std::string>& p, const std::string& where, Findings& f, bool& idsOk) {
   Cell cell;
   const std::vector<std::string> first = rozbijTekst(piece(p, 0), " ", "", "");
   cell.count = first.size() > 0 ? TextToInt(first[0]) : 0;
@@ -41,6 +41,7 @@ Cell readCell(const std::vector<std::string>& p, const std::string& where, Findi
   auto id = [&](const std::string& field, const char* what, int low) {
     if (field.empty()) return 0;
     const int v = TextToInt(field);
+    if (!getColorById(v) || v < low || v >= kColorIdLimit) idsOk = false;
     if (!getColorById(v)) f.fail("colour-id", where + ": " + what + " colour id " + field + " is not in data/colors.dat");
     else if (v < low || v >= kColorIdLimit)
       f.fail("colour-id", where + ": " + what + " colour id " + field + " lies outside " + std::to_string(low) + ".." +
@@ -63,9 +64,10 @@ void CheckFill(const StoredLevel& s, Findings& f) {
   const int rows = s.rows, cols = s.cols;
   std::vector<Cell> cells;
   FillPuzzle puzzle{rows, cols, {}, {}};
+  bool idsOk = true;
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < cols; ++c) {
-      cells.push_back(readCell(s.at(r, c), CellName(r, c), f));
+      cells.push_back(readCell(s.at(r, c), CellName(r, c), f, idsOk));
       puzzle.solution.push_back(cells.back().colour);
     }
 
@@ -103,8 +105,8 @@ void CheckFill(const StoredLevel& s, Findings& f) {
   const float wantX = cols * ImgWidth(TTile::empty[s.level->size]), wantY = rows * ImgHeight(TTile::empty[s.level->size]);
   const float x = s.file->getFloat("level::data::position", 0, 0), y = s.file->getFloat("level::data::position", 1, 0);
   if (x != wantX || y != wantY)
-    f.fail("position", "position " + s.file->getString("level::data::position", 0) + ", " +
-                           s.file->getString("level::data::position", 1) + " is not the board's " +
+    f.fail("position", "position " + std::to_string(static_cast<int>(x)) + ", " + std::to_string(static_cast<int>(y)) +
+                           " is not the board's " +
                            std::to_string(static_cast<int>(wantX)) + ", " + std::to_string(static_cast<int>(wantY)));
 
   std::vector<int> palette;
@@ -123,6 +125,7 @@ void CheckFill(const StoredLevel& s, Findings& f) {
       if (!clued) f.warn("unclued", CellName(r, c) + ": colour " + std::to_string(colour) + " lies in no block of a clue of its colour");
     }
 
+  if (!idsOk) return;  // the solver works on the colour table's ids only
   const FillSolveResult result = SolveFill(puzzle);
   if (result.gaveUp) {
     f.fail("unique", "the search gave up before it could tell whether another paint wins");

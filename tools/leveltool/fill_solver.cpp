@@ -24,6 +24,12 @@ class Solver {
     for (int id : p.solution)
       if (id != 0 && std::find(palette_.begin(), palette_.end(), id) == palette_.end()) palette_.push_back(id);
     none_ = static_cast<int>(palette_.size());
+    // A domain is a 32-bit set; more colours than that is no level.
+    if (none_ >= 31) {
+      impossible_ = true;
+      none_ = 0;
+      palette_.clear();
+    }
     const Domain all = (Domain{1} << (none_ + 1)) - 1;
     domains_.assign(p.solution.size(), all);
     for (int v = 0; v < none_; ++v) {
@@ -53,7 +59,8 @@ class Solver {
 
   FillSolveResult run(int nodeLimit) {
     FillSolveResult result;
-    nodesLeft_ = nodeLimit;
+    const size_t cells = std::max<size_t>(p_.solution.size(), 1);
+    nodesLeft_ = nodeLimit > 0 ? nodeLimit : static_cast<int>(std::max<size_t>(50, 3000000 / cells));
     std::vector<Domain> root = domains_;
     if (impossible_ || !propagate(root)) return result;
     if (!storedWins(root)) {
@@ -69,6 +76,7 @@ class Solver {
         if (v == stored || !(root[i] & bit(v))) continue;
         std::vector<Domain> probe = root;
         probe[i] = bit(v);
+        --nodesLeft_;
         search(std::move(probe), result, 2);
         // No solution has this value here: later probes may use that.
         if (result.solutions < 2 && nodesLeft_ >= 0) {

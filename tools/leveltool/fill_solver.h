@@ -29,8 +29,9 @@ struct FillSolveResult {
 
 // When the stored solution wins, every other value of every cell is tried in
 // turn (each a search for a second solution), which settles a fair level
-// quickly; otherwise a plain search. At most nodeLimit guesses in all.
-FillSolveResult SolveFill(const FillPuzzle& puzzle, int nodeLimit = 200000);
+// quickly; otherwise a plain search. At most nodeLimit guesses and tries in
+// all (0: a budget that shrinks with the board).
+FillSolveResult SolveFill(const FillPuzzle& puzzle, int nodeLimit = 0);
 
 // How many cells of the block around (r, c) hold colour in the row-major grid.
 int CountInBlock(const std::vector<int>& grid, int rows, int cols, int r, int c, int colour);

@@ -1,6 +1,7 @@
 // Picross line solver, grid propagation and solution counting.
 #include "leveltool/line_solver.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace sorvanta {
@@ -161,6 +162,8 @@ struct Search {
 }  // namespace
 
 int CountPicrossSolutions(const PicrossClues& clues, int limit, int nodeLimit) {
+  const size_t cells = clues.rows.size() * clues.cols.size();
+  if (nodeLimit <= 0) nodeLimit = static_cast<int>(std::max<size_t>(20, 200000 / std::max<size_t>(cells, 1)));
   Search search{clues, limit, nodeLimit};
   search.run(std::vector<PCell>(clues.rows.size() * clues.cols.size(), PCell::Unknown));
   return search.gaveUp && search.found < limit ? -1 : search.found;

@@ -28,7 +28,8 @@ enum class LineSolveResult { Solved, Stuck, Contradiction };
 LineSolveResult SolveByLines(const PicrossClues& clues, std::vector<PCell>& grid);
 
 // Solutions of the clues, counted up to limit by lines plus guessing; -1 when
-// the search gave up after nodeLimit guesses.
-int CountPicrossSolutions(const PicrossClues& clues, int limit = 2, int nodeLimit = 20000);
+// the search gave up after nodeLimit guesses (0: a budget that shrinks with
+// the board, so a huge board cannot stall the validator).
+int CountPicrossSolutions(const PicrossClues& clues, int limit = 2, int nodeLimit = 0);
 
 }  // namespace sorvanta

@@ -23,8 +23,8 @@ void CheckPicross(const StoredLevel& s, Findings& f) {
         picture[r][c] = true;
         ++pictureCells;
       }
-      for (size_t i = 1; i < p.size() && i < 3; ++i)
-        if (TextToInt(p[i]) != 0) f.fail("player-state", CellName(r, c) + ": cell \"" + p[0] + "|" + p[1] + (p.size() > 2 ? "|" + p[2] : "") + "\" is acted on");
+      const bool acted = (p.size() > 1 && TextToInt(p[1]) != 0) || (p.size() > 2 && TextToInt(p[2]) != 0);
+      if (acted) f.fail("player-state", CellName(r, c) + ": cell \"" + p[0] + "|" + p[1] + (p.size() > 2 ? "|" + p[2] : "") + "\" is acted on");
     }
   if (pictureCells == 0) {
     f.fail("picture", "no picture cell");
