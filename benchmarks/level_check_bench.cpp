@@ -59,14 +59,16 @@ std::string fillSource(int n, std::mt19937& rng) {
   for (int i = 0; i < n * n; ++i) {
     if (clue[i]) continue;
     int present = 0;
-    for (int colour = 2; colour <= 4; ++colour) present += CountInBlock(puzzle.solution, n, n, i / n, i % n, colour) > 0;
+    for (int colour = 2; colour <= 4; ++colour)
+      present += CountInBlock(puzzle.solution, n, n, i / n, i % n, colour) > 0;
     clue[i] = present == 0 ? 1 : 2;
     while (clue[i] < 4 && CountInBlock(puzzle.solution, n, n, i / n, i % n, clue[i]) > 0 && present < 3) ++clue[i];
   }
   for (int round = 0; round < n * n; ++round) {
     puzzle.clues.clear();
     for (int i = 0; i < n * n; ++i)
-      puzzle.clues.push_back({i / n, i % n, clue[i], clue[i] == 1 ? 0 : CountInBlock(puzzle.solution, n, n, i / n, i % n, clue[i])});
+      puzzle.clues.push_back(
+          {i / n, i % n, clue[i], clue[i] == 1 ? 0 : CountInBlock(puzzle.solution, n, n, i / n, i % n, clue[i])});
     const FillSolveResult result = SolveFill(puzzle);
     if (result.solutions != 2) break;
     int at = 0;
@@ -76,9 +78,12 @@ std::string fillSource(int n, std::mt19937& rng) {
   }
   std::string text = "ruleset fill\nsize 4\nbackground 5\nkey r 2\nkey g 3\nkey b 4\ngrid\n";
   for (int i = 0; i < n * n; ++i) {
-    if (clue[i] == 1) text += "0";
-    else if (puzzle.solution[i]) text += "RGB"[puzzle.solution[i] - 2];
-    else text += std::string(".") + "RGB"[clue[i] - 2];
+    if (clue[i] == 1)
+      text += "0";
+    else if (puzzle.solution[i])
+      text += "RGB"[puzzle.solution[i] - 2];
+    else
+      text += std::string(".") + "RGB"[clue[i] - 2];
     text += i % n == n - 1 ? '\n' : ' ';
   }
   return text;
@@ -102,13 +107,15 @@ int main(int argc, char** argv) {
   LoadLevelTables(kAssets);
   const std::vector<std::string> shipped = FindLevelFiles(kAssets);
   for (const std::string& path : shipped)
-    benchmark::RegisterBenchmark(("shipped/" + std::filesystem::relative(path, kAssets).string()).c_str(), checkLevel, path)
+    benchmark::RegisterBenchmark(("shipped/" + std::filesystem::relative(path, kAssets).string()).c_str(), checkLevel,
+                                 path)
         ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("shipped/all levels", checkAll, shipped)->Unit(benchmark::kMillisecond);
   std::mt19937 rng(2024);
   for (int n : {5, 10, 15, 20, 25, 30}) {
     const std::string side = std::to_string(n) + "x" + std::to_string(n);
-    const std::string picross = scratchDir() + "/picross" + side + ".lvl", fill = scratchDir() + "/fill" + side + ".lvl";
+    const std::string picross = scratchDir() + "/picross" + side + ".lvl",
+                      fill = scratchDir() + "/fill" + side + ".lvl";
     CapturePrinted([&] {
       WriteLevel(ParseLevelSource(picrossSource(n, rng), "picross" + side), picross);
       WriteLevel(ParseLevelSource(fillSource(n, rng), "fill" + side), fill);
@@ -116,7 +123,8 @@ int main(int argc, char** argv) {
     for (const std::string& path : {picross, fill})
       for (const Finding& f : CheckLevelFile(path).findings)
         if (!f.warning) std::fprintf(stderr, "%s: %s: %s\n", path.c_str(), f.rule.c_str(), f.message.c_str());
-    benchmark::RegisterBenchmark(("generated/picross " + side).c_str(), checkLevel, picross)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("generated/picross " + side).c_str(), checkLevel, picross)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("generated/fill " + side).c_str(), checkLevel, fill)->Unit(benchmark::kMillisecond);
   }
   benchmark::Initialize(&argc, argv);

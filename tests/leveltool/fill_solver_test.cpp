@@ -1,9 +1,9 @@
+#include "leveltool/fill_solver.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
-
-#include "leveltool/fill_solver.h"
 
 namespace sorvanta {
 namespace {
@@ -27,9 +27,11 @@ int BruteForce(const FillPuzzle& p, std::vector<int>& first) {
     for (const FillClue& k : p.clues) {
       const int own = paint[k.r * p.cols + k.c];
       if (k.colour == 1) {
-        wins = wins && CountInBlock(paint, p.rows, p.cols, k.r, k.c, 0) == CountInBlock(std::vector<int>(cells, 0), p.rows, p.cols, k.r, k.c, 0);
+        wins = wins && CountInBlock(paint, p.rows, p.cols, k.r, k.c, 0) ==
+                           CountInBlock(std::vector<int>(cells, 0), p.rows, p.cols, k.r, k.c, 0);
       } else {
-        wins = wins && (own == 0 || own == k.colour) && CountInBlock(paint, p.rows, p.cols, k.r, k.c, k.colour) == k.count;
+        wins =
+            wins && (own == 0 || own == k.colour) && CountInBlock(paint, p.rows, p.cols, k.r, k.c, k.colour) == k.count;
       }
     }
     if (wins && found++ == 0) first = paint;
@@ -42,12 +44,14 @@ TEST(FillSolver, CountsWhatBruteForceCounts) {
   int unique = 0;
   for (int trial = 0; trial < 300; ++trial) {
     FillPuzzle p{2 + static_cast<int>(rng() % 2), 3, {}, {}};
-    for (int i = 0; i < p.rows * p.cols; ++i) p.solution.push_back(rng() % 3 == 0 ? 0 : 2 + static_cast<int>(rng() % 2));
+    for (int i = 0; i < p.rows * p.cols; ++i)
+      p.solution.push_back(rng() % 3 == 0 ? 0 : 2 + static_cast<int>(rng() % 2));
     for (int i = 0; i < p.rows * p.cols; ++i) {
       if (rng() % 4 == 0) continue;
       // Some clues are wrong on purpose, so some boards have no solution.
       const int colour = p.solution[i] && rng() % 4 ? p.solution[i] : 1 + static_cast<int>(rng() % 3);
-      const int count = colour == 1 ? 0 : CountInBlock(p.solution, p.rows, p.cols, i / p.cols, i % p.cols, colour) + (rng() % 8 == 0);
+      const int count =
+          colour == 1 ? 0 : CountInBlock(p.solution, p.rows, p.cols, i / p.cols, i % p.cols, colour) + (rng() % 8 == 0);
       p.clues.push_back({i / p.cols, i % p.cols, colour, count});
     }
     std::vector<int> only;

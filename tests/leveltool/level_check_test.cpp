@@ -1,6 +1,7 @@
+#include "leveltool/level_check.h"
+
 #include <gtest/gtest.h>
 
-#include "leveltool/level_check.h"
 #include "leveltool_test_support.h"
 
 namespace sorvanta {
@@ -67,8 +68,9 @@ TEST_F(LevelCheck, EachRuleRejectsItsFixture) {
       {"a missing background", kPicross, "background_2", "background_0", "background"},
       {"a zero clue over colour", "ruleset fill\nsize 0\nbackground 5\nkey r 2\ngrid\nr R\n. .\n", "\"2 1 0|2|2||\"",
        "\"0 1 0|1|||\"", "clue"},
-      {"nine colours", "ruleset fill\nsize 0\nbackground 5\nkey a 2\nkey b 3\nkey c 4\nkey d 5\nkey e 6\nkey f 7\n"
-                       "key g 8\nkey h 9\nkey i 10\ngrid\nA B C D E F G H I\n",
+      {"nine colours",
+       "ruleset fill\nsize 0\nbackground 5\nkey a 2\nkey b 3\nkey c 4\nkey d 5\nkey e 6\nkey f 7\n"
+       "key g 8\nkey h 9\nkey i 10\ngrid\nA B C D E F G H I\n",
        "", "", "palette"},
       {"unreadable", kPicross, "level {", "", "read"},
   };

@@ -56,8 +56,9 @@ TEST_F(LevelSourceTest, PicrossSourceReadsBackAsItsPictureAndClues) {
 }
 
 TEST_F(LevelSourceTest, FillSourceReadsBackAsItsSolutionAndComputedClues) {
-  auto level = Load(Write("ruleset fill\nsize 0\nbackground A\nhints 0 3\nkey r 2\nkey b 4\ngrid\n"
-                          "R r .B\nr b .\n. . 0\n"));
+  auto level =
+      Load(Write("ruleset fill\nsize 0\nbackground A\nhints 0 3\nkey r 2\nkey b 4\ngrid\n"
+                 "R r .B\nr b .\n. . 0\n"));
   ASSERT_EQ(level->hasCells(), 1);
   EXPECT_EQ(level->tryb, 0);
   EXPECT_EQ(level->myX, 135);  // three 45 px cells
@@ -120,7 +121,9 @@ TEST_F(LevelSourceTest, TutorialRowsLieUnderTheDemonstrationCurves) {
     std::vector<Point> ends;
   } cases[] = {
       {"data/levelSM/level-tutorial-2.lvl", 3, {{302, 370}}, {{400, 386}, {450, 386}, {500, 386}}},
-      {"data/levelSM/level-tutorial-3.lvl", 3, {{258, 331}, {300, 331}},
+      {"data/levelSM/level-tutorial-3.lvl",
+       3,
+       {{258, 331}, {300, 331}},
        {{356, 346}, {505, 346}, {406, 346}, {548, 346}, {356, 345}}},
   };
   for (const Case& k : cases) {
@@ -142,7 +145,8 @@ TEST_F(LevelSourceTest, TutorialRowsLieUnderTheDemonstrationCurves) {
       bool onCell = false;
       for (int c = 0; c < level->cols; ++c) {
         auto cell = level->atiles.get(k.row, c);
-        onCell = onCell || (std::abs(end.x - cell->x) <= level->tileW / 2 && std::abs(end.y - cell->y) <= level->tileH / 2);
+        onCell =
+            onCell || (std::abs(end.x - cell->x) <= level->tileW / 2 && std::abs(end.y - cell->y) <= level->tileH / 2);
       }
       EXPECT_TRUE(onCell) << k.file << " end " << end.x << ", " << end.y;
     }

@@ -1,8 +1,8 @@
+#include "leveltool/line_solver.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
-
-#include "leveltool/line_solver.h"
 
 namespace sorvanta {
 namespace {
@@ -22,8 +22,7 @@ bool BruteForce(const std::vector<int>& runs, std::vector<PCell>& line) {
   for (unsigned mask = 0; mask < (1u << n); ++mask) {
     const std::vector<bool> cand = Bits(mask, n);
     bool ok = RunsOf(cand) == runs;
-    for (int i = 0; ok && i < n; ++i)
-      ok = line[i] == PCell::Unknown || (line[i] == PCell::Filled) == cand[i];
+    for (int i = 0; ok && i < n; ++i) ok = line[i] == PCell::Unknown || (line[i] == PCell::Filled) == cand[i];
     if (!ok) continue;
     ++fits;
     for (int i = 0; i < n; ++i) filled[i] += cand[i];
@@ -77,8 +76,8 @@ TEST(LineSolver, GridByLinesAndSolutionCount) {
     int solutions;
   } cases[] = {
       {{"..#..", "..#..", "#####", "..#..", "..#.."}, LineSolveResult::Solved, 1},
-      {{"#.", ".#"}, LineSolveResult::Stuck, 2},                        // the diagonal
-      {{"..##", "..##", "##..", "#..."}, LineSolveResult::Stuck, 1},    // unique, guess needed
+      {{"#.", ".#"}, LineSolveResult::Stuck, 2},                      // the diagonal
+      {{"..##", "..##", "##..", "#..."}, LineSolveResult::Stuck, 1},  // unique, guess needed
       {{"...", "...", "..."}, LineSolveResult::Solved, 1},
   };
   for (const Case& k : cases) {

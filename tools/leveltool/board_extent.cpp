@@ -64,7 +64,8 @@ BoardExtent fillExtent(const TLevel& level) {
   e.left = std::min({e.left, L - 29, L - 5 - imageSize("frame_ornament_l.png").w});
   e.top = std::min({e.top, T - 29, T - 5 - imageSize("frame_ornament_u.png").h});
   e.right = std::max({e.right, R - 1 - 53 + imageSize("frame_RU.png").w, R + 5 + imageSize("frame_ornament_r.png").w});
-  e.bottom = std::max({e.bottom, B - 1 - 53 + imageSize("frame_LD.png").h, B + 5 + imageSize("frame_ornament_d.png").h});
+  e.bottom =
+      std::max({e.bottom, B - 1 - 53 + imageSize("frame_LD.png").h, B + 5 + imageSize("frame_ornament_d.png").h});
   return e;
 }
 

@@ -42,7 +42,8 @@ Cell readCell(const std::vector<std::string>& p, const std::string& where, Findi
     if (field.empty()) return 0;
     const int v = TextToInt(field);
     if (!getColorById(v) || v < low || v >= kColorIdLimit) idsOk = false;
-    if (!getColorById(v)) f.fail("colour-id", where + ": " + what + " colour id " + field + " is not in data/colors.dat");
+    if (!getColorById(v))
+      f.fail("colour-id", where + ": " + what + " colour id " + field + " is not in data/colors.dat");
     else if (v < low || v >= kColorIdLimit)
       f.fail("colour-id", where + ": " + what + " colour id " + field + " lies outside " + std::to_string(low) + ".." +
                               std::to_string(kColorIdLimit - 1));
@@ -79,35 +80,41 @@ void CheckFill(const StoredLevel& s, Findings& f) {
       const std::string where = CellName(r, c);
       if (cell.clue == 0) {
         if (cell.count != 0 || cell.showCount != 0)
-          f.fail("clue", where + ": count " + std::to_string(cell.count) + " shown " + std::to_string(cell.showCount) + " without a clue colour");
+          f.fail("clue", where + ": count " + std::to_string(cell.count) + " shown " + std::to_string(cell.showCount) +
+                             " without a clue colour");
         continue;
       }
-      if (cell.showCount != 1) f.fail("clue", where + ": the clue is not shown (showCount " + std::to_string(cell.showCount) + ")");
+      if (cell.showCount != 1)
+        f.fail("clue", where + ": the clue is not shown (showCount " + std::to_string(cell.showCount) + ")");
       if (cell.clue == kCrossColorId) {
         int coloured = 0;
         for (int dr = -1; dr <= 1; ++dr)
           for (int dc = -1; dc <= 1; ++dc)
-            if (r + dr >= 0 && r + dr < rows && c + dc >= 0 && c + dc < cols && cells[(r + dr) * cols + c + dc].colour != 0)
+            if (r + dr >= 0 && r + dr < rows && c + dc >= 0 && c + dc < cols &&
+                cells[(r + dr) * cols + c + dc].colour != 0)
               ++coloured;
         if (cell.count != 0 || coloured != 0)
-          f.fail("clue", where + ": zero clue of count " + std::to_string(cell.count) + " over " + std::to_string(coloured) + " coloured cells");
+          f.fail("clue", where + ": zero clue of count " + std::to_string(cell.count) + " over " +
+                             std::to_string(coloured) + " coloured cells");
       } else {
         const int real = CountInBlock(puzzle.solution, rows, cols, r, c, cell.clue);
         if (cell.count != real)
-          f.fail("clue", where + ": clue of colour " + std::to_string(cell.clue) + " says " + std::to_string(cell.count) +
-                             ", its block holds " + std::to_string(real));
+          f.fail("clue", where + ": clue of colour " + std::to_string(cell.clue) + " says " +
+                             std::to_string(cell.count) + ", its block holds " + std::to_string(real));
       }
       if (cell.colour != 0 && cell.colour != cell.clue)
-        f.fail("clue", where + ": a clue of colour " + std::to_string(cell.clue) + " on a cell of colour " + std::to_string(cell.colour));
+        f.fail("clue", where + ": a clue of colour " + std::to_string(cell.clue) + " on a cell of colour " +
+                           std::to_string(cell.colour));
       puzzle.clues.push_back({r, c, cell.clue, cell.count});
     }
 
-  const float wantX = cols * ImgWidth(TTile::empty[s.level->size]), wantY = rows * ImgHeight(TTile::empty[s.level->size]);
+  const float wantX = cols * ImgWidth(TTile::empty[s.level->size]),
+              wantY = rows * ImgHeight(TTile::empty[s.level->size]);
   const float x = s.file->getFloat("level::data::position", 0, 0), y = s.file->getFloat("level::data::position", 1, 0);
   if (x != wantX || y != wantY)
     f.fail("position", "position " + std::to_string(static_cast<int>(x)) + ", " + std::to_string(static_cast<int>(y)) +
-                           " is not the board's " +
-                           std::to_string(static_cast<int>(wantX)) + ", " + std::to_string(static_cast<int>(wantY)));
+                           " is not the board's " + std::to_string(static_cast<int>(wantX)) + ", " +
+                           std::to_string(static_cast<int>(wantY)));
 
   std::vector<int> palette;
   for (int id : puzzle.solution)
@@ -122,7 +129,9 @@ void CheckFill(const StoredLevel& s, Findings& f) {
       const bool clued = std::any_of(puzzle.clues.begin(), puzzle.clues.end(), [&](const FillClue& k) {
         return k.colour == colour && std::abs(k.r - r) <= 1 && std::abs(k.c - c) <= 1;
       });
-      if (!clued) f.warn("unclued", CellName(r, c) + ": colour " + std::to_string(colour) + " lies in no block of a clue of its colour");
+      if (!clued)
+        f.warn("unclued",
+               CellName(r, c) + ": colour " + std::to_string(colour) + " lies in no block of a clue of its colour");
     }
 
   if (!idsOk) return;  // the solver works on the colour table's ids only
@@ -136,8 +145,8 @@ void CheckFill(const StoredLevel& s, Findings& f) {
     size_t at = 0;
     while (at < other.size() && other[at] == puzzle.solution[at]) ++at;
     f.fail("unique", "another paint also wins: " + CellName(static_cast<int>(at) / cols, static_cast<int>(at) % cols) +
-                         " holds colour " + std::to_string(other[at]) + " there, " + std::to_string(puzzle.solution[at]) +
-                         " in the stored solution");
+                         " holds colour " + std::to_string(other[at]) + " there, " +
+                         std::to_string(puzzle.solution[at]) + " in the stored solution");
   }
 }
 

@@ -191,8 +191,7 @@ int CountInBlock(const std::vector<int>& grid, int rows, int cols, int r, int c,
   int n = 0;
   for (int dr = -1; dr <= 1; ++dr)
     for (int dc = -1; dc <= 1; ++dc)
-      if (r + dr >= 0 && r + dr < rows && c + dc >= 0 && c + dc < cols && grid[(r + dr) * cols + c + dc] == colour)
-        ++n;
+      if (r + dr >= 0 && r + dr < rows && c + dc >= 0 && c + dc < cols && grid[(r + dr) * cols + c + dc] == colour) ++n;
   return n;
 }
 

@@ -31,7 +31,8 @@ void checkValues(const StoredLevel& s, Findings& f) {
   const float charged = number("hints", 0), icons = number("hints", 1);
   if (charged < 0 || charged > 9 || icons < 0 || icons > 9 || charged > icons || charged != std::floor(charged) ||
       icons != std::floor(icons))
-    f.fail("hints", "hints " + file.getString("level::data::hints", 0) + ", " + file.getString("level::data::hints", 1) +
+    f.fail("hints", "hints " + file.getString("level::data::hints", 0) + ", " +
+                        file.getString("level::data::hints", 1) +
                         ": charged and icons are whole numbers with 0 <= charged <= icons <= 9");
   for (int i = 1; i <= 9; ++i) {
     const std::string flag = std::string("h").append(std::to_string(i));
@@ -39,7 +40,9 @@ void checkValues(const StoredLevel& s, Findings& f) {
     if (h != 0 && h != 1) f.fail("hints", flag + " is " + file.getString("level::data::" + flag) + ", not 0 or 1");
   }
   for (const char* key : {"score", "time", "mistakes"})
-    if (number(key) != 0) f.fail("player-state", std::string(key) + " is " + file.getString(std::string("level::data::") + key) + ", not 0");
+    if (number(key) != 0)
+      f.fail("player-state",
+             std::string(key) + " is " + file.getString(std::string("level::data::") + key) + ", not 0");
 }
 
 void checkRows(const StoredLevel& s, Findings& f) {
@@ -48,7 +51,8 @@ void checkRows(const StoredLevel& s, Findings& f) {
     auto entry = tiles ? tiles->getEntry("row" + std::to_string(r)) : nullptr;
     const size_t n = entry ? entry->_value.size() : 0;
     if (n != static_cast<size_t>(s.cols))
-      f.fail("row-length", "row" + std::to_string(r) + " holds " + std::to_string(n) + " cell strings, not " + std::to_string(s.cols));
+      f.fail("row-length", "row" + std::to_string(r) + " holds " + std::to_string(n) + " cell strings, not " +
+                               std::to_string(s.cols));
   }
   if (!tiles) return;
   for (const auto& entry : tiles->_listaWpisow) {

@@ -6,9 +6,9 @@
 namespace sorvanta {
 
 struct Finding {
-  std::string rule;     // short name, e.g. "line-solve"
-  std::string message;  // what is wrong, and where
-  bool warning = false; // reported, but the level passes
+  std::string rule;      // short name, e.g. "line-solve"
+  std::string message;   // what is wrong, and where
+  bool warning = false;  // reported, but the level passes
 };
 
 struct LevelReport {

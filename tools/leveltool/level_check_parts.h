@@ -13,8 +13,8 @@ class TLevel;
 class TRCMFile;
 
 struct StoredLevel {
-  std::shared_ptr<TRCMFile> file;    // the file as read
-  std::shared_ptr<TLevel> level;     // the file read and laid out by the game
+  std::shared_ptr<TRCMFile> file;  // the file as read
+  std::shared_ptr<TLevel> level;   // the file read and laid out by the game
   int rows = 0, cols = 0;
   std::vector<std::vector<std::string>> cells;  // row-major pieces of each cell string
   const std::vector<std::string>& at(int r, int c) const { return cells[r * cols + c]; }

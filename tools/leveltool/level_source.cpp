@@ -57,7 +57,8 @@ FillToken fillToken(const std::string& where, const std::string& t) {
   if (t == ".") return {};
   if (t == "0") return {"", "0"};
   if (t.size() >= 2 && t[0] == '.') {
-    if (!std::isupper(static_cast<unsigned char>(t[1]))) fail(where, "\"" + t + "\": a clue on an empty cell is '.' and an upper-case key");
+    if (!std::isupper(static_cast<unsigned char>(t[1])))
+      fail(where, "\"" + t + "\": a clue on an empty cell is '.' and an upper-case key");
     return {"", lower(t.substr(1))};
   }
   if (std::isupper(static_cast<unsigned char>(t[0]))) return {lower(t), lower(t)};
@@ -85,8 +86,8 @@ LevelSource ParseLevelSource(const std::string& text, const std::string& name) {
         t = chars;
       }
       if (!src.grid.empty() && t.size() != src.grid[0].size())
-        fail(where, "row of " + std::to_string(t.size()) + " cells, the first row has " +
-                        std::to_string(src.grid[0].size()));
+        fail(where,
+             "row of " + std::to_string(t.size()) + " cells, the first row has " + std::to_string(src.grid[0].size()));
       src.grid.push_back(t);
       continue;
     }
@@ -185,7 +186,8 @@ std::shared_ptr<TLevel> BuildLevel(const LevelSource& src) {
         if (src.grid[r][c] != ".") {
           const int id = keyId(src.grid[r][c], r, c);
           cell->td = getTileDataById(id);
-          if (!cell->td) fail(src.name, "key \"" + src.grid[r][c] + "\": no picture piece has id " + std::to_string(id));
+          if (!cell->td)
+            fail(src.name, "key \"" + src.grid[r][c] + "\": no picture piece has id " + std::to_string(id));
         }
         level->atiles.set(r, c, cell);
       }

@@ -1,5 +1,8 @@
 // The level tool: writes the shipped levels from their sources and
 // validates the level files of the asset tree.
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -7,9 +10,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-#include <algorithm>
-
-#include <unistd.h>
 
 #include "leveltool/level_check.h"
 #include "leveltool/level_source.h"

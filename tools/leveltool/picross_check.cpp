@@ -24,7 +24,9 @@ void CheckPicross(const StoredLevel& s, Findings& f) {
         ++pictureCells;
       }
       const bool acted = (p.size() > 1 && TextToInt(p[1]) != 0) || (p.size() > 2 && TextToInt(p[2]) != 0);
-      if (acted) f.fail("player-state", CellName(r, c) + ": cell \"" + p[0] + "|" + p[1] + (p.size() > 2 ? "|" + p[2] : "") + "\" is acted on");
+      if (acted)
+        f.fail("player-state",
+               CellName(r, c) + ": cell \"" + p[0] + "|" + p[1] + (p.size() > 2 ? "|" + p[2] : "") + "\" is acted on");
     }
   if (pictureCells == 0) {
     f.fail("picture", "no picture cell");
@@ -37,7 +39,8 @@ void CheckPicross(const StoredLevel& s, Findings& f) {
   for (PCell cell : grid) undecided += cell == PCell::Unknown;
   const int solutions = CountPicrossSolutions(clues);
   if (solutions >= 2)
-    f.fail("unique", "the clues have more than one solution (" + std::to_string(undecided) + " cells undecided by lines)");
+    f.fail("unique",
+           "the clues have more than one solution (" + std::to_string(undecided) + " cells undecided by lines)");
   else
     f.fail("line-solve", std::string(solutions == 1 ? "the solution is unique but " : "") + "lines alone leave " +
                              std::to_string(undecided) + " cells undecided");
