@@ -16,6 +16,7 @@
 namespace sorvanta {
 
 class TLevel;
+class THint;
 class TFlyingHint;
 class TFlyingTile;
 class TParticle;
@@ -31,6 +32,10 @@ class TMainGame : public TEkran {
   // The colour Fill cell strokes work with; picking the cross entry leaves
   // here the entry picked before it.
   std::shared_ptr<TColor> lastColor;
+  // The palette entry in use.
+  std::shared_ptr<TColor> pickedColor;
+  // The hint icon under the mouse.
+  std::shared_ptr<THint> overHint;
 
   // Loads the pause screen's font and text.
   void setup() override;
