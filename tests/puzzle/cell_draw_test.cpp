@@ -132,6 +132,34 @@ TEST_F(CellDraw, FillCellPaintCrossesAndFocus) {
   BindPictureStyle(nullptr);
 }
 
+TEST_F(CellDraw, ShowMeFlashPulsesTheDigitAndTurnsItsSparks) {
+  auto level = test::MakeFillLevel(1, 1);
+  auto cell = level->tile.get(0, 0);
+  cell->size = 1;
+  cell->x = cell->y = 100;
+  cell->number = Color(8);
+  Color(8)->rr = 100;
+  cell->showCount = 1;
+  cell->count = 4;
+  cell->userCount = 0;  // no dot
+  struct Case {
+    float flash;
+    std::uint32_t digit;
+  } cases[] = {{0, 0x640000}, {0.25f, 0xc80000}, {0.5f, 0x640000}, {1.25f, 0xc80000}};
+  delta = 1;
+  for (const Case& k : cases) {
+    Cls();
+    cell->showMeAlpha = k.flash;
+    cell->timePartRot = 10;
+    SetBlend(ALPHABLEND);
+    cell->Draw(Color(8));
+    EXPECT_EQ(cell->timePartRot, k.flash ? 15 : 10) << k.flash;
+    EXPECT_EQ(GetBlend(), ALPHABLEND) << k.flash;
+    h_.Frame();
+    ExpectPixels(h_, {{100, 100, k.digit}}, 3);
+  }
+}
+
 TEST_F(CellDraw, WrongPaintBlinkMarksAndLeavesAlphaBlending) {
   auto level = test::MakeFillLevel(1, 1);
   auto cell = level->tile.get(0, 0);
