@@ -2,6 +2,8 @@
 // digits, Picross cells and their marks, and the drawing state each leaves.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/globals.h"
 #include "platform/input.h"
 #include "platform/video.h"
@@ -196,7 +198,7 @@ TEST_F(CellDraw, PicrossCellFacesMarksAndSolutionKey) {
     piece->img[s] = Solid(20, 20, 0xffff8000);
   }
   const std::uint32_t grey = 0x646464, orange = 0xff8000;
-  enum Mark { kNone, kDark, kLight, kBand, kSolution };
+  enum Mark { kNone, kDark, kLight, kBand, kSolution, kGlow, kShade };
   struct Case {
     const char* what;
     bool picture;
@@ -212,6 +214,8 @@ TEST_F(CellDraw, PicrossCellFacesMarksAndSolutionKey) {
       {"no preview on an acted cell", true, 1, kLight, orange},
       {"row band", true, 0, kBand, 0x7d7d7d},
       {"solution key", true, 0, kSolution, orange},
+      {"tutorial glow at its peak", true, 0, kGlow, 0x3cbcbc},
+      {"row demonstration shade", false, 0, kShade, 0x323232},
   };
   for (const Case& k : cases) {
     auto cell = level->atiles.get(0, k.picture ? 0 : 1);
@@ -219,6 +223,8 @@ TEST_F(CellDraw, PicrossCellFacesMarksAndSolutionKey) {
     cell->size = 1;
     cell->odkryte = k.acted;
     cheatsOn = k.mark == kSolution ? 1 : 0;
+    cell->lightUPa = k.mark == kGlow ? 1.0f : 0.0f;
+    TATile::lightAnim = 1;
     if (k.mark == kSolution) h_.PressKey(KEY_A + 3);
     h_.Frame();  // delivers the key
     Cls();
@@ -230,11 +236,33 @@ TEST_F(CellDraw, PicrossCellFacesMarksAndSolutionKey) {
       EXPECT_EQ(GetAlpha(), 1.0f) << k.what;
     }
     if (k.mark == kBand) cell->drawCross(1);
+    if (k.mark == kShade) cell->drawPosibility();
     if (k.mark == kSolution) h_.ReleaseKey(KEY_A + 3);
     h_.Frame();
     SCOPED_TRACE(k.what);
     ExpectPixels(h_, {{100, 100, k.want}, {111, 100, 0}}, 3);
   }
+}
+
+}  // namespace
+}  // namespace sorvanta
+
+namespace sorvanta {
+namespace {
+
+TEST(PicrossGlowPulse, RisesInTwentyFramesThenFalls) {
+  delta = 1;
+  TATile::lightAnim = TATile::dLightAnim = 0;
+  TATile::updateTileAnim();  // at its target: the target flips
+  std::vector<float> seen;
+  for (int frame = 0; frame < 41; ++frame) {
+    TATile::updateTileAnim();
+    seen.push_back(TATile::lightAnim);
+  }
+  EXPECT_NEAR(seen[9], 0.5f, 1e-4);
+  EXPECT_NEAR(seen[19], 1.0f, 1e-4);
+  EXPECT_NEAR(seen[29], 0.5f, 1e-4);
+  EXPECT_NEAR(seen[39], 0.0f, 1e-4);
 }
 
 }  // namespace
