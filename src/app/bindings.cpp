@@ -10,6 +10,7 @@
 #include "gui/click_sound.h"
 #include "gui/gui.h"
 #include "gui/mouse.h"
+#include "puzzle/cell_draw_support.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
@@ -52,6 +53,7 @@ void bindLayers() {
     if (globalSnd) globalSnd->resumeSounds();
   };
   bindFrame(std::move(frame));
+  BindPictureStyle([] { return options ? options->pickedColorType : 0; });
   bindDialogs({
       [](const std::string& text, std::shared_ptr<TEkran> screen, int showNo) {
         return popUp ? popUp->mainLoop(text, std::move(screen), showNo) : 0;

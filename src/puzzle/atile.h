@@ -87,6 +87,27 @@ class TATile {
   virtual int setZadanie(const std::string& task, const std::string& after);
   virtual int EDITOR_Over();
 
+  // The cell in place: its covered face, its picture once uncovered, nothing
+  // once an empty cell is acted on; the tutorial glow over it. Nothing once
+  // its fall has started.
+  virtual int draw();
+  virtual int _drawTD();
+  virtual int _drawNull();
+  virtual int _drawHide();
+  virtual int _drawTD_Odkryte();
+  virtual int _drawX();
+  virtual int _drawLightUp();
+  // The light band of the hovered cell's row and column, at 0.1 x a.
+  virtual int drawCross(float a);
+  // The hover and drag-preview mark on a cell not acted on (kind 1: the
+  // action would uncover, 0: break), then n (0: none) written on it.
+  virtual int drawAsOver(int n, int kind);
+  // The dark shade of the tutorial's row demonstration.
+  virtual int drawPosibility();
+  // Level-editor aid: the covered face, grey on the selected cell, and the
+  // picture.
+  virtual int EDITOR_Draw(const std::shared_ptr<TATile>& selected);
+
  private:
   int request(int newState, const char* refusingTask, int delay);
 };

@@ -49,7 +49,9 @@ int TColor::IsDone(const TLevel& level) const {
   return cluesDone && painted == solution ? 1 : 0;
 }
 
-int TColor::ForceBlack(const std::shared_ptr<TTile>& tile) const {
+int TColor::ForceBlack(const std::shared_ptr<TTile>& tile) const { return ForceBlack(tile.get()); }
+
+int TColor::ForceBlack(const TTile* tile) const {
   return tile && tile->number && tile->putColor && tile->number->id == kBlackColorId &&
                  tile->putColor->id == kBlackColorId
              ? 1

@@ -44,6 +44,16 @@ class TColor {
   // 1 when tile has a black clue and is painted black (the receiver plays
   // no part).
   virtual int ForceBlack(const std::shared_ptr<TTile>& tile) const;
+  int ForceBlack(const TTile* tile) const;
+  // Clue digit n (0..9) centred on (x, y) in this colour's tint, at full
+  // alpha when pickedColor is this colour and at 0.3 of it otherwise, with
+  // the dot beside it when tile's clue is satisfied. A digit outside 0..9
+  // (a damaged level) draws nothing. Leaves white and alpha 1 when it drew.
+  // flag (1: the cell is unpainted) changes nothing drawn.
+  virtual int drawNumber(float x, float y, int n, int size, const TTile* tile,
+                         const std::shared_ptr<TColor>& pickedColor, float alpha, int flag) const;
+  // The painted-cell image of that kind and size, white, centred on (x, y).
+  virtual int draw(float x, float y, int size, int kind) const;
 };
 
 // The colours in file order.

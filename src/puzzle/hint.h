@@ -24,6 +24,10 @@ class THint {
   static std::array<std::shared_ptr<TImage>, 2> img;  // charged, used
   static int last;  // corner of the most recent spark
 
+  // The icon at the screen's alpha set by the caller: glowing under the
+  // mouse while charged, the charged image fading out after a use, and the
+  // gauge filling the used icon from the bottom while it recharges.
+  virtual int Draw();
   // 1 when charged.
   virtual int loaded() const { return t == 0 ? 1 : 0; }
   // A quarter charge; a full charge makes the hint usable at once.

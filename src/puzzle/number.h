@@ -28,9 +28,18 @@ class TNumber {
 
   static std::array<std::shared_ptr<TImageFont>, 10> font;  // by cell size
 
+  // The clue centred on (x, y): a black shadow and a yellow face, both
+  // fading with the board's empty layer; a satisfied clue ends as a faint
+  // face. draw keeps the blend in force, drawCross (the hovered cell's row
+  // and column) sets alpha blending and draws the face red.
+  virtual int draw(float x, float y);
+  virtual int drawCross(float x, float y);
   // Satisfaction test and fade step; 1 once faded out.
   virtual int update();
   virtual int hide();
+
+ private:
+  int drawFace(float x, float y, int red, int green, int blue);
 };
 
 // A row's clues, the rightmost run first.
@@ -40,6 +49,9 @@ class TNumberRow {
   std::list<std::shared_ptr<TNumber>> list;
   int w = 0;  // spacing: the cell width when built
 
+  // Every clue leftward of (x, y), the centre of the row's first cell.
+  virtual int drawCross(int x, int y);
+  virtual int draw(int x, int y);
   virtual int update();
   virtual float CountWidth(int size) const;
 };
@@ -51,6 +63,9 @@ class TNumberCol {
   std::list<std::shared_ptr<TNumber>> list;
   int h = 0;  // spacing: the cell height when built
 
+  // Every clue upward of (x, y), the centre of the column's top cell.
+  virtual int drawCross(int x, int y);
+  virtual int draw(int x, int y);
   virtual int update();
   virtual float CountHeight(int size) const;
 };

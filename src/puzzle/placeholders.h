@@ -21,6 +21,7 @@
 namespace sorvanta {
 
 class TLevel;
+class THint;
 
 // The play screen.
 class TMainGame : public TEkran {
@@ -33,6 +34,8 @@ class TMainGame : public TEkran {
   std::shared_ptr<TColor> lastColor;
   // The palette entry in use.
   std::shared_ptr<TColor> pickedColor;
+  // The hint icon under the mouse.
+  std::shared_ptr<THint> overHint;
 
   // Loads the pause screen's font and text.
   void setup() override;

@@ -76,6 +76,18 @@ class TTile {
   // 1 without a clue or with a satisfied one.
   virtual int isDone() const;
   virtual int GetMySizeWH() const;
+  // The cell on the board, drawn with alpha blending set: the empty layer,
+  // the paint (dimmed out of focus while the level starts or is played) or
+  // the zero cross, the clue digit and its flash. focus: the colour whose
+  // digits show at full strength. Nothing while the cell flies.
+  virtual int Draw(const std::shared_ptr<TColor>& focus);
+  // The show-me flash over the clue digit, with its sparks.
+  virtual int DrawShow(const std::shared_ptr<TColor>& focus);
+  // The cross of the focus colour, when the cell has one.
+  virtual int DrawX(const std::shared_ptr<TColor>& focus);
+  // The blink of a wrongly painted cell at strength a; leaves alpha 1 and
+  // alpha blending.
+  virtual int drawLightUp(float a);
 
  private:
   void recount() const;

@@ -3,6 +3,7 @@
 #include "platform/image.h"
 #include "platform/video.h"
 #include "puzzle/atile.h"
+#include "puzzle/cell_draw_support.h"
 #include "puzzle/color.h"
 #include "puzzle/placeholders.h"
 #include "puzzle/tile.h"
@@ -30,14 +31,14 @@ int TTile::drawAsFlying(float px, float py) {
   if (isZero != 0) {
     DrawImg(TColor::xImg[size], px, py);
   } else if (putColor) {
-    // The paint fades with its flight; the picture style in play is the first.
+    // The paint fades with its flight.
     const float flight = GetAlpha();
     if (paintDimmed(*this)) SetAlpha(flight * alpha * 0.5f);
     SetColor(255, 255, 255);
-    DrawImg(putColor->img[0][size], px, py);
+    DrawImg(putColor->img[PictureStyle()][size], px, py);
     SetAlpha(flight);
   }
-  // The clue digit joins here once colours draw their digits.
+  if (showCount && number) number->drawNumber(px, py, count, size, this, nullptr, GetAlpha(), putColor ? 0 : 1);
   return 0;
 }
 

@@ -28,7 +28,10 @@
 #include "platform/system.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
+#include "puzzle/atile.h"
+#include "puzzle/hint.h"
 #include "puzzle/placeholders.h"
+#include "puzzle/tile.h"
 #include "screens/loading_screen.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
@@ -155,6 +158,19 @@ std::vector<Entry>& Table() {
       {"particlesList", Value(particlesList)},
       {"flyingRocksList", Value(flyingRocksList)},
       {"flyingAddHints", Value(flyingAddHints)},
+      {"TColor images", ResetBy([] {
+         TColor::xImg = {};
+         TColor::pointImg = TColor::pointImgBlack = {};
+         TColor::numbers = TColor::numbersBlack = {};
+       })},
+      {"TTile::eAlpha", Value(TTile::eAlpha)},
+      {"TATile fonts", ResetBy([] { TATile::font = TATile::font2 = {}; })},
+      {"TATile::lightAnim", Value(TATile::lightAnim)},
+      {"TATile::dLightAnim", Value(TATile::dLightAnim)},
+      {"TATile::pomXX", Value(TATile::pomXX)},
+      {"TATile::pomYy", Value(TATile::pomYy)},
+      {"TNumber::font", Value(TNumber::font)},
+      {"THint::img", Value(THint::img)},
 
       {"profileManager", Value(profileManager)},
       {"profileName", Value(profileName)},

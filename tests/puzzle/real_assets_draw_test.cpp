@@ -1,0 +1,179 @@
+// The shipped cell, digit and clue images drawn headless: every digit image
+// at every cell size loads, and the sample levels draw their cells and
+// clues. With SORVANTA_SHOT_DIR set, each frame is also written there as a
+// PPM picture to look at.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "core/globals.h"
+#include "gui/my_font.h"
+#include "platform/draw_test_support.h"
+#include "platform/video.h"
+#include "puzzle/level_file.h"
+#include "puzzle/number.h"
+#include "puzzle_test_support.h"
+#include "support/stdout_lines.h"
+#include "support/test_data.h"
+
+namespace sorvanta {
+namespace {
+
+void Shot(const Harness& h, const std::string& name) {
+  const char* dir = std::getenv("SORVANTA_SHOT_DIR");
+  auto frame = h.LastFrame();
+  if (!dir || !frame) return;
+  std::ofstream out(std::string(dir) + "/" + name + ".ppm", std::ios::binary);
+  out << "P6\n" << PixmapWidth(frame) << " " << PixmapHeight(frame) << "\n255\n";
+  for (int y = 0; y < PixmapHeight(frame); ++y)
+    for (int x = 0; x < PixmapWidth(frame); ++x) {
+      const std::uint32_t p = ReadPixel(frame, x, y);
+      out.put(static_cast<char>(p >> 16)).put(static_cast<char>(p >> 8)).put(static_cast<char>(p));
+    }
+}
+
+class RealAssetsDraw : public test::PuzzleTest {
+ protected:
+  void SetUp() override {
+    PuzzleTest::SetUp();
+    bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
+    test::StdoutLines([] {
+      setupTiles();
+      setupColors();
+    });
+    const int clueSizes[] = {32, 28, 24, 16, 14}, markSizes[] = {32, 28, 24, 18, 14};
+    for (int s = 0; s < 5; ++s) {
+      TNumber::font[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", clueSizes[s]);
+      TATile::font2[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", markSizes[s]);
+    }
+  }
+  static void Back(const std::shared_ptr<TLevel>& level) {
+    ResetDraw();
+    level->loadMyBackground();
+    DrawImg(level->backgroundImg, 0, 0);
+  }
+  static void ResetDraw(float scale = 1) {
+    SetBlend(ALPHABLEND);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    SetScale(scale, scale);
+    SetRotation(0);
+  }
+  Harness h_;
+};
+
+TEST_F(RealAssetsDraw, FillCellsDigitsAndCrossesOfEveryColourAndSize) {
+  for (int n = 0; n < 10; ++n)
+    for (int s = 0; s < 5; ++s) {
+      EXPECT_GT(ImgWidth(TColor::numbers[n][s]), 0) << n << " " << s;
+      EXPECT_GT(ImgWidth(TColor::numbersBlack[n][s]), 0) << n << " " << s;
+    }
+  auto level = LoadLevel(test::TestData("levels/fill.lvl"));
+  ASSERT_TRUE(level->hasCells());
+  level->COUNT_UserPutColorNumber();  // as the play screen prepares it
+  mainGame->level = level;
+  mainGame->state = 1;
+  // Every paint colour at every size: unpainted clue, clue on its own paint,
+  // a faint clue out of focus, a cross of the focus colour.
+  Back(level);
+  auto sheet = test::MakeFillLevel(4, 12);
+  int top = 8;
+  for (int s = 0; s < 5; ++s) {
+    const float w = ImgWidth(TTile::empty[s]);
+    for (int k = 0; k < 12; ++k) {
+      auto colour = getColorById(k + 2);
+      for (int row = 0; row < 4; ++row) {
+        auto cell = sheet->tile.get(row, k);
+        cell->size = s;
+        cell->x = 30 + k * (w + 6);
+        cell->y = top + w / 2 + row * (w + 2);
+        cell->number = row < 3 ? colour : nullptr;
+        cell->showCount = 1;
+        cell->count = (k + s) % 10;
+        cell->userCount = k % 2 ? cell->count : -1;  // every other one satisfied
+        cell->putColor = row == 1 ? colour : nullptr;
+        cell->xList.clear();
+        if (row == 3) cell->xList.push_back(colour);
+        ResetDraw();
+        const auto focus = row == 2 ? getColorById(1) : colour;
+        cell->Draw(focus);
+        cell->DrawX(focus);
+      }
+    }
+    top += static_cast<int>(4 * (w + 2) + 6);
+  }
+  h_.Frame();
+  Shot(h_, "fill_sheet");
+
+  // The sample level as the board draws it: red picked, so blue paint dims.
+  Back(level);
+  mainGame->pickedColor = getColorById(4);
+  ResetDraw(level->scale);
+  for (const auto& cell : level->tile.all()) {
+    cell->Draw(mainGame->pickedColor);
+    cell->DrawX(mainGame->pickedColor);
+  }
+  h_.Frame();
+  Shot(h_, "fill_level");
+}
+
+TEST_F(RealAssetsDraw, PicrossCellsMarksAndCluesAtEverySize) {
+  auto level = LoadLevel(test::TestData("levels/picross.lvl"));
+  ASSERT_TRUE(level->hasCells());
+  mainGame->level = level;
+  Back(level);
+  const float centres[5][2] = {{260, 110}, {760, 110}, {260, 330}, {760, 330}, {260, 560}};
+  for (int s = 0; s < 5; ++s) {
+    level->size = s;
+    level->centerX = centres[s][0];
+    level->centerY = centres[s][1];
+    level->COUNT_Numbers();
+    level->COUNT_Dims();
+    level->COUNT_Position_Mesalor();
+    level->COUNT_Numbers();
+    ResetDraw(level->scale);
+    for (const auto& cell : level->atiles.all()) cell->draw();
+    for (const auto& line : level->additionalFrames) {
+      SetColor(0, 0, 0);
+      SetAlpha(level->emptyA * line->a);
+      SetBlend(ALPHABLEND);
+      DrawRect(line->x, line->y, line->w, line->h);
+    }
+    // Hover on cell (1, 3) with its row and column band; a break preview
+    // of three cells along row 0.
+    auto over = level->atiles.get(1, 3);
+    over->drawAsOver(0, 1);
+    for (const auto& cell : level->atiles.all())
+      if (cell != over && (cell->r == 1 || cell->c == 3)) cell->drawCross(1);
+    SetBlend(ALPHABLEND);
+    int n = 0;
+    for (int c : {3, 4, 5}) level->atiles.get(0, c)->drawAsOver(++n, 0);
+    int r = 0;
+    for (const auto& row : level->numberRows) {
+      auto first = level->atiles.get(r, 0);
+      if (r++ == 1) row->drawCross(first->x, first->y);
+      else row->draw(first->x, first->y);
+    }
+    SetBlend(ALPHABLEND);
+    int c = 0;
+    for (const auto& col : level->numberCols) {
+      auto top = level->atiles.get(0, c);
+      if (c++ == 3) col->drawCross(top->x, top->y);
+      else col->draw(top->x, top->y);
+    }
+    SetBlend(ALPHABLEND);
+  }
+  h_.Frame();
+  Shot(h_, "picross_sizes");
+  // Row 0 of the last board (size 4) reads 2, 1: yellow ink left of the grid.
+  auto first = level->atiles.get(0, 0);
+  bool yellow = false;
+  for (int x = first->x - 60; x < first->x - 10; ++x)
+    for (int y = first->y - 8; y < first->y + 8; ++y)
+      if (testing::Near(h_.Pixel(x, y), 255, 255, 0, 30)) yellow = true;
+  EXPECT_TRUE(yellow);
+}
+
+}  // namespace
+}  // namespace sorvanta
