@@ -114,7 +114,8 @@ std::shared_ptr<TProfileStage> TProfile::QUEST_GetStageData(int stageId) {
 std::shared_ptr<TProfileLevel> TProfile::QUEST_GetLevelData(int stageId, int levelId) {
   auto stage = QUEST_GetStageData(stageId);
   if (!stage) return nullptr;
-  if (auto level = findLevel(mode().stages, stageId, levelId)) return level;
+  for (const auto& level : stage->levels)
+    if (level->id == levelId) return level;
   auto level = std::make_shared<TProfileLevel>();
   level->id = levelId;
   stage->levels.push_back(level);
