@@ -1,5 +1,7 @@
 // The rules that move a campaign: new campaign, next level, restart, loading
 // the current level, recording a win, picking a position, resumed tips.
+#include <limits>
+
 #include "campaign/campaign_links.h"
 #include "campaign/level_manager.h"
 #include "campaign/profile.h"
@@ -8,6 +10,11 @@
 #include "puzzle/tutorial_tip.h"
 
 namespace sorvanta {
+
+namespace {
+// Positions may come from a damaged profile file: the next id stops at the largest.
+int nextId(int id) { return id < std::numeric_limits<int>::max() ? id + 1 : id; }
+}  // namespace
 
 std::string TutorialLevelPath(int tryb, int levelId) {
   const std::string n = std::to_string(levelId);
@@ -109,7 +116,7 @@ std::string TProfile::QUEST_NextLevel() {
       level = 1;
       return kStateMapScreen;
     }
-    ++level;
+    level = nextId(level);
     auto& inProgress = picross ? levelPicross : levelFill;
     inProgress = campaignLoadLevel(tutorialLevelPath(level));
     return handToPlay(inProgress) ? kStateMainGame : kStateMapScreen;
@@ -125,14 +132,15 @@ std::string TProfile::QUEST_NextLevel() {
     return kStateMapScreen;
   }
   if (level != static_cast<int>(catalogued->levels.size())) {
-    ++level;
+    level = nextId(level);
     QUEST_GetLevelData(stage, level)->unlocked = 1;
     campaignStageScreenNoPrepare();
     return kStateStageScreen;
   }
   QUEST_GetStageData(stage)->played = 1;
-  ++stage;
-  if (stage > static_cast<int>(levelManager->stagesOf(m.set)->size())) {
+  const bool last = stage >= static_cast<int>(levelManager->stagesOf(m.set)->size());
+  stage = nextId(stage);
+  if (last) {
     *m.end = 1;
     stage = 1;
     level = 1;

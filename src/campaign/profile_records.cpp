@@ -1,5 +1,7 @@
 // A player's records: folder id, find-or-create, and the queries the map,
 // the stage screen, the mode picker, the menu and the summary ask.
+#include <limits>
+
 #include "campaign/level_manager.h"
 #include "campaign/profile.h"
 #include "platform/strings.h"
@@ -74,7 +76,7 @@ int TProfile::HaveTip(const std::string& id) const {
 int TProfile::CountLevelNumber() const {
   Mode m = mode();
   if (!m.stage) return 0;
-  if (*m.stage == 0) return *m.level - 1;
+  if (*m.stage == 0) return *m.level > std::numeric_limits<int>::min() ? *m.level - 1 : *m.level;
   auto stage = levelManager ? levelManager->getStageById(*m.stage, m.set) : nullptr;
   if (!stage) return 0;
   int position = 1;

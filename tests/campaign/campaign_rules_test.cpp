@@ -2,6 +2,8 @@
 // catalogue lacks, other modes; tutorial wins and resumed tips.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "campaign_test_support.h"
 
 namespace sorvanta {
@@ -61,7 +63,7 @@ TEST(CampaignRules, RestartAndNextLevelFromEveryKindOfPosition) {
   }
 }
 
-TEST(CampaignRules, TutorialWinsAndResumedTips) {
+TEST(CampaignRules, TutorialWinsResumedTipsAndDamagedPositions) {
   CampaignWorld world;
   world.tips = {CampaignWorld::Tip("A", 1), CampaignWorld::Tip("B", 2), CampaignWorld::Tip("C", 2)};
   TProfile p;
@@ -73,6 +75,14 @@ TEST(CampaignRules, TutorialWinsAndResumedTips) {
   p.QUEST_PrepareTutorialForActLevel();
   ASSERT_EQ(p.lekcjeTutoriala.size(), 3u);
   EXPECT_EQ(p.lekcjeTutoriala.back(), world.tips[2]);
+
+  // Ids from a damaged profile stop at the largest instead of wrapping.
+  const int largest = std::numeric_limits<int>::max();
+  p.QUEST_SetLevelAndStage(1, largest);
+  EXPECT_EQ(p.QUEST_NextLevel(), kStateStageScreen);
+  EXPECT_EQ(p.actLevelId_Picross, largest);
+  p.QUEST_SetLevelAndStage(0, std::numeric_limits<int>::min());
+  EXPECT_EQ(p.CountLevelNumber(), std::numeric_limits<int>::min());
 }
 
 }  // namespace
