@@ -100,6 +100,8 @@ class TProfile {
   // Writes the player's files (not yet: the player list keeps players in memory).
   virtual int Save() { return 0; }
 
+
+ private:
   // The current mode's fields; none of the pointers is set for a mode other
   // than 0 and 1.
   struct Mode {
@@ -110,10 +112,7 @@ class TProfile {
     std::shared_ptr<TLevel>* inProgress = nullptr;
     TProfileStages* stages = nullptr;
     std::string* screen = nullptr;
-    int tutorialLevels = 0;
   };
-
- private:
   // Queries only read through it; one place lends the fields to both.
   Mode mode() const;
   std::string startNew(int newTryb);

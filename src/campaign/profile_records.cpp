@@ -44,10 +44,10 @@ TProfile::Mode TProfile::mode() const {
   m.set = tryb;
   if (tryb == 1) {
     m = {1, &self->actStageId_Picross, &self->actLevelId_Picross, &self->trybPicrossEnd, &self->levelPicross,
-         &self->stagesPicross, &self->screenPicross, kPicrossTutorialLevels};
+         &self->stagesPicross, &self->screenPicross};
   } else if (tryb == 0) {
     m = {0, &self->actStageId_Fill, &self->actLevelId_Fill, &self->trybFillEnd, &self->levelFill,
-         &self->stagesFill, &self->screenFill, kFillTutorialLevels};
+         &self->stagesFill, &self->screenFill};
   }
   return m;
 }
