@@ -1,6 +1,7 @@
 #include "app/bindings.h"
 
 #include "app/app.h"
+#include "campaign/campaign_links.h"
 #include "campaign/placeholders.h"
 #include "core/dialogs.h"
 #include "core/ekran.h"
@@ -11,13 +12,43 @@
 #include "gui/gui.h"
 #include "gui/mouse.h"
 #include "puzzle/cell_draw_support.h"
+#include "puzzle/level_file.h"
+#include "puzzle/placeholders.h"
+#include "puzzle/player_link.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
 
 namespace sorvanta {
 
+namespace {
+
+// The campaign's reach into play, the tutorial and the stage screen, and the
+// puzzle's reach into the current player.
+void bindCampaign() {
+  TCampaignLinks links;
+  links.loadLevel = [](const std::string& path) { return LoadLevel(path); };
+  // Until the play screen takes levels through setLevel, it holds the level it plays here.
+  links.setLevel = [](std::shared_ptr<TLevel> level) {
+    if (mainGame) mainGame->level = std::move(level);
+  };
+  // The tutorial is not built yet: no tips, none running.
+  links.levelTips = [] { return std::vector<std::shared_ptr<TTutorialTip>>{}; };
+  links.dropRunningTip = [] {};
+  links.stageScreenNoPrepare = [] {
+    if (stageScreen) stageScreen->noPrepare = 1;
+  };
+  bindCampaignLinks(std::move(links));
+  BindPlayerGameType([]() -> std::string {
+    auto profile = profileManager ? profileManager->profile : nullptr;
+    return profile ? profile->gameType : "NORMAL";
+  });
+}
+
+}  // namespace
+
 void bindLayers() {
+  bindCampaign();
   bindTextFolders([] { return lang; }, [] { return bDir; });
   bindClickSound([] {
     if (globalSnd) globalSnd->click();

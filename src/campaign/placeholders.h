@@ -1,39 +1,25 @@
 #pragma once
-// Stand-ins for the campaign, menu and story singletons that the application
-// core calls, with the least behaviour the core needs: set-ups that load
-// nothing, screens that return a fixed next state, no players. The campaign
-// code replaces them (the map, stage and story screens in their own folders).
+// Stand-ins for the menu, map and story singletons that the application core
+// calls, with the least behaviour the core needs: set-ups that load nothing,
+// screens that return a fixed next state, one player kept in memory. Their
+// own code replaces them (the map, stage and story screens in their folders).
 #include <memory>
 #include <string>
 
+#include "campaign/level_manager.h"
+#include "campaign/profile.h"
 #include "core/ekran.h"
 #include "core/states.h"
 
 namespace sorvanta {
 
-class TStage {};
-
-// One player's record and campaign state.
-class TProfile {
- public:
-  virtual ~TProfile() = default;
-  int tryb = 1;  // 1 Picross, 0 Fill
-  int actLevelId_Picross = 0, actLevelId_Fill = 0;
-  int actStageId_Picross = 0, actStageId_Fill = 0;  // 0: the tutorial stage
-
-  virtual int Save() { return 0; }
-  virtual std::string QUEST_StartNewPicross() { return kStateIntro; }
-  virtual std::string QUEST_StartNewFill() { return kStateIntro; }
-  virtual std::string QUEST_NextLevel() { return kStateMapScreen; }
-  virtual std::string QUEST_RestartLevel() { return kStateMainGame; }
-  virtual std::shared_ptr<TStage> QUEST_GetActStage() { return nullptr; }
-};
-
 class TProfileManager : public TEkran {
  public:
   std::shared_ptr<TProfile> profile;  // the current player, none without players
-  virtual void loadProfiles() {}
-  // With no players there is nothing to write.
+  // Until the player list is built: one player in memory, written nowhere.
+  virtual void loadProfiles() {
+    if (!profile) profile = std::make_shared<TProfile>();
+  }
   virtual void saveProfiles() {}
   virtual int mainLoop() { return 0; }
 };
@@ -46,8 +32,6 @@ class TMoreGames {
   virtual std::string mainLoop() { return kStateMainMenu; }
 };
 
-class TLevelManager : public TEkran {};
-
 class TMapScreen : public TEkran {
  public:
   virtual std::string mainloop() { return kStateMainMenu; }
@@ -55,6 +39,7 @@ class TMapScreen : public TEkran {
 
 class TStageScreen : public TEkran {
  public:
+  int noPrepare = 0;  // set by the campaign when play hands over straight to this screen
   virtual std::string mainloop(std::shared_ptr<TStage>) { return kStateMapScreen; }
 };
 
@@ -84,7 +69,6 @@ class TQuestContinue : public TEkran {};
 extern std::shared_ptr<TProfileManager> profileManager;
 extern std::shared_ptr<TProfileName> profileName;
 extern std::shared_ptr<TMoreGames> moreGames;
-extern std::shared_ptr<TLevelManager> levelManager;
 extern std::shared_ptr<TMapScreen> mapScreen;
 extern std::shared_ptr<TStageScreen> stageScreen;
 extern std::shared_ptr<TPickTryb> pickTryb;

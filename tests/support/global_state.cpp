@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "campaign/campaign_links.h"
 #include "campaign/placeholders.h"
 #include "app/bindings.h"
 #include "app/control.h"
@@ -111,6 +112,7 @@ std::vector<Entry>& Table() {
       {"volumes", Volumes()},
       {"settings", Value(settings())},
       {"seams bound at start-up", ResetBy(bindLayers)},
+      {"campaign links", [] { return Restore([saved = campaignLinks()] { bindCampaignLinks(saved); }); }},
 
       {"lang", Value(lang)},
       {"delta", Value(delta)},

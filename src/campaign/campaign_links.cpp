@@ -1,0 +1,40 @@
+// The campaign's links to play, tutorial and stage screen.
+#include "campaign/campaign_links.h"
+
+#include "puzzle/level_file.h"
+#include "puzzle/tutorial_tip.h"
+
+namespace sorvanta {
+
+namespace {
+TCampaignLinks& Links() {
+  static TCampaignLinks links;
+  return links;
+}
+}  // namespace
+
+void bindCampaignLinks(TCampaignLinks links) { Links() = std::move(links); }
+
+const TCampaignLinks& campaignLinks() { return Links(); }
+
+std::shared_ptr<TLevel> campaignLoadLevel(const std::string& path) {
+  return Links().loadLevel ? Links().loadLevel(path) : LoadLevel(path);
+}
+
+void campaignSetLevel(std::shared_ptr<TLevel> level) {
+  if (Links().setLevel) Links().setLevel(std::move(level));
+}
+
+std::vector<std::shared_ptr<TTutorialTip>> campaignLevelTips() {
+  return Links().levelTips ? Links().levelTips() : std::vector<std::shared_ptr<TTutorialTip>>{};
+}
+
+void campaignDropRunningTip() {
+  if (Links().dropRunningTip) Links().dropRunningTip();
+}
+
+void campaignStageScreenNoPrepare() {
+  if (Links().stageScreenNoPrepare) Links().stageScreenNoPrepare();
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,129 @@
+#pragma once
+// One player's progress through both campaigns: position, resume state,
+// level in progress, stage and level records, pending tutorial tips; and the
+// rules that move a campaign on. Every operation but GetId, HaveTip and the
+// two stage counts acts on the mode in tryb (1 Picross, 0 Fill); for any
+// other value the records are neither read nor changed.
+#include <list>
+#include <memory>
+#include <string>
+
+#include "core/states.h"
+
+namespace sorvanta {
+
+class TLevel;
+class TStage;
+class TTutorialTip;
+
+class TProfileLevel {
+ public:
+  virtual ~TProfileLevel() = default;
+  int id = 0;
+  int played = 0;
+  int unlocked = 0;
+};
+
+class TProfileStage {
+ public:
+  virtual ~TProfileStage() = default;
+  int id = 0;
+  int played = 0;    // the stage's last level has been won
+  int unlocked = 0;  // kept in the file; unlock queries go by the record's existence
+  int unlockShowed = 0;
+  std::list<std::shared_ptr<TProfileLevel>> levels;
+  int storyRead = 0;
+};
+
+using TProfileStages = std::list<std::shared_ptr<TProfileStage>>;
+
+// The tutorial levels of each campaign, stage 0.
+inline constexpr int kPicrossTutorialLevels = 3;
+inline constexpr int kFillTutorialLevels = 7;
+
+class TProfile {
+ public:
+  virtual ~TProfile() = default;
+
+  std::string name;
+  int tryb = 1;
+  std::string gameType = "NORMAL";
+  std::string screenPicross, screenFill;  // resume states; empty: not yet set
+  int actLevelId_Picross = 0, actStageId_Picross = 0;
+  int actLevelId_Fill = 0, actStageId_Fill = 0;
+  int trybPicrossEnd = 0, trybFillEnd = 0;
+  int tool = 0;
+  std::shared_ptr<TLevel> levelPicross, levelFill;  // shared with the play screen
+  TProfileStages stagesPicross, stagesFill;
+  // Tips still to show, shared by both campaigns. A tip id that the tutorial
+  // no longer knows reads back from a profile file as an empty entry, so
+  // every walk skips none.
+  std::list<std::shared_ptr<TTutorialTip>> lekcjeTutoriala;
+
+  // Records and queries.
+  // The name's UTF-16 code units in decimal joined by "_": the folder id.
+  virtual std::string GetId() const;
+  virtual int HaveTip(const std::string& id) const;
+  // Index of the current level in the mode's list of level names.
+  virtual int CountLevelNumber() const;
+  virtual int QUEST_MarkStoryRead(int stageId);
+  virtual int QUEST_StoryRead(int stageId) const;
+  // Stages whose every level has been reached (unlocked), whatever tryb.
+  virtual int QUEST_GetPicrossStagesPassed() const;
+  virtual int QUEST_GetFillStagesPassed() const;
+  // Find-or-create; none for a mode other than 0 and 1.
+  virtual std::shared_ptr<TProfileLevel> QUEST_GetLevelData(int stageId, int levelId);
+  virtual std::shared_ptr<TProfileStage> QUEST_GetStageData(int stageId);
+  virtual int QUEST_CanContinue() const;
+  virtual int QUEST_LevelUnlocked(int stageId, int levelId) const;
+  virtual int QUEST_LevelPlayed(int stageId, int levelId) const;
+  virtual int QUEST_StageUnlocked(int stageId) const;
+  virtual int QUEST_StageUnlockShowed(int stageId) const;
+  virtual int QUEST_StageFinished(int stageId) const;
+  virtual int QUEST_UnlockShowDone(int stageId);
+  virtual int SetActScreen(const std::string& state);
+  virtual std::string GetActScreen() const;
+
+  // Campaign rules; each returns the next state.
+  virtual std::string QUEST_StartNewPicross();
+  virtual std::string QUEST_StartNewFill();
+  virtual std::string QUEST_NextLevel();
+  // A position the catalogue has no level for gives "MAP-SCREEN" and hands
+  // nothing to the play screen.
+  virtual std::string QUEST_RestartLevel();
+  virtual int QUEST_LoadActLevel();
+  virtual int QUEST_PutData(int value);
+  virtual int QUEST_SetLevelAndStage(int stageId, int levelId);
+  virtual int QUEST_PrepareTutorialForActLevel();
+  virtual std::shared_ptr<TStage> QUEST_GetActStage();
+
+  // Writes the player's files (not yet: the player list keeps players in memory).
+  virtual int Save() { return 0; }
+
+
+ private:
+  // The current mode's fields; none of the pointers is set for a mode other
+  // than 0 and 1.
+  struct Mode {
+    int set = -1;  // the catalogue set: tryb itself
+    int* stage = nullptr;
+    int* level = nullptr;
+    int* end = nullptr;
+    std::shared_ptr<TLevel>* inProgress = nullptr;
+    TProfileStages* stages = nullptr;
+    std::string* screen = nullptr;
+  };
+  // Queries only read through it; one place lends the fields to both.
+  Mode mode() const;
+  std::string startNew(int newTryb);
+  // The tutorial level file of the mode (Fill for any mode other than 1).
+  std::string tutorialLevelPath(int levelId) const;
+  // Hands the level to the play screen; none is refused with a message.
+  bool handToPlay(const std::shared_ptr<TLevel>& level) const;
+};
+
+// The tutorial level files: bDir + "data/levelSM/level-tutorial-<n>.lvl"
+// (Picross), bDir + "data/levels/l-tutorial<n>.lvl" (Fill).
+std::string TutorialLevelPath(int tryb, int levelId);
+
+}  // namespace sorvanta
