@@ -10,13 +10,45 @@
 #include "gui/click_sound.h"
 #include "gui/gui.h"
 #include "gui/mouse.h"
+#include "puzzle/player_link.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
 
 namespace sorvanta {
 
+namespace {
+
+std::shared_ptr<TProfile> currentPlayer() { return profileManager ? profileManager->profile : nullptr; }
+
+// The play screen and its panels reach the current player through these.
+void bindPlayer() {
+  BindPlayerGameType([] {
+    auto p = currentPlayer();
+    return p ? p->gameType : std::string("NORMAL");
+  });
+  TPlayerBindings player;
+  player.present = [] { return currentPlayer() != nullptr; };
+  player.tryb = [] { return currentPlayer()->tryb; };
+  player.tool = [] { return currentPlayer()->tool; };
+  player.setTool = [](int tool) { currentPlayer()->tool = tool; };
+  player.stage = [] {
+    auto p = currentPlayer();
+    return p->tryb == 1 ? p->actStageId_Picross : p->actStageId_Fill;
+  };
+  player.setActScreen = [](const std::string& s) { currentPlayer()->SetActScreen(s); };
+  player.putData = [](int played) { currentPlayer()->QUEST_PutData(played); };
+  player.levelNumber = [] { return currentPlayer()->CountLevelNumber(); };
+  player.saveProfiles = [] {
+    if (profileManager) profileManager->saveProfiles();
+  };
+  BindPlayer(std::move(player));
+}
+
+}  // namespace
+
 void bindLayers() {
+  bindPlayer();
   bindTextFolders([] { return lang; }, [] { return bDir; });
   bindClickSound([] {
     if (globalSnd) globalSnd->click();

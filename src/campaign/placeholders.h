@@ -1,10 +1,13 @@
 #pragma once
 // Stand-ins for the campaign, menu and story singletons that the application
 // core calls, with the least behaviour the core needs: set-ups that load
-// nothing, screens that return a fixed next state, no players. The campaign
+// nothing, screens that return a fixed next state, one player in memory who
+// plays the tutorial levels. The campaign
 // code replaces them (the map, stage and story screens in their own folders).
 #include <memory>
+#include <set>
 #include <string>
+#include <tuple>
 
 #include "core/ekran.h"
 #include "core/states.h"
@@ -13,27 +16,55 @@ namespace sorvanta {
 
 class TStage {};
 
-// One player's record and campaign state.
+class TLevel;
+
+// One player's record and campaign state. The stand-in player lives in
+// memory only: it plays the tutorial levels of either mode, remembers which
+// it has played this run, and is never saved.
 class TProfile {
  public:
   virtual ~TProfile() = default;
   int tryb = 1;  // 1 Picross, 0 Fill
-  int actLevelId_Picross = 0, actLevelId_Fill = 0;
+  int tool = 0;  // Picross tool: 0 hand, 1 hook
+  std::string gameType = "NORMAL";
+  int actLevelId_Picross = 1, actLevelId_Fill = 1;
   int actStageId_Picross = 0, actStageId_Fill = 0;  // 0: the tutorial stage
+  std::string screenPicross = kStateMainGame, screenFill = kStateMainGame;  // where each mode resumes
+  std::set<std::tuple<int, int, int>> played;  // (mode, stage, level) won this run
+  std::shared_ptr<TLevel> levelPicross, levelFill;  // the levels in progress
 
   virtual int Save() { return 0; }
-  virtual std::string QUEST_StartNewPicross() { return kStateIntro; }
-  virtual std::string QUEST_StartNewFill() { return kStateIntro; }
-  virtual std::string QUEST_NextLevel() { return kStateMapScreen; }
-  virtual std::string QUEST_RestartLevel() { return kStateMainGame; }
+  // Records the state at which the current mode resumes.
+  virtual int SetActScreen(const std::string& s);
+  // Marks the current level of the current mode played.
+  virtual int QUEST_PutData(int isPlayed);
+  // Index of the current level in its mode's list of level names.
+  virtual int CountLevelNumber() const;
+  virtual std::string QUEST_StartNewPicross();
+  virtual std::string QUEST_StartNewFill();
+  // The next tutorial level ("MAIN-GAME"); after the last, the map.
+  virtual std::string QUEST_NextLevel();
+  virtual std::string QUEST_RestartLevel();
   virtual std::shared_ptr<TStage> QUEST_GetActStage() { return nullptr; }
+  // The file of tutorial level n of mode m.
+  virtual std::string tutorialLevelPath(int m, int n) const;
+  // Tutorial levels of mode m: 3 Picross, 7 Fill.
+  static int tutorialLevels(int m) { return m == 1 ? 3 : 7; }
+
+ protected:
+  // Loads the current level of the current mode and hands it to the play
+  // screen.
+  virtual void loadActLevel();
+  int& actLevel() { return tryb == 1 ? actLevelId_Picross : actLevelId_Fill; }
+  int& actStage() { return tryb == 1 ? actStageId_Picross : actStageId_Fill; }
 };
 
 class TProfileManager : public TEkran {
  public:
   std::shared_ptr<TProfile> profile;  // the current player, none without players
-  virtual void loadProfiles() {}
-  // With no players there is nothing to write.
+  // The stand-in makes its one player in memory.
+  virtual void loadProfiles();
+  // The in-memory player is never written.
   virtual void saveProfiles() {}
   virtual int mainLoop() { return 0; }
 };

@@ -1,8 +1,7 @@
 #pragma once
 // Stand-ins for the puzzle-play singletons and loaders that the application
-// core calls, with the least behaviour the core needs: set-ups that load only
-// what the frame cycle itself draws, and a play screen that hands control
-// straight back to the main menu. The puzzle-play code replaces them.
+// core calls and that are not built yet (the tutorial, the effect lists and
+// their loaders), with the screens of puzzle play included for the callers.
 #include <list>
 #include <memory>
 #include <string>
@@ -10,6 +9,9 @@
 #include "core/ekran.h"
 #include "core/states.h"
 #include "puzzle/color.h"
+#include "puzzle/level_summary.h"
+#include "puzzle/lose_screen.h"
+#include "puzzle/main_game.h"
 #include "puzzle/number.h"
 #include "puzzle/tile_data.h"
 
@@ -22,34 +24,12 @@ class TParticle;
 class TFlyingRock;
 class TFlyingAddHint;
 
-// The play screen.
-class TMainGame : public TEkran {
- public:
-  TMainGame() { id = kStateMainGame; }
-  std::shared_ptr<TLevel> level;
-  int state = 0;  // 2 and 4 are the win states
-  // The colour Fill cell strokes work with; picking the cross entry leaves
-  // here the entry picked before it.
-  std::shared_ptr<TColor> lastColor;
-
-  // Loads the pause screen's font and text.
-  void setup() override;
-  std::string mainloop();
-  int levelFinished() const { return state == 2 || state == 4 ? 1 : 0; }
-};
-
-class TLevelSummary : public TEkran {};
-class TLoseScreen : public TEkran {};
-
 class TTutorial {
  public:
   virtual ~TTutorial() = default;
   virtual void setup() {}
 };
 
-extern std::shared_ptr<TMainGame> mainGame;
-extern std::shared_ptr<TLevelSummary> levelSummary;
-extern std::shared_ptr<TLoseScreen> loseScreen;
 extern std::shared_ptr<TTutorial> tutorial;
 
 // The effect lists, filled during play.
