@@ -8,6 +8,7 @@
 
 #include "../core/shell_test_support.h"
 #include "campaign/placeholders.h"
+#include "core/frame.h"
 #include "puzzle/level_file.h"
 #include "puzzle/level_summary.h"
 #include "puzzle/lose_screen.h"
