@@ -8,6 +8,7 @@
 #include "puzzle/color.h"
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
+#include "puzzle/placeholders.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {
@@ -23,6 +24,7 @@ void TMainGame::draw() {
   _drawBack();
   _drawLevel();
   if (level && level->tryb != 1) _drawFrame();
+  _drawTutorial(shared_from_this());
   _drawPanel();
   if (level && level->tryb != 0) _drawMistakes();
   _drawFade();

@@ -9,6 +9,7 @@
 #include "puzzle/flight_plan.h"
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
+#include "puzzle/placeholders.h"
 #include "puzzle/play_effects.h"
 #include "puzzle/player_link.h"
 #include "puzzle/tile.h"
@@ -124,6 +125,7 @@ std::string TMainGame::mainloop() {
     CONTROL_KEYBOARD();
     CONTROL_GUI();
   } while (!(fade == 1.0f && dFade == 1.0f) && _exit == 0);
+  if (tutorial) tutorial->actTip = nullptr;
   settleEffects(wynik);
   return wynik;
 }

@@ -57,6 +57,7 @@ void TMainGame::update() {
   _updateFrame();
   _updatePomButton();
   _updateFade();
+  if (level) _updateTutorial(shared_from_this(), PlayerTryb(level->tryb));
 }
 
 int TMainGame::_updateState() {

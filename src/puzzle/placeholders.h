@@ -24,11 +24,18 @@ class TParticle;
 class TFlyingRock;
 class TFlyingAddHint;
 
+class TTutorialTip;
+
 class TTutorial {
  public:
   virtual ~TTutorial() = default;
   virtual void setup() {}
+  std::shared_ptr<TTutorialTip> actTip;  // the tip now running
 };
+
+// The tutorial's step and drawing over a screen; nothing yet.
+int _updateTutorial(const std::shared_ptr<TEkran>& screen, int tryb);
+int _drawTutorial(const std::shared_ptr<TEkran>& screen);
 
 extern std::shared_ptr<TTutorial> tutorial;
 
