@@ -23,14 +23,38 @@ namespace sorvanta {
 
 namespace {
 
-// The campaign's reach into play, the tutorial and the stage screen, and the
-// puzzle's reach into the current player.
+std::shared_ptr<TProfile> currentPlayer() { return profileManager ? profileManager->profile : nullptr; }
+
+// The play screen and its panels reach the current player through these.
+void bindPlayer() {
+  BindPlayerGameType([] {
+    auto p = currentPlayer();
+    return p ? p->gameType : std::string("NORMAL");
+  });
+  TPlayerBindings player;
+  player.present = [] { return currentPlayer() != nullptr; };
+  player.tryb = [] { return currentPlayer()->tryb; };
+  player.tool = [] { return currentPlayer()->tool; };
+  player.setTool = [](int tool) { currentPlayer()->tool = tool; };
+  player.stage = [] {
+    auto p = currentPlayer();
+    return p->tryb == 1 ? p->actStageId_Picross : p->actStageId_Fill;
+  };
+  player.setActScreen = [](const std::string& s) { currentPlayer()->SetActScreen(s); };
+  player.putData = [](int played) { currentPlayer()->QUEST_PutData(played); };
+  player.levelNumber = [] { return currentPlayer()->CountLevelNumber(); };
+  player.saveProfiles = [] {
+    if (profileManager) profileManager->saveProfiles();
+  };
+  BindPlayer(std::move(player));
+}
+
+// The campaign's reach into play, the tutorial and the stage screen.
 void bindCampaign() {
   TCampaignLinks links;
   links.loadLevel = [](const std::string& path) { return LoadLevel(path); };
-  // Until the play screen takes levels through setLevel, it holds the level it plays here.
   links.setLevel = [](std::shared_ptr<TLevel> level) {
-    if (mainGame) mainGame->level = std::move(level);
+    if (mainGame) mainGame->setLevel(std::move(level));
   };
   // The tutorial is not built yet: no tips, none running.
   links.levelTips = [] { return std::vector<std::shared_ptr<TTutorialTip>>{}; };
@@ -39,16 +63,13 @@ void bindCampaign() {
     if (stageScreen) stageScreen->noPrepare = 1;
   };
   bindCampaignLinks(std::move(links));
-  BindPlayerGameType([]() -> std::string {
-    auto profile = profileManager ? profileManager->profile : nullptr;
-    return profile ? profile->gameType : "NORMAL";
-  });
 }
 
 }  // namespace
 
 void bindLayers() {
   bindCampaign();
+  bindPlayer();
   bindTextFolders([] { return lang; }, [] { return bDir; });
   bindClickSound([] {
     if (globalSnd) globalSnd->click();

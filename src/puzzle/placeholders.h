@@ -1,8 +1,7 @@
 #pragma once
 // Stand-ins for the puzzle-play singletons and loaders that the application
-// core calls, with the least behaviour the core needs: set-ups that load only
-// what the frame cycle itself draws, and a play screen that hands control
-// straight back to the main menu. The puzzle-play code replaces them.
+// core calls and that are not built yet (the tutorial, the effect lists and
+// their loaders), with the screens of puzzle play included for the callers.
 #include <list>
 #include <memory>
 #include <string>
@@ -15,6 +14,9 @@
 #include "puzzle/flying_hints.h"
 #include "puzzle/flying_rock.h"
 #include "puzzle/flying_tiles.h"
+#include "puzzle/level_summary.h"
+#include "puzzle/lose_screen.h"
+#include "puzzle/main_game.h"
 #include "puzzle/number.h"
 #include "puzzle/tile_data.h"
 
@@ -23,43 +25,19 @@ namespace sorvanta {
 class TLevel;
 class THint;
 
-// The play screen.
-class TMainGame : public TEkran {
- public:
-  TMainGame() { id = kStateMainGame; }
-  std::shared_ptr<TLevel> level;
-  int state = 0;  // 2 and 4 are the win states
-  // The colour Fill cell strokes work with; picking the cross entry leaves
-  // here the entry picked before it.
-  std::shared_ptr<TColor> lastColor;
-  // The palette entry in use.
-  std::shared_ptr<TColor> pickedColor;
-  // The hint icon under the mouse.
-  std::shared_ptr<THint> overHint;
-
-  // Loads the pause screen's font and text.
-  void setup() override;
-  std::string mainloop();
-  int levelFinished() const { return state == 2 || state == 4 ? 1 : 0; }
-  // One mistake more on the level; a landing mistake rock calls it.
-  virtual int AddMistake();
-  // A quarter charge to the level's fullest uncharged hint; a landing hint
-  // orb calls it.
-  virtual int AddHintPower();
-};
-
-class TLevelSummary : public TEkran {};
-class TLoseScreen : public TEkran {};
+class TTutorialTip;
 
 class TTutorial {
  public:
   virtual ~TTutorial() = default;
   virtual void setup() {}
+  std::shared_ptr<TTutorialTip> actTip;  // the tip now running
 };
 
-extern std::shared_ptr<TMainGame> mainGame;
-extern std::shared_ptr<TLevelSummary> levelSummary;
-extern std::shared_ptr<TLoseScreen> loseScreen;
+// The tutorial's step and drawing over a screen; nothing yet.
+int _updateTutorial(const std::shared_ptr<TEkran>& screen, int tryb);
+int _drawTutorial(const std::shared_ptr<TEkran>& screen);
+
 extern std::shared_ptr<TTutorial> tutorial;
 
 }  // namespace sorvanta

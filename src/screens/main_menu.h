@@ -1,6 +1,6 @@
 #pragma once
-// A stand-in for the main menu: a plain screen from which the options open
-// and the game can be left. The campaign's main menu replaces it.
+// A stand-in for the main menu: a plain screen from which either campaign
+// starts, the options open and the game can be left. The campaign's main menu replaces it.
 #include <memory>
 #include <string>
 
@@ -15,8 +15,9 @@ class TMainMenu : public TEkran {
   void setup() override;
   void draw() override;
   void update() override;
-  // A plain screen: a click opens the options, Escape asks whether to quit
-  // and a yes returns "END".
+  // A plain screen: its "Picross" and "Fill" buttons start a new campaign
+  // of that mode, a click elsewhere opens the options, Escape asks whether
+  // to quit and a yes returns "END".
   virtual std::string mainLoop();
 };
 

@@ -31,6 +31,7 @@
 #include "platform/video_internal.h"
 #include "puzzle/atile.h"
 #include "puzzle/hint.h"
+#include "puzzle/number.h"
 #include "puzzle/placeholders.h"
 #include "puzzle/tile.h"
 #include "screens/loading_screen.h"
@@ -152,6 +153,12 @@ std::vector<Entry>& Table() {
       {"mainGame", Value(mainGame)},
       {"levelSummary", Value(levelSummary)},
       {"loseScreen", Value(loseScreen)},
+      {"TNumber::font", Value(TNumber::font)},
+      {"TATile::font", Value(TATile::font)},
+      {"TATile::font2", Value(TATile::font2)},
+      {"THint::img", Value(THint::img)},
+      {"TTile::eAlpha", Value(TTile::eAlpha)},
+      {"TTile::dEAlpha", Value(TTile::dEAlpha)},
       {"tutorial", Value(tutorial)},
       {"tilesData", Value(tilesData)},
       {"colorsList", Value(colorsList)},

@@ -1,0 +1,96 @@
+#pragma once
+// A headless play screen: the shell's world (harness, frame cycle, assets),
+// the in-memory tables of the puzzle tests, the stand-in player, and a play
+// screen whose command step runs a script, one call per frame.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "../core/shell_test_support.h"
+#include "campaign/placeholders.h"
+#include "core/frame.h"
+#include "puzzle/level_file.h"
+#include "puzzle/level_summary.h"
+#include "puzzle/lose_screen.h"
+#include "puzzle/main_game.h"
+#include "puzzle_test_support.h"
+#include "support/stdout_lines.h"
+
+namespace sorvanta::test {
+
+inline const std::string kLevelDir = std::string(SORVANTA_SOURCE_DIR) + "/tests/data/levels/";
+
+// The play screen with a script run after each frame (frame counted from 1).
+struct ScriptedGame : TMainGame {
+  std::function<void(ScriptedGame&, int frame)> script;
+  int frame = 0;
+  int CONTROL_KEYBOARD() override {
+    ++frame;
+    if (script) script(*this, frame);
+    return 0;
+  }
+};
+
+// A summary that answers at once, remembering the clock when it opened.
+struct AnsweringSummary : TLevelSummary {
+  std::string answer = kStateNextLevel;
+  int opened = -1, runs = 0;
+  std::string mainloop() override {
+    opened = Millisecs2();
+    ++runs;
+    return answer;
+  }
+};
+
+// A lose panel that answers at once.
+struct AnsweringLosePanel : TLoseScreen {
+  int answer = kLoseRestart;
+  int opened = -1, runs = 0;
+  int mainLoop() override {
+    opened = Millisecs2();
+    ++runs;
+    return answer;
+  }
+};
+
+// A player that counts the levels marked played.
+struct CountingPlayer : TProfile {
+  int marked = 0;
+  int QUEST_PutData(int value) override {
+    if (value) ++marked;
+    return TProfile::QUEST_PutData(value);
+  }
+};
+
+class PlayTest : public PuzzleTest {
+ protected:
+  void SetUp() override {
+    PuzzleTest::SetUp();
+    bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
+    game = std::make_shared<ScriptedGame>();
+    mainGame = game;
+    player = std::make_shared<CountingPlayer>();
+    world.recProfiles->profile = player;
+    delta = 1;
+    world.h().AdvanceClock(1000);  // a running program's clock is never 0
+  }
+  std::shared_ptr<TLevel> Load(const std::string& name) {
+    std::shared_ptr<TLevel> level;
+    StdoutLines([&] { level = LoadLevel(kLevelDir + name); });
+    return level;
+  }
+  // Runs the loop on level with the script; frame cap 2000.
+  std::string Play(const std::shared_ptr<TLevel>& level, std::function<void(ScriptedGame&, int)> script) {
+    game->setLevel(level);
+    game->script = std::move(script);
+    game->frame = 0;
+    world.h().SetFrameCap(2000);
+    return game->mainloop();
+  }
+
+  shell_test::ShellWorld world{shell_test::NoCapture()};
+  std::shared_ptr<ScriptedGame> game;
+  std::shared_ptr<CountingPlayer> player;
+};
+
+}  // namespace sorvanta::test
