@@ -29,6 +29,7 @@
 #include "platform/video.h"
 #include "platform/video_internal.h"
 #include "puzzle/placeholders.h"
+#include "story/intro.h"
 #include "screens/loading_screen.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
@@ -167,6 +168,7 @@ std::vector<Entry>& Table() {
       {"credits", Value(credits)},
       {"outro", Value(outro)},
       {"intro", Value(intro)},
+      {"TStoryText::font", Value(TStoryText::font)},
       {"continueQuest", Value(continueQuest)},
   };
   return table;
