@@ -154,6 +154,7 @@ std::vector<Entry>& Table() {
       {"flyingHints", Value(flyingHints)},
       {"flyingTiles", Value(flyingTiles)},
       {"particlesList", Value(particlesList)},
+      {"TParticle::img", Value(TParticle::img)},
       {"flyingRocksList", Value(flyingRocksList)},
       {"flyingAddHints", Value(flyingAddHints)},
 

@@ -116,7 +116,7 @@ def storm():
 def lightning():
     """Scene 2's flash, added as light over the storm: a bolt and its glow
     on black, so only the lit parts add."""
-    defs = rad_grad("fl", [(0, "#B8B0FF", 0.9), (0.5, "#5A50A0", 0.4), (1, "#000000", 0)], 0.45, 0.3, 0.6)
+    defs = rad_grad("fl", [(0, "#9A90E0", 0.7), (0.35, "#4A4090", 0.35), (1, "#000000", 0)], 0.45, 0.35, 0.7)
     body = '<rect width="%d" height="%d" fill="#000000"/><rect width="%d" height="%d" fill="url(#fl)"/>' % (W, H, W, H)
     rnd = random.Random(54)
     pts, x, y = [], 430.0, 90.0
@@ -129,7 +129,7 @@ def lightning():
              'filter="url(#b)"/><path d="%s" fill="none" stroke="#FFFFFF" stroke-width="4"/>' % (d, d))
     defs += '<filter id="b" x="-50%" y="-50%" width="200%" height="200%"><feGaussianBlur stdDeviation="8"/></filter>'
     img = render_svg(svg_doc(W, H, body, defs)).convert("RGB")
-    return save_png(img.quantize(64).convert("RGB"), "gfx/story/light.png")
+    return save_png(img, "gfx/story/light.png")
 
 
 def broken():
