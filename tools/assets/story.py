@@ -193,7 +193,7 @@ def roads():
     rnd = random.Random(84)
     for x, y, s in ((150, 548, 0.5), (330, 600, 0.7), (800, 560, 0.6), (920, 520, 0.45), (400, 500, 0.4),
                     (640, 500, 0.4)):
-        body += tiny_druid(x, y, 60 * s, rnd.choice((BERRY, LEAF, DUSK, VIOLET)))
+        body += tiny_druid(x, y, 100 * s, rnd.choice((BERRY, LEAF, DUSK, VIOLET)))
     for x in (40, 990):
         body += sc.pine(x, 720, 220, "#1F3A35", 0.12)
     return finish(render_svg(svg_doc(W, H, body, defs)), 81)
