@@ -24,6 +24,8 @@
 #include "screens/screen_states.h"
 #include "sound/global_snd.h"
 #include "sound/volume_settings.h"
+#include "story/intro.h"
+#include "story/story_states.h"
 
 namespace sorvanta {
 
@@ -58,6 +60,7 @@ void createSingletons() {
   registerScreenStates();
   registerPuzzleStates();
   registerCampaignStates();
+  registerStoryStates();
   options = std::make_shared<TOptions>();
   // The sound registry reads both volumes from the live settings.
   bindVolumeSettings([] { return options ? options->soundVol : 0.0f; },

@@ -18,6 +18,7 @@
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
+#include "story/intro.h"
 
 namespace sorvanta {
 

@@ -13,6 +13,7 @@
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
+#include "story/intro.h"
 
 namespace sorvanta {
 

@@ -35,7 +35,6 @@ void registerCampaignStates() {
   registerProfileStep(kStateStageScreen,
                       [](TProfile& p) { return stageScreen->mainloop(p.QUEST_GetActStage()); });
   registerState(kStateMoreGames, [] { return moreGames->mainLoop(); });
-  registerState(kStateIntro, [] { return intro->mainloop(); });
   registerState(kStateOutro, [] { return outro->mainloop(); });
 }
 

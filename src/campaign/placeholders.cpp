@@ -10,7 +10,6 @@ std::shared_ptr<TStageScreen> stageScreen;
 std::shared_ptr<TPickTryb> pickTryb;
 std::shared_ptr<TCredits> credits;
 std::shared_ptr<TOutro> outro;
-std::shared_ptr<TIntro> intro;
 std::shared_ptr<TQuestContinue> continueQuest;
 
 }  // namespace sorvanta

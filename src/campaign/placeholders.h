@@ -57,13 +57,6 @@ class TOutro : public TEkran {
   virtual void unpause() {}
 };
 
-class TIntro : public TEkran {
- public:
-  virtual std::string mainloop() { return kStateMainGame; }
-  virtual void pause() {}
-  virtual void unpause() {}
-};
-
 class TQuestContinue : public TEkran {};
 
 extern std::shared_ptr<TProfileManager> profileManager;
@@ -74,7 +67,6 @@ extern std::shared_ptr<TStageScreen> stageScreen;
 extern std::shared_ptr<TPickTryb> pickTryb;
 extern std::shared_ptr<TCredits> credits;
 extern std::shared_ptr<TOutro> outro;
-extern std::shared_ptr<TIntro> intro;
 extern std::shared_ptr<TQuestContinue> continueQuest;
 
 }  // namespace sorvanta

@@ -11,6 +11,8 @@
 #include "puzzle/puzzle_states.h"
 #include "screens/main_menu.h"
 #include "screens/screen_states.h"
+#include "story/intro.h"
+#include "story/story_states.h"
 #include "support/stdout_lines.h"
 
 namespace sorvanta {
@@ -71,6 +73,7 @@ TEST(Control, RunsTheTableOfStatesFromMainMenuToEnd) {
   registerScreenStates();
   registerPuzzleStates();
   registerCampaignStates();
+  registerStoryStates();
 
   next = {"NEW-GAME-PICROSS", "INTRO", "MAIN-GAME", "NEW-GAME-FILL", "NEXT-LEVEL", "STAGE-SCREEN",
           "MAP-SCREEN", "MAIN-MENU", "RESTART-LEVEL", "OUTRO", "MORE-GAMES", "MAIN-MENU", "END"};

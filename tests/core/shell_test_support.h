@@ -23,6 +23,7 @@
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
+#include "story/intro.h"
 #include "support/stdout_lines.h"
 #include "support/temp_folder.h"
 

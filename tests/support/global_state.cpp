@@ -40,6 +40,7 @@
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
 #include "sound/volume_settings.h"
+#include "story/intro.h"
 
 namespace sorvanta::test {
 namespace {
@@ -165,6 +166,7 @@ std::vector<Entry>& Table() {
       {"flyingHints", Value(flyingHints)},
       {"flyingTiles", Value(flyingTiles)},
       {"particlesList", Value(particlesList)},
+      {"TParticle::img", Value(TParticle::img)},
       {"flyingRocksList", Value(flyingRocksList)},
       {"flyingAddHints", Value(flyingAddHints)},
       {"TColor images", ResetBy([] {
@@ -192,6 +194,7 @@ std::vector<Entry>& Table() {
       {"credits", Value(credits)},
       {"outro", Value(outro)},
       {"intro", Value(intro)},
+      {"TStoryText::font", Value(TStoryText::font)},
       {"continueQuest", Value(continueQuest)},
   };
   return table;
