@@ -11,6 +11,7 @@ import layouts
 import music
 import play_gui
 import sounds
+import stages
 
 GROUPS = {
     "gui": gui_core.make_all,
@@ -21,8 +22,9 @@ GROUPS = {
     "backgrounds": backgrounds.make_all,
     "sounds": sounds.make_all,
     "music": music.make_all,
+    "stages": stages.make_all,
 }
-ORDER = ["gui", "cells", "play", "effects", "layouts", "backgrounds", "sounds", "music"]
+ORDER = ["gui", "cells", "play", "effects", "layouts", "backgrounds", "sounds", "music", "stages"]
 
 
 def main(names):
