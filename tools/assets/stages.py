@@ -14,7 +14,8 @@ import lands  # noqa: E402
 
 MARKER = 80   # px, square
 SS = 4        # supersampling for soft edges
-FLAGS = [kit.LEAF_LIGHT, kit.LEAF, kit.EMBER, kit.TEAL, kit.BERRY]
+FLAGS = [kit.LEAF_LIGHT, kit.LEAF, kit.TEAL, kit.EMBER, kit.BERRY, kit.OAK_LIGHT, kit.PARCHMENT, kit.VIOLET,
+         kit.GOLD, kit.DUSK]
 PREVIEW = (790, 450)
 
 

@@ -4,46 +4,59 @@ catalogues, the story pages' table, the story text and the level names."""
 
 import os
 
-import shapes
-
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 ASSETS = os.path.join(ROOT, "assets")
-LEVELS = 6  # per stage, within the stage screen's five-column grid
+LEVELS = 3  # per stage, within the stage screen's five-column grid
 
-# Points stand on land, west of the sea and clear of the compass; titles sit
-# below the markers (the coast's above, away from the frame's bottom).
+# Points stand on land, west of the sea and clear of the compass; every
+# title hangs below its marker, clear of the other markers. Fill plays on the
+# land's own background; Picross on the nearest one its clues read well on.
 LANDS = [
-    {"title": "Willowmere Meadows", "background": "2", "position": (190, 610), "titleAddY": 0,
+    {"title": "Willowmere Meadows", "background": "1", "picross": "2", "position": (170, 640),
      "page": "In the meadows of Willowmere the old druids wake beneath the willows. The standing stones have "
              "gone dark, and without their portals no one can cross the land. Mend the first circle with "
              "careful pictures, and a little ship will carry your flag onwards."},
-    {"title": "The Whispering Wood", "background": "3", "position": (390, 520), "titleAddY": 0,
+    {"title": "The Whispering Wood", "background": "2", "picross": "2", "position": (330, 560),
      "page": "Beyond the meadows the trees lean close and whisper their secrets. A druid with a lantern waits at "
              "the edge of the wood, where a second portal hums half awake. Solve the riddles carved in bark, and "
-             "the path will open towards the warm glow in the east."},
-    {"title": "The Ember Vents", "background": "4", "position": (600, 420), "titleAddY": 0,
+             "the path will open."},
+    {"title": "Stonecircle Downs", "background": "3", "picross": "3", "position": (500, 600),
+     "page": "On the rolling downs the great stones stand in a ring, humming softly in the evening wind. "
+             "Sheep graze between them and pay no heed to magic. Trace the old patterns on the stones, and "
+             "the ring will glow teal once more."},
+    {"title": "The Ember Vents", "background": "4", "picross": "4", "position": (600, 430),
      "page": "Smoke curls from the vents and the ground is warm underfoot. The fire druids keep their portal "
              "burning low, waiting for someone patient enough to read the ember signs. Raise your flag among "
-             "the ashes, and the mountain pass to the north will thaw."},
-    {"title": "Frostpeak Heights", "background": "6", "position": (470, 190), "titleAddY": 0,
-     "page": "Snow falls softly on the heights, and the last mountain stone sleeps under a blanket of frost. "
+             "the ashes."},
+    {"title": "Cinder Fields", "background": "5", "picross": "4", "position": (270, 320),
+     "page": "Rivers of glowing lava wind across the cinder fields, and sparks dance in the dark. An old "
+             "druid crosses them on stepping stones, humming to keep her courage. Follow her, picture by "
+             "picture, to the portal at the edge of the fire."},
+    {"title": "Amberfen Marsh", "background": "6", "picross": "6", "position": (180, 470),
+     "page": "Mist hangs over the marsh, and frogs sing from every reed. Lanterns bob on little rafts where "
+             "the druids search for a portal sunk in the mud. Lift it out with clever pictures, and the "
+             "fen will shine like amber."},
+    {"title": "Frostpeak Heights", "background": "7", "picross": "6", "position": (450, 180),
+     "page": "Snow falls softly on the heights, and the mountain stone sleeps under a blanket of frost. "
              "The druids climb with you, humming old songs to keep the cold away. Wake the portal of ice, and "
-             "from the summit you will see the sea shining far to the south."},
-    {"title": "Lighthouse Coast", "background": "8", "position": (660, 640), "titleAddY": -90,
+             "the whole land lies below you."},
+    {"title": "Owlnight Forest", "background": "8", "picross": "8", "position": (640, 230),
+     "page": "In the Owlnight Forest the trees are older than the druids themselves, and wise owls watch "
+             "every step. They guard a portal that opens only for those who see clearly in the dark. Show "
+             "them what you can see."},
+    {"title": "Starfall Ridge", "background": "9", "picross": "8", "position": (420, 380),
+     "page": "Along the ridge the stars seem close enough to touch, and some have fallen into the grass. "
+             "The druids gather them in baskets to light the last portals. Place each star in its picture, "
+             "and the way to the sea will open."},
+    {"title": "Lighthouse Coast", "background": "A", "picross": "8", "position": (690, 650),
      "page": "At the coast the little ship is waiting, its patched sails full of evening wind. One portal "
              "remains, the oldest of them all, glowing beside the lighthouse. Complete its pictures, plant the "
-             "final flag, and every stone in the land will shine together once more."},
+             "final flag, and every stone will shine again."},
 ]
+TITLE_ADD_Y = 42  # title's top just below the 80 px marker
 
 MODES = {"picross": ("data/stagesM.dat", "data/levelSM", "levelNamesMesalor.txt"),
          "fill": ("data/stagesNormal.dat", "data/levels", "levelNamesTrelmo.txt")}
-
-
-def picture_index(mode, stage, index):
-    """Each campaign shows every picture at most once; Fill walks the list
-    from the other end so a land's two campaigns differ."""
-    k = (stage - 1) * LEVELS + (index - 1)
-    return k if mode == "picross" else len(shapes.PICTURES) - 1 - k
 
 
 def level_path(mode, stage, index):
@@ -70,7 +83,7 @@ def catalogue(mode):
     for s, land in enumerate(LANDS, 1):
         img, over = marker_paths(s)
         out += ["\tstage%d {" % s, "\t\tid = %d" % s, "\t\tposition = %d, %d" % land["position"],
-                "\t\ttitleAddY = %d" % land["titleAddY"], '\t\timg = "%s"' % img, '\t\toverImg = "%s"' % over,
+                "\t\ttitleAddY = %d" % TITLE_ADD_Y, '\t\timg = "%s"' % img, '\t\toverImg = "%s"' % over,
                 '\t\tpreview = "%s"' % preview_path(s), "\t\tlevels = %d" % LEVELS]
         out += ['\t\tlevel%d = "%s"' % (i, level_path(mode, s, i)) for i in range(1, LEVELS + 1)]
         out += ["\t}"]
@@ -84,21 +97,20 @@ def story_table():
     return "\n".join(out + ["}"]) + "\n"
 
 
-def level_names(mode, old_lines):
-    """Line k names the picture of the level numbered k; the rest keep the
-    old spare names, skipping any that would name a picture twice."""
-    used = [shapes.PICTURES[picture_index(mode, s, i)][0]
-            for s in range(1, len(LANDS) + 1) for i in range(1, LEVELS + 1)]
+def level_names(used, old_lines):
+    """Line k names the picture of the level numbered k (used, in order); the
+    rest keep the old spare names, skipping any that would name a picture twice."""
     spare = [n for n in old_lines if n.strip() and n.strip() not in used]
     return used + spare[:200 - len(used)]
 
 
-def write_all():
-    for mode, (cat, _folder, names) in MODES.items():
+def write_all(names):
+    """names: per mode, the level pictures' names in campaign order."""
+    for mode, (cat, _folder, name_file) in MODES.items():
         write(cat, catalogue(mode))
-        rel = "txt/en/" + names
+        rel = "txt/en/" + name_file
         with open(os.path.join(ASSETS, rel), encoding="utf-8") as f:
             old = f.read().splitlines()
-        write(rel, "\n".join(level_names(mode, old)) + "\n")
+        write(rel, "\n".join(level_names(names[mode], old)) + "\n")
     write("data/stagesStory.dat", story_table())
     write("txt/en/story.txt", "".join("%s\n%s\n" % (land["title"], land["page"]) for land in LANDS))

@@ -30,12 +30,12 @@ PAINTS = {"main": 2, "dark": 7, "light": 6, "accent": 5, "green": 3, "brown": 9,
 KEYS = {"main": "r", "dark": "k", "light": "l", "accent": "y", "green": "g", "brown": "n", "blue": "b", "white": "w"}
 
 # Per stage (index 0 = stage 1): smallest board side, hints (charged, icons), maxMistakes.
-PICROSS_SIDE = [5, 8, 10, 12, 14]
-FILL_SIDE = [5, 7, 9, 11, 13]
-HINTS = [(3, 3), (2, 3), (2, 3), (1, 3), (1, 3)]
-MISTAKES = [5, 5, 4, 4, 3]
+PICROSS_SIDE = [5, 6, 7, 8, 9, 10, 11, 12, 13, 14]
+FILL_SIDE = [5, 6, 7, 8, 9, 10, 11, 12, 13, 14]
+HINTS = [(3, 3), (3, 3), (2, 3), (2, 3), (2, 3), (2, 3), (1, 3), (1, 3), (1, 3), (1, 3)]
+MISTAKES = [5, 5, 5, 5, 4, 4, 4, 4, 3, 3]
 # Share of cells that keep their Fill clue, falling stage by stage.
-CLUE_SHARE = [1.0, 0.8, 0.65, 0.55, 0.45]
+CLUE_SHARE = [1.0, 0.9, 0.8, 0.75, 0.7, 0.65, 0.6, 0.55, 0.5, 0.45]
 
 
 def cell_size(side, fill):
@@ -153,7 +153,7 @@ def fill_level(stage, index, picture, attempt):
     side = FILL_SIDE[stage - 1] + (index - 1) * 2 // lands.LEVELS
     grid = render(picture, side, side, rng, attempt > 2)  # later retries also redraw the picture
     h, w = side, side
-    share = min(1.0, CLUE_SHARE[stage - 1] + 0.1 * attempt)
+    share = min(1.0, CLUE_SHARE[stage - 1] + 0.02 * attempt)
     clue = [[None] * w for _ in range(h)]
     near = lambda r, c: [grid[y][x] for y in range(max(0, r - 1), min(h, r + 2))  # noqa: E731
                          for x in range(max(0, c - 1), min(w, c + 2)) if grid[y][x]]
@@ -192,7 +192,7 @@ def header(ruleset, stage, index, picture, side, fill):
     return ("# %s, stage %d level %d: %s. Written by tools/campaign/make_levels.py.\n"
             "ruleset %s\nsize %d\nbackground %s\nmaxMistakes %d\nhints %d %d\n"
             % ("Fill" if fill else "Picross", stage, index, picture[0], ruleset, cell_size(side, fill),
-               lands.LANDS[stage - 1]["background"], MISTAKES[stage - 1], charged, icons))
+               lands.LANDS[stage - 1]["background" if fill else "picross"], MISTAKES[stage - 1], charged, icons))
 
 
 def picross_source(stage, index, picture, grid):
@@ -233,19 +233,35 @@ def main():
     parser.add_argument("--tool", default="build/tools/leveltool/sorvanta_leveltool")
     tool = os.path.abspath(os.path.join(ROOT, parser.parse_args().tool))
     table = []  # (mode, stage, index, name, size, effort)
+    # Each Picross stage takes the pictures that are easiest to solve at its
+    # size among those left, so stages grow harder; the hardest comes last.
+    left = list(range(len(shapes.PICTURES)))
+    names = {"picross": [], "fill": []}
+
+    def trial(stage, k):
+        try:
+            return picross_level(stage, 1, shapes.PICTURES[k])[1]
+        except SystemExit:
+            return 10 ** 6
     for stage in range(1, len(lands.LANDS) + 1):
-        for index in range(1, lands.LEVELS + 1):
-            picture = shapes.PICTURES[lands.picture_index("picross", stage, index)]
-            grid, sweeps = picross_level(stage, index, picture)
+        drawn = []
+        chosen = sorted(left, key=lambda k: (trial(stage, k), k))[:lands.LEVELS]
+        left = [k for k in left if k not in chosen]
+        for index, k in enumerate(chosen, 1):
+            picture = shapes.PICTURES[k]
+            drawn.append((picture,) + picross_level(stage, index, picture))
+        drawn.sort(key=lambda d: d[2])
+        for index, (picture, grid, steps) in enumerate(drawn, 1):
             write(os.path.join(ROOT, "tools/levels", lands.level_path("picross", stage, index)).replace(".lvl", ".level"),
                   picross_source(stage, index, picture, grid))
-            table.append(["Picross", stage, index, picture[0], "%dx%d" % (len(grid[0]), len(grid)), sweeps])
+            table.append(["Picross", stage, index, picture[0], "%dx%d" % (len(grid[0]), len(grid)), steps])
+            names["picross"].append(picture[0])
     fills = {}
     attempt = {}
     pending = [(s, i) for s in range(1, len(lands.LANDS) + 1) for i in range(1, lands.LEVELS + 1)]
     while pending:
         for stage, index in pending:
-            picture = shapes.PICTURES[lands.picture_index("fill", stage, index)]
+            picture = shapes.PICTURES[len(shapes.PICTURES) - 1 - ((stage - 1) * lands.LEVELS + index - 1)]
             a = attempt.get((stage, index), 0)
             grid, clue, clues = fill_level(stage, index, picture, a)
             fills[(stage, index)] = (picture[0], len(grid), clues)
@@ -260,11 +276,12 @@ def main():
         for s, i in sorted(failed):
             key = (int(s), int(i))
             attempt[key] = attempt.get(key, 0) + 1
-            if attempt[key] > 20:
+            if attempt[key] > 40:
                 raise SystemExit("no unique Fill drawing at stage %s level %s:\n%s" % (s, i, checked.stdout))
             pending.append(key)
     for (stage, index), (name, side, clues) in sorted(fills.items()):
         table.append(["Fill", stage, index, name, "%dx%d" % (side, side), side * side - clues])
+        names["fill"].append(name)
     checked = tool_run(tool, "check", "assets/data/levels", "assets/data/levelSM")
     if checked.returncode:
         raise SystemExit(checked.stdout)
@@ -272,7 +289,7 @@ def main():
     for row in table:
         print("%-8s %5d %5d  %-16s %6s %7d" % tuple(row))
     print("effort: Picross line steps that fix cells, Fill cells without a clue")
-    lands.write_all()
+    lands.write_all(names)
     for mode in ("Picross", "Fill"):
         for stage in range(1, len(lands.LANDS) + 1):
             rows = [r for r in table if r[0] == mode and r[1] == stage]
