@@ -153,7 +153,7 @@ def fill_level(stage, index, picture, attempt):
     side = FILL_SIDE[stage - 1] + (index - 1) * 2 // lands.LEVELS
     grid = render(picture, side, side, rng, attempt > 2)  # later retries also redraw the picture
     h, w = side, side
-    share = min(1.0, CLUE_SHARE[stage - 1] + 0.02 * attempt)
+    share = min(1.0, CLUE_SHARE[stage - 1] + 0.02 * (attempt // 4))  # new seeds first, then more clues
     clue = [[None] * w for _ in range(h)]
     near = lambda r, c: [grid[y][x] for y in range(max(0, r - 1), min(h, r + 2))  # noqa: E731
                          for x in range(max(0, c - 1), min(w, c + 2)) if grid[y][x]]
@@ -256,12 +256,16 @@ def main():
                   picross_source(stage, index, picture, grid))
             table.append(["Picross", stage, index, picture[0], "%dx%d" % (len(grid[0]), len(grid)), steps])
             names["picross"].append(picture[0])
+    # Fill walks the Picross campaign backwards: its first, small boards get
+    # the pictures that Picross keeps for last, which read well at any size.
+    by_name = {pic[0]: pic for pic in shapes.PICTURES}
+    fill_order = [by_name[name] for name in reversed(names["picross"])]
     fills = {}
     attempt = {}
     pending = [(s, i) for s in range(1, len(lands.LANDS) + 1) for i in range(1, lands.LEVELS + 1)]
     while pending:
         for stage, index in pending:
-            picture = shapes.PICTURES[len(shapes.PICTURES) - 1 - ((stage - 1) * lands.LEVELS + index - 1)]
+            picture = fill_order[(stage - 1) * lands.LEVELS + index - 1]
             a = attempt.get((stage, index), 0)
             grid, clue, clues = fill_level(stage, index, picture, a)
             fills[(stage, index)] = (picture[0], len(grid), clues)
@@ -276,7 +280,7 @@ def main():
         for s, i in sorted(failed):
             key = (int(s), int(i))
             attempt[key] = attempt.get(key, 0) + 1
-            if attempt[key] > 40:
+            if attempt[key] > 120:
                 raise SystemExit("no unique Fill drawing at stage %s level %s:\n%s" % (s, i, checked.stdout))
             pending.append(key)
     for (stage, index), (name, side, clues) in sorted(fills.items()):
