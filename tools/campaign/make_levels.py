@@ -31,7 +31,7 @@ KEYS = {"main": "r", "dark": "k", "light": "l", "accent": "y", "green": "g", "br
 
 # Per stage (index 0 = stage 1): smallest board side, hints (charged, icons), maxMistakes.
 PICROSS_SIDE = [5, 6, 7, 8, 9, 10, 11, 12, 13, 14]
-FILL_SIDE = [5, 6, 7, 8, 9, 10, 11, 12, 13, 14]
+FILL_SIDE = [6, 7, 8, 9, 10, 11, 12, 13, 14, 15]
 HINTS = [(3, 3), (3, 3), (2, 3), (2, 3), (2, 3), (2, 3), (1, 3), (1, 3), (1, 3), (1, 3)]
 MISTAKES = [5, 5, 5, 5, 4, 4, 4, 4, 3, 3]
 # Share of cells that keep their Fill clue, falling stage by stage.
@@ -239,6 +239,8 @@ def main():
     names = {"picross": [], "fill": []}
 
     def trial(stage, k):
+        if shapes.MIN_SIDE.get(shapes.PICTURES[k][0], 0) > PICROSS_SIDE[stage - 1]:
+            return 10 ** 6
         try:
             return picross_level(stage, 1, shapes.PICTURES[k])[1]
         except SystemExit:
@@ -256,10 +258,15 @@ def main():
                   picross_source(stage, index, picture, grid))
             table.append(["Picross", stage, index, picture[0], "%dx%d" % (len(grid[0]), len(grid)), steps])
             names["picross"].append(picture[0])
-    # Fill walks the Picross campaign backwards: its first, small boards get
-    # the pictures that Picross keeps for last, which read well at any size.
-    by_name = {pic[0]: pic for pic in shapes.PICTURES}
-    fill_order = [by_name[name] for name in reversed(names["picross"])]
+    # Each Fill land takes, among the pictures left that read well at its
+    # size, those that Picross shows in the most distant land.
+    picross_land = {name: k // lands.LEVELS + 1 for k, name in enumerate(names["picross"])}
+    fill_order, pool = [], list(shapes.PICTURES)
+    for stage in range(1, len(lands.LANDS) + 1):
+        fits = [pic for pic in pool if shapes.MIN_SIDE.get(pic[0], 0) <= FILL_SIDE[stage - 1]]
+        fits.sort(key=lambda pic: (-abs(picross_land[pic[0]] - stage), pic[0]))
+        fill_order += fits[:lands.LEVELS]
+        pool = [pic for pic in pool if pic not in fits[:lands.LEVELS]]
     fills = {}
     attempt = {}
     pending = [(s, i) for s in range(1, len(lands.LANDS) + 1) for i in range(1, lands.LEVELS + 1)]

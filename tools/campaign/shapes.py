@@ -103,3 +103,7 @@ PICTURES = [
     ("Clover", [("green", either(disk(0.5, 0.27, 0.2), disk(0.27, 0.55, 0.2), disk(0.73, 0.55, 0.2),
                                  box(0.46, 0.55, 0.56, 1.0)))]),
 ]
+
+# The smallest board side at which a picture still reads as its name.
+MIN_SIDE = {"Snail": 9, "Goldfish": 8, "Key": 9, "Star": 9, "Raindrop": 7, "Sun": 9, "Oak Leaf": 8, "Pennant Flag": 8,
+            "Heart": 9, "Crescent Moon": 7, "Diamond": 7, "Acorn": 7, "Clover": 7, "Lantern": 7}
