@@ -11,6 +11,7 @@ import layouts
 import music
 import play_gui
 import sounds
+import stages
 import story
 
 GROUPS = {
@@ -23,8 +24,9 @@ GROUPS = {
     "sounds": sounds.make_all,
     "music": music.make_all,
     "story": story.make_all,
+    "stages": stages.make_all,
 }
-ORDER = ["gui", "cells", "play", "effects", "layouts", "backgrounds", "sounds", "music", "story"]
+ORDER = ["gui", "cells", "play", "effects", "layouts", "backgrounds", "sounds", "music", "story", "stages"]
 
 
 def main(names):
