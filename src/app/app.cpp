@@ -5,6 +5,7 @@
 #include "app/loading_steps.h"
 #include "campaign/campaign_states.h"
 #include "campaign/placeholders.h"
+#include "screens/profile_name.h"
 #include "core/delta_time.h"
 #include "core/folders.h"
 #include "core/globals.h"
@@ -66,6 +67,11 @@ void createSingletons() {
   addLoadingSteps(*loading);
   profileManager = std::make_shared<TProfileManager>();
   profileName = std::make_shared<TProfileName>();
+  profileManager->askName = [](std::shared_ptr<TEkran> screen, const std::string& entry, int first, int edit,
+                               std::shared_ptr<TProfile> edited) {
+    profileName->editedProf = std::move(edited);
+    return profileName->mainloop(std::move(screen), entry, "", first, edit);
+  };
   globalSnd = std::make_shared<TGlobalSnd>();
   mainGame = std::make_shared<TMainGame>();
   mainMenu = std::make_shared<TMainMenu>();

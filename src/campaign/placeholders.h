@@ -14,8 +14,6 @@
 
 namespace sorvanta {
 
-class TProfileName : public TEkran {};
-
 class TMoreGames {
  public:
   virtual ~TMoreGames() = default;
@@ -57,7 +55,6 @@ class TIntro : public TEkran {
 class TQuestContinue : public TEkran {};
 
 extern std::shared_ptr<TProfileManager> profileManager;
-extern std::shared_ptr<TProfileName> profileName;
 extern std::shared_ptr<TMoreGames> moreGames;
 extern std::shared_ptr<TMapScreen> mapScreen;
 extern std::shared_ptr<TStageScreen> stageScreen;

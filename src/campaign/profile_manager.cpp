@@ -5,6 +5,8 @@
 #include <set>
 
 #include "core/dialogs.h"
+#include "core/globals.h"
+#include "formats/txt_file.h"
 #include "formats/bounded_count.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
@@ -14,6 +16,13 @@
 namespace sorvanta {
 
 std::string ProfilesListPath() { return ProfilesFolder() + "/profiles.dat"; }
+
+void TProfileManager::setup() {
+  auto txt = loadTxtFile(bDir + "txt/#LANG#/profileManager.txt");
+  txtAreYouSure = readTxtData(txt, 10);
+  txtPlayer = Trim(readTxtData(txt, 11));
+  txtPlayers = readTxtData(txt, 12);
+}
 
 int TProfileManager::loadProfiles() {
   auto file = loadRCMFile(ProfilesListPath());

@@ -34,6 +34,8 @@ class TProfileManager : public TEkran {
   NameEntryFn askName;                      // unbound: every entry is cancelled
   std::function<int()> screenLoop;          // the profiles screen; unbound: 0
 
+  // Reads the screen's texts: the delete question, the default name, the title.
+  void setup() override;
   virtual int mainLoop() { return screenLoop ? screenLoop() : 0; }
   virtual int Check();
   virtual int goDelete();

@@ -10,6 +10,7 @@ import gui_core
 import layouts
 import music
 import play_gui
+import profiles
 import sounds
 
 GROUPS = {
@@ -18,11 +19,12 @@ GROUPS = {
     "play": lambda: (play_gui.make_all(), board_frames.make_all()),
     "effects": effects.make_all,
     "layouts": layouts.make_all,
+    "profiles": profiles.make_all,
     "backgrounds": backgrounds.make_all,
     "sounds": sounds.make_all,
     "music": music.make_all,
 }
-ORDER = ["gui", "cells", "play", "effects", "layouts", "backgrounds", "sounds", "music"]
+ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music"]
 
 
 def main(names):
