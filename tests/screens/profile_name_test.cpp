@@ -4,6 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+
+#include "core/frame.h"
+#include "platform/pixmap.h"
+#include "platform/video.h"
+
 #include "core/shell_test_support.h"
 #include "gui/gui.h"
 
@@ -69,6 +76,35 @@ TEST(ProfileName, KeysTypedDuringTheFadeInAreTakenOnePerFrame) {
   profileManager->CreateNewProfile("X");
   world.h().Wait(40).HitKey(27);
   EXPECT_EQ(profileName->mainloop(nullptr, "ANNA", "", 0, 0), "");
+}
+
+}  // namespace
+}  // namespace sorvanta
+
+namespace sorvanta {
+namespace {
+
+// With SORVANTA_SHOTS naming a folder, the dialog over a background is
+// written there as a picture to look at.
+TEST(ProfileName, ShotWhenAsked) {
+  const char* folder = std::getenv("SORVANTA_SHOTS");
+  if (!folder) GTEST_SKIP();
+  shell_test::ShellWorld world;
+  profileName = std::make_shared<TProfileName>();
+  profileName->setup();
+  profileName->prepare(nullptr, "ANNA", 0, 0);
+  for (int i = 0; i < 30; ++i) {
+    Cls();
+    profileName->update();
+    profileName->draw();
+    myFlip(0);
+  }
+  auto frame = world.h().LastFrame();
+  ASSERT_TRUE(frame);
+  std::ofstream out(std::string(folder) + "/profileName.ppm", std::ios::binary);
+  out << "P6\n" << frame->width() << " " << frame->height() << "\n255\n";
+  for (int y = 0; y < frame->height(); ++y)
+    for (int x = 0; x < frame->width(); ++x) out.write(reinterpret_cast<const char*>(frame->row(y) + x * 4), 3);
 }
 
 }  // namespace
