@@ -6,6 +6,7 @@
 #include "campaign/campaign_states.h"
 #include "campaign/placeholders.h"
 #include "screens/profile_name.h"
+#include "screens/profiles_screen.h"
 #include "core/delta_time.h"
 #include "core/folders.h"
 #include "core/globals.h"
@@ -65,7 +66,7 @@ void createSingletons() {
                      [] { return options ? options->musicVol : 0.0f; });
   loading = std::make_shared<TLoadingScreen>();
   addLoadingSteps(*loading);
-  profileManager = std::make_shared<TProfileManager>();
+  profileManager = std::make_shared<TProfilesScreen>();
   profileName = std::make_shared<TProfileName>();
   profileManager->askName = [](std::shared_ptr<TEkran> screen, const std::string& entry, int first, int edit,
                                std::shared_ptr<TProfile> edited) {
