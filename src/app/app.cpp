@@ -5,6 +5,8 @@
 #include "app/loading_steps.h"
 #include "campaign/campaign_states.h"
 #include "campaign/placeholders.h"
+#include "screens/profile_name.h"
+#include "screens/profiles_screen.h"
 #include "core/delta_time.h"
 #include "core/folders.h"
 #include "core/globals.h"
@@ -67,8 +69,13 @@ void createSingletons() {
                      [] { return options ? options->musicVol : 0.0f; });
   loading = std::make_shared<TLoadingScreen>();
   addLoadingSteps(*loading);
-  profileManager = std::make_shared<TProfileManager>();
+  profileManager = std::make_shared<TProfilesScreen>();
   profileName = std::make_shared<TProfileName>();
+  profileManager->askName = [](std::shared_ptr<TEkran> screen, const std::string& entry, int first, int edit,
+                               std::shared_ptr<TProfile> edited) {
+    profileName->editedProf = std::move(edited);
+    return profileName->mainloop(std::move(screen), entry, "", first, edit);
+  };
   globalSnd = std::make_shared<TGlobalSnd>();
   mainGame = std::make_shared<TMainGame>();
   mainMenu = std::make_shared<TMainMenu>();

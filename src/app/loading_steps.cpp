@@ -1,6 +1,7 @@
 #include "app/loading_steps.h"
 
 #include "campaign/placeholders.h"
+#include "screens/profile_name.h"
 #include "core/globals.h"
 #include "effects/particle.h"
 #include "gui/mouse.h"

@@ -1,6 +1,7 @@
 // The campaign's links to play, tutorial and stage screen.
 #include "campaign/campaign_links.h"
 
+#include "platform/strings.h"
 #include "puzzle/level_file.h"
 #include "puzzle/tutorial_tip.h"
 
@@ -27,6 +28,13 @@ void campaignSetLevel(std::shared_ptr<TLevel> level) {
 
 std::vector<std::shared_ptr<TTutorialTip>> campaignLevelTips() {
   return Links().levelTips ? Links().levelTips() : std::vector<std::shared_ptr<TTutorialTip>>{};
+}
+
+std::shared_ptr<TTutorialTip> campaignTipById(const std::string& id) {
+  if (Links().tipById) return Links().tipById(id);
+  for (auto& tip : campaignLevelTips())
+    if (tip && Upper(tip->id) == Upper(id)) return tip;
+  return nullptr;
 }
 
 void campaignDropRunningTip() {

@@ -19,6 +19,8 @@ struct TCampaignLinks {
   std::function<void(std::shared_ptr<TLevel>)> setLevel;
   // Every tip tied to a tutorial level, in the tutorial file's order.
   std::function<std::vector<std::shared_ptr<TTutorialTip>>()> levelTips;
+  // The tutorial's tip of that id (letter case ignored), none when unknown.
+  std::function<std::shared_ptr<TTutorialTip>(const std::string& id)> tipById;
   // Stops the tip now running on the play screen.
   std::function<void()> dropRunningTip;
   // Tells the stage screen that it opens straight from play.
@@ -35,6 +37,8 @@ std::shared_ptr<TLevel> campaignLoadLevel(const std::string& path);
 void campaignSetLevel(std::shared_ptr<TLevel> level);
 std::vector<std::shared_ptr<TTutorialTip>> campaignLevelTips();
 void campaignDropRunningTip();
+// Unbound: looked up among the level tips.
+std::shared_ptr<TTutorialTip> campaignTipById(const std::string& id);
 void campaignStageScreenNoPrepare();
 
 }  // namespace sorvanta

@@ -3,7 +3,6 @@
 namespace sorvanta {
 
 std::shared_ptr<TProfileManager> profileManager;
-std::shared_ptr<TProfileName> profileName;
 std::shared_ptr<TMoreGames> moreGames;
 std::shared_ptr<TMapScreen> mapScreen;
 std::shared_ptr<TStageScreen> stageScreen;

@@ -1,30 +1,18 @@
 #pragma once
 // Stand-ins for the menu, map and story singletons that the application core
 // calls, with the least behaviour the core needs: set-ups that load nothing,
-// screens that return a fixed next state, one player kept in memory. Their
+// screens that return a fixed next state. Their
 // own code replaces them (the map, stage and story screens in their folders).
 #include <memory>
 #include <string>
 
 #include "campaign/level_manager.h"
 #include "campaign/profile.h"
+#include "campaign/profile_manager.h"
 #include "core/ekran.h"
 #include "core/states.h"
 
 namespace sorvanta {
-
-class TProfileManager : public TEkran {
- public:
-  std::shared_ptr<TProfile> profile;  // the current player, none without players
-  // Until the player list is built: one player in memory, written nowhere.
-  virtual void loadProfiles() {
-    if (!profile) profile = std::make_shared<TProfile>();
-  }
-  virtual void saveProfiles() {}
-  virtual int mainLoop() { return 0; }
-};
-
-class TProfileName : public TEkran {};
 
 class TMoreGames {
  public:
@@ -60,7 +48,6 @@ class TOutro : public TEkran {
 class TQuestContinue : public TEkran {};
 
 extern std::shared_ptr<TProfileManager> profileManager;
-extern std::shared_ptr<TProfileName> profileName;
 extern std::shared_ptr<TMoreGames> moreGames;
 extern std::shared_ptr<TMapScreen> mapScreen;
 extern std::shared_ptr<TStageScreen> stageScreen;

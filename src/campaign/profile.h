@@ -15,6 +15,7 @@ namespace sorvanta {
 class TLevel;
 class TStage;
 class TTutorialTip;
+class TRCMFile;
 
 class TProfileLevel {
  public:
@@ -97,9 +98,28 @@ class TProfile {
   virtual int QUEST_PrepareTutorialForActLevel();
   virtual std::shared_ptr<TStage> QUEST_GetActStage();
 
-  // Writes the player's files (not yet: the player list keeps players in memory).
-  virtual int Save() { return 0; }
+  // The player's folder and files. Save writes the folder named by the
+  // current name; every file goes through the atomic write, level files
+  // before "profile.dat". A failure is reported and leaves the old files whole.
+  virtual int _Save_Data(TRCMFile& file);
+  virtual int _Save_Stages_Picross(TRCMFile& file);
+  virtual int _Save_Stages_Fill(TRCMFile& file);
+  virtual int _Save_Level();
+  virtual int _Save_Tutorial(TRCMFile& file);
+  virtual int Save();
+  virtual int _Load_Data(TRCMFile& file);
+  virtual int _Load_Stages_Picross(TRCMFile& file);
+  virtual int _Load_Stages_Fill(TRCMFile& file);
+  virtual int _Load_Levels(const std::string& folder);
+  virtual int _Load_Tutorial(TRCMFile& file);
+  virtual int Load(const std::string& path);
 
+  // The folder id of the last save that wrote every file, or of the folder
+  // the player was read from; empty while the player has none on disk. The
+  // player list names the player by it.
+  std::string savedId;
+  // True when the last Save wrote every file.
+  bool lastSaveOk = false;
 
  private:
   // The current mode's fields; none of the pointers is set for a mode other
@@ -121,6 +141,14 @@ class TProfile {
   // Hands the level to the play screen; none is refused with a message.
   bool handToPlay(const std::shared_ptr<TLevel>& level) const;
 };
+
+// A player with the defaults, read from the "profile.dat" at path and the
+// level files beside it; never none, also when the file is missing.
+std::shared_ptr<TProfile> loadProfile(const std::string& path);
+// The folder that holds every player's folder and the list file.
+std::string ProfilesFolder();
+// A damaged count never makes more records than this.
+inline constexpr int kMaxProfileRecords = 1000;
 
 // The tutorial level files: bDir + "data/levelSM/level-tutorial-<n>.lvl"
 // (Picross), bDir + "data/levels/l-tutorial<n>.lvl" (Fill).

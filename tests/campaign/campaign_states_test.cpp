@@ -48,7 +48,7 @@ TEST_P(CampaignStates, NewCampaignThenEveryWinToTheOutro) {
   auto stages = std::make_shared<PickingStageScreen>();
   stageScreen = stages;
   profileManager = std::make_shared<TProfileManager>();
-  profileManager->loadProfiles();  // the one player kept in memory
+  profileManager->CreateNewProfile("P");
   TProfile& p = *profileManager->profile;
   registerCampaignStates();
   const bool picross = m.tryb == 1;
@@ -141,7 +141,7 @@ TEST(CampaignStates, StartUpBindingHandsTheFirstTutorialLevelToThePlayScreen) {
   bindLayers();
   mainGame = std::make_shared<TMainGame>();
   profileManager = std::make_shared<TProfileManager>();
-  profileManager->loadProfiles();
+  profileManager->CreateNewProfile("P");
   registerCampaignStates();
   EXPECT_EQ(runRegisteredState(kStateNewGameFill), kStateIntro);
   EXPECT_EQ(Marker(mainGame->level), TutorialMarker(0, 1));

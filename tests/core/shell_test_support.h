@@ -33,8 +33,8 @@ using test::StdoutLines;
 
 struct RecordingProfileManager : TProfileManager {
   int loads = 0, saves = 0, screens = 0;
-  void loadProfiles() override { ++loads; }
-  void saveProfiles() override { ++saves; }
+  int loadProfiles() override { return ++loads, 0; }
+  int saveProfiles() override { return ++saves, 0; }
   int mainLoop() override { return ++screens, 0; }
 };
 

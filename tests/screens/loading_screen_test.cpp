@@ -6,6 +6,7 @@
 #include "core/shell_test_support.h"
 #include "platform/image.h"
 #include "platform/video.h"
+#include "screens/profile_name.h"
 
 namespace sorvanta {
 namespace {

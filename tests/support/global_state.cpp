@@ -11,6 +11,7 @@
 
 #include "campaign/campaign_links.h"
 #include "campaign/placeholders.h"
+#include "screens/profile_name.h"
 #include "app/bindings.h"
 #include "app/control.h"
 #include "core/delta_time.h"

@@ -10,6 +10,7 @@ import gui_core
 import layouts
 import music
 import play_gui
+import profiles
 import sounds
 import stages
 import story
@@ -20,13 +21,14 @@ GROUPS = {
     "play": lambda: (play_gui.make_all(), board_frames.make_all()),
     "effects": effects.make_all,
     "layouts": layouts.make_all,
+    "profiles": profiles.make_all,
     "backgrounds": backgrounds.make_all,
     "sounds": sounds.make_all,
     "music": music.make_all,
     "story": story.make_all,
     "stages": stages.make_all,
 }
-ORDER = ["gui", "cells", "play", "effects", "layouts", "backgrounds", "sounds", "music", "story", "stages"]
+ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages"]
 
 
 def main(names):

@@ -1,0 +1,221 @@
+// A player's folder on disk: "profile.dat" and the levels in progress.
+#include <filesystem>
+#include <system_error>
+
+#include "campaign/campaign_links.h"
+#include "campaign/profile.h"
+#include "core/globals.h"
+#include "formats/bounded_count.h"
+#include "formats/rcm_file.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "puzzle/level.h"
+#include "puzzle/level_file.h"
+#include "puzzle/tutorial_tip.h"
+
+namespace sorvanta {
+
+namespace {
+
+int readInt(const TRCMFile& file, const std::string& key, int index = 0) {
+  return static_cast<int>(file.getFloat(key, index));
+}
+
+void saveStages(TRCMFile& file, const TProfileStages& stages, const std::string& base) {
+  file.setFloat(base + "::i", static_cast<float>(stages.size()));
+  int k = 0;
+  for (const auto& stage : stages) {
+    const std::string prefix = base + "::stage" + std::to_string(++k);
+    file.setFloat(prefix + "::id", static_cast<float>(stage->id));
+    file.setFloat(prefix + "::played", static_cast<float>(stage->played));
+    file.setFloat(prefix + "::unlocked", static_cast<float>(stage->unlocked));
+    file.setFloat(prefix + "::levels", static_cast<float>(stage->levels.size()));
+    file.setFloat(prefix + "::unlockShow", static_cast<float>(stage->unlockShowed));
+    file.setFloat(prefix + "::storyRead", static_cast<float>(stage->storyRead));
+    int j = 0;
+    for (const auto& level : stage->levels) {
+      const std::string key = prefix + "::level" + std::to_string(++j);
+      file.setFloat(key, static_cast<float>(level->id), 0);
+      file.setFloat(key, static_cast<float>(level->played), 1);
+      file.setFloat(key, static_cast<float>(level->unlocked), 2);
+    }
+  }
+}
+
+// A count from the file; missing records read as zeros, as before, but a
+// damaged count no longer fills memory.
+int recordCount(const TRCMFile& file, const std::string& key) {
+  return boundedCount(readInt(file, key), kMaxProfileRecords, key);
+}
+
+TProfileStages loadStages(const TRCMFile& file, const std::string& base) {
+  TProfileStages stages;
+  const int n = recordCount(file, base + "::i");
+  for (int k = 1; k <= n; ++k) {
+    const std::string prefix = base + "::stage" + std::to_string(k);
+    auto stage = std::make_shared<TProfileStage>();
+    stage->id = readInt(file, prefix + "::id");
+    stage->played = readInt(file, prefix + "::played");
+    stage->unlocked = readInt(file, prefix + "::unlocked");
+    stage->unlockShowed = readInt(file, prefix + "::unlockShow");
+    stage->storyRead = readInt(file, prefix + "::storyRead");
+    const int m = recordCount(file, prefix + "::levels");
+    for (int j = 1; j <= m; ++j) {
+      const std::string key = prefix + "::level" + std::to_string(j);
+      auto level = std::make_shared<TProfileLevel>();
+      level->id = readInt(file, key, 0);
+      level->played = readInt(file, key, 1);
+      level->unlocked = readInt(file, key, 2);
+      stage->levels.push_back(level);
+    }
+    stages.push_back(stage);
+  }
+  return stages;
+}
+
+// The level file of a mode: the level in progress, or no file at all, so a
+// finished level never comes back as in progress.
+bool saveLevelFile(const std::shared_ptr<TLevel>& level, const std::string& path) {
+  if (!level) {
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    if (error) Print("Cannot remove " + path + ": " + error.message());
+    return !error;
+  }
+  auto file = createRCMFile();
+  level->_SAVE_Standard(*file);
+  level->_SAVE_Tiles(*file);
+  return SaveText(file->toText(), path);
+}
+
+}  // namespace
+
+std::string ProfilesFolder() { return myDocsFolder + "/Profiles"; }
+
+int TProfile::_Save_Data(TRCMFile& file) {
+  file.setString("profile::data::name", name);
+  file.setFloat("profile::data::tryb", static_cast<float>(tryb));
+  file.setString("profile::data::gameType", gameType);
+  file.setFloat("profile::data::actLevelId_Picross", static_cast<float>(actLevelId_Picross));
+  file.setFloat("profile::data::actStageId_Picross", static_cast<float>(actStageId_Picross));
+  file.setFloat("profile::data::actLevelId_Fill", static_cast<float>(actLevelId_Fill));
+  file.setFloat("profile::data::actStageId_Fill", static_cast<float>(actStageId_Fill));
+  file.setFloat("profile::data::trybPicrossEnd", static_cast<float>(trybPicrossEnd));
+  file.setFloat("profile::data::trybFillEnd", static_cast<float>(trybFillEnd));
+  file.setString("profile::data::screenPicross", screenPicross);
+  file.setString("profile::data::screenFill", screenFill);
+  file.setFloat("profile::data::tool", static_cast<float>(tool));
+  return 0;
+}
+
+int TProfile::_Save_Stages_Picross(TRCMFile& file) {
+  saveStages(file, stagesPicross, "profile::stagesPicross");
+  return 0;
+}
+
+int TProfile::_Save_Stages_Fill(TRCMFile& file) {
+  saveStages(file, stagesFill, "profile::stagesFill");
+  return 0;
+}
+
+int TProfile::_Save_Level() {
+  const std::string folder = ProfilesFolder() + "/" + GetId();
+  bool ok = saveLevelFile(levelPicross, folder + "/levelPicross.lvl");
+  ok = saveLevelFile(levelFill, folder + "/levelFill.lvl") && ok;
+  if (!ok) lastSaveOk = false;
+  return 0;
+}
+
+int TProfile::_Save_Tutorial(TRCMFile& file) {
+  file.setFloat("profile::tutorial::i", static_cast<float>(lekcjeTutoriala.size()));
+  int k = 0;
+  for (const auto& tip : lekcjeTutoriala)
+    if (tip) file.setString("profile::tutorial::tip" + std::to_string(++k), tip->id);
+  return 0;
+}
+
+int TProfile::Save() {
+  lastSaveOk = false;
+  const std::string id = GetId();
+  // An empty id would put the files straight into the players' folder.
+  if (id.empty()) {
+    Print("Not saving a player without a name");
+    return 0;
+  }
+  auto file = createRCMFile();
+  const std::string folder = ProfilesFolder() + "/" + id;
+  if (FileType(folder) == 0 && !CreateDir(folder)) {
+    Print("Cannot create the player's folder " + folder);
+    return 0;
+  }
+  lastSaveOk = true;
+  _Save_Data(*file);
+  _Save_Stages_Picross(*file);
+  _Save_Stages_Fill(*file);
+  _Save_Tutorial(*file);
+  _Save_Level();
+  if (!SaveText(file->toText(), folder + "/profile.dat")) lastSaveOk = false;
+  if (lastSaveOk)
+    savedId = id;
+  else
+    Print("The player's files in " + folder + " were not all written");
+  return 0;
+}
+
+int TProfile::_Load_Data(TRCMFile& file) {
+  name = file.getString("profile::data::name");
+  tryb = readInt(file, "profile::data::tryb");
+  gameType = file.getString("profile::data::gameType");
+  actLevelId_Picross = readInt(file, "profile::data::actLevelId_Picross");
+  actStageId_Picross = readInt(file, "profile::data::actStageId_Picross");
+  actLevelId_Fill = readInt(file, "profile::data::actLevelId_Fill");
+  actStageId_Fill = readInt(file, "profile::data::actStageId_Fill");
+  trybPicrossEnd = readInt(file, "profile::data::trybPicrossEnd");
+  trybFillEnd = readInt(file, "profile::data::trybFillEnd");
+  screenPicross = file.getString("profile::data::screenPicross");
+  screenFill = file.getString("profile::data::screenFill");
+  tool = readInt(file, "profile::data::tool");
+  return 0;
+}
+
+int TProfile::_Load_Stages_Picross(TRCMFile& file) {
+  stagesPicross = loadStages(file, "profile::stagesPicross");
+  return 0;
+}
+
+int TProfile::_Load_Stages_Fill(TRCMFile& file) {
+  stagesFill = loadStages(file, "profile::stagesFill");
+  return 0;
+}
+
+int TProfile::_Load_Levels(const std::string& folder) {
+  if (FileType(folder + "/levelPicross.lvl") != 0) levelPicross = LoadLevel(folder + "/levelPicross.lvl");
+  if (FileType(folder + "/levelFill.lvl") != 0) levelFill = LoadLevel(folder + "/levelFill.lvl");
+  return 0;
+}
+
+int TProfile::_Load_Tutorial(TRCMFile& file) {
+  lekcjeTutoriala.clear();
+  const int n = recordCount(file, "profile::tutorial::i");
+  for (int k = 1; k <= n; ++k)
+    lekcjeTutoriala.push_back(campaignTipById(file.getString("profile::tutorial::tip" + std::to_string(k))));
+  return 0;
+}
+
+int TProfile::Load(const std::string& path) {
+  auto file = loadRCMFile(path);
+  _Load_Data(*file);
+  _Load_Stages_Picross(*file);
+  _Load_Stages_Fill(*file);
+  _Load_Tutorial(*file);
+  _Load_Levels(ExtractDir(path));
+  return 0;
+}
+
+std::shared_ptr<TProfile> loadProfile(const std::string& path) {
+  auto profile = std::make_shared<TProfile>();
+  profile->Load(path);
+  return profile;
+}
+
+}  // namespace sorvanta

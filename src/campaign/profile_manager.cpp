@@ -1,0 +1,115 @@
+// The player list and its file.
+#include "campaign/profile_manager.h"
+
+#include <algorithm>
+#include <set>
+
+#include "core/dialogs.h"
+#include "core/globals.h"
+#include "formats/txt_file.h"
+#include "formats/bounded_count.h"
+#include "formats/rcm_file.h"
+#include "platform/files.h"
+#include "platform/strings.h"
+#include "platform/system.h"
+
+namespace sorvanta {
+
+std::string ProfilesListPath() { return ProfilesFolder() + "/profiles.dat"; }
+
+void TProfileManager::setup() {
+  auto txt = loadTxtFile(bDir + "txt/#LANG#/profileManager.txt");
+  txtAreYouSure = readTxtData(txt, 10);
+  txtPlayer = Trim(readTxtData(txt, 11));
+  txtPlayers = readTxtData(txt, 12);
+}
+
+int TProfileManager::loadProfiles() {
+  auto file = loadRCMFile(ProfilesListPath());
+  profiles.clear();
+  const int picked = static_cast<int>(file->getFloat("profiles::pickedProfile"));
+  const int n = boundedCount(static_cast<int>(file->getFloat("profiles::i")), kMaxListedPlayers, "profiles::i");
+  std::set<std::string> seen;
+  for (int i = 1; i <= n; ++i) {
+    const std::string id = file->getString("profiles::profile" + std::to_string(i));
+    const std::string path = ProfilesFolder() + "/" + id + "/profile.dat";
+    // A player without its own folder and file is not a player: reading it
+    // would give a nameless one whose saves land in the players' folder.
+    if (id.empty() || FileType(path) != 1) {
+      Print("Player " + std::to_string(i) + " of the list has no file (" + path + "), left out");
+      continue;
+    }
+    if (!seen.insert(id).second) continue;  // one folder, one player
+    auto player = loadProfile(path);
+    player->savedId = id;
+    profiles.push_back(player);
+    if (picked == i) profile = player;
+  }
+  if (!profile && !profiles.empty()) profile = profiles.front();
+  loaded = true;
+  return 0;
+}
+
+int TProfileManager::saveProfiles() {
+  if (!loaded || profiles.empty()) return 0;
+  auto file = createRCMFile();
+  int listed = 0, picked = 0;
+  std::vector<std::string> ids;
+  for (auto& player : profiles) {
+    player->Save();
+    // The list names the folder of the last complete save; a player never
+    // saved whole has no folder to name yet.
+    if (player->savedId.empty()) continue;
+    ids.push_back(player->savedId);
+    ++listed;
+    if (player == profile) picked = listed;
+  }
+  file->setFloat("profiles::i", static_cast<float>(listed));
+  file->setFloat("profiles::pickedProfile", static_cast<float>(picked));
+  for (size_t n = 0; n < ids.size(); ++n) file->setString("profiles::profile" + std::to_string(n + 1), ids[n]);
+  if (!SaveText(file->toText(), ProfilesListPath())) Print("The player list was not written");
+  return 0;
+}
+
+int TProfileManager::Check() {
+  if (!profile) CreateNewProfile(txtPlayer);
+  return 0;
+}
+
+int TProfileManager::CreateNewProfile(const std::string& name) {
+  auto player = std::make_shared<TProfile>();
+  player->name = name;
+  profiles.push_back(player);
+  profile = player;
+  return 0;
+}
+
+int TProfileManager::goNew(std::shared_ptr<TEkran> screen) {
+  if (!screen) screen = std::static_pointer_cast<TEkran>(shared_from_this());
+  const std::string entry = askName ? askName(screen, txtPlayer, profiles.empty() ? 1 : 0, 0, nullptr) : "";
+  if (!Trim(entry).empty()) CreateNewProfile(entry);
+  saveProfiles();
+  return 0;
+}
+
+int TProfileManager::goOk() {
+  saveProfiles();
+  dAlpha = 0;
+  return 0;
+}
+
+int TProfileManager::goDelete() {
+  if (!profile || !askYesNo(txtAreYouSure, shared_from_this())) return 0;
+  profiles.remove(profile);
+  profile = profiles.empty() ? nullptr : profiles.front();
+  return 0;
+}
+
+int TProfileManager::goRename() {
+  if (!profile) return 0;
+  const std::string entry = askName ? askName(shared_from_this(), profile->name, 0, 1, profile) : "";
+  if (!Trim(entry).empty()) profile->name = entry;
+  return 0;
+}
+
+}  // namespace sorvanta

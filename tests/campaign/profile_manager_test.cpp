@@ -1,0 +1,155 @@
+// The player list: its file, damaged lists, rename, delete and failed saves.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "campaign/profile_manager.h"
+#include "campaign_test_support.h"
+#include "core/dialogs.h"
+#include "core/globals.h"
+#include "formats/rcm_file.h"
+#include "platform/files.h"
+#include "puzzle/level_file.h"
+#include "support/stdout_lines.h"
+#include "support/temp_folder.h"
+
+namespace sorvanta {
+namespace {
+
+struct ListHome {
+  test::TempFolder root;
+  ListHome() {
+    myDocsFolder = root.path();
+    std::filesystem::create_directories(ProfilesFolder());
+  }
+  // A fresh manager, as at the next start.
+  std::shared_ptr<TProfileManager> start() {
+    auto manager = std::make_shared<TProfileManager>();
+    manager->txtPlayer = "PLAYER";
+    manager->loadProfiles();
+    return manager;
+  }
+  std::shared_ptr<TProfileManager> withPlayers(std::initializer_list<const char*> names, int current) {
+    auto manager = start();
+    for (auto name : names) manager->CreateNewProfile(name);
+    manager->profile = *std::next(manager->profiles.begin(), current - 1);
+    manager->saveProfiles();
+    return manager;
+  }
+  std::vector<std::string> names(const TProfileManager& m) const {
+    std::vector<std::string> out;
+    for (auto& p : m.profiles) out.push_back(p->name);
+    return out;
+  }
+};
+
+TEST(ProfileList, SavesEveryFolderThenTheListAndReadsItBack) {
+  ListHome home;
+  home.withPlayers({"A", "B", "C"}, 2);
+  EXPECT_EQ(LoadBytes(ProfilesListPath()),
+            "profiles {\n\ti = 3\n\tpickedProfile = 2\n\tprofile1 = \"65\"\n\tprofile2 = \"66\"\n"
+            "\tprofile3 = \"67\"\n}\n\n");
+  auto next = home.start();
+  EXPECT_EQ(home.names(*next), (std::vector<std::string>{"A", "B", "C"}));
+  EXPECT_EQ(next->profile->name, "B");
+}
+
+TEST(ProfileList, NothingIsSavedBeforeLoadingOrWithoutPlayers) {
+  ListHome home;
+  home.withPlayers({"A"}, 1);
+  const std::string before = LoadBytes(ProfilesListPath());
+  TProfileManager early;  // a shutdown during loading
+  early.CreateNewProfile("X");
+  early.saveProfiles();
+  auto empty = home.start();
+  empty->profiles.clear();
+  empty->saveProfiles();
+  EXPECT_EQ(LoadBytes(ProfilesListPath()), before);
+  EXPECT_EQ(FileType(ProfilesFolder() + "/88"), 0);
+}
+
+TEST(ProfileList, DamagedListsGiveASoundStart) {
+  struct Case {
+    const char* list;
+    std::vector<std::string> names;
+    const char* current;
+  };
+  const std::vector<Case> cases = {
+      {"profiles {\n i = 2\n pickedProfile = 0\n profile1 = \"65\"\n profile2 = \"66\"\n}\n", {"A", "B"}, "A"},
+      {"profiles {\n i = 2\n pickedProfile = 9\n profile1 = \"65\"\n profile2 = \"66\"\n}\n", {"A", "B"}, "A"},
+      {"profiles {\n i = 3\n pickedProfile = 2\n profile1 = \"65\"\n profile2 = \"65\"\n profile3 = \"66\"\n}\n",
+       {"A", "B"}, "A"},
+      {"profiles {\n i = 3\n pickedProfile = 3\n profile1 = \"65\"\n profile2 = \"99\"\n profile3 = \"66\"\n}\n",
+       {"A", "B"}, "B"},
+      {"profiles {\n i = 1000000000\n pickedProfile = 2\n profile1 = \"65\"\n profile2 = \"66\"\n}\n", {"A", "B"}, "B"},
+  };
+  for (const auto& c : cases) {
+    ListHome home;
+    home.withPlayers({"A", "B"}, 1);
+    test::WriteFile(ProfilesListPath(), c.list);
+    std::shared_ptr<TProfileManager> m;
+    test::StdoutLines([&] { m = home.start(); });
+    EXPECT_EQ(home.names(*m), c.names) << c.list;
+    ASSERT_TRUE(m->profile) << c.list;
+    EXPECT_EQ(m->profile->name, c.current) << c.list;
+    m->Check();  // adds nobody beside a loaded list
+    EXPECT_EQ(m->profiles.size(), c.names.size()) << c.list;
+  }
+  // A first start: Check makes the default player, saved at the next save.
+  ListHome fresh;
+  auto m = fresh.start();
+  m->Check();
+  m->saveProfiles();
+  EXPECT_EQ(fresh.start()->profile->name, "PLAYER");
+}
+
+TEST(ProfileList, RenameDeleteAndReuseOfAName) {
+  ListHome home;
+  auto m = home.withPlayers({"A", "B"}, 1);
+  test::WriteFile(home.root / "l.lvl", campaign_test::LevelText(1, 7));
+  m->profile->levelPicross = LoadLevel(home.root / "l.lvl");
+  m->askName = [](auto, auto, int, int, auto) { return std::string("Z"); };
+  m->goRename();
+  m->goOk();
+  EXPECT_EQ(FileType(ProfilesFolder() + "/90/levelPicross.lvl"), 1);
+  EXPECT_EQ(FileType(ProfilesFolder() + "/65/profile.dat"), 1);  // the old folder stays
+  auto next = home.start();
+  EXPECT_EQ(home.names(*next), (std::vector<std::string>{"Z", "B"}));
+  EXPECT_EQ(campaign_test::Marker(next->profile->levelPicross), 7);
+
+  // Deleting Z, then a new player of that name, starts with no level.
+  bindDialogs({[](auto, auto, int) { return 1; }, nullptr});
+  next->goDelete();
+  EXPECT_EQ(next->profile->name, "B");
+  next->saveProfiles();
+  next->askName = [](auto, auto, int first, int, auto) { return std::string(first ? "" : "Z"); };
+  next->goNew(nullptr);
+  EXPECT_EQ(next->profile->name, "Z");
+  auto third = home.start();
+  EXPECT_EQ(third->profile->name, "Z");
+  EXPECT_EQ(third->profile->levelPicross, nullptr);
+}
+
+// A player whose save fails stays listed by the folder of its last complete
+// save; one never saved is left out; the old list stays whole.
+TEST(ProfileList, FailedSavesKeepTheLastCompleteFolders) {
+  ListHome home;
+  auto m = home.withPlayers({"A", "B"}, 2);
+  m->profile->name = "C";  // renamed, then its write fails
+  m->CreateNewProfile("D");
+  SetAtomicWriteFaultForTests([](const std::string& step) { return step == "rename"; });
+  const std::string before = LoadBytes(ProfilesListPath());
+  test::StdoutLines([&] { m->saveProfiles(); });
+  EXPECT_EQ(LoadBytes(ProfilesListPath()), before);
+  SetAtomicWriteFaultForTests(nullptr);
+  EXPECT_EQ(home.names(*home.start()), (std::vector<std::string>{"A", "B"}));
+  // D's folder cannot be made: a file stands where it would go.
+  std::filesystem::remove_all(ProfilesFolder() + "/68");
+  test::WriteFile(ProfilesFolder() + "/68", "x");
+  test::StdoutLines([&] { m->saveProfiles(); });
+  auto next = home.start();
+  EXPECT_EQ(home.names(*next), (std::vector<std::string>{"A", "C"}));
+}
+
+}  // namespace
+}  // namespace sorvanta

@@ -1,0 +1,63 @@
+// The profiles screen: buttons by the list's size, a row press chooses, OK
+// saves the choice.
+#include "screens/profiles_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "core/frame.h"
+#include "core/shell_test_support.h"
+#include "formats/rcm_file.h"
+#include "gui/gui.h"
+#include "platform/pixmap.h"
+#include "platform/video.h"
+
+namespace sorvanta {
+namespace {
+
+std::shared_ptr<TProfilesScreen> Screen(int players) {
+  auto screen = std::make_shared<TProfilesScreen>();
+  profileManager = screen;
+  screen->setup();
+  screen->loadProfiles();
+  for (int i = 0; i < players; ++i) screen->CreateNewProfile(std::string(1, static_cast<char>('A' + i)));
+  return screen;
+}
+
+TEST(ProfilesScreen, ButtonsFollowTheListSize) {
+  shell_test::ShellWorld world;
+  for (int players : {1, 2, 7, 8}) {
+    auto screen = Screen(players);
+    ASSERT_TRUE(screen->gui);
+    screen->update();
+    EXPECT_EQ(screen->gui->GetObject("DELETE")->visible, players >= 2) << players;
+    EXPECT_EQ(screen->gui->GetObject("NEW")->visible, players != 8) << players;
+  }
+}
+
+TEST(ProfilesScreen, ARowPressChoosesAndOkSavesTheChoice) {
+  shell_test::ShellWorld world;
+  auto screen = Screen(3);
+  world.ClickAt(250, 260 + 26 + 10, 20);  // the second row, far left of its name
+  auto ok = shell_test::ShellWorld::Centre(screen->gui, "OK");
+  world.ClickAt(ok.first, ok.second, 10);
+  screen->mainLoop();
+  EXPECT_EQ(screen->profile->name, "B");
+  auto list = loadRCMFile(ProfilesListPath());
+  EXPECT_EQ(list->getFloat("profiles::pickedProfile"), 2);
+
+  if (const char* folder = std::getenv("SORVANTA_SHOTS")) {
+    screen->prepare();
+    for (int i = 0; i < 30; ++i) Cls(), screen->update(), screen->draw(), myFlip(0);
+    auto frame = world.h().LastFrame();
+    std::ofstream out(std::string(folder) + "/profiles.ppm", std::ios::binary);
+    out << "P6\n" << frame->width() << " " << frame->height() << "\n255\n";
+    for (int y = 0; y < frame->height(); ++y)
+      for (int x = 0; x < frame->width(); ++x) out.write(reinterpret_cast<const char*>(frame->row(y) + x * 4), 3);
+  }
+}
+
+}  // namespace
+}  // namespace sorvanta
