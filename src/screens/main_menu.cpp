@@ -1,5 +1,6 @@
 #include "screens/main_menu.h"
 
+#include "campaign/placeholders.h"
 #include "core/design_size.h"
 #include "core/draw_state.h"
 #include "core/frame.h"
@@ -68,6 +69,8 @@ std::string TMainMenu::mainLoop() {
   alpha = 0;
   dAlpha = 1;
   _prepareDelta();
+  // A first start has no player yet: the campaign buttons need one.
+  if (profileManager) profileManager->Check();
   runScreenLoop(
       *this,
       [this] {
