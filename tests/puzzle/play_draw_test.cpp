@@ -10,7 +10,11 @@
 #include "gui/gui_types.h"
 #include "platform/video.h"
 #include "play_test_support.h"
+#include "gui/my_font.h"
 #include "puzzle/atile.h"
+#include "puzzle/color.h"
+#include "puzzle/number.h"
+#include "puzzle/tile_data.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {
@@ -120,6 +124,15 @@ TEST_F(PlayDraw, ShippedTutorialsForLooking) {
   // Not a check of looks: frames to look at, and the panel art in place.
   const char* dir = std::getenv("SORVANTA_SHOT_DIR");
   if (!dir) GTEST_SKIP() << "SORVANTA_SHOT_DIR unset";
+  StdoutLines([] {
+    setupTiles();
+    setupColors();
+  });
+  const int clueSizes[] = {32, 28, 24, 16, 14}, markSizes[] = {32, 28, 24, 18, 14};
+  for (int s = 0; s < 5; ++s) {
+    TNumber::font[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", clueSizes[s]);
+    TATile::font2[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", markSizes[s]);
+  }
   Frame(Shipped("data/levels/l-tutorial1.lvl"), 0);
   Shot(world.h(), "tutorial-fill");
   Frame(Shipped("data/levelSM/level-tutorial-1.lvl"), 1, [](ScriptedGame& g) {
