@@ -70,25 +70,31 @@ class PlayDraw : public test::PlayTest {
 auto red = [](std::uint32_t p) { return R(p) > 200 && G(p) < 60 && B(p) < 60; };
 
 TEST_F(PlayDraw, EachRulesetShowsItsOwnPanelParts) {
-  // Fill: palette entries under their label; the tools' squares stay panel.
+  // Fill: no mistakes counter, however many mistakes the level holds.
   auto fill = Load("fill.lvl");
-  Frame(fill, 0);
+  Frame(fill, 0, [](ScriptedGame& g) {
+    g.level->mistakes = 6;
+    g.butA = 1;
+  });
   Shot(world.h(), "fixture-fill");
-  const auto palette = world.h().Pixel(879, 266);
-  const auto handSpot = world.h().Pixel(880, 270);
-  EXPECT_NE(palette, 0u);
-  // Picross: the tools and the counter, no palette frame at its place.
+  EXPECT_EQ(Count(900, 360, 40, 26, red), 0);
+  // The help band darkens the bottom for a Fill player, on any board.
+  Frame(Load("picross.lvl"), 0, [](ScriptedGame& g) { g.butA = 1; });
+  const auto band = world.h().Pixel(20, 740);
+  // Picross: "6 / 5" with a red 6 left of x 940 and nothing red right of it;
+  // no help band for a Picross player whatever butA holds.
   auto picross = Load("picross.lvl");
   Frame(picross, 1, [](ScriptedGame& g) {
     g.level->mistakes = 6;
     g.level->maxMistakes = 5;
+    g.butA = 1;
   });
   Shot(world.h(), "fixture-picross");
-  // "6 / 5": a red 6 left of x 940 on the counter's line, nothing red right of it.
   EXPECT_GT(Count(900, 360, 40, 26, red), 5);
   EXPECT_EQ(Count(945, 360, 60, 26, red), 0);
   EXPECT_EQ(game->mistTxt, "6 / 5");
-  (void)handSpot;
+  const auto noBand = world.h().Pixel(20, 740);
+  EXPECT_LT(R(band) + G(band) + B(band), R(noBand) + G(noBand) + B(noBand));
 }
 
 TEST_F(PlayDraw, WronglyPaintedCellsBlinkAndStopWhenTheListEmpties) {
