@@ -64,6 +64,9 @@ struct CountingPlayer : TProfile {
 
 class PlayTest : public PuzzleTest {
  protected:
+  // capture: keep each frame's pixels for tests that read them.
+  explicit PlayTest(bool capture = false)
+      : world(capture ? HarnessOptions{} : shell_test::NoCapture()) {}
   void SetUp() override {
     PuzzleTest::SetUp();
     bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";

@@ -1,0 +1,156 @@
+// The play screen's frame drawn headless on the fixture levels and the
+// shipped tutorials: what shows on each ruleset, the mistakes counter, the
+// blink ramp and the tutorial curve. With SORVANTA_SHOT_DIR set, frames are
+// also written there as PPM pictures to look at.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "gui/gui_types.h"
+#include "platform/video.h"
+#include "play_test_support.h"
+#include "gui/my_font.h"
+#include "puzzle/atile.h"
+#include "puzzle/color.h"
+#include "puzzle/number.h"
+#include "puzzle/tile_data.h"
+#include "puzzle/tile.h"
+
+namespace sorvanta {
+namespace {
+
+using test::ScriptedGame;
+using test::StdoutLines;
+
+void Shot(const Harness& h, const std::string& name) {
+  const char* dir = std::getenv("SORVANTA_SHOT_DIR");
+  auto frame = h.LastFrame();
+  if (!dir || !frame) return;
+  std::ofstream out(std::string(dir) + "/" + name + ".ppm", std::ios::binary);
+  out << "P6\n" << PixmapWidth(frame) << " " << PixmapHeight(frame) << "\n255\n";
+  for (int y = 0; y < PixmapHeight(frame); ++y)
+    for (int x = 0; x < PixmapWidth(frame); ++x) {
+      const std::uint32_t p = ReadPixel(frame, x, y);
+      out.put(static_cast<char>(p >> 16)).put(static_cast<char>(p >> 8)).put(static_cast<char>(p));
+    }
+}
+
+int R(std::uint32_t p) { return (p >> 16) & 255; }
+int G(std::uint32_t p) { return (p >> 8) & 255; }
+int B(std::uint32_t p) { return p & 255; }
+
+class PlayDraw : public test::PlayTest {
+ protected:
+  PlayDraw() : PlayTest(true) {}
+  // Plays level for a few frames (script runs before each frame's end) and
+  // keeps the last one.
+  void Frame(const std::shared_ptr<TLevel>& level, int tryb, std::function<void(ScriptedGame&)> pose = {}) {
+    if (!game->panel) StdoutLines([&] { game->setup(); });
+    player->tryb = tryb;
+    Play(level, [&](ScriptedGame& g, int f) {
+      if (pose) pose(g);
+      if (f == 90) g._exit = 1;
+    });
+  }
+  // Pixels in the rectangle that match.
+  int Count(int x, int y, int w, int h, const std::function<bool(std::uint32_t)>& match) {
+    int n = 0;
+    for (int yy = y; yy < y + h; ++yy)
+      for (int xx = x; xx < x + w; ++xx) n += match(world.h().Pixel(xx, yy)) ? 1 : 0;
+    return n;
+  }
+  std::shared_ptr<TLevel> Shipped(const std::string& path) {
+    std::shared_ptr<TLevel> level;
+    StdoutLines([&] { level = LoadLevel(std::string(SORVANTA_SOURCE_DIR) + "/assets/" + path); });
+    return level;
+  }
+};
+
+auto red = [](std::uint32_t p) { return R(p) > 200 && G(p) < 60 && B(p) < 60; };
+
+TEST_F(PlayDraw, EachRulesetShowsItsOwnPanelParts) {
+  // Fill: no mistakes counter, however many mistakes the level holds.
+  auto fill = Load("fill.lvl");
+  Frame(fill, 0, [](ScriptedGame& g) {
+    g.level->mistakes = 6;
+    g.butA = 1;
+  });
+  Shot(world.h(), "fixture-fill");
+  EXPECT_EQ(Count(900, 360, 40, 26, red), 0);
+  // The help band darkens the bottom for a Fill player, on any board.
+  Frame(Load("picross.lvl"), 0, [](ScriptedGame& g) { g.butA = 1; });
+  const auto band = world.h().Pixel(20, 740);
+  // Picross: "6 / 5" with a red 6 left of x 940 and nothing red right of it;
+  // no help band for a Picross player whatever butA holds.
+  auto picross = Load("picross.lvl");
+  Frame(picross, 1, [](ScriptedGame& g) {
+    g.level->mistakes = 6;
+    g.level->maxMistakes = 5;
+    g.butA = 1;
+  });
+  Shot(world.h(), "fixture-picross");
+  EXPECT_GT(Count(900, 360, 40, 26, red), 5);
+  EXPECT_EQ(Count(945, 360, 60, 26, red), 0);
+  EXPECT_EQ(game->mistTxt, "6 / 5");
+  const auto noBand = world.h().Pixel(20, 740);
+  EXPECT_LT(R(band) + G(band) + B(band), R(noBand) + G(noBand) + B(noBand));
+}
+
+TEST_F(PlayDraw, WronglyPaintedCellsBlinkAndStopWhenTheListEmpties) {
+  auto fill = Load("fill.lvl");
+  game->level = fill;
+  game->badTiles.push_back(fill->tile.get(0, 0));
+  std::vector<float> ramp;
+  for (int i = 0; i < 40; ++i) {
+    game->_drawBadTiles();
+    ramp.push_back(game->batAlpha);
+  }
+  EXPECT_FLOAT_EQ(ramp[19], 1.0f);
+  EXPECT_LT(ramp[18], 1.0f);
+  EXPECT_NEAR(ramp[39], 0.0f, 1e-5f);
+  game->badTiles.clear();
+  game->batAlpha = 0.5f;
+  game->_drawBadTiles();
+  EXPECT_EQ(game->batAlpha, 0.0f);
+  EXPECT_EQ(game->dBatAlpha, 0.0f);
+}
+
+TEST_F(PlayDraw, TutorialCurveStopsShortOfItsEnd) {
+  SetClsColor(0, 0, 0);
+  Cls();
+  auto white = std::make_shared<TRGB>(TRGB{255, 255, 255});
+  game->_drawSpecArrow(0, 10, 100, 10, 50, 10, white);
+  Flip();
+  EXPECT_NE(world.h().Pixel(95, 10) & 0xffffff, 0u);
+  EXPECT_EQ(world.h().Pixel(97, 10) & 0xffffff, 0u);
+}
+
+TEST_F(PlayDraw, ShippedTutorialsForLooking) {
+  // Not a check of looks: frames to look at, and the panel art in place.
+  const char* dir = std::getenv("SORVANTA_SHOT_DIR");
+  if (!dir) GTEST_SKIP() << "SORVANTA_SHOT_DIR unset";
+  StdoutLines([] {
+    setupTiles();
+    setupColors();
+  });
+  const int clueSizes[] = {32, 28, 24, 16, 14}, markSizes[] = {32, 28, 24, 18, 14};
+  for (int s = 0; s < 5; ++s) {
+    TNumber::font[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", clueSizes[s]);
+    TATile::font2[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", markSizes[s]);
+  }
+  Frame(Shipped("data/levels/l-tutorial1.lvl"), 0);
+  Shot(world.h(), "tutorial-fill");
+  Frame(Shipped("data/levelSM/level-tutorial-1.lvl"), 1, [](ScriptedGame& g) {
+    g.aOverTile = g.level->atiles.get(1, 1);
+    g.level->mistakes = 2;
+  });
+  Shot(world.h(), "tutorial-picross");
+  Frame(Shipped("data/levelSM/level-tutorial-3.lvl"), 1);
+  Shot(world.h(), "tutorial-picross-3");
+  Frame(Shipped("data/levels/l-tutorial7.lvl"), 0, [](ScriptedGame& g) { g.butA = 1; });
+  Shot(world.h(), "tutorial-fill-7");
+}
+
+}  // namespace
+}  // namespace sorvanta
