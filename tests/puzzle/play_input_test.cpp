@@ -1,0 +1,131 @@
+// The play screen's input: Picross lines and presses, the order of the win
+// and lose tests, and the pause menu's results.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/dialogs.h"
+#include "core/frame.h"
+#include "core/states.h"
+#include "gui/mouse.h"
+#include "puzzle/atile.h"
+#include "puzzle/level.h"
+#include "play_test_support.h"
+
+namespace sorvanta {
+namespace {
+
+using test::ScriptedGame;
+
+class PlayInput : public test::PlayTest {
+ protected:
+  std::shared_ptr<TATile> at(int r, int c) { return game->level->atiles.get(r, c); }
+};
+
+TEST_F(PlayInput, LinesRunFromTheStartAlongTheLongerDistance) {
+  game->level = Load("picross.lvl");  // 2 rows x 6 columns
+  struct Row {
+    int r1, c1, r2, c2;
+    std::vector<std::pair<int, int>> cells;
+  } rows[] = {
+      {0, 0, 1, 1, {{0, 0}, {0, 1}}},                  // equal distances: the row
+      {0, 2, 1, 2, {{0, 2}, {1, 2}}},                  // down the column
+      {1, 5, 1, 2, {{1, 5}, {1, 4}, {1, 3}, {1, 2}}},  // right to left
+      {0, 1, 1, 4, {{0, 1}, {0, 2}, {0, 3}, {0, 4}}},  // end cell off the line
+      {1, 3, 1, 3, {{1, 3}}},
+  };
+  for (const auto& row : rows) {
+    std::vector<std::pair<int, int>> got;
+    for (const auto& t : game->GetTilesFromTo(at(row.r1, row.c1), at(row.r2, row.c2))) got.emplace_back(t->r, t->c);
+    EXPECT_EQ(got, row.cells) << row.r1 << "," << row.c1 << " -> " << row.r2 << "," << row.c2;
+  }
+}
+
+TEST_F(PlayInput, ReleasesActWithTheToolsMappingAndTheStagger) {
+  struct Row {
+    int tool, button, cells;  // cells: 0 = a one-frame press (start cell only)
+    int pending;              // 1 uncover, 2 break
+  } rows[] = {{0, 1, 3, 1}, {0, 2, 3, 2}, {1, 1, 3, 2}, {1, 2, 3, 1}, {0, 1, 0, 1}, {1, 2, 0, 1}};
+  for (const auto& row : rows) {
+    game->level = Load("picross.lvl");
+    at(1, 1)->odkryte = 1;  // acted on: skipped without a slot
+    game->actionType = row.tool;
+    game->holdedType = row.button;
+    game->holdedTile = at(1, 0);
+    if (row.cells) game->overTiles = game->GetTilesFromTo(at(1, 0), at(1, 3));
+    mouse->leftHolded = mouse->rightHolded = 0;
+    mouse->leftPressed = mouse->rightPressed = 0;
+    game->_updateMesalorTilePlay();
+    const int now = at(1, 0)->time;  // the first cell is due at once
+    EXPECT_EQ(at(1, 0)->state, row.pending);
+    EXPECT_EQ(at(1, 1)->state, 0);
+    if (row.cells) {
+      EXPECT_EQ(at(1, 2)->time - now, 75);
+      EXPECT_EQ(at(1, 3)->time - now, 150);
+    } else {
+      EXPECT_EQ(at(1, 2)->state, 0);
+    }
+    EXPECT_EQ(game->holdedType, 0);
+    EXPECT_FALSE(game->holdedTile);
+  }
+
+  // A drag cancelled by the other button acts on nothing at its release.
+  game->level = Load("picross.lvl");
+  game->actionType = 0;
+  game->holdedType = 1;
+  game->holdedTile = at(1, 0);
+  mouse->leftHolded = 0;
+  mouse->rightHolded = 1;
+  game->_updateMesalorTilePlay();
+  mouse->leftHolded = mouse->rightHolded = 0;
+  game->_updateMesalorTilePlay();
+  for (const auto& t : game->level->atiles.all()) EXPECT_EQ(t->state, 0);
+}
+
+TEST_F(PlayInput, TheFirstEndOfTheLevelInAFrameDecides) {
+  // Every picture cell acted on and one mistake too many: the win holds
+  // first, so the loss is not called after it.
+  auto level = Load("picross.lvl");
+  std::vector<int> states;
+  Play(level, [&](ScriptedGame& g, int f) {
+    if (f == 1) {
+      for (const auto& t : g.level->atiles.all())
+        if (t->td) t->odkryte = 1;
+      g.level->mistakes = g.level->COUNT_MaxMistakes() + 1;
+    }
+    states.push_back(g.state);
+    if (f == 3) g._exit = 1;
+  });
+  ASSERT_GE(states.size(), 2u);
+  EXPECT_EQ(states[1], kPlayWin);
+
+  // Mistakes alone lose.
+  game->level = Load("picross.lvl");
+  game->state = kPlayNormal;
+  game->level->mistakes = game->level->COUNT_MaxMistakes();
+  game->_updateLoseMesalor();
+  EXPECT_EQ(game->state, kPlayNormal);
+  ++game->level->mistakes;
+  game->_updateLoseMesalor();
+  EXPECT_EQ(game->state, kPlayLose);
+}
+
+TEST_F(PlayInput, PauseMenuResultsLeadToStatesWithAFade) {
+  struct Row {
+    const char* answer;
+    const char* wynik;
+  } rows[] = {{"", ""}, {"RESTART", kStateRestartLevel},
+              {kStateMainMenu, kStateMainMenu}, {kStateMapScreen, kStateMapScreen}};
+  for (const auto& row : rows) {
+    bindDialogs({nullptr, [&](std::shared_ptr<TEkran>) { return std::string(row.answer); }});
+    game->wynik = "";
+    game->dFade = 0;
+    game->goMenu();
+    EXPECT_EQ(game->wynik, row.wynik) << row.answer;
+    EXPECT_EQ(game->dFade, *row.wynik ? 1.0f : 0.0f) << row.answer;
+  }
+  bindDialogs({});
+}
+
+}  // namespace
+}  // namespace sorvanta
