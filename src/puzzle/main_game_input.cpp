@@ -1,15 +1,72 @@
 // The play screen's hint steps and the Picross tool selector.
 #include "core/globals.h"
 #include "gui/mouse.h"
+#include "platform/input.h"
+#include "puzzle/atile.h"
+#include "puzzle/hint.h"
+#include "puzzle/level.h"
 #include "puzzle/main_game.h"
 #include "puzzle/player_link.h"
+#include "puzzle/tile.h"
+#include "sound/global_snd.h"
 
 namespace sorvanta {
 
-int TMainGame::_updateHintParticles(int, int) { return 0; }
-int TMainGame::_updateTrelmoHint() { return 0; }
-int TMainGame::_updateHintsOver() { return 0; }
-int TMainGame::_updateGameTryb() { return 0; }
+int TMainGame::_updateHintParticles(int r, int c) {
+  if (!level) return 0;
+  if (level->tryb == 0) {
+    if (auto t = level->tile.get(r, c)) t->_updateHintParticles();
+  } else if (auto t = level->atiles.get(r, c)) {
+    t->_updateHintParticles();
+  }
+  return 0;
+}
+
+int TMainGame::_updateTrelmoHint() {
+  if (!overTile) return 0;
+  const int r = overTile->r, c = overTile->c;
+  for (int i = r - 1; i <= r + 1; ++i)
+    for (int j = c - 1; j <= c + 1; ++j) _updateHintParticles(i, j);
+  if (mouse->leftPressed) {
+    if (globalSnd) globalSnd->playMySound("hint");
+    level->ResolveTrelmoTiles(r - 1, c - 1, 3, 3);
+    mouse->clear();
+    FlushMouse();
+    trelmoActionType = 0;
+  }
+  return 0;
+}
+
+int TMainGame::_updateHintsOver() {
+  overHint = nullptr;
+  for (const auto& h : level->hints)
+    if (h && h->over()) overHint = h;
+  if (PlayerTryb(level->tryb) == 0) {
+    if (trelmoActionType == 1) {
+      if ((mouse->leftPressed && overHint) || mouse->rightPressed) {
+        if (lastPickedHint) lastPickedHint->Reuse();
+        trelmoActionType = 0;
+        return 0;
+      }
+    } else if (overHint && overHint->t == 1) {
+      overHint = nullptr;
+    }
+  }
+  if (overHint && mouse->leftPressed && overHint->t != 1) {
+    overHint->use();
+    lastPickedHint = overHint;
+    if (level->tryb == 0)
+      trelmoActionType = 1;
+    else
+      overHint->Fly(level);
+  }
+  return 0;
+}
+
+int TMainGame::_updateGameTryb() {
+  if (trelmoActionType == 1) _updateTrelmoHint();
+  return 0;
+}
 
 int TMainGame::_updateTools() {
   const int tool = PlayerTool();

@@ -9,6 +9,8 @@
 #include "core/states.h"
 #include "gui/mouse.h"
 #include "puzzle/atile.h"
+#include "puzzle/flying_hints.h"
+#include "puzzle/hint.h"
 #include "puzzle/level.h"
 #include "play_test_support.h"
 
@@ -125,6 +127,46 @@ TEST_F(PlayInput, PauseMenuResultsLeadToStatesWithAFade) {
     EXPECT_EQ(game->dFade, *row.wynik ? 1.0f : 0.0f) << row.answer;
   }
   bindDialogs({});
+}
+
+TEST_F(PlayInput, AnArmedFillHintIsGivenBackWhenNotSpent) {
+  // A right click disarms it.
+  player->tryb = 0;
+  game->level = Load("fill.lvl");
+  auto hint = std::make_shared<THint>();
+  hint->use();
+  game->lastPickedHint = hint;
+  game->trelmoActionType = 1;
+  mouse->leftPressed = 0;
+  mouse->rightPressed = 1;
+  game->_updateHintsOver();
+  EXPECT_EQ(game->trelmoActionType, 0);
+  EXPECT_EQ(hint->t, 0);
+
+  // Leaving the level with the hint armed gives it back too.
+  mouse->rightPressed = 0;
+  hint->use();
+  Play(Load("fill.lvl"), [&](ScriptedGame& g, int f) {
+    if (f == 2) g.trelmoActionType = 1, g.lastPickedHint = hint, g._exit = 1;
+  });
+  EXPECT_EQ(hint->t, 0);
+  EXPECT_EQ(game->trelmoActionType, 0);
+}
+
+TEST_F(PlayInput, SparksGoOnlyToCellsNotYetActedOnAndNeverTwoToOne) {
+  for (int left : {1, 0}) {
+    auto level = Load("picross.lvl");
+    for (const auto& t : level->atiles.all()) t->odkryte = 1;
+    if (left) level->atiles.get(1, 3)->odkryte = 0;
+    flyingHints.clear();
+    THint hint;
+    hint.Fly(level);  // two sparks asked for
+    ASSERT_EQ(flyingHints.size(), static_cast<size_t>(left));
+    if (left) {
+      EXPECT_EQ(flyingHints.front()->docelowyTile, level->atiles.get(1, 3));
+    }
+  }
+  flyingHints.clear();
 }
 
 }  // namespace
