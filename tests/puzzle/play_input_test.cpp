@@ -9,6 +9,8 @@
 #include "core/states.h"
 #include "gui/mouse.h"
 #include "puzzle/atile.h"
+#include "puzzle/color.h"
+#include "puzzle/tile.h"
 #include "puzzle/flying_hints.h"
 #include "puzzle/hint.h"
 #include "puzzle/level.h"
@@ -127,6 +129,41 @@ TEST_F(PlayInput, PauseMenuResultsLeadToStatesWithAFade) {
     EXPECT_EQ(game->dFade, *row.wynik ? 1.0f : 0.0f) << row.answer;
   }
   bindDialogs({});
+}
+
+TEST_F(PlayInput, FillStrokesTouchEachCellOnceAndBothButtonsCancel) {
+  player->tryb = 0;
+  auto level = Load("fill.lvl");
+  game->setLevel(level);
+  game->prepare();
+  game->state = kPlayNormal;
+  const auto red = getColorById(2);
+  game->pickColor2(red);
+  auto cell = [&](int c) { return level->tile.get(2, c); };  // row 2 has no clues
+  struct Step {
+    int col, left, right;
+    std::vector<int> painted;  // columns 0..2 of row 2 holding red after the frame
+  } steps[] = {
+      {0, 1, 0, {1, 0, 0}},  // press: paint
+      {0, 1, 0, {1, 0, 0}},  // held on: once per stroke
+      {1, 1, 0, {1, 1, 0}},  // dragged on
+      {0, 1, 0, {1, 1, 0}},  // back over a touched cell
+      {0, 0, 0, {1, 1, 0}},  // release
+      {0, 1, 0, {0, 1, 0}},  // a press on painted: the stroke removes
+      {1, 1, 0, {0, 0, 0}},
+      {2, 0, 0, {0, 0, 0}},
+      {2, 1, 1, {0, 0, 0}},  // both buttons: nothing
+  };
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    const auto& st = steps[i];
+    mouse->x = static_cast<float>(cell(st.col)->x);
+    mouse->y = static_cast<float>(cell(st.col)->y);
+    mouse->leftHolded = st.left;
+    mouse->rightHolded = st.right;
+    game->_updateTilesOver();
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(cell(c)->putColor == red, st.painted[c] == 1) << "step " << i << " col " << c;
+  }
+  EXPECT_EQ(mouse->leftHolded, 0);  // the cancel cleared the buttons
 }
 
 TEST_F(PlayInput, AnArmedFillHintIsGivenBackWhenNotSpent) {
