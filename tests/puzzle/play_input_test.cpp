@@ -166,6 +166,39 @@ TEST_F(PlayInput, FillStrokesTouchEachCellOnceAndBothButtonsCancel) {
   EXPECT_EQ(mouse->leftHolded, 0);  // the cancel cleared the buttons
 }
 
+TEST_F(PlayInput, ThePicrossTutorialIsSolvedByClicks) {
+  // A click on every picture cell of the first tutorial level wins it.
+  player->tryb = 1;
+  std::shared_ptr<TLevel> level;
+  test::StdoutLines([&] { level = LoadLevel(std::string(SORVANTA_SOURCE_DIR) + "/assets/data/levelSM/level-tutorial-1.lvl"); });
+  game->setLevel(level);
+  game->prepare();
+  game->state = kPlayNormal;
+  game->actionType = 0;
+  game->lFrameX = 0, game->lFrameY = 0, game->lFrameW = 1024, game->lFrameH = 768;
+  for (const auto& t : level->atiles.all()) {
+    if (!t->td) continue;
+    t->zadanie.clear();  // the tutorial's tasks are the tip's business
+    t->turnOff = 0;
+    mouse->x = static_cast<float>(t->x);
+    mouse->y = static_cast<float>(t->y);
+    mouse->leftHolded = mouse->rightHolded = 0;
+    mouse->leftPressed = 1;
+    game->_updateTilesOverMesalor();
+    mouse->leftPressed = 0;
+    world.h().AdvanceClock(20);
+    game->_updateTilesOverMesalor();
+    EXPECT_EQ(t->odkryte, 1) << t->r << "," << t->c;
+    EXPECT_EQ(t->zepsute, 0);
+  }
+  EXPECT_EQ(level->mistakes, 0);
+  int left = 0;
+  for (const auto& t : level->atiles.all()) left += t->td && !t->odkryte;
+  EXPECT_EQ(left, 0);
+  game->_updateTilesOverMesalor();
+  EXPECT_EQ(game->state, kPlayWin);
+}
+
 TEST_F(PlayInput, AnArmedFillHintIsGivenBackWhenNotSpent) {
   // A right click disarms it.
   player->tryb = 0;
