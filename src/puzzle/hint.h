@@ -8,6 +8,7 @@
 namespace sorvanta {
 
 class TImage;
+class TLevel;
 
 class THint {
  public:
@@ -32,6 +33,15 @@ class THint {
   virtual int loaded() const { return t == 0 ? 1 : 0; }
   // A quarter charge; a full charge makes the hint usable at once.
   virtual void loadMeUp();
+  // Eases the gauge and fades the used image; 1 when the mouse is over it.
+  virtual int over();
+  // Spends the charge ("hint" sounds in Picross).
+  virtual void use();
+  // Gives a spent charge back at once.
+  virtual void Reuse();
+  // Two sparks to cells not yet acted on, never from the previous corner.
+  virtual void Fly(const std::shared_ptr<TLevel>& level);
+  virtual void CreateFlyingHint(const std::shared_ptr<TLevel>& level, int corner);
 };
 
 // A hint orb in flight on an eased curve; it fades over its last fifth. Made

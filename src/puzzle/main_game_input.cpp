@@ -1,40 +1,90 @@
-// The play screen's input, rule steps and commands: the steps each play
-// state calls, empty until the input of both rulesets, the hints, the tools
-// and the commands fill them.
+// The play screen's hint steps and the Picross tool selector.
+#include "core/globals.h"
+#include "gui/mouse.h"
+#include "platform/input.h"
+#include "puzzle/atile.h"
+#include "puzzle/hint.h"
+#include "puzzle/level.h"
 #include "puzzle/main_game.h"
+#include "puzzle/player_link.h"
+#include "puzzle/tile.h"
+#include "sound/global_snd.h"
 
 namespace sorvanta {
 
-int TMainGame::_updateTilesOver() { return 0; }
-int TMainGame::_updateColorsOver() { return 0; }
-int TMainGame::_updateMouseHolded() { return 0; }
-int TMainGame::_updateMesalorStandardAction() { return 0; }
-int TMainGame::_updateMesalorTilePlay() { return 0; }
-int TMainGame::_updateTilesOverMesalor() { return 0; }
-int TMainGame::_updateNumbers() { return 0; }
-int TMainGame::_updateLoseMesalor() { return 0; }
-int TMainGame::_updateHintParticles(int, int) { return 0; }
-int TMainGame::_updateTrelmoHint() { return 0; }
-int TMainGame::_updateHintsOver() { return 0; }
-int TMainGame::_updateGameTryb() { return 0; }
-int TMainGame::_updateTools() { return 0; }
-
-std::list<std::shared_ptr<TATile>> TMainGame::GetTilesFromTo(const std::shared_ptr<TATile>&,
-                                                             const std::shared_ptr<TATile>&) {
-  return {};
+int TMainGame::_updateHintParticles(int r, int c) {
+  if (!level) return 0;
+  if (level->tryb == 0) {
+    if (auto t = level->tile.get(r, c)) t->_updateHintParticles();
+  } else if (auto t = level->atiles.get(r, c)) {
+    t->_updateHintParticles();
+  }
+  return 0;
 }
-int TMainGame::ShowTilesMesalor(const std::list<std::shared_ptr<TATile>>&) { return 0; }
-int TMainGame::BrakeTilesMesalor(const std::list<std::shared_ptr<TATile>>&) { return 0; }
-int TMainGame::ShowTileMesalor(const std::shared_ptr<TATile>&, int) { return 0; }
-int TMainGame::BrakeTileMesalor(const std::shared_ptr<TATile>&, int) { return 0; }
 
-int TMainGame::ShowBadTiles() { return 0; }
-int TMainGame::goMenu() { return 0; }
-int TMainGame::goMainMenu() { return 0; }
-int TMainGame::goRestart() { return 0; }
-int TMainGame::goMapScreen() { return 0; }
-int TMainGame::goShow() { return 0; }
-int TMainGame::CONTROL_KEYBOARD() { return 0; }
-int TMainGame::CONTROL_GUI() { return 0; }
+int TMainGame::_updateTrelmoHint() {
+  if (!overTile) return 0;
+  const int r = overTile->r, c = overTile->c;
+  for (int i = r - 1; i <= r + 1; ++i)
+    for (int j = c - 1; j <= c + 1; ++j) _updateHintParticles(i, j);
+  if (mouse->leftPressed) {
+    if (globalSnd) globalSnd->playMySound("hint");
+    level->ResolveTrelmoTiles(r - 1, c - 1, 3, 3);
+    mouse->clear();
+    FlushMouse();
+    trelmoActionType = 0;
+  }
+  return 0;
+}
+
+int TMainGame::_updateHintsOver() {
+  overHint = nullptr;
+  for (const auto& h : level->hints)
+    if (h && h->over()) overHint = h;
+  if (PlayerTryb(level->tryb) == 0) {
+    if (trelmoActionType == 1) {
+      if ((mouse->leftPressed && overHint) || mouse->rightPressed) {
+        if (lastPickedHint) lastPickedHint->Reuse();
+        trelmoActionType = 0;
+        return 0;
+      }
+    } else if (overHint && overHint->t == 1) {
+      overHint = nullptr;
+    }
+  }
+  if (overHint && mouse->leftPressed && overHint->t != 1) {
+    overHint->use();
+    lastPickedHint = overHint;
+    if (level->tryb == 0)
+      trelmoActionType = 1;
+    else
+      overHint->Fly(level);
+  }
+  return 0;
+}
+
+int TMainGame::_updateGameTryb() {
+  if (trelmoActionType == 1) _updateTrelmoHint();
+  return 0;
+}
+
+int TMainGame::_updateTools() {
+  const int tool = PlayerTool();
+  const float target = static_cast<float>(tool);
+  const float step = 0.05f * delta;
+  if (oldTool < target) oldTool = oldTool + step > target ? target : oldTool + step;
+  else if (oldTool > target) oldTool = oldTool - step < target ? target : oldTool - step;
+  const float w = static_cast<float>(toolsW);
+  overTool = -1;
+  if (mouse->inRect(static_cast<float>(toolsX), static_cast<float>(toolsY), w, w)) overTool = 0;
+  if (mouse->inRect(static_cast<float>(toolsX + toolsW), static_cast<float>(toolsY), w, w)) overTool = 1;
+  if (overTool >= 0 && mouse->leftPressed && overTool != tool) {
+    oldTool = target;
+    PlayerSetTool(overTool);
+  }
+  // Seen by the board from the next frame on: the board ran before this.
+  actionType = PlayerTool();
+  return 0;
+}
 
 }  // namespace sorvanta

@@ -8,6 +8,7 @@
 #include "platform/video.h"
 #include "puzzle/flight_plan.h"
 #include "puzzle/level.h"
+#include "puzzle/hint.h"
 #include "puzzle/main_game.h"
 #include "puzzle/placeholders.h"
 #include "puzzle/play_effects.h"
@@ -126,6 +127,9 @@ std::string TMainGame::mainloop() {
     CONTROL_GUI();
   } while (!(fade == 1.0f && dFade == 1.0f) && _exit == 0);
   if (tutorial) tutorial->actTip = nullptr;
+  // An armed Fill hint not yet spent goes back: the next start disarms it.
+  if (trelmoActionType != 0 && lastPickedHint) lastPickedHint->Reuse();
+  trelmoActionType = 0;
   settleEffects(wynik);
   return wynik;
 }

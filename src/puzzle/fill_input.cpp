@@ -1,0 +1,119 @@
+// The Fill ruleset's input: the hovered cell, the colour tallies, strokes of
+// paint and crosses, the solution check and the palette.
+#include "core/frame.h"
+#include "gui/img.h"
+#include "gui/mouse.h"
+#include "puzzle/color.h"
+#include "puzzle/level.h"
+#include "puzzle/main_game.h"
+#include "puzzle/tile.h"
+
+namespace sorvanta {
+
+namespace {
+
+bool crossedWith(const TTile& t, const std::shared_ptr<TColor>& c) {
+  for (const auto& x : t.xList)
+    if (x == c) return true;
+  return false;
+}
+
+void tally(std::array<int, 20>& counts, const std::shared_ptr<TColor>& c) {
+  // Ids outside the table have no tally entry; they cannot match a palette.
+  if (c && c->id >= 0 && c->id < static_cast<int>(counts.size())) ++counts[c->id];
+}
+
+}  // namespace
+
+int TMainGame::_updateTilesOver() {
+  overTile = nullptr;
+  isWin = 1;
+  oRow = -1;
+  oCol = -1;
+  koloryOk = 1;
+  colorsTiles.fill(0);
+  colorsDone.fill(0);
+  const int rows = level->tile.rows(), cols = level->tile.cols();
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c) {
+      const auto t = level->tile.get(r, c);
+      if (!t) continue;
+      tally(colorsTiles, t->color);
+      tally(colorsDone, t->putColor);
+      if (!mouse->leftHolded && !mouse->rightHolded) t->holded = 0;
+      if (t->update() == 1) {
+        overTile = t;
+        oRow = r;
+        oCol = c;
+      }
+      if (t->isDone() == 0) isWin = 0;
+    }
+  for (size_t i = 0; i < colorsTiles.size(); ++i)
+    if (colorsTiles[i] != colorsDone[i]) koloryOk = 0;
+  if (trelmoActionType != 0) return 0;
+
+  if (overTile && mouse->leftHolded && !lastMouseLeftHolded) {
+    badTiles.clear();
+    if (pickedColor && pickedColor->id == kCrossColorId)
+      action = crossedWith(*overTile, lastColor) ? 0 : 1;
+    else
+      action = overTile->putColor ? 0 : 1;
+  }
+  if (overTile && mouse->rightHolded && !lastMouseRightHolded) {
+    badTiles.clear();
+    action = crossedWith(*overTile, lastColor) ? 0 : 1;
+  }
+  if (overTile && mouse->leftHolded) {
+    badTiles.clear();
+    if (mouse->rightHolded) {
+      mouse->clear();  // both buttons cancel
+    } else if (pickedColor && overTile->holded == 0) {
+      const bool free = pickedColor->id < 2 || !overTile->number;
+      if (free || overTile->number == pickedColor) {
+        overTile->putColorByUser2(pickedColor, action);
+        overTile->holded = 1;
+        if (free) level->COUNT_UserPutColorNumber();
+      }
+    }
+  }
+  if (overTile && mouse->rightHolded) {
+    badTiles.clear();
+    if (pickedColor && overTile->holded == 0) {
+      const auto kept = lastColor;
+      lastColor = pickedColor;
+      overTile->putXByUser_RIGHTHOLDED(action);
+      overTile->holded = 1;
+      level->COUNT_UserPutColorNumber();
+      lastColor = kept;
+    }
+  }
+  dButA = 0;
+  if (isWin && koloryOk)
+    WIN();
+  else if (isWin)
+    dButA = 1;
+  lastMouseLeftHolded = mouse->leftHolded;
+  lastMouseRightHolded = mouse->rightHolded;
+  return 0;
+}
+
+int TMainGame::_updateColorsOver() {
+  overColor = nullptr;
+  if (trelmoActionType != 0 || !frameImg) return 0;
+  const int fw = static_cast<int>(ImgWidth(frameImg));
+  const int fh = static_cast<int>(ImgHeight(frameImg));
+  int k = 0, j = 0;
+  for (const auto& c : level->availableColors) {
+    const float x = static_cast<float>(colSX + k * (fw - 4) - fw / 2);
+    const float y = static_cast<float>(colSY + j * (fh - 4) - fh / 2);
+    if (mouse->inRect(x, y, static_cast<float>(fw), static_cast<float>(fh))) overColor = c;
+    if (++k > 2) {
+      k = 0;
+      ++j;
+    }
+  }
+  if (overColor && mouse->leftPressed) pickColor2(overColor);
+  return 0;
+}
+
+}  // namespace sorvanta
