@@ -13,6 +13,8 @@
 #include "gui/my_font.h"
 #include "puzzle/atile.h"
 #include "puzzle/color.h"
+#include "puzzle/level_summary.h"
+#include "puzzle/lose_screen.h"
 #include "puzzle/number.h"
 #include "puzzle/tile_data.h"
 #include "puzzle/tile.h"
@@ -141,8 +143,9 @@ TEST_F(PlayDraw, ShippedTutorialsForLooking) {
   }
   Frame(Shipped("data/levels/l-tutorial1.lvl"), 0);
   Shot(world.h(), "tutorial-fill");
-  Frame(Shipped("data/levelSM/level-tutorial-1.lvl"), 1, [](ScriptedGame& g) {
-    g.aOverTile = g.level->atiles.get(1, 1);
+  // Hover comes from the pointer: the input step recomputes it every frame.
+  Frame(Shipped("data/levelSM/level-tutorial-1.lvl"), 1, [this](ScriptedGame& g) {
+    if (g.frame == 30) world.h().MoveMouse(g.level->atiles.get(1, 1)->x, g.level->atiles.get(1, 1)->y);
     g.level->mistakes = 2;
   });
   Shot(world.h(), "tutorial-picross");
@@ -150,6 +153,81 @@ TEST_F(PlayDraw, ShippedTutorialsForLooking) {
   Shot(world.h(), "tutorial-picross-3");
   Frame(Shipped("data/levels/l-tutorial7.lvl"), 0, [](ScriptedGame& g) { g.butA = 1; });
   Shot(world.h(), "tutorial-fill-7");
+}
+
+// Frames of the panels over the board: the summary and its statistics page
+// over the win zoom, the lose panel over the falling board.
+struct ShootingSummary : TLevelSummary {
+  Harness* h = nullptr;
+  int f = 0;
+  void update() override {
+    TLevelSummary::update();
+    if (++f == 60) Shot(*h, "win-summary"), SwitchStats();
+    if (f == 100) Shot(*h, "win-stats"), goPlay();
+  }
+};
+struct ShootingLose : TLoseScreen {
+  Harness* h = nullptr;
+  int f = 0;
+  void update() override {
+    TLoseScreen::update();
+    if (++f == 40) {
+      Shot(*h, "lose-panel");
+      dAlpha = 0, dFade = 0;
+    }
+  }
+};
+
+TEST_F(PlayDraw, DragPreviewPanelsAndFillMarksForLooking) {
+  if (!std::getenv("SORVANTA_SHOT_DIR")) GTEST_SKIP() << "SORVANTA_SHOT_DIR unset";
+  StdoutLines([] {
+    setupTiles();
+    setupColors();
+  });
+  // Left button held on cell (1, 1) and dragged along the row to (1, 4).
+  Frame(Shipped("data/levelSM/level-tutorial-1.lvl"), 1, [this](ScriptedGame& g) {
+    g.level->mistakes = 2;
+    if (g.frame != 30) return;
+    auto at = [&](int c) { return g.level->atiles.get(1, c); };
+    world.h().MoveMouse(at(1)->x, at(1)->y).Wait(3).PressMouse(1).Wait(3).MoveMouse(at(2)->x, at(2)->y).Wait(3)
+        .MoveMouse(at(4)->x, at(4)->y);
+  });
+  Shot(world.h(), "picross-drag");
+  world.h().ReleaseMouse(1);
+  // Fill: crosses of the focus colour on the empty cells, the first clue flashing.
+  Frame(Shipped("data/levels/l-tutorial7.lvl"), 0, [](ScriptedGame& g) {
+    g.butA = 1;
+    auto focus = g.xColor ? g.xColor : g.pickedColor;
+    bool flashed = false;
+    for (int r = 0; r < g.level->rows; ++r)
+      for (int c = 0; c < g.level->cols; ++c) {
+        auto t = g.level->tile.get(r, c);
+        if (!t) continue;
+        if (!t->color && !t->number && focus && t->xList.empty()) t->xList.push_back(focus);
+        if (t->number && !flashed) t->showMeAlpha = t->dShowMeAlpha = 1, flashed = true;
+      }
+  });
+  Shot(world.h(), "fill-marks");
+  auto summary = std::make_shared<ShootingSummary>();
+  summary->h = &world.h();
+  StdoutLines([&] { summary->setup(); });
+  levelSummary = summary;
+  Frame(Shipped("data/levels/l-tutorial1.lvl"), 0, [](ScriptedGame& g) {
+    if (g.frame == 20) g.WIN();
+  });
+  auto lose = std::make_shared<ShootingLose>();
+  lose->h = &world.h();
+  StdoutLines([&] { lose->setup(); });
+  loseScreen = lose;
+  // The panel opens 3 s after the loss: play on past the usual 90 frames.
+  player->tryb = 1;
+  Play(Shipped("data/levelSM/level-tutorial-1.lvl"), [this](ScriptedGame& g, int f) {
+    if (f == 20) g.LOSE();
+    if (f == 35) Shot(world.h(), "lose-falling");
+    if (f == 600) g._exit = 1;
+  });
+  EXPECT_EQ(summary->f >= 100, true);
+  EXPECT_GE(lose->f, 40);
 }
 
 }  // namespace
