@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include "gui/gui_types.h"
 #include "platform/video.h"
@@ -19,24 +18,15 @@
 #include "puzzle/tile_data.h"
 #include "puzzle/tile.h"
 
+#include "support/shot.h"
+
 namespace sorvanta {
 namespace {
 
+using test::Shot;
+
 using test::ScriptedGame;
 using test::StdoutLines;
-
-void Shot(const Harness& h, const std::string& name) {
-  const char* dir = std::getenv("SORVANTA_SHOT_DIR");
-  auto frame = h.LastFrame();
-  if (!dir || !frame) return;
-  std::ofstream out(std::string(dir) + "/" + name + ".ppm", std::ios::binary);
-  out << "P6\n" << PixmapWidth(frame) << " " << PixmapHeight(frame) << "\n255\n";
-  for (int y = 0; y < PixmapHeight(frame); ++y)
-    for (int x = 0; x < PixmapWidth(frame); ++x) {
-      const std::uint32_t p = ReadPixel(frame, x, y);
-      out.put(static_cast<char>(p >> 16)).put(static_cast<char>(p >> 8)).put(static_cast<char>(p));
-    }
-}
 
 int R(std::uint32_t p) { return (p >> 16) & 255; }
 int G(std::uint32_t p) { return (p >> 8) & 255; }

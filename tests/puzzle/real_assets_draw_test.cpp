@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include "core/globals.h"
 #include "gui/my_font.h"
@@ -14,24 +13,14 @@
 #include "puzzle/level_file.h"
 #include "puzzle/number.h"
 #include "puzzle_test_support.h"
+#include "support/shot.h"
 #include "support/stdout_lines.h"
 #include "support/test_data.h"
 
 namespace sorvanta {
 namespace {
 
-void Shot(const Harness& h, const std::string& name) {
-  const char* dir = std::getenv("SORVANTA_SHOT_DIR");
-  auto frame = h.LastFrame();
-  if (!dir || !frame) return;
-  std::ofstream out(std::string(dir) + "/" + name + ".ppm", std::ios::binary);
-  out << "P6\n" << PixmapWidth(frame) << " " << PixmapHeight(frame) << "\n255\n";
-  for (int y = 0; y < PixmapHeight(frame); ++y)
-    for (int x = 0; x < PixmapWidth(frame); ++x) {
-      const std::uint32_t p = ReadPixel(frame, x, y);
-      out.put(static_cast<char>(p >> 16)).put(static_cast<char>(p >> 8)).put(static_cast<char>(p));
-    }
-}
+using test::Shot;
 
 class RealAssetsDraw : public test::PuzzleTest {
  protected:

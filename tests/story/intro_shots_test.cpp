@@ -1,33 +1,25 @@
 // Headless pictures of the intro at set times of the test clock, for looking
-// at: written as PPM files into $SORVANTA_STORY_SHOTS (skipped without it).
+// at: written as PPM files into $SORVANTA_SHOT_DIR (skipped without it).
 // Always checked: the frame's bottom beam is dark under the captions and the
 // scene shows through the window.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "core/shell_test_support.h"
 #include "platform/clock.h"
 #include "platform/video.h"
 #include "story/intro.h"
+#include "support/shot.h"
 
 namespace sorvanta {
 namespace {
 
-void WritePpm(const std::shared_ptr<TPixmap>& p, const std::string& path) {
-  FILE* f = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(f, nullptr) << path;
-  std::fprintf(f, "P6\n%d %d\n255\n", p->width(), p->height());
-  for (int y = 0; y < p->height(); ++y)
-    for (int x = 0; x < p->width(); ++x) std::fwrite(p->row(y) + 4 * x, 1, 3, f);
-  std::fclose(f);
-}
 
 int Brightness(std::uint32_t argb) { return ((argb >> 16) & 255) + ((argb >> 8) & 255) + (argb & 255); }
 
 TEST(IntroShots, ScenesUnderTheirFrame) {
-  const char* dir = std::getenv("SORVANTA_STORY_SHOTS");
+  const char* dir = test::ShotFolder();
   shell_test::ShellWorld world;
   auto in = std::make_shared<TIntro>();
   intro = in;
@@ -48,7 +40,7 @@ TEST(IntroShots, ScenesUnderTheirFrame) {
     }
     EXPECT_LT(Brightness(world.h().Pixel(30, 760)), 120) << all[k].name << ": the bottom beam";
     EXPECT_GT(Brightness(world.h().Pixel(512, 300)), 40) << all[k].name << ": the picture";
-    if (dir) WritePpm(world.h().LastFrame(), std::string(dir) + "/" + all[k].name + ".ppm");
+    test::Shot(world.h(), all[k].name);
   }
 }
 
