@@ -66,8 +66,12 @@ void TProfileName::update() {
   _updateEntry();
   if (ekran && ekran == profileManager) {
     ekran->alpha = 1 - alpha;
-    if (ekran->gui)
+    if (ekran->gui) {
       for (auto& object : ekran->gui->objects) object->SetMyAlpha(ekran->alpha);
+      // The captions follow the widget's own alpha: without it they stay
+      // drawn over whatever lies behind the faded screen.
+      ekran->gui->setGuiAlpha(ekran->alpha);
+    }
   }
 }
 
