@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/globals.h"
+#include "frame_reporter.h"
 #include "effects/particle.h"
 #include "effects/particle_factories.h"
 #include "platform/harness.h"
@@ -112,17 +113,6 @@ void BM_EffectsFrame(benchmark::State& state) {
 
 // Argument 1 draws the images, 0 draws nothing.
 BENCHMARK(BM_EffectsFrame)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-
-class FrameReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-        perFrame.push_back(run.real_accumulated_time / static_cast<double>(run.iterations));
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::vector<double> perFrame;
-};
 
 }  // namespace
 

@@ -15,6 +15,7 @@
 #include "core/delta_time.h"
 #include "core/display.h"
 #include "core/globals.h"
+#include "frame_reporter.h"
 #include "gui/mouse.h"
 #include "leveltool/level_source.h"
 #include "leveltool/level_tables.h"
@@ -97,17 +98,6 @@ void BM_PicrossFrame(benchmark::State& state) { Run(state, picross); }
 void BM_FillFrame(benchmark::State& state) { Run(state, fill); }
 BENCHMARK(BM_PicrossFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FillFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-
-class FrameReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-        perFrame.push_back(run.real_accumulated_time / static_cast<double>(run.iterations));
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::vector<double> perFrame;
-};
 
 }  // namespace
 

@@ -94,7 +94,7 @@ void createSingletons() {
   tutorial = std::make_shared<TTutorial>();
 }
 
-void init() {
+void loadGame(bool fadeOut) {
   systemSetup();
   options->loadOptions();
   options->openScreen();
@@ -104,8 +104,12 @@ void init() {
   loading->PART3();
   loading->PART4();
   loading->PART5();
-  loading->fadeUp();
+  if (fadeOut) loading->fadeUp();
   profileManager->loadProfiles();
+}
+
+void init() {
+  loadGame();
   control->mainLoop();
   ende();
 }

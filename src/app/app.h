@@ -12,7 +12,10 @@ namespace sorvanta {
 void createGlobals();
 void createSingletons();
 
-// Folders, settings, display, loading screen, profiles, state machine, ende.
+// Folders, settings, display, the loading screen's five phases (and its
+// fade to black when fadeOut), profiles: everything before the state machine.
+void loadGame(bool fadeOut = true);
+// loadGame, then the state machine, then ende.
 [[noreturn]] void init();
 // Saves the players and the settings, then ends the process with status.
 [[noreturn]] void ende(int status = 0);

@@ -29,16 +29,7 @@ void StartGame(std::shared_ptr<test::ScriptedGame> game) {
   bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
   createSingletons();
   mainGame = std::move(game);
-  systemSetup();
-  options->loadOptions();
-  options->openScreen();
-  loading->Setup();
-  loading->PART1();
-  loading->PART2();
-  loading->PART3();
-  loading->PART4();
-  loading->PART5();
-  profileManager->loadProfiles();
+  loadGame(false);
 }
 
 TEST(FirstStart, ANewPlayerWinsALevelAndContinuesAfterSigterm) {
