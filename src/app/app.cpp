@@ -4,29 +4,38 @@
 #include "app/control.h"
 #include "app/loading_steps.h"
 #include "campaign/campaign_states.h"
-#include "campaign/placeholders.h"
-#include "screens/profile_name.h"
-#include "screens/profiles_screen.h"
+#include "campaign/level_manager.h"
+#include "campaign/profile_manager.h"
 #include "core/delta_time.h"
 #include "core/folders.h"
 #include "core/globals.h"
 #include "core/settings.h"
 #include "gui/img.h"
 #include "gui/mouse.h"
+#include "map/map_screen.h"
+#include "map/map_states.h"
+#include "map/stage_screen.h"
 #include "platform/files.h"
 #include "platform/incbin.h"
 #include "platform/system.h"
 #include "platform/video.h"
 #include "puzzle/placeholders.h"
 #include "puzzle/puzzle_states.h"
+#include "screens/credits.h"
 #include "screens/loading_screen.h"
 #include "screens/main_menu.h"
+#include "screens/more_games.h"
 #include "screens/options.h"
+#include "screens/pick_tryb.h"
 #include "screens/pop_up.h"
+#include "screens/profile_name.h"
+#include "screens/profiles_screen.h"
+#include "screens/quest_continue.h"
 #include "screens/screen_states.h"
 #include "sound/global_snd.h"
 #include "sound/volume_settings.h"
 #include "story/intro.h"
+#include "story/outro.h"
 #include "story/story_states.h"
 
 namespace sorvanta {
@@ -62,6 +71,7 @@ void createSingletons() {
   registerScreenStates();
   registerPuzzleStates();
   registerCampaignStates();
+  registerMapStates();
   registerStoryStates();
   options = std::make_shared<TOptions>();
   // The sound registry reads both volumes from the live settings.

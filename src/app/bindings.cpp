@@ -2,7 +2,7 @@
 
 #include "app/app.h"
 #include "campaign/campaign_links.h"
-#include "campaign/placeholders.h"
+#include "campaign/profile_manager.h"
 #include "core/dialogs.h"
 #include "core/ekran.h"
 #include "core/frame_bindings.h"
@@ -11,6 +11,7 @@
 #include "gui/click_sound.h"
 #include "gui/gui.h"
 #include "gui/mouse.h"
+#include "map/stage_screen.h"
 #include "puzzle/cell_draw_support.h"
 #include "puzzle/level_file.h"
 #include "puzzle/placeholders.h"
@@ -19,6 +20,7 @@
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
 #include "story/intro.h"
+#include "story/outro.h"
 
 namespace sorvanta {
 

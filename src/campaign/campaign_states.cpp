@@ -3,17 +3,15 @@
 #include <functional>
 #include <string>
 
-#include "campaign/placeholders.h"
+#include "campaign/profile_manager.h"
 #include "core/states.h"
 #include "platform/system.h"
 
 namespace sorvanta {
 
-namespace {
-
 // The campaign steps act on the current player; without one there is
 // nothing to step, so the menu comes back.
-void registerProfileStep(const char* state, std::function<std::string(TProfile&)> step) {
+void registerProfileStep(const char *state, std::function<std::string(TProfile &)> step) {
   registerState(state, [state, step = std::move(step)]() -> std::string {
     auto profile = profileManager ? profileManager->profile : nullptr;
     if (!profile) {
@@ -24,18 +22,11 @@ void registerProfileStep(const char* state, std::function<std::string(TProfile&)
   });
 }
 
-}  // namespace
-
 void registerCampaignStates() {
-  registerState(kStateMapScreen, [] { return mapScreen->mainloop(); });
-  registerProfileStep(kStateNewGamePicross, [](TProfile& p) { return p.QUEST_StartNewPicross(); });
-  registerProfileStep(kStateNewGameFill, [](TProfile& p) { return p.QUEST_StartNewFill(); });
-  registerProfileStep(kStateNextLevel, [](TProfile& p) { return p.QUEST_NextLevel(); });
-  registerProfileStep(kStateRestartLevel, [](TProfile& p) { return p.QUEST_RestartLevel(); });
-  registerProfileStep(kStateStageScreen,
-                      [](TProfile& p) { return stageScreen->mainloop(p.QUEST_GetActStage()); });
-  registerState(kStateMoreGames, [] { return moreGames->mainLoop(); });
-  registerState(kStateOutro, [] { return outro->mainloop(); });
+  registerProfileStep(kStateNewGamePicross, [](TProfile &p) { return p.QUEST_StartNewPicross(); });
+  registerProfileStep(kStateNewGameFill, [](TProfile &p) { return p.QUEST_StartNewFill(); });
+  registerProfileStep(kStateNextLevel, [](TProfile &p) { return p.QUEST_NextLevel(); });
+  registerProfileStep(kStateRestartLevel, [](TProfile &p) { return p.QUEST_RestartLevel(); });
 }
 
 }  // namespace sorvanta

@@ -15,6 +15,8 @@
 
 namespace sorvanta {
 
+std::shared_ptr<TProfileManager> profileManager;
+
 std::string ProfilesListPath() { return ProfilesFolder() + "/profiles.dat"; }
 
 void TProfileManager::setup() {

@@ -50,4 +50,6 @@ class TProfileManager : public TEkran {
 // The list file's path.
 std::string ProfilesListPath();
 
+extern std::shared_ptr<TProfileManager> profileManager;
+
 }  // namespace sorvanta

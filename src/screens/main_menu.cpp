@@ -1,6 +1,6 @@
 #include "screens/main_menu.h"
 
-#include "campaign/placeholders.h"
+#include "campaign/profile_manager.h"
 #include "core/design_size.h"
 #include "core/draw_state.h"
 #include "core/frame.h"
@@ -13,7 +13,9 @@
 #include "platform/input.h"
 #include "platform/video.h"
 #include "screens/options.h"
+#include "screens/pick_tryb.h"
 #include "screens/pop_up.h"
+#include "screens/quest_continue.h"
 
 namespace sorvanta {
 

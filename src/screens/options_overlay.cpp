@@ -1,6 +1,6 @@
 // The options overlay: the modal panel of TOptions drawn over the screen that
 // opened it (the main menu, or the play screen as its pause menu).
-#include "campaign/placeholders.h"
+#include "campaign/profile_manager.h"
 #include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
@@ -12,6 +12,7 @@
 #include "platform/image.h"
 #include "platform/input.h"
 #include "platform/system.h"
+#include "screens/credits.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"

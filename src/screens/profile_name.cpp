@@ -2,7 +2,6 @@
 #include "screens/profile_name.h"
 
 #include "campaign/profile_manager.h"
-#include "campaign/placeholders.h"
 #include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"

@@ -2,7 +2,7 @@
 // The states the story screens run, registered at start-up.
 namespace sorvanta {
 
-// "INTRO" runs the intro.
+// "INTRO" runs the intro, "OUTRO" the outro.
 void registerStoryStates();
 
 }  // namespace sorvanta

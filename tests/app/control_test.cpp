@@ -5,13 +5,22 @@
 #include <deque>
 
 #include "campaign/campaign_states.h"
-#include "campaign/placeholders.h"
+#include "campaign/level_manager.h"
+#include "campaign/profile_manager.h"
 #include "core/states.h"
+#include "map/map_screen.h"
+#include "map/map_states.h"
+#include "map/stage_screen.h"
 #include "puzzle/placeholders.h"
 #include "puzzle/puzzle_states.h"
+#include "screens/credits.h"
 #include "screens/main_menu.h"
+#include "screens/more_games.h"
+#include "screens/pick_tryb.h"
+#include "screens/quest_continue.h"
 #include "screens/screen_states.h"
 #include "story/intro.h"
+#include "story/outro.h"
 #include "story/story_states.h"
 #include "support/stdout_lines.h"
 
@@ -73,6 +82,7 @@ TEST(Control, RunsTheTableOfStatesFromMainMenuToEnd) {
   registerScreenStates();
   registerPuzzleStates();
   registerCampaignStates();
+  registerMapStates();
   registerStoryStates();
 
   next = {"NEW-GAME-PICROSS", "INTRO", "MAIN-GAME", "NEW-GAME-FILL", "NEXT-LEVEL", "STAGE-SCREEN",

@@ -6,8 +6,11 @@
 
 #include "app/bindings.h"
 #include "campaign/campaign_states.h"
-#include "campaign/placeholders.h"
+#include "campaign/profile_manager.h"
 #include "campaign_test_support.h"
+#include "map/map_screen.h"
+#include "map/map_states.h"
+#include "map/stage_screen.h"
 #include "puzzle/placeholders.h"
 
 namespace sorvanta {
@@ -51,6 +54,7 @@ TEST_P(CampaignStates, NewCampaignThenEveryWinToTheOutro) {
   profileManager->CreateNewProfile("P");
   TProfile& p = *profileManager->profile;
   registerCampaignStates();
+  registerMapStates();
   const bool picross = m.tryb == 1;
   int& stage = picross ? p.actStageId_Picross : p.actStageId_Fill;
   int& level = picross ? p.actLevelId_Picross : p.actLevelId_Fill;
@@ -143,6 +147,7 @@ TEST(CampaignStates, StartUpBindingHandsTheFirstTutorialLevelToThePlayScreen) {
   profileManager = std::make_shared<TProfileManager>();
   profileManager->CreateNewProfile("P");
   registerCampaignStates();
+  registerMapStates();
   EXPECT_EQ(runRegisteredState(kStateNewGameFill), kStateIntro);
   EXPECT_EQ(Marker(mainGame->level), TutorialMarker(0, 1));
   EXPECT_EQ(mainGame->level, profileManager->profile->levelFill);

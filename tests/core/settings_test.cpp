@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "app/app.h"
-#include "campaign/placeholders.h"
+#include "campaign/profile_manager.h"
 #include "core/globals.h"
 #include "platform/system.h"
 #include "screens/options.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "../core/shell_test_support.h"
-#include "campaign/placeholders.h"
+#include "campaign/profile_manager.h"
 #include "core/frame.h"
 #include "puzzle/level_file.h"
 #include "puzzle/level_summary.h"

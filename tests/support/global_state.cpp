@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "campaign/campaign_links.h"
-#include "campaign/placeholders.h"
-#include "screens/profile_name.h"
 #include "app/bindings.h"
 #include "app/control.h"
+#include "campaign/campaign_links.h"
+#include "campaign/level_manager.h"
+#include "campaign/profile_manager.h"
 #include "core/delta_time.h"
 #include "core/display.h"
 #include "core/globals.h"
@@ -21,6 +21,8 @@
 #include "gui/img.h"
 #include "gui/mouse.h"
 #include "gui/my_font.h"
+#include "map/map_screen.h"
+#include "map/stage_screen.h"
 #include "platform/audio_internal.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -35,13 +37,19 @@
 #include "puzzle/number.h"
 #include "puzzle/placeholders.h"
 #include "puzzle/tile.h"
+#include "screens/credits.h"
 #include "screens/loading_screen.h"
 #include "screens/main_menu.h"
+#include "screens/more_games.h"
 #include "screens/options.h"
+#include "screens/pick_tryb.h"
 #include "screens/pop_up.h"
+#include "screens/profile_name.h"
+#include "screens/quest_continue.h"
 #include "sound/global_snd.h"
 #include "sound/volume_settings.h"
 #include "story/intro.h"
+#include "story/outro.h"
 
 namespace sorvanta::test {
 namespace {

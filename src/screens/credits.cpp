@@ -1,0 +1,7 @@
+#include "screens/credits.h"
+
+namespace sorvanta {
+
+std::shared_ptr<TCredits> credits;
+
+}  // namespace sorvanta

@@ -1,0 +1,7 @@
+#include "screens/pick_tryb.h"
+
+namespace sorvanta {
+
+std::shared_ptr<TPickTryb> pickTryb;
+
+}  // namespace sorvanta
