@@ -49,6 +49,11 @@ void bindPlayer() {
   player.saveProfiles = [] {
     if (profileManager) profileManager->saveProfiles();
   };
+  player.actLevel = [](int tryb) {
+    auto p = currentPlayer();
+    return tryb == 1 ? p->actLevelId_Picross : p->actLevelId_Fill;
+  };
+  player.pendingTips = [] { return &currentPlayer()->lekcjeTutoriala; };
   BindPlayer(std::move(player));
 }
 
@@ -59,9 +64,13 @@ void bindCampaign() {
   links.setLevel = [](std::shared_ptr<TLevel> level) {
     if (mainGame) mainGame->setLevel(std::move(level));
   };
-  // The tutorial is not built yet: no tips, none running.
-  links.levelTips = [] { return std::vector<std::shared_ptr<TTutorialTip>>{}; };
-  links.dropRunningTip = [] {};
+  links.levelTips = [] {
+    return std::vector<std::shared_ptr<TTutorialTip>>(TTutorial::tipsList.begin(), TTutorial::tipsList.end());
+  };
+  links.tipById = [](const std::string& id) { return tutorial ? tutorial->getTipById(id) : nullptr; };
+  links.dropRunningTip = [] {
+    if (tutorial) tutorial->actTip = nullptr;
+  };
   links.stageScreenNoPrepare = [] {
     if (stageScreen) stageScreen->noPrepare = 1;
   };

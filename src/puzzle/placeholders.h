@@ -1,7 +1,7 @@
 #pragma once
-// Stand-ins for the puzzle-play singletons and loaders that the application
-// core calls and that are not built yet (the tutorial, the effect lists and
-// their loaders), with the screens of puzzle play included for the callers.
+// The puzzle-play singletons, lists and loaders that the application core
+// calls, gathered in one include: the screens of puzzle play, the effect
+// lists and the tutorial.
 #include <list>
 #include <memory>
 #include <string>
@@ -19,25 +19,4 @@
 #include "puzzle/main_game.h"
 #include "puzzle/number.h"
 #include "puzzle/tile_data.h"
-
-namespace sorvanta {
-
-class TLevel;
-class THint;
-
-class TTutorialTip;
-
-class TTutorial {
- public:
-  virtual ~TTutorial() = default;
-  virtual void setup() {}
-  std::shared_ptr<TTutorialTip> actTip;  // the tip now running
-};
-
-// The tutorial's step and drawing over a screen; nothing yet.
-int _updateTutorial(const std::shared_ptr<TEkran>& screen, int tryb);
-int _drawTutorial(const std::shared_ptr<TEkran>& screen);
-
-extern std::shared_ptr<TTutorial> tutorial;
-
-}  // namespace sorvanta
+#include "puzzle/tutorial.h"

@@ -48,4 +48,10 @@ void SaveAllProfiles() {
   if (Player().saveProfiles) Player().saveProfiles();
 }
 
+int PlayerActLevel(int tryb) { return PlayerPresent() && Player().actLevel ? Player().actLevel(tryb) : 0; }
+
+std::list<std::shared_ptr<TTutorialTip>>* PlayerPendingTips() {
+  return PlayerPresent() && Player().pendingTips ? Player().pendingTips() : nullptr;
+}
+
 }  // namespace sorvanta

@@ -4,9 +4,13 @@
 // being included here. Unbound, there is no player: each reads its plain
 // default and records nothing.
 #include <functional>
+#include <list>
+#include <memory>
 #include <string>
 
 namespace sorvanta {
+
+class TTutorialTip;
 
 // The current player's game type; Fill paint strokes run only while it is
 // "NORMAL". Unbound, it reads "NORMAL". An empty function unbinds.
@@ -29,6 +33,10 @@ struct TPlayerBindings {
   std::function<int()> levelNumber;
   // Writes the player list and every player; nothing without players.
   std::function<void()> saveProfiles;
+  // The current level number of a mode (1 Picross, 0 Fill).
+  std::function<int(int tryb)> actLevel;
+  // The player's pending tutorial tips, which the tutorial runs and removes.
+  std::function<std::list<std::shared_ptr<TTutorialTip>>*()> pendingTips;
 };
 void BindPlayer(TPlayerBindings bindings);
 
@@ -42,5 +50,8 @@ void PlayerSetActScreen(const std::string& state);
 void PlayerPutData(int played);
 int PlayerLevelNumber();
 void SaveAllProfiles();
+int PlayerActLevel(int tryb);
+// None when there is no player.
+std::list<std::shared_ptr<TTutorialTip>>* PlayerPendingTips();
 
 }  // namespace sorvanta

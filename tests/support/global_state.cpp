@@ -32,6 +32,7 @@
 #include "platform/system.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
+#include "puzzle/arrow.h"
 #include "puzzle/atile.h"
 #include "puzzle/hint.h"
 #include "puzzle/number.h"
@@ -170,6 +171,9 @@ std::vector<Entry>& Table() {
       {"TTile::eAlpha", Value(TTile::eAlpha)},
       {"TTile::dEAlpha", Value(TTile::dEAlpha)},
       {"tutorial", Value(tutorial)},
+      {"TTutorial::tipsList", Value(TTutorial::tipsList)},
+      {"TTutorial::specialTipsList", Value(TTutorial::specialTipsList)},
+      {"TArrow::img", Value(TArrow::img)},
       {"tilesData", Value(tilesData)},
       {"colorsList", Value(colorsList)},
       {"flyingHints", Value(flyingHints)},

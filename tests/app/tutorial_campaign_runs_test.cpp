@@ -1,0 +1,158 @@
+// Both tutorials played from a new campaign through the state table, as a
+// player following the tips would: wait for each tip, then click where it
+// asks. Every tip of the mode starts and is erased in file order.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../puzzle/play_test_support.h"
+#include "app/control.h"
+#include "campaign/campaign_states.h"
+#include "campaign/level_manager.h"
+#include "core/states.h"
+#include "gui/img.h"
+#include "map/map_states.h"
+#include "platform/strings.h"
+#include "puzzle/atile.h"
+#include "puzzle/color.h"
+#include "puzzle/puzzle_states.h"
+#include "puzzle/tile.h"
+#include "puzzle/tutorial.h"
+#include "screens/screen_states.h"
+#include "story/intro.h"
+#include "story/story_states.h"
+
+namespace sorvanta {
+namespace {
+
+struct StraightToPlay : TIntro {
+  std::string mainloop() override { return kStateMainGame; }
+};
+
+class TutorialCampaign : public test::PlayTest, public ::testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    test::StdoutLines([&] {
+      setupTiles();
+      setupColors();
+      game->setup();
+      tutorial = std::make_shared<TTutorial>();
+      tutorial->setup();
+      levelManager = std::make_shared<TLevelManager>();
+      levelManager->setup();
+    });
+    summary = std::make_shared<test::AnsweringSummary>();
+    levelSummary = summary;
+    intro = std::make_shared<StraightToPlay>();
+    clearStates();
+    registerScreenStates();
+    registerPuzzleStates();
+    registerCampaignStates();
+    registerMapStates();
+    registerStoryStates();
+  }
+  Harness& h() { return world.h(); }
+  void Click(float x, float y, int button = 1) {
+    h().Wait(3).MoveMouse(x, y).Wait(2).PressMouse(button).Wait(2).ReleaseMouse(button);
+  }
+  std::pair<float, float> PaletteEntry(const std::shared_ptr<TColor>& colour) {
+    const float fw = ImgWidth(game->frameImg) - 4, fh = ImgHeight(game->frameImg) - 4;
+    int k = 0;
+    for (const auto& c : game->level->availableColors) {
+      if (c == colour) break;
+      ++k;
+    }
+    return {game->colSX + (k % 3) * fw, game->colSY + (k / 3) * fh};
+  }
+  // Picross: the right action on each cell not yet acted on.
+  void Act(const std::shared_ptr<TATile>& t) {
+    if (t && !t->isDone()) Click(static_cast<float>(t->x), static_cast<float>(t->y), t->td ? 1 : 2);
+  }
+  // Fill: the solution's cells inside rows 0..rows-1, columns 0..cols-1, colour by colour.
+  void Paint(TLevel& level, int rows, int cols) {
+    for (const auto& c : level.availableColors) {
+      if (c->id < 2) continue;
+      bool picked = false;
+      for (const auto& t : level.tile.all()) {
+        if (t->color != c || t->putColor == c || t->r >= rows || t->c >= cols) continue;
+        if (!picked) {
+          auto [px, py] = PaletteEntry(c);
+          Click(px, py);
+          picked = true;
+        }
+        Click(t->x, t->y);
+      }
+    }
+  }
+  // What a player does for the running tip's erase conditions.
+  void Follow(const TTutorialTip& tip, TLevel& level) {
+    for (const auto& line : tip.eraseConds) {
+      const std::string word = Upper(TipToken(line, 1));
+      const int a = TipNumber(line, 2), b = TipNumber(line, 3);
+      if (word == "MOUSE") Click(100, 700);
+      if (word == "CLEARED") Act(level.atiles.get(a, b));
+      if (word == "ROW-CLEAR")
+        for (int c = 0; c < level.cols; ++c) Act(level.atiles.get(a, c));
+      if (word == "COL-CLEAR")
+        for (int r = 0; r < level.rows; ++r) Act(level.atiles.get(r, a));
+      if (word == "6-DONE" || word == "9-DONE") Paint(level, 3, word == "6-DONE" ? 2 : 3);
+      if (word == "LEVEL-FINISHED") {
+        if (level.tryb == 1)
+          for (const auto& t : level.atiles.all())
+            if (t->td) Act(t);
+        if (level.tryb == 0) Paint(level, level.rows, level.cols);
+      }
+    }
+  }
+  std::shared_ptr<test::AnsweringSummary> summary;
+};
+
+TEST_P(TutorialCampaign, EveryTipOfTheModeStartsAndIsErasedInOrder) {
+  const int tryb = GetParam();
+  std::vector<std::string> expected, started, erased;
+  for (const auto& tip : TTutorial::tipsList)
+    if (tip->tryb == tryb) expected.push_back(tip->id);
+  std::shared_ptr<TTutorialTip> last;
+  std::map<const TTutorialTip*, int> askedAt;
+  std::set<const TTutorialTip*> seenErased;
+  int levels = 0;
+  game->script = [&](test::ScriptedGame& g, int f) {
+    auto tip = tutorial->actTip;
+    if (tip && tip != last) started.push_back(tip->id);
+    last = tip;
+    if (tip && tip->erase && seenErased.insert(tip.get()).second) erased.push_back(tip->id);
+    if (!tip || tip->erase || tip->a < 1 || g.state != kPlayNormal || !h().ScriptDone()) return;
+    if (TipToken(tip->actAction, 1) == "WAIT") return;  // it asks for nothing yet
+    auto asked = askedAt.find(tip.get());
+    if (asked != askedAt.end() && f - asked->second < 300) return;
+    askedAt[tip.get()] = f;
+    Follow(*tip, *g.level);
+  };
+  h().SetFrameCap(60000);
+  std::string state = tryb == 1 ? kStateNewGamePicross : kStateNewGameFill;
+  TControl control;
+  test::StdoutLines([&] {
+    for (int step = 0; step < 40; ++step) {
+      if (state == kStateMainGame) ++levels;
+      if (state != kStateNewGamePicross && state != kStateNewGameFill && state != kStateIntro &&
+          state != kStateMainGame && state != kStateNextLevel)
+        break;
+      state = control.runState(state);
+    }
+  });
+  EXPECT_EQ(levels, tryb == 1 ? 3 : 7);
+  EXPECT_TRUE(state == kStateMapScreen || state == kStateStageScreen) << state;
+  EXPECT_EQ(started, expected);
+  EXPECT_EQ(erased, expected);
+  for (const auto& tip : player->lekcjeTutoriala) EXPECT_FALSE(tip && tip->tryb == tryb) << tip->id << " still pending";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModes, TutorialCampaign, ::testing::Values(1, 0),
+                         [](const auto& info) { return info.param == 1 ? "Picross" : "Fill"; });
+
+}  // namespace
+}  // namespace sorvanta
