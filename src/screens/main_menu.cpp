@@ -1,21 +1,22 @@
+// The main menu's loop, buttons and play decision.
 #include "screens/main_menu.h"
 
 #include "campaign/profile_manager.h"
-#include "core/design_size.h"
-#include "core/draw_state.h"
+#include "core/dialogs.h"
 #include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "core/states.h"
 #include "formats/txt_file.h"
-#include "gui/mouse.h"
-#include "platform/font.h"
-#include "platform/input.h"
-#include "platform/video.h"
+#include "gui/gui.h"
+#include "platform/clock.h"
+#include "platform/image.h"
+#include "puzzle/main_game.h"
+#include "screens/credits.h"
 #include "screens/options.h"
 #include "screens/pick_tryb.h"
-#include "screens/pop_up.h"
 #include "screens/quest_continue.h"
+#include "sound/global_snd.h"
 
 namespace sorvanta {
 
@@ -23,22 +24,65 @@ std::shared_ptr<TMainMenu> mainMenu;
 
 namespace {
 
-// The two plain buttons that start a campaign until the real menu comes.
-struct TPlainButton {
-  const char* caption;
-  const char* state;
-  float x, y;
-};
-constexpr float kButtonW = 240, kButtonH = 64;
-constexpr TPlainButton kButtons[] = {
-    {"Picross", kStateNewGamePicross, 392, 300},
-    {"Fill", kStateNewGameFill, 392, 400},
-};
+// Top left of each picture pair and of each portal glow.
+constexpr TPoint2 kPairAt[kTitlePairs] = {{13, 35}, {55, 196}, {367, 259}, {630, 192}, {701, 35}};
+constexpr int kPortalAt[kTitlePairs][2] = {{23, 17}, {68, 177}, {354, 221}, {625, 176}, {700, 13}};
+
+std::string titlePath(const std::string& name) { return bDir + "gfx/gui/titleScreen/" + name; }
+
+std::shared_ptr<TProfile> currentPlayer() { return profileManager ? profileManager->profile : nullptr; }
 
 }  // namespace
 
 void TMainMenu::setup() {
   txtAreYouSure = readTxtData(loadTxtFile(bDir + "txt/#LANG#/mainMenu.txt"), 9);
+  back = LoadImage(titlePath("back.png"), -1);
+  for (int k = 0; k < kTitlePairs; ++k)
+    for (int j = 0; j < 2; ++j)
+      obrazek[k][j] = LoadImage(titlePath("game" + std::to_string(k + 1) + std::to_string(j + 1) + ".png"), -1);
+  logo = LoadImage(titlePath(lang + "/logo.png"), -1);
+  if (logo) MidHandleImage(logo);
+  for (int k = 0; k < kTitlePairs; ++k) portal[k] = LoadImage(titlePath("portal" + std::to_string(k + 1) + ".png"), -1);
+  gui = LoadGui(titlePath(lang + "/title.gui"));
+  aSpeed = 0.02f;
+  for (int k = 0; k < kTitlePairs; ++k) {
+    px[k] = kPortalAt[k][0];
+    py[k] = kPortalAt[k][1];
+    obrDim[k] = kPairAt[k];
+  }
+}
+
+void TMainMenu::_prepareSelf() {
+  fade = 1;
+  dFade = 0;
+  alpha = 0;
+  dAlpha = 1;
+  wynik.clear();
+}
+
+void TMainMenu::_prepareCredits() { creditsTime = MilliSecs() + kCreditsIdleMs; }
+
+void TMainMenu::prepare() {
+  _prepareSelf();
+  _prepareCredits();
+  _prepareEffects();
+  if (globalSnd) globalSnd->playMyMusic("title");
+  _prepareDelta();
+}
+
+std::string TMainMenu::mainLoop() {
+  prepare();
+  runScreenLoop(
+      *this,
+      [this] {
+        if (!gui) return;
+        if (gui->clickedItem("play")) goPlay();
+        if (gui->clickedItem("settings")) goSettings();
+        if (gui->clickedItem("more")) goMore();
+        if (gui->clickedItem("x")) goExit();
+      },
+      [this] { return dFade == 1 && fade == 1; });
+  return wynik;
 }
 
 void TMainMenu::update() {
@@ -46,54 +90,100 @@ void TMainMenu::update() {
   _updateFade();
   _updateAlpha();
   _updateGui();
+  _updatePortale();
+  _updateObrazki();
+  _updateProfileCheck();
+  _updateCredits();
 }
 
-void TMainMenu::draw() {
-  ResetDrawState();
-  SetColor(24, 32, 56);
-  DrawRect(0, 0, kDesignWidth, kDesignHeight);
-  SetImageFont(nullptr);
-  for (const auto& b : kButtons) {
-    const bool over = mouse && mouse->inRect(b.x, b.y, kButtonW, kButtonH);
-    SetColor(over ? 90 : 60, over ? 110 : 80, over ? 160 : 120);
-    DrawRect(b.x, b.y, kButtonW, kButtonH);
-    SetColor(255, 255, 255);
-    DrawText(b.caption, b.x + (kButtonW - TextWidth(b.caption)) / 2, b.y + (kButtonH - TextHeight(b.caption)) / 2);
+void TMainMenu::_updateProfileCheck() {
+  if (alpha == 1 && fade == 0 && profileManager) profileManager->Check();
+}
+
+void TMainMenu::_updateCredits() {
+  if (MilliSecs() <= creditsTime) return;
+  if (credits) credits->mainLoop(shared_from_this());
+  _prepareCredits();
+}
+
+int TMainMenu::goExit() {
+  if (askYesNo(txtAreYouSure, shared_from_this()) == 1) {
+    wynik = kStateEnd;
+    dFade = 1;
   }
-  _drawGUI();
-  _drawFade();
+  _prepareCredits();
+  return 0;
 }
 
-std::string TMainMenu::mainLoop() {
-  wynik = "";
-  fade = 1;
-  dFade = 0;
-  alpha = 0;
-  dAlpha = 1;
-  _prepareDelta();
-  // A first start has no player yet: the campaign buttons need one.
-  if (profileManager) profileManager->Check();
-  runScreenLoop(
-      *this,
-      [this] {
-        if (!wynik.empty()) return;
-        if (mouse && mouse->leftPressed) {
-          for (const auto& b : kButtons)
-            if (mouse->inRect(b.x, b.y, kButtonW, kButtonH)) {
-              mouse->clear();
-              wynik = b.state;
-              dFade = 1;
-              return;
-            }
-          mouse->clear();
-          options->mainLoop(shared_from_this());
-        } else if (KeyHit(KEY_ESCAPE) && yesOrNo(txtAreYouSure, shared_from_this()) == 1) {
-          wynik = kStateEnd;
-          dFade = 1;
-        }
-      },
-      [this] { return !wynik.empty() && fade == dFade; });
-  return wynik;
+int TMainMenu::goMore() {
+  wynik = kStateMoreGames;
+  dFade = 1;
+  return 0;
+}
+
+int TMainMenu::goSettings() {
+  // The options save the current player as they open: without one there is
+  // nothing to save, and the profiles screen would edit no one.
+  if (!currentPlayer()) return 0;
+  if (options) options->mainLoop(shared_from_this());
+  _prepareCredits();
+  return 0;
+}
+
+int TMainMenu::goPlay() {
+  auto profile = currentPlayer();
+  if (!profile) return 0;
+  const int mode = pickTryb ? pickTryb->mainloop() : 1;
+  dFade = 1;
+  profile->tryb = mode;
+  if (profile->QUEST_CanContinue() == 0) {
+    goNew();
+  } else {
+    const std::string answer = continueQuest ? continueQuest->mainLoop() : kAnswerContinue;
+    if (answer == kAnswerContinue) {
+      goContinue();
+    } else if (answer == kAnswerNew) {
+      goNew();
+    } else {
+      _prepareCredits();
+      dFade = 0;
+      return 0;
+    }
+  }
+  _prepareCredits();
+  return 0;
+}
+
+int TMainMenu::goContinue() {
+  auto profile = currentPlayer();
+  dFade = 1;
+  if (!profile) return 0;
+  wynik = profile->GetActScreen();
+  const bool fill = profile->tryb == 0;
+  const int stage = fill ? profile->actStageId_Fill : profile->actStageId_Picross;
+  auto& level = fill ? profile->levelFill : profile->levelPicross;
+  if (level) {
+    if (stage == 0) {
+      // A tutorial level restarts from its file with its tips pending again,
+      // and on the play screen whatever was stored: the stage screen has no
+      // tutorial stage to show.
+      profile->QUEST_PrepareTutorialForActLevel();
+      profile->QUEST_LoadActLevel();
+      wynik = kStateMainGame;
+    }
+    if (level && mainGame) mainGame->setLevel(level);
+  }
+  // The play screen needs a level: with none in progress the campaign goes on from the map.
+  if (wynik == kStateMainGame && !level) wynik = kStateMapScreen;
+  return 0;
+}
+
+int TMainMenu::goNew() {
+  auto profile = currentPlayer();
+  if (profile) wynik = profile->tryb == 1 ? kStateNewGamePicross : kStateNewGameFill;
+  dFade = 1;
+  _prepareCredits();
+  return 0;
 }
 
 }  // namespace sorvanta

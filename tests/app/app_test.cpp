@@ -6,6 +6,7 @@
 
 #include "app/control.h"
 #include "core/shell_test_support.h"
+#include "gui/gui.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "screens/loading_screen.h"
@@ -17,7 +18,7 @@ namespace {
 using shell_test::ShellWorld;
 
 // Starts the whole game as the program body does, over a fresh home folder,
-// and answers the main menu's quit question with scripted keys.
+// and quits through the main menu's "x", answering its question with Enter.
 TEST(App, StartsFromNothingAndEndsThroughTheMenu) {
   ShellWorld world(shell_test::NoCapture());
   test::TempFolder home;
@@ -31,8 +32,10 @@ TEST(App, StartsFromNothingAndEndsThroughTheMenu) {
   profileManager = recorder;
   ASSERT_TRUE(control && options && loading && popUp && mainMenu && tutorial);
   world.h().SetFrameCap(2000);
-  // Escape on the menu asks the quit question; Enter says yes.
-  world.h().Wait(150).HitKey(KEY_ESCAPE).Wait(40).HitKey(KEY_ENTER);
+  auto title = LoadGui(bDir + "gfx/gui/titleScreen/en/title.gui");
+  auto x = ShellWorld::Centre(title, "x");
+  world.ClickAt(x.first, x.second, 150);
+  world.h().Wait(40).HitKey(KEY_ENTER);
 
   int status = -1;
   auto lines = shell_test::StdoutLines([&] {

@@ -14,6 +14,7 @@ import profiles
 import sounds
 import stages
 import story
+import title
 
 GROUPS = {
     "gui": gui_core.make_all,
@@ -27,8 +28,9 @@ GROUPS = {
     "music": music.make_all,
     "story": story.make_all,
     "stages": stages.make_all,
+    "title": title.make_all,
 }
-ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages"]
+ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages", "title"]
 
 
 def main(names):

@@ -1,0 +1,101 @@
+// A first start through the title screen: play, Picross, the intro and the
+// first tutorial level; back on the menu, play, Picross and "resume" lead
+// back into the campaign; left alone, the menu rolls the credits.
+#include <gtest/gtest.h>
+
+#include "../puzzle/play_test_support.h"
+#include "app/app.h"
+#include "app/control.h"
+#include "campaign/profile_manager.h"
+#include "core/states.h"
+#include "puzzle/level_summary.h"
+#include "screens/credits.h"
+#include "screens/pick_tryb.h"
+#include "screens/quest_continue.h"
+
+namespace sorvanta {
+namespace {
+
+using shell_test::ShellWorld;
+
+void StartGame(std::shared_ptr<test::ScriptedGame> game) {
+  createGlobals();
+  bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
+  createSingletons();
+  mainGame = std::move(game);
+  loadGame(false);
+}
+
+// Runs the state machine from state until it reaches until; returns where it stopped.
+std::string RunUntil(const std::string& state, const std::string& until) {
+  std::string where = state;
+  test::StdoutLines([&] {
+    do where = control->runState(where);
+    while (where != until && where != kStateEnd);
+  });
+  return where;
+}
+
+TEST(TitleRoad, FirstStartPlaysThenResumesFromTheMenuAndRollsTheCredits) {
+  ShellWorld world(shell_test::NoCapture());
+  test::TempFolder home;
+  shell_test::SetHome(home.path().c_str());
+  Harness& h = world.h();
+  h.SetFrameCap(9000);
+  auto game = std::make_shared<test::ScriptedGame>();
+  test::StdoutLines([&] { StartGame(game); });
+  ASSERT_TRUE(profileManager->profiles.empty());
+  auto click = [&](const std::shared_ptr<TGui>& gui, const char* name, int wait) {
+    auto at = ShellWorld::Centre(gui, name);
+    world.ClickAt(at.first, at.second, wait);
+  };
+
+  // Play once the menu has shown and made the first player; Picross; a click ends the intro.
+  click(mainMenu->gui, "play", 70);
+  click(pickTryb->gui, "mesalor", 20);
+  world.ClickAt(512, 384, 60);
+  int firstLevel = -1, secondLevel = -1, resumed = -1, levels = 0;
+  game->script = [&](test::ScriptedGame& g, int) {
+    const int act = profileManager->profile->actLevelId_Picross;
+    if (levels == 0) {  // the first level: won, the summary's play leads on
+      ++levels;
+      firstLevel = act;
+      g.WIN_CHEAT();
+      click(levelSummary->gui, "play", 120);
+    } else if (levels == 1 && act != firstLevel) {  // the next one: back to the menu
+      ++levels;
+      secondLevel = act;
+      g.wynik = kStateMainMenu;
+      g._exit = 1;
+    } else if (levels == 2) {  // resumed
+      ++levels;
+      resumed = act;
+      g.wynik = kStateEnd;
+      g._exit = 1;
+    }
+  };
+  EXPECT_EQ(RunUntil(kStateMainMenu, kStateMainMenu), kStateMainMenu);
+  ASSERT_EQ(profileManager->profiles.size(), 1u);  // the default player
+  auto player = profileManager->profile;
+  EXPECT_EQ(firstLevel, 1);
+  EXPECT_EQ(secondLevel, 2);
+  EXPECT_EQ(player->actStageId_Picross, 0);
+
+  click(mainMenu->gui, "play", 70);
+  click(pickTryb->gui, "mesalor", 20);
+  click(continueQuest->gui, "resume", 30);
+  EXPECT_EQ(RunUntil(kStateMainMenu, kStateMainMenu), kStateEnd);
+  EXPECT_EQ(resumed, 2);
+  EXPECT_EQ(player->tryb, 1);
+
+  // Idle: the credits roll over the menu after 20 s; a click closes them, "more" leaves.
+  world.ClickAt(512, 700, 20 * 60 + 60);
+  click(mainMenu->gui, "more", 60);
+  std::string next;
+  test::StdoutLines([&] { next = mainMenu->mainLoop(); });
+  EXPECT_EQ(next, kStateMoreGames);
+  EXPECT_EQ(credits->ekr, mainMenu);
+}
+
+}  // namespace
+}  // namespace sorvanta

@@ -1,0 +1,129 @@
+// The credits roll: how a marked line is cut and which font it takes, where
+// the roll starts again, and what closes it.
+#include "screens/credits.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "core/shell_test_support.h"
+#include "platform/font.h"
+#include "platform/input.h"
+
+namespace sorvanta {
+namespace {
+
+using shell_test::ShellWorld;
+
+std::shared_ptr<TCredits> RealCredits() {
+  auto roll = std::make_shared<TCredits>();
+  test::StdoutLines([&] { roll->setup(); });
+  return roll;
+}
+
+TEST(Credits, MarkersCutTheLineAndPickTheFont) {
+  ShellWorld world(shell_test::NoCapture());
+  auto roll = RealCredits();
+  struct Row {
+    const char* line;
+    const char* shown;
+    int font;  // 1, 2 or 3; 0: left out
+  } rows[] = {
+      {"plain words", "plain words", 1},
+      {"#word#", "word", 2},
+      {"$word$", "word", 3},
+      {"#$x$#", "x", 3},
+      {"#", "", 2},
+      {"##", "", 2},
+      {"#$", "", 2},  // empty after the first cut: the title test is not made
+      {"#word#\r", "word#", 2},
+      {"plain\r", "plain\r", 1},
+      {"x#y#", "x#y#", 1},
+      {"", "", 0},
+  };
+  const std::shared_ptr<TImageFont> fonts[] = {nullptr, roll->font1, roll->font2, roll->font3};
+  ASSERT_TRUE(roll->font1 && roll->font2 && roll->font3);
+  EXPECT_EQ(roll->font2->size(), 42);
+  EXPECT_EQ(roll->font3->size(), 60);
+  for (const Row& row : rows) {
+    roll->lista.clear();
+    roll->addLine(row.line);
+    ASSERT_EQ(roll->lista.size(), row.font ? 1u : 0u) << row.line;
+    if (!row.font) continue;
+    EXPECT_EQ(roll->lista.front()->txt, row.shown) << row.line;
+    EXPECT_EQ(roll->lista.front()->font, fonts[row.font]) << row.line;
+  }
+  // The shipped text has a title and loses no heading to the cut.
+  ASSERT_GT(RealCredits()->lista.size(), 10u);
+  EXPECT_EQ(RealCredits()->lista.front()->font, roll->font3);
+}
+
+TEST(Credits, StartsAgainOnceTheLastLineHasLeftTheTop) {
+  ShellWorld world(shell_test::NoCapture());
+  auto roll = RealCredits();
+  roll->lista.clear();
+  for (const char* line : {"$Title$", "#Heading#", "a line", "", "#"}) roll->addLine(line);
+  const float all = (roll->font3->height() + 2) + 2.0f * (roll->font2->height() + 2) + (roll->font1->height() + 2);
+  struct Row {
+    float y, after;
+  } rows[] = {{0, 0}, {-all + 0.5f, -all + 0.5f}, {-all, -all}, {-all - 0.5f, 800}, {-2 * all, 800}};
+  for (const Row& row : rows) {
+    roll->y = row.y;
+    roll->_drawCredits();
+    EXPECT_EQ(roll->y, row.after) << "from " << row.y << ", lines " << all << " high";
+  }
+}
+
+// Closes at once after the frame that closed it, so that the keys of the
+// next frame meet the last poll.
+struct QuickCredits : TCredits {
+  void update() override {
+    TCredits::update();
+    if (dAlpha == 0) alpha = 0;
+  }
+};
+
+TEST(Credits, ClosesOnAClickOrAKeyAskedInOrderAndKeepsTheOthers) {
+  {
+    ShellWorld world(shell_test::NoCapture());
+    auto roll = RealCredits();
+    world.h().SetFrameCap(400);
+    world.h().MoveMouse(500, 500).PressMouse(1);  // in the first frame, while fading in
+    EXPECT_EQ(roll->mainLoop(nullptr), 0);
+    EXPECT_EQ(roll->alpha, 0);
+    EXPECT_EQ(roll->ekr, mainMenu);  // none means the main menu
+    EXPECT_LT(world.h().frames(), 10);
+  }
+  struct Row {
+    const char* name;
+    bool click;
+    std::vector<int> hit, kept;
+  } rows[] = {
+      {"a click before every key", true, {KEY_ENTER, KEY_SPACE, KEY_ESCAPE}, {KEY_ENTER, KEY_SPACE, KEY_ESCAPE}},
+      {"Enter before Space and Escape", false, {KEY_ESCAPE, KEY_SPACE, KEY_ENTER}, {KEY_SPACE, KEY_ESCAPE}},
+      {"Space before Escape", false, {KEY_ESCAPE, KEY_SPACE}, {KEY_ESCAPE}},
+      {"Escape alone", false, {KEY_ESCAPE}, {}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ShellWorld world(shell_test::NoCapture());
+    auto roll = std::make_shared<QuickCredits>();
+    test::StdoutLines([&] { roll->setup(); });
+    world.h().SetFrameCap(400);
+    // The mouse is read as a frame begins, the keys when asked: a press
+    // goes with the closing Escape to count in the next frame.
+    world.h().Wait(30).HitKey(KEY_ESCAPE);
+    if (row.click) world.h().MoveMouse(500, 500).PressMouse(1);
+    world.h().Wait(1);
+    for (int key : row.hit) world.h().HitKey(key);
+    EXPECT_EQ(roll->mainLoop(nullptr), 0);
+    for (int key : {KEY_ENTER, KEY_SPACE, KEY_ESCAPE}) {
+      const bool kept = std::find(row.kept.begin(), row.kept.end(), key) != row.kept.end();
+      EXPECT_EQ(KeyHit(key) > 0, kept) << "key " << key;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace sorvanta
