@@ -8,6 +8,7 @@ import cells
 import effects
 import gui_core
 import layouts
+import map as map_screen
 import music
 import play_gui
 import profiles
@@ -27,8 +28,9 @@ GROUPS = {
     "music": music.make_all,
     "story": story.make_all,
     "stages": stages.make_all,
+    "map": map_screen.make_all,
 }
-ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages"]
+ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages", "map"]
 
 
 def main(names):
