@@ -8,6 +8,7 @@ import cells
 import effects
 import gui_core
 import layouts
+import map as map_screen
 import music
 import play_gui
 import profiles
@@ -29,8 +30,10 @@ GROUPS = {
     "story": story.make_all,
     "stages": stages.make_all,
     "title": title.make_all,
+    "map": map_screen.make_all,
 }
-ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages", "title"]
+ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages",
+         "title", "map"]
 
 
 def main(names):

@@ -7,6 +7,7 @@ import zlib
 
 import decode
 import formats
+import map_rules
 import puzzle
 
 
@@ -102,4 +103,13 @@ def run():
            "cells that do not shrink fail")
     expect(puzzle.alike("d", {1: (32, 32), 2: (32, 32), 3: None}) == [] and
            puzzle.alike("d", {1: (32, 32), 2: (30, 32)}) != [], "digits of one size index must match")
+    button = [("PLAY", 800, 600, 172, 62)]
+    expect(map_rules.clear_of_markers(button, [(1, 700, 650, 80, 80)], (64, 108)) == [] and
+           map_rules.clear_of_markers(button, [(1, 760, 650, 80, 80)], (64, 108)) != [] and
+           map_rules.clear_of_markers(button, [(1, 820, 720, 80, 80)], (64, 108)) != [],
+           "a map button over a marker's icon or flag fails")
+    sizes = {"back.jpg": (1024, 768), "flaga0.png": (64, 104), "flaga1.png": (64, 104)}
+    expect(map_rules.pictures(sizes.get) == [], "flags holding their pole's foot pass")
+    sizes["flaga1.png"] = (64, 103)
+    expect(map_rules.pictures(sizes.get) != [], "a flag too short for its pole's foot fails")
     return failures

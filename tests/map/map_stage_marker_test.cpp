@@ -1,0 +1,116 @@
+// Stage markers on the map: the unlock sound and its cheat, the spark
+// bursts, the hover rectangle and where titles stand.
+#include "map/map_stage_marker.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/globals.h"
+#include "effects/particle.h"
+#include "map_test_support.h"
+#include "platform/clock.h"
+#include "platform/input.h"
+
+namespace sorvanta {
+namespace {
+
+using map_test::MapWorld;
+
+TEST_F(MapWorld, UnlockSoundsOncePerStageAndTheCheatReplaysIt) {
+  player->QUEST_GetStageData(2)->unlockShowed = 1;  // stage 2 enters complete
+  map->prepare();
+  cheatsOn = 1;
+  auto run = [&](int frames) {
+    for (int f = 0; f < frames; ++f) Frame();
+  };
+  run(205);
+  EXPECT_EQ(snd->sounds, std::vector<std::string>{"unlock"}) << "stage 1 only";
+  EXPECT_EQ(Picross(1)->unlockPer, 1);
+  world.h().HitKey(KEY_SPACE);
+  run(2);
+  EXPECT_LT(Picross(1)->unlockPer, 0.02f);
+  EXPECT_LT(Picross(2)->unlockPer, 0.02f);
+  run(205);
+  world.h().HitKey(KEY_SPACE);
+  run(205);
+  EXPECT_EQ(snd->sounds, (std::vector<std::string>{"unlock", "unlock"})) << "stage 2, on the first replay only";
+  EXPECT_EQ(Picross(2)->unlockPer, 1);
+  cheatsOn = 0;
+  world.h().HitKey(KEY_SPACE);
+  run(2);
+  EXPECT_EQ(Picross(1)->unlockPer, 1) << "no cheats.txt, no replay";
+}
+
+TEST_F(MapWorld, SparksComeInBurstsOfSevenAroundTheTurningRing) {
+  TStage& s = *map_test::Stage(9, 500, 400);
+  s.unlockPer = 0.5f;
+  s.dUnlockPer = 1;
+  s.soundWas = 1;
+  delta = 1;
+  particlesList.clear();
+  stageUpdateUnlock(s);
+  ASSERT_EQ(particlesList.size(), 7u);
+  EXPECT_NEAR(s.rot, 1.99f, 1e-4);
+  int i = 1;
+  for (auto& p : particlesList) {
+    const double angle = std::atan2(p->y2 - 400, p->x2 - 500) * 180 / M_PI;
+    const double expected = std::remainder(51.0 * i + 1, 360.0);      // whole degrees: 51 i + 1.99 truncated
+    EXPECT_NEAR(std::remainder(angle - expected, 360.0), 0, 4) << i;  // ends jittered by 3 px
+    EXPECT_EQ(p->lifeTime, 755) << "radius 0.505 + 0.25";
+    ++i;
+  }
+  // The next burst comes once the clock is past 10 ms after this one.
+  struct Wait {
+    int ms;
+    size_t sparks;
+  };
+  for (const Wait& w : {Wait{0, 7u}, Wait{10, 7u}, Wait{1, 14u}}) {
+    world.h().AdvanceClock(w.ms);
+    stageUpdateUnlockEffect(s);
+    EXPECT_EQ(particlesList.size(), w.sparks) << w.ms;
+  }
+  s.unlockPer = 0.998f;
+  world.h().AdvanceClock(20);
+  stageUpdateUnlock(s);
+  stageUpdateUnlock(s);
+  EXPECT_EQ(s.unlockPer, 1);
+  EXPECT_EQ(particlesList.size(), 14u) << "none once complete";
+}
+
+TEST_F(MapWorld, TheIconsRectangleIsTheHoverAreaAndOnlyOpenStagesTakeIt) {
+  TStage& s = *map_test::Stage(9, 500, 400);
+  struct Point {
+    float x, y;
+    int over;
+  };
+  for (const Point& p :
+       {Point{460, 360, 1}, Point{540, 440, 1}, Point{500, 400, 1}, Point{459.5f, 400, 0}, Point{500, 440.5f, 0}}) {
+    mouse->x = p.x, mouse->y = p.y;
+    EXPECT_EQ(stageUpdateOver(s), p.over) << p.x << "," << p.y;
+  }
+  map->prepare();
+  mouse->x = 450, mouse->y = 300;  // stage 3: tested, not open
+  map->_updateStages();
+  EXPECT_EQ(map->overStage, nullptr);
+  mouse->x = 150;
+  map->_updateStages();
+  EXPECT_EQ(map->overStage, Picross(1));
+}
+
+TEST(MapTitles, ALabelRunningOffTheMapMovesBackOntoIt) {
+  struct Case {
+    int cx, w, expected;
+  };
+  const Case cases[] = {
+      {200, 100, 200},  {62, 100, 62},  // label from 4 px: stays
+      {61, 100, 80},                    // label from 3 px: begins at 22 px
+      {942, 100, 942},                  // label to 1000 px: stays
+      {943, 100, 930},                  // centre at 980 - half
+      {500, 1000, 480},                 // too wide for both: the right rule wins
+  };
+  for (const Case& c : cases) EXPECT_EQ(titleCentre(c.cx, c.w), c.expected) << c.cx << " " << c.w;
+}
+
+}  // namespace
+}  // namespace sorvanta
