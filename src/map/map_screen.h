@@ -10,7 +10,10 @@ namespace sorvanta {
 
 class TMapScreen : public TEkran {
  public:
+  int noPrepare = 0;  // set by the stage screen's hand-back: the next entry shows at once
   virtual std::string mainloop() { return kStateMainMenu; }
+  // Rebuilds the stages shown, also while the stage screen runs over the map.
+  virtual void _prepareStages() {}
 };
 
 extern std::shared_ptr<TMapScreen> mapScreen;

@@ -12,6 +12,7 @@ import music
 import play_gui
 import profiles
 import sounds
+import stage_screen
 import stages
 import story
 
@@ -27,8 +28,9 @@ GROUPS = {
     "music": music.make_all,
     "story": story.make_all,
     "stages": stages.make_all,
+    "stageScreen": stage_screen.make_all,
 }
-ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages"]
+ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages", "stageScreen"]
 
 
 def main(names):
