@@ -2,6 +2,7 @@
 // level, the hand-overs to the map and play, and the ways it refuses.
 #include <gtest/gtest.h>
 
+#include "app/bindings.h"
 #include "core/states.h"
 #include "gui/img.h"
 #include "gui/mouse.h"
@@ -155,8 +156,12 @@ TEST_F(StageScreen, MapHandsBackWithoutAFadeAndNoPrepareHoldsForEveryEntry) {
   EXPECT_EQ(screen->wynik, kStateMapScreen);
   EXPECT_EQ(screen->dAlpha, 0);
 
-  campaignStageScreenNoPrepare();  // as after a won level
-  stageScreen->noPrepare = 1;
+  // A won level that its stage continues hands over through the start-up's binding.
+  bindLayers();
+  player->actStageId_Picross = 1;
+  player->actLevelId_Picross = 2;
+  ASSERT_EQ(player->QUEST_NextLevel(), kStateStageScreen);
+  ASSERT_EQ(screen->noPrepare, 1);
   for (int entry = 0; entry < 2; ++entry) {
     screen->prepare(MakeStage(1, 4));
     EXPECT_EQ(std::vector<float>({screen->alpha, screen->fade, screen->dFade}), std::vector<float>({1, 1, 0}));

@@ -69,15 +69,17 @@ def badge_body(look, over, c, r):
     plates = {"won": (LEAF_LIGHT, LEAF, "#2C4A1C"), "open": (PARCHMENT, PARCHMENT_SHADE, "#9A7440"),
               "locked": ("#9A938A", "#6E675E", "#463F38")}
     top, base, bottom = plates[look]
-    if over:
-        top, base = mix(top, "#FFF6D8", 0.3), mix(base, "#FFE0A0", 0.2)
+    if over:  # lighter, a little larger, in a warm glow that reads on the parchment
+        top, base = mix(top, "#FFF6D8", 0.35), mix(base, "#FFE0A0", 0.25)
+        r += 2
     defs = (rad_grad("plate", [(0, top), (0.65, base), (1, bottom)], 0.42, 0.35, 0.75) +
             lin_grad("rim", [(0, GOLD_LIGHT), (0.5, BRASS), (1, "#6E4B16")] if look != "locked" else
                      [(0, "#B8B2A8"), (1, "#5E5850")]) +
-            glow_filter("glow", 4, GOLD, 1.0) + shadow_filter("sh", 2.5, 2, 0.55))
+            glow_filter("glow", 4, EMBER, 1.0) + shadow_filter("sh", 2.5, 2, 0.55))
     body = ""
     if over:
-        body += '<circle cx="%g" cy="%g" r="%g" fill="#000" filter="url(#glow)"/>' % (cx, cy, r + 2)
+        body += '<circle cx="%g" cy="%g" r="%g" fill="#000" filter="url(#glow)"/>' % (cx, cy, r + 4)
+        body += '<circle cx="%g" cy="%g" r="%g" fill="#000" filter="url(#glow)"/>' % (cx, cy, r + 3)
     body += '<circle cx="%g" cy="%g" r="%g" fill="#000" filter="url(#sh)"/>' % (cx, cy, r + 3)
     body += '<circle cx="%g" cy="%g" r="%g" fill="url(#rim)" stroke="%s" stroke-width="2"/>' % (cx, cy, r + 3, INK)
     body += '<circle cx="%g" cy="%g" r="%g" fill="url(#plate)" stroke="%s" stroke-width="1.6"/>' % (cx, cy, r - 2, INK)
@@ -85,7 +87,7 @@ def badge_body(look, over, c, r):
         from math import cos, sin, radians
         pts = []
         for k in range(10):
-            rr = r * (0.62 if k % 2 == 0 else 0.27)
+            rr = (r - 2 * over) * (0.62 if k % 2 == 0 else 0.27)
             a = radians(-90 + 36 * k)
             pts.append("%g %g" % (cx + rr * cos(a), cy + 1 + rr * sin(a)))
         body += ('<path d="M %s Z" fill="%s" stroke="%s" stroke-width="2" stroke-linejoin="round"/>'
