@@ -68,7 +68,15 @@ void TStageScreen::setup() {
 }
 
 void TStageScreen::prepare(std::shared_ptr<TStage> shown) {
+  if (!shown) {
+    auto p = player();
+    if (p && levelManager) {
+      const int current = p->tryb == 1 ? p->actStageId_Picross : p->actStageId_Fill;
+      shown = levelManager->getStageById(current, p->tryb);
+    }
+  }
   stage = std::move(shown);
+  if (!stage) return;
   actStageId = stage->id;
   stageTitle = stage->title;
   wynik.clear();
@@ -176,16 +184,12 @@ void TStageScreen::_updateLevels() {
 }
 
 std::string TStageScreen::mainloop(std::shared_ptr<TStage> shown) {
-  if (!shown) {
-    auto p = player();
-    if (p && levelManager)
-      shown = levelManager->getStageById(p->tryb == 1 ? p->actStageId_Picross : p->actStageId_Fill, p->tryb);
-  }
-  if (!shown) {
+  prepare(std::move(shown));
+  if (!stage) {
+    // Such as the tutorial stage, which the catalogue does not hold.
     Print("No catalogue stage to show on the stage screen: back to the map");
     return kStateMapScreen;
   }
-  prepare(std::move(shown));
   runScreenLoop(
       *this,
       [this] {
@@ -210,7 +214,7 @@ void TStageScreen::goPlay() {
   }
   if (storyA > 0) return;
   auto p = player();
-  if (!p) return;
+  if (!p || !stage) return;
   const int* current = modeStage(*p);
   const int* level = modeLevel(*p);
   if (current && *current == stage->id)

@@ -69,6 +69,8 @@ class TStageScreen : public TEkran {
   virtual void _prepareSelf();
   virtual void _prepareLevels();
   virtual void _prepareStory();
+  // The given stage, or the current mode's stage; without either, stage is
+  // left none and nothing else changes.
   virtual void prepare(std::shared_ptr<TStage> shown);
   // The given stage, or the current mode's stage when none is given:
   // "MAIN-GAME" after a level was started, "MAP-SCREEN" otherwise. Without
