@@ -203,6 +203,7 @@ std::vector<Entry>& Table() {
       {"levelManager", Value(levelManager)},
       {"mapScreen", Value(mapScreen)},
       {"stageScreen", Value(stageScreen)},
+      {"TStageScreen::storyTexts", Value(TStageScreen::storyTexts)},
       {"pickTryb", Value(pickTryb)},
       {"credits", Value(credits)},
       {"outro", Value(outro)},

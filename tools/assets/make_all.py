@@ -13,6 +13,7 @@ import music
 import play_gui
 import profiles
 import sounds
+import stage_screen
 import stages
 import story
 import title
@@ -31,9 +32,10 @@ GROUPS = {
     "stages": stages.make_all,
     "title": title.make_all,
     "map": map_screen.make_all,
+    "stageScreen": stage_screen.make_all,
 }
 ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages",
-         "title", "map"]
+         "title", "map", "stageScreen"]
 
 
 def main(names):

@@ -1,0 +1,81 @@
+// Headless pictures of the stage screen with the real assets and catalogue:
+// written as PPM files into $SORVANTA_SHOT_DIR for looking at. Always
+// checked: the story page hides the grid and gives way to it.
+#include <gtest/gtest.h>
+
+#include "campaign/level_manager.h"
+#include "core/frame.h"
+#include "gui/mouse.h"
+#include "platform/video.h"
+#include "stage_test_support.h"
+#include "support/shot.h"
+
+namespace sorvanta {
+namespace {
+
+struct StageShots : stage_test::StageTest {
+  StageShots() : StageTest(true) {}
+  // The real catalogue's stage, its levels copied to count.
+  std::shared_ptr<TStage> RealStage(int id, int count) {
+    bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
+    levelManager = std::make_shared<TLevelManager>();
+    test::StdoutLines([] { levelManager->setup(); });
+    auto stage = std::make_shared<TStage>(*levelManager->getStageById(id, 1));
+    auto model = stage->levels.front();
+    stage->levels.clear();
+    for (int l = 1; l <= count; ++l) {
+      auto level = std::make_shared<TLevelData>(*model);
+      level->id = l;
+      stage->levels.push_back(level);
+    }
+    return stage;
+  }
+  void Frames(int n) {
+    for (int f = 0; f < n; ++f) {
+      Cls();
+      screen->update();
+      screen->draw();
+      myFlip(0);
+    }
+  }
+  // Won up to current - 1, the current one unlocked, the rest locked.
+  void Progress(int stageId, int current) {
+    player->actStageId_Picross = stageId;
+    player->actLevelId_Picross = current;
+    for (int l = 1; l <= current; ++l) {
+      player->QUEST_GetLevelData(stageId, l)->unlocked = 1;
+      player->QUEST_GetLevelData(stageId, l)->played = l < current;
+    }
+  }
+};
+
+int Brightness(std::uint32_t argb) { return ((argb >> 16) & 255) + ((argb >> 8) & 255) + (argb & 255); }
+
+TEST_F(StageShots, StoryPageThenGridOfTenAndOfTwentyFive) {
+  Progress(3, 4);
+  screen->prepare(RealStage(3, 10));
+  Frames(30);
+  test::Shot(world.h(), "stage10_story");
+  const auto [x, y] = screen->levelCentre(0);  // a won level's star
+  const std::uint32_t paper = world.h().Pixel(static_cast<float>(x), static_cast<float>(y) - 4);
+  screen->goPlay();
+  world.h().MoveMouse(static_cast<float>(screen->levelCentre(1).first),
+                      static_cast<float>(screen->levelCentre(1).second));
+  Frames(50);
+  test::Shot(world.h(), "stage10_grid");
+  EXPECT_GT(std::abs(Brightness(world.h().Pixel(static_cast<float>(x), static_cast<float>(y) - 4)) - Brightness(paper)),
+            60)
+      << "the won button shows once the page is gone";
+
+  Progress(5, 12);
+  player->QUEST_GetStageData(5)->storyRead = 1;
+  screen->prepare(RealStage(5, 25));
+  world.h().MoveMouse(static_cast<float>(screen->levelCentre(3).first),
+                      static_cast<float>(screen->levelCentre(3).second));
+  Frames(30);
+  test::Shot(world.h(), "stage25_grid");
+  EXPECT_EQ(screen->overLevel, stage_test::LevelAt(*screen->stage, 4));
+}
+
+}  // namespace
+}  // namespace sorvanta
