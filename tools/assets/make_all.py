@@ -7,6 +7,7 @@ import board_frames
 import cells
 import effects
 import gui_core
+import icon
 import layouts
 import music
 import play_gui
@@ -27,8 +28,9 @@ GROUPS = {
     "music": music.make_all,
     "story": story.make_all,
     "stages": stages.make_all,
+    "icon": icon.make_all,
 }
-ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages"]
+ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages", "icon"]
 
 
 def main(names):
