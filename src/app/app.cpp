@@ -107,6 +107,7 @@ void createSingletons() {
 void loadGame(bool fadeOut) {
   systemSetup();
   options->loadOptions();
+  SetWindowIconFile(bDir + "gfx/icon.png");
   options->openScreen();
   loading->Setup();
   loading->PART1();

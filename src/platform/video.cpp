@@ -72,6 +72,7 @@ void CloseMode() {
   v.window = nullptr;
   v.width = v.height = v.windowWidth = v.windowHeight = v.outWidth = v.outHeight = 0;
   v.fullScreen = false;
+  v.iconShown = false;
 }
 
 void ResetDrawingState(VideoState& v) {
@@ -100,6 +101,7 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
   bool scaled = false;
   v.window = OpenWindow(width, height, full, hertz, scaled);
   if (!v.window) return nullptr;
+  ApplyWindowIcon();
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
   v.renderer = SDL_CreateRenderer(v.window, -1, full ? SDL_RENDERER_PRESENTVSYNC : 0);
   if (!v.renderer) v.renderer = SDL_CreateRenderer(v.window, -1, 0);

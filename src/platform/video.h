@@ -52,6 +52,15 @@ std::string RendererName();
 // Chooses SDL's video driver and renderer ("" leaves SDL's own choice) for the
 // next mode, overriding the environment. Closes the open mode. Meant for tests.
 void SetGraphicsDriver(const std::string& videoDriver, const std::string& renderDriver);
+// The picture the window carries as its icon (title bar, task switcher). The
+// file is read here and the picture put on the open window and on every
+// window opened after; a file that cannot be read leaves the system's default
+// icon and is reported on standard output, once. "" leaves windows opened
+// after with the default.
+void SetWindowIconFile(const std::string& path);
+// True when the open window was given the picture of SetWindowIconFile.
+bool WindowIconShown();
+
 // Name of the video driver in use ("x11", "dummy", ...), "" before SDL video starts.
 std::string VideoDriverName();
 

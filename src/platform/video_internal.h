@@ -22,6 +22,8 @@ struct VideoState {
   int windowWidth = 0, windowHeight = 0;  // window size in SDL window units (the pointer's units)
   int outWidth = 0, outHeight = 0;  // renderer output in pixels
   bool fullScreen = false;
+  std::shared_ptr<TPixmap> icon;  // SetWindowIconFile's picture, none for the default
+  bool iconShown = false;
 
   float virtWidth = 0, virtHeight = 0;
   float kx = 1, ky = 1;  // pixels per virtual unit
@@ -56,6 +58,9 @@ FullScreenKind ChooseFullScreen(int width, int height, int desktopWidth, int des
 // (a display mode the display refuses falls back to the scaled frame); scaled
 // is set when the frame is stretched over the desktop. Null on failure.
 SDL_Window* OpenWindow(int width, int height, bool full, int hertz, bool& scaled);
+
+// Puts the window icon picture, if any, on the open window.
+void ApplyWindowIcon();
 
 // Starts SDL's video (and event) subsystem once; false when it cannot start.
 bool EnsureSdlVideo();

@@ -55,6 +55,8 @@ TEST(App, StartsFromNothingAndEndsThroughTheMenu) {
   EXPECT_EQ(FileType(folder + "/Profiles"), 2);
   EXPECT_EQ(FileType(folder + "/Data/settings.dat"), 1);
   EXPECT_NE(std::find(lines.begin(), lines.end(), "adp = 25"), lines.end());
+  // The window got the icon from the asset tree.
+  for (const auto& line : lines) EXPECT_EQ(line.find("window icon"), std::string::npos) << line;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@ import board_frames
 import cells
 import effects
 import gui_core
+import icon
 import layouts
 import map as map_screen
 import music
@@ -33,9 +34,10 @@ GROUPS = {
     "title": title.make_all,
     "map": map_screen.make_all,
     "stageScreen": stage_screen.make_all,
+    "icon": icon.make_all,
 }
-ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages",
-         "title", "map", "stageScreen"]
+# Groups are made in the order they are listed.
+ORDER = list(GROUPS)
 
 
 def main(names):

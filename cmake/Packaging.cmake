@@ -1,0 +1,35 @@
+# The game as a desktop application: its menu entry, icons and AppStream
+# metadata, installed beside the game, and the Debian package CPack makes of
+# the installed tree (`cpack -G DEB` in the build folder).
+set(SORVANTA_SCREENSHOTS_URL "" CACHE STRING
+    "Web address where docs/screenshots/ is published; empty leaves the screenshots out of the AppStream metadata")
+set(SORVANTA_PACKAGE_CONTACT "The Sorvanta developers" CACHE STRING "Maintainer named in the Debian package")
+
+set(SORVANTA_LINUX ${CMAKE_SOURCE_DIR}/packaging/linux)
+set(SORVANTA_METAINFO ${CMAKE_BINARY_DIR}/packaging/io.github.sorvanta.Sorvanta.metainfo.xml)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${SORVANTA_LINUX}/io.github.sorvanta.Sorvanta.metainfo.xml.in)
+file(READ ${SORVANTA_LINUX}/io.github.sorvanta.Sorvanta.metainfo.xml.in metainfo)
+# AppStream takes screenshots only from the web: without an address there are none.
+if(NOT SORVANTA_SCREENSHOTS_URL)
+  string(REGEX REPLACE "  <screenshots>.*</screenshots>\n" "" metainfo "${metainfo}")
+endif()
+string(REGEX REPLACE "/+$" "" SORVANTA_SCREENSHOTS_URL "${SORVANTA_SCREENSHOTS_URL}")
+file(CONFIGURE OUTPUT ${SORVANTA_METAINFO} CONTENT "${metainfo}" @ONLY)
+
+install(FILES ${SORVANTA_LINUX}/sorvanta.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(DIRECTORY ${SORVANTA_LINUX}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES ${SORVANTA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME sorvanta)
+set(CPACK_PACKAGE_CONTACT ${SORVANTA_PACKAGE_CONTACT})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "logic puzzle game of picture and colour grids")
+set(CPACK_PACKAGE_DESCRIPTION "Two campaigns of grid logic puzzles, Picross and Fill, across the stages \
+of a hand-drawn map, with a tutorial, hints, player profiles, music and sounds.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
