@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "../puzzle/play_test_support.h"
+#include "puzzle/arrow.h"
+#include "support/shot.h"
 #include "app/control.h"
 #include "campaign/campaign_states.h"
 #include "campaign/level_manager.h"
@@ -32,8 +34,11 @@ struct StraightToPlay : TIntro {
   std::string mainloop() override { return kStateMainGame; }
 };
 
+// With SORVANTA_SHOT_DIR set, each tip once shown, and each step of a row
+// demonstration, is written there as a picture.
 class TutorialCampaign : public test::PlayTest, public ::testing::WithParamInterface<int> {
  protected:
+  TutorialCampaign() : PlayTest(test::ShotFolder() != nullptr) {}
   void SetUp() override {
     PlayTest::SetUp();
     test::StdoutLines([&] {
@@ -120,13 +125,28 @@ TEST_P(TutorialCampaign, EveryTipOfTheModeStartsAndIsErasedInOrder) {
   std::map<const TTutorialTip*, int> askedAt;
   std::set<const TTutorialTip*> seenErased;
   int levels = 0;
+  bool shownBefore = false;
+  std::map<const TTutorialTip*, std::set<int>> watched;
+  std::set<std::string> shots;
   game->script = [&](test::ScriptedGame& g, int f) {
     auto tip = tutorial->actTip;
     if (tip && tip != last) started.push_back(tip->id);
     last = tip;
     if (tip && tip->erase && seenErased.insert(tip.get()).second) erased.push_back(tip->id);
+    // The frame drawn last is this one's predecessor: shot once it showed the tip whole.
+    if (tip && shownBefore && test::ShotFolder()) {
+      std::string name = tip->id;
+      if (tip->actPosibility) name += "-step" + std::to_string(tip->actPosibility->actPos);
+      if (shots.insert(name).second) test::Shot(h(), name);
+    }
+    shownBefore = tip && tip->a == 1;
     if (!tip || tip->erase || tip->a < 1 || g.state != kPlayNormal || !h().ScriptDone()) return;
     if (TipToken(tip->actAction, 1) == "WAIT") return;  // it asks for nothing yet
+    if (auto demo = tip->actPosibility) {  // watched to its last step
+      auto& steps = watched[tip.get()];
+      steps.insert(demo->actPos);
+      if (steps.size() < demo->pos.size()) return;
+    }
     auto asked = askedAt.find(tip.get());
     if (asked != askedAt.end() && f - asked->second < 300) return;
     askedAt[tip.get()] = f;
