@@ -9,8 +9,6 @@
 #include <vector>
 
 #include "../puzzle/play_test_support.h"
-#include "puzzle/arrow.h"
-#include "support/shot.h"
 #include "app/control.h"
 #include "campaign/campaign_states.h"
 #include "campaign/level_manager.h"
@@ -18,6 +16,7 @@
 #include "gui/img.h"
 #include "map/map_states.h"
 #include "platform/strings.h"
+#include "puzzle/arrow.h"
 #include "puzzle/atile.h"
 #include "puzzle/color.h"
 #include "puzzle/puzzle_states.h"
@@ -26,6 +25,7 @@
 #include "screens/screen_states.h"
 #include "story/intro.h"
 #include "story/story_states.h"
+#include "support/shot.h"
 
 namespace sorvanta {
 namespace {
@@ -142,7 +142,7 @@ TEST_P(TutorialCampaign, EveryTipOfTheModeStartsAndIsErasedInOrder) {
     shownBefore = tip && tip->a == 1;
     if (!tip || tip->erase || tip->a < 1 || g.state != kPlayNormal || !h().ScriptDone()) return;
     if (TipToken(tip->actAction, 1) == "WAIT") return;  // it asks for nothing yet
-    if (auto demo = tip->actPosibility) {  // watched to its last step
+    if (auto demo = tip->actPosibility) {               // watched to its last step
       auto& steps = watched[tip.get()];
       steps.insert(demo->actPos);
       if (steps.size() < demo->pos.size()) return;
@@ -155,6 +155,12 @@ TEST_P(TutorialCampaign, EveryTipOfTheModeStartsAndIsErasedInOrder) {
   h().SetFrameCap(60000);
   std::string state = tryb == 1 ? kStateNewGamePicross : kStateNewGameFill;
   TControl control;
+  // A new campaign drops a running tip and makes every level tip pending.
+  tutorial->actTip = TTutorial::tipsList.back();
+  test::StdoutLines([&] { state = control.runState(state); });
+  EXPECT_FALSE(tutorial->actTip);
+  EXPECT_EQ(std::vector<std::shared_ptr<TTutorialTip>>(player->lekcjeTutoriala.begin(), player->lekcjeTutoriala.end()),
+            std::vector<std::shared_ptr<TTutorialTip>>(TTutorial::tipsList.begin(), TTutorial::tipsList.end()));
   test::StdoutLines([&] {
     for (int step = 0; step < 40; ++step) {
       if (state == kStateMainGame) ++levels;
