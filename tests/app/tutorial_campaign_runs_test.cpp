@@ -16,6 +16,7 @@
 #include "gui/img.h"
 #include "map/map_states.h"
 #include "platform/strings.h"
+#include "puzzle/arrow.h"
 #include "puzzle/atile.h"
 #include "puzzle/color.h"
 #include "puzzle/puzzle_states.h"
@@ -24,6 +25,7 @@
 #include "screens/screen_states.h"
 #include "story/intro.h"
 #include "story/story_states.h"
+#include "support/shot.h"
 
 namespace sorvanta {
 namespace {
@@ -32,8 +34,11 @@ struct StraightToPlay : TIntro {
   std::string mainloop() override { return kStateMainGame; }
 };
 
+// With SORVANTA_SHOT_DIR set, each tip once shown, and each step of a row
+// demonstration, is written there as a picture.
 class TutorialCampaign : public test::PlayTest, public ::testing::WithParamInterface<int> {
  protected:
+  TutorialCampaign() : PlayTest(test::ShotFolder() != nullptr) {}
   void SetUp() override {
     PlayTest::SetUp();
     test::StdoutLines([&] {
@@ -120,13 +125,28 @@ TEST_P(TutorialCampaign, EveryTipOfTheModeStartsAndIsErasedInOrder) {
   std::map<const TTutorialTip*, int> askedAt;
   std::set<const TTutorialTip*> seenErased;
   int levels = 0;
+  bool shownBefore = false;
+  std::map<const TTutorialTip*, std::set<int>> watched;
+  std::set<std::string> shots;
   game->script = [&](test::ScriptedGame& g, int f) {
     auto tip = tutorial->actTip;
     if (tip && tip != last) started.push_back(tip->id);
     last = tip;
     if (tip && tip->erase && seenErased.insert(tip.get()).second) erased.push_back(tip->id);
+    // The frame drawn last is this one's predecessor: shot once it showed the tip whole.
+    if (tip && shownBefore && test::ShotFolder()) {
+      std::string name = tip->id;
+      if (tip->actPosibility) name += "-step" + std::to_string(tip->actPosibility->actPos);
+      if (shots.insert(name).second) test::Shot(h(), name);
+    }
+    shownBefore = tip && tip->a == 1;
     if (!tip || tip->erase || tip->a < 1 || g.state != kPlayNormal || !h().ScriptDone()) return;
     if (TipToken(tip->actAction, 1) == "WAIT") return;  // it asks for nothing yet
+    if (auto demo = tip->actPosibility) {               // watched to its last step
+      auto& steps = watched[tip.get()];
+      steps.insert(demo->actPos);
+      if (steps.size() < demo->pos.size()) return;
+    }
     auto asked = askedAt.find(tip.get());
     if (asked != askedAt.end() && f - asked->second < 300) return;
     askedAt[tip.get()] = f;
@@ -135,6 +155,12 @@ TEST_P(TutorialCampaign, EveryTipOfTheModeStartsAndIsErasedInOrder) {
   h().SetFrameCap(60000);
   std::string state = tryb == 1 ? kStateNewGamePicross : kStateNewGameFill;
   TControl control;
+  // A new campaign drops a running tip and makes every level tip pending.
+  tutorial->actTip = TTutorial::tipsList.back();
+  test::StdoutLines([&] { state = control.runState(state); });
+  EXPECT_FALSE(tutorial->actTip);
+  EXPECT_EQ(std::vector<std::shared_ptr<TTutorialTip>>(player->lekcjeTutoriala.begin(), player->lekcjeTutoriala.end()),
+            std::vector<std::shared_ptr<TTutorialTip>>(TTutorial::tipsList.begin(), TTutorial::tipsList.end()));
   test::StdoutLines([&] {
     for (int step = 0; step < 40; ++step) {
       if (state == kStateMainGame) ++levels;

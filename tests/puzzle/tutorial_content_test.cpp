@@ -9,6 +9,7 @@
 
 #include "campaign/profile.h"
 #include "core/globals.h"
+#include "platform/font.h"
 #include "platform/strings.h"
 #include "puzzle/level_file.h"
 #include "puzzle/tutorial.h"
@@ -97,8 +98,10 @@ TEST_F(TutorialContent, EveryTipFitsItsLevelAndEveryTutorialLevelHasATip) {
                   (!picross && level->rows >= 3 && level->cols >= (word == "6-DONE" ? 2 : 3)))
           << id;
     }
-    // The panel stays on the screen.
+    // The panel stays on the screen, its lines left of the side panel.
     EXPECT_LT(tip->panelY() + 20 + 40.0f * tip->txts.size(), 768) << id;
+    SetImageFont(tip->font);
+    for (const auto& line : tip->txts) EXPECT_LE(TextWidth(line), 800) << id << ": " << line;
   }
   for (int level = 1; level <= 3; ++level) EXPECT_TRUE(taught.count({1, level})) << "Picross level " << level;
   for (int level = 1; level <= 7; ++level) EXPECT_TRUE(taught.count({0, level})) << "Fill level " << level;

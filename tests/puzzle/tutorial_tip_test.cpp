@@ -140,30 +140,17 @@ TEST_F(TutorialTipTest, BoardWordsLockLightAndTaskCellsAndSkipCellsOffTheBoard) 
   struct Row {
     const char* name;
     Lines actions;
-    std::vector<int> turnOff;  // row by row
-    std::vector<int> lit;
+    const char *turnOff, *lit;  // cell by cell, row by row
     bool warns;
   } rows[] = {
-      {"off all, on with light",
-       {"TURN-OFF ALL", "TURN-ON-WITH-LIGHT 1 2"},
-       {1, 1, 1, 1, 1, 0, 1, 1, 1},
-       {0, 0, 0, 0, 0, 1, 0, 0, 0},
-       false},
-      {"on with light all lights none",
-       {"TURN-OFF ALL", "turn-on-with-light all"},
-       {0, 0, 0, 0, 0, 0, 0, 0, 0},
-       {0, 0, 0, 0, 0, 0, 0, 0, 0},
-       false},
+      {"off all, on with light", {"TURN-OFF ALL", "TURN-ON-WITH-LIGHT 1 2"}, "111110111", "000001000", false},
+      {"on with light all lights none", {"TURN-OFF ALL", "turn-on-with-light all"}, "000000000", "000000000", false},
       {"single cells",
        {"TURN-OFF 0 1", "LIGHT-UP 2 2", "TURN-ON 0 1", "TURN-OFF 2 0"},
-       {0, 0, 0, 0, 0, 0, 1, 0, 0},
-       {0, 0, 0, 0, 0, 0, 0, 0, 1},
+       "000000100",
+       "000000001",
        false},
-      {"off the board",
-       {"TURN-OFF 3 0", "LIGHT-UP 0 -1", "TURN-OFF 0 0"},
-       {1, 0, 0, 0, 0, 0, 0, 0, 0},
-       {0, 0, 0, 0, 0, 0, 0, 0, 0},
-       true},
+      {"off the board", {"TURN-OFF 3 0", "LIGHT-UP 0 -1", "TURN-OFF 0 0"}, "100000000", "000000000", true},
   };
   for (const auto& row : rows) {
     game->level = test::MakePicrossLevel({"#..", ".#.", "..#"});
@@ -171,8 +158,9 @@ TEST_F(TutorialTipTest, BoardWordsLockLightAndTaskCellsAndSkipCellsOffTheBoard) 
     Start(tip);
     const auto out = test::StdoutLines([&] { Frame(tip), Frame(tip); });
     EXPECT_TRUE(tip->actAction.empty() && tip->actions.empty()) << row.name << ": the script ran through";
-    std::vector<int> off, lit;
-    for (const auto& cell : game->level->atiles.all()) off.push_back(cell->turnOff), lit.push_back(cell->dLightUpA > 0);
+    std::string off, lit;
+    for (const auto& cell : game->level->atiles.all())
+      off += cell->turnOff ? '1' : '0', lit += cell->dLightUpA > 0 ? '1' : '0';
     EXPECT_EQ(off, row.turnOff) << row.name;
     EXPECT_EQ(lit, row.lit) << row.name;
     EXPECT_EQ(out.size(), row.warns ? 2u : 0u) << row.name << ": each bad line reported once";
