@@ -33,6 +33,10 @@ int TMainGame::_updateTilesOver() {
   koloryOk = 1;
   colorsTiles.fill(0);
   colorsDone.fill(0);
+  // A click pressed and released between two polls (a touchpad tap) is
+  // never seen held: it counts as held for this one frame, a one-cell stroke.
+  const int left = mouse->leftHolded || mouse->leftPressed ? 1 : 0;
+  const int right = mouse->rightHolded || mouse->rightPressed ? 1 : 0;
   const int rows = level->tile.rows(), cols = level->tile.cols();
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < cols; ++c) {
@@ -40,7 +44,7 @@ int TMainGame::_updateTilesOver() {
       if (!t) continue;
       tally(colorsTiles, t->color);
       tally(colorsDone, t->putColor);
-      if (!mouse->leftHolded && !mouse->rightHolded) t->holded = 0;
+      if (!left && !right) t->holded = 0;
       if (t->update() == 1) {
         overTile = t;
         oRow = r;
@@ -52,21 +56,23 @@ int TMainGame::_updateTilesOver() {
     if (colorsTiles[i] != colorsDone[i]) koloryOk = 0;
   if (trelmoActionType != 0) return 0;
 
-  if (overTile && mouse->leftHolded && !lastMouseLeftHolded) {
+  if (overTile && left && !lastMouseLeftHolded) {
     badTiles.clear();
     if (pickedColor && pickedColor->id == kCrossColorId)
       action = crossedWith(*overTile, lastColor) ? 0 : 1;
     else
       action = overTile->putColor ? 0 : 1;
   }
-  if (overTile && mouse->rightHolded && !lastMouseRightHolded) {
+  if (overTile && right && !lastMouseRightHolded) {
     badTiles.clear();
     action = crossedWith(*overTile, lastColor) ? 0 : 1;
   }
-  if (overTile && mouse->leftHolded) {
+  bool rightStroke = right;
+  if (overTile && left) {
     badTiles.clear();
-    if (mouse->rightHolded) {
+    if (right) {
       mouse->clear();  // both buttons cancel
+      rightStroke = false;
     } else if (pickedColor && overTile->holded == 0) {
       const bool free = pickedColor->id < 2 || !overTile->number;
       if (free || overTile->number == pickedColor) {
@@ -76,7 +82,7 @@ int TMainGame::_updateTilesOver() {
       }
     }
   }
-  if (overTile && mouse->rightHolded) {
+  if (overTile && rightStroke) {
     badTiles.clear();
     if (pickedColor && overTile->holded == 0) {
       const auto kept = lastColor;
@@ -92,8 +98,8 @@ int TMainGame::_updateTilesOver() {
     WIN();
   else if (isWin)
     dButA = 1;
-  lastMouseLeftHolded = mouse->leftHolded;
-  lastMouseRightHolded = mouse->rightHolded;
+  lastMouseLeftHolded = mouse->leftHolded || mouse->leftPressed;
+  lastMouseRightHolded = mouse->rightHolded || mouse->rightPressed;
   return 0;
 }
 

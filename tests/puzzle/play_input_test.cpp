@@ -143,6 +143,7 @@ TEST_F(PlayInput, FillStrokesTouchEachCellOnceAndBothButtonsCancel) {
   struct Step {
     int col, left, right;
     std::vector<int> painted;  // columns 0..2 of row 2 holding red after the frame
+    int tapLeft = 0, tapRight = 0;  // pressed and released before the frame polled
   } steps[] = {
       {0, 1, 0, {1, 0, 0}},  // press: paint
       {0, 1, 0, {1, 0, 0}},  // held on: once per stroke
@@ -152,7 +153,10 @@ TEST_F(PlayInput, FillStrokesTouchEachCellOnceAndBothButtonsCancel) {
       {0, 1, 0, {0, 1, 0}},  // a press on painted: the stroke removes
       {1, 1, 0, {0, 0, 0}},
       {2, 0, 0, {0, 0, 0}},
-      {2, 1, 1, {0, 0, 0}},  // both buttons: nothing
+      {2, 0, 0, {0, 0, 1}, 1, 0},  // a tap paints its cell
+      {2, 0, 0, {0, 0, 1}},
+      {2, 0, 0, {0, 0, 0}, 0, 1},  // a right tap crosses it, taking the paint
+      {2, 1, 1, {0, 0, 0}},        // both buttons: nothing
   };
   for (size_t i = 0; i < std::size(steps); ++i) {
     const auto& st = steps[i];
@@ -160,6 +164,8 @@ TEST_F(PlayInput, FillStrokesTouchEachCellOnceAndBothButtonsCancel) {
     mouse->y = static_cast<float>(cell(st.col)->y);
     mouse->leftHolded = st.left;
     mouse->rightHolded = st.right;
+    mouse->leftPressed = st.tapLeft;
+    mouse->rightPressed = st.tapRight;
     game->_updateTilesOver();
     for (int c = 0; c < 3; ++c) EXPECT_EQ(cell(c)->putColor == red, st.painted[c] == 1) << "step " << i << " col " << c;
   }
