@@ -25,7 +25,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sorvanta)
 set(CPACK_PACKAGE_CONTACT ${SORVANTA_PACKAGE_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "logic puzzle game of picture and colour grids")
-set(CPACK_PACKAGE_DESCRIPTION "Two campaigns of grid logic puzzles, Picross and Fill, across the stages \
+set(CPACK_PACKAGE_DESCRIPTION "Two campaigns of grid logic puzzles, Picross and Fill, across the stages
 of a hand-drawn map, with a tutorial, hints, player profiles, music and sounds.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
