@@ -180,7 +180,9 @@ void TStageScreen::_updateLevels() {
     if (level->played != 1 && level->unlocked != 1) continue;
     if (mouse && mouse->inRect(x - w / 2, y - h / 2, w, h)) overLevel = level;
   }
-  if (overLevel && mouse && mouse->leftPressed) pickLevel(overLevel);
+  // Once a way out is chosen, a late click must not start a level under a
+  // result that says otherwise.
+  if (overLevel && mouse && mouse->leftPressed && wynik.empty()) pickLevel(overLevel);
 }
 
 std::string TStageScreen::mainloop(std::shared_ptr<TStage> shown) {
@@ -193,7 +195,7 @@ std::string TStageScreen::mainloop(std::shared_ptr<TStage> shown) {
   runScreenLoop(
       *this,
       [this] {
-        if (!gui) return;
+        if (!gui || !wynik.empty()) return;
         if (gui->clickedItem("PLAY")) goPlay();
         if (gui->clickedItem("MAP")) goMap();
       },

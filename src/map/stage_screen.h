@@ -74,7 +74,8 @@ class TStageScreen : public TEkran {
   virtual void prepare(std::shared_ptr<TStage> shown);
   // The given stage, or the current mode's stage when none is given:
   // "MAIN-GAME" after a level was started, "MAP-SCREEN" otherwise. Without
-  // either stage it returns "MAP-SCREEN" at once.
+  // either stage it returns "MAP-SCREEN" at once. Once a way out is chosen,
+  // later clicks are ignored.
   virtual std::string mainloop(std::shared_ptr<TStage> shown);
   virtual void pickLevel(std::shared_ptr<TLevelData> level);
   virtual void goMap();

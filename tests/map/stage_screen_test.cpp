@@ -155,6 +155,12 @@ TEST_F(StageScreen, MapHandsBackWithoutAFadeAndNoPrepareHoldsForEveryEntry) {
   EXPECT_EQ(map->prepares, 1);
   EXPECT_EQ(screen->wynik, kStateMapScreen);
   EXPECT_EQ(screen->dAlpha, 0);
+  const auto [x, y] = screen->levelCentre(0);  // a late click while the panel fades out
+  LevelAt(*screen->stage, 1)->unlocked = 1;
+  screen->dStoryA = screen->storyA = 0;
+  mouse->x = static_cast<float>(x), mouse->y = static_cast<float>(y), mouse->leftPressed = 1;
+  screen->_updateLevels();
+  EXPECT_EQ(std::make_pair(Started(), screen->wynik), std::make_pair(-1, std::string(kStateMapScreen)));
 
   // A won level that its stage continues hands over through the start-up's binding.
   bindLayers();
