@@ -115,11 +115,13 @@ b..b..b
 .bbbbb.
 """),
     ("Cherries", """
-....g.
-...gg.
-..g..g
-rr..rr
-rr..rr
+.....gg.
+....g...
+...g.g..
+..g...g.
+.rrr.rrr
+.rrr.rrr
+..r...r.
 """),
     ("Musical Note", """
 ...kk.
@@ -168,13 +170,15 @@ rrrrr
 ..l..
 .lll.
 """),
-    ("Paper Plane", """
-l......
-lll....
-.llll..
-.lllwww
-..lww..
-..l....
+    ("Boot", """
+.nnnn...
+.nnnn...
+.nnnn...
+.nnnn...
+.nnnnn..
+.nnnnnnn
+nnnnnnnn
+kkkkkkkk
 """),
     # 8 x 8
     ("Pineapple", """
@@ -314,13 +318,15 @@ nyyyyyyyyii
 ...........
 """),
     ("Scissors", """
-w.....w
-.w...w.
-..w.w..
-...w...
-..w.w..
-rr...rr
-rr...rr
+..w...w..
+..w...w..
+...w.w...
+...w.w...
+....w....
+...r.r...
+.rrr.rrr.
+r..r.r..r
+.rr...rr.
 """),
     ("Fish Bone", """
 ...w.w.w...
@@ -545,16 +551,15 @@ rrrrrrrrrr
 .r.r..r.r.
 r..r..r..r
 """),
-    ("Ship Wheel", """
-....n....
-.n.nnn.n.
-..n...n..
-.n..n..n.
-nnn.n.nnn
-.n..n..n.
-..n...n..
-.n.nnn.n.
-....n....
+    ("Mitten", """
+...bbb.
+..bbbbb
+b.bbbbb
+bbbbbbb
+bbbbbbb
+.bbbbbb
+..lllll
+..lllll
 """),
     ("Sunflower", """
 ..y.y.y..
