@@ -30,7 +30,7 @@ import shapes  # noqa: E402
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 
 # Picture parts as Picross pieces (1 + 4 * hue + shade, greys 49..54) and as Fill paints.
-PIECES = {"r": 2, "k": 53, "l": 50, "y": 10, "g": 18, "n": 46, "b": 30, "w": 51, "o": 6, "p": 34, "s": 26, "i": 42}
+PIECES = {"r": 2, "k": 54, "l": 49, "y": 10, "g": 18, "n": 46, "b": 30, "w": 52, "o": 6, "p": 34, "s": 26, "i": 42}
 PAINTS = {"r": 2, "k": 7, "l": 6, "y": 5, "g": 3, "n": 9, "b": 4, "w": 13, "o": 8, "p": 10, "s": 11, "i": 12}
 
 STAGES = len(lands.LANDS)
