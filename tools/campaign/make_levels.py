@@ -211,6 +211,10 @@ def main():
     # than the Picross land; sizes still rise from land to land.
     rng = random.Random("fill-order")
     pool = sorted((p for p in pictures if p.name not in FILL_UNFIT), key=lambda p: (sort_key(p), p.name))[:need]
+    # Each Fill-only picture takes the place of the shared one nearest in size.
+    for own in shapes.fill_only_pictures():
+        nearest = min(pool, key=lambda p: (p.native is None, abs(sort_key(p) - sort_key(own)), p.name))
+        pool[pool.index(nearest)] = own
     fill_order = sorted(pool, key=lambda p: (sort_key(p) + rng.uniform(-2.5, 2.5), p.name))
     fill_pictures = {}
     for stage, share in enumerate(by_stage(fill_order), 1):

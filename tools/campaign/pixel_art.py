@@ -1172,3 +1172,335 @@ p.p..p..p..p.p
 .p..p..p..p..p
 """),
 ]
+
+# Drawn for the Fill campaign only, so that its lands show pictures of their
+# own besides those the two campaigns share.
+FILL_ART = [
+    ("Sailor Hat", """
+...llll...
+..llllll..
+.llllllll.
+.bbbbbbbb.
+llllllllll
+"""),
+    ("Beach Ball", """
+..rrll..
+.rrrlll.
+rrrrllll
+bbbbyyyy
+bbbbyyyy
+.bbbyyy.
+..bbyy..
+"""),
+    ("Flowerpot", """
+..r...r.
+.rrr.rrr
+..r.g.r.
+..g.g.g.
+...ggg..
+.oooooo.
+..oooo..
+..oooo..
+"""),
+    ("Kite", """
+....r....
+...rrr...
+..rryrr..
+.rryyyrr.
+rryyyyyrr
+.bbyyybb.
+..bbybb..
+...bbb...
+....n....
+...n.....
+....n....
+"""),
+    ("Birthday Cake", """
+..y..y..y..
+..r..r..r..
+..i..i..i..
+.iiiiiiiii.
+.ilililili.
+.iiiiiiiii.
+nnnnnnnnnnn
+nlnlnlnlnln
+nnnnnnnnnnn
+"""),
+    ("Sandcastle", """
+....r.....
+....rr....
+....y.....
+...yyy....
+.y.yyy.y..
+.yyyyyyy..
+yyyyyyyyy.
+yyyynyyyy.
+yyyynyyyy.
+bbbbbbbbbb
+"""),
+    ("Teacup", """
+..........
+.lllllll..
+.lbbbbbl..
+.llllllll.
+.lllllll.l
+.llllllll.
+..lllll...
+lllllllll.
+"""),
+    ("Christmas Tree", """
+....y....
+...yyy...
+....g....
+...ggg...
+..grggg..
+...ggg...
+..gggbg..
+.ggyggg..
+ggggggrgg
+....n....
+...nnn...
+"""),
+    ("Clown Fish", """
+....oo.....
+...ooooo...
+..olookoo.o
+.oolooooooo
+oooloooloo.
+.oolooooooo
+..ooooooo.o
+...ooooo...
+"""),
+    ("Toadstool House", """
+...rrrrr...
+.rrllrrrrr.
+rrrrrrrllrr
+rllrrrrrrrr
+...lllll...
+...lbllll..
+...lllnnl..
+...lllnnl..
+ggggggggggg
+"""),
+    ("Strawberry Jam", """
+...rrrr...
+..llllll..
+..llllll..
+.pppppppp.
+.pirrrrip.
+.prrrrrrp.
+.prrllrrp.
+.prrrrrrp.
+.pppppppp.
+"""),
+    ("Rainbow", """
+...rrrrrr...
+..rooooooor.
+.royyyyyyor.
+roygggggyor.
+roygbbbbgyor
+roygb..bgyor
+roygb..bgyor
+"""),
+    ("Cactus in Bloom", """
+....i....
+...iii...
+....g....
+.g..g..g.
+.gg.g.gg.
+..gggggg.
+....g....
+..ooooo..
+...ooo...
+"""),
+    ("Lemon", """
+.........
+...yyyy..
+.yyyyyyy.
+yyyyyyyyy
+yyyyyyyyg
+.yyyyyyg.
+...yyyy..
+"""),
+    ("Orange Slice", """
+...oooooo...
+..oyyyyyyo..
+.oyooyyooyo.
+oyoooyyoooyo
+oyyyyllyyyyo
+oyoooyyoooyo
+.oyooyyooyo.
+..oyyyyyyo..
+...oooooo...
+"""),
+    ("Piggy Bank", """
+......k.....
+...iiiiii...
+.iiiiiiiii..
+iikiiiiiiii.
+iiiiiiiiiiii
+riiiiiiiiii.
+.iiiiiiiii..
+..ii...ii...
+"""),
+    ("Birdhouse", """
+....rr....
+...rrrr...
+..rrrrrr..
+.rrrrrrrr.
+rrrrrrrrrr
+.nnnnnnnn.
+.nnnkknnn.
+.nnkkkknn.
+.nnnkknnn.
+.nnnnnnnn.
+....nn....
+....nn....
+"""),
+    ("Beetle", """
+..k...k..
+...k.k...
+...kkk...
+..gkkkg..
+.gggkggg.
+.gggkggg.
+.gggkggg.
+.gggkggg.
+..ggkgg..
+"""),
+    ("Candle Holder", """
+...y...
+..yoy..
+...l...
+..lll..
+..lll..
+..lll..
+.yyyyy.
+yy.y.yy
+...y...
+.yyyyy.
+"""),
+    ("Sunset", """
+............
+.....yy.....
+...yyyyyy...
+..yyyoooyy..
+.yyoooooooy.
+oooooooooooo
+bbbbbbbbbbbb
+bbsbbbbbsbbb
+bbbbbsbbbbbb
+"""),
+    ("Violin", """
+....n....
+....n....
+....n....
+...ooo...
+..ooooo..
+...okoo..
+..oooooo.
+.ooooooo.
+.ookkkoo.
+.oooooo..
+..oooo...
+"""),
+    ("Ice Lolly", """
+..rrrr..
+.rrrrrr.
+.rrrrrr.
+.yyyyyy.
+.yyyyyy.
+.bbbbbb.
+.bbbbbb.
+...nn...
+...nn...
+"""),
+    ("Bunch of Balloons", """
+.rr...bb..
+rrrr.bbbb.
+rrrr.bbbb.
+.rr.yy.bb.
+..ryyyy.b.
+...yyyy...
+...kyyk...
+....kk....
+....k.....
+....k.....
+"""),
+    ("Seashell", """
+....iii....
+...iiiii...
+..iilliii..
+.iiliilii..
+.ilii.iili.
+.iliiliil..
+..iilllii..
+...iiiii...
+....iii....
+"""),
+    ("Tomato", """
+....g....
+..ggggg..
+.rrrgrrr.
+rrrrrrrrr
+rrrrrrrrr
+rrrrrrrrr
+.rrrrrrr.
+..rrrrr..
+"""),
+    ("Robin", """
+.....nnn...
+....nnknn..
+....nnnny..
+..nnnrrn...
+.nnnrrrr...
+nnnnrrrr...
+.nnnnrrr...
+...nnnn....
+....y.y....
+"""),
+    ("Wheelbarrow", """
+nnnnnnnnnn..
+.rrrrrrrr...
+..rrrrrr....
+...rrrr.....
+...k..k.....
+..kkk..k....
+..kwk...k...
+..kkk....nn.
+"""),
+    ("Frog Prince", """
+..y.y.y..
+..yyyyy..
+.gg...gg.
+gkgggggkg
+ggggggggg
+grrrrrrrg
+.ggggggg.
+gg.....gg
+"""),
+    ("Party Hat", """
+....y....
+...yyy...
+....p....
+...ppp...
+...pyp...
+..ppppp..
+..ypppy..
+.ppppppp.
+.ppyppyp.
+ggggggggg
+"""),
+    ("Hot Chocolate", """
+...l.l....
+..l.l.....
+...l.l....
+.lllllll..
+.lnnnnnl..
+.lllllllll
+.lllllll.l
+.lllllllll
+..lllll...
+.lllllll..
+"""),
+]

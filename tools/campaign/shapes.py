@@ -194,7 +194,18 @@ def _shaped(name, layers):
 
 
 def all_pictures():
-    pictures = [_pixel(n, t) for n, t in pixel_art.ART] + [_shaped(n, layers) for n, layers in PICTURES]
+    """The pictures both campaigns draw from."""
+    return _named_once([_pixel(n, t) for n, t in pixel_art.ART] + [_shaped(n, layers) for n, layers in PICTURES])
+
+
+def fill_only_pictures():
+    """The pictures only the Fill campaign shows."""
+    shared = {p.name for p in all_pictures()}
+    return [p for p in _named_once([_pixel(n, t) for n, t in pixel_art.FILL_ART] + all_pictures())
+            if p.name not in shared]
+
+
+def _named_once(pictures):
     names = [p.name for p in pictures]
     twice = sorted({n for n in names if names.count(n) > 1})
     if twice:
