@@ -813,7 +813,7 @@ kkkkkkkkkkk.....
 ...k...k........
 .kkkkkkkkk......
 """),
-    ("Castle Gate", """
+    ("Town Gate", """
 w.w.w.w.w.w
 wwwwwwwwwww
 wwwwwwwwwww
@@ -1302,17 +1302,6 @@ roygbbbbgyor
 roygb..bgyor
 roygb..bgyor
 """),
-    ("Cactus in Bloom", """
-....i....
-...iii...
-....g....
-.g..g..g.
-.gg.g.gg.
-..gggggg.
-....g....
-..ooooo..
-...ooo...
-"""),
     ("Lemon", """
 .........
 ...yyyy..
@@ -1332,16 +1321,6 @@ oyoooyyoooyo
 .oyooyyooyo.
 ..oyyyyyyo..
 ...oooooo...
-"""),
-    ("Piggy Bank", """
-......k.....
-...iiiiii...
-.iiiiiiiii..
-iikiiiiiiii.
-iiiiiiiiiiii
-riiiiiiiiii.
-.iiiiiiiii..
-..ii...ii...
 """),
     ("Birdhouse", """
 ....rr....
@@ -1469,16 +1448,6 @@ nnnnnnnnnn..
 ..kwk...k...
 ..kkk....nn.
 """),
-    ("Frog Prince", """
-..y.y.y..
-..yyyyy..
-.gg...gg.
-gkgggggkg
-ggggggggg
-grrrrrrrg
-.ggggggg.
-gg.....gg
-"""),
     ("Party Hat", """
 ....y....
 ...yyy...
@@ -1502,5 +1471,207 @@ ggggggggg
 .lllllllll
 ..lllll...
 .lllllll..
+"""),
+    ("Fried Egg", """
+..llll....
+.llllll...
+lllllllll.
+llllyylll.
+lllyyyylll
+lllyyyyll.
+.lllyylll.
+..llllll..
+...llll...
+"""),
+    ("Swiss Cheese", """
+........yy
+......yyyy
+....yyyyyy
+..yyyoyyyy
+yyyyyyyyoy
+yoyyyyyyyy
+yyyyyoyyyy
+yyoyyyyyoy
+yyyyyyyyyy
+"""),
+    ("Juice Box", """
+......w.
+......w.
+..ooooo.
+.oooooo.
+.olllllo
+.olgglo.
+.olgglo.
+.olllllo
+.oooooo.
+.oooooo.
+"""),
+    ("Acorn Cap Gnome", """
+....r....
+...rrr...
+..rrrrr..
+.rrrrrrr.
+..iiiii..
+..ikiki..
+..iiiii..
+.lllllll.
+.lllllll.
+..bbbbb..
+..b...b..
+"""),
+    ("Cupid Heart", """
+.rr...rr....
+rrrr.rrrr...
+rrrrrrrrr...
+rrrrrrrnnnnk
+.rrrrrrr....
+..nnrrr.....
+.n..rr......
+k....r......
+"""),
+    ("Bumblebee Hive", """
+....n.....
+....n.....
+..yyyyy...
+.ooooooo..
+yyyyyyyyy.
+ooooooooo.
+yyyykyyyy.
+.ooookoo..
+..yyyyy...
+"""),
+    ("Koala", """
+ww......ww.
+wwwwwwwwww.
+wwkwwwwkww.
+.wwwkkkww..
+.wwwkkkww..
+..wwwwww...
+.wwwwwwww..
+wwwwwwwwww.
+"""),
+    ("Panda", """
+kk.....kk
+kllllllk.
+.lllllll.
+lkklllkkl
+lkklllkkl
+lllllllll
+llllkllll
+.lllllll.
+..kkkkk..
+"""),
+    ("Flamingo", """
+...ii....
+..iiki...
+..i..k...
+..i......
+..i......
+..iiii...
+.iiiiiii.
+.iiiiii..
+...i.....
+...i.....
+...ii....
+"""),
+    ("Picnic Basket", """
+....nnnn....
+...n....n...
+..n......n..
+rlrlrlrlrlrl
+nnnnnnnnnnnn
+n.n.n.n.n.n.
+nnnnnnnnnnnn
+.nnnnnnnnnn.
+"""),
+    ("Tulip Bouquet", """
+.r..y..p.
+rrryyyppp
+rrryyyppp
+.r..y..p.
+..g.g.g..
+...ggg...
+...ggg...
+..bbbbb..
+...bbb...
+"""),
+    ("Treasure Map", """
+oooooooooo
+oyyyyyyyyo
+oyyyybyyyo
+oyybbbyyyo
+oyyyyyyryo
+oynnyyrkro
+oyynyyyryo
+oyyyyyyyyo
+oooooooooo
+"""),
+    ("Gingerbread Man", """
+....nnn....
+...nnnnn...
+...nlnln...
+...nnnnn...
+..nnnnnnn..
+nnnnnrnnnnn
+nn.nnnnn.nn
+...nnrnn...
+...nnnnn...
+..nnn.nnn..
+..nn...nn..
+"""),
+    ("Chick in an Egg", """
+....yyy.....
+...yykyy....
+...yyyyoo...
+...yyyyy....
+.llyyyyyyll.
+.llllllllll.
+.ll.lll.lll.
+.llllllllll.
+..llllllll..
+...llllll...
+"""),
+    ("Pencil Case", """
+..r.y.b.g...
+..r.y.b.g...
+..r.y.b.g...
+pppppppppppp
+pppppppppppp
+pppyyyyyyppp
+pppppppppppp
+pppppppppppp
+"""),
+    ("Toucan", """
+...kkk......
+..kkkkk.....
+.kllkkk.....
+.kkllooooyy.
+.kkkloooor..
+.kkkkk......
+.kkkkk......
+..kkkk......
+...kk.......
+...y.y......
+nnnnnnnnn...
+"""),
+    ("Snow Globe", """
+...bbbbbb...
+..bllbbllb..
+.blbbgbbblb.
+.bbbgggbbbb.
+.blbgggbblb.
+.bbggggglbb.
+..bbbnbbbb..
+...bbbbbb...
+..nnnnnnnn..
+.nnnnnnnnnn.
+"""),
+    ("Hot Dog", """
+......r...
+.....r....
+..oooooooo
+.nnnnnnnnnn
+nnnnnnnnnnn
+.oooooooo..
 """),
 ]
