@@ -70,7 +70,10 @@ int SolvingEffort(const TLevel& level) {
       for (PCell* cell : cells) line.push_back(*cell);
       if (!SolveLine(runs, line)) return;
       bool fixed = false;
-      for (size_t i = 0; i < cells.size(); ++i) fixed |= *cells[i] != line[i], *cells[i] = line[i];
+      for (size_t i = 0; i < cells.size(); ++i) {
+        fixed |= *cells[i] != line[i];
+        *cells[i] = line[i];
+      }
       steps += fixed ? 1 : 0;
       changed |= fixed;
     };
@@ -114,7 +117,8 @@ TEST_F(CampaignContent, CataloguesHoldLandsWhoseLevelsLoadCleanly) {
         EXPECT_TRUE(urls.insert(data->url).second) << data->url << " named twice";
         std::shared_ptr<TLevel> level;
         const std::string path = bDir + data->url;  // the loader announces the file, nothing more
-        EXPECT_EQ(CapturePrinted([&] { level = LoadLevel(path); }), std::vector<std::string>({"Loading level: " + path}));
+        EXPECT_EQ(CapturePrinted([&] { level = LoadLevel(path); }),
+                  std::vector<std::string>({"Loading level: " + path}));
         ASSERT_TRUE(level);
         EXPECT_EQ(level->tryb, set) << data->url;
         EXPECT_TRUE(level->hasCells()) << data->url;
@@ -169,7 +173,8 @@ TEST_F(CampaignContent, TextsFitWhereTheyAreShown) {
   for (int page = 2; page <= 20; page += 2)
     EXPECT_LE(layoutSpecText(readTxtData(story, page), 0, 0, 680, "LEFT", 0).lines, 5) << "page line " << page;
   for (int set : {0, 1}) {
-    auto names = loadTxtFile(bDir + (set == 1 ? "txt/#LANG#/levelNamesMesalor.txt" : "txt/#LANG#/levelNamesTrelmo.txt"));
+    auto names =
+        loadTxtFile(bDir + (set == 1 ? "txt/#LANG#/levelNamesMesalor.txt" : "txt/#LANG#/levelNamesTrelmo.txt"));
     ASSERT_EQ(names->lines(), 200);
     std::set<std::string> shown;
     for (int n = 1; n <= 200; ++n) {
@@ -179,8 +184,8 @@ TEST_F(CampaignContent, TextsFitWhereTheyAreShown) {
     }
     for (const auto& stage : *levelManager->stagesOf(set))
       for (const auto& data : stage->levels)
-        EXPECT_TRUE(shown.insert(readTxtData(names, data->numer)).second) << "set " << set << " shows twice "
-                                                                           << readTxtData(names, data->numer);
+        EXPECT_TRUE(shown.insert(readTxtData(names, data->numer)).second)
+            << "set " << set << " shows twice " << readTxtData(names, data->numer);
   }
   SetImageFont(nullptr);
 }
