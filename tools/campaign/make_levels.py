@@ -37,7 +37,7 @@ STAGES = len(lands.LANDS)
 # Per stage (index 0 = stage 1): the side of a shape picture's board at the
 # stage's first and last level, hints (charged, icons), maxMistakes. Pixel
 # pictures keep their drawn size.
-SHAPE_SIDE = [(5, 5), (6, 7), (7, 8), (8, 10), (10, 11), (11, 13), (13, 14), (14, 16), (15, 17), (19, 22)]
+SHAPE_SIDE = [(5, 5), (6, 7), (7, 8), (8, 10), (10, 11), (11, 13), (13, 14), (14, 16), (15, 17), (20, 24)]
 HINTS = [(3, 3), (3, 3), (2, 3), (2, 3), (2, 3), (2, 3), (1, 3), (1, 3), (1, 3), (1, 3)]
 MISTAKES = [5, 5, 5, 5, 4, 4, 4, 4, 3, 3]
 # Share of cells that keep their Fill clue, falling stage by stage.
@@ -181,6 +181,15 @@ def sort_key(picture):
     return max(picture.native) if picture.native else SHAPE_KEY
 
 
+def spread(share):
+    """Each picture's place for planned_side: the shape pictures spread over
+    the whole stage, so that its last one takes the stage's largest side."""
+    shaped = [p for p in share if not p.native]
+    count = len(share)
+    return [1 + shaped.index(p) * (count - 1) // max(1, len(shaped) - 1) if p in shaped else i
+            for i, p in enumerate(share, 1)]
+
+
 def by_stage(order):
     """Cuts the ordered pictures into the stages' shares."""
     out, start = [], 0
@@ -202,8 +211,8 @@ def main():
     order = sorted(pictures, key=lambda p: (sort_key(p), p.name))[:need]
     levels = {}  # (mode, stage, index) -> [name, grid, clue, effort, size]
     for stage, share in enumerate(by_stage(order), 1):
-        drawn = [(p,) + picross_level(stage, i, p) for i, p in enumerate(share, 1)]
-        drawn.sort(key=lambda d: (len(d[1]) * len(d[1][0]), d[2], d[0].name))
+        drawn = [(p,) + picross_level(stage, i, p) for i, p in zip(spread(share), share)]
+        drawn.sort(key=lambda d: (d[2], len(d[1]) * len(d[1][0]), d[0].name))
         for index, (picture, grid, steps) in enumerate(drawn, 1):
             side = max(len(grid), len(grid[0]))
             levels[("picross", stage, index)] = [picture.name, grid, None, steps, cell_size(side, False)]
