@@ -13,9 +13,15 @@
 #include "formats/rcm_file.h"
 #include "formats/txt_file.h"
 #include "gui/img.h"
+#include "gui/my_font.h"
+#include "gui/wrapped_text.h"
+#include "leveltool/line_solver.h"
+#include "platform/font.h"
 #include "platform/image.h"
 #include "platform/strings.h"
+#include "puzzle/atile.h"
 #include "puzzle/level_file.h"
+#include "puzzle/tile.h"
 
 namespace sorvanta {
 namespace {
@@ -41,6 +47,49 @@ class CampaignContent : public test::LevelToolTest {
   }
   int loads = 0;
 };
+
+// Picross: line steps that fix at least one cell, rows then columns until
+// done. Fill: cells without a clue. Both grow as a level asks more thought.
+int SolvingEffort(const TLevel& level) {
+  if (level.tryb == 0) {
+    int bare = 0;
+    for (int r = 0; r < level.rows; ++r)
+      for (int c = 0; c < level.cols; ++c) bare += level.tile.get(r, c)->number ? 0 : 1;
+    return bare;
+  }
+  std::vector<std::vector<bool>> picture(level.rows, std::vector<bool>(level.cols));
+  for (int r = 0; r < level.rows; ++r)
+    for (int c = 0; c < level.cols; ++c) picture[r][c] = level.atiles.get(r, c)->td != nullptr;
+  const PicrossClues clues = CluesOf(picture);
+  std::vector<std::vector<PCell>> grid(level.rows, std::vector<PCell>(level.cols, PCell::Unknown));
+  int steps = 0;
+  for (bool changed = true; changed;) {
+    changed = false;
+    auto step = [&](const std::vector<int>& runs, std::vector<PCell*> cells) {
+      std::vector<PCell> line;
+      for (PCell* cell : cells) line.push_back(*cell);
+      if (!SolveLine(runs, line)) return;
+      bool fixed = false;
+      for (size_t i = 0; i < cells.size(); ++i) {
+        fixed |= *cells[i] != line[i];
+        *cells[i] = line[i];
+      }
+      steps += fixed ? 1 : 0;
+      changed |= fixed;
+    };
+    for (int r = 0; r < level.rows; ++r) {
+      std::vector<PCell*> cells;
+      for (int c = 0; c < level.cols; ++c) cells.push_back(&grid[r][c]);
+      step(clues.rows[r], cells);
+    }
+    for (int c = 0; c < level.cols; ++c) {
+      std::vector<PCell*> cells;
+      for (int r = 0; r < level.rows; ++r) cells.push_back(&grid[r][c]);
+      step(clues.cols[c], cells);
+    }
+  }
+  return steps;
+}
 
 TEST_F(CampaignContent, CataloguesHoldLandsWhoseLevelsLoadCleanly) {
   std::set<std::string> urls;
@@ -68,7 +117,8 @@ TEST_F(CampaignContent, CataloguesHoldLandsWhoseLevelsLoadCleanly) {
         EXPECT_TRUE(urls.insert(data->url).second) << data->url << " named twice";
         std::shared_ptr<TLevel> level;
         const std::string path = bDir + data->url;  // the loader announces the file, nothing more
-        EXPECT_EQ(CapturePrinted([&] { level = LoadLevel(path); }), std::vector<std::string>({"Loading level: " + path}));
+        EXPECT_EQ(CapturePrinted([&] { level = LoadLevel(path); }),
+                  std::vector<std::string>({"Loading level: " + path}));
         ASSERT_TRUE(level);
         EXPECT_EQ(level->tryb, set) << data->url;
         EXPECT_TRUE(level->hasCells()) << data->url;
@@ -90,6 +140,54 @@ TEST_F(CampaignContent, CataloguesHoldLandsWhoseLevelsLoadCleanly) {
       EXPECT_FALSE(readTxtData(story, n).empty()) << key << line;
     }
   }
+}
+
+TEST_F(CampaignContent, StagesGrowHarderFromLandToLand) {
+  for (int set : {0, 1}) {
+    double last = -1, lastCells = -1;
+    for (const auto& stage : *levelManager->stagesOf(set)) {
+      double effort = 0, cells = 0;
+      for (const auto& data : stage->levels) {
+        std::shared_ptr<TLevel> level;
+        CapturePrinted([&] { level = LoadLevel(bDir + data->url); });
+        ASSERT_TRUE(level && level->hasCells()) << data->url;
+        effort += SolvingEffort(*level);
+        cells += level->rows * level->cols;
+      }
+      effort /= static_cast<double>(stage->levels.size());
+      cells /= static_cast<double>(stage->levels.size());
+      EXPECT_GT(effort, last) << "set " << set << " stage " << stage->id;
+      EXPECT_GT(cells, lastCells) << "set " << set << " stage " << stage->id;
+      last = effort;
+      lastCells = cells;
+    }
+  }
+}
+
+// Story pages wrap to five lines at 680 px and every level name fits the
+// summary's 500 px, both in the 24 px font; each campaign names a picture once.
+TEST_F(CampaignContent, TextsFitWhereTheyAreShown) {
+  SetImageFont(myLoadImageFont(bDir + "gfx/fonts/font.ttf", 24));
+  auto story = loadTxtFile(bDir + "txt/#LANG#/story.txt");
+  ASSERT_EQ(story->lines(), 20);
+  for (int page = 2; page <= 20; page += 2)
+    EXPECT_LE(layoutSpecText(readTxtData(story, page), 0, 0, 680, "LEFT", 0).lines, 5) << "page line " << page;
+  for (int set : {0, 1}) {
+    auto names =
+        loadTxtFile(bDir + (set == 1 ? "txt/#LANG#/levelNamesMesalor.txt" : "txt/#LANG#/levelNamesTrelmo.txt"));
+    ASSERT_EQ(names->lines(), 200);
+    std::set<std::string> shown;
+    for (int n = 1; n <= 200; ++n) {
+      const std::string name = readTxtData(names, n);
+      EXPECT_FALSE(name.empty()) << "line " << n;
+      EXPECT_LE(TextWidth(name), 500) << name;
+    }
+    for (const auto& stage : *levelManager->stagesOf(set))
+      for (const auto& data : stage->levels)
+        EXPECT_TRUE(shown.insert(readTxtData(names, data->numer)).second)
+            << "set " << set << " shows twice " << readTxtData(names, data->numer);
+  }
+  SetImageFont(nullptr);
 }
 
 TEST_F(CampaignContent, EachCampaignWalksFromANewCampaignToTheOutro) {

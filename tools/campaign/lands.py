@@ -6,7 +6,8 @@ import os
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 ASSETS = os.path.join(ROOT, "assets")
-LEVELS = 3  # per stage, within the stage screen's five-column grid
+# Levels per stage: the stage screen lays out at most 10, or exactly 25.
+LEVELS = [10, 10, 10, 25, 10, 25, 10, 25, 10, 25]
 
 # Points stand on land, west of the sea and clear of the compass; every
 # title hangs below its marker, clear of the other markers. Fill plays on the
@@ -84,8 +85,8 @@ def catalogue(mode):
         img, over = marker_paths(s)
         out += ["\tstage%d {" % s, "\t\tid = %d" % s, "\t\tposition = %d, %d" % land["position"],
                 "\t\ttitleAddY = %d" % TITLE_ADD_Y, '\t\timg = "%s"' % img, '\t\toverImg = "%s"' % over,
-                '\t\tpreview = "%s"' % preview_path(s), "\t\tlevels = %d" % LEVELS]
-        out += ['\t\tlevel%d = "%s"' % (i, level_path(mode, s, i)) for i in range(1, LEVELS + 1)]
+                '\t\tpreview = "%s"' % preview_path(s), "\t\tlevels = %d" % LEVELS[s - 1]]
+        out += ['\t\tlevel%d = "%s"' % (i, level_path(mode, s, i)) for i in range(1, LEVELS[s - 1] + 1)]
         out += ["\t}"]
     return "\n".join(out + ["}"]) + "\n"
 

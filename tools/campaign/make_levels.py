@@ -3,8 +3,10 @@
 Picross, and tools/levels/data/levels/sSS-LL.level, Fill) from the named
 pictures of shapes.py, then has the level tool build and validate them.
 Deterministic: every choice comes from a random generator seeded by the
-level's place. Fill levels whose clues leave more than one painting are
-drawn again with more clues until the validator proves them unique.
+level's place. A Picross drawing that lines alone cannot finish is mended a
+cell at a time; a Fill level whose clues leave more than one painting is
+drawn again with a new seed and, later, more clues, until the validator
+proves it unique.
 
 Usage (from the repository root, after building the level tool):
   tools/campaign/make_levels.py [--tool build/tools/leveltool/sorvanta_leveltool]
@@ -14,153 +16,96 @@ import argparse
 import os
 import random
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import lands  # noqa: E402
+import line_logic  # noqa: E402
 import shapes  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 
 # Picture parts as Picross pieces (1 + 4 * hue + shade, greys 49..54) and as Fill paints.
-PIECES = {"main": 2, "dark": 53, "light": 50, "accent": 10, "green": 18, "brown": 46, "blue": 30, "white": 49}
-PAINTS = {"main": 2, "dark": 7, "light": 6, "accent": 5, "green": 3, "brown": 9, "blue": 4, "white": 13}
-KEYS = {"main": "r", "dark": "k", "light": "l", "accent": "y", "green": "g", "brown": "n", "blue": "b", "white": "w"}
+PIECES = {"r": 2, "k": 54, "l": 49, "y": 10, "g": 18, "n": 46, "b": 30, "w": 52, "o": 6, "p": 34, "s": 26, "i": 42}
+PAINTS = {"r": 2, "k": 7, "l": 6, "y": 5, "g": 3, "n": 9, "b": 4, "w": 13, "o": 8, "p": 10, "s": 11, "i": 12}
 
-# Per stage (index 0 = stage 1): smallest board side, hints (charged, icons), maxMistakes.
-PICROSS_SIDE = [5, 6, 7, 8, 9, 10, 11, 12, 13, 14]
-FILL_SIDE = [6, 7, 8, 9, 10, 11, 12, 13, 14, 15]
+STAGES = len(lands.LANDS)
+# Per stage (index 0 = stage 1): the side of a shape picture's board at the
+# stage's first and last level, hints (charged, icons), maxMistakes. Pixel
+# pictures keep their drawn size.
+SHAPE_SIDE = [(5, 5), (6, 7), (7, 8), (8, 10), (10, 11), (11, 13), (13, 14), (14, 16), (15, 17), (20, 24)]
 HINTS = [(3, 3), (3, 3), (2, 3), (2, 3), (2, 3), (2, 3), (1, 3), (1, 3), (1, 3), (1, 3)]
 MISTAKES = [5, 5, 5, 5, 4, 4, 4, 4, 3, 3]
 # Share of cells that keep their Fill clue, falling stage by stage.
-CLUE_SHARE = [1.0, 0.9, 0.8, 0.75, 0.7, 0.65, 0.6, 0.55, 0.5, 0.45]
+CLUE_SHARE = [1.0, 0.9, 0.85, 0.8, 0.75, 0.7, 0.68, 0.65, 0.62, 0.6]
+# Drawings whose Fill clues cannot single out one painting, even mended.
+FILL_UNFIT = {"Steam Train"}
+SHAPE_KEY = 15.5  # shape pictures read best on big boards: they sort among the largest drawings
 
 
 def cell_size(side, fill):
-    limits = [(6, 0), (8, 1), (10, 2), (13, 3)] if fill else [(7, 1), (10, 2), (13, 3)]
-    for limit, size in limits:
-        if side <= limit:
-            return size
-    return 3 if not fill else 4
+    limits = [(10, 0), (12, 1), (14, 2), (16, 3)] if fill else [(9, 0), (11, 1), (15, 2), (18, 3)]
+    return next((size for limit, size in limits if side <= limit), 4)
 
 
-def render(picture, w, h, rng, jitter):
-    """The picture's parts on a w x h grid (None for empty)."""
-    s = 1.0 + (rng.uniform(-0.08, 0.08) if jitter else 0)
-    dx = rng.uniform(-0.04, 0.04) if jitter else 0
-    dy = rng.uniform(-0.04, 0.04) if jitter else 0
-    grid = []
-    for r in range(h):
-        row = []
-        for c in range(w):
-            u = ((c + 0.5) / w - 0.5) * s + 0.5 + dx
-            v = ((r + 0.5) / h - 0.5) * s + 0.5 + dy
-            part = None
-            for name, inside in picture[1]:
-                if inside(u, v):
-                    part = name
-            row.append(part)
-        grid.append(row)
-    return grid
+def planned_side(stage, index):
+    first, last = SHAPE_SIDE[stage - 1]
+    count = lands.LEVELS[stage - 1]
+    return first + (last - first) * (index - 1) // max(1, count - 1)
 
 
-# -- Picross line solving: the effort is the number of line steps that fix a cell --
-
-def runs(line):
-    out, n = [], 0
-    for cell in line + [False]:
-        if cell:
-            n += 1
-        elif n:
-            out.append(n)
-            n = 0
-    return out
-
-
-def line_fits(clue, known):
-    """Cells every placement agrees on (True/False), else None; [] when none fits."""
-    n = len(known)
-    agree = None
-
-    def place(i, pos, cells):
-        nonlocal agree
-        if i == len(clue):
-            full = cells + [False] * (n - len(cells))
-            if any(k is not None and k != f for k, f in zip(known, full)):
-                return
-            agree = full[:] if agree is None else [a if a == f else None for a, f in zip(agree, full)]
-            return
-        need = sum(clue[i:]) + len(clue) - i - 1
-        for start in range(pos, n - need + 1):
-            cells2 = cells + [False] * (start - len(cells)) + [True] * clue[i]
-            if i + 1 < len(clue):
-                cells2.append(False)
-            if any(k is not None and k != f for k, f in zip(known, cells2)):
-                continue
-            place(i + 1, len(cells2), cells2)
-
-    place(0, 0, [])
-    return agree
-
-
-def line_solve(filled):
-    h, w = len(filled), len(filled[0])
-    rows = [runs(r) for r in filled]
-    cols = [runs([filled[r][c] for r in range(h)]) for c in range(w)]
-    known = [[None] * w for _ in range(h)]
-    steps = 0  # lines that fixed at least one cell
-    while True:
-        changed = False
-        for r in range(h):
-            got = line_fits(rows[r], known[r])
-            fixed = [c for c in range(w) if got and got[c] is not None and known[r][c] is None]
-            for c in fixed:
-                known[r][c] = got[c]
-            steps += bool(fixed)
-            changed |= bool(fixed)
-        for c in range(w):
-            got = line_fits(cols[c], [known[r][c] for r in range(h)])
-            fixed = [r for r in range(h) if got and got[r] is not None and known[r][c] is None]
-            for r in fixed:
-                known[r][c] = got[r]
-            steps += bool(fixed)
-            changed |= bool(fixed)
-        if all(k is not None for row in known for k in row):
-            return steps
-        if not changed:
-            return None
+def board(picture, stage, index, rng=None):
+    """The picture's rows of parts: a pixel picture as drawn, a shape picture
+    at the stage's side (shifted a little when rng is given)."""
+    if picture.native:
+        return picture.draw(*picture.native)
+    side = max(picture.min_side, planned_side(stage, index))
+    if rng is None:
+        return picture.draw(side, side)
+    return picture.draw(side, side, rng.uniform(-0.04, 0.04), rng.uniform(-0.04, 0.04), 1 + rng.uniform(-0.08, 0.08))
 
 
 def picross_level(stage, index, picture):
-    rng = random.Random("picross-%d-%d" % (stage, index))
-    side = PICROSS_SIDE[stage - 1] + (index - 1) * 2 // lands.LEVELS
-    for attempt in range(400):
-        w = side + (rng.choice([0, 0, 1]) if attempt else 0)
-        grid = render(picture, w, side, rng, attempt > 0)
-        filled = [[p is not None for p in row] for row in grid]
-        if sum(map(sum, filled)) < side:
-            continue
-        sweeps = line_solve(filled)
-        if sweeps:
-            return grid, sweeps
-    raise SystemExit("no line-solvable drawing of %s at stage %d" % (picture[0], stage))
+    rng = random.Random("picross-%d-%d-%s" % (stage, index, picture.name))
+    grid = board(picture, stage, index)
+    steps, _ = line_logic.line_solve([[p != "." for p in row] for row in grid])
+    for _ in range(0 if steps or picture.native else 60):  # a shape picture first tries small shifts
+        grid = board(picture, stage, index, rng)
+        steps, _ = line_logic.line_solve([[p != "." for p in row] for row in grid])
+        if steps:
+            break
+    if not steps:
+        grid, steps = line_logic.mend(board(picture, stage, index), rng)
+    if not steps:
+        raise SystemExit("no line-solvable drawing of %s at stage %d" % (picture.name, stage))
+    return grid, steps
 
 
-def fill_level(stage, index, picture, attempt):
+def fill_level(stage, index, picture, attempt, pinned=(), avoid=None, edits=None):
+    """The board and its clues; pinned cells always carry one, an empty clue
+    cell never takes a colour that avoid lists for it, and edits change cells
+    of the drawing (a part, or None for empty)."""
+    avoid = avoid or {}
     rng = random.Random("fill-%d-%d-%d" % (stage, index, attempt))
-    side = FILL_SIDE[stage - 1] + (index - 1) * 2 // lands.LEVELS
-    grid = render(picture, side, side, rng, attempt > 2)  # later retries also redraw the picture
-    h, w = side, side
+    grid = board(picture, stage, index, rng if attempt > 2 and not picture.native else None)
+    grid = [[p if p != "." else None for p in row] for row in grid]
+    for (r, c), part in (edits or {}).items():
+        grid[r][c] = part
+    h, w = len(grid), len(grid[0])
     share = min(1.0, CLUE_SHARE[stage - 1] + 0.02 * (attempt // 4))  # new seeds first, then more clues
     clue = [[None] * w for _ in range(h)]
-    near = lambda r, c: [grid[y][x] for y in range(max(0, r - 1), min(h, r + 2))  # noqa: E731
-                         for x in range(max(0, c - 1), min(w, c + 2)) if grid[y][x]]
+
+    def near(r, c):
+        return [grid[y][x] for y in range(max(0, r - 1), min(h, r + 2))
+                for x in range(max(0, c - 1), min(w, c + 2)) if grid[y][x]]
     for r in range(h):
         for c in range(w):
             seen = near(r, c)
-            if rng.random() >= share:
+            if rng.random() >= share and (r, c) not in pinned:
                 continue
             if grid[r][c]:
                 clue[r][c] = grid[r][c]
@@ -168,8 +113,8 @@ def fill_level(stage, index, picture, attempt):
                 clue[r][c] = "0"
             else:
                 # The block's main colour first; a retry draws another.
-                colours = sorted(set(seen))
-                clue[r][c] = rng.choice(colours) if attempt else max(colours, key=seen.count)
+                colours = sorted(set(seen) - avoid.get((r, c), set())) or sorted(set(seen))
+                clue[r][c] = rng.choice(colours) if attempt and (r, c) not in pinned else max(colours, key=seen.count)
     # Every painted cell must be seen by a clue of its own colour.
     for r in range(h):
         for c in range(w):
@@ -187,37 +132,41 @@ def write(path, text):
         f.write(text)
 
 
-def header(ruleset, stage, index, picture, side, fill):
+def source_path(mode, stage, index):
+    return os.path.join(ROOT, "tools/levels", lands.level_path(mode, stage, index)).replace(".lvl", ".level")
+
+
+def header(ruleset, stage, index, name, size):
     charged, icons = HINTS[stage - 1]
+    fill = ruleset == "fill"
     return ("# %s, stage %d level %d: %s. Written by tools/campaign/make_levels.py.\n"
             "ruleset %s\nsize %d\nbackground %s\nmaxMistakes %d\nhints %d %d\n"
-            % ("Fill" if fill else "Picross", stage, index, picture[0], ruleset, cell_size(side, fill),
+            % ("Fill" if fill else "Picross", stage, index, name, ruleset, size,
                lands.LANDS[stage - 1]["background" if fill else "picross"], MISTAKES[stage - 1], charged, icons))
 
 
-def picross_source(stage, index, picture, grid):
-    parts = sorted({p for row in grid for p in row if p})
-    text = header("picross", stage, index, picture, max(len(grid), len(grid[0])), False)
-    text += "".join("key %s %d\n" % (KEYS[p], PIECES[p]) for p in parts) + "grid\n"
-    text += "".join("".join(KEYS[p] if p else "." for p in row) + "\n" for row in grid)
-    return text
+def picross_source(stage, index, name, grid, size):
+    parts = sorted({p for row in grid for p in row if p != "."})
+    text = header("picross", stage, index, name, size)
+    text += "".join("key %s %d\n" % (p, PIECES[p]) for p in parts) + "grid\n"
+    return text + "".join("".join(row) + "\n" for row in grid)
 
 
-def fill_source(stage, index, picture, grid, clue):
+def fill_source(stage, index, name, grid, clue, size):
     parts = sorted({p for row in grid for p in row if p} | {x for row in clue for x in row if x and x != "0"})
-    text = header("fill", stage, index, picture, len(grid), True)
-    text += "".join("key %s %d\n" % (KEYS[p], PAINTS[p]) for p in parts) + "grid\n"
+    text = header("fill", stage, index, name, size)
+    text += "".join("key %s %d\n" % (p, PAINTS[p]) for p in parts) + "grid\n"
     for row, crow in zip(grid, clue):
         tokens = []
         for p, q in zip(row, crow):
             if q == "0":
                 tokens.append("0")
             elif p and q == p:
-                tokens.append(KEYS[p].upper())
+                tokens.append(p.upper())
             elif p:
-                tokens.append(KEYS[p])
+                tokens.append(p)
             elif q:
-                tokens.append("." + KEYS[q].upper())
+                tokens.append("." + q.upper())
             else:
                 tokens.append(".")
         text += " ".join(tokens) + "\n"
@@ -228,85 +177,157 @@ def tool_run(tool, *args):
     return subprocess.run([tool, *args], cwd=ROOT, capture_output=True, text=True)
 
 
+def sort_key(picture):
+    return max(picture.native) if picture.native else SHAPE_KEY
+
+
+def spread(share):
+    """Each picture's place for planned_side: the shape pictures spread over
+    the whole stage, so that its last one takes the stage's largest side."""
+    shaped = [p for p in share if not p.native]
+    count = len(share)
+    return [1 + shaped.index(p) * (count - 1) // max(1, len(shaped) - 1) if p in shaped else i
+            for i, p in enumerate(share, 1)]
+
+
+def by_stage(order):
+    """Cuts the ordered pictures into the stages' shares."""
+    out, start = [], 0
+    for count in lands.LEVELS:
+        out.append(order[start:start + count])
+        start += count
+    return out
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--tool", default="build/tools/leveltool/sorvanta_leveltool")
     tool = os.path.abspath(os.path.join(ROOT, parser.parse_args().tool))
-    table = []  # (mode, stage, index, name, size, effort)
-    # Each Picross stage takes the pictures that are easiest to solve at its
-    # size among those left, so stages grow harder; the hardest comes last.
-    left = list(range(len(shapes.PICTURES)))
-    names = {"picross": [], "fill": []}
-
-    def trial(stage, k):
-        if shapes.MIN_SIDE.get(shapes.PICTURES[k][0], 0) > PICROSS_SIDE[stage - 1]:
-            return 10 ** 6
-        try:
-            return picross_level(stage, 1, shapes.PICTURES[k])[1]
-        except SystemExit:
-            return 10 ** 6
-    for stage in range(1, len(lands.LANDS) + 1):
-        drawn = []
-        chosen = sorted(left, key=lambda k: (trial(stage, k), k))[:lands.LEVELS]
-        left = [k for k in left if k not in chosen]
-        for index, k in enumerate(chosen, 1):
-            picture = shapes.PICTURES[k]
-            drawn.append((picture,) + picross_level(stage, index, picture))
-        drawn.sort(key=lambda d: d[2])
+    pictures = shapes.all_pictures()
+    need = sum(lands.LEVELS)
+    if len(pictures) < need:
+        raise SystemExit("%d pictures for %d levels" % (len(pictures), need))
+    # Picross: bigger drawings in later lands; within a land the hardest last.
+    order = sorted(pictures, key=lambda p: (sort_key(p), p.name))[:need]
+    levels = {}  # (mode, stage, index) -> [name, grid, clue, effort, size]
+    for stage, share in enumerate(by_stage(order), 1):
+        drawn = [(p,) + picross_level(stage, i, p) for i, p in zip(spread(share), share)]
+        drawn.sort(key=lambda d: (d[2], len(d[1]) * len(d[1][0]), d[0].name))
         for index, (picture, grid, steps) in enumerate(drawn, 1):
-            write(os.path.join(ROOT, "tools/levels", lands.level_path("picross", stage, index)).replace(".lvl", ".level"),
-                  picross_source(stage, index, picture, grid))
-            table.append(["Picross", stage, index, picture[0], "%dx%d" % (len(grid[0]), len(grid)), steps])
-            names["picross"].append(picture[0])
-    # Each Fill land takes, among the pictures left that read well at its
-    # size, those that Picross shows in the most distant land.
-    picross_land = {name: k // lands.LEVELS + 1 for k, name in enumerate(names["picross"])}
-    fill_order, pool = [], list(shapes.PICTURES)
-    for stage in range(1, len(lands.LANDS) + 1):
-        fits = [pic for pic in pool if shapes.MIN_SIDE.get(pic[0], 0) <= FILL_SIDE[stage - 1]]
-        fits.sort(key=lambda pic: (-abs(picross_land[pic[0]] - stage), pic[0]))
-        fill_order += fits[:lands.LEVELS]
-        pool = [pic for pic in pool if pic not in fits[:lands.LEVELS]]
-    fills = {}
-    attempt = {}
-    pending = [(s, i) for s in range(1, len(lands.LANDS) + 1) for i in range(1, lands.LEVELS + 1)]
-    while pending:
-        for stage, index in pending:
-            picture = fill_order[(stage - 1) * lands.LEVELS + index - 1]
-            a = attempt.get((stage, index), 0)
-            grid, clue, clues = fill_level(stage, index, picture, a)
-            fills[(stage, index)] = (picture[0], len(grid), clues)
-            write(os.path.join(ROOT, "tools/levels", lands.level_path("fill", stage, index)).replace(".lvl", ".level"),
-                  fill_source(stage, index, picture, grid, clue))
-        built = tool_run(tool, "build")
-        if built.returncode:
-            raise SystemExit(built.stdout + built.stderr)
-        checked = tool_run(tool, "check", "assets/data/levels")
-        failed = set(re.findall(r"data/levels/s(\d\d)-(\d\d)\.lvl\s+FAILED", checked.stdout))
-        pending = []
-        for s, i in sorted(failed):
-            key = (int(s), int(i))
+            side = max(len(grid), len(grid[0]))
+            levels[("picross", stage, index)] = [picture.name, grid, None, steps, cell_size(side, False)]
+    # Fill: the same pictures in another order, so a land shows other pictures
+    # than the Picross land; sizes still rise from land to land.
+    rng = random.Random("fill-order")
+    pool = sorted((p for p in pictures if p.name not in FILL_UNFIT), key=lambda p: (sort_key(p), p.name))[:need]
+    # Each Fill-only picture takes the place of the shared one nearest in size.
+    for own in shapes.fill_only_pictures():
+        nearest = min(pool, key=lambda p: (p.native is None, abs(sort_key(p) - sort_key(own)), p.name))
+        pool[pool.index(nearest)] = own
+    fill_order = sorted(pool, key=lambda p: (sort_key(p) + rng.uniform(-2.5, 2.5), p.name))
+    fill_pictures = {}
+    for stage, share in enumerate(by_stage(fill_order), 1):
+        share = sorted(share, key=lambda p: (max(p.native) if p.native else max(p.min_side, SHAPE_SIDE[stage - 1][1]),
+                                             p.name))
+        for index, picture in enumerate(share, 1):
+            fill_pictures[(stage, index)] = picture
+            side = len(board(picture, stage, index))
+            levels[("fill", stage, index)] = [picture.name, None, None, 0, cell_size(side, True)]
+    attempt, pinned, avoid, edits = {}, {}, {}, {}
+    pending = list(levels)
+    scratch = tempfile.mkdtemp(prefix="make_levels_")
+    try:
+        for _ in range(400):
+            # Only the levels still pending are written, built and checked again.
+            shutil.rmtree(scratch)
+            for key in pending:
+                mode, stage, index = key
+                entry = levels[key]
+                if mode == "picross":
+                    text = picross_source(stage, index, entry[0], entry[1], entry[4])
+                else:
+                    grid, clue, clues = fill_level(stage, index, fill_pictures[(stage, index)], attempt.get(key, 0),
+                                                   pinned.get(key, set()), avoid.get(key),
+                                                   edits.get(key))
+                    entry[1:4] = [grid, clue, len(grid) * len(grid[0]) - clues]
+                    text = fill_source(stage, index, entry[0], grid, clue, entry[4])
+                write(source_path(mode, stage, index), text)
+                write(os.path.join(scratch, lands.level_path(mode, stage, index).replace(".lvl", ".level")), text)
+            built = tool_run(tool, "build", "--sources", scratch)
+            if built.returncode:
+                raise SystemExit(built.stdout + built.stderr)
+            checked = tool_run(tool, "check", *["assets/" + lands.level_path(*key) for key in pending])
+            pending = retry(checked.stdout, levels, attempt, pinned, avoid, edits)
+            print("%d level(s) to draw again" % len(pending), file=sys.stderr)
+            if not pending:
+                break
+        else:
+            raise SystemExit("levels still failing:\n" + checked.stdout)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    report(levels)
+    lands.write_all({mode: [levels[(mode, s, i)][0] for s in range(1, STAGES + 1)
+                            for i in range(1, lands.LEVELS[s - 1] + 1)] for mode in ("picross", "fill")})
+
+
+def retry(output, levels, attempt, pinned, avoid, edits):
+    """The levels that failed the check, each changed for its next try."""
+    pending = set()
+    failed = re.findall(r"data/(levels|levelSM)/s(\d\d)-(\d\d)\.lvl: rule ([\w-]+): (.*)", output)
+    for folder, s, i, rule, message in failed:
+        key = ("fill" if folder == "levels" else "picross", int(s), int(i))
+        other = re.search(r"row (\d+), column (\d+) holds colour (\d+) there, (\d+) in", message)
+        if rule == "layout" and levels[key][4] < 4:
+            levels[key][4] += 1  # smaller cells
+        elif key[0] == "fill" and other and len(pinned.get(key, ())) < 80:
+            # Clues around the cell where the second painting differs rule it
+            # out; when they are all there already, a new seed.
+            r, c = int(other.group(1)), int(other.group(2))
+            grid, clue, pins = levels[key][1], levels[key][2], pinned.setdefault(key, set())
+            # An empty clue cell may take its clue's colour: where the second
+            # painting moves a colour onto or off a cell, the empty cells near
+            # it get clues of another colour.
+            moved = max(int(other.group(3)), int(other.group(4)))
+            paint = next((p for p, v in PAINTS.items() if v == moved), None)
+            for y in range(max(0, r - 2), min(len(grid), r + 3)):
+                for x in range(max(0, c - 2), min(len(grid[0]), c + 3)):
+                    if paint and not grid[y][x] and clue[y][x] == paint:
+                        avoid.setdefault(key, {}).setdefault((y, x), set()).add(paint)
+            before = len(pins)
+            pins.update((y, x) for y in range(r - 2, r + 3) for x in range(c - 2, c + 3)
+                        if 0 <= y < len(grid) and 0 <= x < len(grid[0]))
+            if len(pins) == before and len(edits.get(key, ())) < 16:
+                # Clues cannot tell the two paintings apart: the drawing takes
+                # the other painting's cell there, and is tried again.
+                edits.setdefault(key, {})[(r, c)] = paint if int(other.group(3)) else None
+            elif len(pins) == before:
+                attempt[key] = attempt.get(key, 0) + 1
+                pinned.pop(key)
+        elif key[0] == "fill":
             attempt[key] = attempt.get(key, 0) + 1
-            if attempt[key] > 120:
-                raise SystemExit("no unique Fill drawing at stage %s level %s:\n%s" % (s, i, checked.stdout))
-            pending.append(key)
-    for (stage, index), (name, side, clues) in sorted(fills.items()):
-        table.append(["Fill", stage, index, name, "%dx%d" % (side, side), side * side - clues])
-        names["fill"].append(name)
-    checked = tool_run(tool, "check", "assets/data/levels", "assets/data/levelSM")
-    if checked.returncode:
-        raise SystemExit(checked.stdout)
-    print("%-8s %5s %5s  %-16s %6s %7s" % ("mode", "stage", "level", "picture", "size", "effort"))
-    for row in table:
-        print("%-8s %5d %5d  %-16s %6s %7d" % tuple(row))
+            pinned.pop(key, None)
+        else:
+            raise SystemExit(output)
+        pending.add(key)
+    return sorted(pending)
+
+
+def report(levels):
+    print("%-8s %5s %5s  %-22s %6s %7s" % ("mode", "stage", "level", "picture", "size", "effort"))
+    for (mode, stage, index), (name, grid, _clue, effort, _size) in sorted(levels.items()):
+        print("%-8s %5d %5d  %-22s %6s %7d" % (mode, stage, index, name, "%dx%d" % (len(grid[0]), len(grid)), effort))
     print("effort: Picross line steps that fix cells, Fill cells without a clue")
-    lands.write_all(names)
-    for mode in ("Picross", "Fill"):
-        for stage in range(1, len(lands.LANDS) + 1):
-            rows = [r for r in table if r[0] == mode and r[1] == stage]
-            cells = sum(int(r[4].split("x")[0]) * int(r[4].split("x")[1]) for r in rows) / len(rows)
-            effort = sum(r[5] for r in rows) / len(rows)
-            print("%-8s stage %d: mean cells %6.1f, mean effort %5.1f" % (mode, stage, cells, effort))
+    for mode in ("picross", "fill"):
+        last = -1
+        for stage in range(1, STAGES + 1):
+            rows = [v for k, v in levels.items() if k[0] == mode and k[1] == stage]
+            cells = sum(len(v[1]) * len(v[1][0]) for v in rows) / len(rows)
+            effort = sum(v[3] for v in rows) / len(rows)
+            print("%-8s stage %2d: %2d levels, mean cells %6.1f, mean effort %6.1f" % (mode, stage, len(rows), cells,
+                                                                                    effort))
+            if effort <= last:
+                print("warning: %s stage %d is not harder than the one before" % (mode, stage))
+            last = effort
 
 
 if __name__ == "__main__":

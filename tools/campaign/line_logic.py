@@ -1,0 +1,131 @@
+"""Picross solving by lines alone, counting the effort (line steps that fix
+a cell), and the mending of a drawing that lines alone cannot finish."""
+
+import functools
+
+
+def runs(line):
+    out, n = [], 0
+    for cell in list(line) + [False]:
+        if cell:
+            n += 1
+        elif n:
+            out.append(n)
+            n = 0
+    return tuple(out)
+
+
+@functools.lru_cache(maxsize=None)
+def line_fits(clue, known):
+    """Per cell True/False when every placement of clue that agrees with known
+    (None unknown) agrees there, else None; None for the whole line when no
+    placement fits. Memoised: a drawing's lines recur while it is mended."""
+    n, k = len(known), len(clue)
+
+    @functools.lru_cache(maxsize=None)
+    def can(i, j):
+        if j == k:
+            return all(known[x] is not True for x in range(i, n))
+        if i >= n:
+            return False
+        if known[i] is not True and can(i + 1, j):
+            return True
+        return place(i, j)
+
+    def place(i, j):
+        end = i + clue[j]
+        if end > n or any(known[x] is False for x in range(i, end)):
+            return False
+        if end < n and known[end] is True:
+            return False
+        return can(min(n, end + 1), j + 1)
+
+    if not can(0, 0):
+        return None
+    full, empty = [False] * n, [False] * n
+    seen, todo = set(), [(0, 0)]
+    while todo:
+        i, j = todo.pop()
+        if (i, j) in seen:
+            continue
+        seen.add((i, j))
+        if j == k:
+            for x in range(i, n):
+                empty[x] = True
+            continue
+        if known[i] is not True and can(i + 1, j):
+            empty[i] = True
+            todo.append((i + 1, j))
+        if place(i, j):
+            end = i + clue[j]
+            for x in range(i, end):
+                full[x] = True
+            if end < n:
+                empty[end] = True
+            todo.append((min(n, end + 1), j + 1))
+    return tuple(True if f and not e else False if e and not f else None for f, e in zip(full, empty))
+
+
+def line_solve(filled):
+    """(steps, known): steps counts lines that fixed at least one cell, None
+    when lines alone get stuck; known holds what they decided."""
+    h, w = len(filled), len(filled[0])
+    rows = [runs(r) for r in filled]
+    cols = [runs([filled[r][c] for r in range(h)]) for c in range(w)]
+    known = [[None] * w for _ in range(h)]
+    steps = 0
+    while True:
+        changed = False
+        for r in range(h):
+            got = line_fits(rows[r], tuple(known[r]))
+            fixed = [c for c in range(w) if got and got[c] is not None and known[r][c] is None]
+            for c in fixed:
+                known[r][c] = got[c]
+            steps += bool(fixed)
+            changed |= bool(fixed)
+        for c in range(w):
+            got = line_fits(cols[c], tuple(known[r][c] for r in range(h)))
+            fixed = [r for r in range(h) if got and got[r] is not None and known[r][c] is None]
+            for r in fixed:
+                known[r][c] = got[r]
+            steps += bool(fixed)
+            changed |= bool(fixed)
+        if all(k is not None for row in known for k in row):
+            return steps, known
+        if not changed:
+            return None, known
+
+
+def _neighbour_part(grid, r, c):
+    near = [grid[y][x] for y, x in ((r - 1, c), (r + 1, c), (r, c - 1), (r, c + 1))
+            if 0 <= y < len(grid) and 0 <= x < len(grid[0]) and grid[y][x] != "."]
+    return max(set(near), key=near.count) if near else None
+
+
+def mend(grid, rng, flips=10, tries=24):
+    """The drawing with the fewest cell changes found (at most flips) that
+    lines alone solve, and its steps; (None, None) when none is found. Each
+    change is one undecided cell, filled from a neighbour or emptied, chosen
+    for leaving the fewest undecided cells."""
+    grid = [list(row) for row in grid]
+    for _ in range(flips + 1):
+        steps, known = line_solve([[p != "." for p in row] for row in grid])
+        if steps is not None:
+            return grid, steps
+        open_cells = [(r, c) for r, row in enumerate(known) for c, k in enumerate(row) if k is None]
+        rng.shuffle(open_cells)
+        best = None
+        for r, c in open_cells[:tries]:
+            part = "." if grid[r][c] != "." else _neighbour_part(grid, r, c)
+            if part is None:
+                continue
+            trial = [row[:] for row in grid]
+            trial[r][c] = part
+            s2, k2 = line_solve([[p != "." for p in row] for row in trial])
+            left = 0 if s2 is not None else sum(k is None for row in k2 for k in row)
+            if best is None or left < best[0]:
+                best = (left, trial)
+        if best is None:
+            return None, None
+        grid = best[1]
+    return None, None
