@@ -279,6 +279,8 @@ def map_picture():
         body += sc.round_tree(x, y, rnd.uniform(14, 20), rnd.choice(("#5E8C45", "#6E9A4E")), int(x * y))
     # the bottom beam of the frame, where the code draws none
     body += frame_beam_svg(0, H - FRAME_BOTTOM_H, W, FRAME_BOTTOM_H, "bottom")
+    # the right frame stops a pixel short of the edge: that column is the frame's wood
+    body += '<rect x="%d" y="0" width="8" height="%d" fill="%s"/>' % (W - 8, H, WALNUT_DARK)
     img = render_svg(svg_doc(W, H, body, defs + frame_defs()))
     return backgrounds.finish(img, 26, vignette=0.22, grain=2.5)
 
