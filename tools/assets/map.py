@@ -102,25 +102,28 @@ def volcano(vx, vy, w, h):
 
 
 def lava_field():
-    """Dark cinder ground in the north-west with glowing streams along the
-    spark points."""
-    s = ('<path d="M 214 262 Q 220 236 252 238 Q 280 222 304 218 Q 336 214 344 236 Q 350 262 322 272 '
-         'Q 290 284 256 282 Q 220 284 214 262 Z" fill="#4A3A3A" %s/>' % OUT)
-    s += ('<path d="M 222 300 Q 236 282 262 288 Q 296 284 318 296 Q 336 318 318 344 Q 290 362 256 356 '
-          'Q 222 348 222 300 Z" fill="#5C4A48" fill-opacity="0.85" %s/>' % OUT)
-    pts = sorted(LAVA_FIELD, key=lambda p: p[0])
-    d = "M %d %d " % pts[0] + " ".join("L %d %d" % p for p in pts[1:])
-    s += '<path d="%s" fill="none" stroke="#F05A28" stroke-width="7" stroke-linejoin="round" stroke-linecap="round" ' \
-         'stroke-opacity="0.55" filter="url(#soft3)"/>' % d
-    s += '<path d="%s" fill="none" stroke="%s" stroke-width="3" stroke-linejoin="round" stroke-linecap="round"/>' % (
-        d, EMBER)
-    s += '<path d="%s" fill="none" stroke="%s" stroke-width="1.2" stroke-linecap="round"/>' % (d, GOLD_LIGHT)
-    # cracks of the cinder fields below the stream
+    """Cinder ground in the north-west with a molten stream along the spark
+    points, and the cracked cinder fields below it."""
+    s = ('<path d="M 206 270 Q 200 240 232 230 Q 262 212 296 210 Q 340 204 352 230 Q 360 262 336 282 '
+         'Q 344 312 326 342 Q 296 364 258 358 Q 222 352 216 320 Q 212 296 206 270 Z" fill="#4E3E3C" %s/>' % OUT)
+    s += ('<path d="M 214 268 Q 224 246 256 244 Q 300 232 338 226" fill="none" stroke="#6A5650" stroke-width="10" '
+          'stroke-opacity="0.6" stroke-linecap="round"/>')
+    path = LAVA_FIELD[:17]  # the stream, west to east and up to its source
+    d = "M %d %d " % path[0] + " ".join("L %d %d" % p for p in path[1:])
+    s += ('<path d="%s" fill="none" stroke="#F05A28" stroke-width="14" stroke-linejoin="round" stroke-linecap="round" '
+          'stroke-opacity="0.45" filter="url(#soft3)"/>' % d)
+    s += ('<path d="%s" fill="none" stroke="%s" stroke-width="6" stroke-linejoin="round" stroke-linecap="round"/>'
+          % (d, EMBER))
+    s += ('<path d="%s" fill="none" stroke="%s" stroke-width="2" stroke-linejoin="round" stroke-linecap="round"/>'
+          % (d, GOLD_LIGHT))
+    for x, y, r in ((318, 236, 8), (252, 267, 5), (290, 259, 4)):  # pools along the stream
+        s += '<circle cx="%d" cy="%d" r="%d" fill="%s" stroke="#F05A28" stroke-width="2"/>' % (x, y, r, GOLD)
     rnd = random.Random(5)
-    for _ in range(14):
-        x, y = rnd.uniform(236, 310), rnd.uniform(296, 346)
-        s += ('<path d="M %g %g l %g %g l %g %g" fill="none" stroke="%s" stroke-width="1.4" stroke-opacity="0.8"/>'
-              % (x, y, rnd.uniform(-9, 9), rnd.uniform(3, 8), rnd.uniform(-9, 9), rnd.uniform(2, 7), EMBER))
+    for _ in range(18):  # cracks of the cinder fields glowing through
+        x, y = rnd.uniform(232, 320), rnd.uniform(292, 346)
+        s += ('<path d="M %g %g l %g %g l %g %g" fill="none" stroke="%s" stroke-width="1.6" stroke-opacity="0.85" '
+              'stroke-linecap="round"/>' % (x, y, rnd.uniform(-9, 9), rnd.uniform(3, 8), rnd.uniform(-9, 9),
+                                             rnd.uniform(2, 7), EMBER))
     return s
 
 
