@@ -15,7 +15,7 @@ import backgrounds
 import gui_core
 import layouts
 import scenery as sc
-from kit import (BRASS, BERRY, EMBER, GOLD, GOLD_LIGHT, INK, LEAF, OAK, OAK_LIGHT, PARCHMENT, PARCHMENT_SHADE,
+from kit import (BRASS, BERRY, EMBER, GOLD, GOLD_LIGHT, INK, OAK, OAK_LIGHT, PARCHMENT, PARCHMENT_SHADE,
                  WALNUT, WALNUT_DARK, lin_grad, mix, rad_grad, render_svg, save_jpg, save_png, svg_doc)
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "campaign"))
@@ -241,7 +241,8 @@ def map_picture():
             lin_grad("landGrad", [(0, "#A9BC7C"), (0.5, "#9BB56E"), (1, "#8DAA62")]) +
             rad_grad("emberGlow", [(0, "#FFB040", 0.9), (0.5, "#F06A28", 0.35), (1, "#F06A28", 0)]) +
             rad_grad("lampGlow", [(0, "#FFF3C0", 0.7), (1, "#FFF3C0", 0)]) +
-            '<filter id="soft3" x="-50%" y="-50%" width="200%" height="200%"><feGaussianBlur stdDeviation="3"/></filter>'
+            '<filter id="soft3" x="-50%" y="-50%" width="200%" height="200%">'
+            '<feGaussianBlur stdDeviation="3"/></filter>'
             '<filter id="blur10" x="-20%" y="-20%" width="140%" height="140%"><feGaussianBlur stdDeviation="10"/>'
             '</filter>')
     body = '<rect width="%d" height="%d" fill="url(#seaGrad)"/>' % (W, H)
@@ -252,7 +253,8 @@ def map_picture():
                  'stroke-width="1.2"/>' % (x, y))
     land = land_path()
     # shallow water and sand along the shore
-    body += '<path d="%s" fill="none" stroke="#8CC0C8" stroke-width="22" stroke-opacity="0.55" filter="url(#soft3)"/>' % land
+    body += ('<path d="%s" fill="none" stroke="#8CC0C8" stroke-width="22" stroke-opacity="0.55" '
+             'filter="url(#soft3)"/>' % land)
     body += '<path d="%s" fill="#E2CF9A" stroke="#E2CF9A" stroke-width="8"/>' % land
     body += '<path d="%s" fill="url(#landGrad)" %s/>' % (land, OUT)
     # soft patches of field colour
