@@ -138,7 +138,7 @@ void TMapScreen::_updateStages() {
   if (mouse && mouse->leftPressed && overStage) goToStage(overStage);
 }
 
-void TMapScreen::goToStage(const std::shared_ptr<TStage>& stage) {
+void TMapScreen::goToStage(std::shared_ptr<TStage> stage) {
   if (!stageScreen || !stage) return;
   if (stageScreen->mainloop(stage) == kStateMainGame) {
     wynik = kStateMainGame;
@@ -150,10 +150,7 @@ void TMapScreen::goPlay() {
   TProfile* p = player();
   if (!p) return;
   for (const auto& stage : stages)
-    if (stage->unlocked && p->QUEST_StageFinished(stage->id) == 0) {
-      goToStage(stage);
-      return;
-    }
+    if (stage->unlocked && p->QUEST_StageFinished(stage->id) == 0) return goToStage(stage);
 }
 
 void TMapScreen::goMenu() {

@@ -57,7 +57,8 @@ class TMapScreen : public TEkran {
   virtual void prepare();
   // "MAIN-GAME" after a level was started on the stage screen, "MAIN-MENU" after "MENU".
   virtual std::string mainloop();
-  virtual void goToStage(const std::shared_ptr<TStage>& stage);
+  // By value: the stage screen's hand-back rebuilds the list the stage came from.
+  virtual void goToStage(std::shared_ptr<TStage> stage);
   virtual void goPlay();
   virtual void goMenu();
 

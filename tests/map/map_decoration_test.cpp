@@ -59,12 +59,6 @@ TEST_F(MapWorld, EmittersFireAtMostOnceAFrameAndAllInTheFirst) {
   }
   EXPECT_EQ(map->lavATime, MilliSecs() + 10);
   EXPECT_EQ(map->cloudTime, MilliSecs() - 103 + 6000);
-  // Water: tries fall in the box around the sea; only those inside count.
-  particlesList.clear();
-  map->waterTime = 0;
-  map->_updateEnviroment();
-  EXPECT_GT(particlesList.size(), 10u);
-  EXPECT_LT(particlesList.size(), 10u + 60u);
 }
 
 TEST(MapEmitters, GoOnWhenTheClockWraps) {

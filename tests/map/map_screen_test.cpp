@@ -37,6 +37,7 @@ TEST_F(MapWorld, ShownStagesAnimateOncePerPlayerAndRun) {
        {1, 1}},
       {"the Fill campaign", [&] { player->tryb = 0; }, {1}, {0}},
       {"no campaign", [&] { player->tryb = 2; }, {}, {}},
+      {"no player: nothing shown, nothing saved", [&] { world.recProfiles->profile = nullptr; }, {}, {}},
   };
   for (const Step& step : steps) {
     step.before();
@@ -51,6 +52,10 @@ TEST_F(MapWorld, ShownStagesAnimateOncePerPlayerAndRun) {
     }
     EXPECT_EQ(per, step.unlockPer) << step.what;
   }
+  map->prepare();
+  map->goPlay();
+  map->goMenu();
+  EXPECT_EQ(player->saves, 0);
   EXPECT_EQ(Picross(3)->dUnlockPer, 0) << "never shown";
 }
 

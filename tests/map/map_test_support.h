@@ -36,30 +36,18 @@ struct RecordingStageScreen : TStageScreen {
   std::string answer = kStateMapScreen;
   std::string mainloop(std::shared_ptr<TStage> stage) override {
     shown.push_back(stage ? stage->id : -1);
+    if (answer == kStateMapScreen) mapScreen->_prepareStages();  // as its hand-back does
     return answer;
   }
 };
 
-// An 80 x 80 icon, handle centred, without a picture.
-inline std::shared_ptr<TImg> Icon() {
-  auto img = std::make_shared<TImg>();
-  img->w = img->h = 80;
-  img->hx = img->hy = 40;
-  return img;
-}
-
-inline std::shared_ptr<TStage> Stage(int id, int x, int y, int levels = 2) {
+// A stage of two levels with an 80 x 80 icon (no picture) centred on (x, y).
+inline std::shared_ptr<TStage> Stage(int id, int x, int y) {
   auto s = std::make_shared<TStage>();
-  s->id = id;
-  s->x = x;
-  s->y = y;
-  s->titleAddY = 42;
-  s->title = "Land " + std::to_string(id);
-  s->img = s->overImg = Icon();
-  for (int l = 1; l <= levels; ++l) {
-    s->levels.push_back(std::make_shared<TLevelData>());
-    s->levels.back()->id = l;
-  }
+  s->id = id, s->x = x, s->y = y;
+  s->img = s->overImg = std::make_shared<TImg>();
+  s->img->w = s->img->h = 80;
+  s->levels = {std::make_shared<TLevelData>(), std::make_shared<TLevelData>()};
   return s;
 }
 
@@ -80,8 +68,6 @@ class MapWorld : public ::testing::Test {
   static std::shared_ptr<SavingProfile> NewPlayer() {
     auto p = std::make_shared<SavingProfile>();
     p->tryb = 1;
-    p->actStageId_Picross = 1;
-    p->actLevelId_Picross = 1;
     return p;
   }
   std::shared_ptr<TStage> Picross(int id) {

@@ -15,7 +15,7 @@ import backgrounds
 import gui_core
 import layouts
 import scenery as sc
-from kit import (BRASS, BERRY, EMBER, GOLD, GOLD_LIGHT, INK, LEAF, OAK, OAK_LIGHT, PARCHMENT, PARCHMENT_SHADE,
+from kit import (BRASS, BERRY, EMBER, GOLD, GOLD_LIGHT, INK, OAK, OAK_LIGHT, PARCHMENT, PARCHMENT_SHADE,
                  WALNUT, WALNUT_DARK, lin_grad, mix, rad_grad, render_svg, save_jpg, save_png, svg_doc)
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "campaign"))
@@ -102,25 +102,28 @@ def volcano(vx, vy, w, h):
 
 
 def lava_field():
-    """Dark cinder ground in the north-west with glowing streams along the
-    spark points."""
-    s = ('<path d="M 214 262 Q 220 236 252 238 Q 280 222 304 218 Q 336 214 344 236 Q 350 262 322 272 '
-         'Q 290 284 256 282 Q 220 284 214 262 Z" fill="#4A3A3A" %s/>' % OUT)
-    s += ('<path d="M 222 300 Q 236 282 262 288 Q 296 284 318 296 Q 336 318 318 344 Q 290 362 256 356 '
-          'Q 222 348 222 300 Z" fill="#5C4A48" fill-opacity="0.85" %s/>' % OUT)
-    pts = sorted(LAVA_FIELD, key=lambda p: p[0])
-    d = "M %d %d " % pts[0] + " ".join("L %d %d" % p for p in pts[1:])
-    s += '<path d="%s" fill="none" stroke="#F05A28" stroke-width="7" stroke-linejoin="round" stroke-linecap="round" ' \
-         'stroke-opacity="0.55" filter="url(#soft3)"/>' % d
-    s += '<path d="%s" fill="none" stroke="%s" stroke-width="3" stroke-linejoin="round" stroke-linecap="round"/>' % (
-        d, EMBER)
-    s += '<path d="%s" fill="none" stroke="%s" stroke-width="1.2" stroke-linecap="round"/>' % (d, GOLD_LIGHT)
-    # cracks of the cinder fields below the stream
+    """Cinder ground in the north-west with a molten stream along the spark
+    points, and the cracked cinder fields below it."""
+    s = ('<path d="M 206 270 Q 200 240 232 230 Q 262 212 296 210 Q 340 204 352 230 Q 360 262 336 282 '
+         'Q 344 312 326 342 Q 296 364 258 358 Q 222 352 216 320 Q 212 296 206 270 Z" fill="#4E3E3C" %s/>' % OUT)
+    s += ('<path d="M 214 268 Q 224 246 256 244 Q 300 232 338 226" fill="none" stroke="#6A5650" stroke-width="10" '
+          'stroke-opacity="0.6" stroke-linecap="round"/>')
+    path = LAVA_FIELD[:17]  # the stream, west to east and up to its source
+    d = "M %d %d " % path[0] + " ".join("L %d %d" % p for p in path[1:])
+    s += ('<path d="%s" fill="none" stroke="#F05A28" stroke-width="14" stroke-linejoin="round" stroke-linecap="round" '
+          'stroke-opacity="0.45" filter="url(#soft3)"/>' % d)
+    s += ('<path d="%s" fill="none" stroke="%s" stroke-width="6" stroke-linejoin="round" stroke-linecap="round"/>'
+          % (d, EMBER))
+    s += ('<path d="%s" fill="none" stroke="%s" stroke-width="2" stroke-linejoin="round" stroke-linecap="round"/>'
+          % (d, GOLD_LIGHT))
+    for x, y, r in ((318, 236, 8), (252, 267, 5), (290, 259, 4)):  # pools along the stream
+        s += '<circle cx="%d" cy="%d" r="%d" fill="%s" stroke="#F05A28" stroke-width="2"/>' % (x, y, r, GOLD)
     rnd = random.Random(5)
-    for _ in range(14):
-        x, y = rnd.uniform(236, 310), rnd.uniform(296, 346)
-        s += ('<path d="M %g %g l %g %g l %g %g" fill="none" stroke="%s" stroke-width="1.4" stroke-opacity="0.8"/>'
-              % (x, y, rnd.uniform(-9, 9), rnd.uniform(3, 8), rnd.uniform(-9, 9), rnd.uniform(2, 7), EMBER))
+    for _ in range(18):  # cracks of the cinder fields glowing through
+        x, y = rnd.uniform(232, 320), rnd.uniform(292, 346)
+        s += ('<path d="M %g %g l %g %g l %g %g" fill="none" stroke="%s" stroke-width="1.6" stroke-opacity="0.85" '
+              'stroke-linecap="round"/>' % (x, y, rnd.uniform(-9, 9), rnd.uniform(3, 8), rnd.uniform(-9, 9),
+                                             rnd.uniform(2, 7), EMBER))
     return s
 
 
@@ -238,7 +241,8 @@ def map_picture():
             lin_grad("landGrad", [(0, "#A9BC7C"), (0.5, "#9BB56E"), (1, "#8DAA62")]) +
             rad_grad("emberGlow", [(0, "#FFB040", 0.9), (0.5, "#F06A28", 0.35), (1, "#F06A28", 0)]) +
             rad_grad("lampGlow", [(0, "#FFF3C0", 0.7), (1, "#FFF3C0", 0)]) +
-            '<filter id="soft3" x="-50%" y="-50%" width="200%" height="200%"><feGaussianBlur stdDeviation="3"/></filter>'
+            '<filter id="soft3" x="-50%" y="-50%" width="200%" height="200%">'
+            '<feGaussianBlur stdDeviation="3"/></filter>'
             '<filter id="blur10" x="-20%" y="-20%" width="140%" height="140%"><feGaussianBlur stdDeviation="10"/>'
             '</filter>')
     body = '<rect width="%d" height="%d" fill="url(#seaGrad)"/>' % (W, H)
@@ -249,7 +253,8 @@ def map_picture():
                  'stroke-width="1.2"/>' % (x, y))
     land = land_path()
     # shallow water and sand along the shore
-    body += '<path d="%s" fill="none" stroke="#8CC0C8" stroke-width="22" stroke-opacity="0.55" filter="url(#soft3)"/>' % land
+    body += ('<path d="%s" fill="none" stroke="#8CC0C8" stroke-width="22" stroke-opacity="0.55" '
+             'filter="url(#soft3)"/>' % land)
     body += '<path d="%s" fill="#E2CF9A" stroke="#E2CF9A" stroke-width="8"/>' % land
     body += '<path d="%s" fill="url(#landGrad)" %s/>' % (land, OUT)
     # soft patches of field colour
@@ -279,6 +284,8 @@ def map_picture():
         body += sc.round_tree(x, y, rnd.uniform(14, 20), rnd.choice(("#5E8C45", "#6E9A4E")), int(x * y))
     # the bottom beam of the frame, where the code draws none
     body += frame_beam_svg(0, H - FRAME_BOTTOM_H, W, FRAME_BOTTOM_H, "bottom")
+    # the right frame stops a pixel short of the edge: that column is the frame's wood
+    body += '<rect x="%d" y="0" width="8" height="%d" fill="%s"/>' % (W - 8, H, WALNUT_DARK)
     img = render_svg(svg_doc(W, H, body, defs + frame_defs()))
     return backgrounds.finish(img, 26, vignette=0.22, grain=2.5)
 
