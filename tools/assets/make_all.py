@@ -8,7 +8,9 @@ import cells
 import effects
 import gui_core
 import layouts
+import more_games
 import music
+import outro
 import play_gui
 import profiles
 import sounds
@@ -27,8 +29,10 @@ GROUPS = {
     "music": music.make_all,
     "story": story.make_all,
     "stages": stages.make_all,
+    "outro": outro.make_all,
+    "more": more_games.make_all,
 }
-ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages"]
+ORDER = ["gui", "cells", "play", "effects", "layouts", "profiles", "backgrounds", "sounds", "music", "story", "stages", "outro", "more"]
 
 
 def main(names):
