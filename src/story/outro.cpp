@@ -84,7 +84,7 @@ std::string TOutro::mainloop() {
       },
       [this] { return fade == 1 && dFade == 1; });
   // The ending stays beneath the credits, frozen at its black.
-  if (credits) credits->mainLoop(std::static_pointer_cast<TEkran>(weak_from_this().lock()));
+  if (credits) credits->mainLoop(weak_from_this().lock());
   return kStateMainMenu;
 }
 
