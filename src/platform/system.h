@@ -11,8 +11,12 @@ void Notify(const std::string& text);
 // The drawing layer tells Notify whether a window is up and not full screen.
 void SetNotifyWindowQuery(std::function<bool()> windowed_and_visible);
 // Opens a web address in the web browser; false when it is refused (see
-// WebAddress) or no browser could be started.
-bool OpenURL(const std::string& url);
+// WebAddress) or no browser could be started, and then why (when given) says
+// what went wrong. Prints nothing: the caller tells the player.
+bool OpenURL(const std::string& url, std::string* why = nullptr);
+// Tests: the addresses OpenURL would open go to handler instead, which
+// answers for the browser. nullptr restores the browser.
+void SetOpenURLHandlerForTests(std::function<bool(const std::string&)> handler);
 // The address OpenURL gives the browser: an http or https address as it is,
 // one without a scheme ("www.example.com/games") as http; "" for anything
 // else (a file path, another scheme, control characters).

@@ -1,17 +1,78 @@
 #pragma once
-// The more-games screen: a stand-in that goes straight back to the menu.
+// The more-games screen: a row of entries read from a data file, the current
+// one large at the left and the following ones receding to the right, moved
+// along with the arrows or NEXT/PREV; a press on the current picture opens
+// its web address. Escape or EXIT fades out to "MAIN-MENU".
+#include <array>
 #include <memory>
 #include <string>
-
-#include "core/ekran.h"
-#include "core/states.h"
+#include <vector>
 
 namespace sorvanta {
+
+class TGui;
+class TImg;
+
+// One slot of the row; without a picture it is blank.
+class TGameCom {
+ public:
+  virtual ~TGameCom() = default;
+  int id = 0;
+  std::shared_ptr<TImg> img;  // handle at its centre
+  float x = 0;                // resting centre
+  float s = 0;                // resting scale
+  float a = 0;                // resting opacity
+  std::string url;
+  virtual void update() {}
+};
 
 class TMoreGames {
  public:
   virtual ~TMoreGames() = default;
-  virtual std::string mainLoop() { return kStateMainMenu; }
+
+  std::shared_ptr<TGui> gui;  // EXIT, NEXT, PREV
+  float fade = 0, dFade = 0;
+  std::shared_ptr<TImg> back;
+  std::vector<std::shared_ptr<TGameCom>> games;
+  int ind = 0;                                   // the centre slot: the current entry
+  float p = 0, dP = 0;                           // slide progress -1..1 and its target
+  std::shared_ptr<TGameCom> over;                // the current entry while pointed at
+  int _yy = 340;                                 // vertical centre of every picture
+  std::array<std::shared_ptr<TImg>, 2> readImg;  // the label and its highlight
+
+  static constexpr float kCentreX = 210;
+  static constexpr float kLabelDrop = 160;  // label below the picture, times its scale
+
+  // Reloads everything: n entries give 2n + 4 slots, the first entry centred.
+  virtual void setup();
+  virtual void createTabs();
+  virtual void _drawBack();
+  // What the slide adds to slot i's resting scale, opacity and x.
+  virtual float getS(int i);
+  virtual float getA(int i);
+  virtual float getAX(int i);
+  virtual void _drawGames();
+  virtual void _drawGui();
+  virtual void _drawFade();
+  virtual void draw();
+  // Rotate the slots' contents one slot left or right and lay them out again.
+  virtual void moveAllLeft();
+  virtual void moveAllRight();
+  virtual void check();
+  virtual void _updateGames();
+  virtual void _updateGui();
+  virtual void _updateFade();
+  virtual void update();
+  virtual void prepare();
+  virtual std::string mainLoop();
+  // Start a slide that brings the following (_prev) or preceding (_next)
+  // entry to the centre, when there is one and no slide runs.
+  virtual void _prev();
+  virtual void _next();
+
+ private:
+  bool holdsPicture(int slot) const;
+  float slide(int i, float TGameCom::*field) const;
 };
 
 extern std::shared_ptr<TMoreGames> moreGames;

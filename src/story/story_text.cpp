@@ -2,6 +2,7 @@
 #include "story/story_text.h"
 
 #include "core/globals.h"
+#include "formats/bounded_count.h"
 #include "formats/rcm_file.h"
 #include "formats/txt_file.h"
 #include "gui/wrapped_text.h"
@@ -53,7 +54,9 @@ TStoryTextList loadStoryTexts(const std::string& dataPath, const std::string& tx
   auto data = loadRCMFile(dataPath);
   auto lines = loadTxtFile(txtPath);
   TStoryTextList out;
-  const int n = static_cast<int>(data->getFloat("texts::i", 0, 0));
+  // A damaged count cannot keep loading going: at most the captions present.
+  const int n = boundedCount(static_cast<int>(data->getFloat("texts::i", 0, 0)),
+                             numberedGroupsPresent(data->getGroup({"texts", "i"}), "text"), "texts::i");
   for (int t = 1; t <= n; ++t) {
     auto caption = std::make_shared<TStoryText>();
     const std::string key = "texts::text" + std::to_string(t);

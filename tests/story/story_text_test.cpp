@@ -107,6 +107,8 @@ TEST(StoryTextLoad, CentresOneToThreeLinesOnTheBandAndToleratesMissingData) {
   test::WriteFile(dir / "none.dat", "texts {\n i = 0\n}\n");
   EXPECT_TRUE(loadStoryTexts(dir / "none.dat", dir / "t.txt").empty());
   EXPECT_TRUE(loadStoryTexts(dir / "missing.dat", dir / "t.txt").empty());
+  test::WriteFile(dir / "huge.dat", "texts {\n i = 2000000000\n text1 {\n txt = 1\n time = 5\n }\n}\n");
+  EXPECT_EQ(loadStoryTexts(dir / "huge.dat", dir / "t.txt").size(), 1u) << "a damaged count";
 }
 
 }  // namespace

@@ -200,6 +200,7 @@ std::vector<Entry>& Table() {
       {"profileName", Value(profileName)},
       {"mainMenu", Value(mainMenu)},
       {"moreGames", Value(moreGames)},
+      {"OpenURL handler", ResetBy([] { SetOpenURLHandlerForTests(nullptr); })},
       {"levelManager", Value(levelManager)},
       {"mapScreen", Value(mapScreen)},
       {"stageScreen", Value(stageScreen)},

@@ -10,7 +10,9 @@ import gui_core
 import icon
 import layouts
 import map as map_screen
+import more_games
 import music
+import outro
 import play_gui
 import profiles
 import sounds
@@ -35,6 +37,8 @@ GROUPS = {
     "map": map_screen.make_all,
     "stageScreen": stage_screen.make_all,
     "icon": icon.make_all,
+    "outro": outro.make_all,
+    "more": more_games.make_all,
 }
 # Groups are made in the order they are listed.
 ORDER = list(GROUPS)

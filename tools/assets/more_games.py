@@ -1,0 +1,184 @@
+"""The more-games screen: its background, the label under each picture and
+its highlight, the entries' pictures, the layout and data/MORE_GAMES.dat.
+The code puts the current picture's centre at (210, 340) and the label
+160 px (times the picture's scale) below it; the following entries recede
+to the right, 200 px apart, each 0.8 the size of the one before.
+The entries point at the project's own pages. ADDRESS_BASE is the one place
+to change when the project has its public home (example.org is reserved for
+examples, so nothing real is opened meanwhile)."""
+
+import random
+
+import layouts
+import scenery as sc
+import tables
+from backgrounds import common_defs, finish, haze
+from kit import (BERRY, BRASS, DUSK, GOLD, GOLD_LIGHT, INK, LEAF, PARCHMENT, PARCHMENT_SHADE, TEAL, WALNUT,
+                 WALNUT_DARK, lin_grad, mix, render_svg, rrect, save_jpg, save_png, svg_doc)
+from story import glow
+
+W, H = 1024, 768
+CARD = (300, 280)
+ADDRESS_BASE = "https://example.org/sorvanta/"
+# (picture, page): the game's home, how each campaign is played, making levels.
+ENTRIES = [("home", ""), ("picross", "picross"), ("fill", "fill"), ("levels", "levels")]
+
+
+def back():
+    """Twilight over a gallery rail; a warm light where the current entry
+    stands and a calm band along the bottom for the buttons."""
+    defs = common_defs([(0, "#141A38"), (0.5, "#2B3560"), (0.8, "#5B4A8A"), (1, "#8A5A7A")], (0.2, 0.45),
+                       "#F0B080", 0.45)
+    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
+    body += sc.stars(201, 140, 300)
+    body += sc.clouds(202, 4, 90, 250, "#9A7BB0", 0.3)
+    far = sc.ridge(203, 470, 36, waves=3)
+    body += sc.hill(far, "#3A3E6E", extra='filter="url(#haze)"')
+    near = sc.ridge(204, 560, 14, waves=2)
+    body += sc.hill(near, "#24303E", extra=sc.OUT)
+    for x in (40, 990):
+        body += sc.pine(x, 600, 240, "#1F3A35", 0.12)
+    # the walnut floor board under the buttons, with a brass edge
+    body += ('<defs>%s</defs><rect x="0" y="610" width="%d" height="%d" fill="url(#floor)"/>'
+             % (lin_grad("floor", [(0, WALNUT), (1, WALNUT_DARK)]), W, H - 610))
+    body += '<rect x="0" y="608" width="%d" height="4" fill="%s"/>' % (W, BRASS)
+    body += haze(560, 640, GOLD_LIGHT, 0.12)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 201, vignette=0.4)
+
+
+def frame(inner):
+    """A picture card: the scene inside a brass frame with rounded corners."""
+    w, h = CARD
+    defs = ('<clipPath id="in">%s</clipPath>' % rrect(14, 14, w - 28, h - 28, 10) +
+            lin_grad("rim", [(0, GOLD_LIGHT), (0.5, BRASS), (1, "#7A5418")], 1, 1) +
+            '<filter id="soft" x="-50%" y="-50%" width="200%" height="200%"><feGaussianBlur stdDeviation="6"/>'
+            '</filter>')
+    body = rrect(4, 4, w - 8, h - 8, 18, 'fill="url(#rim)" stroke="%s" stroke-width="2"' % INK)
+    body += '<g clip-path="url(#in)">%s</g>' % inner
+    body += rrect(14, 14, w - 28, h - 28, 10, 'fill="none" stroke="%s" stroke-opacity="0.8" stroke-width="2"' % INK)
+    return render_svg(svg_doc(w, h, body, defs))
+
+
+def dusk_fill(top="#2B3560", bottom="#8A5A7A"):
+    w, h = CARD
+    return ('<defs>%s</defs><rect width="%d" height="%d" fill="url(#bg)"/>'
+            % (lin_grad("bg", [(0, top), (1, bottom)]), w, h))
+
+
+def home():
+    """The four banners round the scroll: the game's own page."""
+    s = dusk_fill()
+    s += glow(150, 150, 70, GOLD_LIGHT, 0.5)
+    for k, (x, y, col) in enumerate(((70, 90, BERRY), (230, 90, LEAF), (70, 200, DUSK), (230, 200, BRASS))):
+        s += ('<path d="M %g %g h 40 v 46 l -20 -10 l -20 10 Z" fill="%s" %s/>' % (x - 20, y - 25, col, sc.OUT))
+        s += '<rect x="%g" y="%g" width="48" height="5" rx="2" fill="%s" %s/>' % (x - 24, y - 28, WALNUT, sc.OUT)
+    s += '<rect x="100" y="118" width="100" height="64" fill="%s" %s/>' % (PARCHMENT, sc.OUT)
+    for y in (112, 176):
+        s += '<rect x="94" y="%d" width="112" height="12" rx="6" fill="%s" %s/>' % (y, BRASS, sc.OUT)
+    for y in (136, 150, 164):
+        s += '<path d="M 112 %d H 188" stroke="%s" stroke-width="2" stroke-dasharray="8 4"/>' % (y, PARCHMENT_SHADE)
+    return frame(s)
+
+
+def picross():
+    """A small nonogram with its clues, a heart half filled in."""
+    s = dusk_fill("#3A4470", "#5B4A8A")
+    heart = ["01100110", "11111111", "11111111", "11111111", "01111110", "00111100", "00011000", "00000000"]
+    x0, y0, c = 100, 78, 20
+    s += '<rect x="%d" y="%d" width="%d" height="%d" fill="%s"/>' % (x0, y0, 8 * c, 8 * c, PARCHMENT)
+    for r, row in enumerate(heart):
+        for col, bit in enumerate(row):
+            if bit == "1" and (r + col) < 10:
+                s += '<rect x="%d" y="%d" width="%d" height="%d" fill="%s"/>' % (x0 + col * c + 1, y0 + r * c + 1,
+                                                                               c - 2, c - 2, BERRY)
+    for k in range(9):
+        s += '<path d="M %d %d V %d M %d %d H %d" stroke="%s" stroke-width="1.2"/>' % (
+            x0 + k * c, y0, y0 + 8 * c, x0, y0 + k * c, x0 + 8 * c, INK)
+    for r in range(5):  # clue marks: dots where the digits would stand
+        s += '<circle cx="%d" cy="%d" r="4" fill="%s"/>' % (x0 - 16, y0 + r * c + c // 2, GOLD)
+        s += '<circle cx="%d" cy="%d" r="4" fill="%s"/>' % (x0 + r * c + c // 2, y0 - 16, GOLD)
+    return frame(s)
+
+
+def fill():
+    """Coloured number cells of the Fill rules on a stone board."""
+    s = dusk_fill("#2E3F45", "#4F6E4A")
+    rnd = random.Random(211)
+    colours = (BERRY, LEAF, "#2D64D2", "#F2CE5A")
+    x0, y0, c = 60, 50, 45
+    for r in range(4):
+        for col in range(4):
+            x, y = x0 + col * c, y0 + r * c
+            paint = rnd.random() < 0.55
+            s += rrect(x + 2, y + 2, c - 4, c - 4, 5, 'fill="%s" %s' % (rnd.choice(colours) if paint else "#BFB095",
+                                                                         sc.OUT))
+            if rnd.random() < 0.35:
+                s += '<circle cx="%d" cy="%d" r="8" fill="#FFFFFF" fill-opacity="0.85" %s/>' % (
+                    x + c // 2, y + c // 2, sc.OUT)
+    return frame(s)
+
+
+def levels():
+    """A level being drawn: a grid on parchment and a quill."""
+    s = dusk_fill("#4A2E1C", "#2E1C12")
+    s += rrect(50, 40, 200, 200, 8, 'fill="%s" %s' % (PARCHMENT, sc.OUT))
+    for k in range(1, 8):
+        s += '<path d="M %d 50 V 230 M 60 %d H 240" stroke="%s" stroke-opacity="0.5" stroke-width="1"/>' % (
+            50 + k * 25, 40 + k * 25, PARCHMENT_SHADE)
+    for col, row, colour in ((2, 3, TEAL), (3, 3, TEAL), (4, 4, LEAF), (3, 4, LEAF), (2, 5, GOLD)):
+        s += '<rect x="%d" y="%d" width="24" height="24" fill="%s"/>' % (51 + col * 25, 41 + row * 25, colour)
+    s += ('<path d="M 250 40 Q 200 100 170 190 L 176 194 Q 220 110 262 52 Z" fill="#F6F2E8" %s/>' % sc.OUT)
+    s += '<path d="M 170 190 L 164 206 L 176 194 Z" fill="%s"/>' % INK
+    return frame(s)
+
+
+def label(highlight):
+    """The ribbon under each picture: an arrow leaving a box, 'open the
+    page', so it needs no words. The highlight glows gold."""
+    w, h = 120, 44
+    cloth = mix(BERRY, "#FFD890", 0.25) if highlight else BERRY
+    defs = '<filter id="g" x="-30%" y="-50%" width="160%" height="200%"><feGaussianBlur stdDeviation="4"/></filter>'
+    s = ""
+    if highlight:
+        s += rrect(8, 6, w - 16, h - 12, 12, 'fill="%s" fill-opacity="0.9" filter="url(#g)"' % GOLD)
+    s += ('<path d="M 10 10 H 110 L 102 22 L 110 34 H 10 L 18 22 Z" fill="%s" stroke="%s" stroke-width="2" '
+          'stroke-linejoin="round"/>' % (cloth, INK))
+    mark = GOLD_LIGHT if highlight else PARCHMENT
+    s += ('<path d="M 50 16 H 46 V 30 H 60 V 26" fill="none" stroke="%s" stroke-width="3" stroke-linecap="round" '
+          'stroke-linejoin="round"/>' % mark)
+    s += ('<path d="M 54 12 H 66 V 24 M 66 12 L 55 23" fill="none" stroke="%s" stroke-width="3" '
+          'stroke-linecap="round" stroke-linejoin="round"/>' % mark)
+    return render_svg(svg_doc(w, h, s, defs))
+
+
+def layout():
+    """PREV and NEXT on the floor board below the row, EXIT at the right."""
+    ref = "[txt/#LANG#/more.txt|%d]"
+    kit = layouts.KIT
+    text = layouts.caption_class("moreCaption", 24)
+    text += layouts.plate("PREV", 262, 660, kit + "dialog_wood", ref % 2, "moreCaption")
+    text += layouts.plate("NEXT", 442, 660, kit + "dialog_wood", ref % 3, "moreCaption")
+    text += layouts.plate("EXIT", 814, 660, kit + "dialog_berry", ref % 1, "moreCaption")
+    layouts.write("gfx/gui/more/en/more.gui", text)
+
+
+def data():
+    body = [("i", len(ENTRIES))]
+    for k, (picture, page) in enumerate(ENTRIES, 1):
+        body.append(("game%d" % k, [("id", k), ("gfx", "gfx/gui/more/%s.png" % picture),
+                                    ("url", ADDRESS_BASE + page)]))
+    tables.write("data/MORE_GAMES.dat", "games", body)
+
+
+def make_all():
+    save_jpg(back(), "gfx/gui/more/back.jpg", 85)
+    save_png(label(False), "gfx/gui/more/read.png")
+    save_png(label(True), "gfx/gui/more/read2.png")
+    for name, make in (("home", home), ("picross", picross), ("fill", fill), ("levels", levels)):
+        save_png(make(), "gfx/gui/more/%s.png" % name)
+    layout()
+    data()
+
+
+if __name__ == "__main__":
+    make_all()
