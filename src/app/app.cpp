@@ -19,7 +19,7 @@
 #include "platform/incbin.h"
 #include "platform/system.h"
 #include "platform/video.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/puzzle_states.h"
 #include "screens/credits.h"
 #include "screens/loading_screen.h"

@@ -14,7 +14,7 @@
 #include "map/stage_screen.h"
 #include "puzzle/cell_draw_support.h"
 #include "puzzle/level_file.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/player_link.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"

@@ -10,7 +10,7 @@
 #include "platform/image.h"
 #include "puzzle/flying_hints.h"
 #include "puzzle/flying_rock.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "screens/credits.h"
 #include "screens/loading_screen.h"
 #include "screens/main_menu.h"

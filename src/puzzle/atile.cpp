@@ -16,7 +16,7 @@
 #include "puzzle/flying_hints.h"
 #include "puzzle/flying_rock.h"
 #include "puzzle/level.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/tile_data.h"
 #include "sound/global_snd.h"
 

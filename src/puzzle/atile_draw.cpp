@@ -9,7 +9,7 @@
 #include "puzzle/cell_draw_support.h"
 #include "puzzle/flying_tiles.h"
 #include "puzzle/level.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/tile_data.h"
 
 namespace sorvanta {

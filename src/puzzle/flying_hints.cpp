@@ -12,7 +12,7 @@
 #include "puzzle/atile.h"
 #include "puzzle/hint.h"
 #include "puzzle/level.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "sound/global_snd.h"
 
 namespace sorvanta {

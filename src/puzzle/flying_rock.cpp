@@ -9,7 +9,7 @@
 #include "platform/image.h"
 #include "platform/random.h"
 #include "platform/video.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 
 namespace sorvanta {
 

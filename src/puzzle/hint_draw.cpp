@@ -2,7 +2,7 @@
 #include "platform/image.h"
 #include "platform/video.h"
 #include "puzzle/hint.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 
 namespace sorvanta {
 

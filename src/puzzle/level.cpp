@@ -14,7 +14,7 @@
 #include "platform/system.h"
 #include "puzzle/atile.h"
 #include "puzzle/hint.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {

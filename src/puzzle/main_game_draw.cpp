@@ -17,7 +17,7 @@
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
 #include "puzzle/number.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {

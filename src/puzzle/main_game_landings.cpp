@@ -2,7 +2,7 @@
 #include <climits>
 
 #include "puzzle/level.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 
 namespace sorvanta {
 

@@ -10,7 +10,7 @@
 #include "puzzle/level.h"
 #include "puzzle/hint.h"
 #include "puzzle/main_game.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/play_effects.h"
 #include "puzzle/player_link.h"
 #include "puzzle/tile.h"

@@ -14,9 +14,9 @@
 #include "puzzle/level_summary.h"
 #include "puzzle/lose_screen.h"
 #include "puzzle/main_game.h"
-#include "puzzle/placeholders.h"
 #include "puzzle/play_effects.h"
 #include "puzzle/player_link.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 #include "sound/global_snd.h"
 

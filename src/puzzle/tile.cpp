@@ -14,8 +14,8 @@
 #include "platform/strings.h"
 #include "puzzle/color.h"
 #include "puzzle/level.h"
-#include "puzzle/placeholders.h"
 #include "puzzle/player_link.h"
+#include "puzzle/puzzle_play.h"
 #include "sound/global_snd.h"
 
 namespace sorvanta {

@@ -13,7 +13,7 @@
 #include "puzzle/cell_draw_support.h"
 #include "puzzle/color.h"
 #include "puzzle/level.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {

@@ -5,7 +5,7 @@
 #include "puzzle/atile.h"
 #include "puzzle/cell_draw_support.h"
 #include "puzzle/color.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 #include "puzzle/tile_data.h"
 

@@ -11,7 +11,7 @@
 #include "map/map_screen.h"
 #include "map/map_states.h"
 #include "map/stage_screen.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 
 namespace sorvanta {
 namespace {

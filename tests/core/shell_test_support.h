@@ -21,7 +21,7 @@
 #include "map/stage_screen.h"
 #include "platform/harness.h"
 #include "platform/system.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "screens/credits.h"
 #include "screens/main_menu.h"
 #include "screens/more_games.h"

@@ -15,7 +15,7 @@
 #include "puzzle/atile.h"
 #include "puzzle/color.h"
 #include "puzzle/level.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 #include "puzzle/tile_data.h"
 

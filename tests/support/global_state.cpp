@@ -36,7 +36,7 @@
 #include "puzzle/atile.h"
 #include "puzzle/hint.h"
 #include "puzzle/number.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 #include "screens/credits.h"
 #include "screens/loading_screen.h"
