@@ -3,6 +3,8 @@
 #include "core/frame.h"
 #include "core/states.h"
 #include "core/settings.h"
+#include "gui/gui.h"
+#include "gui/gui_object.h"
 #include "platform/random.h"
 #include "platform/system.h"
 #include "platform/video.h"
@@ -87,6 +89,10 @@ int TMainGame::prepare() {
   _prepareSelf();
   _prepareFrame();
   _prepareLevelNumbers();
+  // "show" walks Fill clues only; on a Picross board it would be a button
+  // that does nothing, so it is hidden there.
+  if (gui)
+    if (auto show = gui->GetObject("show")) show->setState(level->tryb == 0, level->tryb == 0);
   if (globalSnd) {
     globalSnd->playMusicByNumber(level->actMusicN);
     settings().lastLoadedMusic = globalSnd->getActMusicN();

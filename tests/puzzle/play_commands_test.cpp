@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/globals.h"
+#include "gui/gui.h"
+#include "gui/gui_object.h"
 #include "platform/input.h"
 #include "play_test_support.h"
 #include "puzzle/level.h"
@@ -31,6 +33,20 @@ TEST_F(PlayCommands, ShowWalksTheUnsatisfiedCluesAndStartsAgainAtTheTop) {
     for (const auto& t : level->tile.all())
       EXPECT_EQ(t->dShowMeAlpha, t == steps[i].shown ? 1.0f : 0.0f) << "click " << i;
     EXPECT_EQ(game->lastShowTile, steps[i].shown ? steps[i].shown : before) << "click " << i;
+  }
+}
+
+TEST_F(PlayCommands, ShowIsOfferedOnFillBoardsOnly) {
+  test::StdoutLines([&] { game->setup(); });
+  ASSERT_TRUE(game->gui && game->gui->GetObject("show"));
+  for (const char* file : {"picross.lvl", "fill.lvl", "picross10.lvl"}) {
+    const auto level = Load(file);
+    int shown = -1;
+    Play(level, [&](test::ScriptedGame& g, int) {
+      shown = g.gui->GetObject("show")->visible;
+      g._exit = 1;
+    });
+    EXPECT_EQ(shown, level->tryb == 0 ? 1 : 0) << file;
   }
 }
 
