@@ -15,7 +15,7 @@ import tables
 from backgrounds import finish, haze
 from kit import (ASSETS, BERRY, BRASS, DUSK, EMBER, GOLD, GOLD_LIGHT, LEAF, PARCHMENT, PARCHMENT_SHADE, TEAL,
                  VIOLET, mix, render_svg, save_jpg, save_png, svg_doc)
-from story import DUSK_SKY, glow, sky, tiny_druid
+from story import DUSK_SKY, glow, patchwork, sky, tiny_druid
 
 W, H = 1024, 768
 
@@ -62,16 +62,7 @@ def dawn():
     mid = sc.ridge(113, 400, 22)
     body += sc.hill(mid, "#8AAE6A")
     rnd = random.Random(114)
-    colours = ("#C9B04A", "#86B35A", "#4F7A3A", "#D99A4A", "#A8C070", "#C77A5A")
-    for row in range(8):  # the patchwork fields, whole again
-        y0 = 420 + row * row * 5 + row * 14
-        hgt = 14 + row * 8
-        x = -20 - row * 30
-        while x < W + 40:
-            w = rnd.uniform(60, 110) * (1 + row * 0.25)
-            body += ('<rect x="%g" y="%g" width="%g" height="%g" rx="4" fill="%s" %s/>'
-                     % (x, y0, w - 4, hgt, rnd.choice(colours), sc.OUT))
-            x += w
+    body += patchwork(rnd, 8, lambda row: 420 + row * row * 5 + row * 14)  # the fields, whole again
     body += ('<path d="M 560 410 C 600 480 420 540 500 620 S 660 700 600 800" fill="none" stroke="#7EC8E8" '
              'stroke-width="24" stroke-linecap="round"/>')
     for x in (50, 140, 900, 980):

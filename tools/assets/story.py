@@ -11,6 +11,22 @@ from kit import (BERRY, BRASS, DUSK, EMBER, GOLD, GOLD_LIGHT, INK, LEAF, PARCHME
                  VIOLET, WALNUT, WALNUT_DARK, mix, lin_grad, rad_grad, render_svg, save_jpg, save_png, svg_doc)
 
 W, H = 1024, 768
+FIELD_COLOURS = ("#C9B04A", "#86B35A", "#4F7A3A", "#D99A4A", "#A8C070", "#C77A5A")
+
+
+def patchwork(rnd, rows, top):
+    """Rows of field strips growing toward the viewer; top(row) is a row's y."""
+    out = ""
+    for row in range(rows):
+        y0 = top(row)
+        hgt = 14 + row * 8
+        x = -20 - row * 30
+        while x < W + 40:
+            w = rnd.uniform(60, 110) * (1 + row * 0.25)
+            out += ('<rect x="%g" y="%g" width="%g" height="%g" rx="4" fill="%s" %s/>'
+                    % (x, y0, w - 4, hgt, rnd.choice(FIELD_COLOURS), sc.OUT))
+            x += w
+    return out
 UP = 60  # screen y + UP = image y
 DUSK_SKY = [(0, "#1C2148"), (0.45, "#3B3A72"), (0.7, "#8A5A7A"), (0.86, "#E08A5C"), (1, "#F3B070")]
 
@@ -70,16 +86,7 @@ def bright_land():
     mid = sc.ridge(43, 450, 30)
     body += sc.hill(mid, "#8AAE6A")
     rnd = random.Random(44)
-    colours = ("#C9B04A", "#86B35A", "#4F7A3A", "#D99A4A", "#A8C070", "#C77A5A")
-    for row in range(7):  # patchwork fields in perspective
-        y0 = 470 + row * row * 6 + row * 14
-        hgt = 14 + row * 8
-        x = -20 - row * 30
-        while x < W + 40:
-            w = rnd.uniform(60, 110) * (1 + row * 0.25)
-            body += ('<rect x="%g" y="%g" width="%g" height="%g" rx="4" fill="%s" %s/>'
-                     % (x, y0, w - 4, hgt, rnd.choice(colours), sc.OUT))
-            x += w
+    body += patchwork(rnd, 7, lambda row: 470 + row * row * 6 + row * 14)  # fields in perspective
     body += ('<path d="M 480 450 C 520 520 380 560 460 640 S 620 720 560 800" fill="none" stroke="#7EC8E8" '
              'stroke-width="22" stroke-linecap="round"/>')
     for x, y in ((250, 462), (700, 470), (840, 520)):
