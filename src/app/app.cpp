@@ -65,14 +65,18 @@ void createGlobals() {
   bDir = GetBundleResourceURL("", "");
 }
 
-void createSingletons() {
-  control = std::make_shared<TControl>();
+void registerAllStates() {
   // Each subsystem names what its states run; the machine knows none of them.
   registerScreenStates();
   registerPuzzleStates();
   registerCampaignStates();
   registerMapStates();
   registerStoryStates();
+}
+
+void createSingletons() {
+  control = std::make_shared<TControl>();
+  registerAllStates();
   options = std::make_shared<TOptions>();
   // The sound registry reads both volumes from the live settings.
   bindVolumeSettings([] { return options ? options->soundVol : 0.0f; },

@@ -11,6 +11,8 @@ namespace sorvanta {
 // and has each subsystem register its states. Does not open a graphics mode.
 void createGlobals();
 void createSingletons();
+// Every subsystem registers what its states run.
+void registerAllStates();
 
 // Folders, settings, display, the loading screen's five phases (and its
 // fade to black when fadeOut), profiles: everything before the state machine.

@@ -1,27 +1,23 @@
+#include "app/app.h"
 #include "app/control.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 
-#include "campaign/campaign_states.h"
 #include "campaign/level_manager.h"
 #include "campaign/profile_manager.h"
 #include "core/states.h"
 #include "map/map_screen.h"
-#include "map/map_states.h"
 #include "map/stage_screen.h"
 #include "puzzle/puzzle_play.h"
-#include "puzzle/puzzle_states.h"
 #include "screens/credits.h"
 #include "screens/main_menu.h"
 #include "screens/more_games.h"
 #include "screens/pick_tryb.h"
 #include "screens/quest_continue.h"
-#include "screens/screen_states.h"
 #include "story/intro.h"
 #include "story/outro.h"
-#include "story/story_states.h"
 #include "support/stdout_lines.h"
 
 namespace sorvanta {
@@ -79,11 +75,7 @@ TEST(Control, RunsTheTableOfStatesFromMainMenuToEnd) {
   profileManager->profile = profile;
   steps.clear();
   clearStates();
-  registerScreenStates();
-  registerPuzzleStates();
-  registerCampaignStates();
-  registerMapStates();
-  registerStoryStates();
+  registerAllStates();
 
   next = {"NEW-GAME-PICROSS", "INTRO", "MAIN-GAME", "NEW-GAME-FILL", "NEXT-LEVEL", "STAGE-SCREEN",
           "MAP-SCREEN", "MAIN-MENU", "RESTART-LEVEL", "OUTRO", "MORE-GAMES", "MAIN-MENU", "END"};

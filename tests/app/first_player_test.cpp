@@ -15,22 +15,13 @@
 #include "screens/loading_screen.h"
 #include "screens/options.h"
 #include "screens/profile_name.h"
-#include "../puzzle/play_test_support.h"
+
+#include "app_test_support.h"
 
 namespace sorvanta {
 namespace {
 
 using shell_test::ShellWorld;
-
-// What the program body and init() do before the state machine, with the
-// play screen replaced by game.
-void StartGame(std::shared_ptr<test::ScriptedGame> game) {
-  createGlobals();
-  bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
-  createSingletons();
-  mainGame = std::move(game);
-  loadGame(false);
-}
 
 TEST(FirstStart, ANewPlayerWinsALevelAndContinuesAfterSigterm) {
   ShellWorld world(shell_test::NoCapture());
@@ -40,7 +31,7 @@ TEST(FirstStart, ANewPlayerWinsALevelAndContinuesAfterSigterm) {
   h.AdvanceClock(1000);
   h.SetFrameCap(4000);
   auto game = std::make_shared<test::ScriptedGame>();
-  test::StdoutLines([&] { StartGame(game); });
+  test::StdoutLines([&] { test::StartGame(game); });
   ASSERT_TRUE(profileManager->profiles.empty());
 
   // NEW, clear the offered name, type "anna", the dialog's ok, the screen's OK.
@@ -88,7 +79,7 @@ TEST(FirstStart, ANewPlayerWinsALevelAndContinuesAfterSigterm) {
   ASSERT_EQ(quitOn, firstLevel + 1) << "stopped in " << where;
 
   // The second start: ANNA current, her next level in progress, her folder.
-  test::StdoutLines([&] { StartGame(std::make_shared<test::ScriptedGame>()); });
+  test::StdoutLines([&] { test::StartGame(std::make_shared<test::ScriptedGame>()); });
   ASSERT_EQ(profileManager->profiles.size(), 1u);
   auto anna = profileManager->profile;
   ASSERT_TRUE(anna);

@@ -3,7 +3,6 @@
 // back into the campaign.
 #include <gtest/gtest.h>
 
-#include "../puzzle/play_test_support.h"
 #include "app/app.h"
 #include "app/control.h"
 #include "campaign/profile_manager.h"
@@ -12,18 +11,12 @@
 #include "screens/pick_tryb.h"
 #include "screens/quest_continue.h"
 
+#include "app_test_support.h"
+
 namespace sorvanta {
 namespace {
 
 using shell_test::ShellWorld;
-
-void StartGame(std::shared_ptr<test::ScriptedGame> game) {
-  createGlobals();
-  bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
-  createSingletons();
-  mainGame = std::move(game);
-  loadGame(false);
-}
 
 // Runs the state machine from state until it reaches until; returns where it stopped.
 std::string RunUntil(const std::string& state, const std::string& until) {
@@ -42,7 +35,7 @@ TEST(TitleRoad, FirstStartPlaysThenResumesFromTheMenu) {
   Harness& h = world.h();
   h.SetFrameCap(6000);
   auto game = std::make_shared<test::ScriptedGame>();
-  test::StdoutLines([&] { StartGame(game); });
+  test::StdoutLines([&] { test::StartGame(game); });
   ASSERT_TRUE(profileManager->profiles.empty());
   auto click = [&](const std::shared_ptr<TGui>& gui, const char* name, int wait) {
     auto at = ShellWorld::Centre(gui, name);

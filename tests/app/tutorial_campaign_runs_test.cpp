@@ -9,22 +9,18 @@
 #include <vector>
 
 #include "../puzzle/play_test_support.h"
+#include "app/app.h"
 #include "app/control.h"
-#include "campaign/campaign_states.h"
 #include "campaign/level_manager.h"
 #include "core/states.h"
 #include "gui/img.h"
-#include "map/map_states.h"
 #include "platform/strings.h"
 #include "puzzle/arrow.h"
 #include "puzzle/atile.h"
 #include "puzzle/color.h"
-#include "puzzle/puzzle_states.h"
 #include "puzzle/tile.h"
 #include "puzzle/tutorial.h"
-#include "screens/screen_states.h"
 #include "story/intro.h"
-#include "story/story_states.h"
 #include "support/shot.h"
 
 namespace sorvanta {
@@ -54,11 +50,7 @@ class TutorialCampaign : public test::PlayTest, public ::testing::WithParamInter
     levelSummary = summary;
     intro = std::make_shared<StraightToPlay>();
     clearStates();
-    registerScreenStates();
-    registerPuzzleStates();
-    registerCampaignStates();
-    registerMapStates();
-    registerStoryStates();
+    registerAllStates();
   }
   Harness& h() { return world.h(); }
   void Click(float x, float y, int button = 1) {
