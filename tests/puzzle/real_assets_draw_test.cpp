@@ -1,14 +1,21 @@
 // The shipped cell, digit and clue images drawn headless: every digit image
-// at every cell size loads, and the sample levels draw their cells and
-// clues. With SORVANTA_SHOT_DIR set, each frame is also written there as a
-// PPM picture to look at.
+// at every cell size loads, the sample levels draw their cells and clues, and
+// the campaign's Picross clues read on their backgrounds. With
+// SORVANTA_SHOT_DIR set, each frame is also written there as a PPM picture to
+// look at.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <vector>
 
 #include "core/globals.h"
 #include "gui/my_font.h"
 #include "platform/draw_test_support.h"
+#include "platform/strings.h"
 #include "platform/video.h"
 #include "puzzle/level_file.h"
 #include "puzzle/number.h"
@@ -48,6 +55,22 @@ class RealAssetsDraw : public test::PuzzleTest {
     SetAlpha(1);
     SetScale(scale, scale);
     SetRotation(0);
+  }
+  // Relative luminance of the frame's mean colour over a box.
+  double Luminance(int x0, int y0, int x1, int y1) const {
+    double sum[3] = {0, 0, 0};
+    int n = 0;
+    for (int y = y0; y <= y1; ++y)
+      for (int x = x0; x <= x1; ++x, ++n) {
+        const std::uint32_t p = h_.Pixel(x, y);
+        for (int k = 0; k < 3; ++k) sum[k] += (p >> (16 - 8 * k)) & 0xff;
+      }
+    double lin[3];
+    for (int k = 0; k < 3; ++k) {
+      const double c = sum[k] / n / 255.0;
+      lin[k] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    }
+    return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2];
   }
   Harness h_;
 };
@@ -162,6 +185,60 @@ TEST_F(RealAssetsDraw, PicrossCellsMarksAndCluesAtEverySize) {
     for (int y = first->y - 8; y < first->y + 8; ++y)
       if (testing::Near(h_.Pixel(x, y), 255, 255, 0, 30)) yellow = true;
   EXPECT_TRUE(yellow);
+}
+
+// Every stage's last (largest) Picross level on its land's background: the
+// yellow clues, drawn straight on the picture, keep a 3:1 luminance contrast
+// against what lies under nearly all of them.
+TEST_F(RealAssetsDraw, PicrossCluesReadOnEveryLandsBackground) {
+  const int lastLevel[10] = {10, 10, 10, 25, 10, 25, 10, 25, 10, 25};
+  for (int stage = 1; stage <= 10; ++stage) {
+    char rel[64];
+    std::snprintf(rel, sizeof rel, "data/levelSM/s%02d-%02d.lvl", stage, lastLevel[stage - 1]);
+    auto level = LoadLevel(bDir + rel);
+    ASSERT_TRUE(level->hasCells()) << rel;
+    mainGame->level = level;
+    level->COUNT_Numbers();
+    level->COUNT_Dims();
+    level->COUNT_Position_Mesalor();
+    Back(level);
+    h_.Frame();
+    std::vector<double> under;
+    int r = 0;
+    for (const auto& row : level->numberRows) {
+      auto first = level->atiles.get(r++, 0);
+      for (int i = 1; i <= static_cast<int>(row->list.size()); ++i) {
+        const int x = first->x - (i * row->w + 15), half = row->w * 3 / 10;
+        under.push_back(Luminance(x - half, first->y - half, x + half, first->y + half));
+      }
+    }
+    int c = 0;
+    for (const auto& col : level->numberCols) {
+      auto top = level->atiles.get(0, c++);
+      for (int i = 1; i <= static_cast<int>(col->list.size()); ++i) {
+        const int y = FloatToInt(top->y - (i * col->h * 0.7f + 15)), half = col->h * 3 / 10;
+        under.push_back(Luminance(top->x - half, y - half, top->x + half, y + half));
+      }
+    }
+    const double yellow = 0.2126 + 0.7152;
+    int poor = 0;
+    for (double l : under) poor += (yellow + 0.05) / (l + 0.05) < 3.0;
+    EXPECT_LE(poor * 20, static_cast<int>(under.size())) << rel << ": " << poor << " of " << under.size();
+    if (test::ShotFolder()) {
+      ResetDraw(level->scale);
+      for (const auto& cell : level->atiles.all()) cell->draw();
+      for (r = 0; r < level->atiles.rows(); ++r) {
+        auto first = level->atiles.get(r, 0);
+        std::next(level->numberRows.begin(), r)->get()->draw(first->x, first->y);
+      }
+      for (c = 0; c < level->atiles.cols(); ++c) {
+        auto top = level->atiles.get(0, c);
+        std::next(level->numberCols.begin(), c)->get()->draw(top->x, top->y);
+      }
+      h_.Frame();
+      Shot(h_, "picross_stage_" + std::to_string(stage));
+    }
+  }
 }
 
 }  // namespace

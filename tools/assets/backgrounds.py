@@ -12,6 +12,8 @@ from kit import (FONT1, INK, hexrgb, PARCHMENT, GOLD, GOLD_LIGHT, TEAL, mix, lin
                  render_svg, save_jpg, svg_doc)
 
 W, H = 1024, 768
+# Luminance the bright scenes are squeezed towards where the Picross clues stand.
+CLUE_CAP = 0.23
 
 
 def common_defs(sky, light_xy, light_col, light_r=0.5):
@@ -32,9 +34,24 @@ def haze(y0, y1, colour, opacity, gid="hz"):
             % (grad, y0, W, y1 - y0, gid))
 
 
-def finish(img, seed, vignette=0.35, grain=3.0, calm=0.0):
+def shade_clue_area(a, xx, yy, cap):
+    """Bright parts of the area where Picross clues stand (left of and above
+    boards of every size, centred on (420, 384)) are compressed in linear light
+    towards the luminance cap, keeping their hue, so that the yellow clue digits
+    stand out about 4:1 in luminance. Dark parts barely change."""
+    lin = np.where(a <= 10.31, a / 3294.6, ((a / 255.0 + 0.055) / 1.055) ** 2.4)
+    lum = np.maximum(lin @ np.array([0.2126, 0.7152, 0.0722], np.float32), 1e-4)
+    squeezed = lum / (1 + lum / cap)
+    # flat over the clue area, fading without an edge towards the frame
+    m = np.exp(-(((xx - 405) / 520) ** 4 + ((yy - 368) / 460) ** 4))
+    lin = lin * (1 - m + m * squeezed / lum)[..., None]
+    return np.where(lin <= 0.0031308, lin * 3294.6, (1.055 * np.clip(lin, 0, 1) ** (1 / 2.4) - 0.055) * 255.0)
+
+
+def finish(img, seed, vignette=0.35, grain=3.0, calm=0.0, clue_cap=0.0):
     """Paper grain, a soft vignette and, for level backgrounds, a calmer
-    middle where the board stands."""
+    middle where the board stands; clue_cap, when given, darkens a bright
+    scene where the Picross clues stand."""
     a = np.asarray(img.convert("RGB")).astype(np.float32)
     yy, xx = np.mgrid[0:H, 0:W].astype(np.float32)
     dx, dy = (xx - W / 2) / (W / 2), (yy - H / 2) / (H / 2)
@@ -44,6 +61,8 @@ def finish(img, seed, vignette=0.35, grain=3.0, calm=0.0):
         mean = a.mean(axis=2, keepdims=True)
         k = (calm * np.exp(-((xx - 440) / 330) ** 2 - ((yy - 390) / 260) ** 2))[..., None]
         a = a * (1 - k) + (mean * 0.35 + a * 0.65) * k
+    if clue_cap:
+        a = shade_clue_area(a, xx, yy, clue_cap)
     rnd = np.random.RandomState(seed)
     noise = rnd.normal(0, 1, (H // 2, W // 2)).astype(np.float32)
     noise = np.kron(noise, np.ones((2, 2), np.float32)) * grain
@@ -79,7 +98,7 @@ def meadow():
             continue
         c = rnd.choice(("#F3E3C0", "#F8E08A", "#D86C5E", "#C7B3E0"))
         body += '<circle cx="%g" cy="%g" r="%g" fill="%s" fill-opacity="0.9"/>' % (x, y, rnd.uniform(1.8, 3.2), c)
-    return finish(render_svg(svg_doc(W, H, body, defs)), 1, calm=0.25)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 1, calm=0.25, clue_cap=CLUE_CAP)
 
 
 def twilight(seed=2, calm=0.25, moon=(820, 130)):
@@ -136,7 +155,7 @@ def sea():
     body += sc.pine(60, 300, 90, "#2F3A45", 0.1) + sc.pine(95, 296, 70, "#2F3A45", 0.1)
     body += sc.flag(150, 308, 80, "#C9962E", 0.4)
     body += sc.ship(860, 520, 150)
-    return finish(render_svg(svg_doc(W, H, body, defs)), 3, calm=0.25)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 3, calm=0.25, clue_cap=CLUE_CAP)
 
 
 def lanterns():
@@ -190,7 +209,7 @@ def mountains():
         body += sc.flag(x, sc.height_at(near, x) + 6, 80, c, 0.3)
     for x in (20, 990):
         body += sc.pine(x, sc.height_at(near, x) + 20, 200, "#34463A", 0.1)
-    return finish(render_svg(svg_doc(W, H, body, defs)), 5, calm=0.25)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 5, calm=0.25, clue_cap=CLUE_CAP)
 
 
 def snow():
@@ -217,7 +236,7 @@ def snow():
         x, y = rnd.uniform(0, W), rnd.uniform(0, H)
         body += '<circle cx="%g" cy="%g" r="%g" fill="#FFFFFF" fill-opacity="%g"/>' % (
             x, y, rnd.uniform(1.0, 2.6), rnd.uniform(0.3, 0.7))
-    return finish(render_svg(svg_doc(W, H, body, defs)), 6, calm=0.25)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 6, calm=0.25, clue_cap=CLUE_CAP)
 
 
 def orchard():
@@ -243,7 +262,7 @@ def orchard():
         c = rnd.choice(("#D86C2E", "#F0A83A", "#A8382E"))
         body += '<ellipse cx="%g" cy="%g" rx="3.2" ry="1.8" fill="%s" transform="rotate(%d %g %g)"/>' % (
             x, y, c, rnd.randrange(180), x, y)
-    return finish(render_svg(svg_doc(W, H, body, defs)), 7, calm=0.25)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 7, calm=0.25, clue_cap=CLUE_CAP)
 
 
 def lake():
@@ -287,7 +306,7 @@ def grove():
         body += haze(base - 140, base + 30, "#FFFFFF", 0.28 - layer * 0.06, "hz%d" % layer)
     for x, h, t in ((120, 110, -3), (200, 80, 2), (830, 95, 4), (910, 120, -2)):
         body += sc.stone(x, 690, h * 0.5, h, t, "#8A8896")
-    return finish(render_svg(svg_doc(W, H, body, defs)), 9, calm=0.25)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 9, calm=0.25, clue_cap=CLUE_CAP)
 
 
 def isles():
@@ -307,7 +326,7 @@ def isles():
         body += ('<rect x="%g" y="%g" width="%g" height="1.6" rx="0.8" fill="#FFFFFF" fill-opacity="%g"/>'
                  % (rnd.uniform(0, W), y, rnd.uniform(20, 80) * (y - 380) / 300, rnd.uniform(0.1, 0.35)))
     body += sc.ship(160, 560, 130, sail="#F3E3C0", flag="#C9962E")
-    return finish(render_svg(svg_doc(W, H, body, defs)), 10, calm=0.25)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 10, calm=0.25, clue_cap=CLUE_CAP)
 
 
 def logo(img):

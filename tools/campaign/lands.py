@@ -10,46 +10,46 @@ ASSETS = os.path.join(ROOT, "assets")
 LEVELS = [10, 10, 10, 25, 10, 25, 10, 25, 10, 25]
 
 # Points stand on land, west of the sea and clear of the compass; every
-# title hangs below its marker, clear of the other markers. Fill plays on the
-# land's own background; Picross on the nearest one its clues read well on.
+# title hangs below its marker, clear of the other markers. Both modes play on
+# the land's own background.
 LANDS = [
-    {"title": "Willowmere Meadows", "background": "1", "picross": "2", "position": (170, 640),
+    {"title": "Willowmere Meadows", "background": "1", "position": (170, 640),
      "page": "In the meadows of Willowmere the old druids wake beneath the willows. The standing stones have "
              "gone dark, and without their portals no one can cross the land. Mend the first circle with "
              "careful pictures, and a little ship will carry your flag onwards."},
-    {"title": "The Whispering Wood", "background": "2", "picross": "2", "position": (330, 560),
+    {"title": "The Whispering Wood", "background": "2", "position": (330, 560),
      "page": "Beyond the meadows the trees lean close and whisper their secrets. A druid with a lantern waits at "
              "the edge of the wood, where a second portal hums half awake. Solve the riddles carved in bark, and "
              "the path will open."},
-    {"title": "Stonecircle Downs", "background": "3", "picross": "3", "position": (500, 600),
+    {"title": "Stonecircle Downs", "background": "3", "position": (500, 600),
      "page": "On the rolling downs the great stones stand in a ring, humming softly in the evening wind. "
              "Sheep graze between them and pay no heed to magic. Trace the old patterns on the stones, and "
              "the ring will glow teal once more."},
-    {"title": "The Ember Vents", "background": "4", "picross": "4", "position": (600, 430),
+    {"title": "The Ember Vents", "background": "4", "position": (600, 430),
      "page": "Smoke curls from the vents and the ground is warm underfoot. The fire druids keep their portal "
              "burning low, waiting for someone patient enough to read the ember signs. Raise your flag among "
              "the ashes."},
-    {"title": "Cinder Fields", "background": "5", "picross": "4", "position": (270, 320),
+    {"title": "Cinder Fields", "background": "5", "position": (270, 320),
      "page": "Rivers of glowing lava wind across the cinder fields, and sparks dance in the dark. An old "
              "druid crosses them on stepping stones, humming to keep her courage. Follow her, picture by "
              "picture, to the portal at the edge of the fire."},
-    {"title": "Amberfen Marsh", "background": "6", "picross": "6", "position": (180, 470),
+    {"title": "Amberfen Marsh", "background": "6", "position": (180, 470),
      "page": "Mist hangs over the marsh, and frogs sing from every reed. Lanterns bob on little rafts where "
              "the druids search for a portal sunk in the mud. Lift it out with clever pictures, and the "
              "fen will shine like amber."},
-    {"title": "Frostpeak Heights", "background": "7", "picross": "6", "position": (450, 180),
+    {"title": "Frostpeak Heights", "background": "7", "position": (450, 180),
      "page": "Snow falls softly on the heights, and the mountain stone sleeps under a blanket of frost. "
              "The druids climb with you, humming old songs to keep the cold away. Wake the portal of ice, and "
              "the whole land lies below you."},
-    {"title": "Owlnight Forest", "background": "8", "picross": "8", "position": (640, 230),
+    {"title": "Owlnight Forest", "background": "8", "position": (640, 230),
      "page": "In the Owlnight Forest the trees are older than the druids themselves, and wise owls watch "
              "every step. They guard a portal that opens only for those who see clearly in the dark. Show "
              "them what you can see."},
-    {"title": "Starfall Ridge", "background": "9", "picross": "8", "position": (420, 380),
+    {"title": "Starfall Ridge", "background": "9", "position": (420, 380),
      "page": "Along the ridge the stars seem close enough to touch, and some have fallen into the grass. "
              "The druids gather them in baskets to light the last portals. Place each star in its picture, "
              "and the way to the sea will open."},
-    {"title": "Lighthouse Coast", "background": "A", "picross": "8", "position": (690, 650),
+    {"title": "Lighthouse Coast", "background": "A", "position": (690, 650),
      "page": "At the coast the little ship is waiting, its patched sails full of evening wind. One portal "
              "remains, the oldest of them all, glowing beside the lighthouse. Complete its pictures, plant the "
              "final flag, and every stone will shine again."},

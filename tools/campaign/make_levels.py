@@ -142,7 +142,7 @@ def header(ruleset, stage, index, name, size):
     return ("# %s, stage %d level %d: %s. Written by tools/campaign/make_levels.py.\n"
             "ruleset %s\nsize %d\nbackground %s\nmaxMistakes %d\nhints %d %d\n"
             % ("Fill" if fill else "Picross", stage, index, name, ruleset, size,
-               lands.LANDS[stage - 1]["background" if fill else "picross"], MISTAKES[stage - 1], charged, icons))
+               lands.LANDS[stage - 1]["background"], MISTAKES[stage - 1], charged, icons))
 
 
 def picross_source(stage, index, name, grid, size):
