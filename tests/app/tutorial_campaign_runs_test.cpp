@@ -37,10 +37,8 @@ class TutorialCampaign : public test::PlayTest, public ::testing::WithParamInter
   TutorialCampaign() : PlayTest(test::ShotFolder() != nullptr) {}
   void SetUp() override {
     PlayTest::SetUp();
+    UseShippedPlayScreen();
     test::StdoutLines([&] {
-      setupTiles();
-      setupColors();
-      game->setup();
       tutorial = std::make_shared<TTutorial>();
       tutorial->setup();
       levelManager = std::make_shared<TLevelManager>();

@@ -9,10 +9,12 @@
 #include "../core/shell_test_support.h"
 #include "campaign/profile_manager.h"
 #include "core/frame.h"
+#include "puzzle/color.h"
 #include "puzzle/level_file.h"
 #include "puzzle/level_summary.h"
 #include "puzzle/lose_screen.h"
 #include "puzzle/main_game.h"
+#include "puzzle/tile_data.h"
 #include "puzzle_test_support.h"
 #include "support/stdout_lines.h"
 
@@ -76,6 +78,15 @@ class PlayTest : public PuzzleTest {
     world.recProfiles->profile = player;
     delta = 1;
     world.h().AdvanceClock(1000);  // a running program's clock is never 0
+  }
+  // The shipped tables of pieces and colours and the play screen's own
+  // images and layout, for tests that play the shipped levels.
+  void UseShippedPlayScreen() {
+    StdoutLines([&] {
+      setupTiles();
+      setupColors();
+      game->setup();
+    });
   }
   std::shared_ptr<TLevel> Load(const std::string& name) {
     std::shared_ptr<TLevel> level;

@@ -33,11 +33,7 @@ class TutorialRun : public test::PlayTest, public ::testing::WithParamInterface<
     PlayTest::SetUp();
     // The shipped levels name real pieces and colours, and the palette and
     // help button are measured from the play screen's own images.
-    test::StdoutLines([&] {
-      setupTiles();
-      setupColors();
-      game->setup();
-    });
+    UseShippedPlayScreen();
     levelSummary = std::make_shared<TLevelSummary>();
     levelSummary->setup();
     loseScreen = std::make_shared<TLoseScreen>();
