@@ -51,18 +51,6 @@ class TutorialCampaign : public test::PlayTest, public ::testing::WithParamInter
     registerAllStates();
   }
   Harness& h() { return world.h(); }
-  void Click(float x, float y, int button = 1) {
-    h().Wait(3).MoveMouse(x, y).Wait(2).PressMouse(button).Wait(2).ReleaseMouse(button);
-  }
-  std::pair<float, float> PaletteEntry(const std::shared_ptr<TColor>& colour) {
-    const float fw = ImgWidth(game->frameImg) - 4, fh = ImgHeight(game->frameImg) - 4;
-    int k = 0;
-    for (const auto& c : game->level->availableColors) {
-      if (c == colour) break;
-      ++k;
-    }
-    return {game->colSX + (k % 3) * fw, game->colSY + (k / 3) * fh};
-  }
   // Picross: the right action on each cell not yet acted on.
   void Act(const std::shared_ptr<TATile>& t) {
     if (t && !t->isDone()) Click(static_cast<float>(t->x), static_cast<float>(t->y), t->td ? 1 : 2);

@@ -5,10 +5,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "../core/shell_test_support.h"
 #include "campaign/profile_manager.h"
 #include "core/frame.h"
+#include "gui/img.h"
 #include "puzzle/color.h"
 #include "puzzle/level_file.h"
 #include "puzzle/level_summary.h"
@@ -87,6 +89,20 @@ class PlayTest : public PuzzleTest {
       setupColors();
       game->setup();
     });
+  }
+  // A click with the mouse moved there first, a few frames apart.
+  void Click(float x, float y, int button = 1) {
+    world.h().Wait(4).MoveMouse(x, y).Wait(2).PressMouse(button).Wait(2).ReleaseMouse(button);
+  }
+  // The palette entry's centre, laid out three to a row from the palette's corner.
+  std::pair<float, float> PaletteEntry(const std::shared_ptr<TColor>& colour) {
+    const float fw = ImgWidth(game->frameImg) - 4, fh = ImgHeight(game->frameImg) - 4;
+    int k = 0;
+    for (const auto& c : game->level->availableColors) {
+      if (c == colour) break;
+      ++k;
+    }
+    return {game->colSX + (k % 3) * fw, game->colSY + (k / 3) * fh};
   }
   std::shared_ptr<TLevel> Load(const std::string& name) {
     std::shared_ptr<TLevel> level;

@@ -40,9 +40,6 @@ class TutorialRun : public test::PlayTest, public ::testing::WithParamInterface<
     loseScreen->setup();
   }
   Harness& h() { return world.h(); }
-  void Click(float x, float y, int button = 1) {
-    h().Wait(4).MoveMouse(x, y).Wait(2).PressMouse(button).Wait(2).ReleaseMouse(button);
-  }
   // Keeps clicking a panel's button: the panel opens after the end's animation.
   void ClickUntilClosed(const std::shared_ptr<TGui>& gui, const char* name) {
     auto [x, y] = ShellWorld::Centre(gui, name);
@@ -78,16 +75,6 @@ class TutorialRun : public test::PlayTest, public ::testing::WithParamInterface<
           Click(static_cast<float>(t->x), static_cast<float>(t->y), pass == 0 ? 1 : 2);
           --left;
         }
-  }
-  // The palette entry's centre, laid out three to a row from the palette's corner.
-  std::pair<float, float> PaletteEntry(const std::shared_ptr<TColor>& colour) {
-    const float fw = ImgWidth(game->frameImg) - 4, fh = ImgHeight(game->frameImg) - 4;
-    int k = 0;
-    for (const auto& c : game->level->availableColors) {
-      if (c == colour) break;
-      ++k;
-    }
-    return {game->colSX + (k % 3) * fw, game->colSY + (k / 3) * fh};
   }
   // Every solution cell painted colour by colour; with help, one cell outside
   // the solution too, the help button, and that cell cleared again.
