@@ -16,6 +16,7 @@
 #include "puzzle/cell_draw_support.h"
 #include "puzzle/level_file.h"
 #include "puzzle/puzzle_play.h"
+#include "puzzle/tutorial_links.h"
 #include "puzzle/player_link.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"
@@ -95,12 +96,24 @@ void bindBoard() {
   BindBoardLinks(std::move(links));
 }
 
+// The play screen runs the tutorial's tips over itself.
+void bindTutorial() {
+  TTutorialLinks links;
+  links.update = [](const std::shared_ptr<TEkran>& screen, int tryb) { _updateTutorial(screen, tryb); };
+  links.draw = [](const std::shared_ptr<TEkran>& screen) { _drawTutorial(screen); };
+  links.dropRunningTip = [] {
+    if (tutorial) tutorial->actTip = nullptr;
+  };
+  BindTutorialLinks(std::move(links));
+}
+
 }  // namespace
 
 void bindLayers() {
   bindCampaign();
   bindPlayer();
   bindBoard();
+  bindTutorial();
   bindTextFolders([] { return lang; }, [] { return bDir; });
   bindClickSound([] {
     if (globalSnd) globalSnd->click();
