@@ -69,8 +69,8 @@ def vent(x, y, w, h, smoke_seed):
 
 
 def vents():
-    """4: warm ash ground under a smoky dusk; vents smoke and glow, and the
-    fire druids' portal burns low between them."""
+    """4: warm ash ground under a smoky dusk; vents smoke and glow, and a
+    portal burns low between them."""
     defs = common_defs([(0, "#2A2030"), (0.5, "#5A3A3A"), (0.8, "#8A5040")], (0.5, 0.7), "#F0A060", 0.55)
     body = sky_body() + sc.clouds(41, 6, 90, 320, "#6A5050", 0.45)
     far = sc.ridge(42, 450, 40, waves=3)
