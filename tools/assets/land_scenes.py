@@ -193,8 +193,8 @@ def owlnight():
     body += '<circle cx="300" cy="170" r="80" fill="#F4EED8" fill-opacity="0.12" filter="url(#soft)"/>'
     far = sc.ridge(82, 470, 20, waves=3)
     for x in range(-20, W + 40, 55):
-        body += sc.pine(x, sc.height_at(far, x) + 10, 170 + (x * 7) % 50, "#1A2A34", 0.05)
-    body += sc.hill(far, "#18222E", extra='filter="url(#haze)"')
+        body += sc.pine(x, sc.height_at(far, x) + 45, 170 + (x * 7) % 50, "#1A2A34", 0.05)
+    body += sc.hill(far, "#18222E")
     body += sc.portal(512, 560, 90, 72, "#3A4250")
     for x, size in ((70, 300), (200, 260), (830, 270), (960, 310)):  # the old trunks
         body += '<rect x="%g" y="%g" width="%g" height="%g" rx="10" fill="#2A2420" %s/>' % (
