@@ -16,7 +16,7 @@ LANDS = [
     {"title": "Willowmere Meadows", "background": "1", "position": (170, 640),
      "page": "In the meadows of Willowmere the old druids wake beneath the trees. The standing stones have "
              "gone dark, and without their portals no one can cross the land. Mend the first circle with "
-             "careful pictures, and a little ship will carry your flag onwards."},
+             "careful pictures, and your flag will fly onwards."},
     {"title": "The Whispering Wood", "background": "2", "position": (330, 560),
      "page": "Beyond the meadows the pines lean close and whisper under the moon. Fireflies drift at the edge "
              "of the wood, where a second portal hums half awake in a clearing. Solve the riddles carved in "
