@@ -22,7 +22,8 @@ for size in 16 32 48 64 128 256; do
   [ "$(png_size "$icon")" = "${size}x$size" ] || fail "$icon is $(png_size "$icon")"
 done
 for f in icons/hicolor/scalable/apps/sorvanta.svg metainfo/io.github.sorvanta.Sorvanta.metainfo.xml \
-         sorvanta/Sorvanta.app/Contents/Resources/gfx/icon.png; do
+         sorvanta/Sorvanta.app/Contents/Resources/gfx/icon.png \
+         sorvanta/Sorvanta.app/Contents/Resources/docs/about.html; do
   [ -f "$share/$f" ] || fail "missing $share/$f"
 done
 
