@@ -13,7 +13,7 @@ from kit import FONT2, INK, hexrgb, save_png
 
 # Cell sizes by index (index 0 the largest). Index 1 is 42 px: the
 # tutorial's row demonstration is drawn for clues 42 px apart.
-CELL = [45, 42, 34, 28, 22]
+CELL = [45, 42, 34, 28, 26]
 # Digit images by size index 1..4 (index 0 reuses 1): box and cap height.
 DIGIT_BOX = {1: 32, 2: 26, 3: 22, 4: 18}
 DIGIT_CAP = {1: 23.0, 2: 19.0, 3: 15.5, 4: 12.5}
@@ -126,6 +126,26 @@ def cross(size, fill=INK, outline=None, opacity=0.85):
     return img.resize((size, size), Image.LANCZOS)
 
 
+def cell_cross(size, ends=(0.1, 0.36), opacity=0.35):
+    """The cross on a cell: four inked arms from the corners that stop short
+    of the middle, where a clue's digit stands, and light enough that a
+    digit's outline still reads where an arm's tip passes under or over it."""
+    n = size * SS
+    img = Image.new("RGBA", (n, n), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    w = max(SS * 2.2, 0.10 * n)
+    r = w / 2.0
+    colour = hexrgb(INK) + (255,)
+    for sx, sy in ((1, 1), (-1, 1), (1, -1), (-1, -1)):
+        (x0, y0), (x1, y1) = ((n / 2.0 - sx * (0.5 - t) * n, n / 2.0 - sy * (0.5 - t) * n) for t in ends)
+        d.line((x0, y0, x1, y1), fill=colour, width=int(round(w)))
+        for cx, cy in ((x0, y0), (x1, y1)):
+            d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=colour)
+    a = np.asarray(img).astype(np.float32)
+    a[..., 3] *= opacity
+    return Image.fromarray(a.astype(np.uint8), "RGBA").resize((size, size), Image.LANCZOS)
+
+
 # ---- digits and dots -----------------------------------------------------
 
 def _disk_dilate(mask, r):
@@ -233,7 +253,7 @@ def make_pieces():
 def make_cells():
     for s in range(5):
         save_png(tile(CELL[s], EMPTY, raised=False, seed=7), "gfx/tiles/empty%d.png" % s)
-        save_png(cross(CELL[s]), "gfx/tiles/x%d.png" % s)
+        save_png(cell_cross(CELL[s]), "gfx/tiles/x%d.png" % s)
 
 
 def make_digits():
