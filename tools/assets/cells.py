@@ -22,25 +22,23 @@ DOT = {0: 9, 1: 9, 2: 8, 3: 6, 4: 5}
 SS = 4  # supersampling
 
 EMPTY = "#BFB095"
-# The Fill palette: id, name, paint. Ids 1 (cross) and 7 (black) have fixed
-# roles; 6 is light because the code marks wrong cells of it with a black
-# blink. Chosen so that every pair stays apart (CIELAB difference above 14)
-# in normal vision and simulated protanopia, deuteranopia and tritanopia,
-# the empty cell included (tools/assets/cvd.py, contact_sheet.py).
+# The Fill palette: id, name, paint, clue digit tint. Ids 1 (cross) and 7
+# (black) have fixed roles; 6 is light because the code marks wrong cells of
+# it with a black blink. Chosen so that, in every shipped Fill level, each
+# pair of colours stays 20 apart (CIEDE2000) as paint and as lit digits, 10
+# as digits dimmed over the empty cell and 10 under each simulated
+# dichromacy, and each digit reads on the empty cell and on its own paint
+# (dark paints get darker digits, so the light ground and the ink outline
+# carry them); tools/legibility prints the figures.
 COLOURS = [
-    (2, "red", "#DE4E47"), (3, "green", "#366B24"), (4, "blue", "#2D64D2"),
-    (5, "yellow", "#F2CE5A"), (6, "white", "#F6F2E8"), (7, "black", "#2A2622"),
-    (8, "orange", "#EE822B"), (9, "brown", "#4F2D17"), (10, "purple", "#6E3399"),
-    (11, "sky", "#53B9EC"), (12, "pink", "#EE9DB8"), (13, "grey", "#7D7975"),
+    (2, "red", "#FF044E", "#FF0750"), (3, "green", "#348446", "#358547"),
+    (4, "blue", "#0068F0", "#0066EA"), (5, "yellow", "#FFEF2F", "#FFEF37"),
+    (6, "white", "#F7FFF6", "#FBFFFB"), (7, "black", "#120E0B", "#0A0806"),
+    (8, "orange", "#FF9027", "#FFAC5E"), (9, "brown", "#B54A18", "#7D330A"),
+    (10, "purple", "#9B55A2", "#67396C"), (11, "sky", "#53B7E9", "#74C5ED"),
+    (12, "pink", "#EA9DB8", "#EFB3C8"), (13, "grey", "#747F82", "#6C7678"),
 ]
 BLACK_ID = 7
-
-
-def digit_tint(paint):
-    """The clue digits are drawn white and tinted by the paint colour
-    itself, which keeps the colours as far apart for colour-blind players
-    as the paints are; the ink outline carries a digit on its own paint."""
-    return hexrgb(paint)
 
 
 # ---- shapes at 4x ------------------------------------------------------
@@ -205,15 +203,14 @@ def make_colours():
         save_png(cross(CELL[s], fill="#F3E3C0", outline=INK), "gfx/tiles/colors/cross_b%d.png" % s)
     groups = [("color1", [("id", 1), ("rgb", [255, 255, 255]), ("showRGB", [255, 255, 255]),
                           ("img0", "gfx/tiles/colors/cross_a"), ("img1", "gfx/tiles/colors/cross_b")])]
-    for k, (cid, name, paint) in enumerate(COLOURS):
+    for k, (cid, name, paint, tint) in enumerate(COLOURS):
         for s in range(5):
             save_png(tile(CELL[s], paint, True, seed=100 + cid), "gfx/tiles/colors/%s_a%d.png" % (name, s))
             # the second style, which the settings could pick: striped paint
             save_png(tile(CELL[s], paint, True, seed=100 + cid, pattern=_stripes),
                      "gfx/tiles/colors/%s_b%d.png" % (name, s))
-        tint = digit_tint(paint)
         groups.append(("color%d" % (k + 2), [
-            ("id", cid), ("rgb", list(tint)), ("showRGB", list(hexrgb(paint))),
+            ("id", cid), ("rgb", list(hexrgb(tint))), ("showRGB", list(hexrgb(paint))),
             ("img0", "gfx/tiles/colors/%s_a" % name), ("img1", "gfx/tiles/colors/%s_b" % name)]))
     tables.write("data/colors.dat", "colors", entries + groups)
 
