@@ -266,10 +266,10 @@ TEST_F(RealAssetsDraw, PicrossCluesStandTallApartAndClearOfTheirBackground) {
   std::sort(files.begin(), files.end());
   int smallest = 0;
   std::vector<std::shared_ptr<TLevel>> levels;
-  for (const auto& f : files) {
-    levels.push_back(LoadLevel(f));
-    smallest = std::max(smallest, levels.back()->size);
-  }
+  test::StdoutLines([&] {
+    for (const auto& f : files) levels.push_back(LoadLevel(f));
+  });
+  for (const auto& level : levels) smallest = std::max(smallest, level->size);
   struct Worst {
     double value;
     std::string where;
