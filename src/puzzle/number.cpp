@@ -2,6 +2,8 @@
 #include "puzzle/number.h"
 
 #include "core/ekran.h"
+#include "core/globals.h"
+#include "gui/my_font.h"
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/strings.h"
@@ -11,6 +13,10 @@
 namespace sorvanta {
 
 std::array<std::shared_ptr<TImageFont>, 10> TNumber::font;
+
+void TNumber::loadFonts() {
+  for (int s = 0; s < 5; ++s) font[s] = myLoadImageFont(bDir + "gfx/fonts/" + kFontFile, kFontSizes[s]);
+}
 
 namespace {
 

@@ -44,7 +44,7 @@ def shade_clue_area(a, xx, yy, cap):
     lum = np.maximum(lin @ np.array([0.2126, 0.7152, 0.0722], np.float32), 1e-4)
     squeezed = lum / (1 + lum / cap)
     # flat over the clue area, fading without an edge towards the frame
-    m = np.exp(-(((xx - 405) / 520) ** 4 + ((yy - 368) / 460) ** 4))
+    m = np.exp(-(((xx - 405) / 560) ** 6 + ((yy - 368) / 500) ** 6))
     lin = lin * (1 - m + m * squeezed / lum)[..., None]
     return np.where(lin <= 0.0031308, lin * 3294.6, (1.055 * np.clip(lin, 0, 1) ** (1 / 2.4) - 0.055) * 255.0)
 

@@ -5,6 +5,7 @@ failures (empty when the checker is sound)."""
 import struct
 import zlib
 
+import colour
 import decode
 import formats
 import map_rules
@@ -132,4 +133,10 @@ def run():
            "a count of lands must be the campaign's")
     expect(story_rules.agreement_problems([("a", "a ship from Stonehaven")], ["Stonecircle Downs"]) != [],
            "a name that is no stage title fails")
+    # legibility maths: published CIEDE2000 pairs (Sharma, Wu and Dalal 2005) and WCAG's extremes
+    for lab1, lab2, want in (((50, 2.6772, -79.7751), (50, 0, -82.7485), 2.0425),
+                             ((50, 2.5, 0), (73, 25, -18), 27.1492),
+                             ((2.0776, 0.0795, -1.135), (0.9033, -0.0636, -0.5514), 0.9082)):
+        expect(abs(colour.lab_difference(lab1, lab2) - want) < 1e-3, "CIEDE2000 of %s and %s is %g" % (lab1, lab2, want))
+    expect(abs(colour.contrast((0, 0, 0), (255, 255, 255)) - 21) < 1e-9, "black on white is 21:1")
     return failures
