@@ -3,9 +3,9 @@
 # the menu entry, whose Exec and Icon resolve to installed files, the icon in
 # every size, the AppStream metadata, and the game started headless through
 # the entry's Exec up to the end of loading, then ended by SIGTERM.
-# Usage: install_test.sh CMAKE BUILD_DIR BINDIR DATADIR
+# Usage: install_test.sh CMAKE BUILD_DIR LAUNCHER_DIR DATADIR GAME_DIR
 set -eu
-cmake=$1 build=$2 bindir=$3 datadir=$4
+cmake=$1 build=$2 bindir=$3 datadir=$4 gamedir=$5
 tmp=$(mktemp -d)
 pid=
 trap '[ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
@@ -22,9 +22,16 @@ for size in 16 32 48 64 128 256; do
   [ "$(png_size "$icon")" = "${size}x$size" ] || fail "$icon is $(png_size "$icon")"
 done
 for f in icons/hicolor/scalable/apps/sorvanta.svg metainfo/io.github.sorvanta.Sorvanta.metainfo.xml \
-         sorvanta/Sorvanta.app/Contents/Resources/gfx/icon.png; do
+         doc/sorvanta/copyright doc/sorvanta/changelog.gz man/man6/sorvanta.6.gz; do
   [ -f "$share/$f" ] || fail "missing $share/$f"
 done
+# The assets are installed once; the game's resource folder links to them
+# relatively, so that the tree may move.
+resources=$prefix/$gamedir/Sorvanta.app/Contents/Resources
+case $(readlink "$resources") in
+  /*|"") fail "$resources is not a relative link" ;;
+esac
+[ -f "$resources/gfx/icon.png" ] || fail "$resources does not reach the assets"
 
 entry=$share/applications/sorvanta.desktop
 [ -f "$entry" ] || fail "missing $entry"
