@@ -1,8 +1,10 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks what a desktop needs:
 # the menu entry, whose Exec and Icon resolve to installed files, the icon in
-# every size, the AppStream metadata, and the game started headless through
-# the entry's Exec up to the end of loading, then ended by SIGTERM.
+# every size, the AppStream metadata, the copyright file, changelog and manual
+# page, the assets reached through the game's resource folder, and the game
+# started headless through the entry's Exec up to the end of loading, then
+# ended by SIGTERM.
 # Usage: install_test.sh CMAKE BUILD_DIR LAUNCHER_DIR DATADIR GAME_DIR
 set -eu
 cmake=$1 build=$2 bindir=$3 datadir=$4 gamedir=$5
@@ -32,6 +34,11 @@ case $(readlink "$resources") in
   /*|"") fail "$resources is not a relative link" ;;
 esac
 [ -f "$resources/gfx/icon.png" ] || fail "$resources does not reach the assets"
+# The manual page reads without a complaint from man (where it is installed).
+if command -v man >/dev/null 2>&1; then
+  complaints=$(man --warnings -l "$share/man/man6/sorvanta.6.gz" 2>&1 >/dev/null) || fail "man cannot read the manual page"
+  [ -z "$complaints" ] || fail "the manual page: $complaints"
+fi
 
 entry=$share/applications/sorvanta.desktop
 [ -f "$entry" ] || fail "missing $entry"
