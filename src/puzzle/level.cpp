@@ -13,8 +13,8 @@
 #include "platform/strings.h"
 #include "platform/system.h"
 #include "puzzle/atile.h"
+#include "puzzle/flying_hints.h"
 #include "puzzle/hint.h"
-#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {

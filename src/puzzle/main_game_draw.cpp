@@ -16,8 +16,8 @@
 #include "puzzle/flying_tiles.h"
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
+#include "puzzle/tutorial_links.h"
 #include "puzzle/number.h"
-#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {
@@ -27,7 +27,7 @@ void TMainGame::draw() {
   _drawLevel();
   if (level && level->tryb != 1) _drawFrame();
   _drawFlyingTiles();
-  _drawTutorial(shared_from_this());
+  DrawTutorialOver(shared_from_this());
   _drawPanel();
   if (level && level->tryb != 0) _drawMistakes();
   _drawFlyingHints();

@@ -12,7 +12,7 @@
 #include "puzzle/level.h"
 #include "puzzle/hint.h"
 #include "puzzle/main_game.h"
-#include "puzzle/puzzle_play.h"
+#include "puzzle/tutorial_links.h"
 #include "puzzle/play_effects.h"
 #include "puzzle/player_link.h"
 #include "puzzle/tile.h"
@@ -132,7 +132,7 @@ std::string TMainGame::mainloop() {
     CONTROL_KEYBOARD();
     CONTROL_GUI();
   } while (!(fade == 1.0f && dFade == 1.0f) && _exit == 0);
-  if (tutorial) tutorial->actTip = nullptr;
+  DropRunningTutorialTip();
   // An armed Fill hint not yet spent goes back: the next start disarms it.
   if (trelmoActionType != 0 && lastPickedHint) lastPickedHint->Reuse();
   trelmoActionType = 0;

@@ -14,9 +14,9 @@
 #include "puzzle/level_summary.h"
 #include "puzzle/lose_screen.h"
 #include "puzzle/main_game.h"
+#include "puzzle/tutorial_links.h"
 #include "puzzle/play_effects.h"
 #include "puzzle/player_link.h"
-#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 #include "sound/global_snd.h"
 
@@ -57,7 +57,7 @@ void TMainGame::update() {
   _updateFrame();
   _updatePomButton();
   _updateFade();
-  if (level) _updateTutorial(shared_from_this(), PlayerTryb(level->tryb));
+  if (level) UpdateTutorialOver(shared_from_this(), PlayerTryb(level->tryb));
 }
 
 int TMainGame::_updateState() {

@@ -33,7 +33,9 @@ resources=$prefix/$gamedir/Sorvanta.app/Contents/Resources
 case $(readlink "$resources") in
   /*|"") fail "$resources is not a relative link" ;;
 esac
-[ -f "$resources/gfx/icon.png" ] || fail "$resources does not reach the assets"
+for f in gfx/icon.png docs/about.html; do
+  [ -f "$resources/$f" ] || fail "$resources does not reach the assets ($f)"
+done
 # The manual page reads without a complaint from man (where it is installed).
 if command -v man >/dev/null 2>&1; then
   complaints=$(man --warnings -l "$share/man/man6/sorvanta.6.gz" 2>&1 >/dev/null) || fail "man cannot read the manual page"
