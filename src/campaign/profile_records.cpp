@@ -54,7 +54,10 @@ TProfile::Mode TProfile::mode() const {
 
 std::string TProfile::GetId() const {
   std::string id;
-  auto append = [&id](unsigned unit) { id += (id.empty() ? "" : "_") + std::to_string(unit); };
+  auto append = [&id](unsigned unit) {
+    if (!id.empty()) id += '_';
+    id += std::to_string(unit);
+  };
   for (char32_t c : Utf8ToU32(name)) {
     if (c > 0xFFFF) {
       append(0xD800 + ((c - 0x10000) >> 10));

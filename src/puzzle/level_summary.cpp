@@ -26,7 +26,10 @@ namespace {
 
 constexpr float kStatSpeed = 0.05f;
 
-std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string twoDigits(int n) {
+  std::string digits(n < 10 ? "0" : "");
+  return digits += std::to_string(n);
+}
 
 void setWidgetState(const std::shared_ptr<TGui>& gui, const std::string& name, int visible, int active) {
   if (!gui) return;
