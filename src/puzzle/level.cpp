@@ -14,6 +14,7 @@
 #include "platform/system.h"
 #include "puzzle/atile.h"
 #include "puzzle/hint.h"
+#include "puzzle/picross_board.h"
 #include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 
@@ -111,20 +112,12 @@ std::list<std::shared_ptr<THint>> TLevel::initHints(int h1, int h2, int h3, int 
 
 int TLevel::rowClear(int r) const {
   if (r < 0 || r >= atiles.rows()) return 0;
-  for (int c = 0; c < atiles.cols(); ++c) {
-    auto cell = atiles.get(r, c);
-    if (cell && cell->odkryte == 0 && cell->zepsute == 0) return 0;
-  }
-  return 1;
+  return PicrossClueMet(PicrossRowOf(*this, r), {}) ? 1 : 0;
 }
 
 int TLevel::colClear(int c) const {
   if (c < 0 || c >= atiles.cols()) return 0;
-  for (int r = 0; r < atiles.rows(); ++r) {
-    auto cell = atiles.get(r, c);
-    if (cell && cell->odkryte == 0 && cell->zepsute == 0) return 0;
-  }
-  return 1;
+  return PicrossClueMet(PicrossColOf(*this, c), {}) ? 1 : 0;
 }
 
 int TLevel::ResolveTrelmoTiles(int r, int c, int h, int w) {

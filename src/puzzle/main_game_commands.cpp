@@ -5,6 +5,7 @@
 #include "core/states.h"
 #include "gui/gui.h"
 #include "platform/input.h"
+#include "puzzle/fill_board.h"
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
 #include "puzzle/tile.h"
@@ -74,8 +75,8 @@ int TMainGame::goShow() {
 int TMainGame::ShowBadTiles() {
   badTiles.clear();
   if (!level) return 0;
-  for (const auto& t : level->tile.all())
-    if (t && !t->color && t->putColor) badTiles.push_back(t);
+  const auto& cells = level->tile.all();
+  for (int i : FillStrayPaint(FillBoardOf(*level))) badTiles.push_back(cells[i]);
   return 0;
 }
 

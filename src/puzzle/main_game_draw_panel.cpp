@@ -13,6 +13,7 @@
 #include "puzzle/hint.h"
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
+#include "puzzle/picross_rules.h"
 #include "puzzle/player_link.h"
 
 namespace sorvanta {
@@ -172,7 +173,7 @@ int TMainGame::_drawMistakes() {
   const float x0 = static_cast<float>(940 - TextWidth(mistTxt) / 2);
   SetColor(0, 0, 0);
   DrawText(mistTxt, x0 + 1, 361);
-  if (level->mistakes > level->maxMistakes) {
+  if (PicrossLost(level->mistakes, level->maxMistakes)) {
     SetColor(255, 0, 0);
     DrawText(number, x0, 360);
     SetColor(255, 255, 255);

@@ -13,6 +13,7 @@
 #include "platform/random.h"
 #include "platform/strings.h"
 #include "puzzle/color.h"
+#include "puzzle/fill_rules.h"
 #include "puzzle/level.h"
 #include "puzzle/player_link.h"
 #include "puzzle/puzzle_play.h"
@@ -202,10 +203,7 @@ int TTile::Resolve() {
   return 0;
 }
 
-int TTile::isDone() const {
-  if (!number) return 1;
-  return count == userCount ? 1 : 0;
-}
+int TTile::isDone() const { return FillClueMet(number ? number->id : kNoColour, count, userCount) ? 1 : 0; }
 
 int TTile::GetMySizeWH() const { return FloatToInt(ImgWidth(emptyImage(size))); }
 

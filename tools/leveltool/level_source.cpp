@@ -9,10 +9,10 @@
 
 #include "formats/rcm_file.h"
 #include "gui/img.h"
-#include "leveltool/fill_solver.h"
 #include "leveltool/level_tables.h"
 #include "puzzle/atile.h"
 #include "puzzle/color.h"
+#include "puzzle/fill_rules.h"
 #include "puzzle/level.h"
 #include "puzzle/level_file.h"
 #include "puzzle/tile.h"
@@ -222,7 +222,7 @@ std::shared_ptr<TLevel> BuildLevel(const LevelSource& src) {
         const int id = t.clue == "0" ? kCrossColorId : keyId(t.clue, r, c);
         cell->number = colour(id);
         cell->showCount = 1;
-        cell->count = id == kCrossColorId ? 0 : CountInBlock(solution, rows, cols, r, c, id);
+        cell->count = id == kCrossColorId ? 0 : FillBlockCount(solution, rows, cols, r, c, id);
       }
       level->tile.set(r, c, cell);
     }
