@@ -16,6 +16,7 @@
 #include "puzzle/hint.h"
 #include "puzzle/picross_board.h"
 #include "puzzle/puzzle_play.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {
@@ -35,8 +36,8 @@ std::shared_ptr<TAddFrame> CreateAdditionalFrame(int x, int y, int w, int h, flo
 }
 
 int TLevel::hasCells() const {
-  if (tryb == 0) return !tile.empty() ? 1 : 0;
-  if (tryb == 1) return !atiles.empty() ? 1 : 0;
+  if (tryb == kRulesetFill) return !tile.empty() ? 1 : 0;
+  if (tryb == kRulesetPicross) return !atiles.empty() ? 1 : 0;
   return 0;
 }
 
@@ -137,12 +138,12 @@ int TLevel::COUNT_Dims() {
   tileH = ImgHeight(img);
   width = cols * tileW;
   height = rows * tileH;
-  if (tryb == 1) COUNT_Dims_Mesalor();
+  if (tryb == kRulesetPicross) COUNT_Dims_Mesalor();
   return 0;
 }
 
 int TLevel::COUNT_Position() {
-  if (tryb == 1) return COUNT_Position_Mesalor();
+  if (tryb == kRulesetPicross) return COUNT_Position_Mesalor();
   drawX = centerX - x * scale / 2;
   if (cols % 2 == 0) drawX += tileW * 0.5f;
   drawY = centerY - y * scale / 2;

@@ -8,6 +8,7 @@
 #include "puzzle/fill_board.h"
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 #include "sound/global_snd.h"
 
@@ -43,7 +44,7 @@ int TMainGame::goMapScreen() {
 }
 
 int TMainGame::goShow() {
-  if (!level || level->tryb != 0) return 0;
+  if (!level || level->tryb != kRulesetFill) return 0;
   const auto& cells = level->tile.all();
   for (const auto& t : cells)
     if (t) t->showMeAlpha = t->dShowMeAlpha = 0;

@@ -18,6 +18,7 @@
 #include "puzzle/main_game.h"
 #include "puzzle/number.h"
 #include "puzzle/puzzle_play.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {
@@ -25,11 +26,11 @@ namespace sorvanta {
 void TMainGame::draw() {
   _drawBack();
   _drawLevel();
-  if (level && level->tryb != 1) _drawFrame();
+  if (level && level->tryb != kRulesetPicross) _drawFrame();
   _drawFlyingTiles();
   _drawTutorial(shared_from_this());
   _drawPanel();
-  if (level && level->tryb != 0) _drawMistakes();
+  if (level && level->tryb != kRulesetFill) _drawMistakes();
   _drawFlyingHints();
   _drawFlyingRocks();
   _drawFlyingAddHint();
@@ -45,10 +46,10 @@ int TMainGame::_drawBack() {
 
 int TMainGame::_drawLevel() {
   if (!level) return 0;
-  if (level->tryb == 0) {
+  if (level->tryb == kRulesetFill) {
     _drawNormalLevel();
     _drawBadTiles();
-  } else if (level->tryb == 1) {
+  } else if (level->tryb == kRulesetPicross) {
     _drawMesalorLevel();
   }
   return 0;
@@ -226,7 +227,7 @@ int TMainGame::_drawMesalorNumbers() {
 }
 
 int TMainGame::_drawFrame() {
-  if (!level || level->tryb == 1) return 0;
+  if (!level || level->tryb == kRulesetPicross) return 0;
   SetAlpha(frameA);
   SetBlend(ALPHABLEND);
   SetScale(1, 1);

@@ -15,6 +15,7 @@
 #include "puzzle/main_game.h"
 #include "puzzle/picross_rules.h"
 #include "puzzle/player_link.h"
+#include "puzzle/ruleset.h"
 
 namespace sorvanta {
 
@@ -22,7 +23,7 @@ namespace {
 
 // Help band and button belong to Fill players only; with no player the
 // level's own ruleset decides.
-bool helpShown(const TLevel* level) { return PlayerTryb(level ? level->tryb : 0) != 1; }
+bool helpShown(const TLevel* level) { return PlayerTryb(level ? level->tryb : kRulesetFill) != kRulesetPicross; }
 
 void whiteState(float a) {
   SetColor(255, 255, 255);
@@ -41,7 +42,7 @@ int TMainGame::_drawPanel() {
   if (panel) DrawImg(panel, 1024 - ImgWidth(panel), 0);
   DrawImg(hintImg, 856, 410);
   _drawGUI();
-  if (level && level->tryb == 0) {
+  if (level && level->tryb == kRulesetFill) {
     whiteState(alpha);
     DrawImg(colorImg, 860, 200);
     _drawColors();
@@ -163,7 +164,7 @@ int TMainGame::_drawHints() {
 }
 
 int TMainGame::_drawMistakes() {
-  if (!level || level->tryb == 0) return 0;
+  if (!level || level->tryb == kRulesetFill) return 0;
   SetImageFont(mistakesFont);
   whiteState(alpha);
   DrawImg(mistakesImg, 856, 324);
