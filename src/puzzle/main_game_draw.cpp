@@ -86,13 +86,7 @@ int TMainGame::_drawBadTiles() {
     return 0;
   }
   if (batAlpha == dBatAlpha) dBatAlpha = dBatAlpha == 0 ? 1.0f : 0.0f;
-  if (batAlpha < dBatAlpha) {
-    batAlpha += 0.05f * delta;
-    if (batAlpha > dBatAlpha) batAlpha = dBatAlpha;
-  } else if (batAlpha > dBatAlpha) {
-    batAlpha -= 0.05f * delta;
-    if (batAlpha < dBatAlpha) batAlpha = dBatAlpha;
-  }
+  rampToward(batAlpha, dBatAlpha, 0.05f);
   for (const auto& cell : badTiles)
     if (cell) cell->drawLightUp(batAlpha);
   return 0;

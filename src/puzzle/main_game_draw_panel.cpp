@@ -25,25 +25,17 @@ namespace {
 // level's own ruleset decides.
 bool helpShown(const TLevel* level) { return PlayerTryb(level ? level->tryb : kRulesetFill) != kRulesetPicross; }
 
-void whiteState(float a) {
-  SetColor(255, 255, 255);
-  SetAlpha(a);
-  SetBlend(ALPHABLEND);
-  SetScale(1, 1);
-  SetRotation(0);
-}
-
 }  // namespace
 
 int TMainGame::_drawPanel() {
   _drawHintInfo();
   _drawPomHint();
-  whiteState(alpha);
+  ResetDrawState(alpha);
   if (panel) DrawImg(panel, 1024 - ImgWidth(panel), 0);
   DrawImg(hintImg, 856, 410);
   _drawGUI();
   if (level && level->tryb == kRulesetFill) {
-    whiteState(alpha);
+    ResetDrawState(alpha);
     DrawImg(colorImg, 860, 200);
     _drawColors();
   } else {
@@ -82,7 +74,7 @@ int TMainGame::_drawPomHint() {
 }
 
 int TMainGame::_drawColors() {
-  whiteState(alpha);
+  ResetDrawState(alpha);
   if (!level) return 0;
   const int fw = static_cast<int>(ImgWidth(frameImg)), fh = static_cast<int>(ImgHeight(frameImg));
   int k = 0;
@@ -166,7 +158,7 @@ int TMainGame::_drawHints() {
 int TMainGame::_drawMistakes() {
   if (!level || level->tryb == kRulesetFill) return 0;
   SetImageFont(mistakesFont);
-  whiteState(alpha);
+  ResetDrawState(alpha);
   DrawImg(mistakesImg, 856, 324);
   const std::string number = std::to_string(level->mistakes);
   const std::string rest = " / " + std::to_string(level->maxMistakes);
