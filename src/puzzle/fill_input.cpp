@@ -49,6 +49,7 @@ int TMainGame::_updateTilesOver() {
   colorsDone = tallies.paint;
   koloryOk = tallies.match() ? 1 : 0;
   isWin = FillCluesMet(board) ? 1 : 0;
+  const bool won = FillWon(board);
   if (trelmoActionType != 0) return 0;
 
   if (overTile && left && !lastMouseLeftHolded) {
@@ -89,7 +90,7 @@ int TMainGame::_updateTilesOver() {
     }
   }
   dButA = 0;
-  if (isWin && koloryOk)
+  if (won)
     WIN();
   else if (isWin)
     dButA = 1;
