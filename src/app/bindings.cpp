@@ -18,6 +18,7 @@
 #include "puzzle/puzzle_play.h"
 #include "puzzle/tutorial_links.h"
 #include "puzzle/player_link.h"
+#include "puzzle/ruleset.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
@@ -41,20 +42,14 @@ void bindPlayer() {
   player.tryb = [] { return currentPlayer()->tryb; };
   player.tool = [] { return currentPlayer()->tool; };
   player.setTool = [](int tool) { currentPlayer()->tool = tool; };
-  player.stage = [] {
-    auto p = currentPlayer();
-    return p->tryb == 1 ? p->actStageId_Picross : p->actStageId_Fill;
-  };
+  player.stage = [] { return currentPlayer()->position().stage; };
   player.setActScreen = [](const std::string& s) { currentPlayer()->SetActScreen(s); };
   player.putData = [](int played) { currentPlayer()->QUEST_PutData(played); };
   player.levelNumber = [] { return currentPlayer()->CountLevelNumber(); };
   player.saveProfiles = [] {
     if (profileManager) profileManager->saveProfiles();
   };
-  player.actLevel = [](int tryb) {
-    auto p = currentPlayer();
-    return tryb == 1 ? p->actLevelId_Picross : p->actLevelId_Fill;
-  };
+  player.actLevel = [](int tryb) { return currentPlayer()->positionOf(tryb).level; };
   player.pendingTips = [] { return &currentPlayer()->lekcjeTutoriala; };
   BindPlayer(std::move(player));
 }

@@ -45,6 +45,8 @@ class TNumber {
   virtual int hide();
 
  private:
+  // The clue's rule: its run and bounds acted on, or its line cleared.
+  bool met() const;
   int drawFace(float x, float y, int red, int green, int blue);
 };
 

@@ -15,6 +15,7 @@
 #include "platform/strings.h"
 #include "puzzle/board_links.h"
 #include "puzzle/color.h"
+#include "puzzle/fill_rules.h"
 #include "puzzle/level.h"
 #include "puzzle/player_link.h"
 #include "sound/global_snd.h"
@@ -203,10 +204,7 @@ int TTile::Resolve() {
   return 0;
 }
 
-int TTile::isDone() const {
-  if (!number) return 1;
-  return count == userCount ? 1 : 0;
-}
+int TTile::isDone() const { return FillClueMet(number ? number->id : kNoColour, count, userCount) ? 1 : 0; }
 
 int TTile::GetMySizeWH() const { return FloatToInt(ImgWidth(emptyImage(size))); }
 
