@@ -121,7 +121,7 @@ LevelReport CheckLevelFile(const std::string& path) {
     checkBackground(s, f);
     checkLayout(s, f);
     if (tryb == 1)
-      CheckPicross(s, f);
+      report.effort = CheckPicross(s, f);
     else
       CheckFill(s, f);
   }
