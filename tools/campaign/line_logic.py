@@ -96,6 +96,11 @@ def line_solve(filled):
             return None, known
 
 
+def filled(grid):
+    """A drawing's rows of parts as picture (True) and empty (False) cells."""
+    return [[p != "." for p in row] for row in grid]
+
+
 def first_sweep_undecided(filled):
     """The solving effort: cells that no single line decides on the empty
     board. Every such cell needs rows and columns read together, so the figure
@@ -138,7 +143,7 @@ def mend(grid, rng, flips=10, tries=24):
     for leaving the fewest undecided cells."""
     grid = [list(row) for row in grid]
     for _ in range(flips + 1):
-        steps, known = line_solve([[p != "." for p in row] for row in grid])
+        steps, known = line_solve(filled(grid))
         if steps is not None:
             return grid, steps
         open_cells = [(r, c) for r, row in enumerate(known) for c, k in enumerate(row) if k is None]
@@ -150,7 +155,7 @@ def mend(grid, rng, flips=10, tries=24):
                 continue
             trial = [row[:] for row in grid]
             trial[r][c] = part
-            s2, k2 = line_solve([[p != "." for p in row] for row in trial])
+            s2, k2 = line_solve(filled(trial))
             left = 0 if s2 is not None else sum(k is None for row in k2 for k in row)
             if best is None or left < best[0]:
                 best = (left, trial)
@@ -166,7 +171,6 @@ def carve_detail(grid, rng):
     holes), a few per board side, each chosen for the most effort that lines
     alone still solve. Returns (grid, steps); the grid unchanged when it
     already has a line of two runs."""
-    filled = lambda g: [[p != "." for p in row] for row in g]
     if not single_runs(filled(grid)):
         return grid, line_solve(filled(grid))[0]
     grid = [list(row) for row in grid]

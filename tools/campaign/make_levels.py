@@ -78,10 +78,10 @@ def board(picture, stage, index, rng=None):
 def picross_level(stage, index, picture):
     rng = random.Random("picross-%d-%d-%s" % (stage, index, picture.name))
     grid = board(picture, stage, index)
-    steps, _ = line_logic.line_solve([[p != "." for p in row] for row in grid])
+    steps, _ = line_logic.line_solve(line_logic.filled(grid))
     for _ in range(0 if steps or picture.native else 60):  # a shape picture first tries small shifts
         grid = board(picture, stage, index, rng)
-        steps, _ = line_logic.line_solve([[p != "." for p in row] for row in grid])
+        steps, _ = line_logic.line_solve(line_logic.filled(grid))
         if steps:
             break
     if not steps:
@@ -90,9 +90,9 @@ def picross_level(stage, index, picture):
         raise SystemExit("no line-solvable drawing of %s at stage %d" % (picture.name, stage))
     if stage >= DETAIL_FROM:
         grid, steps = line_logic.carve_detail(grid, rng)
-        if line_logic.single_runs([[p != "." for p in row] for row in grid]):
+        if line_logic.single_runs(line_logic.filled(grid)):
             raise SystemExit("no detail for %s at stage %d keeps it line-solvable" % (picture.name, stage))
-    return grid, line_logic.first_sweep_undecided([[p != "." for p in row] for row in grid])
+    return grid, line_logic.first_sweep_undecided(line_logic.filled(grid))
 
 
 def fill_level(stage, index, picture, attempt, pinned=(), avoid=None, edits=None):
