@@ -1,5 +1,6 @@
-"""Picross solving by lines alone, counting the effort (line steps that fix
-a cell), and the mending of a drawing that lines alone cannot finish."""
+"""Picross solving by lines alone, the solving effort (cells no single line
+decides), the mending of a drawing that lines alone cannot finish, and the
+detail given to a drawing whose every line is one run."""
 
 import functools
 
