@@ -24,7 +24,8 @@ constexpr float kArrowStep = 0.05f;
 constexpr float kArrowBob = 25.0f;  // px along the arrow's direction at the top of the pulse
 
 // One curve of a demonstration step, from a clue to the cells it may cover.
-// The points are laid out for the tutorial boards (cells of 42 px).
+// The points are fixed screen points about 50 px apart; the tutorial boards
+// are laid out under them.
 struct Curve {
   float x1, y1, x2, y2;
   int r, g, b;
@@ -128,6 +129,15 @@ int TPosibility::draw_2_and_1_row() {
 int TPosibility::draw_3_row() {
   if (actPos >= 0 && actPos < 3) drawCurve(kThree[actPos]);
   return 0;
+}
+
+std::vector<std::array<float, 2>> DemonstrationCurveEnds(const std::string& arrowTyp, int step) {
+  std::vector<std::array<float, 2>> ends;
+  if (step < 0 || step >= 3) return ends;
+  if (arrowTyp == "2_AND_1_ROW")
+    for (const Curve& c : kTwoAndOne[step]) ends.push_back({c.x2, c.y2});
+  if (arrowTyp == "3_ROW") ends.push_back({kThree[step].x2, kThree[step].y2});
+  return ends;
 }
 
 }  // namespace sorvanta

@@ -17,6 +17,7 @@ import os
 import random
 import re
 import shutil
+import statistics
 import subprocess
 import sys
 import tempfile
@@ -44,6 +45,11 @@ MISTAKES = [5, 5, 5, 5, 4, 4, 4, 4, 3, 3]
 CLUE_SHARE = [1.0, 0.9, 0.85, 0.8, 0.75, 0.7, 0.68, 0.65, 0.62, 0.6]
 # Drawings whose Fill clues cannot single out one painting, even mended.
 FILL_UNFIT = {"Steam Train"}
+# From this stage on every Picross level has a line of two runs or more.
+DETAIL_FROM = 3
+# The campaign's last level: a detailed picture (most lines of several runs)
+# on the largest board, among the hardest of its land.
+FINALE = "Sailing Boat"
 SHAPE_KEY = 15.5  # shape pictures read best on big boards: they sort among the largest drawings
 
 
@@ -72,17 +78,21 @@ def board(picture, stage, index, rng=None):
 def picross_level(stage, index, picture):
     rng = random.Random("picross-%d-%d-%s" % (stage, index, picture.name))
     grid = board(picture, stage, index)
-    steps, _ = line_logic.line_solve([[p != "." for p in row] for row in grid])
+    steps, _ = line_logic.line_solve(line_logic.filled(grid))
     for _ in range(0 if steps or picture.native else 60):  # a shape picture first tries small shifts
         grid = board(picture, stage, index, rng)
-        steps, _ = line_logic.line_solve([[p != "." for p in row] for row in grid])
+        steps, _ = line_logic.line_solve(line_logic.filled(grid))
         if steps:
             break
     if not steps:
         grid, steps = line_logic.mend(board(picture, stage, index), rng)
     if not steps:
         raise SystemExit("no line-solvable drawing of %s at stage %d" % (picture.name, stage))
-    return grid, steps
+    if stage >= DETAIL_FROM:
+        grid, steps = line_logic.carve_detail(grid, rng)
+        if line_logic.single_runs(line_logic.filled(grid)):
+            raise SystemExit("no detail for %s at stage %d keeps it line-solvable" % (picture.name, stage))
+    return grid, line_logic.first_sweep_undecided(line_logic.filled(grid))
 
 
 def fill_level(stage, index, picture, attempt, pinned=(), avoid=None, edits=None):
@@ -211,8 +221,11 @@ def main():
     order = sorted(pictures, key=lambda p: (sort_key(p), p.name))[:need]
     levels = {}  # (mode, stage, index) -> [name, grid, clue, effort, size]
     for stage, share in enumerate(by_stage(order), 1):
-        drawn = [(p,) + picross_level(stage, i, p) for i, p in zip(spread(share), share)]
-        drawn.sort(key=lambda d: (d[2], len(d[1]) * len(d[1][0]), d[0].name))
+        places = spread(share)
+        if stage == STAGES:
+            places[[p.name for p in share].index(FINALE)] = len(share)  # the largest board
+        drawn = [(p,) + picross_level(stage, i, p) for i, p in zip(places, share)]
+        drawn.sort(key=lambda d: (d[0].name == FINALE, d[2], len(d[1]) * len(d[1][0]), d[0].name))
         for index, (picture, grid, steps) in enumerate(drawn, 1):
             side = max(len(grid), len(grid[0]))
             levels[("picross", stage, index)] = [picture.name, grid, None, steps, cell_size(side, False)]
@@ -316,15 +329,15 @@ def report(levels):
     print("%-8s %5s %5s  %-22s %6s %7s" % ("mode", "stage", "level", "picture", "size", "effort"))
     for (mode, stage, index), (name, grid, _clue, effort, _size) in sorted(levels.items()):
         print("%-8s %5d %5d  %-22s %6s %7d" % (mode, stage, index, name, "%dx%d" % (len(grid[0]), len(grid)), effort))
-    print("effort: Picross line steps that fix cells, Fill cells without a clue")
+    print("effort: Picross cells no single line decides on the empty board, Fill cells without a clue")
     for mode in ("picross", "fill"):
         last = -1
         for stage in range(1, STAGES + 1):
             rows = [v for k, v in levels.items() if k[0] == mode and k[1] == stage]
             cells = sum(len(v[1]) * len(v[1][0]) for v in rows) / len(rows)
             effort = sum(v[3] for v in rows) / len(rows)
-            print("%-8s stage %2d: %2d levels, mean cells %6.1f, mean effort %6.1f" % (mode, stage, len(rows), cells,
-                                                                                    effort))
+            print("%-8s stage %2d: %2d levels, mean cells %6.1f, mean effort %6.1f, median %6.1f" % (
+                mode, stage, len(rows), cells, effort, statistics.median(v[3] for v in rows)))
             if effort <= last:
                 print("warning: %s stage %d is not harder than the one before" % (mode, stage))
             last = effort

@@ -122,7 +122,7 @@ LevelReport CheckLevelFile(const std::string& path) {
     checkBackground(s, f);
     checkLayout(s, f);
     if (tryb == kRulesetPicross)
-      CheckPicross(s, f);
+      report.effort = CheckPicross(s, f);
     else
       CheckFill(s, f);
   }

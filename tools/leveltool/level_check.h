@@ -14,7 +14,8 @@ struct Finding {
 struct LevelReport {
   std::string path;
   std::vector<Finding> findings;
-  double ms = 0;  // time taken to check the level
+  double ms = 0;     // time taken to check the level
+  int effort = -1;   // Picross: FirstSweepUndecided of its clues; -1 otherwise
   bool failed() const;
 };
 

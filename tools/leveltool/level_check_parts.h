@@ -32,7 +32,8 @@ class Findings {
 
 std::string CellName(int r, int c);
 
-void CheckPicross(const StoredLevel& stored, Findings& findings);
+// Returns the level's solving effort (FirstSweepUndecided), -1 without a picture.
+int CheckPicross(const StoredLevel& stored, Findings& findings);
 void CheckFill(const StoredLevel& stored, Findings& findings);
 
 // The screen rectangle a laid-out board covers with its clues and frame.

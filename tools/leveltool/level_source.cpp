@@ -10,6 +10,7 @@
 #include "formats/rcm_file.h"
 #include "gui/img.h"
 #include "leveltool/level_tables.h"
+#include "platform/strings.h"
 #include "puzzle/atile.h"
 #include "puzzle/color.h"
 #include "puzzle/fill_rules.h"
@@ -105,6 +106,10 @@ LevelSource ParseLevelSource(const std::string& text, const std::string& name) {
       want(1);
       src.size = toInt(where, t[1]);
       if (src.size < 0 || src.size > 4) fail(where, "size lies in 0..4");
+    } else if (w == "scale") {
+      want(1);
+      src.scale = static_cast<float>(TextToFloat(t[1]));
+      if (!(src.scale >= 0.5f && src.scale <= 2.0f)) fail(where, "scale lies in 0.5..2");
     } else if (w == "background") {
       want(1);
       src.background = t[1];
@@ -160,7 +165,7 @@ std::shared_ptr<TLevel> BuildLevel(const LevelSource& src) {
   level->tryb = src.tryb;
   level->rows = rows;
   level->cols = cols;
-  level->scale = 1;
+  level->scale = src.scale;
   level->size = src.size;
   level->maxMistakes = src.maxMistakes;
   level->backgroundUrl = "gfx/backgrounds/background_" + src.background + ".jpg";

@@ -7,6 +7,8 @@
 // a token when the line has no space):
 //   ruleset picross | fill
 //   size 1                  cell image variant 0..4
+//   scale 1.0667            board drawing scale (default 1), so that cells
+//                           can sit where fixed screen points expect them
 //   background 3            gfx/backgrounds/background_3.jpg
 //   maxMistakes 5
 //   hints 1 3               charged hints, hint icons
@@ -32,6 +34,7 @@ struct LevelSource {
   std::string name;  // for messages
   int tryb = kRulesetFill;
   int size = 1;
+  float scale = 1;
   std::string background = "1";
   int maxMistakes = 5;
   int hintsCharged = 0, hintIcons = 0;

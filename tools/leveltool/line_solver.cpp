@@ -162,4 +162,20 @@ int CountPicrossSolutions(const PicrossClues& clues, int limit, int nodeLimit) {
   return search.gaveUp && search.found < limit ? -1 : search.found;
 }
 
+int FirstSweepUndecided(const PicrossClues& clues) {
+  const size_t rows = clues.rows.size(), cols = clues.cols.size();
+  std::vector<char> decided(rows * cols, 0);
+  for (size_t r = 0; r < rows; ++r) {
+    std::vector<PCell> line(cols, PCell::Unknown);
+    if (SolveLine(clues.rows[r], line))
+      for (size_t c = 0; c < cols; ++c) decided[r * cols + c] |= line[c] != PCell::Unknown;
+  }
+  for (size_t c = 0; c < cols; ++c) {
+    std::vector<PCell> line(rows, PCell::Unknown);
+    if (SolveLine(clues.cols[c], line))
+      for (size_t r = 0; r < rows; ++r) decided[r * cols + c] |= line[r] != PCell::Unknown;
+  }
+  return static_cast<int>(std::count(decided.begin(), decided.end(), 0));
+}
+
 }  // namespace sorvanta

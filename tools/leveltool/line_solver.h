@@ -28,6 +28,12 @@ enum class LineSolveResult { Solved, Stuck, Contradiction };
 // row-major rows x cols and may hold known cells on entry.
 LineSolveResult SolveByLines(const PicrossClues& clues, std::vector<PCell>& grid);
 
+// The solving effort: the cells that no single line decides on the empty
+// board. Each needs rows and columns read together, so the figure grows with
+// what the clues make a player combine rather than with clicks; full lines
+// and plain overlaps score 0. tools/campaign/line_logic.py counts the same.
+int FirstSweepUndecided(const PicrossClues& clues);
+
 // Solutions of the clues, counted up to limit by lines plus guessing; -1 when
 // the search gave up after nodeLimit guesses (0: a budget that shrinks with
 // the board, so a huge board cannot stall the validator).

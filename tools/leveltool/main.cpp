@@ -27,7 +27,8 @@ const char* const kUsage =
     "           fails when a shipped level differs from what its source gives\n"
     "       sorvanta_leveltool check [--assets DIR] [PATH...]\n"
     "           validates every .lvl under each PATH (default: the assets), printing\n"
-    "           each level's time and, for each failure, the file and the rule\n";
+    "           each level's time, a Picross level's effort (cells no single line\n"
+    "           decides on the empty board) and, for each failure, the file and the rule\n";
 
 std::string readAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -86,7 +87,11 @@ int check(const std::vector<std::string>& paths) {
       const LevelReport report = CheckLevelFile(file);
       ++levels;
       total += report.ms;
-      std::printf("%8.2f ms  %s  %s\n", report.ms, file.c_str(), report.failed() ? "FAILED" : "ok");
+      if (report.effort >= 0)
+        std::printf("%8.2f ms  effort %4d  %s  %s\n", report.ms, report.effort, file.c_str(),
+                    report.failed() ? "FAILED" : "ok");
+      else
+        std::printf("%8.2f ms  %s  %s\n", report.ms, file.c_str(), report.failed() ? "FAILED" : "ok");
       for (const Finding& f : report.findings)
         std::printf("    %s: %s %s: %s\n", file.c_str(), f.warning ? "warning" : "rule", f.rule.c_str(),
                     f.message.c_str());

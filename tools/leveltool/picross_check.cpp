@@ -7,7 +7,7 @@
 
 namespace sorvanta {
 
-void CheckPicross(const StoredLevel& s, Findings& f) {
+int CheckPicross(const StoredLevel& s, Findings& f) {
   std::vector<std::vector<bool>> picture(s.rows, std::vector<bool>(s.cols, false));
   int pictureCells = 0;
   for (int r = 0; r < s.rows; ++r)
@@ -30,11 +30,12 @@ void CheckPicross(const StoredLevel& s, Findings& f) {
     }
   if (pictureCells == 0) {
     f.fail("picture", "no picture cell");
-    return;
+    return -1;
   }
   const PicrossClues clues = CluesOf(picture);
+  const int effort = FirstSweepUndecided(clues);
   std::vector<PCell> grid(static_cast<size_t>(s.rows) * s.cols, PCell::Unknown);
-  if (SolveByLines(clues, grid) == LineSolveResult::Solved) return;
+  if (SolveByLines(clues, grid) == LineSolveResult::Solved) return effort;
   int undecided = 0;
   for (PCell cell : grid) undecided += cell == PCell::Unknown;
   const int solutions = CountPicrossSolutions(clues);
@@ -44,6 +45,7 @@ void CheckPicross(const StoredLevel& s, Findings& f) {
   else
     f.fail("line-solve", std::string(solutions == 1 ? "the solution is unique but " : "") + "lines alone leave " +
                              std::to_string(undecided) + " cells undecided");
+  return effort;
 }
 
 }  // namespace sorvanta
