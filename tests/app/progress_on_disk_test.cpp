@@ -42,12 +42,7 @@ TEST(ProgressOnDisk, AWinAndWhatItUnlocksOrEndsAreWrittenBeforeTheNextScreen) {
     const char* next;
   };
   for (const Case& c : {Case{1, 1, kStateStageScreen}, Case{1, 0, kStateOutro}, Case{0, 0, kStateOutro}}) {
-    ShellWorld world(shell_test::NoCapture());
-    test::TempFolder home;
-    shell_test::SetHome(home.path().c_str());
-    Harness& h = world.h();
-    h.AdvanceClock(1000);
-    h.SetFrameCap(4000);
+    test::FreshStart start;
     auto game = std::make_shared<test::ScriptedGame>();
     auto summary = std::make_shared<WatchedSummary>();
     test::StdoutLines([&] {
@@ -77,7 +72,7 @@ TEST(ProgressOnDisk, AWinAndWhatItUnlocksOrEndsAreWrittenBeforeTheNextScreen) {
       if (g.frame != 1) return;
       g.WIN_CHEAT();
       auto play = ShellWorld::Centre(summary->gui, "play");
-      world.ClickAt(play.first, play.second, 120);
+      start.world.ClickAt(play.first, play.second, 120);
     };
     summary->firstFrame = [&] { playedWhileShown = OnDisk(p)->QUEST_LevelPlayed(stage, level) != 0; };
     std::string where;
