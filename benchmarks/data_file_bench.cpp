@@ -92,6 +92,27 @@ void BM_DataFileText(benchmark::State& state) {
 }
 BENCHMARK(BM_DataFileText)->Unit(benchmark::kMillisecond);
 
+// One key with n values, read, written and read back: the rate should not
+// fall as n grows.
+void BM_OneLongKeyRoundTrip(benchmark::State& state) {
+  const std::string path = scratchPath();
+  const auto values = static_cast<size_t>(state.range(0));
+  std::string text = "settings {\n musicVolume = 1";
+  for (size_t i = 1; i < values; ++i) text += ",1";
+  text += "\n}\n";
+  for (auto _ : state) {
+    auto file = createRCMFile();
+    file->_grupa = file->readAll(text, "MAINGROUP");
+    file->save(path);
+    auto again = loadRCMFile(path);
+    benchmark::DoNotOptimize(again);
+  }
+  state.counters["values/s"] = benchmark::Counter(
+      static_cast<double>(values) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_OneLongKeyRoundTrip)->Arg(100000)->Arg(400000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -17,10 +17,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const auto& p : {pixmap, tga}) {
     if (!p) continue;
     if (p->width() < 1 || p->height() < 1 || p->width() > kMaxImageSide || p->height() > kMaxImageSide) std::abort();
-    std::uint32_t sum = 0;
-    for (int y = 0; y < p->height(); ++y) sum += ReadPixel(p, p->width() - 1, y);
-    auto image = LoadAnimImage(p, (p->width() + 1) / 2, p->height(), 0, 2);
-    if (image && (image->frameCount() != 2 || sum == 0xdeadbeef)) std::abort();
+    // The last column's pixels are read so the sanitizers see every row
+    // reach the picture's right edge; the sum only keeps the reads.
+    volatile std::uint32_t sum = 0;
+    for (int y = 0; y < p->height(); ++y) sum = sum + ReadPixel(p, p->width() - 1, y);
+    // Two frames side by side fit any width from 2 on; a 1-pixel-wide
+    // picture holds one.
+    const int frames = p->width() >= 2 ? 2 : 1;
+    auto image = LoadAnimImage(p, p->width() / frames, p->height(), 0, frames);
+    if (!image || image->frameCount() != frames) std::abort();
   }
   return 0;
 }

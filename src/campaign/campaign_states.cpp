@@ -25,7 +25,12 @@ void registerProfileStep(const char *state, std::function<std::string(TProfile &
 void registerCampaignStates() {
   registerProfileStep(kStateNewGamePicross, [](TProfile &p) { return p.QUEST_StartNewPicross(); });
   registerProfileStep(kStateNewGameFill, [](TProfile &p) { return p.QUEST_StartNewFill(); });
-  registerProfileStep(kStateNextLevel, [](TProfile &p) { return p.QUEST_NextLevel(); });
+  // What the step unlocks or ends is written before the next screen runs.
+  registerProfileStep(kStateNextLevel, [](TProfile &p) {
+    const std::string next = p.QUEST_NextLevel();
+    profileManager->saveProfiles();
+    return next;
+  });
   registerProfileStep(kStateRestartLevel, [](TProfile &p) { return p.QUEST_RestartLevel(); });
 }
 

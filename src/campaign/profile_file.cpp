@@ -8,6 +8,7 @@
 #include "formats/bounded_count.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
+#include "platform/strings.h"
 #include "platform/system.h"
 #include "puzzle/level.h"
 #include "puzzle/level_file.h"
@@ -18,7 +19,7 @@ namespace sorvanta {
 namespace {
 
 int readInt(const TRCMFile& file, const std::string& key, int index = 0) {
-  return static_cast<int>(file.getFloat(key, index));
+  return FloatToInt(file.getFloat(key, index));
 }
 
 void saveStages(TRCMFile& file, const TProfileStages& stages, const std::string& base) {

@@ -29,8 +29,8 @@ void TProfileManager::setup() {
 int TProfileManager::loadProfiles() {
   auto file = loadRCMFile(ProfilesListPath());
   profiles.clear();
-  const int picked = static_cast<int>(file->getFloat("profiles::pickedProfile"));
-  const int n = boundedCount(static_cast<int>(file->getFloat("profiles::i")), kMaxListedPlayers, "profiles::i");
+  const int picked = FloatToInt(file->getFloat("profiles::pickedProfile"));
+  const int n = boundedCount(FloatToInt(file->getFloat("profiles::i")), kMaxListedPlayers, "profiles::i");
   std::set<std::string> seen;
   for (int i = 1; i <= n; ++i) {
     const std::string id = file->getString("profiles::profile" + std::to_string(i));

@@ -165,15 +165,21 @@ std::vector<std::string> splitString(const std::string& text) {
 std::vector<std::string> splitSpaceString(const std::string& text) {
   std::vector<std::string> words;
   std::string word;
+  // A word of blanks only is kept and runs on into the next one; whether the
+  // word holds more than blanks is tracked, so a long blank run is not
+  // trimmed again at every space.
+  bool visible = false;
   for (char c : text) {
     if (c != ' ') {
       word += c;
-    } else if (!Trim(word).empty()) {
+      visible = visible || static_cast<unsigned char>(c) > 32;
+    } else if (visible) {
       words.push_back(std::move(word));
       word.clear();
+      visible = false;
     }
   }
-  if (!Trim(word).empty()) words.push_back(std::move(word));
+  if (visible) words.push_back(std::move(word));
   return words;
 }
 

@@ -1,5 +1,7 @@
 #include "gui/img.h"
 
+#include <utility>
+
 #include "formats/text_utils.h"
 #include "platform/files.h"
 #include "platform/image.h"
@@ -95,19 +97,29 @@ std::shared_ptr<TImg> LoadImg2(const std::string& spec, int flags) {
   return LoadImg(spec, "", flags);
 }
 
+namespace {
+
+// A picture that failed to load reads as 0 x 0 and draws nothing.
+std::shared_ptr<TImg> wholeImg(std::shared_ptr<TImage> image) {
+  auto whole = std::make_shared<TImg>();
+  whole->image = std::move(image);
+  whole->w = ImageWidth(whole->image);
+  whole->h = ImageHeight(whole->image);
+  return whole;
+}
+
+}  // namespace
+
 std::shared_ptr<TImg> LoadImg(const std::string& path, const std::string& name, int flags) {
   if (name.empty()) {
-    auto whole = std::make_shared<TImg>();
+    std::shared_ptr<TImage> image;
     if (FileType(path) == 0) {
       Notify("NO KURWA NIE MA TAKIEGO PLIKU: " + path + "  (REAL URL: " + RealPath(path) + " )");
     } else {
-      whole->image = LoadImage(path, flags);
-      if (!whole->image) Notify("IMAGE NOT READABLE: " + path);
+      image = LoadImage(path, flags);
+      if (!image) Notify("IMAGE NOT READABLE: " + path);
     }
-    // A picture that failed to load reads as 0 x 0 and draws nothing.
-    whole->w = ImageWidth(whole->image);
-    whole->h = ImageHeight(whole->image);
-    return whole;
+    return wholeImg(std::move(image));
   }
   std::shared_ptr<TImgTexture> atlas = getImgTexture(path);
   if (!atlas) {
@@ -116,6 +128,11 @@ std::shared_ptr<TImg> LoadImg(const std::string& path, const std::string& name, 
     imgTextures.push_back(atlas);
   }
   return atlas->getImg(name);
+}
+
+std::shared_ptr<TImg> LoadImgQuiet(const std::string& path, int flags) {
+  auto image = FileType(path) == 1 ? LoadImage(path, flags) : nullptr;
+  return image ? wholeImg(std::move(image)) : nullptr;
 }
 
 std::shared_ptr<TImgTexture> getImgTexture(const std::string& path) {

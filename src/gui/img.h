@@ -60,6 +60,9 @@ std::vector<std::shared_ptr<TImg>> parseImgTextureDescription(const std::string&
 std::shared_ptr<TImg> LoadImg2(const std::string& spec, int flags);
 // A whole image when name is empty, else the sub-image of the atlas at path.
 std::shared_ptr<TImg> LoadImg(const std::string& path, const std::string& name, int flags);
+// A whole image, or none when the file is missing or no picture; nothing
+// is reported.
+std::shared_ptr<TImg> LoadImgQuiet(const std::string& path, int flags);
 // The cached atlas of that path, in any letter case; none when not loaded.
 std::shared_ptr<TImgTexture> getImgTexture(const std::string& path);
 

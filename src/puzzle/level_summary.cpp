@@ -75,6 +75,8 @@ int TLevelSummary::prepare() {
   fade = 0;
   dFade = 0;
   PlayerPutData(1);
+  // The win is on disk before the summary's first frame, not at the next level's start.
+  SaveAllProfiles();
   if (mainGame && mainGame->level) {
     levelTime = mainGame->level->time;
     levelScore = mainGame->level->score;

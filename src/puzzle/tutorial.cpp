@@ -87,7 +87,8 @@ int TTutorial::_setupTipStandards(TTutorialTip& tip, TRCMFile& file, int n) {
 int TTutorial::_setupTipImg(TTutorialTip& tip, TRCMFile& file, int n) {
   const std::string path = file.getString(tipKey(n, "img"));
   if (path.empty()) return 0;
-  tip.img = LoadImg2(path, -1);
+  // An optional picture: one that is not there is no error.
+  tip.img = LoadImgQuiet(path, -1);
   if (tip.img) MidHandleImg(tip.img);
   return 0;
 }

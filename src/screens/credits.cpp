@@ -25,8 +25,12 @@ namespace {
 constexpr float kCentreX = 512;
 constexpr int kLineGap = 2;
 
-// The text without its first and last character (empty when shorter).
-std::string cutEnds(const std::string& text) { return text.size() < 2 ? "" : text.substr(1, text.size() - 2); }
+// The text without its first and last character (empty when shorter);
+// characters are code points, so a letter outside ASCII goes whole.
+std::string cutEnds(const std::string& text) {
+  const int length = Len(text);
+  return length < 2 ? "" : Mid(text, 2, length - 2);
+}
 
 }  // namespace
 

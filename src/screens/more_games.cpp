@@ -35,7 +35,8 @@ constexpr float kStepRight = 400 * 0.5f;  // each following slot this much furth
 constexpr float kStepLeft = 400 * 1.5f;   // each preceding slot this much further left
 
 std::shared_ptr<TImg> loadCentred(const std::string& path) {
-  auto img = LoadImg2(path, kAutoFlags);
+  // A picture that is not there leaves a blank slot, not an error.
+  auto img = LoadImgQuiet(path, kAutoFlags);
   MidHandleImg(img);
   return img;
 }

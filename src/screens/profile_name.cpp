@@ -1,6 +1,8 @@
 // The name entry dialog.
 #include "screens/profile_name.h"
 
+#include <string_view>
+
 #include "campaign/profile_manager.h"
 #include "core/draw_state.h"
 #include "core/frame.h"
@@ -25,7 +27,8 @@ std::string key(const std::string& name) { return Upper(Trim(name)); }
 }  // namespace
 
 TProfileName::TProfileName() {
-  for (char32_t c : U"\"{}()[]+-= *!@#$%^&\\/?<>.,:;'") forbiddenChars.push_back(c);
+  // A view, so the literal's terminating NUL is not one of them.
+  for (char32_t c : std::u32string_view(U"\"{}()[]+-= *!@#$%^&\\/?<>.,:;'")) forbiddenChars.push_back(c);
 }
 
 void TProfileName::setup() {

@@ -8,6 +8,7 @@
 #include "formats/txt_file.h"
 #include "gui/wrapped_text.h"
 #include "platform/clock.h"
+#include "platform/strings.h"
 #include "platform/video.h"
 
 namespace sorvanta {
@@ -48,13 +49,13 @@ TStoryTextList loadStoryTexts(const std::string& dataPath, const std::string& tx
   auto lines = loadTxtFile(txtPath);
   TStoryTextList out;
   // A damaged count cannot keep loading going: at most the captions present.
-  const int n = boundedCount(static_cast<int>(data->getFloat("texts::i", 0, 0)),
+  const int n = boundedCount(FloatToInt(data->getFloat("texts::i", 0, 0)),
                              numberedGroupsPresent(data->getGroup({"texts", "i"}), "text"), "texts::i");
   for (int t = 1; t <= n; ++t) {
     auto caption = std::make_shared<TStoryText>();
     const std::string key = "texts::text" + std::to_string(t);
-    caption->text = readTxtData(lines, static_cast<int>(data->getFloat(key + "::txt", 0, 0)));
-    caption->time = static_cast<int>(data->getFloat(key + "::time", 0, 0));
+    caption->text = readTxtData(lines, FloatToInt(data->getFloat(key + "::txt", 0, 0)));
+    caption->time = FloatToInt(data->getFloat(key + "::time", 0, 0));
     // Measured exactly as drawn: the drawer draws while it measures, so at
     // opacity 0 nothing shows.
     const float keepAlpha = GetAlpha();

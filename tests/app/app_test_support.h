@@ -12,6 +12,19 @@
 
 namespace sorvanta::test {
 
+// A headless window and a fresh home folder for the players' files, the
+// clock past 0 and frames capped: where a whole game starts in a test.
+struct FreshStart {
+  shell_test::ShellWorld world{shell_test::NoCapture()};
+  TempFolder home;
+  Harness& h = world.h();
+  FreshStart() {
+    shell_test::SetHome(home.path().c_str());
+    h.AdvanceClock(1000);
+    h.SetFrameCap(4000);
+  }
+};
+
 inline void StartGame(std::shared_ptr<ScriptedGame> game) {
   createGlobals();
   bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";

@@ -24,12 +24,9 @@ namespace {
 using shell_test::ShellWorld;
 
 TEST(FirstStart, ANewPlayerWinsALevelAndContinuesAfterSigterm) {
-  ShellWorld world(shell_test::NoCapture());
-  test::TempFolder home;
-  shell_test::SetHome(home.path().c_str());
-  Harness& h = world.h();
-  h.AdvanceClock(1000);
-  h.SetFrameCap(4000);
+  test::FreshStart start;
+  ShellWorld& world = start.world;
+  Harness& h = start.h;
   auto game = std::make_shared<test::ScriptedGame>();
   test::StdoutLines([&] { test::StartGame(game); });
   ASSERT_TRUE(profileManager->profiles.empty());

@@ -211,6 +211,10 @@ TEST(ProfileFile, DamagedAndMissingFilesLoadBounded) {
   EXPECT_EQ(p->stagesPicross.front()->levels.size(), static_cast<size_t>(kMaxProfileRecords));
   EXPECT_EQ(p->lekcjeTutoriala.size(), static_cast<size_t>(kMaxProfileRecords));
   EXPECT_GE(lines.size(), 3u);
+  // A count past int's range saturates to the bound.
+  test::WriteFile(home.folder("3") + "/profile.dat", "profile {\n stagesFill {\n  i = 1e30\n }\n}\n");
+  test::StdoutLines([&] { p = loadProfile(home.folder("3") + "/profile.dat"); });
+  EXPECT_EQ(p->stagesFill.size(), static_cast<size_t>(kMaxProfileRecords));
   // A missing file gives the empty player, gameType included.
   auto empty = loadProfile(home.folder("2") + "/profile.dat");
   EXPECT_EQ(std::make_tuple(empty->name, empty->tryb, empty->gameType), std::make_tuple(std::string(), 0, std::string()));

@@ -82,6 +82,9 @@ TEST(ProfileList, DamagedListsGiveASoundStart) {
       {"profiles {\n i = 3\n pickedProfile = 3\n profile1 = \"65\"\n profile2 = \"99\"\n profile3 = \"66\"\n}\n",
        {"A", "B"}, "B"},
       {"profiles {\n i = 1000000000\n pickedProfile = 2\n profile1 = \"65\"\n profile2 = \"66\"\n}\n", {"A", "B"}, "B"},
+      // Numbers past int's range saturate.
+      {"profiles {\n i = 1e30\n pickedProfile = -1e30\n profile1 = \"65\"\n profile2 = \"66\"\n}\n", {"A", "B"}, "A"},
+      {"profiles {\n i = 2\n pickedProfile = 1e30\n profile1 = \"65\"\n profile2 = \"66\"\n}\n", {"A", "B"}, "A"},
   };
   for (const auto& c : cases) {
     ListHome home;

@@ -123,6 +123,21 @@ TEST_F(ImgTest, MissingPartsAreReportedAndLoadingGoesOn) {
   EXPECT_FLOAT_EQ(ImgWidth(missing), 0);
 }
 
+// Optional pictures: a missing or broken file gives none and says nothing.
+TEST_F(ImgTest, QuietLoadsGiveNoneAndReportNothing) {
+  test::WriteFile(dir / "broken.png", "not a picture");
+  const struct {
+    std::string path;
+    float width;  // 0: none
+  } cases[] = {{atlas, 32}, {dir / "gone.png", 0}, {dir / "broken.png", 0}, {dir.path(), 0}};
+  for (const auto& c : cases) {
+    std::shared_ptr<TImg> img;
+    EXPECT_EQ(notices([&] { img = LoadImgQuiet(c.path, -1); }), "") << c.path;
+    EXPECT_EQ(img != nullptr, c.width > 0) << c.path;
+    EXPECT_FLOAT_EQ(ImgWidth(img), c.width) << c.path;
+  }
+}
+
 TEST_F(ImgTest, SubImagesDrawTheirRectangleAroundTheHandle) {
   // A 4 x 4 atlas: left half red, right half blue.
   auto pixmap = CreatePixmap(4, 4);

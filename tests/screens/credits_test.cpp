@@ -38,6 +38,8 @@ TEST(Credits, MarkersCutTheLineAndPickTheFont) {
       {"##", "", 2},
       {"#$", "", 2},  // empty after the first cut: the title test is not made
       {"#word#\r", "word#", 2},
+      {"#Łódź", "Łód", 2},  // a letter outside ASCII goes whole
+      {"#ź", "", 2},
       {"plain\r", "plain\r", 1},
       {"x#y#", "x#y#", 1},
       {"", "", 0},

@@ -34,6 +34,8 @@ TEST(ProfileName, TypedCharactersFollowTheEntryRules) {
       {"A1", U"9_", "A19_"},
   };
   TProfileName dialog;
+  EXPECT_EQ(std::u32string(dialog.forbiddenChars.begin(), dialog.forbiddenChars.end()),
+            U"\"{}()[]+-= *!@#$%^&\\/?<>.,:;'");  // no NUL among them
   for (const auto& c : cases) {
     dialog.entry = c.start;
     for (char32_t ch : c.typed) dialog.typeChar(static_cast<int>(ch));
