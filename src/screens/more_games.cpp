@@ -17,6 +17,7 @@
 #include "gui/img.h"
 #include "gui/mouse.h"
 #include "platform/input.h"
+#include "platform/strings.h"
 #include "platform/system.h"
 #include "platform/trig.h"
 #include "platform/video.h"
@@ -49,7 +50,7 @@ bool TMoreGames::holdsPicture(int slot) const {
 void TMoreGames::setup() {
   back = loadCentred(bDir + "gfx/gui/more/back.jpg");
   auto data = loadRCMFile(bDir + "data/MORE_GAMES.dat");
-  const int n = boundedCount(static_cast<int>(data->getFloat("games::i", 0, 0)),
+  const int n = boundedCount(FloatToInt(data->getFloat("games::i", 0, 0)),
                              numberedGroupsPresent(data->getGroup({"games", "i"}), "game"), "games::i");
   ind = (2 * n + 4) / 2;
   games.assign(2 * n + 4, nullptr);
@@ -61,7 +62,7 @@ void TMoreGames::setup() {
     // A picture that did not load leaves the slot blank: not drawn, not
     // clickable, and no slide moves past it.
     if (ImgWidth(entry->img) <= 0) entry->img = nullptr;
-    entry->id = static_cast<int>(data->getFloat(key + "id", 0, 0));
+    entry->id = FloatToInt(data->getFloat(key + "id", 0, 0));
     entry->url = data->getString(key + "url", 0);
     games[ind + k - 1] = entry;
   }
