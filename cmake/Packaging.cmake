@@ -3,7 +3,10 @@
 # the installed tree (`cpack -G DEB` in the build folder).
 set(SORVANTA_SCREENSHOTS_URL "" CACHE STRING
     "Web address where docs/screenshots/ is published; empty leaves the screenshots out of the AppStream metadata")
-set(SORVANTA_PACKAGE_CONTACT "The Sorvanta developers" CACHE STRING "Maintainer named in the Debian package")
+# Debian wants "Name <address>"; the placeholder address serves local builds
+# only: set a real one for a package that is published.
+set(SORVANTA_PACKAGE_CONTACT "The Sorvanta developers <sorvanta@example.org>" CACHE STRING
+    "Maintainer named in the Debian package and its changelog, as Name <address>")
 
 set(SORVANTA_LINUX ${CMAKE_SOURCE_DIR}/packaging/linux)
 set(SORVANTA_METAINFO ${CMAKE_BINARY_DIR}/packaging/io.github.sorvanta.Sorvanta.metainfo.xml)
@@ -20,6 +23,21 @@ file(CONFIGURE OUTPUT ${SORVANTA_METAINFO} CONTENT "${metainfo}" @ONLY)
 install(FILES ${SORVANTA_LINUX}/sorvanta.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(DIRECTORY ${SORVANTA_LINUX}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${SORVANTA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The copyright file, the changelog and the manual page, compressed as Debian
+# wants them (-n: no name or time stamp, so the package is reproducible).
+find_program(SORVANTA_GZIP gzip REQUIRED)
+set(SORVANTA_DEBIAN ${CMAKE_SOURCE_DIR}/packaging/debian)
+configure_file(${SORVANTA_DEBIAN}/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)
+set(SORVANTA_DOCS ${CMAKE_BINARY_DIR}/packaging/changelog.gz ${CMAKE_BINARY_DIR}/packaging/sorvanta.6.gz)
+add_custom_command(OUTPUT ${SORVANTA_DOCS}
+  COMMAND ${SORVANTA_GZIP} -9nc ${CMAKE_BINARY_DIR}/packaging/changelog > ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+  COMMAND ${SORVANTA_GZIP} -9nc ${SORVANTA_LINUX}/sorvanta.6 > ${CMAKE_BINARY_DIR}/packaging/sorvanta.6.gz
+  DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog ${SORVANTA_LINUX}/sorvanta.6)
+add_custom_target(sorvanta_docs ALL DEPENDS ${SORVANTA_DOCS})
+install(FILES ${SORVANTA_DEBIAN}/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sorvanta)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/sorvanta.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sorvanta)

@@ -12,10 +12,13 @@
 #include "gui/gui.h"
 #include "gui/mouse.h"
 #include "map/stage_screen.h"
+#include "puzzle/board_links.h"
 #include "puzzle/cell_draw_support.h"
 #include "puzzle/level_file.h"
 #include "puzzle/puzzle_play.h"
+#include "puzzle/tutorial_links.h"
 #include "puzzle/player_link.h"
+#include "puzzle/ruleset.h"
 #include "screens/options.h"
 #include "screens/pop_up.h"
 #include "sound/global_snd.h"
@@ -39,20 +42,14 @@ void bindPlayer() {
   player.tryb = [] { return currentPlayer()->tryb; };
   player.tool = [] { return currentPlayer()->tool; };
   player.setTool = [](int tool) { currentPlayer()->tool = tool; };
-  player.stage = [] {
-    auto p = currentPlayer();
-    return p->tryb == 1 ? p->actStageId_Picross : p->actStageId_Fill;
-  };
+  player.stage = [] { return currentPlayer()->position().stage; };
   player.setActScreen = [](const std::string& s) { currentPlayer()->SetActScreen(s); };
   player.putData = [](int played) { currentPlayer()->QUEST_PutData(played); };
   player.levelNumber = [] { return currentPlayer()->CountLevelNumber(); };
   player.saveProfiles = [] {
     if (profileManager) profileManager->saveProfiles();
   };
-  player.actLevel = [](int tryb) {
-    auto p = currentPlayer();
-    return tryb == 1 ? p->actLevelId_Picross : p->actLevelId_Fill;
-  };
+  player.actLevel = [](int tryb) { return currentPlayer()->positionOf(tryb).level; };
   player.pendingTips = [] { return &currentPlayer()->lekcjeTutoriala; };
   BindPlayer(std::move(player));
 }
@@ -77,11 +74,41 @@ void bindCampaign() {
   bindCampaignLinks(std::move(links));
 }
 
+// The board's cells and effects reach the play screen that holds them.
+void bindBoard() {
+  TBoardLinks links;
+  links.level = [] { return mainGame ? mainGame->level : nullptr; };
+  links.pickedColor = [] { return mainGame ? mainGame->pickedColor : nullptr; };
+  links.lastColor = [] { return mainGame ? mainGame->lastColor : nullptr; };
+  links.state = [] { return mainGame ? mainGame->state : 1; };
+  links.hoveredHint = []() -> const THint* { return mainGame ? mainGame->overHint.get() : nullptr; };
+  links.addMistake = [] {
+    if (mainGame) mainGame->AddMistake();
+  };
+  links.addHintPower = [] {
+    if (mainGame) mainGame->AddHintPower();
+  };
+  BindBoardLinks(std::move(links));
+}
+
+// The play screen runs the tutorial's tips over itself.
+void bindTutorial() {
+  TTutorialLinks links;
+  links.update = [](const std::shared_ptr<TEkran>& screen, int tryb) { _updateTutorial(screen, tryb); };
+  links.draw = [](const std::shared_ptr<TEkran>& screen) { _drawTutorial(screen); };
+  links.dropRunningTip = [] {
+    if (tutorial) tutorial->actTip = nullptr;
+  };
+  BindTutorialLinks(std::move(links));
+}
+
 }  // namespace
 
 void bindLayers() {
   bindCampaign();
   bindPlayer();
+  bindBoard();
+  bindTutorial();
   bindTextFolders([] { return lang; }, [] { return bDir; });
   bindClickSound([] {
     if (globalSnd) globalSnd->click();

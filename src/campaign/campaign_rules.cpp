@@ -7,6 +7,7 @@
 #include "campaign/profile.h"
 #include "core/globals.h"
 #include "platform/system.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tutorial_tip.h"
 
 namespace sorvanta {
@@ -18,7 +19,7 @@ int nextId(int id) { return id < std::numeric_limits<int>::max() ? id + 1 : id; 
 
 std::string TutorialLevelPath(int tryb, int levelId) {
   const std::string n = std::to_string(levelId);
-  if (tryb == 1) return bDir + "data/levelSM/level-tutorial-" + n + ".lvl";
+  if (tryb == kRulesetPicross) return bDir + "data/levelSM/level-tutorial-" + n + ".lvl";
   return bDir + "data/levels/l-tutorial" + n + ".lvl";
 }
 
@@ -49,21 +50,20 @@ std::string TProfile::startNew(int newTryb) {
   return kStateIntro;
 }
 
-std::string TProfile::QUEST_StartNewPicross() { return startNew(1); }
+std::string TProfile::QUEST_StartNewPicross() { return startNew(kRulesetPicross); }
 
-std::string TProfile::QUEST_StartNewFill() { return startNew(0); }
+std::string TProfile::QUEST_StartNewFill() { return startNew(kRulesetFill); }
 
 int TProfile::QUEST_LoadActLevel() {
   // Every mode but Picross reads the Fill position and file, with tryb as the set.
-  const bool picross = tryb == 1;
-  const int stage = picross ? actStageId_Picross : actStageId_Fill;
-  const int level = picross ? actLevelId_Picross : actLevelId_Fill;
+  const Mode fields = modeOf(tryb == kRulesetPicross ? kRulesetPicross : kRulesetFill);
+  const int stage = *fields.stage, level = *fields.level;
   std::shared_ptr<TLevel> loaded;
   if (stage == 0)
     loaded = campaignLoadLevel(tutorialLevelPath(level));
   else if (levelManager)
     loaded = levelManager->LoadLevelByStageAndLevelId(level, stage, tryb);
-  (picross ? levelPicross : levelFill) = loaded;
+  *fields.inProgress = loaded;
   tool = 0;
   return 0;
 }
@@ -106,9 +106,10 @@ int TProfile::QUEST_PrepareTutorialForActLevel() {
 
 std::string TProfile::QUEST_NextLevel() {
   // The tutorial takes the Fill fields for every mode but Picross.
-  const bool picross = tryb == 1;
-  int& stage = picross ? actStageId_Picross : actStageId_Fill;
-  int& level = picross ? actLevelId_Picross : actLevelId_Fill;
+  const bool picross = tryb == kRulesetPicross;
+  const Mode fields = modeOf(picross ? kRulesetPicross : kRulesetFill);
+  int& stage = *fields.stage;
+  int& level = *fields.level;
   if (stage == 0) {
     // A level id past the last (a profile written against other data) ends the tutorial too.
     if (level >= (picross ? kPicrossTutorialLevels : kFillTutorialLevels)) {
@@ -117,7 +118,7 @@ std::string TProfile::QUEST_NextLevel() {
       return kStateMapScreen;
     }
     level = nextId(level);
-    auto& inProgress = picross ? levelPicross : levelFill;
+    auto& inProgress = *fields.inProgress;
     inProgress = campaignLoadLevel(tutorialLevelPath(level));
     return handToPlay(inProgress) ? kStateMainGame : kStateMapScreen;
   }

@@ -8,6 +8,7 @@
 #include "gui/img.h"
 #include "platform/image.h"
 #include "platform/strings.h"
+#include "puzzle/ruleset.h"
 
 namespace sorvanta {
 
@@ -69,8 +70,8 @@ std::list<std::shared_ptr<TStage>> TLevelManager::readStages(const std::string& 
 }
 
 const std::list<std::shared_ptr<TStage>>* TLevelManager::stagesOf(int set) const {
-  if (set == 0) return &stagesNormal;
-  if (set == 1) return &stagesMesalor;
+  if (set == kRulesetFill) return &stagesNormal;
+  if (set == kRulesetPicross) return &stagesMesalor;
   return nullptr;
 }
 

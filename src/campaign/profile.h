@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/states.h"
+#include "puzzle/ruleset.h"
 
 namespace sorvanta {
 
@@ -47,7 +48,7 @@ class TProfile {
   virtual ~TProfile() = default;
 
   std::string name;
-  int tryb = 1;
+  int tryb = kRulesetPicross;
   std::string gameType = "NORMAL";
   std::string screenPicross, screenFill;  // resume states; empty: not yet set
   int actLevelId_Picross = 0, actStageId_Picross = 0;
@@ -84,6 +85,17 @@ class TProfile {
   virtual int QUEST_UnlockShowDone(int stageId);
   virtual int SetActScreen(const std::string& state);
   virtual std::string GetActScreen() const;
+
+  // Where one mode's campaign stands: its current stage and level and its
+  // level in progress. A mode other than Fill and Picross stands nowhere:
+  // stage and level 0, no level. Every picker of a mode's position asks here.
+  struct Position {
+    int stage = 0;
+    int level = 0;
+    std::shared_ptr<TLevel> inProgress;
+  };
+  virtual Position positionOf(int mode) const;
+  Position position() const { return positionOf(tryb); }
 
   // Campaign rules; each returns the next state.
   virtual std::string QUEST_StartNewPicross();
@@ -134,7 +146,8 @@ class TProfile {
     std::string* screen = nullptr;
   };
   // Queries only read through it; one place lends the fields to both.
-  Mode mode() const;
+  Mode modeOf(int mode) const;
+  Mode mode() const { return modeOf(tryb); }
   std::string startNew(int newTryb);
   // The tutorial level file of the mode (Fill for any mode other than 1).
   std::string tutorialLevelPath(int levelId) const;

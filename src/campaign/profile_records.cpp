@@ -5,6 +5,7 @@
 #include "campaign/level_manager.h"
 #include "campaign/profile.h"
 #include "platform/strings.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tutorial_tip.h"
 
 namespace sorvanta {
@@ -38,23 +39,32 @@ int stagesPassed(const TProfileStages& stages, int set) {
 
 }  // namespace
 
-TProfile::Mode TProfile::mode() const {
+TProfile::Mode TProfile::modeOf(int tryb) const {
   auto* self = const_cast<TProfile*>(this);
   Mode m;
   m.set = tryb;
-  if (tryb == 1) {
-    m = {1, &self->actStageId_Picross, &self->actLevelId_Picross, &self->trybPicrossEnd, &self->levelPicross,
-         &self->stagesPicross, &self->screenPicross};
-  } else if (tryb == 0) {
-    m = {0, &self->actStageId_Fill, &self->actLevelId_Fill, &self->trybFillEnd, &self->levelFill,
+  if (tryb == kRulesetPicross) {
+    m = {kRulesetPicross, &self->actStageId_Picross, &self->actLevelId_Picross, &self->trybPicrossEnd,
+         &self->levelPicross, &self->stagesPicross, &self->screenPicross};
+  } else if (tryb == kRulesetFill) {
+    m = {kRulesetFill, &self->actStageId_Fill, &self->actLevelId_Fill, &self->trybFillEnd, &self->levelFill,
          &self->stagesFill, &self->screenFill};
   }
   return m;
 }
 
+TProfile::Position TProfile::positionOf(int tryb) const {
+  const Mode m = modeOf(tryb);
+  if (!m.stage) return {};
+  return {*m.stage, *m.level, *m.inProgress};
+}
+
 std::string TProfile::GetId() const {
   std::string id;
-  auto append = [&id](unsigned unit) { id += (id.empty() ? "" : "_") + std::to_string(unit); };
+  auto append = [&id](unsigned unit) {
+    if (!id.empty()) id += '_';
+    id += std::to_string(unit);
+  };
   for (char32_t c : Utf8ToU32(name)) {
     if (c > 0xFFFF) {
       append(0xD800 + ((c - 0x10000) >> 10));

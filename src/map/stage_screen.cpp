@@ -18,6 +18,7 @@
 #include "platform/image.h"
 #include "platform/system.h"
 #include "puzzle/main_game.h"
+#include "puzzle/ruleset.h"
 
 namespace sorvanta {
 
@@ -39,10 +40,6 @@ constexpr TGridLayout kWideGrid = {8, 80, 56, 190, 590, 0.7f};
 constexpr TGridLayout kNarrowGrid = {4, 125, 100, 260, 600, 1.0f};
 
 std::shared_ptr<TProfile> player() { return profileManager ? profileManager->profile : nullptr; }
-
-// The current mode's stage and level ids; none for a mode other than 0 and 1.
-int* modeStage(TProfile& p) { return p.tryb == 1 ? &p.actStageId_Picross : p.tryb == 0 ? &p.actStageId_Fill : nullptr; }
-int* modeLevel(TProfile& p) { return p.tryb == 1 ? &p.actLevelId_Picross : p.tryb == 0 ? &p.actLevelId_Fill : nullptr; }
 
 }  // namespace
 
@@ -70,10 +67,7 @@ void TStageScreen::setup() {
 void TStageScreen::prepare(std::shared_ptr<TStage> shown) {
   if (!shown) {
     auto p = player();
-    if (p && levelManager) {
-      const int current = p->tryb == 1 ? p->actStageId_Picross : p->actStageId_Fill;
-      shown = levelManager->getStageById(current, p->tryb);
-    }
+    if (p && levelManager) shown = levelManager->getStageById(p->position().stage, p->tryb);
   }
   stage = std::move(shown);
   if (!stage) return;
@@ -134,9 +128,8 @@ std::pair<int, int> TStageScreen::levelCentre(int k) const {
 bool TStageScreen::isCurrentLevel(int position) const {
   auto p = player();
   if (!p || !stage) return false;
-  const int* level = modeLevel(*p);
-  const int* current = modeStage(*p);
-  return level && *level == position && *current == stage->id;
+  const TProfile::Position current = p->position();
+  return IsRuleset(p->tryb) && current.level == position && current.stage == stage->id;
 }
 
 TLevelLook TStageScreen::levelLook(const TLevelData& level, int position) const {
@@ -217,14 +210,11 @@ void TStageScreen::goPlay() {
   if (storyA > 0) return;
   auto p = player();
   if (!p || !stage) return;
-  const int* current = modeStage(*p);
-  const int* level = modeLevel(*p);
-  if (current && *current == stage->id)
-    p->QUEST_SetLevelAndStage(stage->id, *level);
-  else
-    p->QUEST_SetLevelAndStage(stage->id, 1);
+  const TProfile::Position current = p->position();
+  // The stage's level in progress resumes; another stage starts at its first.
+  p->QUEST_SetLevelAndStage(stage->id, current.stage == stage->id ? current.level : 1);
   p->QUEST_LoadActLevel();
-  auto loaded = p->tryb == 1 ? p->levelPicross : p->levelFill;
+  auto loaded = p->position().inProgress;
   if (!loaded) {
     // Play needs a level: stay here, where MAP still leads away.
     Print("Stage " + std::to_string(stage->id) + " has no level to start in mode " + std::to_string(p->tryb));

@@ -2,10 +2,13 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -80,13 +83,7 @@ static std::function<bool(const std::string&)>& UrlHandler() {
   return handler;
 }
 
-bool OpenURL(const std::string& url, std::string* why) {
-  // Only web addresses: a data file must not be able to open local programs.
-  const std::string address = WebAddress(url);
-  if (address.empty()) {
-    if (why) *why = "not a web address";
-    return false;
-  }
+static bool Browse(const std::string& address, std::string* why) {
   if (UrlHandler()) {
     if (UrlHandler()(address)) return true;
     if (why) *why = "refused";
@@ -97,6 +94,54 @@ bool OpenURL(const std::string& url, std::string* why) {
     return false;
   }
   return true;
+}
+
+bool OpenURL(const std::string& url, std::string* why) {
+  // Only web addresses: a data file must not be able to open local programs.
+  const std::string address = WebAddress(url);
+  if (address.empty()) {
+    if (why) *why = "not a web address";
+    return false;
+  }
+  return Browse(address, why);
+}
+
+std::string DocumentAddress(const std::string& folder, const std::string& page) {
+  if (folder.empty() || page.empty() || page[0] == '/') return {};
+  for (char c : page)
+    if (static_cast<unsigned char>(c) < 32 || c == 127 || c == '\\' || c == ':') return {};
+  namespace fs = std::filesystem;
+  for (const fs::path& step : fs::path(page))
+    if (step == "." || step == ".." || step.empty()) return {};
+  std::error_code err;
+  const fs::path root = fs::canonical(folder, err);
+  if (err) return {};
+  const fs::path file = fs::canonical(root / page, err);
+  if (err || !fs::is_regular_file(file, err)) return {};
+  // Inside the folder after links are followed: the path starts with it.
+  const auto [end, rest] = std::mismatch(root.begin(), root.end(), file.begin(), file.end());
+  if (end != root.end() || rest == file.end()) return {};
+  std::string address = "file://";
+  static const char* hex = "0123456789ABCDEF";
+  for (unsigned char c : file.string()) {
+    if (std::isalnum(c) || std::strchr("/-._~", c) != nullptr) {
+      address += static_cast<char>(c);
+    } else {
+      address += '%';
+      address += hex[c >> 4];
+      address += hex[c & 15];
+    }
+  }
+  return address;
+}
+
+bool OpenDocument(const std::string& folder, const std::string& page, std::string* why) {
+  const std::string address = DocumentAddress(folder, page);
+  if (address.empty()) {
+    if (why) *why = "not one of the game's documents";
+    return false;
+  }
+  return Browse(address, why);
 }
 
 void SetOpenURLHandlerForTests(std::function<bool(const std::string&)> handler) {

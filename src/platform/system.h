@@ -21,6 +21,14 @@ void SetOpenURLHandlerForTests(std::function<bool(const std::string&)> handler);
 // one without a scheme ("www.example.com/games") as http; "" for anything
 // else (a file path, another scheme, control characters).
 std::string WebAddress(const std::string& address);
+// The file:// address of page, a relative name inside folder such as
+// "picross.html" (no scheme, no leading "/", no "." or ".." step, no
+// backslash or control character), when it names a regular file that lies
+// inside folder even after links are followed; "" for anything else.
+std::string DocumentAddress(const std::string& folder, const std::string& page);
+// Opens a page of the game's own documents (see DocumentAddress) in the web
+// browser; false, and why, as OpenURL.
+bool OpenDocument(const std::string& folder, const std::string& page, std::string* why = nullptr);
 // One line on stdout, flushed.
 void Print(const std::string& text);
 

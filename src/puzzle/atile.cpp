@@ -13,10 +13,10 @@
 #include "platform/random.h"
 #include "platform/strings.h"
 #include "platform/trig.h"
+#include "puzzle/board_links.h"
 #include "puzzle/flying_hints.h"
 #include "puzzle/flying_rock.h"
 #include "puzzle/level.h"
-#include "puzzle/puzzle_play.h"
 #include "puzzle/tile_data.h"
 #include "sound/global_snd.h"
 
@@ -39,7 +39,7 @@ void play(const char* name) {
 
 // Right actions score on the level being played.
 void addScore(int n) {
-  if (mainGame && mainGame->level) mainGame->level->AddScore(n);
+  if (auto level = PlayedLevel()) level->AddScore(n);
 }
 
 std::shared_ptr<TImage> slot(const std::array<std::shared_ptr<TImage>, 10>& images, int size) {

@@ -6,10 +6,10 @@
 #include "platform/image.h"
 #include "platform/video.h"
 #include "puzzle/atile.h"
+#include "puzzle/board_links.h"
 #include "puzzle/cell_draw_support.h"
 #include "puzzle/flying_tiles.h"
 #include "puzzle/level.h"
-#include "puzzle/puzzle_play.h"
 #include "puzzle/tile_data.h"
 
 namespace sorvanta {
@@ -24,7 +24,7 @@ std::shared_ptr<TImage> slot(const std::array<std::shared_ptr<TImage>, 10>& imag
 
 std::shared_ptr<TLevel> levelOf(const TATile& cell) {
   if (auto level = cell._level.lock()) return level;
-  return mainGame ? mainGame->level : nullptr;
+  return PlayedLevel();
 }
 
 // A cell linked to its fall is drawn by the fall. Flights do not yet tell

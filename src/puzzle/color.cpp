@@ -6,6 +6,7 @@
 #include "gui/img.h"
 #include "platform/strings.h"
 #include "platform/system.h"
+#include "puzzle/fill_board.h"
 #include "puzzle/level.h"
 #include "puzzle/tile.h"
 
@@ -36,18 +37,7 @@ void loadDigits(std::array<std::array<std::shared_ptr<TImg>, 5>, 10>& into, cons
 
 std::string TColor::getMyString() const { return std::to_string(id); }
 
-int TColor::IsDone(const TLevel& level) const {
-  if (id == kCrossColorId) return 1;
-  int painted = 0, solution = 0;
-  bool cluesDone = true;
-  for (const auto& cell : level.tile.all()) {
-    if (!cell) continue;
-    if (cell->putColor.get() == this) ++painted;
-    if (cell->color.get() == this) ++solution;
-    if (cell->number.get() == this && !cell->isDone()) cluesDone = false;
-  }
-  return cluesDone && painted == solution ? 1 : 0;
-}
+int TColor::IsDone(const TLevel& level) const { return FillColourDone(FillBoardOf(level), id) ? 1 : 0; }
 
 int TColor::ForceBlack(const std::shared_ptr<TTile>& tile) const { return ForceBlack(tile.get()); }
 

@@ -8,16 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "puzzle/color_ids.h"
+
 namespace sorvanta {
 
 class TImg;
 class TLevel;
 class TTile;
-
-// Fill tallies are indexed by colour id, so ids lie in 0..kColorIdLimit-1.
-constexpr int kColorIdLimit = 20;
-constexpr int kCrossColorId = 1;
-constexpr int kBlackColorId = 7;
 
 class TColor {
  public:

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "puzzle/color.h"
+#include "puzzle/fill_board.h"
 #include "puzzle/level.h"
 #include "puzzle/tile.h"
 
@@ -14,15 +15,11 @@ int TLevel::COUNT_Single_Tile_ByUser(const std::shared_ptr<TColor>& color, int r
 }
 
 int TLevel::COUNT_UserPutColorNumber() {
-  for (int r = 0; r < tile.rows(); ++r) {
-    for (int c = 0; c < tile.cols(); ++c) {
-      auto cell = tile.get(r, c);
-      if (!cell) continue;
-      cell->userCount = 0;
-      for (int dr = -1; dr <= 1; ++dr)
-        for (int dc = -1; dc <= 1; ++dc) cell->userCount += COUNT_Single_Tile_ByUser(cell->number, r + dr, c + dc);
-    }
-  }
+  FillBoard board = FillBoardOf(*this);
+  FillRecount(board);
+  const auto& cells = tile.all();
+  for (size_t i = 0; i < cells.size(); ++i)
+    if (cells[i]) cells[i]->userCount = board.userCount[i];
   return 0;
 }
 

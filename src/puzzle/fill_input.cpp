@@ -4,6 +4,7 @@
 #include "gui/img.h"
 #include "gui/mouse.h"
 #include "puzzle/color.h"
+#include "puzzle/fill_board.h"
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
 #include "puzzle/tile.h"
@@ -18,21 +19,12 @@ bool crossedWith(const TTile& t, const std::shared_ptr<TColor>& c) {
   return false;
 }
 
-void tally(std::array<int, 20>& counts, const std::shared_ptr<TColor>& c) {
-  // Ids outside the table have no tally entry; they cannot match a palette.
-  if (c && c->id >= 0 && c->id < static_cast<int>(counts.size())) ++counts[c->id];
-}
-
 }  // namespace
 
 int TMainGame::_updateTilesOver() {
   overTile = nullptr;
-  isWin = 1;
   oRow = -1;
   oCol = -1;
-  koloryOk = 1;
-  colorsTiles.fill(0);
-  colorsDone.fill(0);
   // A click pressed and released between two polls (a touchpad tap) is
   // never seen held: it counts as held for this one frame, a one-cell stroke.
   const int left = mouse->leftHolded || mouse->leftPressed ? 1 : 0;
@@ -42,18 +34,22 @@ int TMainGame::_updateTilesOver() {
     for (int c = 0; c < cols; ++c) {
       const auto t = level->tile.get(r, c);
       if (!t) continue;
-      tally(colorsTiles, t->color);
-      tally(colorsDone, t->putColor);
       if (!left && !right) t->holded = 0;
       if (t->update() == 1) {
         overTile = t;
         oRow = r;
         oCol = c;
       }
-      if (t->isDone() == 0) isWin = 0;
     }
-  for (size_t i = 0; i < colorsTiles.size(); ++i)
-    if (colorsTiles[i] != colorsDone[i]) koloryOk = 0;
+  // The board as it stood before this frame's stroke: a stroke that solves
+  // it wins in the next frame.
+  const FillBoard board = FillBoardOf(*level);
+  const FillTallies tallies = FillColourTallies(board);
+  colorsTiles = tallies.solution;
+  colorsDone = tallies.paint;
+  koloryOk = tallies.match() ? 1 : 0;
+  isWin = FillCluesMet(board) ? 1 : 0;
+  const bool won = FillWon(board);
   if (trelmoActionType != 0) return 0;
 
   if (overTile && left && !lastMouseLeftHolded) {
@@ -94,7 +90,7 @@ int TMainGame::_updateTilesOver() {
     }
   }
   dButA = 0;
-  if (isWin && koloryOk)
+  if (won)
     WIN();
   else if (isWin)
     dButA = 1;

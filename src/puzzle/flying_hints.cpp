@@ -10,9 +10,9 @@
 #include "platform/trig.h"
 #include "platform/video.h"
 #include "puzzle/atile.h"
+#include "puzzle/board_links.h"
 #include "puzzle/hint.h"
 #include "puzzle/level.h"
-#include "puzzle/puzzle_play.h"
 #include "sound/global_snd.h"
 
 namespace sorvanta {
@@ -52,8 +52,9 @@ void TFlyingHint::destroy() {
 }
 
 void createNewAddHint(float x, float y) {
-  if (!mainGame || !mainGame->level) return;
-  auto hint = mainGame->level->getUnloadedHint();
+  auto level = PlayedLevel();
+  if (!level) return;
+  auto hint = level->getUnloadedHint();
   if (!hint) return;
   auto orb = std::make_shared<TFlyingAddHint>();
   orb->a = 1;
@@ -116,7 +117,7 @@ void TFlyingAddHint::draw() {
 
 void TFlyingAddHint::destroy() {
   removeEffect(flyingAddHints, this);
-  if (mainGame) mainGame->AddHintPower();
+  PlayAddHintPower();
   if (globalSnd) globalSnd->playMySound("hint-load");
 }
 

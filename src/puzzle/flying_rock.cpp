@@ -9,7 +9,7 @@
 #include "platform/image.h"
 #include "platform/random.h"
 #include "platform/video.h"
-#include "puzzle/puzzle_play.h"
+#include "puzzle/board_links.h"
 
 namespace sorvanta {
 
@@ -92,7 +92,7 @@ void TFlyingRock::update() {
 }
 
 void TFlyingRock::destroy() {
-  if (mainGame) mainGame->AddMistake();
+  PlayAddMistake();
   removeEffect(flyingRocksList, this);
 }
 

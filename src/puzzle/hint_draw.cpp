@@ -1,8 +1,8 @@
 // Drawing of a hint icon with its glow, fade and charge gauge.
 #include "platform/image.h"
 #include "platform/video.h"
+#include "puzzle/board_links.h"
 #include "puzzle/hint.h"
-#include "puzzle/puzzle_play.h"
 
 namespace sorvanta {
 
@@ -13,7 +13,7 @@ int THint::Draw() {
   SetScale(1, 1);
   SetRotation(0);
   DrawImage(face, x, y);
-  if (t == 0 && mainGame && mainGame->overHint.get() == this) {
+  if (t == 0 && PlayHoveredHint() == this) {
     SetAlpha(0.3f);
     SetBlend(LIGHTBLEND);
     DrawImage(face, x, y);

@@ -13,8 +13,10 @@
 #include "platform/strings.h"
 #include "platform/system.h"
 #include "puzzle/atile.h"
+#include "puzzle/flying_hints.h"
 #include "puzzle/hint.h"
-#include "puzzle/puzzle_play.h"
+#include "puzzle/picross_board.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {
@@ -34,8 +36,8 @@ std::shared_ptr<TAddFrame> CreateAdditionalFrame(int x, int y, int w, int h, flo
 }
 
 int TLevel::hasCells() const {
-  if (tryb == 0) return !tile.empty() ? 1 : 0;
-  if (tryb == 1) return !atiles.empty() ? 1 : 0;
+  if (tryb == kRulesetFill) return !tile.empty() ? 1 : 0;
+  if (tryb == kRulesetPicross) return !atiles.empty() ? 1 : 0;
   return 0;
 }
 
@@ -111,20 +113,12 @@ std::list<std::shared_ptr<THint>> TLevel::initHints(int h1, int h2, int h3, int 
 
 int TLevel::rowClear(int r) const {
   if (r < 0 || r >= atiles.rows()) return 0;
-  for (int c = 0; c < atiles.cols(); ++c) {
-    auto cell = atiles.get(r, c);
-    if (cell && cell->odkryte == 0 && cell->zepsute == 0) return 0;
-  }
-  return 1;
+  return PicrossClueMet(PicrossRowOf(*this, r), {}) ? 1 : 0;
 }
 
 int TLevel::colClear(int c) const {
   if (c < 0 || c >= atiles.cols()) return 0;
-  for (int r = 0; r < atiles.rows(); ++r) {
-    auto cell = atiles.get(r, c);
-    if (cell && cell->odkryte == 0 && cell->zepsute == 0) return 0;
-  }
-  return 1;
+  return PicrossClueMet(PicrossColOf(*this, c), {}) ? 1 : 0;
 }
 
 int TLevel::ResolveTrelmoTiles(int r, int c, int h, int w) {
@@ -144,12 +138,12 @@ int TLevel::COUNT_Dims() {
   tileH = ImgHeight(img);
   width = cols * tileW;
   height = rows * tileH;
-  if (tryb == 1) COUNT_Dims_Mesalor();
+  if (tryb == kRulesetPicross) COUNT_Dims_Mesalor();
   return 0;
 }
 
 int TLevel::COUNT_Position() {
-  if (tryb == 1) return COUNT_Position_Mesalor();
+  if (tryb == kRulesetPicross) return COUNT_Position_Mesalor();
   drawX = centerX - x * scale / 2;
   if (cols % 2 == 0) drawX += tileW * 0.5f;
   drawY = centerY - y * scale / 2;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "puzzle/cell_grid.h"
+#include "puzzle/ruleset.h"
 
 namespace sorvanta {
 
@@ -58,7 +59,7 @@ class TLevel : public std::enable_shared_from_this<TLevel> {
   int maxMistakes = 5;
   float x = 0, y = 0;  // Fill board extent; the stored position while reading
   float scale = 0;
-  int tryb = 0;  // 0 Fill, 1 Picross
+  int tryb = kRulesetFill;  // Ruleset as stored: 0 Fill, 1 Picross
   int time = 0;  // seconds played
   float modAX = 0, modAY = 0;  // centre corrections: vertical, horizontal
   float dEmptyA = 1.0f, emptyA = 1.0f;

@@ -13,6 +13,7 @@
 #include "puzzle/atile.h"
 #include "puzzle/hint.h"
 #include "puzzle/level.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 #include "puzzle/tile_data.h"
 #include "sound/global_snd.h"
@@ -99,11 +100,11 @@ int TLevel::_SAVE_Standard(TRCMFile& file) {
 }
 
 int TLevel::_SAVE_Tiles(TRCMFile& file) const {
-  if (tryb == 0) {
+  if (tryb == kRulesetFill) {
     for (int r = 0; r < tile.rows(); ++r)
       for (int c = 0; c < tile.cols(); ++c)
         if (auto cell = tile.get(r, c)) file.setString(rowKey(r), cell->getMyString(), c);
-  } else if (tryb == 1) {
+  } else if (tryb == kRulesetPicross) {
     for (int r = 0; r < atiles.rows(); ++r)
       for (int c = 0; c < atiles.cols(); ++c)
         if (auto cell = atiles.get(r, c)) file.setString(rowKey(r), cell->getMyString(), c);
@@ -145,7 +146,7 @@ int TLevel::_LOAD_Standard(const TRCMFile& file) {
 
 int TLevel::_LOAD_Tiles(const TRCMFile& file) {
   tile.reset(rows, cols);
-  tryb = 0;
+  tryb = kRulesetFill;
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) {
       auto cell = std::make_shared<TTile>();
@@ -166,7 +167,7 @@ int TLevel::_LOAD_Tiles(const TRCMFile& file) {
 
 int TLevel::_LOAD_Tiles2(const TRCMFile& file) {
   atiles.reset(rows, cols);
-  tryb = 1;
+  tryb = kRulesetPicross;
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) {
       auto cell = std::make_shared<TATile>();
@@ -196,7 +197,7 @@ int TLevel::_Load(const std::string& path) {
     scale = 1.0f;
   }
   bool shapeOk = readable;
-  if (readable && tryb != 0 && tryb != 1) {
+  if (readable && !IsRuleset(tryb)) {
     Print("Level file " + path + ": ruleset (tryb) " + std::to_string(tryb) + " is neither 0 nor 1; the level has no cells");
     shapeOk = false;
   }
@@ -214,14 +215,14 @@ int TLevel::_Load(const std::string& path) {
     if (size < 0 || size > 4) size = 0;
   }
 
-  if (shapeOk && tryb == 0) {
+  if (shapeOk && tryb == kRulesetFill) {
     _LOAD_Tiles(*file);
     COUNT_0Tiles();
     COUNT_Colors();
     COUNT_Dims();
     if (cols % 2 == 1) centerX += tileW / 2;
     COUNT_Position();
-  } else if (shapeOk && tryb == 1) {
+  } else if (shapeOk && tryb == kRulesetPicross) {
     _LOAD_Tiles2(*file);
     COUNT_Numbers();
     COUNT_Dims();

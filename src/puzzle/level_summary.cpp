@@ -17,6 +17,7 @@
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
 #include "puzzle/player_link.h"
+#include "puzzle/ruleset.h"
 
 namespace sorvanta {
 
@@ -26,7 +27,10 @@ namespace {
 
 constexpr float kStatSpeed = 0.05f;
 
-std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string twoDigits(int n) {
+  std::string digits(n < 10 ? "0" : "");
+  return digits += std::to_string(n);
+}
 
 void setWidgetState(const std::shared_ptr<TGui>& gui, const std::string& name, int visible, int active) {
   if (!gui) return;
@@ -79,7 +83,7 @@ int TLevelSummary::prepare() {
   numerLevelu = PlayerLevelNumber();
   statA = 0;
   dStatA = 0;
-  if (PlayerTryb(mainGame && mainGame->level ? mainGame->level->tryb : 0) == 0) {
+  if (PlayerTryb(mainGame && mainGame->level ? mainGame->level->tryb : kRulesetFill) == kRulesetFill) {
     setWidgetState(gui, "stats", 0, 0);
   } else {
     setWidgetState(gui, "stats", 1, 1);
@@ -153,8 +157,8 @@ std::string TLevelSummary::mainloop() {
 
 std::string TLevelSummary::levelName() const {
   if (numerLevelu < 0 || numerLevelu >= kLevelNameCount) return "";
-  const int mode = PlayerTryb(mainGame && mainGame->level ? mainGame->level->tryb : 0);
-  return mode == 1 ? namesMesalor[numerLevelu] : namesTrelmo[numerLevelu];
+  const int mode = PlayerTryb(mainGame && mainGame->level ? mainGame->level->tryb : kRulesetFill);
+  return mode == kRulesetPicross ? namesMesalor[numerLevelu] : namesTrelmo[numerLevelu];
 }
 
 int TLevelSummary::_drawBack() {

@@ -65,7 +65,7 @@ int TMainGame::_setupGUI() {
   MidHandleImg(frameImg);
   MidHandleImg(tick);
   gui = LoadGui(bDir + "gfx/gui/game/" + lang + "/mainGame.gui");
-  loadSizedFonts(TNumber::font, "font2.ttf", {32, 28, 24, 16, 14});
+  TNumber::loadFonts();
   loadSizedFonts(TATile::font, "font.ttf", {38, 32, 28, 24, 18});
   loadSizedFonts(TATile::font2, "font2.ttf", {32, 28, 24, 18, 14});
   // The banner's face is read from the asset itself; without it, the

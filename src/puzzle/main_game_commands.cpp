@@ -5,8 +5,10 @@
 #include "core/states.h"
 #include "gui/gui.h"
 #include "platform/input.h"
+#include "puzzle/fill_board.h"
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 #include "sound/global_snd.h"
 
@@ -42,7 +44,7 @@ int TMainGame::goMapScreen() {
 }
 
 int TMainGame::goShow() {
-  if (!level || level->tryb != 0) return 0;
+  if (!level || level->tryb != kRulesetFill) return 0;
   const auto& cells = level->tile.all();
   for (const auto& t : cells)
     if (t) t->showMeAlpha = t->dShowMeAlpha = 0;
@@ -74,8 +76,8 @@ int TMainGame::goShow() {
 int TMainGame::ShowBadTiles() {
   badTiles.clear();
   if (!level) return 0;
-  for (const auto& t : level->tile.all())
-    if (t && !t->color && t->putColor) badTiles.push_back(t);
+  const auto& cells = level->tile.all();
+  for (int i : FillStrayPaint(FillBoardOf(*level))) badTiles.push_back(cells[i]);
   return 0;
 }
 

@@ -16,8 +16,9 @@
 #include "puzzle/flying_tiles.h"
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
+#include "puzzle/tutorial_links.h"
 #include "puzzle/number.h"
-#include "puzzle/puzzle_play.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {
@@ -25,11 +26,11 @@ namespace sorvanta {
 void TMainGame::draw() {
   _drawBack();
   _drawLevel();
-  if (level && level->tryb != 1) _drawFrame();
+  if (level && level->tryb != kRulesetPicross) _drawFrame();
   _drawFlyingTiles();
-  _drawTutorial(shared_from_this());
+  DrawTutorialOver(shared_from_this());
   _drawPanel();
-  if (level && level->tryb != 0) _drawMistakes();
+  if (level && level->tryb != kRulesetFill) _drawMistakes();
   _drawFlyingHints();
   _drawFlyingRocks();
   _drawFlyingAddHint();
@@ -45,10 +46,10 @@ int TMainGame::_drawBack() {
 
 int TMainGame::_drawLevel() {
   if (!level) return 0;
-  if (level->tryb == 0) {
+  if (level->tryb == kRulesetFill) {
     _drawNormalLevel();
     _drawBadTiles();
-  } else if (level->tryb == 1) {
+  } else if (level->tryb == kRulesetPicross) {
     _drawMesalorLevel();
   }
   return 0;
@@ -85,13 +86,7 @@ int TMainGame::_drawBadTiles() {
     return 0;
   }
   if (batAlpha == dBatAlpha) dBatAlpha = dBatAlpha == 0 ? 1.0f : 0.0f;
-  if (batAlpha < dBatAlpha) {
-    batAlpha += 0.05f * delta;
-    if (batAlpha > dBatAlpha) batAlpha = dBatAlpha;
-  } else if (batAlpha > dBatAlpha) {
-    batAlpha -= 0.05f * delta;
-    if (batAlpha < dBatAlpha) batAlpha = dBatAlpha;
-  }
+  rampToward(batAlpha, dBatAlpha, 0.05f);
   for (const auto& cell : badTiles)
     if (cell) cell->drawLightUp(batAlpha);
   return 0;
@@ -226,7 +221,7 @@ int TMainGame::_drawMesalorNumbers() {
 }
 
 int TMainGame::_drawFrame() {
-  if (!level || level->tryb == 1) return 0;
+  if (!level || level->tryb == kRulesetPicross) return 0;
   SetAlpha(frameA);
   SetBlend(ALPHABLEND);
   SetScale(1, 1);

@@ -13,7 +13,9 @@
 #include "puzzle/hint.h"
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
+#include "puzzle/picross_rules.h"
 #include "puzzle/player_link.h"
+#include "puzzle/ruleset.h"
 
 namespace sorvanta {
 
@@ -21,27 +23,19 @@ namespace {
 
 // Help band and button belong to Fill players only; with no player the
 // level's own ruleset decides.
-bool helpShown(const TLevel* level) { return PlayerTryb(level ? level->tryb : 0) != 1; }
-
-void whiteState(float a) {
-  SetColor(255, 255, 255);
-  SetAlpha(a);
-  SetBlend(ALPHABLEND);
-  SetScale(1, 1);
-  SetRotation(0);
-}
+bool helpShown(const TLevel* level) { return PlayerTryb(level ? level->tryb : kRulesetFill) != kRulesetPicross; }
 
 }  // namespace
 
 int TMainGame::_drawPanel() {
   _drawHintInfo();
   _drawPomHint();
-  whiteState(alpha);
+  ResetDrawState(alpha);
   if (panel) DrawImg(panel, 1024 - ImgWidth(panel), 0);
   DrawImg(hintImg, 856, 410);
   _drawGUI();
-  if (level && level->tryb == 0) {
-    whiteState(alpha);
+  if (level && level->tryb == kRulesetFill) {
+    ResetDrawState(alpha);
     DrawImg(colorImg, 860, 200);
     _drawColors();
   } else {
@@ -80,7 +74,7 @@ int TMainGame::_drawPomHint() {
 }
 
 int TMainGame::_drawColors() {
-  whiteState(alpha);
+  ResetDrawState(alpha);
   if (!level) return 0;
   const int fw = static_cast<int>(ImgWidth(frameImg)), fh = static_cast<int>(ImgHeight(frameImg));
   int k = 0;
@@ -162,9 +156,9 @@ int TMainGame::_drawHints() {
 }
 
 int TMainGame::_drawMistakes() {
-  if (!level || level->tryb == 0) return 0;
+  if (!level || level->tryb == kRulesetFill) return 0;
   SetImageFont(mistakesFont);
-  whiteState(alpha);
+  ResetDrawState(alpha);
   DrawImg(mistakesImg, 856, 324);
   const std::string number = std::to_string(level->mistakes);
   const std::string rest = " / " + std::to_string(level->maxMistakes);
@@ -172,7 +166,7 @@ int TMainGame::_drawMistakes() {
   const float x0 = static_cast<float>(940 - TextWidth(mistTxt) / 2);
   SetColor(0, 0, 0);
   DrawText(mistTxt, x0 + 1, 361);
-  if (level->mistakes > level->maxMistakes) {
+  if (PicrossLost(level->mistakes, level->maxMistakes)) {
     SetColor(255, 0, 0);
     DrawText(number, x0, 360);
     SetColor(255, 255, 255);

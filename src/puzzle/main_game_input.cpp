@@ -7,6 +7,7 @@
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
 #include "puzzle/player_link.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 #include "sound/global_snd.h"
 
@@ -14,7 +15,7 @@ namespace sorvanta {
 
 int TMainGame::_updateHintParticles(int r, int c) {
   if (!level) return 0;
-  if (level->tryb == 0) {
+  if (level->tryb == kRulesetFill) {
     if (auto t = level->tile.get(r, c)) t->_updateHintParticles();
   } else if (auto t = level->atiles.get(r, c)) {
     t->_updateHintParticles();
@@ -41,7 +42,7 @@ int TMainGame::_updateHintsOver() {
   overHint = nullptr;
   for (const auto& h : level->hints)
     if (h && h->over()) overHint = h;
-  if (PlayerTryb(level->tryb) == 0) {
+  if (PlayerTryb(level->tryb) == kRulesetFill) {
     if (trelmoActionType == 1) {
       if ((mouse->leftPressed && overHint) || mouse->rightPressed) {
         if (lastPickedHint) lastPickedHint->Reuse();
@@ -55,7 +56,7 @@ int TMainGame::_updateHintsOver() {
   if (overHint && mouse->leftPressed && overHint->t != 1) {
     overHint->use();
     lastPickedHint = overHint;
-    if (level->tryb == 0)
+    if (level->tryb == kRulesetFill)
       trelmoActionType = 1;
     else
       overHint->Fly(level);

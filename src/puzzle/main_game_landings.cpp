@@ -2,7 +2,7 @@
 #include <climits>
 
 #include "puzzle/level.h"
-#include "puzzle/puzzle_play.h"
+#include "puzzle/main_game.h"
 
 namespace sorvanta {
 

@@ -12,9 +12,10 @@
 #include "puzzle/level.h"
 #include "puzzle/hint.h"
 #include "puzzle/main_game.h"
-#include "puzzle/puzzle_play.h"
+#include "puzzle/tutorial_links.h"
 #include "puzzle/play_effects.h"
 #include "puzzle/player_link.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 #include "sound/global_snd.h"
 
@@ -29,7 +30,7 @@ int TMainGame::_prepareSelf() {
   alpha = 0;
   dAlpha = 1;
   lastPickedHint = nullptr;
-  if (level->tryb == 0) pickColor(2);
+  if (level->tryb == kRulesetFill) pickColor(2);
   // A Picross level keeps the colours the last Fill level left.
   lastColor = pickedColor;
   xColor = pickedColor;
@@ -47,7 +48,7 @@ int TMainGame::_prepareFrame() {
 
 int TMainGame::_prepareLevelNumbers() {
   // A level restored from a save shows the counts of its paint at once.
-  if (level->tryb == 0) level->COUNT_UserPutColorNumber();
+  if (level->tryb == kRulesetFill) level->COUNT_UserPutColorNumber();
   return 0;
 }
 
@@ -82,7 +83,7 @@ int TMainGame::_prepareBeginMesalor() {
 
 int TMainGame::_prepareBegin() {
   // The animation follows the player's mode; without a player, the level's.
-  return PlayerTryb(level->tryb) == 0 ? _prepareBeginNormal() : _prepareBeginMesalor();
+  return PlayerTryb(level->tryb) == kRulesetFill ? _prepareBeginNormal() : _prepareBeginMesalor();
 }
 
 int TMainGame::prepare() {
@@ -92,7 +93,7 @@ int TMainGame::prepare() {
   // "show" walks Fill clues only; on a Picross board it would be a button
   // that does nothing, so it is hidden there.
   if (gui)
-    if (auto show = gui->GetObject("show")) show->setState(level->tryb == 0, level->tryb == 0);
+    if (auto show = gui->GetObject("show")) show->setState(level->tryb == kRulesetFill, level->tryb == kRulesetFill);
   if (globalSnd) {
     globalSnd->playMusicByNumber(level->actMusicN);
     settings().lastLoadedMusic = globalSnd->getActMusicN();
@@ -117,7 +118,7 @@ void TMainGame::settleEffects(const std::string& result) {
 std::string TMainGame::mainloop() {
   if (!level || !level->hasCells()) {
     // The reader has already named the file that failed.
-    Print(level ? "Level without cells (" + std::string(level->tryb == 1 ? "Picross " : "Fill ") +
+    Print(level ? "Level without cells (" + std::string(level->tryb == kRulesetPicross ? "Picross " : "Fill ") +
                       std::to_string(level->rows) + " x " + std::to_string(level->cols) +
                       ") is not played: back to MAIN-MENU"
                 : std::string("No level to play: back to MAIN-MENU"));
@@ -132,7 +133,7 @@ std::string TMainGame::mainloop() {
     CONTROL_KEYBOARD();
     CONTROL_GUI();
   } while (!(fade == 1.0f && dFade == 1.0f) && _exit == 0);
-  if (tutorial) tutorial->actTip = nullptr;
+  DropRunningTutorialTip();
   // An armed Fill hint not yet spent goes back: the next start disarms it.
   if (trelmoActionType != 0 && lastPickedHint) lastPickedHint->Reuse();
   trelmoActionType = 0;

@@ -14,9 +14,10 @@
 #include "puzzle/level_summary.h"
 #include "puzzle/lose_screen.h"
 #include "puzzle/main_game.h"
+#include "puzzle/tutorial_links.h"
 #include "puzzle/play_effects.h"
 #include "puzzle/player_link.h"
-#include "puzzle/puzzle_play.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 #include "sound/global_snd.h"
 
@@ -57,7 +58,7 @@ void TMainGame::update() {
   _updateFrame();
   _updatePomButton();
   _updateFade();
-  if (level) _updateTutorial(shared_from_this(), PlayerTryb(level->tryb));
+  if (level) UpdateTutorialOver(shared_from_this(), PlayerTryb(level->tryb));
 }
 
 int TMainGame::_updateState() {
@@ -80,7 +81,7 @@ int TMainGame::_update_BEGIN() {
 }
 
 int TMainGame::_update_NORMAL() {
-  if (level->tryb == 0) {
+  if (level->tryb == kRulesetFill) {
     _updateTilesOver();
     _updateColorsOver();
     _updateHintsOver();
@@ -113,7 +114,7 @@ int TMainGame::_updateFrame() {
 }
 
 int TMainGame::_updatePomButton() {
-  if (PlayerTryb(level ? level->tryb : 0) == 1) return 0;
+  if (PlayerTryb(level ? level->tryb : kRulesetFill) == kRulesetPicross) return 0;
   if (dButA == 0) badTiles.clear();
   pomButtonOver = 0;
   rampToward(butA, dButA, 0.05f);
@@ -139,7 +140,7 @@ int TMainGame::WINNormal() {
   dButA = 0;
   butA = 0;
   TTile::dEAlpha = 0;
-  if (level->tryb == 0) {
+  if (level->tryb == kRulesetFill) {
     // Clues and crosses fade; the painted picture stays.
     forEachCell(level->tile, [](TTile& t) {
       if (t.number || t.isZero || !t.xList.empty()) t.dAlpha = 0;
@@ -164,7 +165,7 @@ int TMainGame::WINNormal() {
   level->stCY = level->centerY;
   level->centW = kWinCentreX - level->centerX;
   level->centH = kWinCentreY - level->centerY;
-  if (level->tryb == 1) {
+  if (level->tryb == kRulesetPicross) {
     level->centH = kPicrossWinCentreY - level->centerY;
     level->COUNT_Dif(dLS);
   }
@@ -187,7 +188,7 @@ int TMainGame::_update_WIN() {
   level->dEmptyA = 0;
   frameA = dFrameA = static_cast<float>(Sin(90.0 * (1.0 - wP)));
   level->COUNT_Dims();
-  if (level->tryb == 1) {
+  if (level->tryb == kRulesetPicross) {
     level->COUNT_Position2(wP);
     forEachCell(level->atiles, [](TATile& t) { t.Finish(); });
   } else {
@@ -197,7 +198,7 @@ int TMainGame::_update_WIN() {
     level->centerY = level->stCY - level->centH * s;
     level->COUNT_Position();
   }
-  if (level->tryb == 0)
+  if (level->tryb == kRulesetFill)
     forEachCell(level->tile, [](TTile& t) { t._updateAlpha(); });
   else
     forEachCell(level->atiles, [](TATile& t) { t._updateAlpha(); });
@@ -241,7 +242,7 @@ int TMainGame::_update_LOSE() {
 }
 
 int TMainGame::WIN_CHEAT() {
-  if (level->tryb == 0)
+  if (level->tryb == kRulesetFill)
     forEachCell(level->tile, [](TTile& t) {
       if (t.color) t.putColor = t.color;
     });

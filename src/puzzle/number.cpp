@@ -1,16 +1,25 @@
 // Picross clue numbers: building, satisfaction, fade and margins.
 #include "puzzle/number.h"
 
+#include <vector>
+
 #include "core/ekran.h"
+#include "core/globals.h"
+#include "gui/my_font.h"
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/strings.h"
 #include "puzzle/atile.h"
 #include "puzzle/level.h"
+#include "puzzle/picross_board.h"
 
 namespace sorvanta {
 
 std::array<std::shared_ptr<TImageFont>, 10> TNumber::font;
+
+void TNumber::loadFonts() {
+  for (int s = 0; s < 5; ++s) font[s] = myLoadImageFont(bDir + "gfx/fonts/" + kFontFile, kFontSizes[s]);
+}
 
 namespace {
 
@@ -26,24 +35,24 @@ std::shared_ptr<TNumber> makeClue(const std::shared_ptr<TLevel>& level, int size
   return clue;
 }
 
-// The clues of one line of n cells, each run inserted at the front.
+// The clues of one line of n cells, each run inserted at the front; the
+// empty cells bounding a run are its bounds.
 template <class CellAt>
 std::list<std::shared_ptr<TNumber>> lineClues(const std::shared_ptr<TLevel>& level, int size, int n, CellAt cellAt) {
-  std::list<std::shared_ptr<TNumber>> clues;
-  std::list<std::shared_ptr<TATile>> run;
-  std::shared_ptr<TATile> previousEmpty;
-  for (int k = 0; k < n; ++k) {
-    std::shared_ptr<TATile> cell = cellAt(k);
-    if (!cell) continue;
-    if (cell->td) {
-      run.push_back(cell);
-      continue;
+  std::vector<std::shared_ptr<TATile>> cells;
+  PicrossLine line;
+  for (int k = 0; k < n; ++k)
+    if (std::shared_ptr<TATile> cell = cellAt(k)) {
+      cells.push_back(cell);
+      line.push_back(PicrossCellOf(cell.get()));
     }
-    if (!run.empty()) clues.push_front(makeClue(level, size, std::move(run), previousEmpty, cell));
-    run.clear();
-    previousEmpty = cell;
+  std::list<std::shared_ptr<TNumber>> clues;
+  for (const PicrossRun& run : PicrossRuns(line)) {
+    const int end = run.start + run.length;
+    std::list<std::shared_ptr<TATile>> tiles(cells.begin() + run.start, cells.begin() + end);
+    clues.push_front(makeClue(level, size, std::move(tiles), run.start > 0 ? cells[run.start - 1] : nullptr,
+                              end < static_cast<int>(cells.size()) ? cells[end] : nullptr));
   }
-  if (!run.empty()) clues.push_front(makeClue(level, size, std::move(run), previousEmpty, nullptr));
   return clues;
 }
 
@@ -56,22 +65,22 @@ int emptyHeight(int size) { return size >= 0 && size < 10 ? ImageHeight(TATile::
 
 }  // namespace
 
-int TNumber::update() {
-  auto lv = level.lock();
-  bool satisfied = true;
-  for (const auto& cell : tiles)
-    if (!cell || cell->odkryte == 0) satisfied = false;
+bool TNumber::met() const {
   if (tiles.empty()) {
-    if (myCol < 0) {
-      if (myRow >= 0 && !(lv && lv->rowClear(myRow))) satisfied = false;
-    } else if (!(lv && lv->colClear(myCol))) {
-      satisfied = false;
-    }
-  } else {
-    if (myLim1 && myLim1->odkryte == 0) satisfied = false;
-    if (myLim2 && myLim2->odkryte == 0) satisfied = false;
+    auto lv = level.lock();
+    if (myCol >= 0) return lv && lv->colClear(myCol);
+    return myRow < 0 || (lv && lv->rowClear(myRow));
   }
-  if (satisfied) hide();
+  // The run between its bounds: the line as far as this clue reaches.
+  PicrossLine line;
+  if (myLim1) line.push_back(PicrossCellOf(myLim1.get()));
+  for (const auto& cell : tiles) line.push_back(PicrossCellOf(cell.get()));
+  if (myLim2) line.push_back(PicrossCellOf(myLim2.get()));
+  return PicrossClueMet(line, {myLim1 ? 1 : 0, static_cast<int>(tiles.size())});
+}
+
+int TNumber::update() {
+  if (met()) hide();
   rampToward(a, dA, 0.05f);
   return a == 0.0f ? 1 : 0;
 }

@@ -27,6 +27,12 @@ class TNumber {
   std::shared_ptr<TATile> myLim2;  // the empty cell after the run
 
   static std::array<std::shared_ptr<TImageFont>, 10> font;  // by cell size
+  // The clue face and its pixel size by cell size: digits of the smallest
+  // cells at least 14 px tall, yet a cell's two-digit clues stay apart.
+  static constexpr const char* kFontFile = "font.ttf";
+  static constexpr std::array<int, 5> kFontSizes = {30, 28, 24, 19, 18};
+  // Fills font[0..4] from the resource folder.
+  static void loadFonts();
 
   // The clue centred on (x, y): a black shadow and a yellow face, both
   // fading with the board's empty layer; a satisfied clue ends as a faint
@@ -39,6 +45,8 @@ class TNumber {
   virtual int hide();
 
  private:
+  // The clue's rule: its run and bounds acted on, or its line cleared.
+  bool met() const;
   int drawFace(float x, float y, int red, int green, int blue);
 };
 
@@ -54,6 +62,8 @@ class TNumberRow {
   virtual int draw(int x, int y);
   virtual int update();
   virtual float CountWidth(int size) const;
+  // Where the i-th clue (from 1, nearest the board first) is centred.
+  float clueX(int i, int x) const;
 };
 
 // A column's clues, the bottom run first.
@@ -68,6 +78,8 @@ class TNumberCol {
   virtual int draw(int x, int y);
   virtual int update();
   virtual float CountHeight(int size) const;
+  // Where the i-th clue (from 1, nearest the board first) is centred.
+  float clueY(int i, int y) const;
 };
 
 std::shared_ptr<TNumberRow> CreateNumberRow(const std::shared_ptr<TLevel>& level, int r, int size);

@@ -32,27 +32,31 @@ int TNumber::drawFace(float x, float y, int red, int green, int blue) {
   return 0;
 }
 
+float TNumberRow::clueX(int i, int x) const { return static_cast<float>(x - (i * w + 15)); }
+
+float TNumberCol::clueY(int i, int y) const { return y - (i * h * 0.7f + 15); }
+
 int TNumberRow::drawCross(int x, int y) {
   int i = 0;
-  for (const auto& clue : list) clue->drawCross(static_cast<float>(x - (++i * w + 15)), static_cast<float>(y));
+  for (const auto& clue : list) clue->drawCross(clueX(++i, x), static_cast<float>(y));
   return 0;
 }
 
 int TNumberRow::draw(int x, int y) {
   int i = 0;
-  for (const auto& clue : list) clue->draw(static_cast<float>(x - (++i * w + 15)), static_cast<float>(y));
+  for (const auto& clue : list) clue->draw(clueX(++i, x), static_cast<float>(y));
   return 0;
 }
 
 int TNumberCol::drawCross(int x, int y) {
   int i = 0;
-  for (const auto& clue : list) clue->drawCross(static_cast<float>(x), y - (++i * h * 0.7f + 15));
+  for (const auto& clue : list) clue->drawCross(static_cast<float>(x), clueY(++i, y));
   return 0;
 }
 
 int TNumberCol::draw(int x, int y) {
   int i = 0;
-  for (const auto& clue : list) clue->draw(static_cast<float>(x), y - (++i * h * 0.7f + 15));
+  for (const auto& clue : list) clue->draw(static_cast<float>(x), clueY(++i, y));
   return 0;
 }
 

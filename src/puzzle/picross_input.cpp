@@ -9,6 +9,7 @@
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
 #include "puzzle/number.h"
+#include "puzzle/picross_board.h"
 
 namespace sorvanta {
 
@@ -20,13 +21,9 @@ int TMainGame::_updateTilesOverMesalor() {
   if (!mouse->leftHolded && !mouse->rightHolded && !mouse->inRect(lFrameX, lFrameY, lFrameW, lFrameH))
     aOverTile = nullptr;
   overClick = actionType == 1 ? 0 : 1;
-  bool allShown = true;
-  for (const auto& t : level->atiles.all()) {
-    if (!t) continue;
-    if (t->update() == 1) aOverTile = t;
-    if (t->td && !t->odkryte) allShown = false;
-  }
-  if (allShown) WIN();
+  for (const auto& t : level->atiles.all())
+    if (t && t->update() == 1) aOverTile = t;
+  if (PicrossPictureUncovered(PicrossCellsOf(*level))) WIN();
   if (state != kPlayNormal) return 0;  // the level has ended this frame
   if (actionType == 0 || actionType == 1) _updateMesalorTilePlay();
   return 0;
@@ -139,24 +136,22 @@ int TMainGame::BrakeTileMesalor(const std::shared_ptr<TATile>& tile, int delay) 
 
 int TMainGame::_updateNumbers() {
   if (state != kPlayNormal) return 0;  // an earlier test of this frame ended the level
-  bool allGone = true;
+  std::vector<float> visibility;
   for (const auto& row : level->numberRows) {
     row->update();
-    for (const auto& n : row->list)
-      if (n->a != 0.0f) allGone = false;
+    for (const auto& n : row->list) visibility.push_back(n->a);
   }
   for (const auto& col : level->numberCols) {
     col->update();
-    for (const auto& n : col->list)
-      if (n->a != 0.0f) allGone = false;
+    for (const auto& n : col->list) visibility.push_back(n->a);
   }
-  if (allGone) WIN();
+  if (PicrossCluesFaded(visibility)) WIN();
   return 0;
 }
 
 int TMainGame::_updateLoseMesalor() {
   if (state != kPlayNormal) return 0;
-  if (level->mistakes > level->COUNT_MaxMistakes()) LOSE();
+  if (PicrossLost(level->mistakes, level->COUNT_MaxMistakes())) LOSE();
   return 0;
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/ekran.h"
 #include "core/globals.h"
 #include "effects/particle_factories.h"
 #include "formats/text_utils.h"
@@ -12,10 +13,11 @@
 #include "platform/input.h"
 #include "platform/random.h"
 #include "platform/strings.h"
+#include "puzzle/board_links.h"
 #include "puzzle/color.h"
+#include "puzzle/fill_rules.h"
 #include "puzzle/level.h"
 #include "puzzle/player_link.h"
-#include "puzzle/puzzle_play.h"
 #include "sound/global_snd.h"
 
 namespace sorvanta {
@@ -31,7 +33,7 @@ void playGood() {
 }
 
 // The play screen's last colour: the one cross strokes work on.
-std::shared_ptr<TColor> lastColor() { return mainGame ? mainGame->lastColor : nullptr; }
+std::shared_ptr<TColor> lastColor() { return PlayLastColor(); }
 
 bool contains(const std::list<std::shared_ptr<TColor>>& list, const std::shared_ptr<TColor>& color) {
   return std::find(list.begin(), list.end(), color) != list.end();
@@ -202,10 +204,7 @@ int TTile::Resolve() {
   return 0;
 }
 
-int TTile::isDone() const {
-  if (!number) return 1;
-  return count == userCount ? 1 : 0;
-}
+int TTile::isDone() const { return FillClueMet(number ? number->id : kNoColour, count, userCount) ? 1 : 0; }
 
 int TTile::GetMySizeWH() const { return FloatToInt(ImgWidth(emptyImage(size))); }
 

@@ -10,10 +10,10 @@
 #include "platform/strings.h"
 #include "platform/trig.h"
 #include "platform/video.h"
+#include "puzzle/board_links.h"
 #include "puzzle/cell_draw_support.h"
 #include "puzzle/color.h"
 #include "puzzle/level.h"
-#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {
@@ -33,9 +33,9 @@ float levelScale(const TTile& cell) {
 // Paint of a colour out of focus is dimmed while the level starts or is
 // played; the win and the loss show every paint in full.
 bool paintOutOfFocus(const TTile& cell) {
-  const std::shared_ptr<TColor> picked = mainGame ? mainGame->pickedColor : nullptr;
-  const std::shared_ptr<TColor> last = mainGame ? mainGame->lastColor : nullptr;
-  const int state = mainGame ? mainGame->state : 1;
+  const std::shared_ptr<TColor> picked = PlayPickedColor();
+  const std::shared_ptr<TColor> last = PlayLastColor();
+  const int state = PlayState();
   if (cell.putColor == picked) return false;
   if (picked && picked->id == kCrossColorId && cell.putColor == last) return false;
   return state == 0 || state == 1;

@@ -3,9 +3,9 @@
 #include "platform/image.h"
 #include "platform/video.h"
 #include "puzzle/atile.h"
+#include "puzzle/board_links.h"
 #include "puzzle/cell_draw_support.h"
 #include "puzzle/color.h"
-#include "puzzle/puzzle_play.h"
 #include "puzzle/tile.h"
 #include "puzzle/tile_data.h"
 
@@ -17,8 +17,8 @@ bool validSize(int size) { return size >= 0 && size < 5; }
 
 // Paint out of focus is dimmed, as on the board, but in every play state.
 bool paintDimmed(const TTile& cell) {
-  const std::shared_ptr<TColor> picked = mainGame ? mainGame->pickedColor : nullptr;
-  const std::shared_ptr<TColor> last = mainGame ? mainGame->lastColor : nullptr;
+  const std::shared_ptr<TColor> picked = PlayPickedColor();
+  const std::shared_ptr<TColor> last = PlayLastColor();
   if (cell.putColor == picked) return false;
   return !(picked && picked->id == kCrossColorId && cell.putColor == last);
 }

@@ -8,6 +8,7 @@
 #include "puzzle/atile.h"
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tutorial_tip.h"
 
 namespace sorvanta {
@@ -55,7 +56,7 @@ int TTutorialTip::runAction(const TTipTokens& action) {
   const bool all = Upper(TipToken(action, 2)) == "ALL";
   if (all && (word == "TURN-OFF" || word == "TURN-ON" || word == "TURN-ON-WITH-LIGHT")) {
     auto level = mainGame ? mainGame->level : nullptr;
-    if (!level || level->tryb != 1) {
+    if (!level || level->tryb != kRulesetPicross) {
       warnOnce("\"" + word + " ALL\" needs a Picross level");
     } else if (word == "TURN-OFF") {
       level->turnOffAll();

@@ -9,6 +9,7 @@
 #include "puzzle/level.h"
 #include "puzzle/main_game.h"
 #include "puzzle/player_link.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tutorial.h"
 
 namespace sorvanta {
@@ -21,7 +22,7 @@ int TTutorialTip::check(const std::shared_ptr<TEkran>& ekr) {
 
 int TTutorialTip::checkCondition(const TTipTokens& tokens, const std::shared_ptr<TEkran>& ekr) {
   if (tokens.empty()) return 1;
-  if (tryb != 0 && tryb != 1) return 0;
+  if (!IsRuleset(tryb)) return 0;
   const int level = PlayerActLevel(tryb);
   if (numerLevelu != 0 && numerLevelu != level) return 0;
   const std::string word = Upper(TipToken(tokens, 1));
@@ -49,7 +50,7 @@ int TTutorialTip::checkEraseCond(const TTipTokens& tokens, const std::shared_ptr
   auto level = mainGame ? mainGame->level : nullptr;
   if (word == "LEVEL-FINISHED") return mainGame && mainGame->levelFinished() ? 1 : 0;
   if (word == "6-DONE" || word == "9-DONE") {
-    if (!level || level->tryb != 0) {
+    if (!level || level->tryb != kRulesetFill) {
       warnOnce("\"" + word + "\" needs a Fill level");
       return 0;
     }
@@ -58,7 +59,7 @@ int TTutorialTip::checkEraseCond(const TTipTokens& tokens, const std::shared_ptr
   if (word == "ROW-CLEAR" || word == "COL-CLEAR") {
     const int n = TipNumber(tokens, 2);
     const bool row = word == "ROW-CLEAR";
-    if (!level || level->tryb != 1 || n < 0 || n >= (row ? level->atiles.rows() : level->atiles.cols())) {
+    if (!level || level->tryb != kRulesetPicross || n < 0 || n >= (row ? level->atiles.rows() : level->atiles.cols())) {
       warnOnce("\"" + word + " " + TipToken(tokens, 2) + "\" reaches no line of a Picross board");
       return 0;
     }
@@ -90,7 +91,7 @@ int TTutorialTip::checkEraseCond_Mouse(const TTipTokens& tokens, const std::shar
 std::shared_ptr<TATile> TTutorialTip::cellFor(const TTipTokens& tokens, int first) {
   auto level = mainGame ? mainGame->level : nullptr;
   const std::string line = TipToken(tokens, 1) + " " + TipToken(tokens, first) + " " + TipToken(tokens, first + 1);
-  if (!level || level->tryb != 1) {
+  if (!level || level->tryb != kRulesetPicross) {
     warnOnce("\"" + line + "\" needs a Picross level");
     return nullptr;
   }

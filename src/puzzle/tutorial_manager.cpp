@@ -4,6 +4,7 @@
 #include "platform/input.h"
 #include "platform/strings.h"
 #include "puzzle/player_link.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tutorial.h"
 
 namespace sorvanta {
@@ -12,7 +13,7 @@ int _updateTutorial(const std::shared_ptr<TEkran>& screen, int tryb) {
   if (!tutorial || !PlayerPresent()) return 0;
   const int mode = PlayerTryb(-1);
   // Tips belong to the tutorial stage; a mode other than both passes.
-  if ((mode == 0 || mode == 1) && PlayerStage() != 0) return 0;
+  if (IsRuleset(mode) && PlayerStage() != 0) return 0;
   tutorial->ekr = screen;
   tutorial->update(tryb);
   return 0;

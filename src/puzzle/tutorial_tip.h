@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gui/gui_types.h"
+#include "puzzle/ruleset.h"
 
 namespace sorvanta {
 
@@ -40,7 +41,7 @@ class TTutorialTip {
   std::string title;  // kept, never shown
   std::string txt;
   std::shared_ptr<TImg> img;  // kept, never shown
-  int tryb = 0;               // 1 Picross, 0 Fill
+  int tryb = kRulesetFill;    // the ruleset the tip is for
   int rememberMe = 0;
   std::shared_ptr<TImageFont> font;
   int numerLevelu = 0;  // the tutorial level; 0 for the tips not tied to a level

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/image.h"
 #include "puzzle/main_game.h"
+#include "puzzle/ruleset.h"
 #include "screens/credits.h"
 #include "screens/options.h"
 #include "screens/pick_tryb.h"
@@ -133,7 +134,7 @@ int TMainMenu::goSettings() {
 int TMainMenu::goPlay() {
   auto profile = currentPlayer();
   if (!profile) return 0;
-  const int mode = pickTryb ? pickTryb->mainloop() : 1;
+  const int mode = pickTryb ? pickTryb->mainloop() : kRulesetPicross;
   dFade = 1;
   profile->tryb = mode;
   if (profile->QUEST_CanContinue() == 0) {
@@ -159,9 +160,8 @@ int TMainMenu::goContinue() {
   dFade = 1;
   if (!profile) return 0;
   wynik = profile->GetActScreen();
-  const bool fill = profile->tryb == 0;
-  const int stage = fill ? profile->actStageId_Fill : profile->actStageId_Picross;
-  auto& level = fill ? profile->levelFill : profile->levelPicross;
+  const int stage = profile->position().stage;
+  std::shared_ptr<TLevel> level = profile->position().inProgress;
   if (level) {
     if (stage == 0) {
       // A tutorial level restarts from its file with its tips pending again,
@@ -169,6 +169,7 @@ int TMainMenu::goContinue() {
       // tutorial stage to show.
       profile->QUEST_PrepareTutorialForActLevel();
       profile->QUEST_LoadActLevel();
+      level = profile->position().inProgress;
       wynik = kStateMainGame;
     }
     if (level && mainGame) mainGame->setLevel(level);
@@ -180,7 +181,7 @@ int TMainMenu::goContinue() {
 
 int TMainMenu::goNew() {
   auto profile = currentPlayer();
-  if (profile) wynik = profile->tryb == 1 ? kStateNewGamePicross : kStateNewGameFill;
+  if (profile) wynik = profile->tryb == kRulesetPicross ? kStateNewGamePicross : kStateNewGameFill;
   dFade = 1;
   _prepareCredits();
   return 0;

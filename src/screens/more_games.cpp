@@ -27,6 +27,8 @@ std::shared_ptr<TMoreGames> moreGames;
 
 namespace {
 constexpr int kAutoFlags = -1;
+// The pages shipped with the game, which an entry names by a plain file name.
+const char* const kDocumentsFolder = "docs/";
 constexpr float kSlideRate = 0.05f;
 constexpr float kFadeRate = 0.05f;
 constexpr float kStepRight = 400 * 0.5f;  // each following slot this much further right
@@ -142,8 +144,12 @@ void TMoreGames::_updateGames() {
   }
   if (over && mouse && mouse->leftPressed) {
     std::string why;
-    // In full screen the browser may be refused; the screen carries on.
-    if (!OpenURL(over->url, &why)) Print("Could not open " + over->url + ": " + why);
+    // A web address goes to the browser as it is; anything else must be one
+    // of the game's own pages. In full screen the browser may be refused;
+    // the screen carries on.
+    const bool opened = WebAddress(over->url).empty() ? OpenDocument(bDir + kDocumentsFolder, over->url, &why)
+                                                      : OpenURL(over->url, &why);
+    if (!opened) Print("Could not open " + over->url + ": " + why);
     FlushMouse();
     mouse->clear();
   }

@@ -12,6 +12,7 @@
 #include "platform/image.h"
 #include "platform/input.h"
 #include "platform/system.h"
+#include "puzzle/ruleset.h"
 #include "screens/credits.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
@@ -77,8 +78,7 @@ void TOptions::prepare(std::shared_ptr<TEkran> screen) {
     showWidget("BACKTOMAP", false);
   } else {
     // The way back to the map is closed on the tutorial stage (and without a player).
-    bool tutorialStage = !profile || (profile->tryb == 1 && profile->actStageId_Picross == 0) ||
-                         (profile->tryb == 0 && profile->actStageId_Fill == 0);
+    bool tutorialStage = !profile || (IsRuleset(profile->tryb) && profile->position().stage == 0);
     showWidget("BACKTOMAP", !tutorialStage);
   }
   showWidget("ONW", false);

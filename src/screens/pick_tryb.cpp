@@ -12,6 +12,7 @@
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/video.h"
+#include "puzzle/ruleset.h"
 #include "screens/main_menu.h"
 
 namespace sorvanta {
@@ -44,7 +45,7 @@ void TPickTryb::prepare() {
   dFade = 0.4f;
   alpha = 0;
   dAlpha = 1;
-  tryb = 0;
+  tryb = kRulesetFill;
   auto profile = profileManager ? profileManager->profile : nullptr;
   maxPicross = profile ? profile->QUEST_GetPicrossStagesPassed() : 0;
   maxFill = profile ? profile->QUEST_GetFillStagesPassed() : 0;
@@ -58,12 +59,12 @@ int TPickTryb::mainloop() {
         // A later click replaces the choice until the panel has gone.
         if (!gui) return;
         if (gui->clickedItem("mesalor")) {
-          tryb = 1;
+          tryb = kRulesetPicross;
           dFade = 0;
           dAlpha = 0;
         }
         if (gui->clickedItem("normal")) {
-          tryb = 0;
+          tryb = kRulesetFill;
           dFade = 0;
           dAlpha = 0;
         }

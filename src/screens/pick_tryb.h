@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/ekran.h"
+#include "puzzle/ruleset.h"
 
 namespace sorvanta {
 
@@ -24,7 +25,7 @@ class TPickTryb : public TEkran {
   float stagePer = 0;  // blink of the next pip; goes on between showings
   float dStagePer = 0;
   int maxPicross = 0, maxFill = 0;  // stages passed
-  int tryb = 0;                     // the choice: 1 Picross, 0 Fill
+  int tryb = kRulesetFill;          // the choice
 
   void setup() override;
   void draw() override;

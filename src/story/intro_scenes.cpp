@@ -15,10 +15,8 @@ namespace sorvanta {
 namespace {
 constexpr float kPicX = 512, kPicCentreY = 384;
 
-void rise(float& value, float rate) {
-  value += rate * delta;
-  if (value > 1) value = 1;
-}
+// Toward full: the scenes' fade-ins start at 0.
+void rise(float& value, float rate) { rampToward(value, 1.0f, rate); }
 
 // A picture of a scene about its centre, at its zoom and opacity.
 void drawPicture(const std::shared_ptr<TImg>& img, float zoom, float alpha, int up) {
@@ -44,13 +42,7 @@ void TIntro::drawFigure(const TDruid& d, float sceneAlpha) {
 void TIntro::_drawFirst() {
   SetScale(scale, scale);
   DrawImg(image[0], kPicX, kPicCentreY - Draw_Add_Up);
-  if (gobPer < dGobPer) {
-    gobPer += 0.01f * delta;
-    if (gobPer > dGobPer) gobPer = dGobPer;
-  } else if (gobPer > dGobPer) {
-    gobPer -= 0.01f * delta;
-    if (gobPer < dGobPer) gobPer = dGobPer;
-  }
+  rampToward(gobPer, dGobPer, 0.01f);
   if (gobPer == dGobPer) dGobPer = dGobPer == 0 ? 1 : 0;
   DrawImg(gobki, 542, static_cast<float>(220 + 16 * Sin(180.0 * gobPer) - Draw_Add_Up));
   SetScale(1, 1);
@@ -135,10 +127,8 @@ void TIntro::_updateSecond() {
     dLightA = 1;
     if (globalSnd) globalSnd->playMySound("piorun" + std::to_string(Rand(0, 1)));
   }
-  if (lightA > dLightA) {
-    lightA -= 0.05f * delta;
-    if (lightA < dLightA) lightA = dLightA;
-  }
+  // The flash fades slower than it strikes, and goes out once it peaks.
+  if (lightA > dLightA) rampToward(lightA, dLightA, 0.05f);
   if (lightA < dLightA) {
     lightA += 0.1f * delta;
     if (lightA > dLightA) {

@@ -1,6 +1,7 @@
 // Story captions: loading, the opacity ramp, drawing and the queue.
 #include "story/story_text.h"
 
+#include "core/ekran.h"
 #include "core/globals.h"
 #include "formats/bounded_count.h"
 #include "formats/rcm_file.h"
@@ -30,15 +31,7 @@ void TStoryText::draw() {
   drawSpecText(text, kBoxX, startY, kBoxWidth, "CENTER", 0, font, 1);
 }
 
-void TStoryText::update() {
-  if (alpha < dAlpha) {
-    alpha += kRate * delta;
-    if (alpha > dAlpha) alpha = dAlpha;
-  } else if (alpha > dAlpha) {
-    alpha -= kRate * delta;
-    if (alpha < dAlpha) alpha = dAlpha;
-  }
-}
+void TStoryText::update() { rampToward(alpha, dAlpha, kRate); }
 
 void TStoryText::prepare() {
   dAlpha = 1;

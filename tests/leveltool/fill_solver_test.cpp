@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <random>
 
+#include "puzzle/fill_rules.h"
+
 namespace sorvanta {
 namespace {
 
@@ -27,11 +29,11 @@ int BruteForce(const FillPuzzle& p, std::vector<int>& first) {
     for (const FillClue& k : p.clues) {
       const int own = paint[k.r * p.cols + k.c];
       if (k.colour == 1) {
-        wins = wins && CountInBlock(paint, p.rows, p.cols, k.r, k.c, 0) ==
-                           CountInBlock(std::vector<int>(cells, 0), p.rows, p.cols, k.r, k.c, 0);
+        wins = wins && FillBlockCount(paint, p.rows, p.cols, k.r, k.c, 0) ==
+                           FillBlockCount(std::vector<int>(cells, 0), p.rows, p.cols, k.r, k.c, 0);
       } else {
         wins =
-            wins && (own == 0 || own == k.colour) && CountInBlock(paint, p.rows, p.cols, k.r, k.c, k.colour) == k.count;
+            wins && (own == 0 || own == k.colour) && FillBlockCount(paint, p.rows, p.cols, k.r, k.c, k.colour) == k.count;
       }
     }
     if (wins && found++ == 0) first = paint;
@@ -51,7 +53,7 @@ TEST(FillSolver, CountsWhatBruteForceCounts) {
       // Some clues are wrong on purpose, so some boards have no solution.
       const int colour = p.solution[i] && rng() % 4 ? p.solution[i] : 1 + static_cast<int>(rng() % 3);
       const int count =
-          colour == 1 ? 0 : CountInBlock(p.solution, p.rows, p.cols, i / p.cols, i % p.cols, colour) + (rng() % 8 == 0);
+          colour == 1 ? 0 : FillBlockCount(p.solution, p.rows, p.cols, i / p.cols, i % p.cols, colour) + (rng() % 8 == 0);
       p.clues.push_back({i / p.cols, i % p.cols, colour, count});
     }
     std::vector<int> only;

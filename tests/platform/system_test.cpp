@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
+
+#include "support/temp_folder.h"
 
 namespace sorvanta {
 namespace {
@@ -53,6 +56,43 @@ TEST(System, MessagesWithoutDisplay) {
   for (const char* refused : {"javascript:alert(1)", "mailto:a@b.c", "file:/etc/passwd", "./run.sh", "~/x.html",
                               "localfile", "http://a.b/\x01x", "ftp://example.com", ""})
     EXPECT_EQ(WebAddress(refused), "") << refused;
+}
+
+TEST(System, OnlyTheGamesOwnPagesOpenAsLocalFiles) {
+  test::TempFolder top;
+  const std::string docs = top / "docs";
+  test::WriteFile(docs + "/fill.html", "<p>Fill</p>");
+  test::WriteFile(docs + "/help/picross page.html", "<p>Picross</p>");
+  test::WriteFile(top / "secret.html", "<p>not ours</p>");
+  std::filesystem::create_symlink(top / "secret.html", docs + "/away.html");
+  std::filesystem::create_directories(docs + "/folder.html");
+  const std::string root = std::filesystem::canonical(docs).string();
+  struct Row {
+    const char* page;
+    std::string address;  // "" when refused
+  };
+  const Row rows[] = {
+      {"fill.html", "file://" + root + "/fill.html"},
+      {"help/picross page.html", "file://" + root + "/help/picross%20page.html"},  // blanks escaped
+      {"none.html", ""},                                                           // no such page
+      {"folder.html", ""},                                                         // not a file
+      {"away.html", ""},                                                           // a link that leaves the folder
+      {"../secret.html", ""},
+      {"help/../fill.html", ""},
+      {"/etc/passwd", ""},
+      {"file:fill.html", ""},
+      {"fill.html\n", ""},
+      {"", ""},
+  };
+  for (const Row& r : rows) EXPECT_EQ(DocumentAddress(docs, r.page), r.address) << r.page;
+  std::vector<std::string> opened;
+  SetOpenURLHandlerForTests([&](const std::string& url) { return opened.push_back(url), true; });
+  std::string why;
+  EXPECT_TRUE(OpenDocument(docs, "fill.html"));
+  EXPECT_FALSE(OpenDocument(docs, "../secret.html", &why));
+  EXPECT_EQ(why, "not one of the game's documents");
+  EXPECT_EQ(opened, std::vector<std::string>{rows[0].address});
+  SetOpenURLHandlerForTests(nullptr);
 }
 
 }  // namespace

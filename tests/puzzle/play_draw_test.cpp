@@ -126,9 +126,9 @@ TEST_F(PlayDraw, ShippedTutorialsForLooking) {
     setupTiles();
     setupColors();
   });
-  const int clueSizes[] = {32, 28, 24, 16, 14}, markSizes[] = {32, 28, 24, 18, 14};
+  TNumber::loadFonts();
+  const int markSizes[] = {32, 28, 24, 18, 14};
   for (int s = 0; s < 5; ++s) {
-    TNumber::font[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", clueSizes[s]);
     TATile::font2[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", markSizes[s]);
   }
   Frame(Shipped("data/levels/l-tutorial1.lvl"), 0);

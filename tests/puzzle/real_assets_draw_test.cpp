@@ -5,11 +5,15 @@
 // look at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iterator>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/globals.h"
@@ -38,9 +42,9 @@ class RealAssetsDraw : public test::PuzzleTest {
       setupTiles();
       setupColors();
     });
-    const int clueSizes[] = {32, 28, 24, 16, 14}, markSizes[] = {32, 28, 24, 18, 14};
+    TNumber::loadFonts();
+    const int markSizes[] = {32, 28, 24, 18, 14};
     for (int s = 0; s < 5; ++s) {
-      TNumber::font[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", clueSizes[s]);
       TATile::font2[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", markSizes[s]);
     }
   }
@@ -208,7 +212,7 @@ TEST_F(RealAssetsDraw, PicrossCluesReadOnEveryLandsBackground) {
     for (const auto& row : level->numberRows) {
       auto first = level->atiles.get(r++, 0);
       for (int i = 1; i <= static_cast<int>(row->list.size()); ++i) {
-        const int x = first->x - (i * row->w + 15), half = row->w * 3 / 10;
+        const int x = FloatToInt(row->clueX(i, first->x)), half = row->w * 3 / 10;
         under.push_back(Luminance(x - half, first->y - half, x + half, first->y + half));
       }
     }
@@ -216,7 +220,7 @@ TEST_F(RealAssetsDraw, PicrossCluesReadOnEveryLandsBackground) {
     for (const auto& col : level->numberCols) {
       auto top = level->atiles.get(0, c++);
       for (int i = 1; i <= static_cast<int>(col->list.size()); ++i) {
-        const int y = FloatToInt(top->y - (i * col->h * 0.7f + 15)), half = col->h * 3 / 10;
+        const int y = FloatToInt(col->clueY(i, top->y)), half = col->h * 3 / 10;
         under.push_back(Luminance(top->x - half, y - half, top->x + half, y + half));
       }
     }
@@ -239,6 +243,133 @@ TEST_F(RealAssetsDraw, PicrossCluesReadOnEveryLandsBackground) {
       Shot(h_, "picross_stage_" + std::to_string(stage));
     }
   }
+}
+
+
+// Where one clue's yellow face lies: its ink box in a frame where only it
+// stands near (cx, cy), and its value.
+struct ClueInk {
+  int x0 = 1 << 20, y0 = 1 << 20, x1 = -1, y1 = -1;
+  int value = 0;
+};
+
+// Every shipped Picross level, its clues placed and drawn by the game: the
+// digits of the smallest cells are at least 14 px tall; neighbouring clues
+// keep 3 px of clear space (side by side when both have two digits, one
+// above the other always); on the boards of the smallest cells every clue's
+// face keeps 3:1 against the mean of the background under it. Prints each
+// figure.
+TEST_F(RealAssetsDraw, PicrossCluesStandTallApartAndClearOfTheirBackground) {
+  std::vector<std::string> files;
+  for (const auto& e : std::filesystem::directory_iterator(bDir + "data/levelSM"))
+    if (e.path().extension() == ".lvl") files.push_back(e.path().string());
+  std::sort(files.begin(), files.end());
+  int smallest = 0;
+  std::vector<std::shared_ptr<TLevel>> levels;
+  test::StdoutLines([&] {
+    for (const auto& f : files) levels.push_back(LoadLevel(f));
+  });
+  for (const auto& level : levels) smallest = std::max(smallest, level->size);
+  struct Worst {
+    double value;
+    std::string where;
+  } height{1e9, ""}, across{1e9, ""}, down{1e9, ""}, contrast{1e9, ""};
+  auto note = [](Worst& w, double v, const std::string& where) {
+    if (v < w.value) w = {v, where};
+  };
+  for (std::size_t k = 0; k < levels.size(); ++k) {
+    auto level = levels[k];
+    const std::string name = std::filesystem::path(files[k]).stem().string();
+    mainGame->level = level;
+    level->COUNT_Numbers();
+    level->COUNT_Dims();
+    level->COUNT_Position_Mesalor();
+    const int pitch = FloatToInt(level->tileW);
+    // ink[line][slot], rows first, then columns; each found with only
+    // every other line's clue of that slot drawn.
+    std::vector<std::vector<ClueInk>> ink;
+    for (const auto& row : level->numberRows) (void)row, ink.emplace_back();
+    for (const auto& col : level->numberCols) (void)col, ink.emplace_back();
+    auto measure = [&](bool rows, std::size_t slot, int parity) {
+      SetClsColor(0, 0, 0);
+      Cls();
+      ResetDraw();
+      std::vector<std::tuple<std::size_t, float, float, int>> drawn;
+      std::size_t line = 0;
+      auto place = [&](const std::list<std::shared_ptr<TNumber>>& list, float x, float y, std::size_t at) {
+        if (list.size() < slot || static_cast<int>(at % 2) != parity) return;
+        auto clue = *std::next(list.begin(), static_cast<long>(slot - 1));
+        clue->draw(x, y);
+        drawn.emplace_back(rows ? at : at + level->numberRows.size(), x, y, static_cast<int>(clue->tiles.size()));
+      };
+      for (const auto& row : level->numberRows) {
+        auto cell = level->atiles.get(static_cast<int>(line), 0);
+        if (rows) place(row->list, row->clueX(static_cast<int>(slot), cell->x), static_cast<float>(cell->y), line);
+        ++line;
+      }
+      line = 0;
+      for (const auto& col : level->numberCols) {
+        auto cell = level->atiles.get(0, static_cast<int>(line));
+        if (!rows) place(col->list, static_cast<float>(cell->x), col->clueY(static_cast<int>(slot), cell->y), line);
+        ++line;
+      }
+      h_.Frame();
+      for (const auto& [at, cx, cy, value] : drawn) {
+        ClueInk box;
+        box.value = value;
+        for (int y = FloatToInt(cy) - pitch + 1; y < FloatToInt(cy) + pitch; ++y)
+          for (int x = FloatToInt(cx) - pitch + 1; x < FloatToInt(cx) + pitch; ++x)
+            if (x >= 0 && y >= 0 && x < 1024 && y < 768 && testing::Near(h_.Pixel(x, y), 255, 255, 0, 90)) {
+              box.x0 = std::min(box.x0, x), box.x1 = std::max(box.x1, x);
+              box.y0 = std::min(box.y0, y), box.y1 = std::max(box.y1, y);
+            }
+        if (ink[at].size() < slot) ink[at].resize(slot);
+        ink[at][slot - 1] = box;
+      }
+    };
+    std::size_t slots = 0;
+    for (const auto& row : level->numberRows) slots = std::max(slots, row->list.size());
+    for (const auto& col : level->numberCols) slots = std::max(slots, col->list.size());
+    for (std::size_t slot = 1; slot <= slots; ++slot)
+      for (int parity = 0; parity < 2; ++parity) measure(true, slot, parity), measure(false, slot, parity);
+    const std::size_t rows = level->numberRows.size();
+    auto at = [&](std::size_t line, std::size_t slot) -> const ClueInk* {
+      return line < ink.size() && slot < ink[line].size() && ink[line][slot].x1 >= 0 ? &ink[line][slot] : nullptr;
+    };
+    for (std::size_t line = 0; line < ink.size(); ++line)
+      for (std::size_t slot = 0; slot < ink[line].size(); ++slot) {
+        const ClueInk* a = at(line, slot);
+        if (!a) continue;
+        const std::string where = name + (line < rows ? " row " + std::to_string(line) : " column " + std::to_string(line - rows));
+        if (level->size == smallest) note(height, a->y1 - a->y0 + 1, where);
+        const bool isRow = line < rows;
+        // the next clue outward in the same line, and the same slot of the next line
+        const ClueInk* out = at(line, slot + 1);
+        const ClueInk* next = (line + 1 == rows) ? nullptr : at(line + 1, slot);
+        if (out && isRow && a->value >= 10 && out->value >= 10) note(across, a->x0 - out->x1 - 1, where);
+        if (out && !isRow) note(down, a->y0 - out->y1 - 1, where);
+        if (next && isRow) note(down, next->y0 - a->y1 - 1, where);
+        if (next && !isRow && a->value >= 10 && next->value >= 10) note(across, next->x0 - a->x1 - 1, where);
+      }
+    if (level->size != smallest) continue;
+    Back(level);
+    h_.Frame();
+    for (const auto& line : ink)
+      for (const auto& box : line)
+        if (box.x1 >= 0)
+          note(contrast, (0.2126 + 0.7152 + 0.05) / (Luminance(box.x0, box.y0, box.x1, box.y1) + 0.05), name + " at " + std::to_string(box.x0) + ", " + std::to_string(box.y0));
+  }
+  std::printf("Picross clue digits of the smallest cells (size %d): %.0f px tall at least (%s)\n", smallest,
+              height.value, height.where.c_str());
+  std::printf("neighbouring two-digit clues side by side: %.0f px apart at least (%s)\n", across.value,
+              across.where.c_str());
+  std::printf("neighbouring clues one above the other: %.0f px apart at least (%s)\n", down.value, down.where.c_str());
+  std::printf("clues of the smallest cells against their background: %.2f:1 at least (%s)\n", contrast.value,
+              contrast.where.c_str());
+  EXPECT_GE(height.value, 14) << height.where;
+  EXPECT_GE(across.value, 3) << across.where;
+  EXPECT_GE(down.value, 3) << down.where;
+  EXPECT_GE(contrast.value, 3.0) << contrast.where;
 }
 
 }  // namespace

@@ -214,7 +214,7 @@ TEST(MoreGamesShots, TheRowAtRestAndSliding) {
   }
 }
 
-TEST(MoreGamesContent, FourToSixEntriesWithHttpsAddressesThatTheFileFormatKeeps) {
+TEST(MoreGamesContent, FourToSixEntriesThatOpenShippedPagesOrHttpsAddresses) {
   shell_test::ShellWorld world(shell_test::NoCapture());
   auto data = loadRCMFile(bDir + "data/MORE_GAMES.dat");
   const int n = static_cast<int>(data->getFloat("games::i", 0, 0));
@@ -222,7 +222,7 @@ TEST(MoreGamesContent, FourToSixEntriesWithHttpsAddressesThatTheFileFormatKeeps)
   EXPECT_LE(n, 6);
   for (int k = 1; k <= n; ++k) {
     const std::string url = data->getString("games::game" + std::to_string(k) + "::url", 0);
-    EXPECT_EQ(url.rfind("https://", 0), 0u) << url;
+    EXPECT_TRUE(url.rfind("https://", 0) == 0 || !DocumentAddress(bDir + "docs/", url).empty()) << url;
     EXPECT_EQ(url.find_first_of("={}"), std::string::npos) << url;
     auto img = LoadImg2(bDir + data->getString("games::game" + std::to_string(k) + "::gfx", 0), -1);
     EXPECT_NEAR(ImgWidth(img), 300, 50) << k;

@@ -56,7 +56,7 @@ TEST(OutroCampaign, TheLastWinPlaysTheOutroThenTheCreditsThenTheMenu) {
   world.h().SetFrameCap(300);
   EXPECT_EQ(runRegisteredState(kStateOutro), kStateMainMenu);
   EXPECT_EQ(out->parts, (std::set<int>{1, 2, 3, 4, 5}));
-  EXPECT_EQ(out->captions, 9);
+  EXPECT_EQ(out->captions, 10);
   EXPECT_EQ(world.recCredits->runs, 1);
   EXPECT_EQ(world.recCredits->over, out);
 }

@@ -1,11 +1,13 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks what a desktop needs:
 # the menu entry, whose Exec and Icon resolve to installed files, the icon in
-# every size, the AppStream metadata, and the game started headless through
-# the entry's Exec up to the end of loading, then ended by SIGTERM.
-# Usage: install_test.sh CMAKE BUILD_DIR BINDIR DATADIR
+# every size, the AppStream metadata, the copyright file, changelog and manual
+# page, the assets reached through the game's resource folder, and the game
+# started headless through the entry's Exec up to the end of loading, then
+# ended by SIGTERM.
+# Usage: install_test.sh CMAKE BUILD_DIR LAUNCHER_DIR DATADIR GAME_DIR
 set -eu
-cmake=$1 build=$2 bindir=$3 datadir=$4
+cmake=$1 build=$2 bindir=$3 datadir=$4 gamedir=$5
 tmp=$(mktemp -d)
 pid=
 trap '[ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
@@ -22,9 +24,23 @@ for size in 16 32 48 64 128 256; do
   [ "$(png_size "$icon")" = "${size}x$size" ] || fail "$icon is $(png_size "$icon")"
 done
 for f in icons/hicolor/scalable/apps/sorvanta.svg metainfo/io.github.sorvanta.Sorvanta.metainfo.xml \
-         sorvanta/Sorvanta.app/Contents/Resources/gfx/icon.png; do
+         doc/sorvanta/copyright doc/sorvanta/changelog.gz man/man6/sorvanta.6.gz; do
   [ -f "$share/$f" ] || fail "missing $share/$f"
 done
+# The assets are installed once; the game's resource folder links to them
+# relatively, so that the tree may move.
+resources=$prefix/$gamedir/Sorvanta.app/Contents/Resources
+case $(readlink "$resources") in
+  /*|"") fail "$resources is not a relative link" ;;
+esac
+for f in gfx/icon.png docs/about.html; do
+  [ -f "$resources/$f" ] || fail "$resources does not reach the assets ($f)"
+done
+# The manual page reads without a complaint from man (where it is installed).
+if command -v man >/dev/null 2>&1; then
+  complaints=$(man --warnings -l "$share/man/man6/sorvanta.6.gz" 2>&1 >/dev/null) || fail "man cannot read the manual page"
+  [ -z "$complaints" ] || fail "the manual page: $complaints"
+fi
 
 entry=$share/applications/sorvanta.desktop
 [ -f "$entry" ] || fail "missing $entry"

@@ -1,5 +1,6 @@
-"""Full-screen pictures: the loading screen and the level backgrounds.
-Painted as SVG layers, then given paper grain and a vignette."""
+"""Full-screen pictures: the loading screen and the level backgrounds (lands
+1 and 2 here, the others in land_scenes.py). Painted as SVG layers, then
+given paper grain and a vignette."""
 
 import random
 
@@ -51,20 +52,25 @@ def shade_clue_area(a, xx, yy, cap):
     boards of every size, centred on (420, 384)) are squeezed so that the
     yellow clue digits stand out about 4:1 in luminance."""
     # flat over the clue area, fading without an edge towards the frame
-    return squeeze_light(a, np.exp(-(((xx - 405) / 520) ** 4 + ((yy - 368) / 460) ** 4)), cap)
+    return squeeze_light(a, np.exp(-(((xx - 405) / 560) ** 6 + ((yy - 368) / 500) ** 6)), cap)
 
 
-def shade_credits_column(a, xx):
+def shade_credits_column(a, xx, yy, spare):
     """The credits roll up the middle in tints from magenta over blue to cyan
     (the darkest about 0.24 in luminance): the column they cross, lines of
-    up to 640 px, is held below CREDITS_CAP so that every tint reads 3:1."""
-    return squeeze_light(a, np.exp(-(np.clip(np.abs(xx - W / 2) - 340, 0, None) / 90) ** 2), CREDITS_CAP)
+    up to 640 px, is held below CREDITS_CAP so that every tint reads 3:1;
+    the disc spare (x, y, r), the moon, keeps its light."""
+    m = np.exp(-(np.clip(np.abs(xx - W / 2) - 340, 0, None) / 90) ** 2)
+    sx, sy, sr = spare
+    m *= np.clip((np.hypot(xx - sx, yy - sy) - sr) / 24, 0, 1)
+    return squeeze_light(a, m, CREDITS_CAP)
 
 
-def finish(img, seed, vignette=0.35, grain=3.0, calm=0.0, clue_cap=0.0, credits=False):
+def finish(img, seed, vignette=0.35, grain=3.0, calm=0.0, clue_cap=0.0, credits_spare=None):
     """Paper grain, a soft vignette and, for level backgrounds, a calmer
     middle where the board stands; clue_cap, when given, darkens a bright
-    scene where the Picross clues stand, credits the column of the roll."""
+    scene where the Picross clues stand, credits_spare the column of the
+    credits roll but for that disc."""
     a = np.asarray(img.convert("RGB")).astype(np.float32)
     yy, xx = np.mgrid[0:H, 0:W].astype(np.float32)
     dx, dy = (xx - W / 2) / (W / 2), (yy - H / 2) / (H / 2)
@@ -76,8 +82,8 @@ def finish(img, seed, vignette=0.35, grain=3.0, calm=0.0, clue_cap=0.0, credits=
         a = a * (1 - k) + (mean * 0.35 + a * 0.65) * k
     if clue_cap:
         a = shade_clue_area(a, xx, yy, clue_cap)
-    if credits:
-        a = shade_credits_column(a, xx)
+    if credits_spare:
+        a = shade_credits_column(a, xx, yy, credits_spare)
     rnd = np.random.RandomState(seed)
     noise = rnd.normal(0, 1, (H // 2, W // 2)).astype(np.float32)
     noise = np.kron(noise, np.ones((2, 2), np.float32)) * grain
@@ -116,8 +122,10 @@ def meadow():
     return finish(render_svg(svg_doc(W, H, body, defs)), 1, calm=0.25, clue_cap=CLUE_CAP)
 
 
-def twilight(seed=2, calm=0.25, moon=(820, 130), credits=False):
-    """2: a twilight grove under stars (the credits roll over it)."""
+def twilight(seed=2, calm=0.25, moon=(300, 190), credits=False):
+    """2: the Whispering Wood: pines under a crescent moon and stars, fireflies,
+    and a portal half awake in the clearing (the credits roll over it too).
+    The moon stands clear of the preview's frame and of its flag."""
     defs = common_defs([(0, "#141A38"), (0.5, "#2B3560"), (0.78, "#5B4A8A"), (1, "#8A5A7A")],
                        (0.5, 0.78), "#F0A070", 0.55)
     body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
@@ -140,208 +148,8 @@ def twilight(seed=2, calm=0.25, moon=(820, 130), credits=False):
     for _ in range(40):  # fireflies
         x, y = rnd.uniform(0, W), rnd.uniform(520, 760)
         body += '<circle cx="%g" cy="%g" r="2.2" fill="%s" fill-opacity="0.8" filter="url(#haze)"/>' % (x, y, GOLD_LIGHT)
-    return finish(render_svg(svg_doc(W, H, body, defs)), seed, vignette=0.45, calm=calm, credits=credits)
-
-
-def sea():
-    """3: the sea at sunset with the ship and a lighthouse of stones."""
-    defs = common_defs([(0, "#5B4A8A"), (0.35, "#C86E6E"), (0.58, "#F4B36C"), (0.6, "#F4B36C")],
-                       (0.62, 0.56), "#FFE0A0", 0.5) + lin_grad("water", [(0, "#E89A6A"), (0.3, "#7A6A9A"), (1, "#2B3560")])
-    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
-    body += '<circle cx="635" cy="420" r="46" fill="#FFE7B0" fill-opacity="0.9"/>'
-    body += sc.clouds(31, 6, 80, 330, "#F6C9A0", 0.45)
-    body += '<rect x="0" y="440" width="%d" height="%d" fill="url(#water)"/>' % (W, H - 440)
-    rnd = random.Random(3)
-    for _ in range(70):
-        y = rnd.uniform(448, 760)
-        x = rnd.uniform(0, W)
-        w = rnd.uniform(20, 90) * (y - 400) / 300
-        body += ('<rect x="%g" y="%g" width="%g" height="1.6" rx="0.8" fill="#FFE0B0" fill-opacity="%g"/>'
-                 % (x, y, w, 0.12 + 0.35 * (1 - abs(x - 635) / W)))
-    for i in range(26):  # the sun's road on the water
-        y = 446 + i * i * 0.5
-        w = 30 + i * 5
-        body += ('<rect x="%g" y="%g" width="%g" height="2.2" rx="1" fill="#FFE7B0" fill-opacity="%g"/>'
-                 % (635 - w / 2 + (i * 37) % 17 - 8, y, w, 0.55 - i * 0.015))
-    cliff = ("M -10 300 Q 60 270 120 300 Q 190 330 230 400 Q 265 450 330 470 Q 300 600 250 768 L -10 768 Z")
-    body += '<path d="%s" fill="#4A3A5A" %s/>' % (cliff, sc.OUT)
-    body += ('<path d="M -10 318 Q 60 290 118 318 Q 180 345 215 405 L 180 420 Q 120 360 -10 360 Z" '
-             'fill="#6A5A7A" fill-opacity="0.6"/>')
-    body += sc.pine(60, 300, 90, "#2F3A45", 0.1) + sc.pine(95, 296, 70, "#2F3A45", 0.1)
-    body += sc.flag(150, 308, 80, "#C9962E", 0.4)
-    body += sc.ship(860, 520, 150)
-    return finish(render_svg(svg_doc(W, H, body, defs)), 3, calm=0.25, clue_cap=CLUE_CAP)
-
-
-def lanterns():
-    """4: a forest at dusk hung with lanterns."""
-    defs = common_defs([(0, "#1E2F3A"), (0.5, "#3E5A5A"), (1, "#6A7A5A")], (0.5, 0.6), "#F0C080", 0.6)
-    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
-    for layer, (base, col, size, light) in enumerate(((430, "#4A6660", 150, 0.05), (520, "#35504A", 190, 0.08),
-                                                       (640, "#22362F", 240, 0.12))):
-        rnd = random.Random(40 + layer)
-        line = sc.ridge(41 + layer, base, 14)
-        xs = sorted(rnd.uniform(-40, W + 40) for _ in range(9 - layer * 2))
-        for x in xs:
-            if layer < 2 and 260 < x < 700:
-                continue  # a clearing in the middle, where the board stands
-            if rnd.random() < 0.5:
-                body += sc.pine(x, sc.height_at(line, x) + 10, size * rnd.uniform(0.8, 1.2), col, light)
-            else:
-                body += sc.round_tree(x, sc.height_at(line, x) + 10, size * 0.75, col, int(x), light)
-        body += sc.hill(line, col, extra=sc.OUT if layer == 2 else "")
-        body += haze(base - 120, base + 40, "#C8D8C0", 0.16 - layer * 0.04, "hz%d" % layer)
-    rnd = random.Random(44)
-    for sx, sy, ex, ey in ((20, 300, 260, 330), (760, 320, 1010, 290), (120, 420, 330, 450), (700, 440, 930, 410)):
-        body += ('<path d="M %g %g Q %g %g %g %g" fill="none" stroke="%s" stroke-width="1.4" stroke-opacity="0.7"/>'
-                 % (sx, sy, (sx + ex) / 2, max(sy, ey) + 40, ex, ey, INK))
-        for k in range(1, 5):
-            t = k / 5.0
-            x = (1 - t) ** 2 * sx + 2 * (1 - t) * t * (sx + ex) / 2 + t * t * ex
-            y = (1 - t) ** 2 * sy + 2 * (1 - t) * t * (max(sy, ey) + 40) + t * t * ey
-            c = rnd.choice(("#F08A3C", "#F8C04A", "#E86A4A"))
-            body += '<circle cx="%g" cy="%g" r="26" fill="%s" fill-opacity="0.25" filter="url(#soft)"/>' % (x, y + 14, c)
-            body += ('<rect x="%g" y="%g" width="12" height="16" rx="5" fill="%s" %s/>'
-                     '<rect x="%g" y="%g" width="6" height="3" fill="%s"/>'
-                     % (x - 6, y + 6, c, sc.OUT, x - 3, y + 4, INK))
-    return finish(render_svg(svg_doc(W, H, body, defs)), 4, calm=0.2)
-
-
-def mountains():
-    """5: mountains at dawn with a portal on the ridge and flags on the path."""
-    defs = common_defs([(0, "#6A7AB0"), (0.4, "#E8A0A0"), (0.7, "#F8D0A0")], (0.3, 0.5), "#FFF0C0", 0.5)
-    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
-    body += sc.clouds(51, 6, 120, 300, "#FFE8E0", 0.5)
-    far = sc.ridge(52, 360, 100, waves=5, rough=0.5)
-    body += sc.hill(far, "#9A88B8", extra='filter="url(#haze)"')
-    body += haze(300, 480, "#FFE8D8", 0.35)
-    mid = sc.ridge(53, 480, 55, waves=4, rough=0.4)
-    body += sc.hill(mid, "#7A6E9A", extra=sc.OUT)
-    body += sc.portal(860, sc.height_at(mid, 860) + 8, 100, 80, "#8A84A0")
-    near = sc.ridge(54, 620, 40, waves=3)
-    body += sc.hill(near, "#5E6A5A", extra=sc.OUT)
-    for x, c in ((70, "#A8382E"), (150, "#C9962E"), (930, "#4F7A3A")):
-        body += sc.flag(x, sc.height_at(near, x) + 6, 80, c, 0.3)
-    for x in (20, 990):
-        body += sc.pine(x, sc.height_at(near, x) + 20, 200, "#34463A", 0.1)
-    return finish(render_svg(svg_doc(W, H, body, defs)), 5, calm=0.25, clue_cap=CLUE_CAP)
-
-
-def snow():
-    """6: a winter evening: blue snowy hills, pines and capped stones (kept
-    mid-toned so the yellow Picross clues read over it)."""
-    defs = common_defs([(0, "#3E4E7A"), (0.5, "#7A88AE"), (0.7, "#B8A8B8")], (0.25, 0.35), "#F8D8C0", 0.4)
-    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
-    body += sc.clouds(61, 6, 70, 260, "#C8B8D0", 0.4)
-    far = sc.ridge(62, 380, 70, waves=4, rough=0.5)
-    body += sc.hill(far, "#6E7CA0", extra='filter="url(#haze)"')
-    body += haze(330, 470, "#C8C8E0", 0.22)
-    mid = sc.ridge(63, 500, 35, waves=3)
-    body += sc.hill(mid, "#8E9CBC", extra=sc.OUT)
-    near = sc.ridge(64, 630, 26, waves=3)
-    for x in (25, 80, 140, 880, 940, 1000):
-        body += sc.pine(x, sc.height_at(near, x) + 14, 150 + (x * 13) % 50, "#24383A", 0.2)
-    body += sc.hill(near, "#A8B4CE", extra=sc.OUT)
-    for x, h, t in ((170, 80, -3), (860, 90, 4)):
-        y = sc.height_at(near, x) + 18
-        body += sc.stone(x, y, h * 0.55, h, t, "#8E8A9A", moss="#DDE4F0")
-    body += sc.flag(60, sc.height_at(near, 60) + 40, 70, "#A8382E", 0.3)
-    rnd = random.Random(66)
-    for _ in range(140):  # falling snow
-        x, y = rnd.uniform(0, W), rnd.uniform(0, H)
-        body += '<circle cx="%g" cy="%g" r="%g" fill="#FFFFFF" fill-opacity="%g"/>' % (
-            x, y, rnd.uniform(1.0, 2.6), rnd.uniform(0.3, 0.7))
-    return finish(render_svg(svg_doc(W, H, body, defs)), 6, calm=0.25, clue_cap=CLUE_CAP)
-
-
-def orchard():
-    """7: an autumn orchard in the afternoon, with a pennant on the gate."""
-    defs = common_defs([(0, "#8AAACF"), (0.5, "#F0D0A0"), (0.66, "#F6DDB0")], (0.8, 0.4), "#FFE6B0", 0.5)
-    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
-    body += sc.clouds(71, 6, 60, 240, "#FFF4E0", 0.5)
-    far = sc.ridge(72, 420, 35, waves=3)
-    body += sc.hill(far, "#B8A88E", extra='filter="url(#haze)"')
-    mid = sc.ridge(73, 500, 28, waves=4)
-    body += sc.hill(mid, "#B09A50")
-    body += haze(400, 540, "#FFE8C0", 0.2)
-    near = sc.ridge(74, 630, 22, waves=3)
-    for x, c in ((30, "#C8702E"), (95, "#D89A3A"), (165, "#A8482E"), (870, "#D89A3A"), (945, "#C8702E"), (1010, "#A8482E")):
-        body += sc.round_tree(x, sc.height_at(near, x) + 12, 115 + (x % 40), c, x, 0.3)
-    body += sc.hill(near, "#8A8A3E", extra=sc.OUT)
-    body += sc.flag(220, sc.height_at(near, 220) + 8, 75, "#4F7A3A", -0.3)
-    front = sc.ridge(75, 710, 12, waves=2)
-    body += sc.hill(front, "#6E7432", extra=sc.OUT)
-    rnd = random.Random(77)
-    for _ in range(60):  # fallen leaves
-        x, y = rnd.uniform(0, W), rnd.uniform(690, 768)
-        c = rnd.choice(("#D86C2E", "#F0A83A", "#A8382E"))
-        body += '<ellipse cx="%g" cy="%g" rx="3.2" ry="1.8" fill="%s" transform="rotate(%d %g %g)"/>' % (
-            x, y, c, rnd.randrange(180), x, y)
-    return finish(render_svg(svg_doc(W, H, body, defs)), 7, calm=0.25, clue_cap=CLUE_CAP)
-
-
-def lake():
-    """8: a still lake at dusk with the portal on an island."""
-    defs = common_defs([(0, "#2B3560"), (0.4, "#5B4A8A"), (0.62, "#D88A8A")], (0.5, 0.6), "#FFC890", 0.5)
-    defs += lin_grad("water", [(0, "#B07A9A"), (0.4, "#5B4A8A"), (1, "#1E2448")])
-    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
-    body += sc.stars(81, 60, 220)
-    body += sc.clouds(82, 5, 150, 320, "#C890B0", 0.35)
-    far = sc.ridge(83, 440, 40, waves=3)
-    body += sc.hill(far, "#4A4078", extra='filter="url(#haze)"')
-    body += '<rect x="0" y="470" width="%d" height="%d" fill="url(#water)"/>' % (W, H - 470)
-    body += ('<ellipse cx="512" cy="478" rx="150" ry="16" fill="#2E2A4A" %s/>' % sc.OUT)
-    body += sc.portal(512, 470, 90, 70, "#5A5478")
-    body += '<ellipse cx="512" cy="520" rx="40" ry="70" fill="%s" fill-opacity="0.12" filter="url(#soft)"/>' % TEAL
-    rnd = random.Random(84)
-    for _ in range(60):
-        y = rnd.uniform(490, 760)
-        x = rnd.uniform(0, W)
-        body += ('<rect x="%g" y="%g" width="%g" height="1.5" rx="0.7" fill="#FFD8C0" fill-opacity="%g"/>'
-                 % (x, y, rnd.uniform(20, 70), rnd.uniform(0.08, 0.25)))
-    for x in (20, 70, 950, 1005):
-        body += sc.pine(x, 640, 220, "#141C30", 0.05)
-    body += '<path d="M -10 620 Q 120 600 200 768 L -10 768 Z" fill="#161E34" %s/>' % sc.OUT
-    body += '<path d="M 1034 610 Q 900 600 840 768 L 1034 768 Z" fill="#161E34" %s/>' % sc.OUT
-    return finish(render_svg(svg_doc(W, H, body, defs)), 8, vignette=0.4, calm=0.2)
-
-
-def grove():
-    """9: a druid grove at dawn, mist between the trunks."""
-    defs = common_defs([(0, "#A8C0C8"), (0.5, "#E8E0C0"), (1, "#C8D8A8")], (0.5, 0.45), "#FFF8D8", 0.55)
-    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
-    for layer, (base, col, size) in enumerate(((420, "#9AB0A0", 170), (520, "#6E8E6A", 210), (650, "#3E5E42", 260))):
-        rnd = random.Random(90 + layer)
-        line = sc.ridge(91 + layer, base, 12)
-        for x in sorted(rnd.uniform(-40, W + 40) for _ in range(8 - layer * 2)):
-            if 250 < x < 700:
-                continue  # the clearing where the board stands
-            body += sc.round_tree(x, sc.height_at(line, x) + 10, size * 0.7, col, int(x) + layer, 0.15)
-        body += sc.hill(line, col, extra=sc.OUT if layer == 2 else "")
-        body += haze(base - 140, base + 30, "#FFFFFF", 0.28 - layer * 0.06, "hz%d" % layer)
-    for x, h, t in ((120, 110, -3), (200, 80, 2), (830, 95, 4), (910, 120, -2)):
-        body += sc.stone(x, 690, h * 0.5, h, t, "#8A8896")
-    return finish(render_svg(svg_doc(W, H, body, defs)), 9, calm=0.25, clue_cap=CLUE_CAP)
-
-
-def isles():
-    """A (10): open sea at midday, far isles and the little ship."""
-    defs = common_defs([(0, "#5E8CC8"), (0.5, "#A8D0E8"), (0.56, "#D8ECF0")], (0.7, 0.15), "#FFFBE8", 0.4)
-    defs += lin_grad("water", [(0, "#7EB8D0"), (0.5, "#3E7AA8"), (1, "#2B4A78")])
-    body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)
-    body += sc.clouds(101, 7, 60, 300, "#FFFFFF", 0.6)
-    body += '<rect x="0" y="430" width="%d" height="%d" fill="url(#water)"/>' % (W, H - 430)
-    for cx, w, h, c in ((140, 220, 50, "#7E9A8A"), (420, 120, 26, "#9AB0A8"), (760, 260, 60, "#6E8E7A")):
-        body += ('<path d="M %g 432 Q %g %g %g 432 Z" fill="%s" %s/>'
-                 % (cx - w / 2, cx, 432 - h * 2, cx + w / 2, c, sc.OUT))
-    body += sc.flag(770, 392, 50, "#A8382E", 0.2)
-    rnd = random.Random(102)
-    for _ in range(80):
-        y = rnd.uniform(440, 760)
-        body += ('<rect x="%g" y="%g" width="%g" height="1.6" rx="0.8" fill="#FFFFFF" fill-opacity="%g"/>'
-                 % (rnd.uniform(0, W), y, rnd.uniform(20, 80) * (y - 380) / 300, rnd.uniform(0.1, 0.35)))
-    body += sc.ship(160, 560, 130, sail="#F3E3C0", flag="#C9962E")
-    return finish(render_svg(svg_doc(W, H, body, defs)), 10, calm=0.25, clue_cap=CLUE_CAP)
+    return finish(render_svg(svg_doc(W, H, body, defs)), seed, vignette=0.45, calm=calm,
+                  credits_spare=(moon[0], moon[1], 60) if credits else None)
 
 
 def logo(img):
@@ -397,14 +205,6 @@ def make_all():
     save_jpg(loading(), "gfx/gui/loading/back.jpg")
     save_jpg(meadow(), "gfx/backgrounds/background_1.jpg")
     save_jpg(twilight(credits=True), "gfx/backgrounds/background_2.jpg")
-    save_jpg(sea(), "gfx/backgrounds/background_3.jpg")
-    save_jpg(lanterns(), "gfx/backgrounds/background_4.jpg")
-    save_jpg(mountains(), "gfx/backgrounds/background_5.jpg")
-    save_jpg(snow(), "gfx/backgrounds/background_6.jpg")
-    save_jpg(orchard(), "gfx/backgrounds/background_7.jpg")
-    save_jpg(lake(), "gfx/backgrounds/background_8.jpg")
-    save_jpg(grove(), "gfx/backgrounds/background_9.jpg")
-    save_jpg(isles(), "gfx/backgrounds/background_A.jpg")
 
 
 if __name__ == "__main__":

@@ -13,7 +13,7 @@ from kit import FONT2, INK, hexrgb, save_png
 
 # Cell sizes by index (index 0 the largest). Index 1 is 42 px: the
 # tutorial's row demonstration is drawn for clues 42 px apart.
-CELL = [45, 42, 34, 28, 22]
+CELL = [45, 42, 34, 28, 26]
 # Digit images by size index 1..4 (index 0 reuses 1): box and cap height.
 DIGIT_BOX = {1: 32, 2: 26, 3: 22, 4: 18}
 DIGIT_CAP = {1: 23.0, 2: 19.0, 3: 15.5, 4: 12.5}
@@ -22,25 +22,23 @@ DOT = {0: 9, 1: 9, 2: 8, 3: 6, 4: 5}
 SS = 4  # supersampling
 
 EMPTY = "#BFB095"
-# The Fill palette: id, name, paint. Ids 1 (cross) and 7 (black) have fixed
-# roles; 6 is light because the code marks wrong cells of it with a black
-# blink. Chosen so that every pair stays apart (CIELAB difference above 14)
-# in normal vision and simulated protanopia, deuteranopia and tritanopia,
-# the empty cell included (tools/assets/cvd.py, contact_sheet.py).
+# The Fill palette: id, name, paint, clue digit tint. Ids 1 (cross) and 7
+# (black) have fixed roles; 6 is light because the code marks wrong cells of
+# it with a black blink. Chosen so that, in every shipped Fill level, each
+# pair of colours stays 20 apart (CIEDE2000) as paint and as lit digits, 10
+# as digits dimmed over the empty cell and 10 under each simulated
+# dichromacy, and each digit reads on the empty cell and on its own paint
+# (dark paints get darker digits, so the light ground and the ink outline
+# carry them); tools/legibility prints the figures.
 COLOURS = [
-    (2, "red", "#DE4E47"), (3, "green", "#366B24"), (4, "blue", "#2D64D2"),
-    (5, "yellow", "#F2CE5A"), (6, "white", "#F6F2E8"), (7, "black", "#2A2622"),
-    (8, "orange", "#EE822B"), (9, "brown", "#4F2D17"), (10, "purple", "#6E3399"),
-    (11, "sky", "#53B9EC"), (12, "pink", "#EE9DB8"), (13, "grey", "#7D7975"),
+    (2, "red", "#FF044E", "#FF0750"), (3, "green", "#348446", "#358547"),
+    (4, "blue", "#0068F0", "#0066EA"), (5, "yellow", "#FFEF2F", "#FFEF37"),
+    (6, "white", "#F7FFF6", "#FBFFFB"), (7, "black", "#120E0B", "#0A0806"),
+    (8, "orange", "#FF9027", "#FFAC5E"), (9, "brown", "#B54A18", "#7D330A"),
+    (10, "purple", "#9B55A2", "#67396C"), (11, "sky", "#53B7E9", "#74C5ED"),
+    (12, "pink", "#EA9DB8", "#EFB3C8"), (13, "grey", "#747F82", "#6C7678"),
 ]
 BLACK_ID = 7
-
-
-def digit_tint(paint):
-    """The clue digits are drawn white and tinted by the paint colour
-    itself, which keeps the colours as far apart for colour-blind players
-    as the paints are; the ink outline carries a digit on its own paint."""
-    return hexrgb(paint)
 
 
 # ---- shapes at 4x ------------------------------------------------------
@@ -126,6 +124,26 @@ def cross(size, fill=INK, outline=None, opacity=0.85):
     return img.resize((size, size), Image.LANCZOS)
 
 
+def cell_cross(size, ends=(0.1, 0.36), opacity=0.35):
+    """The cross on a cell: four inked arms from the corners that stop short
+    of the middle, where a clue's digit stands, and light enough that a
+    digit's outline still reads where an arm's tip passes under or over it."""
+    n = size * SS
+    img = Image.new("RGBA", (n, n), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    w = max(SS * 2.2, 0.10 * n)
+    r = w / 2.0
+    colour = hexrgb(INK) + (255,)
+    for sx, sy in ((1, 1), (-1, 1), (1, -1), (-1, -1)):
+        (x0, y0), (x1, y1) = ((n / 2.0 - sx * (0.5 - t) * n, n / 2.0 - sy * (0.5 - t) * n) for t in ends)
+        d.line((x0, y0, x1, y1), fill=colour, width=int(round(w)))
+        for cx, cy in ((x0, y0), (x1, y1)):
+            d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=colour)
+    a = np.asarray(img).astype(np.float32)
+    a[..., 3] *= opacity
+    return Image.fromarray(a.astype(np.uint8), "RGBA").resize((size, size), Image.LANCZOS)
+
+
 # ---- digits and dots -----------------------------------------------------
 
 def _disk_dilate(mask, r):
@@ -185,15 +203,14 @@ def make_colours():
         save_png(cross(CELL[s], fill="#F3E3C0", outline=INK), "gfx/tiles/colors/cross_b%d.png" % s)
     groups = [("color1", [("id", 1), ("rgb", [255, 255, 255]), ("showRGB", [255, 255, 255]),
                           ("img0", "gfx/tiles/colors/cross_a"), ("img1", "gfx/tiles/colors/cross_b")])]
-    for k, (cid, name, paint) in enumerate(COLOURS):
+    for k, (cid, name, paint, tint) in enumerate(COLOURS):
         for s in range(5):
             save_png(tile(CELL[s], paint, True, seed=100 + cid), "gfx/tiles/colors/%s_a%d.png" % (name, s))
             # the second style, which the settings could pick: striped paint
             save_png(tile(CELL[s], paint, True, seed=100 + cid, pattern=_stripes),
                      "gfx/tiles/colors/%s_b%d.png" % (name, s))
-        tint = digit_tint(paint)
         groups.append(("color%d" % (k + 2), [
-            ("id", cid), ("rgb", list(tint)), ("showRGB", list(hexrgb(paint))),
+            ("id", cid), ("rgb", list(hexrgb(tint))), ("showRGB", list(hexrgb(paint))),
             ("img0", "gfx/tiles/colors/%s_a" % name), ("img1", "gfx/tiles/colors/%s_b" % name)]))
     tables.write("data/colors.dat", "colors", entries + groups)
 
@@ -233,7 +250,7 @@ def make_pieces():
 def make_cells():
     for s in range(5):
         save_png(tile(CELL[s], EMPTY, raised=False, seed=7), "gfx/tiles/empty%d.png" % s)
-        save_png(cross(CELL[s]), "gfx/tiles/x%d.png" % s)
+        save_png(cell_cross(CELL[s]), "gfx/tiles/x%d.png" % s)
 
 
 def make_digits():

@@ -55,8 +55,8 @@ def colour_rows(sheet, y0, label):
         n = cells.CELL[s]
         d.text((8, y + n // 2 - 8), "%d: %dpx" % (s, n), font=font, fill=(255, 255, 255))
         x = 90
-        for k, (cid, name, paint) in enumerate(cells.COLOURS):
-            rgb = cells.digit_tint(paint)
+        for k, (cid, name, _paint, tint) in enumerate(cells.COLOURS):
+            rgb = hexrgb(tint)
             empty = load("gfx/tiles/empty%d.png" % s)
             paint_img = load("gfx/tiles/colors/%s_a%d.png" % (name, s))
             centred(sheet, empty, x + n // 2, y + n // 2)
@@ -88,14 +88,14 @@ def cvd_strip(sheet, y):
     d = ImageDraw.Draw(sheet)
     strip = Image.new("RGBA", (12 * 88 + 8, 50), BG + (255,))
     x = 4
-    for k, (cid, name, paint) in enumerate(cells.COLOURS):
-        rgb = cells.digit_tint(paint)
+    for k, (cid, name, _paint, tint) in enumerate(cells.COLOURS):
+        rgb = hexrgb(tint)
         centred(strip, load("gfx/tiles/empty1.png"), x + 21, 25)
         clue(strip, x + 21, 25, (k + 3) % 10, 1, cid, rgb)
         centred(strip, load("gfx/tiles/colors/%s_a1.png" % name), x + 63, 25)
         clue(strip, x + 63, 25, (k + 3) % 10, 1, cid, rgb, painted_black=(cid == cells.BLACK_ID))
         x += 88
-    named = [("empty", hexrgb(cells.EMPTY))] + [(n, hexrgb(p)) for _i, n, p in cells.COLOURS]
+    named = [("empty", hexrgb(cells.EMPTY))] + [(n, hexrgb(p)) for _i, n, p, _t in cells.COLOURS]
     worst = cvd.closest_pairs(named)
     for kind in ("normal", "protan", "deutan", "tritan"):
         a = np.asarray(strip.convert("RGB")).astype(np.float64)

@@ -3,19 +3,15 @@ dichromacies (Machado, Oliveira and Fernandes 2009, full severity) and
 measures colour differences in CIELAB, so the palette can be judged the way
 a colour-blind player sees it."""
 
+import os
+import sys
+
 import numpy as np
 
-MATRICES = {
-    "protan": np.array([[0.152286, 1.052583, -0.204868],
-                        [0.114503, 0.786281, 0.099216],
-                        [-0.003882, -0.048116, 1.051998]]),
-    "deutan": np.array([[0.367322, 0.860646, -0.227968],
-                        [0.280085, 0.672501, 0.047413],
-                        [-0.011820, 0.042940, 0.968881]]),
-    "tritan": np.array([[1.255528, -0.076749, -0.178779],
-                        [-0.078411, 0.930809, 0.147602],
-                        [0.004733, 0.691367, 0.303900]]),
-}
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "check"))
+from colour import CVD_MATRICES  # noqa: E402  (one home for the matrices)
+
+MATRICES = {kind: np.array(m) for kind, m in CVD_MATRICES.items()}
 
 
 def _to_linear(c):

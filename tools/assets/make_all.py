@@ -3,6 +3,7 @@
 import sys
 
 import backgrounds
+import land_scenes
 import board_frames
 import cells
 import effects
@@ -28,7 +29,7 @@ GROUPS = {
     "effects": effects.make_all,
     "layouts": layouts.make_all,
     "profiles": profiles.make_all,
-    "backgrounds": backgrounds.make_all,
+    "backgrounds": lambda: (backgrounds.make_all(), land_scenes.make_all()),
     "sounds": sounds.make_all,
     "music": music.make_all,
     "story": story.make_all,

@@ -3,13 +3,16 @@ its highlight, the entries' pictures, the layout and data/MORE_GAMES.dat.
 The code puts the current picture's centre at (210, 340) and the label
 160 px (times the picture's scale) below it; the following entries recede
 to the right, 200 px apart, each 0.8 the size of the one before.
-The entries point at the project's own pages. ADDRESS_BASE is the one place
-to change when the project has its public home (example.org is reserved for
-examples, so nothing real is opened meanwhile)."""
+The entries open the pages shipped with the game (tools/assets/pages.py),
+which the code opens from the installed docs/ folder. ADDRESS_BASE is the
+one place to change when the project has a public site that serves the same
+pages: set it to the site's address ("https://...") and the entries open
+the site instead."""
 
 import random
 
 import layouts
+import pages
 import scenery as sc
 import tables
 from backgrounds import common_defs, finish, haze
@@ -19,9 +22,9 @@ from story import glow
 
 W, H = 1024, 768
 CARD = (300, 280)
-ADDRESS_BASE = "https://example.org/sorvanta/"
-# (picture, page): the game's home, how each campaign is played, making levels.
-ENTRIES = [("home", ""), ("picross", "picross"), ("fill", "fill"), ("levels", "levels")]
+ADDRESS_BASE = ""  # "": the shipped pages, named by their file in docs/
+# (picture, page): about the game, how each campaign is played, the credits.
+ENTRIES = [("home", "about.html"), ("picross", "picross.html"), ("fill", "fill.html"), ("credits", "credits.html")]
 
 
 def back():
@@ -118,15 +121,18 @@ def fill():
     return frame(s)
 
 
-def levels():
-    """A level being drawn: a grid on parchment and a quill."""
+def credits():
+    """The credits: a written page on the desk, its wax seal and a quill."""
     s = dusk_fill("#4A2E1C", "#2E1C12")
     s += rrect(50, 40, 200, 200, 8, 'fill="%s" %s' % (PARCHMENT, sc.OUT))
-    for k in range(1, 8):
-        s += '<path d="M %d 50 V 230 M 60 %d H 240" stroke="%s" stroke-opacity="0.5" stroke-width="1"/>' % (
-            50 + k * 25, 40 + k * 25, PARCHMENT_SHADE)
-    for col, row, colour in ((2, 3, TEAL), (3, 3, TEAL), (4, 4, LEAF), (3, 4, LEAF), (2, 5, GOLD)):
-        s += '<rect x="%d" y="%d" width="24" height="24" fill="%s"/>' % (51 + col * 25, 41 + row * 25, colour)
+    rnd = random.Random(211)
+    for k in range(7):  # lines of writing, the first a heading
+        y = 66 + k * 22
+        w = 110 if k == 0 else rnd.randrange(110, 160)
+        s += '<rect x="%d" y="%d" width="%d" height="%d" rx="2" fill="%s" fill-opacity="%g"/>' % (
+            150 - w // 2, y, w, 6 if k == 0 else 4, INK, 0.75 if k == 0 else 0.45)
+    s += '<circle cx="200" cy="212" r="18" fill="%s" %s/>' % (BERRY, sc.OUT)
+    s += '<circle cx="200" cy="212" r="10" fill="none" stroke="%s" stroke-width="2"/>' % GOLD_LIGHT
     s += ('<path d="M 250 40 Q 200 100 170 190 L 176 194 Q 220 110 262 52 Z" fill="#F6F2E8" %s/>' % sc.OUT)
     s += '<path d="M 170 190 L 164 206 L 176 194 Z" fill="%s"/>' % INK
     return frame(s)
@@ -174,10 +180,11 @@ def make_all():
     save_jpg(back(), "gfx/gui/more/back.jpg", 85)
     save_png(label(False), "gfx/gui/more/read.png")
     save_png(label(True), "gfx/gui/more/read2.png")
-    for name, make in (("home", home), ("picross", picross), ("fill", fill), ("levels", levels)):
+    for name, make in (("home", home), ("picross", picross), ("fill", fill), ("credits", credits)):
         save_png(make(), "gfx/gui/more/%s.png" % name)
     layout()
     data()
+    pages.make_all()
 
 
 if __name__ == "__main__":

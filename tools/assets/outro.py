@@ -19,9 +19,12 @@ from story import DUSK_SKY, glow, patchwork, sky, tiny_druid
 
 W, H = 1024, 768
 
-# Milliseconds each caption of txt/en/outro.txt stays, in line order: about
-# the 88 s of the five scenes (5 + 26 + 14 + 22 + 21).
-TIMES = [8000, 9000, 10000, 10000, 10000, 9000, 11000, 11000, 10000]
+# Milliseconds each caption of txt/en/outro.txt stays, in line order. The
+# scenes run 5, 26, 14, 22 and 21 s whatever the captions do, so each scene's
+# captions end together a little before it does: one for the homecoming,
+# three for the dawn, two for the council, two for the great picture and two
+# for the night (tools/check_assets holds them to their scenes).
+TIMES = [4300, 8600, 8700, 8700, 7000, 7000, 11000, 11000, 10000, 10700]
 
 
 def homecoming():

@@ -68,7 +68,7 @@ def fill_level(out, rows=10, cols=10, s=1):
             x, y = left + col * n + n // 2, top + r * n + n // 2
             cs.centred(c, pv.img("gfx/tiles/empty%d.png" % s), x, y)
             k = rnd.randrange(6)
-            cid, name, paint = cells.COLOURS[k]
+            cid, name, _paint, _tint = cells.COLOURS[k]
             painted = rnd.random() < 0.4
             if painted:
                 cs.centred(c, pv.img("gfx/tiles/colors/%s_a%d.png" % (name, s)), x, y)

@@ -14,41 +14,39 @@ LEVELS = [10, 10, 10, 25, 10, 25, 10, 25, 10, 25]
 # the land's own background.
 LANDS = [
     {"title": "Willowmere Meadows", "background": "1", "position": (170, 640),
-     "page": "In the meadows of Willowmere the old druids wake beneath the willows. The standing stones have "
+     "page": "In the meadows of Willowmere the old druids wake beneath the trees. The standing stones have "
              "gone dark, and without their portals no one can cross the land. Mend the first circle with "
-             "careful pictures, and a little ship will carry your flag onwards."},
+             "careful pictures, and your flag will fly onwards."},
     {"title": "The Whispering Wood", "background": "2", "position": (330, 560),
-     "page": "Beyond the meadows the trees lean close and whisper their secrets. A druid with a lantern waits at "
-             "the edge of the wood, where a second portal hums half awake. Solve the riddles carved in bark, and "
-             "the path will open."},
+     "page": "Beyond the meadows the pines lean close and whisper under the moon. Fireflies drift at the edge "
+             "of the wood, where a second portal hums half awake in a clearing. Solve the riddles carved in "
+             "bark, and the path will open."},
     {"title": "Stonecircle Downs", "background": "3", "position": (500, 600),
      "page": "On the rolling downs the great stones stand in a ring, humming softly in the evening wind. "
              "Sheep graze between them and pay no heed to magic. Trace the old patterns on the stones, and "
              "the ring will glow teal once more."},
     {"title": "The Ember Vents", "background": "4", "position": (600, 430),
-     "page": "Smoke curls from the vents and the ground is warm underfoot. The fire druids keep their portal "
-             "burning low, waiting for someone patient enough to read the ember signs. Raise your flag among "
-             "the ashes."},
+     "page": "Smoke curls from the vents and the ground is warm underfoot. Between them a portal burns low, "
+             "waiting for someone patient enough to read the ember signs. Raise your flag among the ashes."},
     {"title": "Cinder Fields", "background": "5", "position": (270, 320),
-     "page": "Rivers of glowing lava wind across the cinder fields, and sparks dance in the dark. An old "
-             "druid crosses them on stepping stones, humming to keep her courage. Follow her, picture by "
-             "picture, to the portal at the edge of the fire."},
+     "page": "Rivers of glowing lava wind across the cinder fields, and sparks dance in the dark. Stepping "
+             "stones lead over them, worn smooth by careful feet. Follow them, picture by picture, to the "
+             "portal at the edge of the fire."},
     {"title": "Amberfen Marsh", "background": "6", "position": (180, 470),
-     "page": "Mist hangs over the marsh, and frogs sing from every reed. Lanterns bob on little rafts where "
-             "the druids search for a portal sunk in the mud. Lift it out with clever pictures, and the "
-             "fen will shine like amber."},
+     "page": "Mist hangs over the marsh, and frogs sing from every reed. Lanterns bob on little rafts "
+             "around a portal half sunk in the mud. Lift it out with clever pictures, and the fen will shine "
+             "like amber."},
     {"title": "Frostpeak Heights", "background": "7", "position": (450, 180),
-     "page": "Snow falls softly on the heights, and the mountain stone sleeps under a blanket of frost. "
-             "The druids climb with you, humming old songs to keep the cold away. Wake the portal of ice, and "
-             "the whole land lies below you."},
+     "page": "Snow falls softly on the heights, and the standing stones sleep under caps of frost. Dark "
+             "pines keep watch on the slopes. Wake the portal of ice, and the whole land lies below you."},
     {"title": "Owlnight Forest", "background": "8", "position": (640, 230),
      "page": "In the Owlnight Forest the trees are older than the druids themselves, and wise owls watch "
              "every step. They guard a portal that opens only for those who see clearly in the dark. Show "
              "them what you can see."},
     {"title": "Starfall Ridge", "background": "9", "position": (420, 380),
      "page": "Along the ridge the stars seem close enough to touch, and some have fallen into the grass. "
-             "The druids gather them in baskets to light the last portals. Place each star in its picture, "
-             "and the way to the sea will open."},
+             "Gather them to light the portal on the crest. Place each star in its picture, and the way to "
+             "the sea will open."},
     {"title": "Lighthouse Coast", "background": "A", "position": (690, 650),
      "page": "At the coast the little ship is waiting, its patched sails full of evening wind. One portal "
              "remains, the oldest of them all, glowing beside the lighthouse. Complete its pictures, plant the "
@@ -113,5 +111,10 @@ def write_all(names):
         with open(os.path.join(ASSETS, rel), encoding="utf-8") as f:
             old = f.read().splitlines()
         write(rel, "\n".join(level_names(names[mode], old)) + "\n")
+    write_story()
+
+
+def write_story():
+    """The story pages' table and text: titles and pages, on their own."""
     write("data/stagesStory.dat", story_table())
     write("txt/en/story.txt", "".join("%s\n%s\n" % (land["title"], land["page"]) for land in LANDS))

@@ -10,6 +10,7 @@
 #include "platform/image.h"
 #include "puzzle/atile.h"
 #include "puzzle/level.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 
 namespace sorvanta {
@@ -88,7 +89,7 @@ BoardExtent CellsOf(const TLevel& level) {
 
 BoardExtent ExtentOf(const TLevel& level) {
   if (level.rows < 1 || level.cols < 1) return {};
-  return level.tryb == 1 ? picrossExtent(level) : fillExtent(level);
+  return level.tryb == kRulesetPicross ? picrossExtent(level) : fillExtent(level);
 }
 
 }  // namespace sorvanta

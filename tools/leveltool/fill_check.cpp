@@ -11,6 +11,7 @@
 #include "leveltool/level_check_parts.h"
 #include "platform/strings.h"
 #include "puzzle/color.h"
+#include "puzzle/fill_rules.h"
 #include "puzzle/level.h"
 #include "puzzle/tile.h"
 
@@ -73,7 +74,15 @@ void CheckFill(const StoredLevel& s, Findings& f) {
     }
 
   // Clue counts are stored, never recomputed by the game: a wrong one makes a
-  // level that cannot be won.
+  // level that cannot be won. The stored solution, painted, must meet every
+  // clue as the game counts it.
+  FillBoard painted(rows, cols);
+  for (int i = 0; i < rows * cols; ++i) {
+    painted.solution[i] = painted.paint[i] = cells[i].colour != 0 ? cells[i].colour : kNoColour;
+    painted.clue[i] = cells[i].clue != 0 ? cells[i].clue : kNoColour;
+    painted.count[i] = cells[i].count;
+  }
+  FillRecount(painted);
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < cols; ++c) {
       const Cell& cell = cells[r * cols + c];
@@ -97,10 +106,10 @@ void CheckFill(const StoredLevel& s, Findings& f) {
           f.fail("clue", where + ": zero clue of count " + std::to_string(cell.count) + " over " +
                              std::to_string(coloured) + " coloured cells");
       } else {
-        const int real = CountInBlock(puzzle.solution, rows, cols, r, c, cell.clue);
-        if (cell.count != real)
+        const int i = painted.index(r, c);
+        if (!FillClueMet(painted.clue[i], painted.count[i], painted.userCount[i]))
           f.fail("clue", where + ": clue of colour " + std::to_string(cell.clue) + " says " +
-                             std::to_string(cell.count) + ", its block holds " + std::to_string(real));
+                             std::to_string(cell.count) + ", its block holds " + std::to_string(painted.userCount[i]));
       }
       if (cell.colour != 0 && cell.colour != cell.clue)
         f.fail("clue", where + ": a clue of colour " + std::to_string(cell.clue) + " on a cell of colour " +

@@ -187,12 +187,4 @@ class Solver {
 
 FillSolveResult SolveFill(const FillPuzzle& puzzle, int nodeLimit) { return Solver(puzzle).run(nodeLimit); }
 
-int CountInBlock(const std::vector<int>& grid, int rows, int cols, int r, int c, int colour) {
-  int n = 0;
-  for (int dr = -1; dr <= 1; ++dr)
-    for (int dc = -1; dc <= 1; ++dc)
-      if (r + dr >= 0 && r + dr < rows && c + dc >= 0 && c + dc < cols && grid[(r + dr) * cols + c + dc] == colour) ++n;
-  return n;
-}
-
 }  // namespace sorvanta

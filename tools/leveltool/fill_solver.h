@@ -33,7 +33,4 @@ struct FillSolveResult {
 // all (0: a budget that shrinks with the board).
 FillSolveResult SolveFill(const FillPuzzle& puzzle, int nodeLimit = 0);
 
-// How many cells of the block around (r, c) hold colour in the row-major grid.
-int CountInBlock(const std::vector<int>& grid, int rows, int cols, int r, int c, int colour);
-
 }  // namespace sorvanta

@@ -13,6 +13,7 @@
 #include "platform/strings.h"
 #include "puzzle/level.h"
 #include "puzzle/level_file.h"
+#include "puzzle/ruleset.h"
 
 namespace sorvanta {
 
@@ -108,7 +109,7 @@ LevelReport CheckLevelFile(const std::string& path) {
   const int tryb = FloatToInt(s.file->getFloat("level::data::tryb", 0, 0));
   if (!readable) {
     f.fail("read", "no level in the file");
-  } else if (tryb != 0 && tryb != 1) {
+  } else if (!IsRuleset(tryb)) {
     f.fail("tryb", "tryb is " + std::to_string(tryb) + ", not 0 (Fill) or 1 (Picross)");
   } else if (s.level->hasCells()) {
     s.rows = s.level->rows;
@@ -120,7 +121,7 @@ LevelReport CheckLevelFile(const std::string& path) {
     checkRows(s, f);
     checkBackground(s, f);
     checkLayout(s, f);
-    if (tryb == 1)
+    if (tryb == kRulesetPicross)
       CheckPicross(s, f);
     else
       CheckFill(s, f);

@@ -9,12 +9,13 @@
 
 #include "formats/rcm_file.h"
 #include "gui/img.h"
-#include "leveltool/fill_solver.h"
 #include "leveltool/level_tables.h"
 #include "puzzle/atile.h"
 #include "puzzle/color.h"
+#include "puzzle/fill_rules.h"
 #include "puzzle/level.h"
 #include "puzzle/level_file.h"
+#include "puzzle/ruleset.h"
 #include "puzzle/tile.h"
 #include "puzzle/tile_data.h"
 
@@ -80,7 +81,7 @@ LevelSource ParseLevelSource(const std::string& text, const std::string& name) {
     std::vector<std::string> t = tokensOf(line);
     if (t.empty()) continue;
     if (inGrid) {
-      if (t.size() == 1 && t[0].size() > 1 && src.tryb == 1) {
+      if (t.size() == 1 && t[0].size() > 1 && src.tryb == kRulesetPicross) {
         std::vector<std::string> chars;
         for (char ch : t[0]) chars.emplace_back(1, ch);
         t = chars;
@@ -98,7 +99,7 @@ LevelSource ParseLevelSource(const std::string& text, const std::string& name) {
     if (w == "ruleset") {
       want(1);
       if (t[1] != "picross" && t[1] != "fill") fail(where, "ruleset is picross or fill");
-      src.tryb = t[1] == "picross" ? 1 : 0;
+      src.tryb = t[1] == "picross" ? kRulesetPicross : kRulesetFill;
       rulesetSeen = true;
     } else if (w == "size") {
       want(1);
@@ -139,7 +140,8 @@ LevelSource ParseLevelSource(const std::string& text, const std::string& name) {
   }
   if (!rulesetSeen) fail(name, "no ruleset");
   if (src.grid.empty()) fail(name, "no grid");
-  if (src.place && (src.tryb != 1 || src.placeRow < 0 || src.placeRow >= static_cast<int>(src.grid.size())))
+  if (src.place &&
+      (src.tryb != kRulesetPicross || src.placeRow < 0 || src.placeRow >= static_cast<int>(src.grid.size())))
     fail(name, "place needs a Picross row of the grid");
   return src;
 }
@@ -175,7 +177,7 @@ std::shared_ptr<TLevel> BuildLevel(const LevelSource& src) {
       fail(src.name, "row " + std::to_string(r) + ", column " + std::to_string(c) + ": key \"" + key + "\" has no id");
     return it->second;
   };
-  if (src.tryb == 1) {
+  if (src.tryb == kRulesetPicross) {
     level->atiles.reset(rows, cols);
     for (int r = 0; r < rows; ++r)
       for (int c = 0; c < cols; ++c) {
@@ -222,7 +224,7 @@ std::shared_ptr<TLevel> BuildLevel(const LevelSource& src) {
         const int id = t.clue == "0" ? kCrossColorId : keyId(t.clue, r, c);
         cell->number = colour(id);
         cell->showCount = 1;
-        cell->count = id == kCrossColorId ? 0 : CountInBlock(solution, rows, cols, r, c, id);
+        cell->count = id == kCrossColorId ? 0 : FillBlockCount(solution, rows, cols, r, c, id);
       }
       level->tile.set(r, c, cell);
     }

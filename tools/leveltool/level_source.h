@@ -22,13 +22,15 @@
 #include <string>
 #include <vector>
 
+#include "puzzle/ruleset.h"
+
 namespace sorvanta {
 
 class TLevel;
 
 struct LevelSource {
   std::string name;  // for messages
-  int tryb = 0;
+  int tryb = kRulesetFill;
   int size = 1;
   std::string background = "1";
   int maxMistakes = 5;

@@ -4,20 +4,13 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "puzzle/picross_rules.h"
+
 namespace sorvanta {
 
 std::vector<int> RunsOf(const std::vector<bool>& line) {
   std::vector<int> runs;
-  int run = 0;
-  for (bool filled : line) {
-    if (filled) {
-      ++run;
-    } else if (run > 0) {
-      runs.push_back(run);
-      run = 0;
-    }
-  }
-  if (run > 0) runs.push_back(run);
+  for (const PicrossRun& run : PicrossRuns(line)) runs.push_back(run.length);
   return runs;
 }
 

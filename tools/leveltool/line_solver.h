@@ -9,7 +9,8 @@ namespace sorvanta {
 
 enum class PCell : std::int8_t { Unknown, Filled, Empty };
 
-// The run lengths of a line of picture (true) and empty (false) cells.
+// The run lengths of a line of picture (true) and empty (false) cells: the
+// game's clue runs.
 std::vector<int> RunsOf(const std::vector<bool>& line);
 
 // Sets every unknown cell of line that has the same value in every placement

@@ -244,3 +244,17 @@ def read_layout(text):
         elif word == "LUASCRIPT" and tokens:
             scripts.append(tokens.pop(0)[0].replace('"', ""))
     return widgets, classes, scripts, errors
+
+
+def to_int(text):
+    """A number as the game's data reader takes it: a sign and the digits
+    that follow it, else 0."""
+    text = text.lstrip()
+    sign, digits = 1, ""
+    if text[:1] in "+-" and text:
+        sign, text = (-1 if text[0] == "-" else 1), text[1:]
+    for ch in text:
+        if not ch.isdigit():
+            break
+        digits += ch
+    return sign * int(digits) if digits else 0

@@ -21,14 +21,24 @@ def _png(root, rel):
         return pixels.read_png(f.read())
 
 
+def _alpha_spans(pic, threshold):
+    """Per row, the first and last x whose alpha is above threshold (None
+    for a row with none)."""
+    spans = []
+    for row in pic.rows:
+        xs = [x for x, p in enumerate(row) if p[3] > threshold]
+        spans.append((xs[0], xs[-1]) if xs else None)
+    return spans
+
+
 def _ring_edges(back, side, rows):
     """Per screen row, the ring's edge facing the middle (x), dilating the
     opening's transparent pixels by the ring's width."""
-    w, _h, n, lines = back
+    w = back.w
     edge = {}
     for y in range(*rows):
-        alpha = lines[y][n - 1::n]
-        xs = [x for x in (range(w // 2) if side < 0 else range(w // 2, w)) if alpha[x] < 255]
+        row = back.rows[y]
+        xs = [x for x in (range(w // 2) if side < 0 else range(w // 2, w)) if row[x][3] < 255]
         if not xs:
             continue
         inner = max(xs) if side < 0 else min(xs)
@@ -44,8 +54,8 @@ def title_room(root):
     logo, back = _png(root, "gfx/gui/titleScreen/en/logo.png"), _png(root, "gfx/gui/titleScreen/back.png")
     if not logo or not back:
         return ["title: logo.png or back.png is not a PNG the figures read"]
-    ox, oy = LOGO_CENTRE[0] - logo[0] // 2, LOGO_CENTRE[1] - logo[1] // 2
-    spans = pixels.alpha_spans(logo, 32)
+    ox, oy = LOGO_CENTRE[0] - logo.w // 2, LOGO_CENTRE[1] - logo.h // 2
+    spans = _alpha_spans(logo, 32)
     problems = []
     for name, side, rows in UPPER_PORTALS:
         edge = _ring_edges(back, side, rows)

@@ -5,10 +5,12 @@ failures (empty when the checker is sound)."""
 import struct
 import zlib
 
+import colour
 import decode
 import formats
 import map_rules
 import puzzle
+import story_rules
 
 
 def _png(w=2, h=2, bad_crc=False, short=False):
@@ -112,4 +114,29 @@ def run():
     expect(map_rules.pictures(sizes.get) == [], "flags holding their pole's foot pass")
     sizes["flaga1.png"] = (64, 103)
     expect(map_rules.pictures(sizes.get) != [], "a flag too short for its pole's foot fails")
+
+    # story: captions over their scenes, phrases said once, texts that agree
+    outro = story_rules.OUTRO
+    expect(story_rules.caption_problems(outro, [4300, 26000, 14000, 22000, 20500], [0, 1, 2, 3, 4]) == [],
+           "one caption per outro scene, each ending a little before it, passes")
+    expect(story_rules.caption_problems(outro, [8000, 23000, 14000, 22000, 20000], [0, 1, 2, 3, 4]) != [],
+           "a caption a scene late fails")
+    expect(story_rules.caption_problems(outro, [4300, 26000], [0, 1, 2]) != [], "a short scene table fails")
+    expect(story_rules.caption_problems(story_rules.INTRO, [9300, 8000, 12000, 9000, 11000, 9000, 36000],
+                                        list(range(7))) == [], "the intro's scenes wait for the first caption")
+    expect(story_rules.repeated_phrases([("a", "The land is whole again."), ("b", "Square by square, whole again.")])
+           != [], "\"whole again\" said twice fails")
+    expect(story_rules.repeated_phrases([("a", "The Dusk Stone woke."), ("b", "Then the Dusk Stone slept.")]) == [],
+           "a name said twice passes")
+    expect(story_rules.agreement_problems([("a", "the lore of four lands")], ["A"] * 10) != [] and
+           story_rules.agreement_problems([("a", "the lore of ten lands, in Willowmere")], ["Willowmere"] * 10) == [],
+           "a count of lands must be the campaign's")
+    expect(story_rules.agreement_problems([("a", "a ship from Stonehaven")], ["Stonecircle Downs"]) != [],
+           "a name that is no stage title fails")
+    # legibility maths: published CIEDE2000 pairs (Sharma, Wu and Dalal 2005) and WCAG's extremes
+    for lab1, lab2, want in (((50, 2.6772, -79.7751), (50, 0, -82.7485), 2.0425),
+                             ((50, 2.5, 0), (73, 25, -18), 27.1492),
+                             ((2.0776, 0.0795, -1.135), (0.9033, -0.0636, -0.5514), 0.9082)):
+        expect(abs(colour.lab_difference(lab1, lab2) - want) < 1e-3, "CIEDE2000 of %s and %s is %g" % (lab1, lab2, want))
+    expect(abs(colour.contrast((0, 0, 0), (255, 255, 255)) - 21) < 1e-9, "black on white is 21:1")
     return failures
