@@ -3,9 +3,14 @@
 // checked: the story page hides the grid and gives way to it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "campaign/level_manager.h"
 #include "core/frame.h"
 #include "gui/mouse.h"
+#include "platform/image.h"
+#include "platform/pixmap.h"
 #include "platform/video.h"
 #include "stage_test_support.h"
 #include "support/shot.h"
@@ -75,6 +80,42 @@ TEST_F(StageShots, StoryPageThenGridOfTenAndOfTwentyFive) {
   Frames(30);
   test::Shot(world.h(), "stage25_grid");
   EXPECT_EQ(screen->overLevel, stage_test::LevelAt(*screen->stage, 4));
+}
+
+// The flat page behind the grid on the shipped panel: from its middle out to
+// the first dark line (its edge, or the edge of a roll).
+struct Page {
+  int left, top, right, bottom;
+};
+Page MeasurePage(const std::shared_ptr<TPixmap>& back) {
+  const int cx = 512, cy = 640;
+  auto dark = [&](int x, int y) { return Brightness(ReadPixel(back, x, y)) < 300; };
+  Page p{cx, cy, cx, cy};
+  while (p.left > 0 && !dark(p.left - 1, cy)) --p.left;
+  while (p.right < back->width() - 1 && !dark(p.right + 1, cy)) ++p.right;
+  while (p.top > 0 && !dark(cx, p.top - 1)) --p.top;
+  while (p.bottom < back->height() - 1 && !dark(cx, p.bottom + 1)) ++p.bottom;
+  return p;
+}
+
+TEST_F(StageShots, EveryButtonOfBothGridsLiesOnThePageWithRoomToSpare) {
+  const std::string dir = std::string(SORVANTA_SOURCE_DIR) + "/assets/gfx/gui/stageScreen/";
+  const auto back = LoadPixmap(dir + "back.jpg");
+  const auto button = LoadImage(dir + "level.png");
+  ASSERT_TRUE(back && button);
+  const Page page = MeasurePage(back);
+  for (int count : {10, 25}) {
+    screen->prepare(RealStage(1, count));
+    const float hw = button->width() * screen->drawS / 2, hh = button->height() * screen->drawS / 2;
+    float least = 1e9f;
+    for (int k = 0; k < count; ++k) {
+      const auto [x, y] = screen->levelCentre(k);
+      least = std::min({least, x - hw - page.left, page.right - (x + hw), y - hh - page.top, page.bottom - (y + hh)});
+    }
+    std::printf("stage grid of %d: page x %d..%d, y %d..%d, least room %.1f px\n", count, page.left, page.right,
+                page.top, page.bottom, least);
+    EXPECT_GE(least, 8.0f) << count << " levels";
+  }
 }
 
 }  // namespace

@@ -5,11 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <vector>
 
+#include "core/globals.h"
 #include "core/shell_test_support.h"
 #include "platform/font.h"
 #include "platform/input.h"
+#include "platform/pixmap.h"
+#include "platform/strings.h"
 
 namespace sorvanta {
 namespace {
@@ -75,6 +80,58 @@ TEST(Credits, StartsAgainOnceTheLastLineHasLeftTheTop) {
     roll->_drawCredits();
     EXPECT_EQ(roll->y, row.after) << "from " << row.y << ", lines " << all << " high";
   }
+}
+
+double Linear(int c) {
+  static const std::vector<double> table = [] {
+    std::vector<double> v(256);
+    for (int i = 0; i < 256; ++i) {
+      const double s = i / 255.0;
+      v[i] = s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    }
+    return v;
+  }();
+  return table[c & 255];
+}
+double Luminance(int r, int g, int b) { return 0.2126 * Linear(r) + 0.7152 * Linear(g) + 0.0722 * Linear(b); }
+
+// Every shipped line, each letter in its tint, against the roll's background
+// in letter-sized boxes at every height the roll passes: 3:1 at least but
+// for the few boxes that cross the moon.
+TEST(Credits, EveryLineReadsAgainstTheBackgroundAtEveryHeight) {
+  ShellWorld world(shell_test::NoCapture());
+  auto roll = RealCredits();
+  const auto back = LoadPixmap(bDir + "gfx/backgrounds/background_2.jpg");
+  ASSERT_TRUE(back);
+  constexpr int kBox = 12;
+  double least = 1e9;
+  int boxes = 0, poor = 0;
+  for (const auto& line : roll->lista) {
+    SetImageFont(line->font);
+    const std::u32string chars = Utf8ToU32(line->txt);
+    float x = 512 - TextWidth(line->txt) / 2;
+    for (size_t k = 0; k < chars.size(); ++k) {
+      const float t = k / static_cast<float>(chars.size());
+      const double tint = Luminance(static_cast<int>(255 - 255 * t), static_cast<int>(255 * t), 255);
+      const int w = TextWidth(U32ToUtf8(chars.substr(k, 1)));
+      for (int y = 0; y + kBox <= back->height(); y += kBox / 2) {
+        double sum = 0;
+        for (int yy = y; yy < y + kBox; ++yy)
+          for (int xx = static_cast<int>(x); xx < static_cast<int>(x) + std::max(w, 1); ++xx) {
+            const std::uint32_t p = ReadPixel(back, xx, yy);
+            sum += Luminance((p >> 16) & 255, (p >> 8) & 255, p & 255);
+          }
+        const double under = sum / (kBox * std::max(w, 1));
+        const double contrast = (tint + 0.05) / (under + 0.05);
+        least = std::min(least, contrast);
+        ++boxes;
+        poor += contrast < 3.0;
+      }
+      x += w;
+    }
+  }
+  std::printf("credits: %d of %d letter boxes under 3:1 (at most 1 in 25), least %.2f:1\n", poor, boxes, least);
+  EXPECT_LE(poor * 25, boxes);
 }
 
 // Closes at once after the frame that closed it, so that the keys of the

@@ -15,6 +15,8 @@ from kit import (FONT1, INK, hexrgb, PARCHMENT, GOLD, GOLD_LIGHT, TEAL, mix, lin
 W, H = 1024, 768
 # Luminance the bright scenes are squeezed towards where the Picross clues stand.
 CLUE_CAP = 0.23
+# Luminance the credits' background is held under behind the roll.
+CREDITS_CAP = 0.036
 
 
 def common_defs(sky, light_xy, light_col, light_r=0.5):
@@ -35,24 +37,40 @@ def haze(y0, y1, colour, opacity, gid="hz"):
             % (grad, y0, W, y1 - y0, gid))
 
 
-def shade_clue_area(a, xx, yy, cap):
-    """Bright parts of the area where Picross clues stand (left of and above
-    boards of every size, centred on (420, 384)) are compressed in linear light
-    towards the luminance cap, keeping their hue, so that the yellow clue digits
-    stand out about 4:1 in luminance. Dark parts barely change."""
+def squeeze_light(a, m, cap):
+    """Compresses the picture in linear light towards the luminance cap where
+    the mask m is 1, keeping hue; dark parts barely change."""
     lin = np.where(a <= 10.31, a / 3294.6, ((a / 255.0 + 0.055) / 1.055) ** 2.4)
     lum = np.maximum(lin @ np.array([0.2126, 0.7152, 0.0722], np.float32), 1e-4)
     squeezed = lum / (1 + lum / cap)
-    # flat over the clue area, fading without an edge towards the frame
-    m = np.exp(-(((xx - 405) / 560) ** 6 + ((yy - 368) / 500) ** 6))
     lin = lin * (1 - m + m * squeezed / lum)[..., None]
     return np.where(lin <= 0.0031308, lin * 3294.6, (1.055 * np.clip(lin, 0, 1) ** (1 / 2.4) - 0.055) * 255.0)
 
 
-def finish(img, seed, vignette=0.35, grain=3.0, calm=0.0, clue_cap=0.0):
+def shade_clue_area(a, xx, yy, cap):
+    """Bright parts of the area where Picross clues stand (left of and above
+    boards of every size, centred on (420, 384)) are squeezed so that the
+    yellow clue digits stand out about 4:1 in luminance."""
+    # flat over the clue area, fading without an edge towards the frame
+    return squeeze_light(a, np.exp(-(((xx - 405) / 560) ** 6 + ((yy - 368) / 500) ** 6)), cap)
+
+
+def shade_credits_column(a, xx, yy, spare):
+    """The credits roll up the middle in tints from magenta over blue to cyan
+    (the darkest about 0.24 in luminance): the column they cross, lines of
+    up to 640 px, is held below CREDITS_CAP so that every tint reads 3:1;
+    the disc spare (x, y, r), the moon, keeps its light."""
+    m = np.exp(-(np.clip(np.abs(xx - W / 2) - 340, 0, None) / 90) ** 2)
+    sx, sy, sr = spare
+    m *= np.clip((np.hypot(xx - sx, yy - sy) - sr) / 24, 0, 1)
+    return squeeze_light(a, m, CREDITS_CAP)
+
+
+def finish(img, seed, vignette=0.35, grain=3.0, calm=0.0, clue_cap=0.0, credits_spare=None):
     """Paper grain, a soft vignette and, for level backgrounds, a calmer
     middle where the board stands; clue_cap, when given, darkens a bright
-    scene where the Picross clues stand."""
+    scene where the Picross clues stand, credits_spare the column of the
+    credits roll but for that disc."""
     a = np.asarray(img.convert("RGB")).astype(np.float32)
     yy, xx = np.mgrid[0:H, 0:W].astype(np.float32)
     dx, dy = (xx - W / 2) / (W / 2), (yy - H / 2) / (H / 2)
@@ -64,6 +82,8 @@ def finish(img, seed, vignette=0.35, grain=3.0, calm=0.0, clue_cap=0.0):
         a = a * (1 - k) + (mean * 0.35 + a * 0.65) * k
     if clue_cap:
         a = shade_clue_area(a, xx, yy, clue_cap)
+    if credits_spare:
+        a = shade_credits_column(a, xx, yy, credits_spare)
     rnd = np.random.RandomState(seed)
     noise = rnd.normal(0, 1, (H // 2, W // 2)).astype(np.float32)
     noise = np.kron(noise, np.ones((2, 2), np.float32)) * grain
@@ -102,7 +122,7 @@ def meadow():
     return finish(render_svg(svg_doc(W, H, body, defs)), 1, calm=0.25, clue_cap=CLUE_CAP)
 
 
-def twilight(seed=2, calm=0.25, moon=(300, 190)):
+def twilight(seed=2, calm=0.25, moon=(300, 190), credits=False):
     """2: the Whispering Wood: pines under a crescent moon and stars, fireflies,
     and a portal half awake in the clearing (the credits roll over it too).
     The moon stands clear of the preview's frame and of its flag."""
@@ -128,7 +148,8 @@ def twilight(seed=2, calm=0.25, moon=(300, 190)):
     for _ in range(40):  # fireflies
         x, y = rnd.uniform(0, W), rnd.uniform(520, 760)
         body += '<circle cx="%g" cy="%g" r="2.2" fill="%s" fill-opacity="0.8" filter="url(#haze)"/>' % (x, y, GOLD_LIGHT)
-    return finish(render_svg(svg_doc(W, H, body, defs)), seed, vignette=0.45, calm=calm)
+    return finish(render_svg(svg_doc(W, H, body, defs)), seed, vignette=0.45, calm=calm,
+                  credits_spare=(moon[0], moon[1], 60) if credits else None)
 
 
 def logo(img):
@@ -183,7 +204,7 @@ def loading():
 def make_all():
     save_jpg(loading(), "gfx/gui/loading/back.jpg")
     save_jpg(meadow(), "gfx/backgrounds/background_1.jpg")
-    save_jpg(twilight(), "gfx/backgrounds/background_2.jpg")
+    save_jpg(twilight(credits=True), "gfx/backgrounds/background_2.jpg")
 
 
 if __name__ == "__main__":

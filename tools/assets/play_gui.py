@@ -239,13 +239,15 @@ def lose_panel():
 
 
 def summary_panel():
-    """A frame behind the solved picture (the board ends about 340 px long,
-    centred near (512, 350)); the level name is written at y 540."""
+    """A frame behind the solved picture, centred near (512, 350): a won
+    board ends 340 px long, or 1.3 times its size when smaller (up to 410 x
+    352). The opening, x 296..728 and y 140..536 inside its rim, leaves 8 px
+    around the largest; the level name is written below it, at y 540."""
     w, h = 580, 600
     img = ui.panel(w, h, seed=41)
     # the picture's window: a dusky recess where the board comes to rest
     ox, oy = 512 - w // 2, 410 - h // 2
-    x0, y0, x1, y1 = 322 - ox, 160 - oy, 702 - ox, 532 - oy
+    x0, y0, x1, y1 = 294 - ox, 138 - oy, 730 - ox, 538 - oy
     defs = (rad_grad("win", [(0, "#5B4A8A"), (1, "#2B3560")], 0.5, 0.45, 0.75) +
             lin_grad("rim", [(0, GOLD_LIGHT), (0.5, BRASS), (1, "#6E4B16")]))
     body = rrect(x0, y0, x1 - x0, y1 - y0, 14, 'fill="url(#win)" stroke="url(#rim)" stroke-width="4"')

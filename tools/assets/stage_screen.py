@@ -3,7 +3,8 @@ parchment page where the story is written and the level grid stands), the
 level buttons in their looks, and the layout with "play" and "map". The code
 fixes the places: title at y 10 (white, 32 px) centred on x 512, preview at
 (117, 67), story text in black centred on y 640 and at most 680 px wide,
-grid rows at y 590-702 (25 levels, scale 0.7) or 600 and 700 (scale 1)."""
+grid rows at y 590-702 (25 levels, scale 0.7) or 600 and 700 (scale 1).
+The page leaves 8 px and more around every button of either grid."""
 
 from PIL import Image
 
@@ -14,7 +15,7 @@ from kit import (INK, WALNUT, WALNUT_DARK, BRASS, GOLD, GOLD_LIGHT, PARCHMENT, P
 
 W, H = 1024, 768
 PREVIEW = (117, 67, 790, 450)   # the catalogue's previews are 790 x 450
-PAGE = (150, 556, 724, 168)     # parchment behind the story and the grid
+PAGE = (150, 543, 724, 207)     # parchment behind the story and the grid
 TITLE_BAND = (222, 2, 580, 58)  # the ribbon behind the title's 32 px line at y 10
 LEVEL = (88, 76)                # every level picture; 62 x 53 at scale 0.7
 BUTTON = (132, 56)              # play and map, beside the page on the wood

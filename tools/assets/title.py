@@ -30,6 +30,8 @@ INSET = 10   # from the pictures' edge to the opening
 RIM = 12     # width of the translucent rim inside the opening
 RING = 18    # width of the stone ring around it
 MOSAIC = 14  # cell of the puzzle view
+LOGO_ROOM = 10  # from the logo's glow to the upper rings
+LOGO_GLOW = 12  # how far the logo's glow shows beyond its letters
 
 
 def opening(k):
@@ -136,9 +138,15 @@ def portal_glow(k):
 
 
 def logo():
-    """The game's name: parchment to gold letters in an ink rim, a teal glow."""
+    """The game's name: parchment to gold letters in an ink rim, a teal glow;
+    as large as it can be while it keeps LOGO_ROOM clear of the stone rings
+    of the two upper portals on either side."""
     text = "Sorvanta"
-    font = ImageFont.truetype(FONT1, 104)
+    gap = (opening(4)[0] - opening(4)[2] - RING) - (opening(0)[0] + opening(0)[2] + RING)
+    size = 104
+    while size > 40 and ImageFont.truetype(FONT1, size).getlength(text) + 2 * (5 + LOGO_GLOW + LOGO_ROOM) > gap:
+        size -= 2
+    font = ImageFont.truetype(FONT1, size)
     w, h = 600, 200
     x0, y0, x1, y1 = font.getbbox(text)
     x, y = (w - (x1 - x0)) // 2 - x0, (h - (y1 - y0)) // 2 - y0

@@ -53,9 +53,18 @@ FINALE = "Sailing Boat"
 SHAPE_KEY = 15.5  # shape pictures read best on big boards: they sort among the largest drawings
 
 
-def cell_size(side, fill):
+CELL_PX = [45, 42, 34, 28, 22]
+# A won board shorter than 340 px grows by 1.3 in the level summary; taller
+# than this it would reach the summary's name line.
+SUMMARY_HEIGHT = 352
+
+
+def cell_size(side, fill, rows):
     limits = [(10, 0), (12, 1), (14, 2), (16, 3)] if fill else [(9, 0), (11, 1), (15, 2), (18, 3)]
-    return next((size for limit, size in limits if side <= limit), 4)
+    size = next((size for limit, size in limits if side <= limit), 4)
+    while size < 4 and side * CELL_PX[size] < 340 and rows * CELL_PX[size] * 1.3 > SUMMARY_HEIGHT:
+        size += 1
+    return size
 
 
 def planned_side(stage, index):
@@ -228,7 +237,7 @@ def main():
         drawn.sort(key=lambda d: (d[0].name == FINALE, d[2], len(d[1]) * len(d[1][0]), d[0].name))
         for index, (picture, grid, steps) in enumerate(drawn, 1):
             side = max(len(grid), len(grid[0]))
-            levels[("picross", stage, index)] = [picture.name, grid, None, steps, cell_size(side, False)]
+            levels[("picross", stage, index)] = [picture.name, grid, None, steps, cell_size(side, False, len(grid))]
     # Fill: the same pictures in another order, so a land shows other pictures
     # than the Picross land; sizes still rise from land to land.
     rng = random.Random("fill-order")
@@ -245,7 +254,7 @@ def main():
         for index, picture in enumerate(share, 1):
             fill_pictures[(stage, index)] = picture
             side = len(board(picture, stage, index))
-            levels[("fill", stage, index)] = [picture.name, None, None, 0, cell_size(side, True)]
+            levels[("fill", stage, index)] = [picture.name, None, None, 0, cell_size(side, True, side)]
     attempt, pinned, avoid, edits = {}, {}, {}, {}
     pending = list(levels)
     scratch = tempfile.mkdtemp(prefix="make_levels_")

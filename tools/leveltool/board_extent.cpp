@@ -33,10 +33,22 @@ Size imageSize(const std::string& file) {
 
 // The window frame hangs its corners and edges outside the rectangle it is
 // drawn around; the rectangle lies 11 (10) px inside the grid's edges.
-BoardExtent picrossExtent(const TLevel& level) {
+BoardExtent picrossCells(const TLevel& level) {
   auto first = level.atiles.get(0, 0), last = level.atiles.get(level.rows - 1, level.cols - 1);
   const float s = level.scale, hw = level.tileW * 0.5f * s, hh = level.tileH * 0.5f * s;
-  BoardExtent e{first->x - hw, first->y - hh, last->x + hw, last->y + hh};
+  return {first->x - hw, first->y - hh, last->x + hw, last->y + hh};
+}
+
+BoardExtent fillCells(const TLevel& level) {
+  const float s = level.scale, hw = level.tileW / 2, hh = level.tileH / 2;
+  return {level.drawX - hw * s, level.drawY - hh * s, level.drawX + (level.width - hw) * s,
+          level.drawY + (level.height - hh) * s};
+}
+
+BoardExtent picrossExtent(const TLevel& level) {
+  auto first = level.atiles.get(0, 0), last = level.atiles.get(level.rows - 1, level.cols - 1);
+  const float hw = level.tileW * 0.5f * level.scale, hh = level.tileH * 0.5f * level.scale;
+  BoardExtent e = picrossCells(level);
   const float fx = static_cast<float>(first->x - static_cast<int>(level.tileW * 0.5f) + 11);
   const float fy = static_cast<float>(first->y - static_cast<int>(level.tileH * 0.5f) + 10);
   const float fr = last->x + level.tileW / 2 - 10, fb = last->y + level.tileH / 2 - 10;
@@ -58,10 +70,8 @@ BoardExtent picrossExtent(const TLevel& level) {
 // The ornate frame: corners with handles (29, 29), (53, 29), (29, 53),
 // (53, 53) on the board's corners, ornaments 5 px outside each side.
 BoardExtent fillExtent(const TLevel& level) {
-  const float s = level.scale, hw = level.tileW / 2, hh = level.tileH / 2;
-  const float L = level.drawX - hw * s, T = level.drawY - hh * s;
-  const float R = level.drawX + (level.width - hw) * s, B = level.drawY + (level.height - hh) * s;
-  BoardExtent e{L, T, R, B};
+  BoardExtent e = fillCells(level);
+  const float L = e.left, T = e.top, R = e.right, B = e.bottom;
   e.left = std::min({e.left, L - 29, L - 5 - imageSize("frame_ornament_l.png").w});
   e.top = std::min({e.top, T - 29, T - 5 - imageSize("frame_ornament_u.png").h});
   e.right = std::max({e.right, R - 1 - 53 + imageSize("frame_RU.png").w, R + 5 + imageSize("frame_ornament_r.png").w});
@@ -71,6 +81,11 @@ BoardExtent fillExtent(const TLevel& level) {
 }
 
 }  // namespace
+
+BoardExtent CellsOf(const TLevel& level) {
+  if (level.rows < 1 || level.cols < 1) return {};
+  return level.tryb == 1 ? picrossCells(level) : fillCells(level);
+}
 
 BoardExtent ExtentOf(const TLevel& level) {
   if (level.rows < 1 || level.cols < 1) return {};

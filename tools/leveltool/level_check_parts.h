@@ -41,5 +41,7 @@ struct BoardExtent {
   float left = 0, top = 0, right = 0, bottom = 0;
 };
 BoardExtent ExtentOf(const TLevel& level);
+// The rectangle of the cells alone.
+BoardExtent CellsOf(const TLevel& level);
 
 }  // namespace sorvanta

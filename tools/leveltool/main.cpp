@@ -14,6 +14,7 @@
 #include "leveltool/level_check.h"
 #include "leveltool/level_source.h"
 #include "leveltool/level_tables.h"
+#include "leveltool/summary_fit.h"
 
 using namespace sorvanta;
 namespace fs = std::filesystem;
@@ -28,7 +29,10 @@ const char* const kUsage =
     "       sorvanta_leveltool check [--assets DIR] [PATH...]\n"
     "           validates every .lvl under each PATH (default: the assets), printing\n"
     "           each level's time, a Picross level's effort (cells no single line\n"
-    "           decides on the empty board) and, for each failure, the file and the rule\n";
+    "           decides on the empty board) and, for each failure, the file and the rule\n"
+    "       sorvanta_leveltool summary [--assets DIR] [PATH...]\n"
+    "           prints where each won board rests in the level summary and its room\n"
+    "           to the frame's opening and the name line; fails below 8 px\n";
 
 std::string readAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -102,11 +106,30 @@ int check(const std::vector<std::string>& paths) {
   return failed == 0 ? 0 : 1;
 }
 
+int summary(const std::vector<std::string>& paths) {
+  const SummaryOpening o = MeasureSummaryOpening();
+  std::printf("summary opening x %d..%d, y %d..%d\n", o.left, o.right, o.top, o.bottom);
+  int levels = 0, short_ = 0, least = 1 << 30;
+  for (const std::string& root : paths) {
+    for (const std::string& file : FindLevelFiles(root)) {
+      const SummaryFit fit = FitInSummary(file, o);
+      ++levels;
+      least = std::min(least, fit.margin);
+      const bool fails = fit.margin < kSummaryMargin;
+      short_ += fails ? 1 : 0;
+      std::printf("%4d px  x %6.1f..%6.1f  y %6.1f..%6.1f  %s%s\n", fit.margin, fit.left, fit.right, fit.top,
+                  fit.bottom, file.c_str(), fails ? "  TOO CLOSE" : "");
+    }
+  }
+  std::printf("%d level(s), least room %d px (at least %d), %d too close\n", levels, least, kSummaryMargin, short_);
+  return short_ == 0 && levels > 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || (args[0] != "build" && args[0] != "check")) {
+  if (args.empty() || (args[0] != "build" && args[0] != "check" && args[0] != "summary")) {
     std::cerr << kUsage;
     return 2;
   }
@@ -133,5 +156,5 @@ int main(int argc, char** argv) {
   LoadLevelTables(assets);
   if (args[0] == "build") return build(assets, sources, verify);
   if (paths.empty()) paths.push_back(assets);
-  return check(paths);
+  return args[0] == "summary" ? summary(paths) : check(paths);
 }
