@@ -61,8 +61,6 @@ TImage::TImage(std::vector<std::shared_ptr<TPixmap>> frames, int flags)
     width_ = frames_[0]->width();
     height_ = frames_[0]->height();
   }
-  // Made now, while the game loads, rather than in the middle of a frame.
-  for (int i = 0; i < frameCount(); ++i) texture(i);
 }
 
 TImage::~TImage() {

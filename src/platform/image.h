@@ -1,8 +1,7 @@
 #pragma once
 // Images: decoded pixels (one pixmap per frame) drawn as textures of the
-// current graphics mode. An image loaded while a mode is open gets its
-// textures at once; one loaded before gets them on first draw, and they are
-// made again after a mode switch.
+// current graphics mode. An image can be loaded before any mode is open; its
+// textures are made on first draw and made again after a mode switch.
 #include <memory>
 #include <string>
 #include <vector>
