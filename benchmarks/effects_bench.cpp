@@ -23,7 +23,7 @@
 #include "puzzle/flying_rock.h"
 #include "puzzle/hint.h"
 #include "puzzle/level.h"
-#include "puzzle/placeholders.h"
+#include "puzzle/puzzle_play.h"
 
 namespace {
 

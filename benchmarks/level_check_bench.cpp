@@ -14,6 +14,7 @@
 #include "leveltool/level_source.h"
 #include "leveltool/level_tables.h"
 #include "leveltool/line_solver.h"
+#include "puzzle/fill_rules.h"
 
 using namespace sorvanta;
 
@@ -60,15 +61,15 @@ std::string fillSource(int n, std::mt19937& rng) {
     if (clue[i]) continue;
     int present = 0;
     for (int colour = 2; colour <= 4; ++colour)
-      present += CountInBlock(puzzle.solution, n, n, i / n, i % n, colour) > 0;
+      present += FillBlockCount(puzzle.solution, n, n, i / n, i % n, colour) > 0;
     clue[i] = present == 0 ? 1 : 2;
-    while (clue[i] < 4 && CountInBlock(puzzle.solution, n, n, i / n, i % n, clue[i]) > 0 && present < 3) ++clue[i];
+    while (clue[i] < 4 && FillBlockCount(puzzle.solution, n, n, i / n, i % n, clue[i]) > 0 && present < 3) ++clue[i];
   }
   for (int round = 0; round < n * n; ++round) {
     puzzle.clues.clear();
     for (int i = 0; i < n * n; ++i)
       puzzle.clues.push_back(
-          {i / n, i % n, clue[i], clue[i] == 1 ? 0 : CountInBlock(puzzle.solution, n, n, i / n, i % n, clue[i])});
+          {i / n, i % n, clue[i], clue[i] == 1 ? 0 : FillBlockCount(puzzle.solution, n, n, i / n, i % n, clue[i])});
     const FillSolveResult result = SolveFill(puzzle);
     if (result.solutions != 2) break;
     int at = 0;

@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <map>
+#include <system_error>
 
 #include "platform/video_internal.h"
 
@@ -29,6 +32,27 @@ std::shared_ptr<TImage> CutFrames(const std::shared_ptr<TPixmap>& pixmap, int ce
   return std::make_shared<TImage>(std::move(frames), flags);
 }
 
+// Several tables may name one picture: while an image of a file lives, the
+// file is not decoded again (unless it changed on disk since).
+std::shared_ptr<TPixmap> SharedPixmap(const std::string& path) {
+  struct Entry {
+    std::filesystem::file_time_type written;
+    std::uintmax_t size = 0;
+    std::weak_ptr<TPixmap> pixmap;
+  };
+  static std::map<std::string, Entry> decoded;
+  std::error_code error;
+  const auto written = std::filesystem::last_write_time(path, error);
+  if (error) return LoadPixmap(path);  // embedded, or missing
+  const auto size = std::filesystem::file_size(path, error);
+  if (error) return LoadPixmap(path);
+  Entry& entry = decoded[path];
+  if (auto kept = entry.pixmap.lock(); kept && entry.written == written && entry.size == size) return kept;
+  auto pixmap = LoadPixmap(path);
+  entry = Entry{written, size, pixmap};
+  return pixmap;
+}
+
 }  // namespace
 
 TImage::TImage(std::vector<std::shared_ptr<TPixmap>> frames, int flags)
@@ -54,7 +78,7 @@ void* TImage::texture(int frame) const {
 }
 
 std::shared_ptr<TImage> LoadImage(const std::string& path, int flags) {
-  auto pixmap = LoadPixmap(path);
+  auto pixmap = SharedPixmap(path);
   if (!pixmap) return nullptr;
   return std::make_shared<TImage>(std::vector<std::shared_ptr<TPixmap>>{pixmap}, flags);
 }
@@ -66,7 +90,7 @@ std::shared_ptr<TImage> LoadImage(const std::shared_ptr<TPixmap>& pixmap, int fl
 
 std::shared_ptr<TImage> LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int first, int count,
                                       int flags) {
-  return CutFrames(LoadPixmap(path), cellWidth, cellHeight, first, count, flags);
+  return CutFrames(SharedPixmap(path), cellWidth, cellHeight, first, count, flags);
 }
 
 std::shared_ptr<TImage> LoadAnimImage(const std::shared_ptr<TPixmap>& pixmap, int cellWidth, int cellHeight,

@@ -6,12 +6,25 @@
 
 namespace sorvanta {
 
-TPixmap::TPixmap(int width, int height)
-    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height * 4, 0) {}
+TPixmap::TPixmap(int width, int height) : TPixmap(width, height, Unfilled{}) {
+  std::memset(pixels_.get(), 0, bytes());
+}
+
+TPixmap::TPixmap(int width, int height, Unfilled)
+    : width_(width), height_(height), pixels_(new std::uint8_t[bytes()]) {}
+
+TPixmap::TPixmap(const TPixmap& other) : TPixmap(other.width_, other.height_, Unfilled{}) {
+  std::memcpy(pixels_.get(), other.pixels_.get(), bytes());
+}
 
 std::shared_ptr<TPixmap> CreatePixmap(int width, int height) {
   if (width < 1 || height < 1 || width > kMaxPixmapSide || height > kMaxPixmapSide) return nullptr;
   return std::make_shared<TPixmap>(width, height);
+}
+
+std::shared_ptr<TPixmap> CreateUnfilledPixmap(int width, int height) {
+  if (width < 1 || height < 1 || width > kMaxPixmapSide || height > kMaxPixmapSide) return nullptr;
+  return std::make_shared<TPixmap>(width, height, TPixmap::Unfilled{});
 }
 
 std::shared_ptr<TPixmap> DecodePixmap(const std::uint8_t* data, std::size_t size) {

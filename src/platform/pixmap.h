@@ -12,19 +12,25 @@ namespace sorvanta {
 class TPixmap {
  public:
   TPixmap(int width, int height);
+  // Pixels left as they come, for a decoder that writes every one of them.
+  struct Unfilled {};
+  TPixmap(int width, int height, Unfilled);
+  TPixmap(const TPixmap& other);
+  TPixmap& operator=(const TPixmap&) = delete;
 
   int width() const { return width_; }
   int height() const { return height_; }
   // Bytes of row y (width * 4 of them).
-  std::uint8_t* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_ * 4; }
-  const std::uint8_t* row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_ * 4; }
-  std::uint8_t* data() { return pixels_.data(); }
-  const std::uint8_t* data() const { return pixels_.data(); }
+  std::uint8_t* row(int y) { return pixels_.get() + static_cast<std::size_t>(y) * width_ * 4; }
+  const std::uint8_t* row(int y) const { return pixels_.get() + static_cast<std::size_t>(y) * width_ * 4; }
+  std::uint8_t* data() { return pixels_.get(); }
+  const std::uint8_t* data() const { return pixels_.get(); }
 
  private:
   int width_;
   int height_;
-  std::vector<std::uint8_t> pixels_;
+  std::size_t bytes() const { return static_cast<std::size_t>(width_) * height_ * 4; }
+  std::unique_ptr<std::uint8_t[]> pixels_;
 };
 
 // The largest width or height a pixmap may have (screen grabs included).

@@ -46,6 +46,10 @@ class ByteReader {
   std::size_t pos_ = 0;
 };
 
+// CreatePixmap without clearing the pixels, for a decoder that writes every
+// one of them or fails.
+std::shared_ptr<TPixmap> CreateUnfilledPixmap(int width, int height);
+
 // Writes 0xAARRGGBB as the bytes R, G, B, A.
 inline void StoreArgb(std::uint8_t* p, std::uint32_t argb) {
   p[0] = static_cast<std::uint8_t>(argb >> 16);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/pixmap.h"
+#include "platform/pixmap_internal.h"
 
 namespace sorvanta {
 
@@ -55,7 +56,7 @@ bool DecodeInto(jpeg_decompress_struct* cinfo, ErrorManager* err, jpeg_progress_
   jpeg_start_decompress(cinfo);
   const int components = cinfo->output_components;
   if ((cmyk && components != 4) || (!cmyk && components != 3)) return false;
-  *out = CreatePixmap(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height));
+  *out = CreateUnfilledPixmap(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height));
   if (!*out) return false;
   const int width = (*out)->width();
   line->resize(static_cast<std::size_t>(width) * components);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/pixmap.h"
+#include "platform/pixmap_internal.h"
 
 namespace sorvanta {
 
@@ -53,7 +54,7 @@ bool DecodeInto(png_structp png, png_infop info, MemoryReader* reader, std::shar
   png_read_update_info(png, info);
   if (png_get_rowbytes(png, info) != static_cast<png_size_t>(width) * 4) png_error(png, "unexpected layout");
 
-  *out = CreatePixmap(static_cast<int>(width), static_cast<int>(height));
+  *out = CreateUnfilledPixmap(static_cast<int>(width), static_cast<int>(height));
   if (!*out) png_error(png, "unexpected size");
   rows->resize(height);
   for (png_uint_32 y = 0; y < height; ++y) (*rows)[y] = (*out)->row(static_cast<int>(y));

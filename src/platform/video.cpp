@@ -2,8 +2,10 @@
 #include "platform/video.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <thread>
 
 #include "platform/input.h"
 #include "platform/input_internal.h"
@@ -73,6 +75,24 @@ void CloseMode() {
   v.width = v.height = v.windowWidth = v.windowHeight = v.outWidth = v.outHeight = 0;
   v.fullScreen = false;
   v.iconShown = false;
+  v.lastClear = ClearMark{};
+}
+
+// An OpenGL renderer, chosen by SDL rather than asked for, whose OpenGL is
+// a software rasteriser (Mesa's llvmpipe or softpipe, as on a machine
+// without a GPU).
+bool DrawsOnSoftwareRasteriser(SDL_Renderer* renderer) {
+  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  if (asked && *asked) return false;
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || !info.name || std::strncmp(info.name, "opengl", 6) != 0)
+    return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  constexpr unsigned kGlRenderer = 0x1F01;
+  const char* name = getString ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
+  return name && (std::strstr(name, "llvmpipe") || std::strstr(name, "softpipe") ||
+                  std::strstr(name, "Software Rasterizer"));
 }
 
 void ResetDrawingState(VideoState& v) {
@@ -105,10 +125,19 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
   v.renderer = SDL_CreateRenderer(v.window, -1, full ? SDL_RENDERER_PRESENTVSYNC : 0);
   if (!v.renderer) v.renderer = SDL_CreateRenderer(v.window, -1, 0);
+  if (v.renderer && DrawsOnSoftwareRasteriser(v.renderer)) {
+    // OpenGL rasterised on the CPU costs more than SDL's own software
+    // renderer for the same frame: take that one instead.
+    SDL_DestroyRenderer(v.renderer);
+    v.renderer = SDL_CreateRenderer(v.window, -1, SDL_RENDERER_SOFTWARE);
+    if (!v.renderer) v.renderer = SDL_CreateRenderer(v.window, -1, 0);
+  }
   if (!v.renderer) {
     CloseMode();
     return nullptr;
   }
+  SDL_RendererInfo info;
+  v.softwareRenderer = SDL_GetRendererInfo(v.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
   SDL_GetWindowSize(v.window, &v.windowWidth, &v.windowHeight);
   if (SDL_GetRendererOutputSize(v.renderer, &v.outWidth, &v.outHeight) != 0) {
     v.outWidth = v.windowWidth;
@@ -231,6 +260,13 @@ void GetClsColor(int& red, int& green, int& blue) {
 void Cls() {
   VideoState& v = Video();
   if (!v.renderer || v.clipEmpty) return;
+  // The same pixels cleared to the same colour with nothing drawn since
+  // would come out as they are.
+  SDL_Rect clip;
+  SDL_RenderGetClipRect(v.renderer, &clip);
+  const ClearMark mark{clip.x, clip.y, clip.w, clip.h, v.clsR, v.clsG, v.clsB, v.draws, v.presents};
+  if (v.lastClear == mark) return;
+  v.lastClear = mark;
   SDL_SetRenderDrawBlendMode(v.renderer, SDL_BLENDMODE_NONE);
   SDL_SetRenderDrawColor(v.renderer, v.clsR, v.clsG, v.clsB, 255);
   // SDL_RenderClear would ignore the clip rectangle; a fill honours it.
@@ -242,17 +278,21 @@ void Flip(int sync) {
   if (v.renderer) {
     if (v.beforePresent) v.beforePresent();
     SDL_RenderPresent(v.renderer);
+    ++v.presents;
     if (sync != 0 && v.pacing) {
-      // Hold to 60 frames per second (a vertical sync may have waited already).
-      Uint64 freq = SDL_GetPerformanceFrequency();
-      Uint64 frame = freq / 60;
+      // Hold to 60 frames per second (a vertical sync may have waited
+      // already). Each frame is due a 60th after the last one was due, and
+      // the wait is slept to the microsecond, so neither rounding nor late
+      // wake-ups add up; a loop that fell behind starts counting afresh.
+      const Uint64 freq = SDL_GetPerformanceFrequency();
+      const Uint64 frame = freq / 60;
       Uint64 now = SDL_GetPerformanceCounter();
-      if (v.lastFlipTicks != 0 && now - v.lastFlipTicks < frame) {
-        Uint64 wait = frame - (now - v.lastFlipTicks);
-        SDL_Delay(static_cast<Uint32>(wait * 1000 / freq));
+      Uint64 due = v.lastFlipTicks + frame;
+      if (v.lastFlipTicks != 0 && now < due) {
+        std::this_thread::sleep_for(std::chrono::microseconds((due - now) * 1000000 / freq));
         now = SDL_GetPerformanceCounter();
       }
-      v.lastFlipTicks = now;
+      v.lastFlipTicks = v.lastFlipTicks != 0 && now < due + frame ? due : now;
     }
   }
   if (v.afterPresent) v.afterPresent();

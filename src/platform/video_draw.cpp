@@ -35,12 +35,44 @@ SDL_BlendMode BlendFor(const VideoState& v, bool opaqueSource) {
   return SdlBlend(v.blend);
 }
 
+void CountQuad(VideoState& v) {
+  ++v.draws;
+  ++v.counts.quads;
+  if (v.rotation != 0.0f) ++v.counts.rotatedQuads;
+}
+
 bool CanDraw() {
   const VideoState& v = Video();
   return v.renderer && !v.clipEmpty && v.alpha > 0.0f;
 }
 
+// The software renderer rotates a copy by building a rotated surface on
+// every call; mapping the texture onto two triangles costs a fraction of it,
+// needs no cache of turned pictures and takes any angle exactly.
+void DrawRotatedGeometry(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float width, float height,
+                         float hx, float hy) {
+  const VideoState& v = Video();
+  int tw = 0, th = 0;
+  SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
+  if (tw <= 0 || th <= 0) return;
+  const SDL_Color color{static_cast<Uint8>(v.red), static_cast<Uint8>(v.green), static_cast<Uint8>(v.blue),
+                        AlphaByte(v.alpha)};
+  const float u0 = static_cast<float>(src.x) / tw, u1 = static_cast<float>(src.x + src.w) / tw;
+  const float t0 = static_cast<float>(src.y) / th, t1 = static_cast<float>(src.y + src.h) / th;
+  // Corners relative to the handle; Transform scales (mirroring with a
+  // negative factor) and rotates them about it.
+  const float dx[4] = {-hx, width - hx, width - hx, -hx}, dy[4] = {-hy, -hy, height - hy, height - hy};
+  const float us[4] = {u0, u1, u1, u0}, ts[4] = {t0, t0, t1, t1};
+  SDL_Vertex corners[4];
+  for (int i = 0; i < 4; ++i) corners[i] = SDL_Vertex{Transform(x, y, dx[i], dy[i]), color, SDL_FPoint{us[i], ts[i]}};
+  const int indices[6] = {0, 1, 2, 0, 2, 3};
+  SDL_RenderGeometry(v.renderer, texture, corners, 4, indices, 6);
+}
+
 }  // namespace
+
+DrawCounts GetDrawCounts() { return Video().counts; }
+void ResetDrawCounts() { Video().counts = DrawCounts{}; }
 
 SDL_BlendMode SdlBlend(int blend) { return blend == LIGHTBLEND ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND; }
 
@@ -84,6 +116,7 @@ void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y
   SDL_SetTextureColorMod(texture, static_cast<Uint8>(v.red), static_cast<Uint8>(v.green), static_cast<Uint8>(v.blue));
   SDL_SetTextureAlphaMod(texture, AlphaByte(v.alpha));
   int flip = (v.scaleX < 0 ? SDL_FLIP_HORIZONTAL : 0) | (v.scaleY < 0 ? SDL_FLIP_VERTICAL : 0);
+  CountQuad(v);
   if (v.rotation == 0.0f && flip == 0) {
     // A rotated copy has transparent corners of its own, so only a plain one may skip blending.
     SDL_SetTextureBlendMode(texture, BlendFor(v, SDL_GetTextureUserData(texture) == &kOpaqueTexture));
@@ -91,6 +124,10 @@ void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y
     return;
   }
   SDL_SetTextureBlendMode(texture, SdlBlend(v.blend));
+  if (v.rotation != 0.0f && v.softwareRenderer) {
+    DrawRotatedGeometry(texture, src, x, y, width, height, hx, hy);
+    return;
+  }
   SDL_FPoint center{(x - left) * v.kx, (y - top) * v.ky};
   SDL_RenderCopyExF(v.renderer, texture, &src, &dst, v.rotation, &center, static_cast<SDL_RendererFlip>(flip));
 }
@@ -106,6 +143,7 @@ void DrawRect(float x, float y, float width, float height) {
   VideoState& v = Video();
   if (!CanDraw()) return;
   UseShapeColour(v);
+  CountQuad(v);
   if (v.rotation == 0.0f) {
     float x0 = (x + v.originX) * v.kx;
     float y0 = (y + v.originY) * v.ky;
@@ -129,6 +167,7 @@ void DrawLine(float x1, float y1, float x2, float y2) {
   VideoState& v = Video();
   if (!CanDraw()) return;
   UseShapeColour(v);
+  ++v.draws;
   SDL_FPoint a = Transform(x1, y1, 0, 0);
   SDL_FPoint b = Transform(x1, y1, x2 - x1, y2 - y1);
   SDL_RenderDrawLineF(v.renderer, a.x, a.y, b.x, b.y);

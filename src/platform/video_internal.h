@@ -7,14 +7,26 @@
 #include <memory>
 
 #include "platform/pixmap.h"
+#include "platform/video.h"
 
 namespace sorvanta {
 
 class TImageFont;
 
+// What the last Cls covered, its colour, and the draws and presents counted
+// when it ran.
+struct ClearMark {
+  int x = 0, y = 0, w = 0, h = 0;
+  int r = -1, g = -1, b = -1;
+  long draws = -1;
+  long presents = -1;
+  bool operator==(const ClearMark&) const = default;
+};
+
 struct VideoState {
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
+  bool softwareRenderer = false;  // SDL's own software renderer draws the frames
   // Grows whenever a renderer goes away; a texture made under another
   // generation is gone and must be made again.
   int generation = 1;
@@ -38,6 +50,11 @@ struct VideoState {
   float scaleX = 1, scaleY = 1;
   float rotation = 0;
   std::shared_ptr<TImageFont> font;
+
+  DrawCounts counts;
+  long draws = 0;     // drawing calls since the mode opened
+  long presents = 0;
+  ClearMark lastClear;
 
   // Called by Flip around SDL's present; the harness uses them.
   std::function<void()> beforePresent;

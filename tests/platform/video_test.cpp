@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
 #include "draw_test_support.h"
 #include "platform/harness.h"
@@ -212,6 +213,41 @@ TEST(Video, ImagesSurviveAModeSwitchAndLoadBeforeAnyMode) {
   EXPECT_EQ(RendererName(), "software");
   EXPECT_EQ(Graphics(0, 10, 0), nullptr);
   EXPECT_FALSE(GraphicsOpen());
+}
+
+}  // namespace
+}  // namespace sorvanta
+
+namespace sorvanta {
+namespace {
+
+// A clear is skipped only when it would change nothing: every step that can
+// leave other pixels under it makes the next clear count again.
+TEST(Video, ARepeatedClearIsSkippedOnlyWhenNothingChangedSince) {
+  Harness h;
+  struct Case {
+    const char* name;
+    void (*between)();  // after the first clear, before the second
+    std::uint32_t expected;  // pixel (10, 10) after the second
+  };
+  const Case cases[] = {
+      {"nothing between", [] {}, 0xff000000u},
+      {"a rectangle drawn", [] { SetColor(255, 0, 0); DrawRect(0, 0, 50, 50); }, 0xff000000u},
+      {"a line drawn", [] { SetColor(0, 255, 0); for (int y = 0; y < 20; ++y) DrawLine(0, y, 50, y); }, 0xff000000u},
+      {"another colour", [] { SetClsColor(0, 0, 255); }, 0xff0000ffu},
+      {"another viewport, then drawn", [] {
+         SetViewport(0, 0, 20, 20); SetColor(255, 255, 0); DrawRect(0, 0, 50, 50); SetViewport(0, 0, 1024, 768);
+       }, 0xff000000u},
+  };
+  for (const Case& c : cases) {
+    SetClsColor(0, 0, 0);
+    SetColor(255, 255, 255);
+    Cls();
+    c.between();
+    Cls();
+    h.Frame();
+    EXPECT_EQ(h.PixelAt(10, 10), c.expected) << c.name;
+  }
 }
 
 }  // namespace
