@@ -10,19 +10,19 @@
 #include <vector>
 
 #include "core/globals.h"
-#include "frame_reporter.h"
 #include "effects/particle.h"
 #include "effects/particle_factories.h"
+#include "frame_reporter.h"
 #include "platform/harness.h"
 #include "platform/image.h"
 #include "platform/pixmap.h"
 #include "platform/random.h"
 #include "platform/video.h"
-#include "puzzle/atile.h"
-#include "puzzle/flying_hints.h"
-#include "puzzle/flying_rock.h"
-#include "puzzle/hint.h"
-#include "puzzle/level.h"
+#include "puzzle/board/atile.h"
+#include "puzzle/board/flying_hints.h"
+#include "puzzle/board/flying_rock.h"
+#include "puzzle/board/hint.h"
+#include "puzzle/board/level.h"
 #include "puzzle/puzzle_play.h"
 
 namespace {

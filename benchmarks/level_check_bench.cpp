@@ -14,7 +14,7 @@
 #include "leveltool/level_source.h"
 #include "leveltool/level_tables.h"
 #include "leveltool/line_solver.h"
-#include "puzzle/fill_rules.h"
+#include "puzzle/fill/fill_rules.h"
 
 using namespace sorvanta;
 

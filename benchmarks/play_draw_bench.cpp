@@ -21,10 +21,10 @@
 #include "leveltool/level_tables.h"
 #include "platform/harness.h"
 #include "platform/video.h"
-#include "puzzle/level.h"
-#include "puzzle/level_file.h"
-#include "puzzle/main_game.h"
-#include "puzzle/player_link.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/level_file.h"
+#include "puzzle/board/player_link.h"
+#include "puzzle/play/main_game.h"
 
 namespace {
 

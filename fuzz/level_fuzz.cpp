@@ -10,13 +10,13 @@
 #include "gui/img.h"
 #include "platform/image.h"
 #include "platform/pixmap.h"
-#include "puzzle/atile.h"
-#include "puzzle/color.h"
-#include "puzzle/level.h"
-#include "puzzle/level_file.h"
-#include "puzzle/number.h"
-#include "puzzle/tile.h"
-#include "puzzle/tile_data.h"
+#include "puzzle/board/atile.h"
+#include "puzzle/board/color.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/level_file.h"
+#include "puzzle/board/number.h"
+#include "puzzle/board/tile.h"
+#include "puzzle/board/tile_data.h"
 
 using namespace sorvanta;
 

@@ -2,8 +2,8 @@
 #include "campaign/campaign_links.h"
 
 #include "platform/strings.h"
-#include "puzzle/level_file.h"
-#include "puzzle/tutorial_tip.h"
+#include "puzzle/board/level_file.h"
+#include "puzzle/tutorial/tutorial_tip.h"
 
 namespace sorvanta {
 

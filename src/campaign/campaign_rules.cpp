@@ -7,8 +7,8 @@
 #include "campaign/profile.h"
 #include "core/globals.h"
 #include "platform/system.h"
-#include "puzzle/ruleset.h"
-#include "puzzle/tutorial_tip.h"
+#include "puzzle/board/ruleset.h"
+#include "puzzle/tutorial/tutorial_tip.h"
 
 namespace sorvanta {
 

@@ -8,7 +8,7 @@
 #include "gui/img.h"
 #include "platform/image.h"
 #include "platform/strings.h"
-#include "puzzle/ruleset.h"
+#include "puzzle/board/ruleset.h"
 
 namespace sorvanta {
 

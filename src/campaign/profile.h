@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/states.h"
-#include "puzzle/ruleset.h"
+#include "puzzle/board/ruleset.h"
 
 namespace sorvanta {
 

@@ -10,9 +10,9 @@
 #include "platform/files.h"
 #include "platform/strings.h"
 #include "platform/system.h"
-#include "puzzle/level.h"
-#include "puzzle/level_file.h"
-#include "puzzle/tutorial_tip.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/level_file.h"
+#include "puzzle/tutorial/tutorial_tip.h"
 
 namespace sorvanta {
 

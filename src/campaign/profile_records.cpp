@@ -5,8 +5,8 @@
 #include "campaign/level_manager.h"
 #include "campaign/profile.h"
 #include "platform/strings.h"
-#include "puzzle/ruleset.h"
-#include "puzzle/tutorial_tip.h"
+#include "puzzle/board/ruleset.h"
+#include "puzzle/tutorial/tutorial_tip.h"
 
 namespace sorvanta {
 

@@ -17,8 +17,8 @@
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/system.h"
-#include "puzzle/main_game.h"
-#include "puzzle/ruleset.h"
+#include "puzzle/board/ruleset.h"
+#include "puzzle/play/main_game.h"
 
 namespace sorvanta {
 

@@ -1,7 +1,7 @@
 #include "puzzle/puzzle_states.h"
 
 #include "core/states.h"
-#include "puzzle/main_game.h"
+#include "puzzle/play/main_game.h"
 
 namespace sorvanta {
 

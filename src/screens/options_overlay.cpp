@@ -12,7 +12,7 @@
 #include "platform/image.h"
 #include "platform/input.h"
 #include "platform/system.h"
-#include "puzzle/ruleset.h"
+#include "puzzle/board/ruleset.h"
 #include "screens/credits.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"

@@ -12,7 +12,7 @@
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/video.h"
-#include "puzzle/ruleset.h"
+#include "puzzle/board/ruleset.h"
 #include "screens/main_menu.h"
 
 namespace sorvanta {

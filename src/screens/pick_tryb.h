@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/ekran.h"
-#include "puzzle/ruleset.h"
+#include "puzzle/board/ruleset.h"
 
 namespace sorvanta {
 

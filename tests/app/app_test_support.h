@@ -8,7 +8,7 @@
 #include "../puzzle/play_test_support.h"
 #include "app/app.h"
 #include "core/globals.h"
-#include "puzzle/main_game.h"
+#include "puzzle/play/main_game.h"
 
 namespace sorvanta::test {
 

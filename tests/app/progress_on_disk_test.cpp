@@ -13,7 +13,7 @@
 #include "campaign/profile_manager.h"
 #include "core/folders.h"
 #include "core/states.h"
-#include "puzzle/level_summary.h"
+#include "puzzle/play/level_summary.h"
 
 #include "app_test_support.h"
 

@@ -7,7 +7,7 @@
 #include "app/control.h"
 #include "campaign/profile_manager.h"
 #include "core/states.h"
-#include "puzzle/level_summary.h"
+#include "puzzle/play/level_summary.h"
 #include "screens/pick_tryb.h"
 #include "screens/quest_continue.h"
 

@@ -19,9 +19,9 @@
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/strings.h"
-#include "puzzle/atile.h"
-#include "puzzle/level_file.h"
-#include "puzzle/tile.h"
+#include "puzzle/board/atile.h"
+#include "puzzle/board/level_file.h"
+#include "puzzle/board/tile.h"
 
 namespace sorvanta {
 namespace {

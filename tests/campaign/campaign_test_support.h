@@ -13,9 +13,9 @@
 #include "campaign/level_manager.h"
 #include "campaign/profile.h"
 #include "core/globals.h"
-#include "puzzle/level.h"
-#include "puzzle/level_file.h"
-#include "puzzle/tutorial_tip.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/level_file.h"
+#include "puzzle/tutorial/tutorial_tip.h"
 #include "support/stdout_lines.h"
 #include "support/temp_folder.h"
 

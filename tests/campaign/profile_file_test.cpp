@@ -12,9 +12,9 @@
 #include "core/globals.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
-#include "puzzle/level.h"
-#include "puzzle/level_file.h"
-#include "puzzle/tutorial_tip.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/level_file.h"
+#include "puzzle/tutorial/tutorial_tip.h"
 #include "support/stdout_lines.h"
 #include "support/temp_folder.h"
 

@@ -9,7 +9,7 @@
 #include "core/globals.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
-#include "puzzle/level_file.h"
+#include "puzzle/board/level_file.h"
 #include "support/stdout_lines.h"
 #include "support/temp_folder.h"
 

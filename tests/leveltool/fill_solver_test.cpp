@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <random>
 
-#include "puzzle/fill_rules.h"
+#include "puzzle/fill/fill_rules.h"
 
 namespace sorvanta {
 namespace {

@@ -9,10 +9,10 @@
 #include "leveltool/line_solver.h"
 #include "leveltool_test_support.h"
 #include "platform/strings.h"
-#include "puzzle/arrow.h"
-#include "puzzle/level_file.h"
-#include "puzzle/number.h"
-#include "puzzle/tutorial.h"
+#include "puzzle/board/level_file.h"
+#include "puzzle/board/number.h"
+#include "puzzle/tutorial/arrow.h"
+#include "puzzle/tutorial/tutorial.h"
 #include "support/stdout_lines.h"
 
 namespace sorvanta {

@@ -10,7 +10,7 @@
 #include "../core/shell_test_support.h"
 #include "map/map_screen.h"
 #include "map/stage_screen.h"
-#include "puzzle/main_game.h"
+#include "puzzle/play/main_game.h"
 
 namespace sorvanta::stage_test {
 

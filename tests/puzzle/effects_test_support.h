@@ -11,10 +11,10 @@
 #include "platform/clock.h"
 #include "platform/image.h"
 #include "platform/pixmap.h"
-#include "puzzle/flying_hints.h"
-#include "puzzle/flying_rock.h"
-#include "puzzle/flying_tiles.h"
-#include "puzzle/hint.h"
+#include "puzzle/board/flying_hints.h"
+#include "puzzle/board/flying_rock.h"
+#include "puzzle/board/flying_tiles.h"
+#include "puzzle/board/hint.h"
 #include "puzzle_test_support.h"
 
 namespace sorvanta::test {

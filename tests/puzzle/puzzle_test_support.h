@@ -12,12 +12,12 @@
 #include "gui/img.h"
 #include "platform/image.h"
 #include "platform/pixmap.h"
-#include "puzzle/atile.h"
-#include "puzzle/color.h"
-#include "puzzle/level.h"
+#include "puzzle/board/atile.h"
+#include "puzzle/board/color.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/tile.h"
+#include "puzzle/board/tile_data.h"
 #include "puzzle/puzzle_play.h"
-#include "puzzle/tile.h"
-#include "puzzle/tile_data.h"
 
 namespace sorvanta::test {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/input.h"
-#include "puzzle/level.h"
+#include "puzzle/board/level.h"
 #include "screens/menu_test_support.h"
 #include "screens/options.h"
 

@@ -8,7 +8,7 @@
 
 #include "core/shell_test_support.h"
 #include "platform/clock.h"
-#include "puzzle/main_game.h"
+#include "puzzle/play/main_game.h"
 #include "screens/main_menu.h"
 #include "screens/pick_tryb.h"
 #include "screens/quest_continue.h"

@@ -8,10 +8,10 @@
 #include "leveltool/level_check_parts.h"
 #include "leveltool/level_tables.h"
 #include "platform/image.h"
-#include "puzzle/atile.h"
-#include "puzzle/level.h"
-#include "puzzle/ruleset.h"
-#include "puzzle/tile.h"
+#include "puzzle/board/atile.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/ruleset.h"
+#include "puzzle/board/tile.h"
 
 namespace sorvanta {
 

@@ -10,10 +10,10 @@
 #include "leveltool/fill_solver.h"
 #include "leveltool/level_check_parts.h"
 #include "platform/strings.h"
-#include "puzzle/color.h"
-#include "puzzle/fill_rules.h"
-#include "puzzle/level.h"
-#include "puzzle/tile.h"
+#include "puzzle/board/color.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/tile.h"
+#include "puzzle/fill/fill_rules.h"
 
 namespace sorvanta {
 

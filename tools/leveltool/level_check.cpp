@@ -11,9 +11,9 @@
 #include "leveltool/level_check_parts.h"
 #include "leveltool/level_tables.h"
 #include "platform/strings.h"
-#include "puzzle/level.h"
-#include "puzzle/level_file.h"
-#include "puzzle/ruleset.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/level_file.h"
+#include "puzzle/board/ruleset.h"
 
 namespace sorvanta {
 

@@ -11,14 +11,14 @@
 #include "gui/img.h"
 #include "leveltool/level_tables.h"
 #include "platform/strings.h"
-#include "puzzle/atile.h"
-#include "puzzle/color.h"
-#include "puzzle/fill_rules.h"
-#include "puzzle/level.h"
-#include "puzzle/level_file.h"
-#include "puzzle/ruleset.h"
-#include "puzzle/tile.h"
-#include "puzzle/tile_data.h"
+#include "puzzle/board/atile.h"
+#include "puzzle/board/color.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/level_file.h"
+#include "puzzle/board/ruleset.h"
+#include "puzzle/board/tile.h"
+#include "puzzle/board/tile_data.h"
+#include "puzzle/fill/fill_rules.h"
 
 namespace sorvanta {
 

@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "puzzle/ruleset.h"
+#include "puzzle/board/ruleset.h"
 
 namespace sorvanta {
 

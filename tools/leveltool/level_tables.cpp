@@ -9,8 +9,8 @@
 #include <stdexcept>
 
 #include "core/globals.h"
-#include "puzzle/color.h"
-#include "puzzle/tile_data.h"
+#include "puzzle/board/color.h"
+#include "puzzle/board/tile_data.h"
 
 namespace sorvanta {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "puzzle/picross_rules.h"
+#include "puzzle/picross/picross_rules.h"
 
 namespace sorvanta {
 

@@ -3,7 +3,7 @@
 #include "leveltool/level_check_parts.h"
 #include "leveltool/line_solver.h"
 #include "platform/strings.h"
-#include "puzzle/tile_data.h"
+#include "puzzle/board/tile_data.h"
 
 namespace sorvanta {
 

@@ -9,9 +9,9 @@
 #include "leveltool/level_check_parts.h"
 #include "leveltool/level_tables.h"
 #include "platform/pixmap.h"
-#include "puzzle/level.h"
-#include "puzzle/level_file.h"
-#include "puzzle/main_game.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/level_file.h"
+#include "puzzle/play/main_game.h"
 
 namespace sorvanta {
 

@@ -1,0 +1,227 @@
+// The play screen's frame drawn headless on the fixture levels and the
+// shipped tutorials: what shows on each ruleset, the mistakes counter, the
+// blink ramp and the tutorial curve. With SORVANTA_SHOT_DIR set, frames are
+// also written there as PPM pictures to look at.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "gui/gui_types.h"
+#include "gui/my_font.h"
+#include "platform/video.h"
+#include "puzzle/board/atile.h"
+#include "puzzle/board/color.h"
+#include "puzzle/board/number.h"
+#include "puzzle/board/tile.h"
+#include "puzzle/board/tile_data.h"
+#include "puzzle/play/level_summary.h"
+#include "puzzle/play/lose_screen.h"
+#include "puzzle/play_test_support.h"
+
+#include "support/shot.h"
+
+namespace sorvanta {
+namespace {
+
+using test::Shot;
+
+using test::ScriptedGame;
+using test::StdoutLines;
+
+int R(std::uint32_t p) { return (p >> 16) & 255; }
+int G(std::uint32_t p) { return (p >> 8) & 255; }
+int B(std::uint32_t p) { return p & 255; }
+
+class PlayDraw : public test::PlayTest {
+ protected:
+  PlayDraw() : PlayTest(true) {}
+  // Plays level for a few frames (script runs before each frame's end) and
+  // keeps the last one.
+  void Frame(const std::shared_ptr<TLevel>& level, int tryb, std::function<void(ScriptedGame&)> pose = {}) {
+    if (!game->panel) StdoutLines([&] { game->setup(); });
+    player->tryb = tryb;
+    Play(level, [&](ScriptedGame& g, int f) {
+      if (pose) pose(g);
+      if (f == 90) g._exit = 1;
+    });
+  }
+  // Pixels in the rectangle that match.
+  int Count(int x, int y, int w, int h, const std::function<bool(std::uint32_t)>& match) {
+    int n = 0;
+    for (int yy = y; yy < y + h; ++yy)
+      for (int xx = x; xx < x + w; ++xx) n += match(world.h().Pixel(xx, yy)) ? 1 : 0;
+    return n;
+  }
+  std::shared_ptr<TLevel> Shipped(const std::string& path) {
+    std::shared_ptr<TLevel> level;
+    StdoutLines([&] { level = LoadLevel(std::string(SORVANTA_SOURCE_DIR) + "/assets/" + path); });
+    return level;
+  }
+};
+
+auto red = [](std::uint32_t p) { return R(p) > 200 && G(p) < 60 && B(p) < 60; };
+
+TEST_F(PlayDraw, EachRulesetShowsItsOwnPanelParts) {
+  // Fill: no mistakes counter, however many mistakes the level holds.
+  auto fill = Load("fill.lvl");
+  Frame(fill, 0, [](ScriptedGame& g) {
+    g.level->mistakes = 6;
+    g.butA = 1;
+  });
+  Shot(world.h(), "fixture-fill");
+  EXPECT_EQ(Count(900, 360, 40, 26, red), 0);
+  // The help band darkens the bottom for a Fill player, on any board.
+  Frame(Load("picross.lvl"), 0, [](ScriptedGame& g) { g.butA = 1; });
+  const auto band = world.h().Pixel(20, 740);
+  // Picross: "6 / 5" with a red 6 left of x 940 and nothing red right of it;
+  // no help band for a Picross player whatever butA holds.
+  auto picross = Load("picross.lvl");
+  Frame(picross, 1, [](ScriptedGame& g) {
+    g.level->mistakes = 6;
+    g.level->maxMistakes = 5;
+    g.butA = 1;
+  });
+  Shot(world.h(), "fixture-picross");
+  EXPECT_GT(Count(900, 360, 40, 26, red), 5);
+  EXPECT_EQ(Count(945, 360, 60, 26, red), 0);
+  EXPECT_EQ(game->mistTxt, "6 / 5");
+  const auto noBand = world.h().Pixel(20, 740);
+  EXPECT_LT(R(band) + G(band) + B(band), R(noBand) + G(noBand) + B(noBand));
+}
+
+TEST_F(PlayDraw, WronglyPaintedCellsBlinkAndStopWhenTheListEmpties) {
+  auto fill = Load("fill.lvl");
+  game->level = fill;
+  game->badTiles.push_back(fill->tile.get(0, 0));
+  std::vector<float> ramp;
+  for (int i = 0; i < 40; ++i) {
+    game->_drawBadTiles();
+    ramp.push_back(game->batAlpha);
+  }
+  EXPECT_FLOAT_EQ(ramp[19], 1.0f);
+  EXPECT_LT(ramp[18], 1.0f);
+  EXPECT_NEAR(ramp[39], 0.0f, 1e-5f);
+  game->badTiles.clear();
+  game->batAlpha = 0.5f;
+  game->_drawBadTiles();
+  EXPECT_EQ(game->batAlpha, 0.0f);
+  EXPECT_EQ(game->dBatAlpha, 0.0f);
+}
+
+TEST_F(PlayDraw, TutorialCurveStopsShortOfItsEnd) {
+  SetClsColor(0, 0, 0);
+  Cls();
+  auto white = std::make_shared<TRGB>(TRGB{255, 255, 255});
+  game->_drawSpecArrow(0, 10, 100, 10, 50, 10, white);
+  Flip();
+  EXPECT_NE(world.h().Pixel(95, 10) & 0xffffff, 0u);
+  EXPECT_EQ(world.h().Pixel(97, 10) & 0xffffff, 0u);
+}
+
+TEST_F(PlayDraw, ShippedTutorialsForLooking) {
+  // Not a check of looks: frames to look at, and the panel art in place.
+  const char* dir = std::getenv("SORVANTA_SHOT_DIR");
+  if (!dir) GTEST_SKIP() << "SORVANTA_SHOT_DIR unset";
+  StdoutLines([] {
+    setupTiles();
+    setupColors();
+  });
+  TNumber::loadFonts();
+  const int markSizes[] = {32, 28, 24, 18, 14};
+  for (int s = 0; s < 5; ++s) {
+    TATile::font2[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", markSizes[s]);
+  }
+  Frame(Shipped("data/levels/l-tutorial1.lvl"), 0);
+  Shot(world.h(), "tutorial-fill");
+  // Hover comes from the pointer: the input step recomputes it every frame.
+  Frame(Shipped("data/levelSM/level-tutorial-1.lvl"), 1, [this](ScriptedGame& g) {
+    if (g.frame == 30) world.h().MoveMouse(g.level->atiles.get(1, 1)->x, g.level->atiles.get(1, 1)->y);
+    g.level->mistakes = 2;
+  });
+  Shot(world.h(), "tutorial-picross");
+  Frame(Shipped("data/levelSM/level-tutorial-3.lvl"), 1);
+  Shot(world.h(), "tutorial-picross-3");
+  Frame(Shipped("data/levels/l-tutorial7.lvl"), 0, [](ScriptedGame& g) { g.butA = 1; });
+  Shot(world.h(), "tutorial-fill-7");
+}
+
+// Frames of the panels over the board: the summary and its statistics page
+// over the win zoom, the lose panel over the falling board.
+struct ShootingSummary : TLevelSummary {
+  Harness* h = nullptr;
+  int f = 0;
+  void update() override {
+    TLevelSummary::update();
+    if (++f == 60) Shot(*h, "win-summary"), SwitchStats();
+    if (f == 100) Shot(*h, "win-stats"), goPlay();
+  }
+};
+struct ShootingLose : TLoseScreen {
+  Harness* h = nullptr;
+  int f = 0;
+  void update() override {
+    TLoseScreen::update();
+    if (++f == 40) {
+      Shot(*h, "lose-panel");
+      dAlpha = 0, dFade = 0;
+    }
+  }
+};
+
+TEST_F(PlayDraw, DragPreviewPanelsAndFillMarksForLooking) {
+  if (!std::getenv("SORVANTA_SHOT_DIR")) GTEST_SKIP() << "SORVANTA_SHOT_DIR unset";
+  StdoutLines([] {
+    setupTiles();
+    setupColors();
+  });
+  // Left button held on cell (1, 1) and dragged along the row to (1, 4).
+  Frame(Shipped("data/levelSM/level-tutorial-1.lvl"), 1, [this](ScriptedGame& g) {
+    g.level->mistakes = 2;
+    if (g.frame != 30) return;
+    auto at = [&](int c) { return g.level->atiles.get(1, c); };
+    world.h().MoveMouse(at(1)->x, at(1)->y).Wait(3).PressMouse(1).Wait(3).MoveMouse(at(2)->x, at(2)->y).Wait(3)
+        .MoveMouse(at(4)->x, at(4)->y);
+  });
+  Shot(world.h(), "picross-drag");
+  world.h().ReleaseMouse(1);
+  // Fill: crosses of the focus colour on the empty cells, the first clue flashing.
+  Frame(Shipped("data/levels/l-tutorial7.lvl"), 0, [](ScriptedGame& g) {
+    g.butA = 1;
+    auto focus = g.xColor ? g.xColor : g.pickedColor;
+    bool flashed = false;
+    for (int r = 0; r < g.level->rows; ++r)
+      for (int c = 0; c < g.level->cols; ++c) {
+        auto t = g.level->tile.get(r, c);
+        if (!t) continue;
+        if (!t->color && !t->number && focus && t->xList.empty()) t->xList.push_back(focus);
+        if (t->number && !flashed) t->showMeAlpha = t->dShowMeAlpha = 1, flashed = true;
+      }
+  });
+  Shot(world.h(), "fill-marks");
+  auto summary = std::make_shared<ShootingSummary>();
+  summary->h = &world.h();
+  StdoutLines([&] { summary->setup(); });
+  levelSummary = summary;
+  Frame(Shipped("data/levels/l-tutorial1.lvl"), 0, [](ScriptedGame& g) {
+    if (g.frame != 20) return;
+    for (const auto& t : g.level->tile.all())
+      if (t) t->putColor = t->color;  // solved, so the zoom has a picture
+    g.WIN();
+  });
+  auto lose = std::make_shared<ShootingLose>();
+  lose->h = &world.h();
+  StdoutLines([&] { lose->setup(); });
+  loseScreen = lose;
+  // The panel opens 3 s after the loss: play on past the usual 90 frames.
+  player->tryb = 1;
+  Play(Shipped("data/levelSM/level-tutorial-1.lvl"), [this](ScriptedGame& g, int f) {
+    if (f == 20) g.LOSE();
+    if (f == 35) Shot(world.h(), "lose-falling");
+    if (f == 600) g._exit = 1;
+  });
+  EXPECT_EQ(summary->f >= 100, true);
+  EXPECT_GE(lose->f, 40);
+}
+
+}  // namespace
+}  // namespace sorvanta

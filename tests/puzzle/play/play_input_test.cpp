@@ -1,0 +1,249 @@
+// The play screen's input: Picross lines and presses, the order of the win
+// and lose tests, and the pause menu's results.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/dialogs.h"
+#include "core/frame.h"
+#include "core/states.h"
+#include "gui/mouse.h"
+#include "puzzle/board/atile.h"
+#include "puzzle/board/color.h"
+#include "puzzle/board/flying_hints.h"
+#include "puzzle/board/hint.h"
+#include "puzzle/board/level.h"
+#include "puzzle/board/tile.h"
+#include "puzzle/play_test_support.h"
+
+namespace sorvanta {
+namespace {
+
+using test::ScriptedGame;
+
+class PlayInput : public test::PlayTest {
+ protected:
+  std::shared_ptr<TATile> at(int r, int c) { return game->level->atiles.get(r, c); }
+};
+
+TEST_F(PlayInput, LinesRunFromTheStartAlongTheLongerDistance) {
+  game->level = Load("picross.lvl");  // 2 rows x 6 columns
+  struct Row {
+    int r1, c1, r2, c2;
+    std::vector<std::pair<int, int>> cells;
+  } rows[] = {
+      {0, 0, 1, 1, {{0, 0}, {0, 1}}},                  // equal distances: the row
+      {0, 2, 1, 2, {{0, 2}, {1, 2}}},                  // down the column
+      {1, 5, 1, 2, {{1, 5}, {1, 4}, {1, 3}, {1, 2}}},  // right to left
+      {0, 1, 1, 4, {{0, 1}, {0, 2}, {0, 3}, {0, 4}}},  // end cell off the line
+      {1, 3, 1, 3, {{1, 3}}},
+  };
+  for (const auto& row : rows) {
+    std::vector<std::pair<int, int>> got;
+    for (const auto& t : game->GetTilesFromTo(at(row.r1, row.c1), at(row.r2, row.c2))) got.emplace_back(t->r, t->c);
+    EXPECT_EQ(got, row.cells) << row.r1 << "," << row.c1 << " -> " << row.r2 << "," << row.c2;
+  }
+}
+
+TEST_F(PlayInput, ReleasesActWithTheToolsMappingAndTheStagger) {
+  struct Row {
+    int tool, button, cells;  // cells: 0 = a one-frame press (start cell only)
+    int pending;              // 1 uncover, 2 break
+  } rows[] = {{0, 1, 3, 1}, {0, 2, 3, 2}, {1, 1, 3, 2}, {1, 2, 3, 1}, {0, 1, 0, 1}, {1, 2, 0, 1}};
+  for (const auto& row : rows) {
+    game->level = Load("picross.lvl");
+    at(1, 1)->odkryte = 1;  // acted on: skipped without a slot
+    game->actionType = row.tool;
+    game->holdedType = row.button;
+    game->holdedTile = at(1, 0);
+    if (row.cells) game->overTiles = game->GetTilesFromTo(at(1, 0), at(1, 3));
+    mouse->leftHolded = mouse->rightHolded = 0;
+    mouse->leftPressed = mouse->rightPressed = 0;
+    game->_updateMesalorTilePlay();
+    const int now = at(1, 0)->time;  // the first cell is due at once
+    EXPECT_EQ(at(1, 0)->state, row.pending);
+    EXPECT_EQ(at(1, 1)->state, 0);
+    if (row.cells) {
+      EXPECT_EQ(at(1, 2)->time - now, 75);
+      EXPECT_EQ(at(1, 3)->time - now, 150);
+    } else {
+      EXPECT_EQ(at(1, 2)->state, 0);
+    }
+    EXPECT_EQ(game->holdedType, 0);
+    EXPECT_FALSE(game->holdedTile);
+  }
+
+  // A drag cancelled by the other button acts on nothing at its release.
+  game->level = Load("picross.lvl");
+  game->actionType = 0;
+  game->holdedType = 1;
+  game->holdedTile = at(1, 0);
+  mouse->leftHolded = 0;
+  mouse->rightHolded = 1;
+  game->_updateMesalorTilePlay();
+  mouse->leftHolded = mouse->rightHolded = 0;
+  game->_updateMesalorTilePlay();
+  for (const auto& t : game->level->atiles.all()) EXPECT_EQ(t->state, 0);
+}
+
+TEST_F(PlayInput, TheFirstEndOfTheLevelInAFrameDecides) {
+  // Every picture cell acted on and one mistake too many: the win holds
+  // first, so the loss is not called after it.
+  auto level = Load("picross.lvl");
+  std::vector<int> states;
+  Play(level, [&](ScriptedGame& g, int f) {
+    if (f == 1) {
+      for (const auto& t : g.level->atiles.all())
+        if (t->td) t->odkryte = 1;
+      g.level->mistakes = g.level->COUNT_MaxMistakes() + 1;
+    }
+    states.push_back(g.state);
+    if (f == 3) g._exit = 1;
+  });
+  ASSERT_GE(states.size(), 2u);
+  EXPECT_EQ(states[1], kPlayWin);
+
+  // Mistakes alone lose.
+  game->level = Load("picross.lvl");
+  game->state = kPlayNormal;
+  game->level->mistakes = game->level->COUNT_MaxMistakes();
+  game->_updateLoseMesalor();
+  EXPECT_EQ(game->state, kPlayNormal);
+  ++game->level->mistakes;
+  game->_updateLoseMesalor();
+  EXPECT_EQ(game->state, kPlayLose);
+}
+
+TEST_F(PlayInput, PauseMenuResultsLeadToStatesWithAFade) {
+  struct Row {
+    const char* answer;
+    const char* wynik;
+  } rows[] = {{"", ""}, {"RESTART", kStateRestartLevel},
+              {kStateMainMenu, kStateMainMenu}, {kStateMapScreen, kStateMapScreen}};
+  for (const auto& row : rows) {
+    bindDialogs({nullptr, [&](std::shared_ptr<TEkran>) { return std::string(row.answer); }});
+    game->wynik = "";
+    game->dFade = 0;
+    game->goMenu();
+    EXPECT_EQ(game->wynik, row.wynik) << row.answer;
+    EXPECT_EQ(game->dFade, *row.wynik ? 1.0f : 0.0f) << row.answer;
+  }
+  bindDialogs({});
+}
+
+TEST_F(PlayInput, FillStrokesTouchEachCellOnceAndBothButtonsCancel) {
+  player->tryb = 0;
+  auto level = Load("fill.lvl");
+  game->setLevel(level);
+  game->prepare();
+  game->state = kPlayNormal;
+  const auto red = getColorById(2);
+  game->pickColor2(red);
+  auto cell = [&](int c) { return level->tile.get(2, c); };  // row 2 has no clues
+  struct Step {
+    int col, left, right;
+    std::vector<int> painted;  // columns 0..2 of row 2 holding red after the frame
+    int tapLeft = 0, tapRight = 0;  // pressed and released before the frame polled
+  } steps[] = {
+      {0, 1, 0, {1, 0, 0}},  // press: paint
+      {0, 1, 0, {1, 0, 0}},  // held on: once per stroke
+      {1, 1, 0, {1, 1, 0}},  // dragged on
+      {0, 1, 0, {1, 1, 0}},  // back over a touched cell
+      {0, 0, 0, {1, 1, 0}},  // release
+      {0, 1, 0, {0, 1, 0}},  // a press on painted: the stroke removes
+      {1, 1, 0, {0, 0, 0}},
+      {2, 0, 0, {0, 0, 0}},
+      {2, 0, 0, {0, 0, 1}, 1, 0},  // a tap paints its cell
+      {2, 0, 0, {0, 0, 1}},
+      {2, 0, 0, {0, 0, 0}, 0, 1},  // a right tap crosses it, taking the paint
+      {2, 1, 1, {0, 0, 0}},        // both buttons: nothing
+  };
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    const auto& st = steps[i];
+    mouse->x = static_cast<float>(cell(st.col)->x);
+    mouse->y = static_cast<float>(cell(st.col)->y);
+    mouse->leftHolded = st.left;
+    mouse->rightHolded = st.right;
+    mouse->leftPressed = st.tapLeft;
+    mouse->rightPressed = st.tapRight;
+    game->_updateTilesOver();
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(cell(c)->putColor == red, st.painted[c] == 1) << "step " << i << " col " << c;
+  }
+  EXPECT_EQ(mouse->leftHolded, 0);  // the cancel cleared the buttons
+}
+
+TEST_F(PlayInput, ThePicrossTutorialIsSolvedByClicks) {
+  // A click on every picture cell of the first tutorial level wins it.
+  player->tryb = 1;
+  std::shared_ptr<TLevel> level;
+  test::StdoutLines([&] { level = LoadLevel(std::string(SORVANTA_SOURCE_DIR) + "/assets/data/levelSM/level-tutorial-1.lvl"); });
+  game->setLevel(level);
+  game->prepare();
+  game->state = kPlayNormal;
+  game->actionType = 0;
+  game->lFrameX = 0, game->lFrameY = 0, game->lFrameW = 1024, game->lFrameH = 768;
+  for (const auto& t : level->atiles.all()) {
+    if (!t->td) continue;
+    t->zadanie.clear();  // the tutorial's tasks are the tip's business
+    t->turnOff = 0;
+    mouse->x = static_cast<float>(t->x);
+    mouse->y = static_cast<float>(t->y);
+    mouse->leftHolded = mouse->rightHolded = 0;
+    mouse->leftPressed = 1;
+    game->_updateTilesOverMesalor();
+    mouse->leftPressed = 0;
+    world.h().AdvanceClock(20);
+    game->_updateTilesOverMesalor();
+    EXPECT_EQ(t->odkryte, 1) << t->r << "," << t->c;
+    EXPECT_EQ(t->zepsute, 0);
+  }
+  EXPECT_EQ(level->mistakes, 0);
+  int left = 0;
+  for (const auto& t : level->atiles.all()) left += t->td && !t->odkryte;
+  EXPECT_EQ(left, 0);
+  game->_updateTilesOverMesalor();
+  EXPECT_EQ(game->state, kPlayWin);
+}
+
+TEST_F(PlayInput, AnArmedFillHintIsGivenBackWhenNotSpent) {
+  // A right click disarms it.
+  player->tryb = 0;
+  game->level = Load("fill.lvl");
+  auto hint = std::make_shared<THint>();
+  hint->use();
+  game->lastPickedHint = hint;
+  game->trelmoActionType = 1;
+  mouse->leftPressed = 0;
+  mouse->rightPressed = 1;
+  game->_updateHintsOver();
+  EXPECT_EQ(game->trelmoActionType, 0);
+  EXPECT_EQ(hint->t, 0);
+
+  // Leaving the level with the hint armed gives it back too.
+  mouse->rightPressed = 0;
+  hint->use();
+  Play(Load("fill.lvl"), [&](ScriptedGame& g, int f) {
+    if (f == 2) g.trelmoActionType = 1, g.lastPickedHint = hint, g._exit = 1;
+  });
+  EXPECT_EQ(hint->t, 0);
+  EXPECT_EQ(game->trelmoActionType, 0);
+}
+
+TEST_F(PlayInput, SparksGoOnlyToCellsNotYetActedOnAndNeverTwoToOne) {
+  for (int left : {1, 0}) {
+    auto level = Load("picross.lvl");
+    for (const auto& t : level->atiles.all()) t->odkryte = 1;
+    if (left) level->atiles.get(1, 3)->odkryte = 0;
+    flyingHints.clear();
+    THint hint;
+    hint.Fly(level);  // two sparks asked for
+    ASSERT_EQ(flyingHints.size(), static_cast<size_t>(left));
+    if (left) {
+      EXPECT_EQ(flyingHints.front()->docelowyTile, level->atiles.get(1, 3));
+    }
+  }
+  flyingHints.clear();
+}
+
+}  // namespace
+}  // namespace sorvanta

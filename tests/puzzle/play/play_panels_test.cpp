@@ -1,0 +1,100 @@
+// The level summary and the lose panel, run nested over the play screen.
+#include <gtest/gtest.h>
+
+#include "core/dialogs.h"
+#include "core/frame.h"
+#include "gui/gui_object.h"
+#include "puzzle/play_test_support.h"
+
+namespace sorvanta {
+namespace {
+
+using shell_test::ShellWorld;
+
+TEST(TimeString, MinutesAndSecondsOfTwoDigitsAtLeast) {
+  struct Row {
+    int seconds;
+    const char* text;
+  } rows[] = {{0, "00:00"}, {59, "00:59"}, {60, "01:00"}, {605, "10:05"}, {6000, "100:00"}};
+  for (const auto& row : rows) EXPECT_EQ(getTimeString(row.seconds), row.text) << row.seconds;
+}
+
+class Panels : public test::PlayTest {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    game->setLevel(Load("picross.lvl"));
+    game->level->time = 605;
+    bindDialogs({[this](const std::string&, std::shared_ptr<TEkran>, int) { return ++questions, answer; },
+                 [](std::shared_ptr<TEkran>) { return std::string(); }});
+    levelSummary = std::make_shared<TLevelSummary>();
+    levelSummary->setup();
+    loseScreen = std::make_shared<TLoseScreen>();
+    loseScreen->setup();
+    world.h().SetFrameCap(600);
+  }
+  void Click(const std::shared_ptr<TGui>& gui, const char* name, int waitFirst) {
+    auto [x, y] = ShellWorld::Centre(gui, name);
+    world.ClickAt(x, y, waitFirst);
+  }
+  int questions = 0, answer = 0;
+};
+
+TEST_F(Panels, SummaryPlayAndReplay) {
+  // "replay" answered no: the summary stays; "play" ends it some 20 frames on.
+  Click(levelSummary->gui, "replay", 60);
+  Click(levelSummary->gui, "play", 10);
+  int start = world.h().frames();
+  EXPECT_EQ(levelSummary->mainloop(), kStateNextLevel);
+  EXPECT_EQ(questions, 1);
+  const int playClicked = start + 60 + 5 + 10 + 5;
+  EXPECT_NEAR(world.h().frames() - playClicked, 20, 2);
+  EXPECT_EQ(levelSummary->levelTime, 605);
+  EXPECT_EQ(player->marked, 1);
+  EXPECT_EQ(game->fade, 1.0f);
+
+  // "replay" answered yes restarts.
+  answer = 1;
+  Click(levelSummary->gui, "replay", 60);
+  EXPECT_EQ(levelSummary->mainloop(), kStateRestartLevel);
+}
+
+TEST_F(Panels, SummaryButtonsByModeAndNames) {
+  struct Row {
+    int tryb;
+    int statsVisible;
+  } rows[] = {{0, 0}, {1, 1}};
+  for (const auto& row : rows) {
+    player->tryb = row.tryb;
+    levelSummary->prepare();
+    EXPECT_EQ(levelSummary->gui->GetObject("stats")->visible, row.statsVisible) << row.tryb;
+    EXPECT_EQ(levelSummary->gui->GetObject("view")->visible, 0) << row.tryb;
+  }
+  // Statistics toggle: 20 frames to come in.
+  levelSummary->SwitchStats();
+  for (int f = 0; f < 20; ++f) levelSummary->_updateStats();
+  EXPECT_EQ(levelSummary->statA, 1.0f);
+  EXPECT_EQ(levelSummary->gui->GetObject("view")->active, 0);
+  // A name index outside the lists names nothing.
+  for (int n : {-1, 200}) {
+    levelSummary->numerLevelu = n;
+    EXPECT_EQ(levelSummary->levelName(), "") << n;
+  }
+  levelSummary->numerLevelu = 0;
+  EXPECT_EQ(levelSummary->levelName(), levelSummary->namesMesalor[0]);
+}
+
+TEST_F(Panels, LosePanelAnswers) {
+  struct Row {
+    const char* button;
+    int answer;
+  } rows[] = {{"restart", kLoseRestart}, {"mainMenu", kLoseMainMenu}};
+  for (const auto& row : rows) {
+    Click(loseScreen->gui, row.button, 20);
+    EXPECT_EQ(loseScreen->mainLoop(), row.answer) << row.button;
+    EXPECT_EQ(loseScreen->alpha, 0.0f);
+  }
+}
+
+}  // namespace
+}  // namespace sorvanta
