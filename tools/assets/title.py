@@ -25,7 +25,7 @@ DIR = "gfx/gui/titleScreen/"
 PAIRS = [(13, 35, 300, 155), (55, 196, 280, 190), (367, 259, 260, 230), (630, 192, 280, 190), (701, 35, 300, 155)]
 PORTALS = [(23, 17), (68, 177), (354, 221), (625, 176), (700, 13)]
 # The land seen through each opening, as painted for the levels.
-VIEWS = ["background_1.jpg", "background_3.jpg", "background_8.jpg", "background_4.jpg", "background_5.jpg"]
+VIEWS = ["background_1.jpg", "background_9.jpg", "background_8.jpg", "background_4.jpg", "background_5.jpg"]
 INSET = 10   # from the pictures' edge to the opening
 RIM = 12     # width of the translucent rim inside the opening
 RING = 18    # width of the stone ring around it
