@@ -12,7 +12,7 @@ int RotationSteps(int w, int h);
 // Sprites up to this size in either direction are cached.
 constexpr int kRotationCacheMaxSide = 128;
 // The copies' pixels together stay under this; the least used go first.
-constexpr long kRotationCacheBytes = 24L << 20;
+constexpr long kRotationCacheBytes = 48L << 20;
 
 // The src rectangle of texture turned by angle degrees (rounded to the
 // step) about its centre, on transparent pixels; w and h are its size in
