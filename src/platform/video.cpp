@@ -10,6 +10,7 @@
 #include "platform/input.h"
 #include "platform/input_internal.h"
 #include "platform/system.h"
+#include "platform/rotation_cache.h"
 #include "platform/video_internal.h"
 
 namespace sorvanta {
@@ -70,6 +71,7 @@ void CloseMode() {
   if (v.renderer) SDL_DestroyRenderer(v.renderer);
   if (v.window) SDL_DestroyWindow(v.window);
   if (v.renderer || v.window) ++v.generation;
+  ClearTurnedTextures();
   v.renderer = nullptr;
   v.window = nullptr;
   v.width = v.height = v.windowWidth = v.windowHeight = v.outWidth = v.outHeight = 0;

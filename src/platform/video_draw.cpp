@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/video.h"
+#include "platform/rotation_cache.h"
 #include "platform/video_internal.h"
 
 namespace sorvanta {
@@ -69,6 +70,27 @@ void DrawRotatedGeometry(SDL_Texture* texture, const SDL_Rect& src, float x, flo
   SDL_RenderGeometry(v.renderer, texture, corners, 4, indices, 6);
 }
 
+// A sprite scaled the same both ways is drawn as a copy of its turned
+// picture from the cache, centred where the turned quad's centre falls; false
+// when it cannot be.
+bool DrawTurnedCopy(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float width, float height,
+                    float hx, float hy) {
+  const VideoState& v = Video();
+  const float unit = width / src.w * v.scaleX;
+  if (v.scaleX <= 0 || v.scaleX != v.scaleY || std::fabs(height / src.h * v.scaleY - unit) > 1e-4f * unit) return false;
+  int w = 0, h = 0;
+  SDL_Texture* turned = TurnedTexture(v.renderer, texture, src, v.rotation, w, h);
+  if (!turned) return false;
+  const SDL_FPoint centre = Transform(x, y, 0.5f * width - hx, 0.5f * height - hy);
+  const float dw = w * unit * v.kx, dh = h * unit * v.ky;
+  const SDL_FRect dst{centre.x - 0.5f * dw, centre.y - 0.5f * dh, dw, dh};
+  SDL_SetTextureColorMod(turned, static_cast<Uint8>(v.red), static_cast<Uint8>(v.green), static_cast<Uint8>(v.blue));
+  SDL_SetTextureAlphaMod(turned, AlphaByte(v.alpha));
+  SDL_SetTextureBlendMode(turned, SdlBlend(v.blend));
+  SDL_RenderCopyF(v.renderer, turned, nullptr, &dst);
+  return true;
+}
+
 }  // namespace
 
 DrawCounts GetDrawCounts() { return Video().counts; }
@@ -99,7 +121,10 @@ SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered) {
 
 void FreeTexture(SDL_Texture* texture, int generation) {
   // Textures of an earlier renderer went with it.
-  if (texture && generation == Video().generation && Video().renderer) SDL_DestroyTexture(texture);
+  if (texture && generation == Video().generation && Video().renderer) {
+    ForgetTurnedTextures(texture);
+    SDL_DestroyTexture(texture);
+  }
 }
 
 void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float width, float height,
@@ -125,6 +150,7 @@ void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y
   }
   SDL_SetTextureBlendMode(texture, SdlBlend(v.blend));
   if (v.rotation != 0.0f && v.softwareRenderer) {
+    if (flip == 0 && DrawTurnedCopy(texture, src, x, y, width, height, hx, hy)) return;
     DrawRotatedGeometry(texture, src, x, y, width, height, hx, hy);
     return;
   }

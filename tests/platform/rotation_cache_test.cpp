@@ -1,0 +1,91 @@
+#include "platform/rotation_cache.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "draw_test_support.h"
+#include "platform/harness.h"
+#include "platform/image.h"
+#include "platform/pixmap.h"
+#include "platform/video.h"
+
+namespace sorvanta {
+namespace {
+
+// A sprite with a hard split and an alpha ramp, so a misplaced, mirrored or
+// wrongly blended copy shows.
+std::shared_ptr<TImage> Sprite() {
+  auto p = CreatePixmap(24, 16);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 24; ++x) {
+      const std::uint32_t alpha = static_cast<std::uint32_t>(255 - 8 * y);
+      WritePixel(p, x, y, (alpha << 24) | (x < 12 ? 0xff4020u : 0x20c0ffu));
+    }
+  return LoadImage(p, 0);
+}
+
+// The box around (200, 200) after drawing the sprite there as the row says.
+std::vector<std::uint32_t> DrawOnce(Harness& h, const std::shared_ptr<TImage>& image, float angle, float scale,
+                                    int blend, float alpha, bool cached) {
+  SetRotationCacheEnabled(cached);
+  SetClsColor(60, 60, 60);
+  Cls();
+  SetBlend(blend);
+  SetAlpha(alpha);
+  SetColor(255, 200, 100);
+  SetScale(scale, scale);
+  SetRotation(angle);
+  DrawImage(image, 200, 200);
+  SetRotation(0);
+  SetScale(1, 1);
+  SetColor(255, 255, 255);
+  SetAlpha(1);
+  SetBlend(ALPHABLEND);
+  h.Frame();
+  SetRotationCacheEnabled(true);
+  std::vector<std::uint32_t> box;
+  for (int y = 150; y < 250; ++y)
+    for (int x = 150; x < 250; ++x) box.push_back(h.Pixel(static_cast<float>(x), static_cast<float>(y)));
+  return box;
+}
+
+TEST(RotationCache, TurnedCopiesMatchTheTurnedQuad) {
+  struct Row {
+    const char* name;
+    float angle, scale;
+    int blend;
+    float alpha;
+    float hx, hy;
+  };
+  const Row rows[] = {
+      {"small angle", 7, 1, ALPHABLEND, 1, 12, 8},   {"diagonal, scaled", 45, 2, ALPHABLEND, 1, 12, 8},
+      {"quarter turn", 90, 1, ALPHABLEND, 0.5f, 12, 8}, {"odd angle, light", 133.3f, 1.5f, LIGHTBLEND, 1, 12, 8},
+      {"negative angle", -71, 1, ALPHABLEND, 1, 12, 8},  {"handle at a corner", 200, 2, ALPHABLEND, 1, 0, 0},
+  };
+  Harness h;
+  auto image = Sprite();
+  ASSERT_NE(image, nullptr);
+  for (const Row& row : rows) {
+    SetImageHandle(image, row.hx, row.hy);
+    const auto plain = DrawOnce(h, image, row.angle, row.scale, row.blend, row.alpha, false);
+    const long before = RotationCacheBytes();
+    const auto cached = DrawOnce(h, image, row.angle, row.scale, row.blend, row.alpha, true);
+    EXPECT_GT(RotationCacheBytes(), before) << row.name << ": drawn without a turned copy";
+    int differing = 0, covered = 0;
+    for (size_t i = 0; i < plain.size(); ++i) {
+      if (plain[i] != 0xff3c3c3cu) ++covered;
+      using testing::Near;
+      if (!Near(cached[i], testing::Red(plain[i]), testing::Green(plain[i]), plain[i] & 0xff, 40)) ++differing;
+    }
+    SCOPED_TRACE(row.name);
+    EXPECT_GT(covered, 300);
+    // Only pixels along the edges and the split may come out either way.
+    EXPECT_LT(differing, covered / 6) << differing << " of " << covered;
+  }
+}
+
+}  // namespace
+}  // namespace sorvanta
