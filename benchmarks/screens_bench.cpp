@@ -48,8 +48,8 @@ void Report(const char* name, std::vector<double> ms, const DrawCounts& counts) 
   const double p95 = ms[std::min(ms.size() - 1, ms.size() * 95 / 100)];
   const auto late = std::count_if(ms.begin(), ms.end(), [](double t) { return t > kBudgetMs; });
   const double frames = static_cast<double>(ms.size());
-  std::printf("%-28s %8.2f %8.2f %7.1f %%  %8.0f %8.0f\n", name, median, p95, 100.0 * late / frames,
-              counts.quads / frames, counts.rotatedQuads / frames);
+  std::printf("%-28s %8.2f %8.2f %7.1f %%  %8.0f %8.0f %8.2f\n", name, median, p95, 100.0 * late / frames,
+              counts.quads / frames, counts.rotatedQuads / frames, counts.pixels / frames / 1e6);
 }
 
 // One frame of the screen's loop; extra runs before its update (effects kept up).
@@ -128,7 +128,7 @@ int main() {
   createSingletons();
   loadGame(false);
 
-  std::printf("%-28s %8s %8s %9s  %8s %8s\n", "screen (ms a frame)", "median", "p95", "late", "quads", "rotated");
+  std::printf("%-28s %8s %8s %9s  %8s %8s %8s\n", "screen (ms a frame)", "median", "p95", "late", "quads", "rotated", "Mpixels");
   mainMenu->prepare();
   Run("main menu", *mainMenu, h);
   mapScreen->prepare();

@@ -146,7 +146,7 @@ struct TImageFont::Impl {
       page.texture = MakeTexture(*page.pixels, smooth);
       page.generation = Video().generation;
     } else if (page.dirty) {
-      SDL_UpdateTexture(page.texture, nullptr, page.pixels->data(), page.pixels->width() * 4);
+      UpdateTexture(page.texture, *page.pixels);
     }
     page.dirty = false;
     return page.texture;

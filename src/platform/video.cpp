@@ -9,8 +9,8 @@
 
 #include "platform/input.h"
 #include "platform/input_internal.h"
+#include "platform/soft_frame.h"
 #include "platform/system.h"
-#include "platform/rotation_cache.h"
 #include "platform/video_internal.h"
 
 namespace sorvanta {
@@ -55,6 +55,7 @@ void ApplyClip() {
   x1 = std::clamp(x1, 0, v.outWidth);
   y1 = std::clamp(y1, 0, v.outHeight);
   v.clipEmpty = x1 <= x0 || y1 <= y0;
+  v.clip = SoftClip{x0, y0, x1, y1};
   SDL_Rect clip{x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
   SDL_RenderSetClipRect(v.renderer, v.clipEmpty ? nullptr : &clip);
 }
@@ -68,14 +69,15 @@ void UpdateMapping() {
 
 void CloseMode() {
   VideoState& v = Video();
+  SoftDiscard();
   if (v.renderer) SDL_DestroyRenderer(v.renderer);
   if (v.window) SDL_DestroyWindow(v.window);
   if (v.renderer || v.window) ++v.generation;
-  ClearTurnedTextures();
   v.renderer = nullptr;
   v.window = nullptr;
   v.width = v.height = v.windowWidth = v.windowHeight = v.outWidth = v.outHeight = 0;
   v.fullScreen = false;
+  v.softwareRenderer = v.softCanvas = false;
   v.iconShown = false;
   v.lastClear = ClearMark{};
 }
@@ -140,6 +142,7 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
   }
   SDL_RendererInfo info;
   v.softwareRenderer = SDL_GetRendererInfo(v.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  v.softCanvas = v.softwareRenderer && SoftCanvasFits(v.window);
   SDL_GetWindowSize(v.window, &v.windowWidth, &v.windowHeight);
   if (SDL_GetRendererOutputSize(v.renderer, &v.outWidth, &v.outHeight) != 0) {
     v.outWidth = v.windowWidth;
@@ -269,6 +272,14 @@ void Cls() {
   const ClearMark mark{clip.x, clip.y, clip.w, clip.h, v.clsR, v.clsG, v.clsB, v.draws, v.presents};
   if (v.lastClear == mark) return;
   v.lastClear = mark;
+  if (v.softCanvas) {
+    SoftPixels target;
+    const SoftTint colour{static_cast<std::uint32_t>(v.clsR), static_cast<std::uint32_t>(v.clsG),
+                          static_cast<std::uint32_t>(v.clsB), 255};
+    if (SoftTarget(target))
+      SoftQueueFillRect(target, v.clip, v.clip.x0, v.clip.y0, v.clip.x1, v.clip.y1, colour, SoftBlend::kCopy);
+    return;
+  }
   SDL_SetRenderDrawBlendMode(v.renderer, SDL_BLENDMODE_NONE);
   SDL_SetRenderDrawColor(v.renderer, v.clsR, v.clsG, v.clsB, 255);
   // SDL_RenderClear would ignore the clip rectangle; a fill honours it.
@@ -278,6 +289,7 @@ void Cls() {
 void Flip(int sync) {
   VideoState& v = Video();
   if (v.renderer) {
+    SoftFlush();
     if (v.beforePresent) v.beforePresent();
     SDL_RenderPresent(v.renderer);
     ++v.presents;
@@ -340,6 +352,7 @@ std::shared_ptr<TPixmap> ReadFramePixels() {
   if (!v.renderer) return nullptr;
   auto frame = CreatePixmap(v.outWidth, v.outHeight);
   if (!frame) return nullptr;
+  SoftFlush();
   // Reading ignores the clip rectangle only when none is set.
   SDL_RenderSetClipRect(v.renderer, nullptr);
   int rc = SDL_RenderReadPixels(v.renderer, nullptr, SDL_PIXELFORMAT_RGBA32, frame->data(), v.outWidth * 4);

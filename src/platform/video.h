@@ -111,6 +111,7 @@ void DrawLine(float x1, float y1, float x2, float y2);
 struct DrawCounts {
   long quads = 0;
   long rotatedQuads = 0;
+  double pixels = 0;  // output pixels the quads cover
 };
 DrawCounts GetDrawCounts();
 void ResetDrawCounts();

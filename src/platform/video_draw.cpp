@@ -1,9 +1,10 @@
 // Textured quads, rectangles and lines with the current drawing state.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "platform/video.h"
-#include "platform/rotation_cache.h"
+#include "platform/soft_frame.h"
 #include "platform/video_internal.h"
 
 namespace sorvanta {
@@ -47,64 +48,130 @@ bool CanDraw() {
   return v.renderer && !v.clipEmpty && v.alpha > 0.0f;
 }
 
-// The software renderer rotates a copy by building a rotated surface on
-// every call; mapping the texture onto two triangles costs a fraction of it,
-// needs no cache of turned pictures and takes any angle exactly.
-void DrawRotatedGeometry(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float width, float height,
-                         float hx, float hy) {
-  const VideoState& v = Video();
-  int tw = 0, th = 0;
-  SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
-  if (tw <= 0 || th <= 0) return;
-  const SDL_Color color{static_cast<Uint8>(v.red), static_cast<Uint8>(v.green), static_cast<Uint8>(v.blue),
-                        AlphaByte(v.alpha)};
-  const float u0 = static_cast<float>(src.x) / tw, u1 = static_cast<float>(src.x + src.w) / tw;
-  const float t0 = static_cast<float>(src.y) / th, t1 = static_cast<float>(src.y + src.h) / th;
-  // Corners relative to the handle; Transform scales (mirroring with a
-  // negative factor) and rotates them about it.
-  const float dx[4] = {-hx, width - hx, width - hx, -hx}, dy[4] = {-hy, -hy, height - hy, height - hy};
-  const float us[4] = {u0, u1, u1, u0}, ts[4] = {t0, t0, t1, t1};
-  SDL_Vertex corners[4];
-  for (int i = 0; i < 4; ++i) corners[i] = SDL_Vertex{Transform(x, y, dx[i], dy[i]), color, SDL_FPoint{us[i], ts[i]}};
-  const int indices[6] = {0, 1, 2, 0, 2, 3};
-  SDL_RenderGeometry(v.renderer, texture, corners, 4, indices, 6);
+bool& SoftCanvasAllowed() {
+  static bool allowed = true;
+  return allowed;
 }
 
-// A sprite scaled the same both ways is drawn as a copy of its turned
-// picture from the cache, centred where the turned quad's centre falls; false
-// when it cannot be.
-bool DrawTurnedCopy(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float width, float height,
-                    float hx, float hy) {
-  const VideoState& v = Video();
-  const float unit = width / src.w * v.scaleX;
-  if (v.scaleX <= 0 || v.scaleX != v.scaleY || std::fabs(height / src.h * v.scaleY - unit) > 1e-4f * unit) return false;
-  int w = 0, h = 0;
-  SDL_Texture* turned = TurnedTexture(v.renderer, texture, src, v.rotation, w, h);
-  if (!turned) return false;
-  const SDL_FPoint centre = Transform(x, y, 0.5f * width - hx, 0.5f * height - hy);
-  const float dw = w * unit * v.kx, dh = h * unit * v.ky;
-  const SDL_FRect dst{centre.x - 0.5f * dw, centre.y - 0.5f * dh, dw, dh};
-  SDL_SetTextureColorMod(turned, static_cast<Uint8>(v.red), static_cast<Uint8>(v.green), static_cast<Uint8>(v.blue));
-  SDL_SetTextureAlphaMod(turned, AlphaByte(v.alpha));
-  SDL_SetTextureBlendMode(turned, SdlBlend(v.blend));
-  SDL_RenderCopyF(v.renderer, turned, nullptr, &dst);
+bool SoftTexture(SDL_Texture* texture, SoftPixels& out) {
+  void* pixels = nullptr;
+  int pitch = 0, w = 0, h = 0;
+  if (SDL_QueryTexture(texture, nullptr, nullptr, &w, &h) != 0 || SDL_LockTexture(texture, nullptr, &pixels, &pitch) != 0)
+    return false;
+  SDL_UnlockTexture(texture);  // a software texture's pixels stay where they are
+  out = SoftPixels{static_cast<std::uint32_t*>(pixels), pitch / 4, w, h};
   return true;
 }
 
+SoftTint TintOf(const VideoState& v) {
+  return SoftTint{static_cast<std::uint32_t>(v.red), static_cast<std::uint32_t>(v.green),
+                  static_cast<std::uint32_t>(v.blue), AlphaByte(v.alpha)};
+}
+
+SoftBlend SoftBlendFor(const VideoState& v, bool opaqueSource) {
+  if (v.blend == LIGHTBLEND) return SoftBlend::kAdd;
+  return BlendFor(v, opaqueSource) == SDL_BLENDMODE_NONE ? SoftBlend::kCopy : SoftBlend::kBlend;
+}
+
+// The quad of a src rectangle whose corners Transform places: texel (0, 0)
+// at the handle's offset (-hx, -hy), rows along the width, columns along
+// the height.
+SoftQuad TransformedQuad(const SDL_Rect& src, float x, float y, float width, float height, float hx, float hy) {
+  const SDL_FPoint o = Transform(x, y, -hx, -hy);
+  const SDL_FPoint u = Transform(x, y, width - hx, -hy), w = Transform(x, y, -hx, height - hy);
+  SoftQuad q;
+  q.sx = src.x, q.sy = src.y, q.sw = src.w, q.sh = src.h;
+  q.originX = o.x, q.originY = o.y;
+  q.uStepX = (u.x - o.x) / src.w, q.uStepY = (u.y - o.y) / src.w;
+  q.vStepX = (w.x - o.x) / src.h, q.vStepY = (w.y - o.y) / src.h;
+  return q;
+}
+
+// An unturned quad on whole pixels, as SDL's software renderer places a
+// copy: position and size cut to integers.
+SoftQuad PlacedQuad(const SDL_Rect& src, const SDL_FRect& dst, bool mirrorX, bool mirrorY) {
+  const int x0 = static_cast<int>(dst.x), y0 = static_cast<int>(dst.y);
+  const int w = static_cast<int>(dst.w), h = static_cast<int>(dst.h);
+  SoftQuad q;
+  q.sx = src.x, q.sy = src.y, q.sw = src.w, q.sh = src.h;
+  q.uStepX = static_cast<double>(w) / src.w * (mirrorX ? -1 : 1);
+  q.vStepY = static_cast<double>(h) / src.h * (mirrorY ? -1 : 1);
+  q.uStepY = q.vStepX = 0;
+  q.originX = mirrorX ? x0 + w : x0;
+  q.originY = mirrorY ? y0 + h : y0;
+  if (w <= 0 || h <= 0) q.sw = 0;  // nothing to cover
+  return q;
+}
+
+void SoftDrawTexture(SDL_Texture* texture, const SDL_Rect& src, SoftQuad q) {
+  VideoState& v = Video();
+  SoftPixels target, pixels;
+  if (!SoftTarget(target) || !SoftTexture(texture, pixels)) return;
+  SDL_ScaleMode mode = SDL_ScaleModeNearest;
+  SDL_GetTextureScaleMode(texture, &mode);
+  // A copy texel for texel takes no filtering; a turned one takes the
+  // nearest texel, as SDL's software renderer turns a sprite.
+  const bool exact = q.uStepX == 1 && q.vStepY == 1 && q.uStepY == 0 && q.vStepX == 0 &&
+                     q.originX == std::floor(q.originX) && q.originY == std::floor(q.originY);
+  q.filtered = mode != SDL_ScaleModeNearest && !exact && v.rotation == 0.0f;
+  (void)src;
+  const bool opaque = SDL_GetTextureUserData(texture) == &kOpaqueTexture;
+  SoftQueueQuad(target, v.clip, pixels, q, TintOf(v), SoftBlendFor(v, opaque && v.rotation == 0.0f));
+}
+
 }  // namespace
+
+bool SoftTarget(SoftPixels& out) {
+  VideoState& v = Video();
+  SDL_Surface* surface = SDL_GetWindowSurface(v.window);
+  if (!surface || !surface->pixels) return false;
+  SDL_RenderFlush(v.renderer);
+  out = SoftPixels{static_cast<std::uint32_t*>(surface->pixels), surface->pitch / 4, surface->w, surface->h};
+  return true;
+}
 
 DrawCounts GetDrawCounts() { return Video().counts; }
 void ResetDrawCounts() { Video().counts = DrawCounts{}; }
 
 SDL_BlendMode SdlBlend(int blend) { return blend == LIGHTBLEND ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND; }
 
+bool SoftCanvasFits(SDL_Window* window) {
+  if (!SoftCanvasAllowed() || !window) return false;
+  SDL_Surface* surface = SDL_GetWindowSurface(window);
+  if (!surface || surface->format->BytesPerPixel != 4 || surface->pitch % 4 != 0) return false;
+  const SDL_PixelFormat& f = *surface->format;
+  return f.Rmask == 0x00FF0000u && f.Gmask == 0x0000FF00u && f.Bmask == 0x000000FFu;
+}
+
+void SetSoftCanvasAllowed(bool allowed) { SoftCanvasAllowed() = allowed; }
+
+void UpdateTexture(SDL_Texture* texture, const TPixmap& pixmap) {
+  if (!texture) return;
+  if (!Video().softCanvas) {
+    SDL_UpdateTexture(texture, nullptr, pixmap.data(), pixmap.width() * 4);
+    return;
+  }
+  SoftFlush();  // draws queued with the old pixels run first
+  SoftPixels out;
+  if (!SoftTexture(texture, out)) return;
+  const int w = std::min(out.width, pixmap.width()), h = std::min(out.height, pixmap.height());
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* in = pixmap.row(y);
+    std::uint32_t* row = out.pixels + static_cast<std::ptrdiff_t>(y) * out.pitch;
+    for (int x = 0; x < w; ++x) row[x] = SoftFromRgba(in + 4 * x);
+  }
+}
+
 SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered) {
   VideoState& v = Video();
   if (!v.renderer) return nullptr;
-  SDL_Texture* texture = SDL_CreateTexture(v.renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC,
-                                           pixmap.width(), pixmap.height());
+  // The compositor reads its textures' pixels, premultiplied, in place.
+  SDL_Texture* texture =
+      SDL_CreateTexture(v.renderer, v.softCanvas ? SDL_PIXELFORMAT_ARGB8888 : SDL_PIXELFORMAT_RGBA32,
+                        v.softCanvas ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_STATIC, pixmap.width(),
+                        pixmap.height());
   if (!texture) return nullptr;
-  SDL_UpdateTexture(texture, nullptr, pixmap.data(), pixmap.width() * 4);
+  UpdateTexture(texture, pixmap);
   bool opaque = true;
   for (int y = 0; y < pixmap.height() && opaque; ++y) {
     const std::uint8_t* row = pixmap.row(y);
@@ -122,7 +189,7 @@ SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered) {
 void FreeTexture(SDL_Texture* texture, int generation) {
   // Textures of an earlier renderer went with it.
   if (texture && generation == Video().generation && Video().renderer) {
-    ForgetTurnedTextures(texture);
+    SoftFlush();
     SDL_DestroyTexture(texture);
   }
 }
@@ -142,18 +209,22 @@ void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y
   SDL_SetTextureAlphaMod(texture, AlphaByte(v.alpha));
   int flip = (v.scaleX < 0 ? SDL_FLIP_HORIZONTAL : 0) | (v.scaleY < 0 ? SDL_FLIP_VERTICAL : 0);
   CountQuad(v);
+  v.counts.pixels += static_cast<double>(w * v.kx) * (h * v.ky);
+  if (v.softCanvas && v.rotation == 0.0f) {
+    SoftDrawTexture(texture, src, PlacedQuad(src, dst, flip & SDL_FLIP_HORIZONTAL, flip & SDL_FLIP_VERTICAL));
+    return;
+  }
   if (v.rotation == 0.0f && flip == 0) {
     // A rotated copy has transparent corners of its own, so only a plain one may skip blending.
     SDL_SetTextureBlendMode(texture, BlendFor(v, SDL_GetTextureUserData(texture) == &kOpaqueTexture));
     SDL_RenderCopyF(v.renderer, texture, &src, &dst);
     return;
   }
-  SDL_SetTextureBlendMode(texture, SdlBlend(v.blend));
-  if (v.rotation != 0.0f && v.softwareRenderer) {
-    if (flip == 0 && DrawTurnedCopy(texture, src, x, y, width, height, hx, hy)) return;
-    DrawRotatedGeometry(texture, src, x, y, width, height, hx, hy);
+  if (v.softCanvas) {
+    SoftDrawTexture(texture, src, TransformedQuad(src, x, y, width, height, hx, hy));
     return;
   }
+  SDL_SetTextureBlendMode(texture, SdlBlend(v.blend));
   SDL_FPoint center{(x - left) * v.kx, (y - top) * v.ky};
   SDL_RenderCopyExF(v.renderer, texture, &src, &dst, v.rotation, &center, static_cast<SDL_RendererFlip>(flip));
 }
@@ -168,18 +239,33 @@ static void UseShapeColour(VideoState& v) {
 void DrawRect(float x, float y, float width, float height) {
   VideoState& v = Video();
   if (!CanDraw()) return;
-  UseShapeColour(v);
   CountQuad(v);
+  SoftPixels target;
+  const bool soft = v.softCanvas && SoftTarget(target);
   if (v.rotation == 0.0f) {
     float x0 = (x + v.originX) * v.kx;
     float y0 = (y + v.originY) * v.ky;
     float w = width * v.scaleX * v.kx, h = height * v.scaleY * v.ky;
     if (w < 0) x0 += w, w = -w;
     if (h < 0) y0 += h, h = -h;
+    if (soft) {
+      // Cut to whole pixels as SDL's software renderer cuts a filled rectangle.
+      const int left = static_cast<int>(x0), top = static_cast<int>(y0);
+      SoftQueueFillRect(target, v.clip, left, top, left + static_cast<int>(w), top + static_cast<int>(h), TintOf(v),
+                   SoftBlendFor(v, true));
+      return;
+    }
+    UseShapeColour(v);
     SDL_FRect rect{x0, y0, w, h};
     SDL_RenderFillRectF(v.renderer, &rect);
     return;
   }
+  if (soft) {
+    const SDL_Rect unit{0, 0, 1, 1};
+    SoftQueueFillQuad(target, v.clip, TransformedQuad(unit, x, y, width, height, 0, 0), TintOf(v), SoftBlendFor(v, true));
+    return;
+  }
+  UseShapeColour(v);
   SDL_Color color{static_cast<Uint8>(v.red), static_cast<Uint8>(v.green), static_cast<Uint8>(v.blue),
                   AlphaByte(v.alpha)};
   SDL_Vertex corners[4];
@@ -192,11 +278,14 @@ void DrawRect(float x, float y, float width, float height) {
 void DrawLine(float x1, float y1, float x2, float y2) {
   VideoState& v = Video();
   if (!CanDraw()) return;
+  SoftFlush();  // what the compositor holds goes under the line
   UseShapeColour(v);
   ++v.draws;
   SDL_FPoint a = Transform(x1, y1, 0, 0);
   SDL_FPoint b = Transform(x1, y1, x2 - x1, y2 - y1);
   SDL_RenderDrawLineF(v.renderer, a.x, a.y, b.x, b.y);
+  // The compositor draws next straight on the pixels: the line goes first.
+  if (v.softCanvas) SDL_RenderFlush(v.renderer);
 }
 
 }  // namespace sorvanta

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/pixmap.h"
+#include "platform/soft_canvas.h"
 #include "platform/video.h"
 
 namespace sorvanta {
@@ -27,6 +28,8 @@ struct VideoState {
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
   bool softwareRenderer = false;  // SDL's own software renderer draws the frames
+  // Our compositor draws straight into the software renderer's surface.
+  bool softCanvas = false;
   // Grows whenever a renderer goes away; a texture made under another
   // generation is gone and must be made again.
   int generation = 1;
@@ -42,6 +45,7 @@ struct VideoState {
   float originX = 0, originY = 0;
   int vpX = 0, vpY = 0, vpW = 0, vpH = 0;
   bool clipEmpty = false;
+  SoftClip clip;  // the viewport in output pixels
 
   int clsR = 0, clsG = 0, clsB = 0;
   int red = 255, green = 255, blue = 255;
@@ -92,6 +96,15 @@ void FreeTexture(SDL_Texture* texture, int generation);
 // current colour, alpha, blend, scale and rotation.
 void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float width, float height,
                      float hx, float hy);
+// Updates a texture made by MakeTexture with pixels of its size.
+void UpdateTexture(SDL_Texture* texture, const TPixmap& pixmap);
+// Whether our compositor may draw the frames of a software renderer on this
+// window (its surface holds 32-bit ARGB words); tests turn it off to compare.
+bool SoftCanvasFits(SDL_Window* window);
+void SetSoftCanvasAllowed(bool allowed);
+// The frame's pixels as the compositor writes them: the software
+// renderer's surface, with nothing of SDL's left to draw on it first.
+bool SoftTarget(SoftPixels& out);
 // The renderer's blend mode for a SetBlend value.
 SDL_BlendMode SdlBlend(int blend);
 // Reads the whole frame being drawn (opaque RGBA); none without a mode.

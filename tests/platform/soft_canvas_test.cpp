@@ -1,5 +1,3 @@
-#include "platform/rotation_cache.h"
-
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -11,6 +9,7 @@
 #include "platform/image.h"
 #include "platform/pixmap.h"
 #include "platform/video.h"
+#include "platform/video_internal.h"
 
 namespace sorvanta {
 namespace {
@@ -29,8 +28,7 @@ std::shared_ptr<TImage> Sprite() {
 
 // The box around (200, 200) after drawing the sprite there as the row says.
 std::vector<std::uint32_t> DrawOnce(Harness& h, const std::shared_ptr<TImage>& image, float angle, float scale,
-                                    int blend, float alpha, bool cached) {
-  SetRotationCacheEnabled(cached);
+                                    int blend, float alpha) {
   SetClsColor(60, 60, 60);
   Cls();
   SetBlend(blend);
@@ -45,14 +43,14 @@ std::vector<std::uint32_t> DrawOnce(Harness& h, const std::shared_ptr<TImage>& i
   SetAlpha(1);
   SetBlend(ALPHABLEND);
   h.Frame();
-  SetRotationCacheEnabled(true);
   std::vector<std::uint32_t> box;
   for (int y = 150; y < 250; ++y)
     for (int x = 150; x < 250; ++x) box.push_back(h.Pixel(static_cast<float>(x), static_cast<float>(y)));
   return box;
 }
 
-TEST(RotationCache, TurnedCopiesMatchTheTurnedQuad) {
+// The compositor draws what SDL's own software renderer draws, faster.
+TEST(SoftCanvas, DrawsWhatTheSoftwareRendererDraws) {
   struct Row {
     const char* name;
     float angle, scale;
@@ -64,21 +62,26 @@ TEST(RotationCache, TurnedCopiesMatchTheTurnedQuad) {
       {"small angle", 7, 1, ALPHABLEND, 1, 12, 8},   {"diagonal, scaled", 45, 2, ALPHABLEND, 1, 12, 8},
       {"quarter turn", 90, 1, ALPHABLEND, 0.5f, 12, 8}, {"odd angle, light", 133.3f, 1.5f, LIGHTBLEND, 1, 12, 8},
       {"negative angle", -71, 1, ALPHABLEND, 1, 12, 8},  {"handle at a corner", 200, 2, ALPHABLEND, 1, 0, 0},
+      {"unturned, scaled, faded", 0, 1.7f, ALPHABLEND, 0.6f, 12, 8}, {"mirrored", 0, -1, ALPHABLEND, 1, 12, 8},
+      {"unturned light", 0, 1, LIGHTBLEND, 0.8f, 5, 3},
   };
   Harness h;
   auto image = Sprite();
   ASSERT_NE(image, nullptr);
   for (const Row& row : rows) {
     SetImageHandle(image, row.hx, row.hy);
-    const auto plain = DrawOnce(h, image, row.angle, row.scale, row.blend, row.alpha, false);
-    const long before = RotationCacheBytes();
-    const auto cached = DrawOnce(h, image, row.angle, row.scale, row.blend, row.alpha, true);
-    EXPECT_GT(RotationCacheBytes(), before) << row.name << ": drawn without a turned copy";
+    ASSERT_TRUE(Video().softCanvas);
+    const auto ours = DrawOnce(h, image, row.angle, row.scale, row.blend, row.alpha);
+    SetSoftCanvasAllowed(false);
+    ASSERT_NE(Graphics(1024, 768, 0), nullptr);
+    const auto plain = DrawOnce(h, image, row.angle, row.scale, row.blend, row.alpha);
+    SetSoftCanvasAllowed(true);
+    ASSERT_NE(Graphics(1024, 768, 0), nullptr);
     int differing = 0, covered = 0;
     for (size_t i = 0; i < plain.size(); ++i) {
       if (plain[i] != 0xff3c3c3cu) ++covered;
       using testing::Near;
-      if (!Near(cached[i], testing::Red(plain[i]), testing::Green(plain[i]), plain[i] & 0xff, 40)) ++differing;
+      if (!Near(ours[i], testing::Red(plain[i]), testing::Green(plain[i]), plain[i] & 0xff, 40)) ++differing;
     }
     SCOPED_TRACE(row.name);
     EXPECT_GT(covered, 300);

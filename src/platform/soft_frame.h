@@ -1,0 +1,25 @@
+#pragma once
+// The compositor's draws of a frame, kept in order and run together when
+// the frame is shown or read: the frame is cut into bands of rows, each run
+// on a thread of its own through every draw, so each pixel still sees the
+// draws in the order they were made.
+#include "platform/soft_canvas.h"
+
+namespace sorvanta {
+
+void SoftQueueQuad(const SoftPixels& target, const SoftClip& clip, const SoftPixels& texture, const SoftQuad& quad,
+                   const SoftTint& tint, SoftBlend blend);
+void SoftQueueFillQuad(const SoftPixels& target, const SoftClip& clip, const SoftQuad& quad, const SoftTint& tint,
+                       SoftBlend blend);
+void SoftQueueFillRect(const SoftPixels& target, const SoftClip& clip, int x0, int y0, int x1, int y1,
+                       const SoftTint& tint, SoftBlend blend);
+// Runs every queued draw; called before the pixels are shown or read, and
+// before a texture that a draw may name changes or goes.
+void SoftFlush();
+// Drops the queued draws unrun (their target went away).
+void SoftDiscard();
+// The bands a frame is cut into (1: all on the calling thread).
+void SetSoftBands(int bands);
+int SoftBands();
+
+}  // namespace sorvanta
