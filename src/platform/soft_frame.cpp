@@ -42,15 +42,6 @@ class Frame {
  public:
   Frame() : bands_(std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxBands)) {}
 
-  ~Frame() {
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      stop_ = true;
-    }
-    wake_.notify_all();
-    for (std::thread& t : workers_) t.join();
-  }
-
   void Push(const SoftPixels& target, const Draw& d) {
     if (!draws_.empty() && target.pixels != target_.pixels) Flush();
     target_ = target;
@@ -107,8 +98,7 @@ class Frame {
     for (;;) {
       {
         std::unique_lock<std::mutex> lock(mutex_);
-        wake_.wait(lock, [&] { return stop_ || round_ != seen; });
-        if (stop_) return;
+        wake_.wait(lock, [&] { return round_ != seen; });
         seen = round_;
       }
       // Only bands within the count asked for this round have work.
@@ -127,12 +117,13 @@ class Frame {
   std::condition_variable wake_, done_;
   long round_ = 0;
   int pending_ = 0;
-  bool stop_ = false;
 };
 
 Frame& TheFrame() {
-  static Frame frame;
-  return frame;
+  // Never destroyed: images freed at exit still flush, and the workers,
+  // waiting, end with the process.
+  static Frame* frame = new Frame;
+  return *frame;
 }
 
 }  // namespace

@@ -133,6 +133,9 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
     // OpenGL rasterised on the CPU costs more than SDL's own software
     // renderer for the same frame: take that one instead.
     SDL_DestroyRenderer(v.renderer);
+    // Its frames go to the window as they are: showing them through
+    // OpenGL would put the software rasteriser back on every frame.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     v.renderer = SDL_CreateRenderer(v.window, -1, SDL_RENDERER_SOFTWARE);
     if (!v.renderer) v.renderer = SDL_CreateRenderer(v.window, -1, 0);
   }
