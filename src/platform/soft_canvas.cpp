@@ -99,7 +99,33 @@ template <bool kFilter, TintKind kTint, SoftBlend kBlend>
 void DrawSpan(std::uint32_t* out, int n, const SoftPixels& tex, const SoftQuad& q, Walk w, const Factors& f) {
   const std::uint32_t* base = tex.pixels + static_cast<std::ptrdiff_t>(q.sy) * tex.pitch + q.sx;
   const int maxU = q.sw - 1, maxV = q.sh - 1;
-  if constexpr (!kFilter) {
+  if constexpr (kFilter) {
+    if (w.dv == 0) {
+      // Unturned: the two rows mixed once per texel column, which a
+      // magnified picture reuses across many pixels.
+      const std::int32_t v = w.v - 0x8000;
+      const int y0 = std::clamp(v >> 16, 0, maxV), y1 = std::clamp((v >> 16) + 1, 0, maxV);
+      const std::uint32_t fy = (v >> 8) & 255;
+      const std::uint32_t* r0 = base + static_cast<std::ptrdiff_t>(y0) * tex.pitch;
+      const std::uint32_t* r1 = base + static_cast<std::ptrdiff_t>(y1) * tex.pitch;
+      int column = -1;
+      std::uint32_t left = 0, right = 0;
+      for (int i = 0; i < n; ++i, w.u += w.du) {
+        const std::int32_t u = w.u - 0x8000;
+        const int x = u >> 16;
+        if (x != column) {
+          column = x;
+          const int x0 = std::clamp(x, 0, maxU), x1 = std::clamp(x + 1, 0, maxU);
+          left = Lerp(r0[x0], r1[x0], fy);
+          right = Lerp(r0[x1], r1[x1], fy);
+        }
+        const std::uint32_t s = Lerp(left, right, (u >> 8) & 255);
+        if (kBlend != SoftBlend::kCopy && s == 0) continue;
+        Put<kBlend>(out[i], Apply<kTint>(s, f));
+      }
+      return;
+    }
+  } else {
     if (w.dv == 0) {
       // Unturned: one row of texels, and at unit scale one run of them.
       const std::uint32_t* row = base + static_cast<std::ptrdiff_t>(std::clamp(w.v >> 16, 0, maxV)) * tex.pitch;
