@@ -20,7 +20,16 @@ inline std::uint32_t Div255Lanes(std::uint32_t x) {
 
 inline std::uint32_t Div255(std::uint32_t x) { return (x + 128 + ((x + 128) >> 8)) >> 8; }
 
-// Every channel of p times f / 255.
+// 0..255 as 0..256, so that 255 keeps a channel as it is.
+inline std::uint32_t To256(std::uint32_t f) { return f + (f >> 7); }
+
+// Every channel of p times f / 256, rounded.
+inline std::uint32_t Scale256(std::uint32_t p, std::uint32_t f) {
+  return ((((p & kLanes) * f + 0x00800080u) >> 8) & kLanes) | ((((p >> 8) & kLanes) * f + 0x00800080u) & ~kLanes);
+}
+
+// Every channel of p times f / 255, rounded: what is under a blend, which
+// must not come out a step too bright and carry into the next channel.
 inline std::uint32_t Scale(std::uint32_t p, std::uint32_t f) {
   return Div255Lanes((p & kLanes) * f) | (Div255Lanes(((p >> 8) & kLanes) * f) << 8);
 }
@@ -28,7 +37,7 @@ inline std::uint32_t Scale(std::uint32_t p, std::uint32_t f) {
 // The tint as factors on a premultiplied pixel: colour channels by tint x
 // fade, alpha by the fade.
 struct Factors {
-  std::uint32_t a, r, g, b;
+  std::uint32_t a, r, g, b;  // each 0..256
   std::uint32_t colour;  // the tint itself as a premultiplied pixel, for fills
 };
 
@@ -36,7 +45,7 @@ Factors FactorsOf(const SoftTint& t) {
   const std::uint32_t a = std::min(t.a, 255u);
   const std::uint32_t r = Div255(std::min(t.r, 255u) * a), g = Div255(std::min(t.g, 255u) * a),
                       b = Div255(std::min(t.b, 255u) * a);
-  return Factors{a, r, g, b, (a << 24) | (r << 16) | (g << 8) | b};
+  return Factors{To256(a), To256(r), To256(g), To256(b), (a << 24) | (r << 16) | (g << 8) | b};
 }
 
 enum TintKind { kPlain, kFade, kFull };
@@ -51,10 +60,11 @@ inline std::uint32_t Apply(std::uint32_t p, const Factors& f) {
   if constexpr (kTint == kPlain) {
     return p;
   } else if constexpr (kTint == kFade) {
-    return Scale(p, f.a);
+    return Scale256(p, f.a);
   } else {
-    return (Div255((p >> 24) * f.a) << 24) | (Div255(((p >> 16) & 255) * f.r) << 16) |
-           (Div255(((p >> 8) & 255) * f.g) << 8) | Div255((p & 255) * f.b);
+    const std::uint32_t a = ((p >> 24) * f.a + 128) >> 8, r = (((p >> 16) & 255) * f.r + 128) >> 8;
+    const std::uint32_t g = (((p >> 8) & 255) * f.g + 128) >> 8, b = ((p & 255) * f.b + 128) >> 8;
+    return (a << 24) | (r << 16) | (g << 8) | b;
   }
 }
 
@@ -231,8 +241,8 @@ void Rasterise(const SoftPixels& target, const SoftClip& clip, const SoftQuad& q
   const double top = std::min({ys[0], ys[1], ys[2], ys[3]}), bottom = std::max({ys[0], ys[1], ys[2], ys[3]});
   const double left = std::min({xs[0], xs[1], xs[2], xs[3]}), right = std::max({xs[0], xs[1], xs[2], xs[3]});
   if (!std::isfinite(top + bottom + left + right)) return;
-  const int y0 = std::max(c.y0, static_cast<int>(std::floor(std::max(top, -1.0))));
-  const int y1 = std::min(c.y1, static_cast<int>(std::ceil(std::min(bottom, 1e7))));
+  const int y0 = std::max(c.y0, static_cast<int>(std::floor(std::clamp(top, -1.0, 1e7))));
+  const int y1 = std::min(c.y1, static_cast<int>(std::ceil(std::clamp(bottom, -1.0, 1e7))));
   const double xLo = std::max(static_cast<double>(c.x0), std::floor(left));
   const double xHi = std::min(static_cast<double>(c.x1), std::ceil(right));
   for (int y = y0; y < y1; ++y) {
@@ -245,10 +255,16 @@ void Rasterise(const SoftPixels& target, const SoftClip& clip, const SoftQuad& q
     if (!(hi > lo)) continue;
     const int first = static_cast<int>(lo), count = static_cast<int>(hi) - first;
     const double cx = first + 0.5;
-    const Walk w{static_cast<std::int32_t>(std::lround((u0 + duX * cx) * 65536.0)),
-                 static_cast<std::int32_t>(std::lround((v0 + dvX * cx) * 65536.0)),
-                 static_cast<std::int32_t>(std::lround(duX * 65536.0)),
-                 static_cast<std::int32_t>(std::lround(dvX * 65536.0))};
+    // A quad thinner than a pixel has one pixel a row, whatever its steps.
+    const double su = count > 1 ? duX : 0, sv = count > 1 ? dvX : 0;
+    const double fixed[4] = {(u0 + duX * cx) * 65536.0, (v0 + dvX * cx) * 65536.0, su * 65536.0, sv * 65536.0};
+    // The walk must stay within 32 bits to its last pixel.
+    if (!(std::fabs(fixed[0]) + std::fabs(fixed[2]) * count < 2e9 &&
+          std::fabs(fixed[1]) + std::fabs(fixed[3]) * count < 2e9))
+      continue;
+    // A 65536th of a texel either way is below notice: plain casts will do.
+    const Walk w{static_cast<std::int32_t>(fixed[0]), static_cast<std::int32_t>(fixed[1]),
+                 static_cast<std::int32_t>(fixed[2]), static_cast<std::int32_t>(fixed[3])};
     span(target.pixels + static_cast<std::ptrdiff_t>(y) * target.pitch + first, count, w);
   }
 }
