@@ -1,6 +1,8 @@
 #include <cstdint>
+#include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,7 @@
 #include "platform/harness.h"
 #include "platform/image.h"
 #include "platform/pixmap.h"
+#include "platform/soft_frame.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
 
@@ -88,6 +91,52 @@ TEST(SoftCanvas, DrawsWhatTheSoftwareRendererDraws) {
     // Only pixels along the edges and the split may come out either way.
     EXPECT_LT(differing, covered / 6) << differing << " of " << covered;
   }
+}
+
+// The frame cut into bands comes out as drawn on one thread, and quads no
+// sane screen asks for (huge, thinner than a pixel, mirrored far off the
+// frame, not a number) draw only inside it or not at all.
+TEST(SoftCanvas, BandsDrawTheSameFrameAndWildQuadsStayInTheFrame) {
+  struct Row {
+    const char* name;
+    float x, y, scaleX, scaleY, angle;
+  };
+  const Row rows[] = {
+      {"plain", 100, 100, 1, 1, 0},          {"across every band", 500, 380, 8, 30, 17},
+      {"huge", 300, 300, 1e6f, 1e6f, 33},    {"thinner than a pixel", 600, 200, 1e-4f, 40, 80},
+      {"mirrored far off", -5e8f, 1e9f, -3, 2, 0}, {"not a number", 200, 200, 1, 1, NAN},
+      {"flat", 400, 400, 0, 5, 45},          {"edge of the frame", 1020, 764, 3, 3, 200},
+  };
+  Harness h;
+  auto image = Sprite();
+  ASSERT_NE(image, nullptr);
+  MidHandleImage(image);
+  const int bands = SoftBands();
+  std::vector<std::uint32_t> frames[2];
+  for (int pass = 0; pass < 2; ++pass) {
+    SetSoftBands(pass == 0 ? 1 : 4);
+    SetClsColor(30, 40, 50);
+    Cls();
+    for (const Row& row : rows) {
+      SetScale(row.scaleX, row.scaleY);
+      SetRotation(row.angle);
+      SetColor(255, 180, 90);
+      SetAlpha(0.7f);
+      DrawImage(image, row.x, row.y);
+      SetBlend(LIGHTBLEND);
+      DrawRect(row.x, row.y + 40, 10, 6);
+      SetBlend(ALPHABLEND);
+    }
+    SetRotation(0);
+    SetScale(1, 1);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    h.Frame();
+    for (int y = 0; y < 768; y += 3)
+      for (int x = 0; x < 1024; x += 3) frames[pass].push_back(h.Pixel(static_cast<float>(x), static_cast<float>(y)));
+  }
+  SetSoftBands(bands);
+  EXPECT_EQ(frames[0], frames[1]);
 }
 
 }  // namespace
