@@ -18,6 +18,7 @@
 #include "platform/files.h"
 #include "platform/incbin.h"
 #include "platform/system.h"
+#include "platform/timings.h"
 #include "platform/video.h"
 #include "puzzle/puzzle_play.h"
 #include "puzzle/puzzle_states.h"
@@ -113,12 +114,14 @@ void loadGame(bool fadeOut) {
   options->loadOptions();
   SetWindowIconFile(bDir + "gfx/icon.png");
   options->openScreen();
+  PrintTiming("graphics mode open");
   loading->Setup();
   loading->PART1();
   loading->PART2();
   loading->PART3();
   loading->PART4();
   loading->PART5();
+  PrintTiming("last loading step");
   if (fadeOut) loading->fadeUp();
   profileManager->loadProfiles();
 }

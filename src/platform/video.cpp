@@ -66,16 +66,25 @@ void UpdateMapping() {
   ApplyClip();
 }
 
-void CloseMode() {
+// The renderer goes, and with it every texture made for it.
+void DropRenderer() {
   VideoState& v = Video();
-  if (v.renderer) SDL_DestroyRenderer(v.renderer);
-  if (v.window) SDL_DestroyWindow(v.window);
-  if (v.renderer || v.window) ++v.generation;
+  if (v.renderer) {
+    SDL_DestroyRenderer(v.renderer);
+    ++v.generation;
+  }
   ClearTurnedTextures();
   v.renderer = nullptr;
+}
+
+void CloseMode() {
+  VideoState& v = Video();
+  DropRenderer();
+  if (v.window) SDL_DestroyWindow(v.window);
   v.window = nullptr;
   v.width = v.height = v.windowWidth = v.windowHeight = v.outWidth = v.outHeight = 0;
   v.fullScreen = false;
+  v.windowShown = false;
   v.iconShown = false;
   v.lastClear = ClearMark{};
 }
@@ -112,27 +121,60 @@ void ResetDrawingState(VideoState& v) {
   v.rotation = 0;
 }
 
+// The renderer of a new window: SDL's pick, or its software renderer where
+// that pick is OpenGL drawn on the CPU.
+SDL_Renderer* CreateModeRenderer(SDL_Window* window, bool full) {
+  SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, full ? SDL_RENDERER_PRESENTVSYNC : 0);
+  if (!renderer) renderer = SDL_CreateRenderer(window, -1, 0);
+  if (renderer && DrawsOnSoftwareRasteriser(renderer)) {
+    // OpenGL rasterised on the CPU costs more than SDL's own software
+    // renderer for the same frame: take that one instead.
+    SDL_DestroyRenderer(renderer);
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer) renderer = SDL_CreateRenderer(window, -1, 0);
+  }
+  return renderer;
+}
+
+void ReadOutputSize(VideoState& v) {
+  SDL_GetWindowSize(v.window, &v.windowWidth, &v.windowHeight);
+  if (SDL_GetRendererOutputSize(v.renderer, &v.outWidth, &v.outHeight) != 0) {
+    v.outWidth = v.windowWidth;
+    v.outHeight = v.windowHeight;
+  }
+}
+
 }  // namespace
 
 std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz, int flags) {
   (void)flags;
-  CloseMode();
-  if (width < 1 || height < 1 || !EnsureSdlVideo()) return nullptr;
+  if (width < 1 || height < 1 || !EnsureSdlVideo()) {
+    CloseMode();
+    return nullptr;
+  }
   VideoState& v = Video();
-  bool full = depth != 0;
+  const bool full = depth != 0;
   bool scaled = false;
-  v.window = OpenWindow(width, height, full, hertz, scaled);
-  if (!v.window) return nullptr;
-  ApplyWindowIcon();
-  SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
-  v.renderer = SDL_CreateRenderer(v.window, -1, full ? SDL_RENDERER_PRESENTVSYNC : 0);
-  if (!v.renderer) v.renderer = SDL_CreateRenderer(v.window, -1, 0);
-  if (v.renderer && DrawsOnSoftwareRasteriser(v.renderer)) {
-    // OpenGL rasterised on the CPU costs more than SDL's own software
-    // renderer for the same frame: take that one instead.
-    SDL_DestroyRenderer(v.renderer);
-    v.renderer = SDL_CreateRenderer(v.window, -1, SDL_RENDERER_SOFTWARE);
-    if (!v.renderer) v.renderer = SDL_CreateRenderer(v.window, -1, 0);
+  // One window and its renderer serve every mode, so a switch neither opens
+  // another window nor makes the textures again.
+  if (v.window && v.renderer && PlaceWindow(v.window, width, height, full, hertz, scaled)) {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(v.window, &w, &h);
+    if (!v.softwareRenderer && (w != v.windowWidth || h != v.windowHeight)) {
+      // SDL's OpenGL renderer can go on drawing at the window's old size
+      // (Mesa's does): a new one starts at the new size.
+      DropRenderer();
+      v.renderer = CreateModeRenderer(v.window, full);
+    } else {
+      SDL_RenderSetVSync(v.renderer, full ? 1 : 0);
+    }
+  } else {
+    CloseMode();
+    v.window = OpenWindow(width, height, full, hertz, scaled);
+    if (!v.window) return nullptr;
+    ApplyWindowIcon();
+    v.renderer = CreateModeRenderer(v.window, full);
   }
   if (!v.renderer) {
     CloseMode();
@@ -140,17 +182,14 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
   }
   SDL_RendererInfo info;
   v.softwareRenderer = SDL_GetRendererInfo(v.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
-  SDL_GetWindowSize(v.window, &v.windowWidth, &v.windowHeight);
-  if (SDL_GetRendererOutputSize(v.renderer, &v.outWidth, &v.outHeight) != 0) {
-    v.outWidth = v.windowWidth;
-    v.outHeight = v.windowHeight;
-  }
+  ReadOutputSize(v);
   // A scaled frame keeps the size asked for; the mapping stretches it over the screen.
   v.width = scaled ? width : v.windowWidth;
   v.height = scaled ? height : v.windowHeight;
   v.fullScreen = full;
   ResetDrawingState(v);
   UpdateMapping();
+  v.lastClear = ClearMark{};
   v.lastFlipTicks = 0;
   ResetWindowState();
   SDL_StartTextInput();
@@ -161,6 +200,17 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
   mode->height = v.height;
   mode->fullScreen = full;
   return mode;
+}
+
+void ShowModeWindow() {
+  VideoState& v = Video();
+  if (!v.window || v.windowShown) return;
+  v.windowShown = true;
+  SDL_ShowWindow(v.window);
+  // Full screen takes hold as the window shows; the frame follows the
+  // pixels it got.
+  ReadOutputSize(v);
+  UpdateMapping();
 }
 
 void EndGraphics() { CloseMode(); }
@@ -278,6 +328,7 @@ void Cls() {
 void Flip(int sync) {
   VideoState& v = Video();
   if (v.renderer) {
+    ShowModeWindow();
     if (v.beforePresent) v.beforePresent();
     SDL_RenderPresent(v.renderer);
     ++v.presents;

@@ -34,6 +34,9 @@ struct VideoState {
   int windowWidth = 0, windowHeight = 0;  // window size in SDL window units (the pointer's units)
   int outWidth = 0, outHeight = 0;  // renderer output in pixels
   bool fullScreen = false;
+  // The window is made hidden and shown at its first present, so that the
+  // modes start-up passes through on the way to the one it keeps are never seen.
+  bool windowShown = false;
   std::shared_ptr<TPixmap> icon;  // SetWindowIconFile's picture, none for the default
   bool iconShown = false;
 
@@ -71,10 +74,16 @@ VideoState& Video();
 enum class FullScreenKind { kDesktop, kDisplayMode, kScaled };
 FullScreenKind ChooseFullScreen(int width, int height, int desktopWidth, int desktopHeight,
                                 bool displayHasMode);
-// Opens the window of a graphics mode, full screen as ChooseFullScreen says
-// (a display mode the display refuses falls back to the scaled frame); scaled
-// is set when the frame is stretched over the desktop. Null on failure.
+// Opens the window of a graphics mode, hidden, full screen as
+// ChooseFullScreen says (a display mode the display refuses falls back to
+// the scaled frame); scaled is set when the frame is stretched over the
+// desktop. Null on failure.
 SDL_Window* OpenWindow(int width, int height, bool full, int hertz, bool& scaled);
+// Puts the open window into another graphics mode, as OpenWindow would have
+// opened it; false when the window cannot take it.
+bool PlaceWindow(SDL_Window* window, int width, int height, bool full, int hertz, bool& scaled);
+// Shows the mode's window, once; Flip calls it before the first present.
+void ShowModeWindow();
 
 // Puts the window icon picture, if any, on the open window.
 void ApplyWindowIcon();
