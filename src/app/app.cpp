@@ -116,11 +116,15 @@ void loadGame(bool fadeOut) {
   options->openScreen();
   PrintTiming("graphics mode open");
   loading->Setup();
+  // Each step shows its progress as soon as it is done.
+  const bool paced = FramePacing();
+  SetFramePacing(false);
   loading->PART1();
   loading->PART2();
   loading->PART3();
   loading->PART4();
   loading->PART5();
+  SetFramePacing(paced);
   PrintTiming("last loading step");
   if (fadeOut) loading->fadeUp();
   profileManager->loadProfiles();

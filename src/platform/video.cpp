@@ -123,10 +123,9 @@ void ResetDrawingState(VideoState& v) {
 
 // The renderer of a new window: SDL's pick, or its software renderer where
 // that pick is OpenGL drawn on the CPU.
-SDL_Renderer* CreateModeRenderer(SDL_Window* window, bool full) {
+SDL_Renderer* CreateModeRenderer(SDL_Window* window) {
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
-  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, full ? SDL_RENDERER_PRESENTVSYNC : 0);
-  if (!renderer) renderer = SDL_CreateRenderer(window, -1, 0);
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
   if (renderer && DrawsOnSoftwareRasteriser(renderer)) {
     // OpenGL rasterised on the CPU costs more than SDL's own software
     // renderer for the same frame: take that one instead.
@@ -135,6 +134,13 @@ SDL_Renderer* CreateModeRenderer(SDL_Window* window, bool full) {
     if (!renderer) renderer = SDL_CreateRenderer(window, -1, 0);
   }
   return renderer;
+}
+
+// A full-screen mode waits for the display's refresh where the renderer
+// can; SDL's software renderer would only imitate the wait, which the
+// frame pacing does already.
+void ApplyVSync(VideoState& v) {
+  if (v.renderer && !v.softwareRenderer) SDL_RenderSetVSync(v.renderer, v.fullScreen && v.pacing ? 1 : 0);
 }
 
 void ReadOutputSize(VideoState& v) {
@@ -165,16 +171,14 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
       // SDL's OpenGL renderer can go on drawing at the window's old size
       // (Mesa's does): a new one starts at the new size.
       DropRenderer();
-      v.renderer = CreateModeRenderer(v.window, full);
-    } else {
-      SDL_RenderSetVSync(v.renderer, full ? 1 : 0);
+      v.renderer = CreateModeRenderer(v.window);
     }
   } else {
     CloseMode();
     v.window = OpenWindow(width, height, full, hertz, scaled);
     if (!v.window) return nullptr;
     ApplyWindowIcon();
-    v.renderer = CreateModeRenderer(v.window, full);
+    v.renderer = CreateModeRenderer(v.window);
   }
   if (!v.renderer) {
     CloseMode();
@@ -189,6 +193,7 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
   v.fullScreen = full;
   ResetDrawingState(v);
   UpdateMapping();
+  ApplyVSync(v);
   v.lastClear = ClearMark{};
   v.lastFlipTicks = 0;
   ResetWindowState();
@@ -212,6 +217,13 @@ void ShowModeWindow() {
   ReadOutputSize(v);
   UpdateMapping();
 }
+
+void SetFramePacing(bool on) {
+  Video().pacing = on;
+  ApplyVSync(Video());
+}
+
+bool FramePacing() { return Video().pacing; }
 
 void EndGraphics() { CloseMode(); }
 bool GraphicsOpen() { return Video().renderer != nullptr; }

@@ -84,6 +84,10 @@ void Cls();
 // than 0 paces the loop to 60 frames per second (never under a test clock
 // driven by the harness).
 void Flip(int sync = -1);
+// Whether a Flip with a sync may wait (on unless the harness drives the
+// clock). Loading turns it off: its progress frames have nothing to pace.
+void SetFramePacing(bool on);
+bool FramePacing();
 
 // The drawing colour multiplies every image, text and shape (0..255 each).
 void SetColor(int red, int green, int blue);
