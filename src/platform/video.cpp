@@ -89,23 +89,6 @@ void CloseMode() {
   v.lastClear = ClearMark{};
 }
 
-// An OpenGL renderer, chosen by SDL rather than asked for, whose OpenGL is
-// a software rasteriser (Mesa's llvmpipe or softpipe, as on a machine
-// without a GPU).
-bool DrawsOnSoftwareRasteriser(SDL_Renderer* renderer) {
-  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-  if (asked && *asked) return false;
-  SDL_RendererInfo info;
-  if (SDL_GetRendererInfo(renderer, &info) != 0 || !info.name || std::strncmp(info.name, "opengl", 6) != 0)
-    return false;
-  using GetString = const unsigned char* (*)(unsigned);
-  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
-  constexpr unsigned kGlRenderer = 0x1F01;
-  const char* name = getString ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
-  return name && (std::strstr(name, "llvmpipe") || std::strstr(name, "softpipe") ||
-                  std::strstr(name, "Software Rasterizer"));
-}
-
 void ResetDrawingState(VideoState& v) {
   v.virtWidth = static_cast<float>(v.width);
   v.virtHeight = static_cast<float>(v.height);
@@ -119,28 +102,6 @@ void ResetDrawingState(VideoState& v) {
   v.blend = ALPHABLEND;
   v.scaleX = v.scaleY = 1;
   v.rotation = 0;
-}
-
-// The renderer of a new window: SDL's pick, or its software renderer where
-// that pick is OpenGL drawn on the CPU.
-SDL_Renderer* CreateModeRenderer(SDL_Window* window) {
-  SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
-  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
-  if (renderer && DrawsOnSoftwareRasteriser(renderer)) {
-    // OpenGL rasterised on the CPU costs more than SDL's own software
-    // renderer for the same frame: take that one instead.
-    SDL_DestroyRenderer(renderer);
-    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer) renderer = SDL_CreateRenderer(window, -1, 0);
-  }
-  return renderer;
-}
-
-// A full-screen mode waits for the display's refresh where the renderer
-// can; SDL's software renderer would only imitate the wait, which the
-// frame pacing does already.
-void ApplyVSync(VideoState& v) {
-  if (v.renderer && !v.softwareRenderer) SDL_RenderSetVSync(v.renderer, v.fullScreen && v.pacing ? 1 : 0);
 }
 
 void ReadOutputSize(VideoState& v) {

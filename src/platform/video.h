@@ -33,8 +33,10 @@ class TGraphics {
 // GraphicsWidth/Height report width x height. Resets the virtual resolution to the mode's
 // size and the drawing state to its defaults (white, alpha 1, alpha blending,
 // scale 1, no rotation, origin 0, whole viewport, black clear colour); the
-// image font stays. Loaded images stay usable. None on failure (no mode is
-// open then).
+// image font stays. Loaded images stay usable. Every mode is shown in the
+// same window, opened by the first and shown at its first Flip, so that the
+// modes a start-up passes through are never seen. None on failure (no mode
+// is open then).
 std::shared_ptr<TGraphics> Graphics(int width, int height, int depth = 0, int hertz = 60, int flags = 0);
 // Closes the graphics mode, if any. Loaded images stay usable.
 void EndGraphics();

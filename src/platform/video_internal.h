@@ -84,6 +84,11 @@ SDL_Window* OpenWindow(int width, int height, bool full, int hertz, bool& scaled
 bool PlaceWindow(SDL_Window* window, int width, int height, bool full, int hertz, bool& scaled);
 // Shows the mode's window, once; Flip calls it before the first present.
 void ShowModeWindow();
+// The renderer of a new window: SDL's pick, or its software renderer where
+// that pick is OpenGL drawn on the CPU. Null when none can be made.
+SDL_Renderer* CreateModeRenderer(SDL_Window* window);
+// Turns the renderer's vertical sync on for a paced full-screen mode.
+void ApplyVSync(VideoState& v);
 
 // Puts the window icon picture, if any, on the open window.
 void ApplyWindowIcon();

@@ -1,4 +1,5 @@
-// The one window of the graphics modes, and how full screen is shown.
+// The one window of the graphics modes, how full screen is shown, and the
+// renderer that draws into the window.
 #include <SDL.h>
 
 #include <cstring>
@@ -72,6 +73,23 @@ bool EnterDisplayMode(SDL_Window* window, const FullScreenPlan& plan) {
          SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0;
 }
 
+// An OpenGL renderer, chosen by SDL rather than asked for, whose OpenGL is
+// a software rasteriser (Mesa's llvmpipe or softpipe, as on a machine
+// without a GPU).
+bool DrawsOnSoftwareRasteriser(SDL_Renderer* renderer) {
+  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  if (asked && *asked) return false;
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || !info.name || std::strncmp(info.name, "opengl", 6) != 0)
+    return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  constexpr unsigned kGlRenderer = 0x1F01;
+  const char* name = getString ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
+  return name && (std::strstr(name, "llvmpipe") || std::strstr(name, "softpipe") ||
+                  std::strstr(name, "Software Rasterizer"));
+}
+
 }  // namespace
 
 FullScreenKind ChooseFullScreen(int width, int height, int desktopWidth, int desktopHeight,
@@ -117,6 +135,25 @@ bool PlaceWindow(SDL_Window* window, int width, int height, bool full, int hertz
   SDL_SetWindowSize(window, plan.windowWidth, plan.windowHeight);
   SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
+SDL_Renderer* CreateModeRenderer(SDL_Window* window) {
+  SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
+  if (renderer && DrawsOnSoftwareRasteriser(renderer)) {
+    // OpenGL rasterised on the CPU costs more than SDL's own software
+    // renderer for the same frame: take that one instead.
+    SDL_DestroyRenderer(renderer);
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer) renderer = SDL_CreateRenderer(window, -1, 0);
+  }
+  return renderer;
+}
+
+void ApplyVSync(VideoState& v) {
+  // SDL's software renderer would only imitate the wait, which the frame
+  // pacing does already.
+  if (v.renderer && !v.softwareRenderer) SDL_RenderSetVSync(v.renderer, v.fullScreen && v.pacing ? 1 : 0);
 }
 
 }  // namespace sorvanta
