@@ -18,6 +18,7 @@
 #include "platform/files.h"
 #include "platform/incbin.h"
 #include "platform/system.h"
+#include "platform/timings.h"
 #include "platform/video.h"
 #include "puzzle/puzzle_play.h"
 #include "puzzle/puzzle_states.h"
@@ -113,12 +114,18 @@ void loadGame(bool fadeOut) {
   options->loadOptions();
   SetWindowIconFile(bDir + "gfx/icon.png");
   options->openScreen();
+  PrintTiming("graphics mode open");
   loading->Setup();
+  // Each step shows its progress as soon as it is done.
+  const bool paced = FramePacing();
+  SetFramePacing(false);
   loading->PART1();
   loading->PART2();
   loading->PART3();
   loading->PART4();
   loading->PART5();
+  SetFramePacing(paced);
+  PrintTiming("last loading step");
   if (fadeOut) loading->fadeUp();
   profileManager->loadProfiles();
 }

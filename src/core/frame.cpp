@@ -11,6 +11,7 @@
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/input.h"
+#include "platform/timings.h"
 #include "platform/video.h"
 
 namespace sorvanta {
@@ -45,6 +46,7 @@ void myFlip(int n) {
   _drawMouse();
   if (n == 0 && AppSuspended()) pauseGame();
   Flip(-1);
+  ReportPresentedFrames();
   AspectCls();
 }
 

@@ -42,14 +42,11 @@ class Frame {
  public:
   Frame() : bands_(std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxBands)) {}
 
-  void Push(const SoftPixels& target, const Draw& d) {
-    if (!draws_.empty() && target.pixels != target_.pixels) Flush();
-    target_ = target;
-    draws_.push_back(d);
-  }
+  void Push(const Draw& d) { draws_.push_back(d); }
 
-  void Flush() {
+  void Flush(const SoftPixels& target) {
     if (draws_.empty()) return;
+    target_ = target;
     // A forked child has none of the pool's threads.
     const int bands = getpid() == owner_ || workers_.empty() ? bands_ : 1;
     if (bands > 1) StartWorkers(bands - 1);
@@ -72,7 +69,6 @@ class Frame {
   void Discard() { draws_.clear(); }
 
   void SetBands(int bands) {
-    Flush();
     bands_ = std::clamp(bands, 1, kMaxBands);
   }
   int Bands() const { return bands_; }
@@ -128,22 +124,20 @@ Frame& TheFrame() {
 
 }  // namespace
 
-void SoftQueueQuad(const SoftPixels& target, const SoftClip& clip, const SoftPixels& texture, const SoftQuad& quad,
-                   const SoftTint& tint, SoftBlend blend) {
-  TheFrame().Push(target, Draw{Draw::kQuad, clip, texture, quad, tint, blend, 0, 0, 0, 0});
+void SoftQueueQuad(const SoftClip& clip, const SoftPixels& texture, const SoftQuad& quad, const SoftTint& tint,
+                   SoftBlend blend) {
+  TheFrame().Push(Draw{Draw::kQuad, clip, texture, quad, tint, blend, 0, 0, 0, 0});
 }
 
-void SoftQueueFillQuad(const SoftPixels& target, const SoftClip& clip, const SoftQuad& quad, const SoftTint& tint,
-                       SoftBlend blend) {
-  TheFrame().Push(target, Draw{Draw::kFillQuad, clip, SoftPixels{}, quad, tint, blend, 0, 0, 0, 0});
+void SoftQueueFillQuad(const SoftClip& clip, const SoftQuad& quad, const SoftTint& tint, SoftBlend blend) {
+  TheFrame().Push(Draw{Draw::kFillQuad, clip, SoftPixels{}, quad, tint, blend, 0, 0, 0, 0});
 }
 
-void SoftQueueFillRect(const SoftPixels& target, const SoftClip& clip, int x0, int y0, int x1, int y1,
-                       const SoftTint& tint, SoftBlend blend) {
-  TheFrame().Push(target, Draw{Draw::kFillRect, clip, SoftPixels{}, SoftQuad{}, tint, blend, x0, y0, x1, y1});
+void SoftQueueFillRect(const SoftClip& clip, int x0, int y0, int x1, int y1, const SoftTint& tint, SoftBlend blend) {
+  TheFrame().Push(Draw{Draw::kFillRect, clip, SoftPixels{}, SoftQuad{}, tint, blend, x0, y0, x1, y1});
 }
 
-void SoftFlush() { TheFrame().Flush(); }
+void SoftFlush(const SoftPixels& target) { TheFrame().Flush(target); }
 void SoftDiscard() { TheFrame().Discard(); }
 void SetSoftBands(int bands) { TheFrame().SetBands(bands); }
 int SoftBands() { return TheFrame().Bands(); }

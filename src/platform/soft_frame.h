@@ -7,15 +7,15 @@
 
 namespace sorvanta {
 
-void SoftQueueQuad(const SoftPixels& target, const SoftClip& clip, const SoftPixels& texture, const SoftQuad& quad,
-                   const SoftTint& tint, SoftBlend blend);
-void SoftQueueFillQuad(const SoftPixels& target, const SoftClip& clip, const SoftQuad& quad, const SoftTint& tint,
-                       SoftBlend blend);
-void SoftQueueFillRect(const SoftPixels& target, const SoftClip& clip, int x0, int y0, int x1, int y1,
-                       const SoftTint& tint, SoftBlend blend);
-// Runs every queued draw; called before the pixels are shown or read, and
-// before a texture that a draw may name changes or goes.
-void SoftFlush();
+// The target is the one the flush is given: a window's pixels may move
+// between a draw and the present (a mode shown, a size changed).
+void SoftQueueQuad(const SoftClip& clip, const SoftPixels& texture, const SoftQuad& quad, const SoftTint& tint,
+                   SoftBlend blend);
+void SoftQueueFillQuad(const SoftClip& clip, const SoftQuad& quad, const SoftTint& tint, SoftBlend blend);
+void SoftQueueFillRect(const SoftClip& clip, int x0, int y0, int x1, int y1, const SoftTint& tint, SoftBlend blend);
+// Runs every queued draw on the target; called before the pixels are shown
+// or read, and before a texture that a draw may name changes or goes.
+void SoftFlush(const SoftPixels& target);
 // Drops the queued draws unrun (their target went away).
 void SoftDiscard();
 // The bands a frame is cut into (1: all on the calling thread).

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/strings.h"
+#include "platform/video.h"
 
 namespace sorvanta {
 namespace {
@@ -168,6 +169,9 @@ void End(int status) {
     EndHandler()(status);
     throw EndRequested(status);
   }
+  // Images kept in statics free their textures as the statics go, after
+  // the drawing layer's own: with the mode closed they have none left.
+  EndGraphics();
   std::exit(status);
 }
 

@@ -67,36 +67,28 @@ void UpdateMapping() {
   ApplyClip();
 }
 
-void CloseMode() {
+// The renderer goes, and with it every texture made for it.
+void DropRenderer() {
   VideoState& v = Video();
   SoftDiscard();
-  if (v.renderer) SDL_DestroyRenderer(v.renderer);
-  if (v.window) SDL_DestroyWindow(v.window);
-  if (v.renderer || v.window) ++v.generation;
+  if (v.renderer) {
+    SDL_DestroyRenderer(v.renderer);
+    ++v.generation;
+  }
   v.renderer = nullptr;
+}
+
+void CloseMode() {
+  VideoState& v = Video();
+  DropRenderer();
+  if (v.window) SDL_DestroyWindow(v.window);
   v.window = nullptr;
   v.width = v.height = v.windowWidth = v.windowHeight = v.outWidth = v.outHeight = 0;
   v.fullScreen = false;
   v.softwareRenderer = v.softCanvas = false;
+  v.windowShown = false;
   v.iconShown = false;
   v.lastClear = ClearMark{};
-}
-
-// An OpenGL renderer, chosen by SDL rather than asked for, whose OpenGL is
-// a software rasteriser (Mesa's llvmpipe or softpipe, as on a machine
-// without a GPU).
-bool DrawsOnSoftwareRasteriser(SDL_Renderer* renderer) {
-  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-  if (asked && *asked) return false;
-  SDL_RendererInfo info;
-  if (SDL_GetRendererInfo(renderer, &info) != 0 || !info.name || std::strncmp(info.name, "opengl", 6) != 0)
-    return false;
-  using GetString = const unsigned char* (*)(unsigned);
-  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
-  constexpr unsigned kGlRenderer = 0x1F01;
-  const char* name = getString ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
-  return name && (std::strstr(name, "llvmpipe") || std::strstr(name, "softpipe") ||
-                  std::strstr(name, "Software Rasterizer"));
 }
 
 void ResetDrawingState(VideoState& v) {
@@ -114,30 +106,47 @@ void ResetDrawingState(VideoState& v) {
   v.rotation = 0;
 }
 
+void ReadOutputSize(VideoState& v) {
+  SDL_GetWindowSize(v.window, &v.windowWidth, &v.windowHeight);
+  if (SDL_GetRendererOutputSize(v.renderer, &v.outWidth, &v.outHeight) != 0) {
+    v.outWidth = v.windowWidth;
+    v.outHeight = v.windowHeight;
+  }
+}
+
 }  // namespace
 
 std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz, int flags) {
   (void)flags;
-  CloseMode();
-  if (width < 1 || height < 1 || !EnsureSdlVideo()) return nullptr;
+  if (width < 1 || height < 1 || !EnsureSdlVideo()) {
+    CloseMode();
+    return nullptr;
+  }
   VideoState& v = Video();
-  bool full = depth != 0;
+  const bool full = depth != 0;
   bool scaled = false;
-  v.window = OpenWindow(width, height, full, hertz, scaled);
-  if (!v.window) return nullptr;
-  ApplyWindowIcon();
-  SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
-  v.renderer = SDL_CreateRenderer(v.window, -1, full ? SDL_RENDERER_PRESENTVSYNC : 0);
-  if (!v.renderer) v.renderer = SDL_CreateRenderer(v.window, -1, 0);
-  if (v.renderer && DrawsOnSoftwareRasteriser(v.renderer)) {
-    // OpenGL rasterised on the CPU costs more than SDL's own software
-    // renderer for the same frame: take that one instead.
-    SDL_DestroyRenderer(v.renderer);
-    // Its frames go to the window as they are: showing them through
-    // OpenGL would put the software rasteriser back on every frame.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    v.renderer = SDL_CreateRenderer(v.window, -1, SDL_RENDERER_SOFTWARE);
-    if (!v.renderer) v.renderer = SDL_CreateRenderer(v.window, -1, 0);
+  // Draws queued for the old frame go with it.
+  SoftDiscard();
+  // One window and its renderer serve every mode, so a switch neither opens
+  // another window nor makes the textures again.
+  if (v.window && v.renderer && PlaceWindow(v.window, width, height, full, hertz, scaled)) {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(v.window, &w, &h);
+    // Textures are made for our compositor or for SDL: a change between
+    // the two makes them again.
+    const bool canvasChanged = v.softwareRenderer && v.softCanvas != SoftCanvasFits(v.window);
+    if (canvasChanged || (!v.softwareRenderer && (w != v.windowWidth || h != v.windowHeight))) {
+      // SDL's OpenGL renderer can go on drawing at the window's old size
+      // (Mesa's does): a new one starts at the new size.
+      DropRenderer();
+      v.renderer = CreateModeRenderer(v.window);
+    }
+  } else {
+    CloseMode();
+    v.window = OpenWindow(width, height, full, hertz, scaled);
+    if (!v.window) return nullptr;
+    ApplyWindowIcon();
+    v.renderer = CreateModeRenderer(v.window);
   }
   if (!v.renderer) {
     CloseMode();
@@ -146,17 +155,15 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
   SDL_RendererInfo info;
   v.softwareRenderer = SDL_GetRendererInfo(v.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
   v.softCanvas = v.softwareRenderer && SoftCanvasFits(v.window);
-  SDL_GetWindowSize(v.window, &v.windowWidth, &v.windowHeight);
-  if (SDL_GetRendererOutputSize(v.renderer, &v.outWidth, &v.outHeight) != 0) {
-    v.outWidth = v.windowWidth;
-    v.outHeight = v.windowHeight;
-  }
+  ReadOutputSize(v);
   // A scaled frame keeps the size asked for; the mapping stretches it over the screen.
   v.width = scaled ? width : v.windowWidth;
   v.height = scaled ? height : v.windowHeight;
   v.fullScreen = full;
   ResetDrawingState(v);
   UpdateMapping();
+  ApplyVSync(v);
+  v.lastClear = ClearMark{};
   v.lastFlipTicks = 0;
   ResetWindowState();
   SDL_StartTextInput();
@@ -168,6 +175,24 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
   mode->fullScreen = full;
   return mode;
 }
+
+void ShowModeWindow() {
+  VideoState& v = Video();
+  if (!v.window || v.windowShown) return;
+  v.windowShown = true;
+  SDL_ShowWindow(v.window);
+  // Full screen takes hold as the window shows; the frame follows the
+  // pixels it got.
+  ReadOutputSize(v);
+  UpdateMapping();
+}
+
+void SetFramePacing(bool on) {
+  Video().pacing = on;
+  ApplyVSync(Video());
+}
+
+bool FramePacing() { return Video().pacing; }
 
 void EndGraphics() { CloseMode(); }
 bool GraphicsOpen() { return Video().renderer != nullptr; }
@@ -276,11 +301,9 @@ void Cls() {
   if (v.lastClear == mark) return;
   v.lastClear = mark;
   if (v.softCanvas) {
-    SoftPixels target;
     const SoftTint colour{static_cast<std::uint32_t>(v.clsR), static_cast<std::uint32_t>(v.clsG),
                           static_cast<std::uint32_t>(v.clsB), 255};
-    if (SoftTarget(target))
-      SoftQueueFillRect(target, v.clip, v.clip.x0, v.clip.y0, v.clip.x1, v.clip.y1, colour, SoftBlend::kCopy);
+    SoftQueueFillRect(v.clip, v.clip.x0, v.clip.y0, v.clip.x1, v.clip.y1, colour, SoftBlend::kCopy);
     return;
   }
   SDL_SetRenderDrawBlendMode(v.renderer, SDL_BLENDMODE_NONE);
@@ -292,7 +315,8 @@ void Cls() {
 void Flip(int sync) {
   VideoState& v = Video();
   if (v.renderer) {
-    SoftFlush();
+    ShowModeWindow();
+    FlushCanvas();
     if (v.beforePresent) v.beforePresent();
     SDL_RenderPresent(v.renderer);
     ++v.presents;
@@ -355,7 +379,7 @@ std::shared_ptr<TPixmap> ReadFramePixels() {
   if (!v.renderer) return nullptr;
   auto frame = CreatePixmap(v.outWidth, v.outHeight);
   if (!frame) return nullptr;
-  SoftFlush();
+  FlushCanvas();
   // Reading ignores the clip rectangle only when none is set.
   SDL_RenderSetClipRect(v.renderer, nullptr);
   int rc = SDL_RenderReadPixels(v.renderer, nullptr, SDL_PIXELFORMAT_RGBA32, frame->data(), v.outWidth * 4);

@@ -33,8 +33,10 @@ class TGraphics {
 // GraphicsWidth/Height report width x height. Resets the virtual resolution to the mode's
 // size and the drawing state to its defaults (white, alpha 1, alpha blending,
 // scale 1, no rotation, origin 0, whole viewport, black clear colour); the
-// image font stays. Loaded images stay usable. None on failure (no mode is
-// open then).
+// image font stays. Loaded images stay usable. Every mode is shown in the
+// same window, opened by the first and shown at its first Flip, so that the
+// modes a start-up passes through are never seen. None on failure (no mode
+// is open then).
 std::shared_ptr<TGraphics> Graphics(int width, int height, int depth = 0, int hertz = 60, int flags = 0);
 // Closes the graphics mode, if any. Loaded images stay usable.
 void EndGraphics();
@@ -84,6 +86,10 @@ void Cls();
 // than 0 paces the loop to 60 frames per second (never under a test clock
 // driven by the harness).
 void Flip(int sync = -1);
+// Whether a Flip with a sync may wait (on unless the harness drives the
+// clock). Loading turns it off: its progress frames have nothing to pace.
+void SetFramePacing(bool on);
+bool FramePacing();
 
 // The drawing colour multiplies every image, text and shape (0..255 each).
 void SetColor(int red, int green, int blue);

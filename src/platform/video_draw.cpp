@@ -105,8 +105,8 @@ SoftQuad PlacedQuad(const SDL_Rect& src, const SDL_FRect& dst, bool mirrorX, boo
 
 void SoftDrawTexture(SDL_Texture* texture, const SDL_Rect& src, SoftQuad q) {
   VideoState& v = Video();
-  SoftPixels target, pixels;
-  if (!SoftTarget(target) || !SoftTexture(texture, pixels)) return;
+  SoftPixels pixels;
+  if (!SoftTexture(texture, pixels)) return;
   SDL_ScaleMode mode = SDL_ScaleModeNearest;
   SDL_GetTextureScaleMode(texture, &mode);
   // A copy texel for texel takes no filtering; a turned one takes the
@@ -116,18 +116,20 @@ void SoftDrawTexture(SDL_Texture* texture, const SDL_Rect& src, SoftQuad q) {
   q.filtered = mode != SDL_ScaleModeNearest && !exact && v.rotation == 0.0f;
   (void)src;
   const bool opaque = SDL_GetTextureUserData(texture) == &kOpaqueTexture;
-  SoftQueueQuad(target, v.clip, pixels, q, TintOf(v), SoftBlendFor(v, opaque && v.rotation == 0.0f));
+  SoftQueueQuad(v.clip, pixels, q, TintOf(v), SoftBlendFor(v, opaque && v.rotation == 0.0f));
 }
 
 }  // namespace
 
-bool SoftTarget(SoftPixels& out) {
+void FlushCanvas() {
   VideoState& v = Video();
-  SDL_Surface* surface = SDL_GetWindowSurface(v.window);
-  if (!surface || !surface->pixels) return false;
+  SDL_Surface* surface = v.softCanvas ? SDL_GetWindowSurface(v.window) : nullptr;
+  if (!surface || !surface->pixels) {
+    SoftDiscard();
+    return;
+  }
   SDL_RenderFlush(v.renderer);
-  out = SoftPixels{static_cast<std::uint32_t*>(surface->pixels), surface->pitch / 4, surface->w, surface->h};
-  return true;
+  SoftFlush(SoftPixels{static_cast<std::uint32_t*>(surface->pixels), surface->pitch / 4, surface->w, surface->h});
 }
 
 DrawCounts GetDrawCounts() { return Video().counts; }
@@ -151,7 +153,7 @@ void UpdateTexture(SDL_Texture* texture, const TPixmap& pixmap) {
     SDL_UpdateTexture(texture, nullptr, pixmap.data(), pixmap.width() * 4);
     return;
   }
-  SoftFlush();  // draws queued with the old pixels run first
+  FlushCanvas();  // draws queued with the old pixels run first
   SoftPixels out;
   if (!SoftTexture(texture, out)) return;
   const int w = std::min(out.width, pixmap.width()), h = std::min(out.height, pixmap.height());
@@ -189,7 +191,7 @@ SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered) {
 void FreeTexture(SDL_Texture* texture, int generation) {
   // Textures of an earlier renderer went with it.
   if (texture && generation == Video().generation && Video().renderer) {
-    SoftFlush();
+    FlushCanvas();
     SDL_DestroyTexture(texture);
   }
 }
@@ -240,8 +242,7 @@ void DrawRect(float x, float y, float width, float height) {
   VideoState& v = Video();
   if (!CanDraw()) return;
   CountQuad(v);
-  SoftPixels target;
-  const bool soft = v.softCanvas && SoftTarget(target);
+  const bool soft = v.softCanvas;
   if (v.rotation == 0.0f) {
     float x0 = (x + v.originX) * v.kx;
     float y0 = (y + v.originY) * v.ky;
@@ -251,7 +252,7 @@ void DrawRect(float x, float y, float width, float height) {
     if (soft) {
       // Cut to whole pixels as SDL's software renderer cuts a filled rectangle.
       const int left = static_cast<int>(x0), top = static_cast<int>(y0);
-      SoftQueueFillRect(target, v.clip, left, top, left + static_cast<int>(w), top + static_cast<int>(h), TintOf(v),
+      SoftQueueFillRect(v.clip, left, top, left + static_cast<int>(w), top + static_cast<int>(h), TintOf(v),
                    SoftBlendFor(v, true));
       return;
     }
@@ -262,7 +263,7 @@ void DrawRect(float x, float y, float width, float height) {
   }
   if (soft) {
     const SDL_Rect unit{0, 0, 1, 1};
-    SoftQueueFillQuad(target, v.clip, TransformedQuad(unit, x, y, width, height, 0, 0), TintOf(v), SoftBlendFor(v, true));
+    SoftQueueFillQuad(v.clip, TransformedQuad(unit, x, y, width, height, 0, 0), TintOf(v), SoftBlendFor(v, true));
     return;
   }
   UseShapeColour(v);
@@ -278,7 +279,7 @@ void DrawRect(float x, float y, float width, float height) {
 void DrawLine(float x1, float y1, float x2, float y2) {
   VideoState& v = Video();
   if (!CanDraw()) return;
-  SoftFlush();  // what the compositor holds goes under the line
+  FlushCanvas();  // what the compositor holds goes under the line
   UseShapeColour(v);
   ++v.draws;
   SDL_FPoint a = Transform(x1, y1, 0, 0);

@@ -37,6 +37,9 @@ struct VideoState {
   int windowWidth = 0, windowHeight = 0;  // window size in SDL window units (the pointer's units)
   int outWidth = 0, outHeight = 0;  // renderer output in pixels
   bool fullScreen = false;
+  // The window is made hidden and shown at its first present, so that the
+  // modes start-up passes through on the way to the one it keeps are never seen.
+  bool windowShown = false;
   std::shared_ptr<TPixmap> icon;  // SetWindowIconFile's picture, none for the default
   bool iconShown = false;
 
@@ -75,10 +78,21 @@ VideoState& Video();
 enum class FullScreenKind { kDesktop, kDisplayMode, kScaled };
 FullScreenKind ChooseFullScreen(int width, int height, int desktopWidth, int desktopHeight,
                                 bool displayHasMode);
-// Opens the window of a graphics mode, full screen as ChooseFullScreen says
-// (a display mode the display refuses falls back to the scaled frame); scaled
-// is set when the frame is stretched over the desktop. Null on failure.
+// Opens the window of a graphics mode, hidden, full screen as
+// ChooseFullScreen says (a display mode the display refuses falls back to
+// the scaled frame); scaled is set when the frame is stretched over the
+// desktop. Null on failure.
 SDL_Window* OpenWindow(int width, int height, bool full, int hertz, bool& scaled);
+// Puts the open window into another graphics mode, as OpenWindow would have
+// opened it; false when the window cannot take it.
+bool PlaceWindow(SDL_Window* window, int width, int height, bool full, int hertz, bool& scaled);
+// Shows the mode's window, once; Flip calls it before the first present.
+void ShowModeWindow();
+// The renderer of a new window: SDL's pick, or its software renderer where
+// that pick is OpenGL drawn on the CPU. Null when none can be made.
+SDL_Renderer* CreateModeRenderer(SDL_Window* window);
+// Turns the renderer's vertical sync on for a paced full-screen mode.
+void ApplyVSync(VideoState& v);
 
 // Puts the window icon picture, if any, on the open window.
 void ApplyWindowIcon();
@@ -102,9 +116,10 @@ void UpdateTexture(SDL_Texture* texture, const TPixmap& pixmap);
 // window (its surface holds 32-bit ARGB words); tests turn it off to compare.
 bool SoftCanvasFits(SDL_Window* window);
 void SetSoftCanvasAllowed(bool allowed);
-// The frame's pixels as the compositor writes them: the software
-// renderer's surface, with nothing of SDL's left to draw on it first.
-bool SoftTarget(SoftPixels& out);
+// Runs the compositor's queued draws on the frame's pixels: the software
+// renderer's surface as it is now, with nothing of SDL's left to draw on it
+// first.
+void FlushCanvas();
 // The renderer's blend mode for a SetBlend value.
 SDL_BlendMode SdlBlend(int blend);
 // Reads the whole frame being drawn (opaque RGBA); none without a mode.

@@ -1,5 +1,8 @@
-// Opening the window of a graphics mode, and how full screen is shown.
+// The one window of the graphics modes, how full screen is shown, and the
+// renderer that draws into the window.
 #include <SDL.h>
+
+#include <cstring>
 
 #include "platform/video_internal.h"
 
@@ -21,6 +24,72 @@ bool FindDisplayMode(int width, int height, int hertz, SDL_DisplayMode& found) {
   return any;
 }
 
+// How a full-screen mode of width x height is shown here, with the display
+// mode to switch to and the size the window takes for the desktop kinds.
+struct FullScreenPlan {
+  FullScreenKind kind = FullScreenKind::kDesktop;
+  SDL_DisplayMode mode{};
+  int windowWidth = 0, windowHeight = 0;
+};
+
+FullScreenPlan PlanFullScreen(int width, int height, int hertz) {
+  FullScreenPlan plan;
+  SDL_DisplayMode desktop{};
+  const bool known = SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0;
+  const bool hasMode = FindDisplayMode(width, height, hertz, plan.mode);
+  plan.kind = ChooseFullScreen(width, height, known ? desktop.w : 0, known ? desktop.h : 0, hasMode);
+  // At the desktop's size: a window that full screen has to grow keeps a
+  // drawing surface of its first size with some renderers, and with no
+  // window manager nothing else would grow it.
+  plan.windowWidth = known ? desktop.w : width;
+  plan.windowHeight = known ? desktop.h : height;
+  return plan;
+}
+
+// SDL's OpenGL renderers need a window made for OpenGL and would otherwise
+// make the window again when they start: ask for one whenever SDL may pick
+// such a renderer.
+bool MayDrawWithOpenGl() {
+  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  return !asked || !*asked || std::strncmp(asked, "opengl", 6) == 0;
+}
+
+SDL_Window* CreateHiddenWindow(int width, int height, Uint32 flags) {
+  flags |= SDL_WINDOW_HIDDEN;
+  if (MayDrawWithOpenGl())
+    if (SDL_Window* window = SDL_CreateWindow("Sorvanta", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                                              height, flags | SDL_WINDOW_OPENGL))
+      return window;
+  return SDL_CreateWindow("Sorvanta", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+}
+
+// Switches to the plan's display mode; the window is shown first, since a
+// hidden window would only try the switch when it is shown, too late to
+// hear a refusal.
+bool EnterDisplayMode(SDL_Window* window, const FullScreenPlan& plan) {
+  SDL_ShowWindow(window);
+  Video().windowShown = true;
+  return SDL_SetWindowDisplayMode(window, &plan.mode) == 0 &&
+         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0;
+}
+
+// An OpenGL renderer, chosen by SDL rather than asked for, whose OpenGL is
+// a software rasteriser (Mesa's llvmpipe or softpipe, as on a machine
+// without a GPU).
+bool DrawsOnSoftwareRasteriser(SDL_Renderer* renderer) {
+  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  if (asked && *asked) return false;
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || !info.name || std::strncmp(info.name, "opengl", 6) != 0)
+    return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  constexpr unsigned kGlRenderer = 0x1F01;
+  const char* name = getString ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
+  return name && (std::strstr(name, "llvmpipe") || std::strstr(name, "softpipe") ||
+                  std::strstr(name, "Software Rasterizer"));
+}
+
 }  // namespace
 
 FullScreenKind ChooseFullScreen(int width, int height, int desktopWidth, int desktopHeight,
@@ -32,30 +101,62 @@ FullScreenKind ChooseFullScreen(int width, int height, int desktopWidth, int des
 
 SDL_Window* OpenWindow(int width, int height, bool full, int hertz, bool& scaled) {
   scaled = false;
-  if (!full)
-    return SDL_CreateWindow("Sorvanta", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                            SDL_WINDOW_SHOWN);
-  SDL_DisplayMode desktop{}, mode{};
-  const bool known = SDL_GetDesktopDisplayMode(0, &desktop) == 0;
-  const bool hasMode = FindDisplayMode(width, height, hertz, mode);
-  FullScreenKind kind =
-      ChooseFullScreen(width, height, known ? desktop.w : 0, known ? desktop.h : 0, hasMode);
-  if (kind == FullScreenKind::kDisplayMode) {
-    SDL_Window* window = SDL_CreateWindow("Sorvanta", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                                          height, SDL_WINDOW_SHOWN);
-    if (window && SDL_SetWindowDisplayMode(window, &mode) == 0 &&
-        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0)
-      return window;
+  if (!full) return CreateHiddenWindow(width, height, 0);
+  FullScreenPlan plan = PlanFullScreen(width, height, hertz);
+  if (plan.kind == FullScreenKind::kDisplayMode) {
+    SDL_Window* window = CreateHiddenWindow(width, height, 0);
+    if (window && EnterDisplayMode(window, plan)) return window;
     // The display refused the mode: the scaled frame looks the same to the player.
     if (window) SDL_DestroyWindow(window);
-    kind = FullScreenKind::kScaled;
+    Video().windowShown = false;
+    plan.kind = FullScreenKind::kScaled;
   }
-  scaled = kind == FullScreenKind::kScaled;
-  // Made at the desktop's size: a window that full screen has to grow keeps
-  // a drawing surface of its first size with some renderers.
-  const int w = known && desktop.w > 0 ? desktop.w : width, h = known && desktop.h > 0 ? desktop.h : height;
-  return SDL_CreateWindow("Sorvanta", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
-                          SDL_WINDOW_SHOWN | SDL_WINDOW_FULLSCREEN_DESKTOP);
+  scaled = plan.kind == FullScreenKind::kScaled;
+  return CreateHiddenWindow(plan.windowWidth, plan.windowHeight, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+bool PlaceWindow(SDL_Window* window, int width, int height, bool full, int hertz, bool& scaled) {
+  scaled = false;
+  if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0 && SDL_SetWindowFullscreen(window, 0) != 0)
+    return false;
+  if (!full) {
+    SDL_SetWindowSize(window, width, height);
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    return true;
+  }
+  FullScreenPlan plan = PlanFullScreen(width, height, hertz);
+  if (plan.kind == FullScreenKind::kDisplayMode) {
+    SDL_SetWindowSize(window, width, height);
+    if (EnterDisplayMode(window, plan)) return true;
+    SDL_SetWindowFullscreen(window, 0);
+    plan.kind = FullScreenKind::kScaled;
+  }
+  scaled = plan.kind == FullScreenKind::kScaled;
+  SDL_SetWindowSize(window, plan.windowWidth, plan.windowHeight);
+  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
+SDL_Renderer* CreateModeRenderer(SDL_Window* window) {
+  SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
+  if (renderer && DrawsOnSoftwareRasteriser(renderer)) {
+    // OpenGL rasterised on the CPU costs more than SDL's own software
+    // renderer for the same frame: take that one instead.
+    SDL_DestroyRenderer(renderer);
+    // Its frames go to the window as they are: showing them through
+    // OpenGL would put the software rasteriser back on every frame.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer) renderer = SDL_CreateRenderer(window, -1, 0);
+  }
+  return renderer;
+}
+
+void ApplyVSync(VideoState& v) {
+  // SDL's software renderer would only imitate the wait, which the frame
+  // pacing does already.
+  if (v.renderer && !v.softwareRenderer) SDL_RenderSetVSync(v.renderer, v.fullScreen && v.pacing ? 1 : 0);
 }
 
 }  // namespace sorvanta

@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <vector>
 
+#include "draw_test_support.h"
+#include "platform/harness.h"
+#include "platform/image.h"
+#include "platform/video.h"
 #include "support/temp_folder.h"
 
 namespace sorvanta {
@@ -93,6 +97,33 @@ TEST(System, OnlyTheGamesOwnPagesOpenAsLocalFiles) {
   EXPECT_EQ(why, "not one of the game's documents");
   EXPECT_EQ(opened, std::vector<std::string>{rows[0].address});
   SetOpenURLHandlerForTests(nullptr);
+}
+
+}  // namespace
+}  // namespace sorvanta
+
+namespace sorvanta {
+namespace {
+
+// An image kept in a static outlives the drawing layer's own statics; the
+// process must still end cleanly after it was drawn turned (the software
+// renderer keeps turned copies of small sprites) or plain.
+TEST(System, EndLeavesNothingForStaticImagesToFree) {
+  for (float angle : {0.0f, 30.0f}) {
+    EXPECT_EXIT(
+        {
+          SetEndHandler(nullptr);
+          static std::shared_ptr<TImage> kept;
+          kept = testing::SplitImage(32, 32);
+          Harness h;
+          SetRotation(angle);
+          DrawImage(kept, 100, 100);
+          h.Frame();
+          End(0);
+        },
+        ::testing::ExitedWithCode(0), "")
+        << "drawn at " << angle << " degrees";
+  }
 }
 
 }  // namespace

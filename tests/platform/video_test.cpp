@@ -8,6 +8,7 @@
 #include "draw_test_support.h"
 #include "platform/harness.h"
 #include "platform/input.h"
+#include "platform/video_internal.h"
 
 namespace sorvanta {
 namespace {
@@ -199,7 +200,7 @@ TEST(Video, ImagesSurviveAModeSwitchAndLoadBeforeAnyMode) {
   DrawImage(image, 0, 0);
   h.Frame();
   ExpectPixels(h, {{2, 2, 0xff0000}});
-  ASSERT_NE(Graphics(640, 480, 0), nullptr);  // a new renderer: textures are made again
+  ASSERT_NE(Graphics(640, 480, 0), nullptr);  // another mode: the image draws in it too
   Cls();
   DrawImage(image, 100, 100);
   h.Frame();
@@ -247,6 +248,49 @@ TEST(Video, ARepeatedClearIsSkippedOnlyWhenNothingChangedSince) {
     Cls();
     h.Frame();
     EXPECT_EQ(h.PixelAt(10, 10), c.expected) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace sorvanta
+
+namespace sorvanta {
+namespace {
+
+// Start-up passes through a 1 x 1 window and a window of the screen's size
+// on its way to full screen. The player sees one window, which appears at
+// the first present; every mode after that is shown in it, and an image
+// drawn before a switch still draws after it.
+TEST(Video, EveryModeIsShownInTheOneWindowOpenedFirst) {
+  HarnessOptions startUp;
+  startUp.width = startUp.height = 1;
+  Harness h(startUp);  // the dummy display's desktop is 1024 x 768
+  const Uint32 first = SDL_GetWindowID(Video().window);
+  auto image = testing::SplitImage();
+  struct Case {
+    int w, h, depth;
+    bool present;  // a frame is presented in this mode
+    int width, height;  // GraphicsWidth and GraphicsHeight
+  };
+  const Case cases[] = {
+      {1024, 768, 0, false, 1024, 768}, {1024, 768, 32, true, 1024, 768},  // the start-up modes
+      {800, 600, 32, true, 800, 600},  // scaled over the desktop
+      {819, 614, 0, true, 819, 614},    {640, 480, 0, true, 640, 480},  {1024, 768, 32, true, 1024, 768},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h) + " depth " + std::to_string(c.depth));
+    const bool shownBefore = (SDL_GetWindowFlags(Video().window) & SDL_WINDOW_SHOWN) != 0;
+    ASSERT_NE(Graphics(c.w, c.h, c.depth), nullptr);
+    EXPECT_EQ(SDL_GetWindowID(Video().window), first);
+    EXPECT_EQ(std::pair(GraphicsWidth(), GraphicsHeight()), std::pair(c.width, c.height));
+    EXPECT_EQ(GraphicsFullScreen(), c.depth != 0);
+    EXPECT_EQ((SDL_GetWindowFlags(Video().window) & SDL_WINDOW_SHOWN) != 0, shownBefore);
+    if (!c.present) continue;
+    Cls();
+    DrawImage(image, 0, 0);
+    h.Frame();
+    EXPECT_NE(SDL_GetWindowFlags(Video().window) & SDL_WINDOW_SHOWN, 0u);
+    ExpectPixels(h, {{2, 2, 0xff0000}, {17, 7, 0x00ff00}, {30, 30, 0x000000}});
   }
 }
 
