@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/image_frames.h"
 #include "platform/strings.h"
 #include "platform/video_internal.h"
 
@@ -51,6 +53,12 @@ struct Page {
   int shelfX = 0, shelfY = 0, shelfHeight = 0;
 };
 
+// Never destroyed: fonts may outlive every other static.
+std::unordered_set<TImageFont::Impl*>& LiveFonts() {
+  static auto* live = new std::unordered_set<TImageFont::Impl*>;
+  return *live;
+}
+
 }  // namespace
 
 struct TImageFont::Impl {
@@ -64,7 +72,9 @@ struct TImageFont::Impl {
   std::unordered_map<char32_t, Glyph> glyphs;
   std::vector<Page> pages;
 
+  Impl() { LiveFonts().insert(this); }
   ~Impl() {
+    LiveFonts().erase(this);
     for (Page& page : pages) FreeTexture(page.texture, page.generation);
     if (face) FT_Done_Face(face);
   }
@@ -139,19 +149,32 @@ struct TImageFont::Impl {
     return static_cast<int>(delta.x);
   }
 
+  // Pages keep their pixels: glyphs are added to them as text needs them.
+  void MakePageTexture(Page& page) {
+    if (page.texture && page.generation == Video().generation) return;
+    page.texture = MakeTexture(*page.pixels, smooth);
+    page.generation = Video().generation;
+    page.dirty = false;
+  }
+
   SDL_Texture* Texture(int index) {
     Page& page = pages[index];
     if (!Video().renderer) return nullptr;
-    if (!page.texture || page.generation != Video().generation) {
-      page.texture = MakeTexture(*page.pixels, smooth);
-      page.generation = Video().generation;
-    } else if (page.dirty) {
+    // A new renderer: every image's and page's texture at once.
+    if (page.texture && page.generation != Video().generation) MakeMissingTextures();
+    if (!page.texture) MakePageTexture(page);
+    if (page.dirty && page.texture)
       SDL_UpdateTexture(page.texture, nullptr, page.pixels->data(), page.pixels->width() * 4);
-    }
     page.dirty = false;
     return page.texture;
   }
 };
+
+void MakeMissingFontTextures() {
+  if (!Video().renderer) return;
+  for (TImageFont::Impl* font : LiveFonts())
+    for (Page& page : font->pages) font->MakePageTexture(page);
+}
 
 TImageFont::TImageFont(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 TImageFont::~TImageFont() = default;
