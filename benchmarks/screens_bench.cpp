@@ -5,8 +5,9 @@
 // 120 frames of warm-up, then 600 timed ones (the fly-in: its first 120, from
 // the first frame on). Prints per screen the median and 95th-percentile frame
 // time, the share of frames over 16.7 ms, and the quads (and rotated quads)
-// of an average frame; then the first frame of the Fill board and the
-// slowest frame at the intro's scene changes.
+// of an average frame; then the first frame of the Fill board, the slowest
+// frame at the intro's scene changes, what images and turned copies hold, and
+// how long a new renderer takes to get every texture again.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -26,7 +27,9 @@
 #include "map/map_screen.h"
 #include "map/stage_screen.h"
 #include "platform/harness.h"
+#include "platform/image_frames.h"
 #include "platform/random.h"
+#include "platform/rotation_cache.h"
 #include "platform/video.h"
 #include "puzzle/board/level.h"
 #include "puzzle/board/level_file.h"
@@ -63,6 +66,8 @@ void Cycle(TEkran& screen, Harness& h, const std::function<void()>& extra) {
   h.SetFrameCap(100000);
 }
 
+long cachePeak = 0;  // the most the turned copies held after a screen's run
+
 // Sees each timed frame's time after its cycle.
 using FrameWatch = std::function<void(double ms)>;
 
@@ -78,6 +83,7 @@ void Run(const char* name, TEkran& screen, Harness& h, int warmUp = kWarmUp, int
     if (watch) watch(ms.back());
   }
   Report(name, ms, GetDrawCounts());
+  cachePeak = std::max(cachePeak, RotationCacheBytes());
 }
 
 // Frames that show something for the first time: a board's first frame, the
@@ -182,6 +188,18 @@ int main() {
   std::printf("\n%-28s %8s\n", "first frames (ms)", "");
   std::printf("%-28s %8.2f\n", "Fill 24 x 24 first frame", firsts.fillBoard);
   std::printf("%-28s %8.2f  (the slowest of %d)\n", "intro scene change", firsts.sceneChange, firsts.sceneChanges);
+
+  // What the pictures hold after every screen has run, and what a new
+  // renderer (a full-screen toggle) costs to give them textures again.
+  constexpr double kMiB = 1 << 20;
+  const ImageMemory held = LiveImageMemory();
+  std::printf("\nimages hold %.1f MiB of textures and %.1f MiB of pixels; turned copies %.1f MiB (at most %.1f)\n",
+              held.textureBytes / kMiB, held.pixelBytes / kMiB, RotationCacheBytes() / kMiB, cachePeak / kMiB);
+  Graphics(GraphicsWidth(), GraphicsHeight(), 0, 60, 0);
+  const auto t0 = std::chrono::steady_clock::now();
+  MakeMissingTextures();
+  std::printf("a new renderer gets them all again in %.0f ms\n",
+              std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
   std::filesystem::remove_all(home);
   return 0;
 }
