@@ -53,6 +53,16 @@ struct Page {
   int shelfX = 0, shelfY = 0, shelfHeight = 0;
 };
 
+// The bytes of a font file, read once while any font of it lives.
+std::shared_ptr<const std::string> FontBytes(const std::string& path) {
+  static auto* read = new std::unordered_map<std::string, std::weak_ptr<const std::string>>;
+  std::weak_ptr<const std::string>& entry = (*read)[path];
+  if (auto kept = entry.lock()) return kept;
+  auto bytes = std::make_shared<const std::string>(LoadBytes(path));
+  entry = bytes;
+  return bytes;
+}
+
 // Never destroyed: fonts may outlive every other static.
 std::unordered_set<TImageFont::Impl*>& LiveFonts() {
   static auto* live = new std::unordered_set<TImageFont::Impl*>;
@@ -62,7 +72,9 @@ std::unordered_set<TImageFont::Impl*>& LiveFonts() {
 }  // namespace
 
 struct TImageFont::Impl {
-  std::string bytes;  // FreeType reads the face from here for its whole life
+  // FreeType reads the face from here for its whole life; every size of a
+  // file shares one copy.
+  std::shared_ptr<const std::string> bytes;
   FT_Face face = nullptr;
   int size = 0;
   int ascent = 0;
@@ -186,13 +198,13 @@ std::shared_ptr<TImageFont> LoadImageFont(const std::string& path, int size, int
   size = std::clamp(size, 1, kMaxFontSize);
   auto impl = std::make_unique<TImageFont::Impl>();
   try {
-    impl->bytes = LoadBytes(path);
+    impl->bytes = FontBytes(path);
   } catch (const FileError&) {
     return nullptr;
   }
-  if (impl->bytes.empty() ||
-      FT_New_Memory_Face(Library(), reinterpret_cast<const FT_Byte*>(impl->bytes.data()),
-                         static_cast<FT_Long>(impl->bytes.size()), 0, &impl->face) != 0) {
+  if (impl->bytes->empty() ||
+      FT_New_Memory_Face(Library(), reinterpret_cast<const FT_Byte*>(impl->bytes->data()),
+                         static_cast<FT_Long>(impl->bytes->size()), 0, &impl->face) != 0) {
     impl->face = nullptr;
     return nullptr;
   }
