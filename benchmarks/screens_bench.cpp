@@ -5,7 +5,9 @@
 // 120 frames of warm-up, then 600 timed ones (the fly-in: its first 120, from
 // the first frame on). Prints per screen the median and 95th-percentile frame
 // time, the share of frames over 16.7 ms, and the quads (and rotated quads)
-// of an average frame.
+// of an average frame; then the first frame of the Fill board, the slowest
+// frame at the intro's scene changes, what images hold, and
+// how long a new renderer takes to get every texture again.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -25,6 +27,7 @@
 #include "map/map_screen.h"
 #include "map/stage_screen.h"
 #include "platform/harness.h"
+#include "platform/image_frames.h"
 #include "platform/random.h"
 #include "platform/video.h"
 #include "puzzle/board/level.h"
@@ -62,8 +65,11 @@ void Cycle(TEkran& screen, Harness& h, const std::function<void()>& extra) {
   h.SetFrameCap(100000);
 }
 
+// Sees each timed frame's time after its cycle.
+using FrameWatch = std::function<void(double ms)>;
+
 void Run(const char* name, TEkran& screen, Harness& h, int warmUp = kWarmUp, int timed = kTimed,
-         const std::function<void()>& extra = nullptr) {
+         const std::function<void()>& extra = nullptr, const FrameWatch& watch = nullptr) {
   for (int i = 0; i < warmUp; ++i) Cycle(screen, h, extra);
   std::vector<double> ms;
   ResetDrawCounts();
@@ -71,9 +77,19 @@ void Run(const char* name, TEkran& screen, Harness& h, int warmUp = kWarmUp, int
     const auto t0 = std::chrono::steady_clock::now();
     Cycle(screen, h, extra);
     ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    if (watch) watch(ms.back());
   }
   Report(name, ms, GetDrawCounts());
 }
+
+// Frames that show something for the first time: a board's first frame, the
+// frames of the intro's scene changes.
+struct FirstFrames {
+  double fillBoard = 0;
+  double sceneChange = 0;  // the slowest of each change's frame and the one after it
+  int sceneChanges = 0;
+};
+FirstFrames firsts;
 
 // The file of the first shipped level of a campaign with a 24 x 24 board.
 std::string Board24(const std::list<std::shared_ptr<TStage>>& stages) {
@@ -106,7 +122,13 @@ void Boards(const char* campaign, const std::string& path, Harness& h) {
   };
   const std::string name(campaign);
   fresh();
-  if (mainGame->level->tryb == 0) Run((name + " fly-in").c_str(), *mainGame, h, 0, 120);
+  if (mainGame->level->tryb == 0) {
+    bool first = true;
+    Run((name + " fly-in").c_str(), *mainGame, h, 0, 120, nullptr, [&](double ms) {
+      if (first) firsts.fillBoard = ms;
+      first = false;
+    });
+  }
   Run((name + " idle").c_str(), *mainGame, h);
   fresh();
   Run((name + " effects flying").c_str(), *mainGame, h, kWarmUp, kTimed, KeepEffectsFlying);
@@ -142,14 +164,39 @@ int main() {
     stageScreen->actStory = nullptr;
     Run("stage screen", *stageScreen, h);
   }
-  Boards("Picross 24 x 24", Board24(levelManager->stagesMesalor), h);
+  // Fill first: its first frame is then the first any board has.
   Boards("Fill 24 x 24", Board24(levelManager->stagesNormal), h);
+  Boards("Picross 24 x 24", Board24(levelManager->stagesMesalor), h);
   intro->prepare();
-  Run("intro", *intro, h, kWarmUp, 1800);
+  int lastPart = -1, sinceChange = 2;
+  Run("intro", *intro, h, kWarmUp, 1800, nullptr, [&](double ms) {
+    if (lastPart >= 0 && intro->part != lastPart) {
+      ++firsts.sceneChanges;
+      sinceChange = 0;
+    }
+    if (sinceChange++ < 2) firsts.sceneChange = std::max(firsts.sceneChange, ms);
+    lastPart = intro->part;
+  });
   outro->loadStory();
   outro->fade = 1, outro->dFade = 0;
   outro->_prepareDelta();
   Run("outro", *outro, h, kWarmUp, 1800);
+  std::printf("\n%-28s %8s\n", "first frames (ms)", "");
+  std::printf("%-28s %8.2f\n", "Fill 24 x 24 first frame", firsts.fillBoard);
+  std::printf("%-28s %8.2f  (the slowest of %d)\n", "intro scene change", firsts.sceneChange, firsts.sceneChanges);
+
+  // What the pictures hold after every screen has run, and what a new
+  // renderer (a full-screen toggle) costs to give them textures again.
+  constexpr double kMiB = 1 << 20;
+  const ImageMemory held = LiveImageMemory();
+  std::printf("\nimages hold %.1f MiB of textures and %.1f MiB of pixels\n", held.textureBytes / kMiB,
+              held.pixelBytes / kMiB);
+  const int width = GraphicsWidth(), height = GraphicsHeight();
+  const auto t0 = std::chrono::steady_clock::now();
+  EndGraphics();
+  Graphics(width, height, 0, 60, 0);
+  std::printf("a new window and renderer, every texture made again, in %.0f ms\n",
+              std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
   std::filesystem::remove_all(home);
   return 0;
 }

@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/image_frames.h"
 #include "platform/strings.h"
 #include "platform/video_internal.h"
 
@@ -51,10 +53,28 @@ struct Page {
   int shelfX = 0, shelfY = 0, shelfHeight = 0;
 };
 
+// The bytes of a font file, read once while any font of it lives.
+std::shared_ptr<const std::string> FontBytes(const std::string& path) {
+  static auto* read = new std::unordered_map<std::string, std::weak_ptr<const std::string>>;
+  std::weak_ptr<const std::string>& entry = (*read)[path];
+  if (auto kept = entry.lock()) return kept;
+  auto bytes = std::make_shared<const std::string>(LoadBytes(path));
+  entry = bytes;
+  return bytes;
+}
+
+// Never destroyed: fonts may outlive every other static.
+std::unordered_set<TImageFont::Impl*>& LiveFonts() {
+  static auto* live = new std::unordered_set<TImageFont::Impl*>;
+  return *live;
+}
+
 }  // namespace
 
 struct TImageFont::Impl {
-  std::string bytes;  // FreeType reads the face from here for its whole life
+  // FreeType reads the face from here for its whole life; every size of a
+  // file shares one copy.
+  std::shared_ptr<const std::string> bytes;
   FT_Face face = nullptr;
   int size = 0;
   int ascent = 0;
@@ -64,7 +84,9 @@ struct TImageFont::Impl {
   std::unordered_map<char32_t, Glyph> glyphs;
   std::vector<Page> pages;
 
+  Impl() { LiveFonts().insert(this); }
   ~Impl() {
+    LiveFonts().erase(this);
     for (Page& page : pages) FreeTexture(page.texture, page.generation);
     if (face) FT_Done_Face(face);
   }
@@ -139,19 +161,32 @@ struct TImageFont::Impl {
     return static_cast<int>(delta.x);
   }
 
+  // Pages keep their pixels: glyphs are added to them as text needs them.
+  void MakePageTexture(Page& page) {
+    if (page.texture && page.generation == Video().generation) return;
+    page.texture = MakeTexture(*page.pixels, smooth);
+    page.generation = Video().generation;
+    page.dirty = false;
+  }
+
   SDL_Texture* Texture(int index) {
     Page& page = pages[index];
     if (!Video().renderer) return nullptr;
-    if (!page.texture || page.generation != Video().generation) {
-      page.texture = MakeTexture(*page.pixels, smooth);
-      page.generation = Video().generation;
-    } else if (page.dirty) {
+    // A new renderer: every image's and page's texture at once.
+    if (page.texture && page.generation != Video().generation) MakeMissingTextures();
+    if (!page.texture) MakePageTexture(page);
+    if (page.dirty && page.texture)
       UpdateTexture(page.texture, *page.pixels);
-    }
     page.dirty = false;
     return page.texture;
   }
 };
+
+void MakeMissingFontTextures() {
+  if (!Video().renderer) return;
+  for (TImageFont::Impl* font : LiveFonts())
+    for (Page& page : font->pages) font->MakePageTexture(page);
+}
 
 TImageFont::TImageFont(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 TImageFont::~TImageFont() = default;
@@ -163,13 +198,13 @@ std::shared_ptr<TImageFont> LoadImageFont(const std::string& path, int size, int
   size = std::clamp(size, 1, kMaxFontSize);
   auto impl = std::make_unique<TImageFont::Impl>();
   try {
-    impl->bytes = LoadBytes(path);
+    impl->bytes = FontBytes(path);
   } catch (const FileError&) {
     return nullptr;
   }
-  if (impl->bytes.empty() ||
-      FT_New_Memory_Face(Library(), reinterpret_cast<const FT_Byte*>(impl->bytes.data()),
-                         static_cast<FT_Long>(impl->bytes.size()), 0, &impl->face) != 0) {
+  if (impl->bytes->empty() ||
+      FT_New_Memory_Face(Library(), reinterpret_cast<const FT_Byte*>(impl->bytes->data()),
+                         static_cast<FT_Long>(impl->bytes->size()), 0, &impl->face) != 0) {
     impl->face = nullptr;
     return nullptr;
   }

@@ -1,11 +1,8 @@
 #include "platform/image.h"
 
 #include <cmath>
-#include <cstring>
-#include <filesystem>
-#include <map>
-#include <system_error>
 
+#include "platform/image_frames.h"
 #include "platform/video_internal.h"
 
 namespace sorvanta {
@@ -14,88 +11,50 @@ namespace {
 
 bool IsFiltered(int flags) { return flags == -1 || (flags & (FILTEREDIMAGE | MIPMAPPEDIMAGE)) != 0; }
 
-std::shared_ptr<TImage> CutFrames(const std::shared_ptr<TPixmap>& pixmap, int cellWidth, int cellHeight, int first,
-                                  int count, int flags) {
-  if (!pixmap || cellWidth < 1 || cellHeight < 1 || first < 0 || count < 1) return nullptr;
-  int across = pixmap->width() / cellWidth;
-  int down = pixmap->height() / cellHeight;
-  if (across < 1 || static_cast<long long>(first) + count > static_cast<long long>(across) * down) return nullptr;
-  std::vector<std::shared_ptr<TPixmap>> frames;
-  for (int cell = first; cell < first + count; ++cell) {
-    auto frame = CreatePixmap(cellWidth, cellHeight);
-    int left = (cell % across) * cellWidth;
-    int top = (cell / across) * cellHeight;
-    for (int y = 0; y < cellHeight; ++y)
-      std::memcpy(frame->row(y), pixmap->row(top + y) + left * 4, static_cast<std::size_t>(cellWidth) * 4);
-    frames.push_back(frame);
-  }
-  return std::make_shared<TImage>(std::move(frames), flags);
+std::shared_ptr<TImage> ImageOf(std::shared_ptr<TImageFrames> frames) {
+  return frames && frames->count() > 0 ? std::make_shared<TImage>(std::move(frames)) : nullptr;
 }
 
-// Several tables may name one picture: while an image of a file lives, the
-// file is not decoded again (unless it changed on disk since).
-std::shared_ptr<TPixmap> SharedPixmap(const std::string& path) {
-  struct Entry {
-    std::filesystem::file_time_type written;
-    std::uintmax_t size = 0;
-    std::weak_ptr<TPixmap> pixmap;
-  };
-  static std::map<std::string, Entry> decoded;
-  std::error_code error;
-  const auto written = std::filesystem::last_write_time(path, error);
-  if (error) return LoadPixmap(path);  // embedded, or missing
-  const auto size = std::filesystem::file_size(path, error);
-  if (error) return LoadPixmap(path);
-  Entry& entry = decoded[path];
-  if (auto kept = entry.pixmap.lock(); kept && entry.written == written && entry.size == size) return kept;
-  auto pixmap = LoadPixmap(path);
-  entry = Entry{written, size, pixmap};
-  return pixmap;
+// Frames of pixels no file holds: kept, since nothing could make them again.
+std::shared_ptr<TImage> ImageOfPixels(std::vector<std::shared_ptr<TPixmap>> frames, int flags) {
+  if (frames.empty()) return nullptr;
+  return ImageOf(std::make_shared<TImageFrames>(std::move(frames), IsFiltered(flags)));
 }
 
 }  // namespace
 
-TImage::TImage(std::vector<std::shared_ptr<TPixmap>> frames, int flags)
-    : frames_(std::move(frames)), slots_(frames_.size()), filtered_(IsFiltered(flags)) {
-  if (!frames_.empty()) {
-    width_ = frames_[0]->width();
-    height_ = frames_[0]->height();
-  }
-}
+TImage::TImage(std::shared_ptr<TImageFrames> frames)
+    : frames_(std::move(frames)),
+      width_(frames_->width()),
+      height_(frames_->height()),
+      frameCount_(frames_->count()),
+      filtered_(frames_->filtered()) {}
 
-TImage::~TImage() {
-  for (Slot& slot : slots_) FreeTexture(static_cast<SDL_Texture*>(slot.texture), slot.generation);
-}
+TImage::~TImage() = default;
 
-void* TImage::texture(int frame) const {
-  if (frame < 0 || frame >= frameCount() || !Video().renderer) return nullptr;
-  Slot& slot = slots_[frame];
-  if (!slot.texture || slot.generation != Video().generation) {
-    slot.texture = MakeTexture(*frames_[frame], filtered_);
-    slot.generation = Video().generation;
-  }
-  return slot.texture;
-}
+std::shared_ptr<TPixmap> TImage::frame(int i) const { return frames_->pixels(i); }
+
+void* TImage::texture(int frame) const { return frames_->texture(frame); }
 
 std::shared_ptr<TImage> LoadImage(const std::string& path, int flags) {
-  auto pixmap = SharedPixmap(path);
-  if (!pixmap) return nullptr;
-  return std::make_shared<TImage>(std::vector<std::shared_ptr<TPixmap>>{pixmap}, flags);
+  return ImageOf(FileFrames(path, FrameCut{}, IsFiltered(flags)));
 }
 
 std::shared_ptr<TImage> LoadImage(const std::shared_ptr<TPixmap>& pixmap, int flags) {
   if (!pixmap) return nullptr;
-  return std::make_shared<TImage>(std::vector<std::shared_ptr<TPixmap>>{CopyPixmap(pixmap)}, flags);
+  return ImageOfPixels({CopyPixmap(pixmap)}, flags);
 }
 
 std::shared_ptr<TImage> LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int first, int count,
                                       int flags) {
-  return CutFrames(SharedPixmap(path), cellWidth, cellHeight, first, count, flags);
+  if (count < 1) return nullptr;
+  return ImageOf(FileFrames(path, FrameCut{cellWidth, cellHeight, first, count}, IsFiltered(flags)));
 }
 
 std::shared_ptr<TImage> LoadAnimImage(const std::shared_ptr<TPixmap>& pixmap, int cellWidth, int cellHeight,
                                       int first, int count, int flags) {
-  return CutFrames(pixmap, cellWidth, cellHeight, first, count, flags);
+  if (count < 1) return nullptr;
+  return ImageOfPixels(CutFrames(pixmap, FrameCut{cellWidth, cellHeight, first, count}), flags);
 }
 
 int ImageWidth(const std::shared_ptr<TImage>& image) { return image ? image->width() : 0; }

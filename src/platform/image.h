@@ -1,7 +1,9 @@
 #pragma once
-// Images: decoded pixels (one pixmap per frame) drawn as textures of the
-// current graphics mode. An image can be loaded before any mode is open; its
-// textures are made on first draw and made again after a mode switch.
+// Images: pictures (one or more frames) drawn as textures of the current
+// graphics mode. An image loaded while a mode is open has its textures at
+// once; one loaded before gets them under the first mode. A file's decoded
+// pixels go once its textures exist, and the file is decoded again when a
+// new mode needs them.
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,34 +18,35 @@ namespace sorvanta {
 constexpr int FILTEREDIMAGE = 2;
 constexpr int MIPMAPPEDIMAGE = 4;
 
+class TImageFrames;
+
 class TImage {
  public:
-  TImage(std::vector<std::shared_ptr<TPixmap>> frames, int flags);
+  explicit TImage(std::shared_ptr<TImageFrames> frames);
   ~TImage();
   TImage(const TImage&) = delete;
   TImage& operator=(const TImage&) = delete;
 
   int width() const { return width_; }
   int height() const { return height_; }
-  int frameCount() const { return static_cast<int>(frames_.size()); }
+  int frameCount() const { return frameCount_; }
   bool filtered() const { return filtered_; }
-  const std::shared_ptr<TPixmap>& frame(int i) const { return frames_[i]; }
+  // The pixels of a frame, decoded again from the file if they were let go;
+  // an image whose pixels are read keeps them from then on. None out of range.
+  std::shared_ptr<TPixmap> frame(int i) const;
   float handleX = 0;  // the point of the image placed at the drawing position
   float handleY = 0;
 
-  // The texture of a frame for the current renderer (an SDL_Texture), made
-  // when missing; null without a mode or for a frame out of range.
+  // The texture of a frame for the current renderer (an SDL_Texture); null
+  // without a mode or for a frame out of range.
   void* texture(int frame) const;
 
  private:
-  struct Slot {
-    void* texture = nullptr;
-    int generation = 0;
-  };
-  std::vector<std::shared_ptr<TPixmap>> frames_;
-  mutable std::vector<Slot> slots_;
+  // Shared with every image of the same file, cut and filtering.
+  std::shared_ptr<TImageFrames> frames_;
   int width_ = 0;
   int height_ = 0;
+  int frameCount_ = 0;
   bool filtered_ = true;
 };
 

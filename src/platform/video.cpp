@@ -7,6 +7,7 @@
 #include <cstring>
 #include <thread>
 
+#include "platform/image_frames.h"
 #include "platform/input.h"
 #include "platform/input_internal.h"
 #include "platform/soft_frame.h"
@@ -28,6 +29,11 @@ bool EnsureSdlVideo() {
   // Our own handlers turn SIGINT and SIGTERM into AppTerminate.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   InstallTerminateHandlers();
+  // The software renderer would otherwise present its frames through an
+  // OpenGL texture, on a machine without a GPU through the very software
+  // rasteriser it was chosen to avoid: 40 MiB and half a core more than the
+  // window system's own framebuffer.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
   // With no display SDL falls back to a driver without a screen; a player
   // would see nothing, so only take one when it was asked for by name.
@@ -169,6 +175,8 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
   SDL_StartTextInput();
   ApplyCursorVisibility();
   SetNotifyWindowQuery([] { return Video().window != nullptr && !Video().fullScreen; });
+  // Every picture gets its texture now, not at its first draw.
+  MakeMissingTextures();
   auto mode = std::make_shared<TGraphics>();
   mode->width = v.width;
   mode->height = v.height;

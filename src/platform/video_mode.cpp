@@ -144,9 +144,6 @@ SDL_Renderer* CreateModeRenderer(SDL_Window* window) {
     // OpenGL rasterised on the CPU costs more than SDL's own software
     // renderer for the same frame: take that one instead.
     SDL_DestroyRenderer(renderer);
-    // Its frames go to the window as they are: showing them through
-    // OpenGL would put the software rasteriser back on every frame.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer) renderer = SDL_CreateRenderer(window, -1, 0);
   }
