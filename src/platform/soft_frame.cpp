@@ -36,7 +36,7 @@ void Run(const Draw& d, const SoftPixels& target, int top, int bottom) {
 }
 
 // More bands than this gain little: the draws' set-up is repeated per band.
-constexpr int kMaxBands = 4;
+constexpr int kMaxBands = 8;
 
 class Frame {
  public:
