@@ -106,8 +106,8 @@ namespace sorvanta {
 namespace {
 
 // An image kept in a static outlives the drawing layer's own statics; the
-// process must still end cleanly after it was drawn turned (the software
-// renderer keeps turned copies of small sprites) or plain.
+// process must still end cleanly after it was drawn, turned or plain (the
+// compositor may still hold the frame's draws, run on threads of its own).
 TEST(System, EndLeavesNothingForStaticImagesToFree) {
   for (float angle : {0.0f, 30.0f}) {
     EXPECT_EXIT(
