@@ -103,7 +103,7 @@ SoftQuad PlacedQuad(const SDL_Rect& src, const SDL_FRect& dst, bool mirrorX, boo
   return q;
 }
 
-void SoftDrawTexture(SDL_Texture* texture, const SDL_Rect& src, SoftQuad q) {
+void SoftDrawTexture(SDL_Texture* texture, SoftQuad q) {
   VideoState& v = Video();
   SoftPixels pixels;
   if (!SoftTexture(texture, pixels)) return;
@@ -114,7 +114,6 @@ void SoftDrawTexture(SDL_Texture* texture, const SDL_Rect& src, SoftQuad q) {
   const bool exact = q.uStepX == 1 && q.vStepY == 1 && q.uStepY == 0 && q.vStepX == 0 &&
                      q.originX == std::floor(q.originX) && q.originY == std::floor(q.originY);
   q.filtered = mode != SDL_ScaleModeNearest && !exact && v.rotation == 0.0f;
-  (void)src;
   const bool opaque = SDL_GetTextureUserData(texture) == &kOpaqueTexture;
   SoftQueueQuad(v.clip, pixels, q, TintOf(v), SoftBlendFor(v, opaque && v.rotation == 0.0f));
 }
@@ -213,7 +212,7 @@ void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y
   CountQuad(v);
   v.counts.pixels += static_cast<double>(w * v.kx) * (h * v.ky);
   if (v.softCanvas && v.rotation == 0.0f) {
-    SoftDrawTexture(texture, src, PlacedQuad(src, dst, flip & SDL_FLIP_HORIZONTAL, flip & SDL_FLIP_VERTICAL));
+    SoftDrawTexture(texture, PlacedQuad(src, dst, flip & SDL_FLIP_HORIZONTAL, flip & SDL_FLIP_VERTICAL));
     return;
   }
   if (v.rotation == 0.0f && flip == 0) {
@@ -223,7 +222,7 @@ void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y
     return;
   }
   if (v.softCanvas) {
-    SoftDrawTexture(texture, src, TransformedQuad(src, x, y, width, height, hx, hy));
+    SoftDrawTexture(texture, TransformedQuad(src, x, y, width, height, hx, hy));
     return;
   }
   SDL_SetTextureBlendMode(texture, SdlBlend(v.blend));
