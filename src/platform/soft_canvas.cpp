@@ -186,6 +186,16 @@ void FillSpan(std::uint32_t* out, int n, std::uint32_t colour) {
   }
 }
 
+using FillFn = void (*)(std::uint32_t*, int, std::uint32_t);
+
+FillFn PickFill(SoftBlend blend) {
+  switch (blend) {
+    case SoftBlend::kCopy: return FillSpan<SoftBlend::kCopy>;
+    case SoftBlend::kBlend: return FillSpan<SoftBlend::kBlend>;
+    default: return FillSpan<SoftBlend::kAdd>;
+  }
+}
+
 using SpanFn = void (*)(std::uint32_t*, int, const SoftPixels&, const SoftQuad&, Walk, const Factors&);
 
 template <bool kFilter, TintKind kTint>
@@ -298,13 +308,8 @@ void SoftFillQuad(const SoftPixels& target, const SoftClip& clip, const SoftQuad
                   SoftBlend blend) {
   if (!target.pixels || tint.a == 0) return;
   const std::uint32_t colour = FactorsOf(tint).colour;
-  Rasterise(target, clip, quad, [&](std::uint32_t* out, int n, Walk) {
-    switch (blend) {
-      case SoftBlend::kCopy: FillSpan<SoftBlend::kCopy>(out, n, colour); break;
-      case SoftBlend::kBlend: FillSpan<SoftBlend::kBlend>(out, n, colour); break;
-      default: FillSpan<SoftBlend::kAdd>(out, n, colour);
-    }
-  });
+  const FillFn fill = PickFill(blend);
+  Rasterise(target, clip, quad, [&](std::uint32_t* out, int n, Walk) { fill(out, n, colour); });
 }
 
 void SoftFillRect(const SoftPixels& target, const SoftClip& clip, int x0, int y0, int x1, int y1,
@@ -315,14 +320,8 @@ void SoftFillRect(const SoftPixels& target, const SoftClip& clip, int x0, int y0
   x1 = std::min(x1, c.x1), y1 = std::min(y1, c.y1);
   if (x1 <= x0 || y1 <= y0) return;
   const std::uint32_t colour = FactorsOf(tint).colour;
-  for (int y = y0; y < y1; ++y) {
-    std::uint32_t* row = target.pixels + static_cast<std::ptrdiff_t>(y) * target.pitch + x0;
-    switch (blend) {
-      case SoftBlend::kCopy: FillSpan<SoftBlend::kCopy>(row, x1 - x0, colour); break;
-      case SoftBlend::kBlend: FillSpan<SoftBlend::kBlend>(row, x1 - x0, colour); break;
-      default: FillSpan<SoftBlend::kAdd>(row, x1 - x0, colour);
-    }
-  }
+  const FillFn fill = PickFill(blend);
+  for (int y = y0; y < y1; ++y) fill(target.pixels + static_cast<std::ptrdiff_t>(y) * target.pitch + x0, x1 - x0, colour);
 }
 
 }  // namespace sorvanta

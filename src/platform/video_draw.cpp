@@ -241,14 +241,13 @@ void DrawRect(float x, float y, float width, float height) {
   VideoState& v = Video();
   if (!CanDraw()) return;
   CountQuad(v);
-  const bool soft = v.softCanvas;
   if (v.rotation == 0.0f) {
     float x0 = (x + v.originX) * v.kx;
     float y0 = (y + v.originY) * v.ky;
     float w = width * v.scaleX * v.kx, h = height * v.scaleY * v.ky;
     if (w < 0) x0 += w, w = -w;
     if (h < 0) y0 += h, h = -h;
-    if (soft) {
+    if (v.softCanvas) {
       // Cut to whole pixels as SDL's software renderer cuts a filled rectangle.
       const int left = static_cast<int>(x0), top = static_cast<int>(y0);
       SoftQueueFillRect(v.clip, left, top, left + static_cast<int>(w), top + static_cast<int>(h), TintOf(v),
@@ -260,7 +259,7 @@ void DrawRect(float x, float y, float width, float height) {
     SDL_RenderFillRectF(v.renderer, &rect);
     return;
   }
-  if (soft) {
+  if (v.softCanvas) {
     const SDL_Rect unit{0, 0, 1, 1};
     SoftQueueFillQuad(v.clip, TransformedQuad(unit, x, y, width, height, 0, 0), TintOf(v), SoftBlendFor(v, true));
     return;

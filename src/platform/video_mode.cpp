@@ -101,18 +101,11 @@ FullScreenKind ChooseFullScreen(int width, int height, int desktopWidth, int des
 
 SDL_Window* OpenWindow(int width, int height, bool full, int hertz, bool& scaled) {
   scaled = false;
-  if (!full) return CreateHiddenWindow(width, height, 0);
-  FullScreenPlan plan = PlanFullScreen(width, height, hertz);
-  if (plan.kind == FullScreenKind::kDisplayMode) {
-    SDL_Window* window = CreateHiddenWindow(width, height, 0);
-    if (window && EnterDisplayMode(window, plan)) return window;
-    // The display refused the mode: the scaled frame looks the same to the player.
-    if (window) SDL_DestroyWindow(window);
-    Video().windowShown = false;
-    plan.kind = FullScreenKind::kScaled;
-  }
-  scaled = plan.kind == FullScreenKind::kScaled;
-  return CreateHiddenWindow(plan.windowWidth, plan.windowHeight, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  SDL_Window* window = CreateHiddenWindow(width, height, 0);
+  if (!window || !full || PlaceWindow(window, width, height, full, hertz, scaled)) return window;
+  SDL_DestroyWindow(window);
+  Video().windowShown = false;
+  return nullptr;
 }
 
 bool PlaceWindow(SDL_Window* window, int width, int height, bool full, int hertz, bool& scaled) {
