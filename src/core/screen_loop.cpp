@@ -1,13 +1,20 @@
+// The modal screen loop and the key scope every screen's loop holds.
 #include "core/screen_loop.h"
 
 #include "core/ekran.h"
 #include "core/frame.h"
+#include "platform/input.h"
 #include "platform/video.h"
 
 namespace sorvanta {
 
+TScreenKeys::TScreenKeys() { FlushKeys(); }
+
+TScreenKeys::~TScreenKeys() { FlushKeys(); }
+
 void runScreenLoop(TEkran& screen, const std::function<void()>& act,
                    const std::function<bool()>& finished) {
+  const TScreenKeys keys;
   do {
     Cls();
     screen.update();

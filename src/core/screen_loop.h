@@ -9,6 +9,20 @@ namespace sorvanta {
 
 class TEkran;
 
+// Keys belong to the screen they are pressed in. Held for the life of a
+// screen's loop: the key presses and typed characters still waiting are
+// dropped as the screen opens, so one nobody read before (an Escape in a
+// level) never acts in it, and again as it closes, so what it left unread
+// never acts in the screen it returns to. runScreenLoop holds one; a screen
+// that writes its loop out holds one around it.
+class TScreenKeys {
+ public:
+  TScreenKeys();
+  ~TScreenKeys();
+  TScreenKeys(const TScreenKeys&) = delete;
+  TScreenKeys& operator=(const TScreenKeys&) = delete;
+};
+
 void runScreenLoop(TEkran& screen, const std::function<void()>& act,
                    const std::function<bool()>& finished);
 

@@ -6,6 +6,7 @@
 #include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"
+#include "core/screen_loop.h"
 #include "formats/txt_file.h"
 #include "gui/mouse.h"
 #include "gui/my_font.h"
@@ -91,6 +92,7 @@ void TCredits::prepare(std::shared_ptr<TEkran> prev) {
 
 int TCredits::mainLoop(std::shared_ptr<TEkran> prev) {
   prepare(std::move(prev));
+  const TScreenKeys keys;
   // Like the other loops but cleared with the letterbox bars.
   do {
     AspectCls();

@@ -10,6 +10,7 @@
 #include "core/ekran.h"
 #include "core/frame.h"
 #include "core/globals.h"
+#include "core/screen_loop.h"
 #include "core/states.h"
 #include "formats/bounded_count.h"
 #include "formats/rcm_file.h"
@@ -239,6 +240,7 @@ void TMoreGames::prepare() {
 
 std::string TMoreGames::mainLoop() {
   prepare();
+  const TScreenKeys keys;
   for (;;) {
     Cls();
     update();

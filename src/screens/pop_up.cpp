@@ -28,9 +28,9 @@ void TPopUp::prepare(const std::string& text, std::shared_ptr<TEkran> screen, in
   ekran = std::move(screen);
   if (gui)
     if (auto no = gui->GetObject("no")) no->setState(showNo, showNo);
-  // The click or key that opened the dialog does not reach it.
+  // The click that opened the dialog does not reach it (nor the key: the
+  // screen loop drops those).
   FlushMouse();
-  FlushKeys();
   if (mouse) mouse->clear();
   alpha = 0;
   dAlpha = 1;

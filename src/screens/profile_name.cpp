@@ -56,7 +56,7 @@ std::string TProfileName::mainloop(std::shared_ptr<TEkran> screen, const std::st
   runScreenLoop(
       *this, [this] { _controlGUI(), _controlKeyboard(); },
       [this] { return _exit = alpha == 0 && dAlpha == 0, _exit != 0; });
-  FlushKeys();
+  // The keys still queued went with the screen loop; a click goes too.
   FlushMouse();
   return entry;
 }

@@ -6,6 +6,7 @@
 #include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"
+#include "core/screen_loop.h"
 #include "formats/txt_file.h"
 #include "gui/gui.h"
 #include "platform/image.h"
@@ -36,6 +37,7 @@ void TQuestContinue::prepare() {
 
 std::string TQuestContinue::mainLoop() {
   prepare();
+  const TScreenKeys keys;
   do {
     AspectCls();
     update();

@@ -9,6 +9,7 @@
 #include "platform/input.h"
 #include "platform/video.h"
 #include "screens/options.h"
+#include "screens/profiles_screen.h"
 
 namespace sorvanta {
 namespace {
@@ -102,6 +103,32 @@ TEST_F(OverlayTest, PauseMenuResults) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), "CLICKED BACK TO MAP"), lines.end());
   EXPECT_EQ(options->dFade, 0.5f);  // the backdrop stays dimmed
   EXPECT_EQ(player->saves, 4);
+}
+
+TEST_F(OverlayTest, KeysPressedInAnotherScreenNeverActHere) {
+  // An Escape pressed in a level, which reads none, then Menu: the overlay
+  // stays open for its own button.
+  world.h().HitKey(KEY_ESCAPE);
+  world.h().Frame();
+  Click("MAINMENU");
+  EXPECT_EQ(options->mainLoop(mainGame), "MAIN-MENU");
+
+  // An Escape pressed on the players' list, opened from the overlay and left
+  // with its OK: back on the overlay, only its own Escape closes it.
+  auto players = std::make_shared<TProfilesScreen>();
+  profileManager = players;
+  players->setup();
+  players->loadProfiles();
+  players->CreateNewProfile("A");
+  options->musicVol = 0.5f;
+  Click("profile");
+  world.h().Wait(30).HitKey(KEY_ESCAPE);
+  auto [okX, okY] = ShellWorld::Centre(players->gui, "OK");
+  world.ClickAt(okX, okY, 10);
+  Click("plus1", 40);
+  Escape();
+  EXPECT_EQ(options->mainLoop(mainMenu), "");
+  EXPECT_FLOAT_EQ(options->musicVol, 0.55f);
 }
 
 TEST_F(OverlayTest, VolumeButtonsClampAndBarsFollowDrags) {

@@ -6,8 +6,10 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 
 #include "core/frame.h"
+#include "platform/input.h"
 #include "platform/pixmap.h"
 #include "platform/video.h"
 
@@ -66,18 +68,40 @@ TEST(ProfileName, DuplicatesAreRefusedAndTheFirstPlayerCannotCancel) {
   EXPECT_EQ(dialog.dAlpha, 0);
 }
 
-TEST(ProfileName, KeysTypedDuringTheFadeInAreTakenOnePerFrame) {
-  shell_test::ShellWorld world;
-  profileName = std::make_shared<TProfileName>();
-  profileName->setup();
-  ASSERT_TRUE(profileName->gui);
-  world.h().TypeText("bo").Wait(40).HitKey(13);
-  const std::string name = profileName->mainloop(nullptr, "", "", 0, 0);
-  EXPECT_EQ(name, "BO");
-  // Cancel with at least one player gives the empty string.
-  profileManager->CreateNewProfile("X");
-  world.h().Wait(40).HitKey(27);
-  EXPECT_EQ(profileName->mainloop(nullptr, "ANNA", "", 0, 0), "");
+TEST(ProfileName, OnlyKeysPressedSinceItOpenedCount) {
+  // before: keys pressed on the screen beneath, which reads none of them;
+  // during: the script from the dialog's first frame.
+  struct Row {
+    const char* name;
+    std::string start;
+    std::function<void(Harness&)> before, during;
+    std::string result;
+  };
+  const Row rows[] = {
+      {"typed during the fade-in, taken one a frame", "", nullptr,
+       [](Harness& h) { h.TypeText("bo").Wait(40).HitKey(KEY_ENTER); }, "BO"},
+      {"letters typed on the main menu", "MIRA", [](Harness& h) { h.TypeText("hello"); },
+       [](Harness& h) { h.Wait(40).HitKey(KEY_ENTER); }, "MIRA"},
+      {"a name and Enter typed on the players' list", "PLAYER",
+       [](Harness& h) { h.TypeText("zed").HitKey(KEY_ENTER); },
+       [](Harness& h) { h.Wait(40).TypeText("x").Wait(5).HitKey(KEY_ENTER); }, "PLAYERX"},
+      {"an Escape pressed in a level", "ANNA", [](Harness& h) { h.HitKey(KEY_ESCAPE); },
+       [](Harness& h) { h.Wait(40).TypeText("b").Wait(5).HitKey(KEY_ENTER); }, "ANNAB"},
+      {"Escape with a player to go back to cancels", "ANNA", nullptr,
+       [](Harness& h) { h.Wait(40).HitKey(KEY_ESCAPE); }, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    shell_test::ShellWorld world(shell_test::NoCapture());
+    profileName = std::make_shared<TProfileName>();
+    profileName->setup();
+    ASSERT_TRUE(profileName->gui);
+    profileManager->CreateNewProfile("X");
+    world.h().SetFrameCap(300);
+    if (row.before) row.before(world.h()), world.h().Frame();
+    row.during(world.h());
+    EXPECT_EQ(profileName->mainloop(nullptr, row.start, "", 0, 0), row.result);
+  }
 }
 
 }  // namespace

@@ -238,16 +238,24 @@ def lose_panel():
     return img
 
 
+# Where the statistics page lies on the screen (x, y, width, height): the
+# summary draws it at (295, 150); it ends above the level name at y 540.
+SUMMARY_PAGE = (295, 150, 434, 388)
+
+
 def summary_panel():
     """A frame behind the solved picture, centred near (512, 350): a won
     board ends 340 px long, or 1.3 times its size when smaller (up to 410 x
-    352). The opening, x 296..728 and y 140..536 inside its rim, leaves 8 px
-    around the largest; the level name is written below it, at y 540."""
+    352). The opening, x 296..728 and y 152..536 inside its rim, leaves 8 px
+    around the largest; the level name is written below it, at y 540. The
+    statistics page (SUMMARY_PAGE) covers the opening whole, so no blue of it
+    shows around the page."""
     w, h = 580, 600
     img = ui.panel(w, h, seed=41)
     # the picture's window: a dusky recess where the board comes to rest
     ox, oy = 512 - w // 2, 410 - h // 2
-    x0, y0, x1, y1 = 294 - ox, 138 - oy, 730 - ox, 538 - oy
+    px, py, pw, ph = SUMMARY_PAGE
+    x0, y0, x1, y1 = px - 1 - ox, py - oy, px + pw + 1 - ox, py + ph - oy
     defs = (rad_grad("win", [(0, "#5B4A8A"), (1, "#2B3560")], 0.5, 0.45, 0.75) +
             lin_grad("rim", [(0, GOLD_LIGHT), (0.5, BRASS), (1, "#6E4B16")]))
     body = rrect(x0, y0, x1 - x0, y1 - y0, 14, 'fill="url(#win)" stroke="url(#rim)" stroke-width="4"')
@@ -261,7 +269,7 @@ def summary_stats():
     """The statistics page drawn at (295, 150) over the picture: labels in
     gold right-aligned at x 530, values in white from x 560, rows at
     y 220, 300 and 380 (36 px)."""
-    w, h = 434, 384
+    w, h = SUMMARY_PAGE[2:]
     defs = (lin_grad("wood", [(0, "#5A3A24"), (1, WALNUT_DARK)]) + grain_filter("gr", "0.006 0.08", 12, 0.22, 4) +
             lin_grad("rim", [(0, GOLD_LIGHT), (0.5, BRASS), (1, "#6E4B16")]) +
             '<clipPath id="c">%s</clipPath>' % rrect(2, 2, w - 4, h - 4, 16))

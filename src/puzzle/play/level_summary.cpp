@@ -37,9 +37,18 @@ void setWidgetState(const std::shared_ptr<TGui>& gui, const std::string& name, i
   if (auto object = gui->GetObject(name)) object->setState(visible, active);
 }
 
+// "stats" and "view" share one place and cross-fade: each fades whole, its
+// caption with its picture (a caption otherwise keeps the layout's alpha), so
+// the button shows one label at a time.
 void setWidgetAlpha(const std::shared_ptr<TGui>& gui, const std::string& name, float a) {
-  if (!gui) return;
-  if (auto object = gui->GetObject(name)) object->SetMyAlpha(a);
+  auto object = gui ? gui->GetObject(name) : nullptr;
+  if (!object || !object->standardProps) return;
+  object->SetMyAlpha(a);
+  AlphaPtr& caption = object->standardProps->tAlpha;
+  if (caption)
+    caption->a = a;
+  else
+    caption = CreateAlpha(a);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The play screen's level start (its reset, music, save and start animation)
 // and its loop.
 #include "core/frame.h"
+#include "core/screen_loop.h"
 #include "core/settings.h"
 #include "core/states.h"
 #include "gui/gui.h"
@@ -125,6 +126,7 @@ std::string TMainGame::mainloop() {
     return kStateMainMenu;
   }
   prepare();
+  const TScreenKeys keys;
   do {
     Cls();
     update();

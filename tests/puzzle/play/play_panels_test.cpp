@@ -1,9 +1,14 @@
 // The level summary and the lose panel, run nested over the play screen.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <map>
+#include <vector>
+
 #include "core/dialogs.h"
 #include "core/frame.h"
 #include "gui/gui_object.h"
+#include "gui/gui_types.h"
 #include "puzzle/play_test_support.h"
 
 namespace sorvanta {
@@ -21,6 +26,7 @@ TEST(TimeString, MinutesAndSecondsOfTwoDigitsAtLeast) {
 
 class Panels : public test::PlayTest {
  protected:
+  Panels() : PlayTest(true) {}
   void SetUp() override {
     PlayTest::SetUp();
     game->setLevel(Load("picross.lvl"));
@@ -82,6 +88,42 @@ TEST_F(Panels, SummaryButtonsByModeAndNames) {
   }
   levelSummary->numerLevelu = 0;
   EXPECT_EQ(levelSummary->levelName(), levelSummary->namesMesalor[0]);
+}
+
+// The button that toggles the statistics page, as it looks at chosen frames
+// of the summary.
+struct ButtonWatch : TLevelSummary {
+  Harness* h = nullptr;
+  int frame = 0;
+  std::map<int, std::vector<std::uint32_t>> seen;
+  void update() override {
+    TLevelSummary::update();
+    if (++frame % 60 != 0) return;
+    const TDim& d = *gui->GetObject("stats")->dim;
+    auto& pixels = seen[frame];
+    for (float y = d.y; y < d.y + d.h; ++y)
+      for (float x = d.x; x < d.x + d.w; ++x) pixels.push_back(h->Pixel(x, y));
+    if (frame == 180) goPlay();
+  }
+};
+
+TEST_F(Panels, SummaryPageButtonShowsOneLabelAtATime) {
+  auto watch = std::make_shared<ButtonWatch>();
+  watch->h = &world.h();
+  watch->setup();
+  levelSummary = watch;
+  player->tryb = 1;
+  // Statistics clicked near frame 70, Picture near 130, the pointer away after each.
+  auto [x, y] = ShellWorld::Centre(watch->gui, "stats");
+  world.h().MoveMouse(1000, 700);
+  world.ClickAt(x, y, 65);
+  world.h().Wait(2).MoveMouse(1000, 700);
+  world.ClickAt(x, y, 55);
+  world.h().Wait(2).MoveMouse(1000, 700);
+  EXPECT_EQ(watch->mainloop(), kStateNextLevel);
+  ASSERT_EQ(watch->seen.size(), 3u);
+  EXPECT_NE(watch->seen[120], watch->seen[60]) << "the page shown: the button names the picture";
+  EXPECT_EQ(watch->seen[180], watch->seen[60]) << "the picture back: the button as it was, one label";
 }
 
 TEST_F(Panels, LosePanelAnswers) {

@@ -67,5 +67,36 @@ def title_room(root):
     return problems
 
 
+# Level summary: its panel is drawn centred here, and the statistics page
+# from this top-left corner, over the panel's picture opening.
+SUMMARY_PANEL_CENTRE = (512, 410)
+SUMMARY_PAGE_CORNER = (295, 150)
+
+
+def summary_page_cover(root):
+    """The statistics page lies over the summary's picture opening (the dusk
+    blue inside the panel's rim): no pixel of the opening may show around
+    the page, or a band of it frames the page."""
+    panel = _png(root, "gfx/gui/levelSummary/panel.png")
+    page = _png(root, "gfx/gui/levelSummary/in.png")
+    if not panel or not page:
+        return ["summary: panel.png or in.png is not a PNG the figures read"]
+    ox, oy = SUMMARY_PANEL_CENTRE[0] - panel.w // 2, SUMMARY_PANEL_CENTRE[1] - panel.h // 2
+    px, py = SUMMARY_PAGE_CORNER
+    def blue(p):
+        return p[2] > p[0] + 20
+
+    shown = 0
+    for y, row in enumerate(panel.rows):
+        for x, p in enumerate(row):
+            if p[3] < 128 or not blue(p):
+                continue  # not the opening
+            u, v = x + ox - px, y + oy - py
+            inside = 0 <= u < page.w and 0 <= v < page.h
+            shown += 1 if not inside or blue(pixels.over(p, page.at(u, v))) else 0
+    print("summary: %d px of the picture's opening show around the statistics page (at most 0)" % shown)
+    return ["summary: %d px of the picture's opening show around the statistics page" % shown] if shown else []
+
+
 def check(root):
-    return title_room(root)
+    return title_room(root) + summary_page_cover(root)
