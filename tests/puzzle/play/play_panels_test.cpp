@@ -122,8 +122,13 @@ TEST_F(Panels, SummaryPageButtonShowsOneLabelAtATime) {
   world.h().Wait(2).MoveMouse(1000, 700);
   EXPECT_EQ(watch->mainloop(), kStateNextLevel);
   ASSERT_EQ(watch->seen.size(), 3u);
-  EXPECT_NE(watch->seen[120], watch->seen[60]) << "the page shown: the button names the picture";
-  EXPECT_EQ(watch->seen[180], watch->seen[60]) << "the picture back: the button as it was, one label";
+  auto differing = [&](int a, int b) {
+    int n = 0;
+    for (std::size_t i = 0; i < watch->seen[a].size(); ++i) n += watch->seen[a][i] != watch->seen[b][i];
+    return n;
+  };
+  EXPECT_GT(differing(120, 60), 100) << "the page shown: the button names the picture";
+  EXPECT_EQ(differing(180, 60), 0) << "the picture back: the button as it was, one label";
 }
 
 TEST_F(Panels, LosePanelAnswers) {
