@@ -1,9 +1,13 @@
 // Both tutorials played from a new campaign through the state table, as a
 // player following the tips would: wait for each tip, then click where it
-// asks. Every tip of the mode starts and is erased in file order.
+// asks. Every tip of the mode starts and is erased in file order, and what
+// its arrows point at is there while it shows.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,6 +21,7 @@
 #include "platform/strings.h"
 #include "puzzle/board/atile.h"
 #include "puzzle/board/color.h"
+#include "puzzle/board/hint.h"
 #include "puzzle/board/tile.h"
 #include "puzzle/tutorial/arrow.h"
 #include "puzzle/tutorial/tutorial.h"
@@ -28,6 +33,34 @@ namespace {
 
 struct StraightToPlay : TIntro {
   std::string mainloop() override { return kStateMainGame; }
+};
+
+// A charged hint icon of the side panel (at height y, when given), if any.
+std::shared_ptr<THint> ChargedHintAt(const TLevel& level, std::optional<float> y = std::nullopt) {
+  for (const auto& hint : level.hints)
+    if (hint && hint->t == 0 && (!y || std::abs(hint->y - *y) <= 25)) return hint;
+  return nullptr;
+}
+
+// What a tip's arrow right of the board points at in the side panel, at its
+// own height, and whether that is there while the tip shows.
+struct PanelTarget {
+  const char* name;
+  std::function<bool(const test::ScriptedGame&, float y)> pointedAt, there;
+};
+const PanelTarget kPanelTargets[] = {
+    {"a charged hint",
+     [](const test::ScriptedGame& g, float y) {
+       for (const auto& hint : g.level->hints)
+         if (hint && std::abs(hint->y - y) <= 25) return true;
+       return false;
+     },
+     [](const test::ScriptedGame& g, float y) { return ChargedHintAt(*g.level, y) != nullptr; }},
+    {"the Stray paint button",
+     [](const test::ScriptedGame& g, float y) {
+       return g.level->tryb == 0 && y >= 510 && y <= 510 + ImgHeight(g.pomButton[0]);
+     },
+     [](const test::ScriptedGame& g, float) { return g.dButA != 0; }},
 };
 
 // With SORVANTA_SHOT_DIR set, each tip once shown, and each step of a row
@@ -71,24 +104,39 @@ class TutorialCampaign : public test::PlayTest, public ::testing::WithParamInter
       }
     }
   }
+  // A curious player: a charged hint is the first place a "click to go on"
+  // lands, and a hint the tip points at is used at once (in Fill, on the
+  // first cell not yet right).
+  bool TryHint(TLevel& level, const std::shared_ptr<THint>& hint) {
+    if (!hint) return false;
+    Click(hint->x, hint->y);
+    if (level.tryb == 0)
+      for (const auto& t : level.tile.all())
+        if (t->color && t->putColor != t->color) {
+          Click(t->x, t->y);
+          break;
+        }
+    return true;
+  }
+  void Finish(TLevel& level) {
+    if (level.tryb == 1)
+      for (const auto& t : level.atiles.all())
+        if (t->td) Act(t);
+    if (level.tryb == 0) Paint(level, level.rows, level.cols);
+  }
   // What a player does for the running tip's erase conditions.
   void Follow(const TTutorialTip& tip, TLevel& level) {
     for (const auto& line : tip.eraseConds) {
       const std::string word = Upper(TipToken(line, 1));
       const int a = TipNumber(line, 2), b = TipNumber(line, 3);
-      if (word == "MOUSE") Click(100, 700);
+      if (word == "MOUSE" && !TryHint(level, ChargedHintAt(level))) Click(100, 700);
       if (word == "CLEARED") Act(level.atiles.get(a, b));
       if (word == "ROW-CLEAR")
         for (int c = 0; c < level.cols; ++c) Act(level.atiles.get(a, c));
       if (word == "COL-CLEAR")
         for (int r = 0; r < level.rows; ++r) Act(level.atiles.get(r, a));
       if (word == "6-DONE" || word == "9-DONE") Paint(level, 3, word == "6-DONE" ? 2 : 3);
-      if (word == "LEVEL-FINISHED") {
-        if (level.tryb == 1)
-          for (const auto& t : level.atiles.all())
-            if (t->td) Act(t);
-        if (level.tryb == 0) Paint(level, level.rows, level.cols);
-      }
+      if (word == "LEVEL-FINISHED") Finish(level);
     }
   }
   std::shared_ptr<test::AnsweringSummary> summary;
@@ -105,12 +153,20 @@ TEST_P(TutorialCampaign, EveryTipOfTheModeStartsAndIsErasedInOrder) {
   int levels = 0;
   bool shownBefore = false;
   std::map<const TTutorialTip*, std::set<int>> watched;
-  std::set<std::string> shots;
+  std::set<std::string> shots, pointless;
+  std::set<const TTutorialTip*> hintTried;
+  int lastTip = 0;
   game->script = [&](test::ScriptedGame& g, int f) {
     auto tip = tutorial->actTip;
     if (tip && tip != last) started.push_back(tip->id);
     last = tip;
     if (tip && tip->erase && seenErased.insert(tip.get()).second) erased.push_back(tip->id);
+    // A shown tip's words and arrows hold: what an arrow points at is there.
+    if (tip && !tip->erase && tip->a == 1)
+      for (const auto& arrow : tip->arrows)
+        for (const PanelTarget& target : kPanelTargets)
+          if (arrow->x >= 700 && target.pointedAt(g, arrow->y) && !target.there(g, arrow->y))
+            pointless.insert(tip->id + " points at " + target.name + " that is not there");
     // The frame drawn last is this one's predecessor: shot once it showed the tip whole.
     if (tip && shownBefore && test::ShotFolder()) {
       std::string name = tip->id;
@@ -118,8 +174,20 @@ TEST_P(TutorialCampaign, EveryTipOfTheModeStartsAndIsErasedInOrder) {
       if (shots.insert(name).second) test::Shot(h(), name);
     }
     shownBefore = tip && tip->a == 1;
+    if (tip) lastTip = f;
+    // A level whose tips are all done is finished on the player's own.
+    if (!tip && g.state == kPlayNormal && h().ScriptDone() && f - lastTip > 300) {
+      lastTip = f;
+      Finish(*g.level);
+    }
     if (!tip || tip->erase || tip->a < 1 || g.state != kPlayNormal || !h().ScriptDone()) return;
     if (TipToken(tip->actAction, 1) == "WAIT") return;  // it asks for nothing yet
+    if (hintTried.insert(tip.get()).second) {
+      bool used = false;
+      for (const auto& arrow : tip->arrows)
+        if (!used && arrow->x >= 700) used = TryHint(*g.level, ChargedHintAt(*g.level, arrow->y));
+      if (used) return;
+    }
     if (auto demo = tip->actPosibility) {               // watched to its last step
       auto& steps = watched[tip.get()];
       steps.insert(demo->actPos);
@@ -152,6 +220,7 @@ TEST_P(TutorialCampaign, EveryTipOfTheModeStartsAndIsErasedInOrder) {
   EXPECT_TRUE(state == kStateMapScreen || state == kStateStageScreen) << state;
   EXPECT_EQ(started, expected);
   EXPECT_EQ(erased, expected);
+  EXPECT_EQ(pointless, std::set<std::string>());
   for (const auto& tip : player->lekcjeTutoriala) EXPECT_FALSE(tip && tip->tryb == tryb) << tip->id << " still pending";
 }
 

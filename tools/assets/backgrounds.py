@@ -17,6 +17,9 @@ W, H = 1024, 768
 CLUE_CAP = 0.23
 # Luminance the credits' background is held under behind the roll.
 CREDITS_CAP = 0.036
+# The moon of the Whispering Wood, which the credits roll over: its glow
+# (60 px) keeps left of the widest line of the roll.
+CREDITS_MOON = (118, 178)
 
 
 def common_defs(sky, light_xy, light_col, light_r=0.5):
@@ -122,10 +125,11 @@ def meadow():
     return finish(render_svg(svg_doc(W, H, body, defs)), 1, calm=0.25, clue_cap=CLUE_CAP)
 
 
-def twilight(seed=2, calm=0.25, moon=(300, 190), credits=False):
+def twilight(seed=2, calm=0.25, moon=CREDITS_MOON, credits=False):
     """2: the Whispering Wood: pines under a crescent moon and stars, fireflies,
     and a portal half awake in the clearing (the credits roll over it too).
-    The moon stands clear of the preview's frame and of its flag."""
+    The moon stands clear of the preview's frame and of its flag, and left
+    of every line of the credits roll, which spans x 200 to 824."""
     defs = common_defs([(0, "#141A38"), (0.5, "#2B3560"), (0.78, "#5B4A8A"), (1, "#8A5A7A")],
                        (0.5, 0.78), "#F0A070", 0.55)
     body = '<rect width="%d" height="%d" fill="url(#sky)"/><rect width="%d" height="%d" fill="url(#sun)"/>' % (W, H, W, H)

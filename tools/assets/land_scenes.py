@@ -146,13 +146,23 @@ def marsh():
     return finish(render_svg(svg_doc(W, H, body, defs)), 6, calm=0.25, clue_cap=CLUE_CAP)
 
 
+def snow_caps(pts, line, colour, depth=70):
+    """Snow on the heights of a ridge: from its crest down to about the snow
+    line, a ragged edge below, never deeper than depth."""
+    rnd = random.Random(int(line))
+    low = [(x, max(y, min(y + depth, line + rnd.uniform(-10, 10)))) for x, y in pts]
+    d = "M " + " L ".join("%g %g" % p for p in pts) + " L " + " L ".join("%g %g" % p for p in reversed(low)) + " Z"
+    return '<path d="%s" fill="%s" filter="url(#haze)"/>' % (d, colour)
+
+
 def frost():
-    """7: a winter evening on the heights: snowy hills, pines, frost-capped
-    stones and the portal of ice (kept mid-toned for the yellow clues)."""
+    """7: a winter evening on the heights: snow-capped peaks, snowy hills,
+    pines, frost-capped stones and the portal of ice (kept mid-toned for the yellow clues)."""
     defs = common_defs([(0, "#3E4E7A"), (0.5, "#7A88AE"), (0.7, "#B8A8B8")], (0.25, 0.35), "#F8D8C0", 0.4)
     body = sky_body() + sc.clouds(71, 6, 70, 260, "#C8B8D0", 0.4)
     far = sc.ridge(72, 380, 90, waves=4, rough=0.5)
     body += sc.hill(far, "#6E7CA0", extra='filter="url(#haze)"')
+    body += snow_caps(far, 352, "#E6ECF8")
     body += haze(330, 470, "#C8C8E0", 0.22)
     mid = sc.ridge(73, 500, 35, waves=3)
     body += sc.hill(mid, "#8E9CBC", extra=sc.OUT)

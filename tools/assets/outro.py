@@ -15,7 +15,7 @@ import tables
 from backgrounds import finish, haze
 from kit import (ASSETS, BERRY, BRASS, DUSK, EMBER, GOLD, GOLD_LIGHT, LEAF, PARCHMENT, PARCHMENT_SHADE, TEAL,
                  VIOLET, mix, render_svg, save_jpg, save_png, svg_doc)
-from story import DUSK_SKY, glow, patchwork, sky, tiny_druid
+from story import CROWD, DUSK_SKY, glow, patchwork, sky, tiny_druid
 
 W, H = 1024, 768
 
@@ -49,7 +49,7 @@ def homecoming():
     rnd = random.Random(105)
     for _ in range(9):  # the crowd arriving, small in the distance
         x = rnd.choice((rnd.uniform(40, 330), rnd.uniform(700, 990)))
-        body += tiny_druid(x, rnd.uniform(600, 660), rnd.uniform(60, 90), rnd.choice((BERRY, LEAF, DUSK, VIOLET)))
+        body += tiny_druid(x, rnd.uniform(600, 660), rnd.uniform(60, 90), rnd.choice(CROWD))
     return finish(render_svg(svg_doc(W, H, body, defs)), 101, vignette=0.4)
 
 
@@ -94,7 +94,7 @@ def council():
         x = 300 + k * 32 + rnd.uniform(-8, 8)
         if 420 < x < 600:
             continue
-        body += tiny_druid(x, 650 + rnd.uniform(0, 20), rnd.uniform(70, 90), rnd.choice((BERRY, LEAF, DUSK, VIOLET)))
+        body += tiny_druid(x, 650 + rnd.uniform(0, 20), rnd.uniform(70, 90), rnd.choice(CROWD))
     body += haze(580, 700, "#F0B080", 0.15)
     return finish(render_svg(svg_doc(W, H, body, defs)), 121, vignette=0.4)
 

@@ -200,7 +200,7 @@ def roads():
     rnd = random.Random(84)
     for x, y, s in ((150, 548, 0.5), (330, 600, 0.7), (800, 560, 0.6), (920, 520, 0.45), (400, 500, 0.4),
                     (640, 500, 0.4)):
-        body += tiny_druid(x, y, 100 * s, rnd.choice((BERRY, LEAF, DUSK, VIOLET)))
+        body += tiny_druid(x, y, 100 * s, rnd.choice(CROWD))
     for x in (40, 990):
         body += sc.pine(x, 720, 220, "#1F3A35", 0.12)
     return finish(render_svg(svg_doc(W, H, body, defs)), 81)
@@ -212,21 +212,30 @@ def tiny_druid(x, y, h, colour):
              colour, sc.OUT) + glow(x + h * 0.3, y - h * 0.6, h * 0.12, GOLD_LIGHT, 0.9))
 
 
-ROBES = [("#E8E0C8", "#B8A888"), ("#4F7A3A", "#86B35A"), ("#A8382E", "#D86C5E"), ("#2B3560", "#5B6A9A"),
-         ("#6B4226", "#9A6A46"), ("#5B4A8A", "#8A7AB8"), ("#6E6A76", "#9A96A2")]
+# The seven figures of the intro, v1 ... v7: robe, its light, a white beard
+# (the elders), the glow on the staff and the seed of the height. The intro's
+# crowd takes them in turn, so the last figure, the youngest, who stays behind
+# and walks to the scroll, is v3; the outro sets v1 on the dais as the same
+# youngest. Both are drawn from one YOUNGEST, and no other figure, nor any
+# small druid of the story's pictures (CROWD), wears white.
+YOUNGEST = ("#E8E0C8", "#B8A888", False, TEAL, 90)
+FIGURES = [YOUNGEST, ("#4F7A3A", "#86B35A", False, None, 91), YOUNGEST,
+           ("#2B3560", "#5B6A9A", True, None, 93), (BERRY, "#D86C5E", False, TEAL, 94),
+           ("#5B4A8A", "#8A7AB8", False, None, 95), ("#6E6A76", "#9A96A2", True, GOLD_LIGHT, 96)]
+CROWD = (BERRY, LEAF, DUSK, VIOLET)
 
 
 def druid(k):
     """A robed druid facing right, feet at (128, 364) of a 256 x 384 image."""
-    robe, light = ROBES[k]
-    rnd = random.Random(90 + k)
+    robe, light, beard, staff_glow, seed = FIGURES[k]
+    rnd = random.Random(seed)
     tall = 250 + rnd.randint(-14, 14)
     top = 364 - tall
     s = '<ellipse cx="128" cy="364" rx="58" ry="10" fill="%s" fill-opacity="0.35"/>' % INK
     # staff behind the right hand, with a glowing head on some
     s += '<rect x="170" y="%g" width="7" height="%g" rx="3" fill="%s" %s/>' % (top - 10, tall + 10, WALNUT, sc.OUT)
-    if k % 2 == 0:
-        s += glow(173, top - 14, 14, TEAL if k % 4 == 0 else GOLD_LIGHT, 0.9)
+    if staff_glow:
+        s += glow(173, top - 14, 14, staff_glow, 0.9)
     # the robe
     s += ('<path d="M 128 %g C 96 %g 88 %g 72 364 L 184 364 C 170 %g 162 %g 128 %g Z" fill="%s" %s/>' %
           (top + 18, top + 50, top + 170, top + 170, top + 50, top + 18, robe, sc.OUT))
@@ -238,7 +247,7 @@ def druid(k):
           (top, top + 4, top + 52, top + 66, top + 66, top + 48, top + 6, top, robe, sc.OUT))
     s += '<ellipse cx="140" cy="%g" rx="13" ry="18" fill="%s"/>' % (top + 40, mix(INK, robe, 0.3))
     s += '<circle cx="146" cy="%g" r="2.2" fill="%s"/>' % (top + 36, GOLD_LIGHT)
-    if k in (0, 3, 6):
+    if beard:
         s += '<path d="M 132 %g Q 142 %g 150 %g Q 146 %g 132 %g Z" fill="#F3EDE0" %s/>' % (
             top + 50, top + 100, top + 50, top + 56, top + 50, sc.OUT)
     # the hand on the staff
