@@ -187,6 +187,12 @@ TEST(SoftCanvas, BandsDrawTheSameFrameAndWildQuadsStayInTheFrame) {
   const int counts[] = {1, 2, 4, 3, 8, 1, 6, 2, 8};
   std::vector<std::uint32_t> frames[std::size(counts)];
   for (size_t pass = 0; pass < std::size(counts); ++pass) {
+    // A frame of another colour first, on one thread, so that a row the
+    // threads leave undrawn shows.
+    SetSoftBands(1);
+    SetClsColor(static_cast<int>(pass) * 25, 0, 0);
+    Cls();
+    h.Frame();
     SetSoftBands(counts[pass]);
     SetClsColor(30, 40, 50);
     Cls();
@@ -205,7 +211,8 @@ TEST(SoftCanvas, BandsDrawTheSameFrameAndWildQuadsStayInTheFrame) {
     SetColor(255, 255, 255);
     SetAlpha(1);
     h.Frame();
-    for (int y = 0; y < 768; y += 3)
+    // Every row: a strip's first or last row is where a band goes wrong.
+    for (int y = 0; y < 768; ++y)
       for (int x = 0; x < 1024; x += 3) frames[pass].push_back(h.Pixel(static_cast<float>(x), static_cast<float>(y)));
   }
   SetSoftBands(bands);
