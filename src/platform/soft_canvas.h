@@ -56,4 +56,10 @@ void SoftFillQuad(const SoftPixels& target, const SoftClip& clip, const SoftQuad
 void SoftFillRect(const SoftPixels& target, const SoftClip& clip, int x0, int y0, int x1, int y1,
                   const SoftTint& tint, SoftBlend blend);
 
+// The pixels the span loops take at a time, at most the given: 8 (AVX2,
+// the default where the CPU has it), else 4 (SSE2), or 1. The same pixels
+// come out at every width; tests and benchmarks compare them. Returns the
+// width now used.
+int SetSoftSpanWidth(int pixels);
+
 }  // namespace sorvanta

@@ -1,8 +1,8 @@
 #pragma once
 // The compositor's draws of a frame, kept in order and run together when
-// the frame is shown or read: the frame is cut into bands of rows, each run
-// on a thread of its own through every draw, so each pixel still sees the
-// draws in the order they were made.
+// the frame is shown or read: the frame is cut into strips of rows, taken
+// by a few threads as they come free, each strip run through every draw, so
+// each pixel still sees the draws in the order they were made.
 #include "platform/soft_canvas.h"
 
 namespace sorvanta {
@@ -18,7 +18,8 @@ void SoftQueueFillRect(const SoftClip& clip, int x0, int y0, int x1, int y1, con
 void SoftFlush(const SoftPixels& target);
 // Drops the queued draws unrun (their target went away).
 void SoftDiscard();
-// The bands a frame is cut into (1: all on the calling thread).
+// The threads that draw a frame, the calling one among them (1: all on the
+// calling thread); at first the CPUs the process may use, at most eight.
 void SetSoftBands(int bands);
 int SoftBands();
 

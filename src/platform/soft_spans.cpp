@@ -1,0 +1,225 @@
+// The span loops: a span's pixels four or eight at a time (SSE2, or AVX2
+// where the CPU has it), or one at a time, two colour lanes to a multiply.
+#include "platform/soft_spans.h"
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <limits>
+#include <type_traits>
+
+namespace sorvanta::soft {
+
+namespace {
+
+// The vectors of a loop width, in bytes.
+template <int kBytes>
+struct Vectors {
+  typedef std::uint32_t U32 __attribute__((vector_size(kBytes)));
+  typedef std::int32_t I32 __attribute__((vector_size(kBytes)));
+  typedef std::uint16_t U16 __attribute__((vector_size(kBytes)));
+};
+
+// Each width gives its loops Gather, which loads the texels at kW indices,
+// and AddSaturatedBytes on its own registers.
+namespace sse2 {
+constexpr int kW = 4;
+[[gnu::always_inline]] inline Vectors<16>::U32 Gather(const std::uint32_t* base, Vectors<16>::I32 at) {
+  return Vectors<16>::U32{base[at[0]], base[at[1]], base[at[2]], base[at[3]]};
+}
+using Register = __m128i;
+[[gnu::always_inline]] inline Register AddSaturatedBytes(Register a, Register b) { return _mm_adds_epu8(a, b); }
+#include "platform/soft_spans_wide.inc"
+}  // namespace sse2
+
+#pragma GCC push_options
+#pragma GCC target("avx2")
+namespace avx2 {
+constexpr int kW = 8;
+[[gnu::always_inline]] inline Vectors<32>::U32 Gather(const std::uint32_t* base, Vectors<32>::I32 at) {
+  const __m256i texels = _mm256_i32gather_epi32(reinterpret_cast<const int*>(base), reinterpret_cast<__m256i>(at), 4);
+  return reinterpret_cast<Vectors<32>::U32>(texels);
+}
+using Register = __m256i;
+[[gnu::always_inline]] inline Register AddSaturatedBytes(Register a, Register b) { return _mm256_adds_epu8(a, b); }
+#include "platform/soft_spans_wide.inc"
+}  // namespace avx2
+#pragma GCC pop_options
+
+// A span one pixel at a time.
+template <bool kFilter, TintKind kTint, SoftBlend kBlend>
+void DrawSpan(std::uint32_t* out, int n, const SoftPixels& tex, const SoftQuad& q, Walk w, const Factors& f) {
+  const std::uint32_t* base = tex.pixels + static_cast<std::ptrdiff_t>(q.sy) * tex.pitch + q.sx;
+  const int maxU = q.sw - 1, maxV = q.sh - 1;
+  if constexpr (kFilter) {
+    if (w.dv == 0) {
+      // Unturned: the two rows mixed once per texel column, which a
+      // magnified picture reuses across many pixels.
+      const std::int32_t v = w.v - 0x8000;
+      const int y0 = std::clamp(v >> 16, 0, maxV), y1 = std::clamp((v >> 16) + 1, 0, maxV);
+      const std::uint32_t fy = (v >> 8) & 255;
+      const std::uint32_t* r0 = base + static_cast<std::ptrdiff_t>(y0) * tex.pitch;
+      const std::uint32_t* r1 = base + static_cast<std::ptrdiff_t>(y1) * tex.pitch;
+      // No column mixed yet: -1 is a real one, left of texel 0's centre.
+      int column = std::numeric_limits<int>::min();
+      std::uint32_t left = 0, right = 0;
+      for (int i = 0; i < n; ++i, w.u += w.du) {
+        const std::int32_t u = w.u - 0x8000;
+        const int x = u >> 16;
+        if (x != column) {
+          column = x;
+          const int x0 = std::clamp(x, 0, maxU), x1 = std::clamp(x + 1, 0, maxU);
+          left = Lerp(r0[x0], r1[x0], fy);
+          right = Lerp(r0[x1], r1[x1], fy);
+        }
+        const std::uint32_t s = Lerp(left, right, (u >> 8) & 255);
+        if (kBlend != SoftBlend::kCopy && s == 0) continue;
+        Put<kBlend>(out[i], Apply<kTint>(s, f));
+      }
+      return;
+    }
+  } else {
+    if (w.dv == 0) {
+      // Unturned: one row of texels, and at unit scale one run of them.
+      const std::uint32_t* row = base + static_cast<std::ptrdiff_t>(std::clamp(w.v >> 16, 0, maxV)) * tex.pitch;
+      if (w.du == 0x10000) {
+        const int x = std::clamp(w.u >> 16, 0, maxU);
+        n = std::min(n, q.sw - x);
+        row += x;
+        for (int i = 0; i < n; ++i) {
+          const std::uint32_t s = row[i];
+          if (kBlend != SoftBlend::kCopy && s == 0) continue;
+          Put<kBlend>(out[i], Apply<kTint>(s, f));
+        }
+        return;
+      }
+      for (int i = 0; i < n; ++i, w.u += w.du) {
+        const std::uint32_t s = row[std::clamp(w.u >> 16, 0, maxU)];
+        if (kBlend != SoftBlend::kCopy && s == 0) continue;
+        Put<kBlend>(out[i], Apply<kTint>(s, f));
+      }
+      return;
+    }
+  }
+  for (int i = 0; i < n; ++i, w.u += w.du, w.v += w.dv) {
+    std::uint32_t s;
+    if constexpr (kFilter) {
+      const std::int32_t u = w.u - 0x8000, v = w.v - 0x8000;
+      const int x0 = std::clamp(u >> 16, 0, maxU), x1 = std::clamp((u >> 16) + 1, 0, maxU);
+      const int y0 = std::clamp(v >> 16, 0, maxV), y1 = std::clamp((v >> 16) + 1, 0, maxV);
+      const std::uint32_t fx = (u >> 8) & 255, fy = (v >> 8) & 255;
+      const std::uint32_t* r0 = base + static_cast<std::ptrdiff_t>(y0) * tex.pitch;
+      const std::uint32_t* r1 = base + static_cast<std::ptrdiff_t>(y1) * tex.pitch;
+      s = Lerp(Lerp(r0[x0], r0[x1], fx), Lerp(r1[x0], r1[x1], fx), fy);
+    } else {
+      const int x = std::clamp(w.u >> 16, 0, maxU), y = std::clamp(w.v >> 16, 0, maxV);
+      s = base[static_cast<std::ptrdiff_t>(y) * tex.pitch + x];
+    }
+    if (kBlend != SoftBlend::kCopy && s == 0) continue;
+    Put<kBlend>(out[i], Apply<kTint>(s, f));
+  }
+}
+
+// The same span kWidth pixels at a time.
+template <int kWidth, bool kFilter, TintKind kTint, SoftBlend kBlend>
+void DrawSpanWide(std::uint32_t* out, int n, const SoftPixels& tex, const SoftQuad& q, Walk w, const Factors& f) {
+  using Wide = std::conditional_t<kWidth == avx2::kW, avx2::Loops, sse2::Loops>;
+  const std::uint32_t* base = tex.pixels + static_cast<std::ptrdiff_t>(q.sy) * tex.pitch + q.sx;
+  const int maxU = q.sw - 1, maxV = q.sh - 1;
+  if (!kFilter && w.dv == 0 && w.du == 0x10000) {
+    // As the scalar loop: one run of texels, cut at the src rectangle.
+    const int x = std::clamp(w.u >> 16, 0, maxU);
+    const std::uint32_t* run = base + static_cast<std::ptrdiff_t>(std::clamp(w.v >> 16, 0, maxV)) * tex.pitch + x;
+    Wide::template Span<kRun, kTint, kBlend>(out, std::min(n, q.sw - x), run, tex.pitch, maxU, maxV, w, f);
+  } else if (kFilter && w.dv == 0) {
+    Wide::template Span<kBilinearRows, kTint, kBlend>(out, n, base, tex.pitch, maxU, maxV, w, f);
+  } else {
+    Wide::template Span<kFilter ? kBilinear : kNearest, kTint, kBlend>(out, n, base, tex.pitch, maxU, maxV, w, f);
+  }
+}
+
+template <int kWidth, SoftBlend kBlend>
+void FillSpan(std::uint32_t* out, int n, std::uint32_t colour) {
+  if constexpr (kBlend == SoftBlend::kCopy) {
+    std::fill_n(out, n, colour);
+  } else if constexpr (kWidth == avx2::kW) {
+    avx2::Loops::Fill<kBlend>(out, n, colour);
+  } else if constexpr (kWidth == sse2::kW) {
+    sse2::Loops::Fill<kBlend>(out, n, colour);
+  } else {
+    for (int i = 0; i < n; ++i) Put<kBlend>(out[i], colour);
+  }
+}
+
+std::atomic<int> spanWidth{__builtin_cpu_supports("avx2") ? avx2::kW : sse2::kW};
+
+template <int kWidth>
+FillFn PickFill(SoftBlend blend) {
+  switch (blend) {
+    case SoftBlend::kCopy: return FillSpan<kWidth, SoftBlend::kCopy>;
+    case SoftBlend::kBlend: return FillSpan<kWidth, SoftBlend::kBlend>;
+    default: return FillSpan<kWidth, SoftBlend::kAdd>;
+  }
+}
+
+template <int kWidth, bool kFilter, TintKind kTint, SoftBlend kBlend>
+constexpr SpanFn Span = kWidth == 1 ? DrawSpan<kFilter, kTint, kBlend> : DrawSpanWide<kWidth, kFilter, kTint, kBlend>;
+
+template <int kWidth, bool kFilter, TintKind kTint>
+SpanFn PickBlend(SoftBlend blend) {
+  switch (blend) {
+    case SoftBlend::kCopy: return Span<kWidth, kFilter, kTint, SoftBlend::kCopy>;
+    case SoftBlend::kBlend: return Span<kWidth, kFilter, kTint, SoftBlend::kBlend>;
+    default: return Span<kWidth, kFilter, kTint, SoftBlend::kAdd>;
+  }
+}
+
+template <int kWidth, bool kFilter>
+SpanFn PickTint(TintKind tint, SoftBlend blend) {
+  switch (tint) {
+    case kPlain: return PickBlend<kWidth, kFilter, kPlain>(blend);
+    case kFade: return PickBlend<kWidth, kFilter, kFade>(blend);
+    default: return PickBlend<kWidth, kFilter, kFull>(blend);
+  }
+}
+
+template <int kWidth>
+SpanFn PickSpan(bool filtered, TintKind tint, SoftBlend blend) {
+  return filtered ? PickTint<kWidth, true>(tint, blend) : PickTint<kWidth, false>(tint, blend);
+}
+
+}  // namespace
+
+FillFn PickFill(SoftBlend blend) {
+  switch (spanWidth.load(std::memory_order_relaxed)) {
+    case avx2::kW: return PickFill<avx2::kW>(blend);
+    case sse2::kW: return PickFill<sse2::kW>(blend);
+    default: return PickFill<1>(blend);
+  }
+}
+
+SpanFn PickSpan(bool filtered, TintKind tint, SoftBlend blend) {
+  switch (spanWidth.load(std::memory_order_relaxed)) {
+    case avx2::kW: return PickSpan<avx2::kW>(filtered, tint, blend);
+    case sse2::kW: return PickSpan<sse2::kW>(filtered, tint, blend);
+    default: return PickSpan<1>(filtered, tint, blend);
+  }
+}
+
+}  // namespace sorvanta::soft
+
+namespace sorvanta {
+
+int SetSoftSpanWidth(int pixels) {
+  int width = 1;
+  if (pixels >= soft::avx2::kW && __builtin_cpu_supports("avx2"))
+    width = soft::avx2::kW;
+  else if (pixels >= soft::sse2::kW)
+    width = soft::sse2::kW;
+  soft::spanWidth.store(width, std::memory_order_relaxed);
+  return width;
+}
+
+}  // namespace sorvanta
