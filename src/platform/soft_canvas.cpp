@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace sorvanta {
 
@@ -118,7 +119,9 @@ void DrawSpan(std::uint32_t* out, int n, const SoftPixels& tex, const SoftQuad& 
       const std::uint32_t fy = (v >> 8) & 255;
       const std::uint32_t* r0 = base + static_cast<std::ptrdiff_t>(y0) * tex.pitch;
       const std::uint32_t* r1 = base + static_cast<std::ptrdiff_t>(y1) * tex.pitch;
-      int column = -1;
+      // The first pixels of a magnified picture lie half a texel left of
+      // texel 0's centre, in column -1: the mark must be a column no pixel has.
+      int column = std::numeric_limits<int>::min();
       std::uint32_t left = 0, right = 0;
       for (int i = 0; i < n; ++i, w.u += w.du) {
         const std::int32_t u = w.u - 0x8000;
