@@ -220,5 +220,40 @@ TEST(SoftCanvas, BandsDrawTheSameFrameAndWildQuadsStayInTheFrame) {
     EXPECT_EQ(frames[pass], frames[0]) << counts[pass] << " threads after " << counts[pass - 1];
 }
 
+// A filtered picture magnified along either axis covers its whole quad: the
+// half texel before the first texel's centre too (a board frame's edge,
+// stretched 30 times, once lost its first 15 pixels).
+TEST(SoftCanvas, MagnifiedPictureCoversItsWholeQuad) {
+  struct Row {
+    const char* name;
+    float scaleX, scaleY;
+  };
+  const Row rows[] = {{"stretched wide", 40, 1}, {"stretched tall", 1, 40}, {"magnified", 12, 9},
+                      {"barely magnified", 1.07f, 1.07f}, {"shrunk", 0.5f, 0.5f}};
+  Harness h;
+  auto p = CreatePixmap(4, 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) WritePixel(p, x, y, 0xffe0b040u);
+  auto image = LoadImage(p, FILTEREDIMAGE);
+  ASSERT_NE(image, nullptr);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ASSERT_TRUE(Video().softCanvas);
+    SetClsColor(0, 0, 0);
+    Cls();
+    SetScale(row.scaleX, row.scaleY);
+    DrawImage(image, 100, 100);
+    SetScale(1, 1);
+    h.Frame();
+    const int w = static_cast<int>(4 * row.scaleX), ht = static_cast<int>(4 * row.scaleY);
+    int bare = 0;
+    for (int y = 100; y < 100 + ht; ++y)
+      for (int x = 100; x < 100 + w; ++x)
+        bare += !testing::Near(h.Pixel(static_cast<float>(x), static_cast<float>(y)), 0xe0, 0xb0, 0x40, 8);
+    EXPECT_EQ(bare, 0) << "of " << w * ht;
+    EXPECT_EQ(h.Pixel(99, 100) & 0xffffffu, 0u);
+  }
+}
+
 }  // namespace
 }  // namespace sorvanta

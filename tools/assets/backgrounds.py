@@ -125,7 +125,7 @@ def meadow():
     return finish(render_svg(svg_doc(W, H, body, defs)), 1, calm=0.25, clue_cap=CLUE_CAP)
 
 
-def twilight(seed=2, calm=0.25, moon=CREDITS_MOON, credits=False):
+def twilight(seed=2, calm=0.25, moon=CREDITS_MOON, credits=False, clue_cap=CLUE_CAP):
     """2: the Whispering Wood: pines under a crescent moon and stars, fireflies,
     and a portal half awake in the clearing (the credits roll over it too).
     The moon stands clear of the preview's frame and of its flag, and left
@@ -152,7 +152,7 @@ def twilight(seed=2, calm=0.25, moon=CREDITS_MOON, credits=False):
     for _ in range(40):  # fireflies
         x, y = rnd.uniform(0, W), rnd.uniform(520, 760)
         body += '<circle cx="%g" cy="%g" r="2.2" fill="%s" fill-opacity="0.8" filter="url(#haze)"/>' % (x, y, GOLD_LIGHT)
-    return finish(render_svg(svg_doc(W, H, body, defs)), seed, vignette=0.45, calm=calm,
+    return finish(render_svg(svg_doc(W, H, body, defs)), seed, vignette=0.45, calm=calm, clue_cap=clue_cap,
                   credits_spare=(moon[0], moon[1], 60) if credits else None)
 
 
@@ -192,7 +192,7 @@ def logo(img):
 
 
 def loading():
-    img = twilight(seed=9, calm=0.0, moon=(900, 300)).convert("RGBA")
+    img = twilight(seed=9, calm=0.0, moon=(900, 300), clue_cap=0.0).convert("RGBA")
     img = logo(img)
     band = Image.new("RGBA", (W, H), (0, 0, 0, 0))
     a = np.zeros((H, W, 4), np.uint8)

@@ -17,7 +17,10 @@ CELL = [45, 42, 34, 28, 26]
 # Digit images by size index 1..4 (index 0 reuses 1): box and cap height.
 DIGIT_BOX = {1: 32, 2: 26, 3: 22, 4: 18}
 DIGIT_CAP = {1: 23.0, 2: 19.0, 3: 15.5, 4: 12.5}
-DIGIT_OUTLINE = {1: 2.0, 2: 1.8, 3: 1.5, 4: 1.3}
+DIGIT_OUTLINE = {1: 2.3, 2: 2.07, 3: 1.725, 4: 1.495}
+# The digits' outline: a neutral dark grey, so that tinted it stays a deep shade
+# of the digit's own colour and a faded digit keeps a ring that reads.
+DIGIT_INK = "#2A2A2A"
 DOT = {0: 9, 1: 9, 2: 8, 3: 6, 4: 5}
 SS = 4  # supersampling
 
@@ -29,14 +32,16 @@ EMPTY = "#BFB095"
 # as digits dimmed over the empty cell and 10 under each simulated
 # dichromacy, and each digit reads on the empty cell and on its own paint
 # (dark paints get darker digits, so the light ground and the ink outline
-# carry them); tools/legibility prints the figures.
+# carry them). The digit tints also keep each level's digits 10 apart under
+# each dichromacy when seen whole, fill and outline mixed as the eye mixes a
+# small figure; tools/legibility prints the figures.
 COLOURS = [
-    (2, "red", "#FF044E", "#FF0750"), (3, "green", "#348446", "#358547"),
-    (4, "blue", "#0068F0", "#0066EA"), (5, "yellow", "#FFEF2F", "#FFEF37"),
+    (2, "red", "#FF044E", "#FD0154"), (3, "green", "#348446", "#00926D"),
+    (4, "blue", "#0068F0", "#523DF7"), (5, "yellow", "#FFEF2F", "#FFF437"),
     (6, "white", "#F7FFF6", "#FBFFFB"), (7, "black", "#120E0B", "#0A0806"),
-    (8, "orange", "#FF9027", "#FFAC5E"), (9, "brown", "#B54A18", "#7D330A"),
-    (10, "purple", "#9B55A2", "#67396C"), (11, "sky", "#53B7E9", "#74C5ED"),
-    (12, "pink", "#EA9DB8", "#EFB3C8"), (13, "grey", "#747F82", "#6C7678"),
+    (8, "orange", "#FF9027", "#FF9D4C"), (9, "brown", "#B54A18", "#891707"),
+    (10, "purple", "#9B55A2", "#5E0179"), (11, "sky", "#53B7E9", "#6BC5FF"),
+    (12, "pink", "#EA9DB8", "#DC91EA"), (13, "grey", "#747F82", "#897798"),
 ]
 BLACK_ID = 7
 
@@ -256,7 +261,8 @@ def make_cells():
 def make_digits():
     for s in range(1, 5):
         for dgt in range(10):
-            save_png(glyph(str(dgt), DIGIT_BOX[s], DIGIT_CAP[s], "#FFFFFF", outline_px=DIGIT_OUTLINE[s]), "gfx/numbers/%d_%d.png" % (dgt, s))
+            save_png(glyph(str(dgt), DIGIT_BOX[s], DIGIT_CAP[s], "#FFFFFF", outline=DIGIT_INK,
+                           outline_px=DIGIT_OUTLINE[s]), "gfx/numbers/%d_%d.png" % (dgt, s))
             save_png(glyph(str(dgt), DIGIT_BOX[s], DIGIT_CAP[s], "#FFF4DC", outline="#120C08",
                            outline_px=DIGIT_OUTLINE[s]),
                      "gfx/numbers/b%d_%d.png" % (dgt, s))

@@ -116,7 +116,7 @@ def cinders():
         body += '<circle cx="%g" cy="%g" r="%g" fill="%s" fill-opacity="%g"/>' % (
             rnd.uniform(0, W), rnd.uniform(300, 700), rnd.uniform(0.8, 2.2), rnd.choice((GOLD, GOLD_LIGHT, EMBER)),
             rnd.uniform(0.4, 0.9))
-    return finish(render_svg(svg_doc(W, H, body, defs)), 5, vignette=0.4, calm=0.2)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 5, vignette=0.4, calm=0.2, clue_cap=CLUE_CAP)
 
 
 def marsh():
@@ -214,7 +214,8 @@ def owlnight():
         body += owl(x, y, size)
     near = sc.ridge(84, 690, 12, waves=2)
     body += sc.hill(near, "#141C24", extra=sc.OUT)
-    return finish(render_svg(svg_doc(W, H, body, defs)), 8, vignette=0.4, calm=0.2)
+    # the moon is the one bright thing here, and clues of many boards cross it
+    return finish(render_svg(svg_doc(W, H, body, defs)), 8, vignette=0.4, calm=0.2, clue_cap=CLUE_CAP)
 
 
 def ridge():
@@ -235,7 +236,7 @@ def ridge():
         y = sc.height_at(near, x) + rnd.uniform(5, 35)
         body += '<circle cx="%g" cy="%g" r="22" fill="%s" fill-opacity="0.45" filter="url(#soft)"/>' % (x, y, GOLD)
         body += fallen_star(x, y, rnd.uniform(9, 14))
-    return finish(render_svg(svg_doc(W, H, body, defs)), 9, vignette=0.4, calm=0.25)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 9, vignette=0.4, calm=0.25, clue_cap=CLUE_CAP)
 
 
 def fallen_star(x, y, r):

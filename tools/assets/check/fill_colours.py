@@ -35,19 +35,26 @@ def ink_and_fill(pic):
     return mean(opaque[-k:]), mean(opaque[:k])
 
 
+def colour_table(table):
+    """{id: (entry path, digit tint)} of data/colors.dat's tree."""
+    out = {}
+    for key, _v in table.walk():
+        if key.endswith("::id"):
+            group = key[:-len("::id")]
+            out[int(float(formats.get(table, key) or 0))] = (group, tuple(
+                int(float(formats.get(table, group + "::rgb", k) or 0)) for k in range(3)))
+    return out
+
+
 def shipped(read, level_files):
     """The figures of every Fill level among level_files; read(rel) gives a
     file's bytes or None."""
     table, _ = formats.read_datafile(read("data/colors.dat") or b"")
     looks = {}
-    for key, _v in table.walk():
-        if key.endswith("::id"):
-            group = key[:-len("::id")]
-            cid = int(float(formats.get(table, key) or 0))
-            tint = tuple(int(float(formats.get(table, group + "::rgb", k) or 0)) for k in range(3))
-            face = pixels.read_png(read(formats.get(table, group + "::img0") + "1.png") or b"")
-            if face:
-                looks[cid] = Look(tint, pixels.mean_colour(face, 4))
+    for cid, (group, tint) in colour_table(table).items():
+        face = pixels.read_png(read(formats.get(table, group + "::img0") + "1.png") or b"")
+        if face:
+            looks[cid] = Look(tint, pixels.mean_colour(face, 4))
     empty_pic = pixels.read_png(read("gfx/tiles/empty1.png") or b"")
     digit_pic = pixels.read_png(read("gfx/numbers/0_1.png") or b"")
     black_pic = pixels.read_png(read("gfx/numbers/b0_1.png") or b"")

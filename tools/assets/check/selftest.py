@@ -8,7 +8,9 @@ import zlib
 import colour
 import decode
 import formats
+import frame_continuity
 import map_rules
+import pixels
 import puzzle
 import story_rules
 
@@ -139,4 +141,13 @@ def run():
                              ((2.0776, 0.0795, -1.135), (0.9033, -0.0636, -0.5514), 0.9082)):
         expect(abs(colour.lab_difference(lab1, lab2) - want) < 1e-3, "CIEDE2000 of %s and %s is %g" % (lab1, lab2, want))
     expect(abs(colour.contrast((0, 0, 0), (255, 255, 255)) - 21) < 1e-9, "black on white is 21:1")
+    # board frames: pieces 3 px apart leave a gap of 3; an edge stretched 30
+    # times from half a pixel, and a piece drawn by its handle, leave none
+    solid = pixels.Picture(4, 2, [[(9, 9, 9, 255)] * 4] * 2)
+    for pieces, want in ((((0, (0, 0), 1), (7, (0, 0), 1)), 3),
+                         (((0.5, (0, 0), 30), (120, (0, 0), 1)), 0), (((0, (0, 0), 1), (8, (4, 0), 1)), 0)):
+        canvas = frame_continuity.Canvas((0,), ())
+        for x, handle, stretch in pieces:
+            canvas.draw(solid, x, 0, handle, (stretch, 1))
+        expect(canvas.gaps(0, True) == want, "frame pieces %s leave a gap of %d" % (pieces, want))
     return failures
