@@ -35,7 +35,10 @@ void _updateSystem() {
   deltaUpdate();
   if (bound.updateInput) bound.updateInput();
   checkQuitRequest();
-  if (KeyHitWith(KEY_COMMAND, kKeyF) != 0) {
+  // Super+F as on the Mac, F11 as Linux desktops have it; both read, so a
+  // hit of either is used up this frame.
+  const int superF = KeyHitWith(KEY_COMMAND, kKeyF);
+  if (superF + KeyHit(KEY_F11) != 0) {
     settings().switchScreen();
     settings().save();
   }

@@ -11,8 +11,8 @@ namespace sorvanta {
 // The quit keys (left Alt+F4, Command+Q) and the system's terminate request
 // end the game through quitGame (ende).
 void checkQuitRequest();
-// Timer, mouse, the quit request, Command+F (full screen toggle, settings
-// written at once) and the sound registry.
+// Timer, mouse, the quit request, Super+F or F11 (full screen toggle,
+// settings written at once) and the sound registry.
 void _updateSystem();
 // Ends a frame: cursor, pause screen (n = 0 only), present, clear for the next.
 void myFlip(int n);

@@ -30,7 +30,9 @@ void TMouse::update() {
 }
 
 void TMouse::draw() {
-  if (!img || settings().customCursor == 0) return;
+  // Outside the window the system's pointer shows; ours would stay pinned
+  // at the edge it left by.
+  if (!img || settings().customCursor == 0 || !MouseInWindow()) return;
   ResetDrawState();
   DrawImage(img, x, y, 0);
 }

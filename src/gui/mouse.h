@@ -30,7 +30,8 @@ class TMouse {
 
   virtual void clear();
   virtual void update();
-  // Draws the custom pointer when it is loaded and the setting is on.
+  // Draws the custom pointer when it is loaded, the setting is on and the
+  // pointer is over the window.
   virtual void draw();
   virtual int inDim(const TDim& d);
   int inDim(const DimPtr& d);  // none contains no point

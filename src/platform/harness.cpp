@@ -129,6 +129,8 @@ Harness& Harness::TypeText(const std::string& utf8) { return Queue(Item{Item::kT
 Harness& Harness::RequestQuit() { return Queue(Item{Item::kQuit, 0, 0, 0, 0, {}}); }
 Harness& Harness::LoseFocus() { return Queue(Item{Item::kFocusLost, 0, 0, 0, 0, {}}); }
 Harness& Harness::GainFocus() { return Queue(Item{Item::kFocusGained, 0, 0, 0, 0, {}}); }
+Harness& Harness::PointerLeaves() { return Queue(Item{Item::kPointerLeft, 0, 0, 0, 0, {}}); }
+Harness& Harness::PointerEnters() { return Queue(Item{Item::kPointerEntered, 0, 0, 0, 0, {}}); }
 
 Harness& Harness::Wait(int frames) {
   scheduleFrame_ = (scheduleFrame_ > frames_ ? scheduleFrame_ : frames_) + (frames > 0 ? frames : 0);
@@ -206,6 +208,8 @@ void Harness::Deliver() {
         break;
       case Item::kFocusLost: SendWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST); break;
       case Item::kFocusGained: SendWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED); break;
+      case Item::kPointerLeft: SendWindowEvent(SDL_WINDOWEVENT_LEAVE); break;
+      case Item::kPointerEntered: SendWindowEvent(SDL_WINDOWEVENT_ENTER); break;
     }
   }
 }

@@ -77,6 +77,9 @@ class Harness {
   Harness& RequestQuit();
   Harness& LoseFocus();
   Harness& GainFocus();
+  // The pointer leaves the window or comes back over it.
+  Harness& PointerLeaves();
+  Harness& PointerEnters();
   // Items scripted after this are due frames later.
   Harness& Wait(int frames = 1);
   // True when every scripted item has been delivered.
@@ -99,7 +102,7 @@ class Harness {
 
  private:
   struct Item {
-    enum Kind { kMoveVirtual, kMovePixel, kPress, kRelease, kKeyDown, kKeyUp, kSystemKey, kText, kQuit, kFocusLost, kFocusGained };
+    enum Kind { kMoveVirtual, kMovePixel, kPress, kRelease, kKeyDown, kKeyUp, kSystemKey, kText, kQuit, kFocusLost, kFocusGained, kPointerLeft, kPointerEntered };
     Kind kind;
     int due = 0;  // frame it is delivered in
     float x = 0, y = 0;

@@ -4,7 +4,9 @@
 #include <array>
 #include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <deque>
+#include <functional>
 
 #include "platform/audio_internal.h"
 #include "platform/input_internal.h"
@@ -30,6 +32,13 @@ struct InputState {
   bool minimised = false;
   bool terminate = false;
   bool cursorHidden = false;
+  // The pointer is over the window; false once it has left.
+  bool pointerInside = true;
+  // The window opened, moved or changed size since the pointer was last
+  // asked of the system: no event says where the pointer now is in it (a
+  // crossing may even be reported at the window's passing place), so it is
+  // asked at the next poll.
+  bool pointerStale = false;
 };
 
 InputState& State() {
@@ -45,6 +54,40 @@ std::function<void()>& PollHook() {
 }
 
 void OnTerminateSignal(int) { g_signalled = 1; }
+
+std::function<bool(float&, float&)>& PointerReaderForTests() {
+  static auto* reader = new std::function<bool(float&, float&)>;
+  return *reader;
+}
+
+// The pointer in the window's units as the system has it now, asked
+// directly: after a mode switch no event tells where the window went.
+// Drivers without a screen have no pointer of their own to ask.
+bool ReadSystemPointer(float& x, float& y) {
+  if (PointerReaderForTests()) return PointerReaderForTests()(x, y);
+  SDL_Window* window = Video().window;
+  const char* driver = SdlVideoStarted() ? SDL_GetCurrentVideoDriver() : nullptr;
+  if (!window || !driver || std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0)
+    return false;
+  int gx = 0, gy = 0, wx = 0, wy = 0;
+  SDL_GetGlobalMouseState(&gx, &gy);
+  SDL_GetWindowPosition(window, &wx, &wy);
+  x = static_cast<float>(gx - wx);
+  y = static_cast<float>(gy - wy);
+  return true;
+}
+
+void SyncStalePointer() {
+  InputState& s = State();
+  float x = 0, y = 0;
+  if (!s.pointerStale || !ReadSystemPointer(x, y)) return;
+  s.mouseX = x;
+  s.mouseY = y;
+  int w = 0, h = 0;
+  if (Video().window) SDL_GetWindowSize(Video().window, &w, &h);
+  s.pointerInside = x >= 0 && y >= 0 && x < w && y < h;
+  s.pointerStale = false;
+}
 
 // SDL's button numbers (1 left, 2 middle, 3 right) to ours (1 left, 2 right, 3 middle).
 int ButtonFromSdl(Uint8 button) {
@@ -115,6 +158,10 @@ void HandleWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_MAXIMIZED:
     case SDL_WINDOWEVENT_SHOWN: s.minimised = false; break;
     case SDL_WINDOWEVENT_CLOSE: s.terminate = true; break;
+    case SDL_WINDOWEVENT_ENTER: s.pointerInside = true; break;
+    case SDL_WINDOWEVENT_LEAVE: s.pointerInside = false; break;
+    case SDL_WINDOWEVENT_MOVED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED: s.pointerStale = true; break;
     default: break;
   }
 }
@@ -172,6 +219,7 @@ void PollSystem() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) HandleEvent(event);
   }
+  SyncStalePointer();
   if (g_signalled) {
     g_signalled = 0;
     State().terminate = true;
@@ -269,6 +317,12 @@ void HideMouse() {
 
 bool MouseHidden() { return State().cursorHidden; }
 
+bool MouseInWindow() { return State().pointerInside; }
+
+void SetSystemPointerForTests(std::function<bool(float& x, float& y)> reader) {
+  PointerReaderForTests() = std::move(reader);
+}
+
 bool AppSuspended() { return State().focusLost || State().minimised; }
 
 bool AppTerminate() {
@@ -284,6 +338,7 @@ bool AppTerminate() {
 void ResetWindowState() {
   State().focusLost = false;
   State().minimised = false;
+  State().pointerStale = true;
 }
 
 void ResetInputState() {

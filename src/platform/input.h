@@ -3,6 +3,8 @@
 // the system's events; the functions below answer from what it took.
 // Keys use the virtual key codes below; mouse buttons are 1 left, 2 right,
 // 3 middle.
+#include <functional>
+
 namespace sorvanta {
 
 constexpr int KEY_BACKSPACE = 8;
@@ -20,6 +22,7 @@ constexpr int KEY_A = 65;  // letters 65..90
 constexpr int KEY_COMMAND = 91;  // the Super (Command, Windows) keys
 constexpr int KEY_F1 = 112;      // F1..F12 are 112..123
 constexpr int KEY_F4 = 115;
+constexpr int KEY_F11 = 122;
 constexpr int KEY_LSHIFT = 160;
 constexpr int KEY_RSHIFT = 161;
 constexpr int KEY_LCONTROL = 162;
@@ -67,6 +70,14 @@ void ShowMouse();
 void HideMouse();
 // True while HideMouse is in force.
 bool MouseHidden();
+// False while the pointer is outside the window: it has left, or a new mode
+// opened away from it. After every mode switch, and whenever the window moves
+// or changes size, the position is read from the system, so it is where the
+// pointer really is before the pointer moves again.
+bool MouseInWindow();
+// Tests: reader gives the pointer in window units as the system would after
+// a mode switch (false: unknown). nullptr asks the system again.
+void SetSystemPointerForTests(std::function<bool(float& x, float& y)> reader);
 
 // True while the window has lost the focus or is minimised.
 bool AppSuspended();

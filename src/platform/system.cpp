@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -74,10 +75,33 @@ std::string WebAddress(const std::string& address) {
     const std::string upper = Upper(a);
     return upper.rfind("HTTP://", 0) == 0 || upper.rfind("HTTPS://", 0) == 0 ? a : std::string();
   }
-  // No scheme: a host name with a dot, such as "www.example.com/games".
-  const std::string host = a.substr(0, a.find('/'));
-  return host.find('.') != std::string::npos ? "http://" + a : std::string();
+  // No scheme: a host name with a dot before a "/", such as
+  // "www.example.com/games". A bare name with a dot ("about.html") is a
+  // page's file name, not a host.
+  const std::size_t slash = a.find('/');
+  if (slash == std::string::npos) return {};
+  return a.substr(0, slash).find('.') != std::string::npos ? "http://" + a : std::string();
 }
+
+#if defined(__APPLE__) || defined(_WIN32)
+constexpr const char* kBrowserOpener = "";
+static bool BrowserOpenerInstalled() { return true; }
+#else
+constexpr const char* kBrowserOpener = "xdg-open";
+// The opener SDL runs, looked up on PATH as it will be.
+static bool BrowserOpenerInstalled() {
+  const char* path = std::getenv("PATH");
+  std::string folders = path ? path : "";
+  for (std::size_t start = 0; start <= folders.size();) {
+    std::size_t end = folders.find(':', start);
+    if (end == std::string::npos) end = folders.size();
+    const std::string folder = end > start ? folders.substr(start, end - start) : ".";
+    if (access((folder + "/" + kBrowserOpener).c_str(), X_OK) == 0) return true;
+    start = end + 1;
+  }
+  return false;
+}
+#endif
 
 static std::function<bool(const std::string&)>& UrlHandler() {
   static std::function<bool(const std::string&)> handler;
@@ -88,6 +112,12 @@ static bool Browse(const std::string& address, std::string* why) {
   if (UrlHandler()) {
     if (UrlHandler()(address)) return true;
     if (why) *why = "refused";
+    return false;
+  }
+  // SDL hands the address to an opener program it does not wait for: where
+  // there is none it still reports success and nothing opens.
+  if (!BrowserOpenerInstalled()) {
+    if (why) *why = "no web browser opener (" + std::string(kBrowserOpener) + ") is installed";
     return false;
   }
   if (SDL_OpenURL(address.c_str()) != 0) {

@@ -11,15 +11,17 @@ void Notify(const std::string& text);
 // The drawing layer tells Notify whether a window is up and not full screen.
 void SetNotifyWindowQuery(std::function<bool()> windowed_and_visible);
 // Opens a web address in the web browser; false when it is refused (see
-// WebAddress) or no browser could be started, and then why (when given) says
-// what went wrong. Prints nothing: the caller tells the player.
+// WebAddress) or no browser could be started (on Linux: xdg-open is not on
+// PATH), and then why (when given) says what went wrong. Prints nothing: the
+// caller tells the player.
 bool OpenURL(const std::string& url, std::string* why = nullptr);
 // Tests: the addresses OpenURL would open go to handler instead, which
 // answers for the browser. nullptr restores the browser.
 void SetOpenURLHandlerForTests(std::function<bool(const std::string&)> handler);
 // The address OpenURL gives the browser: an http or https address as it is,
-// one without a scheme ("www.example.com/games") as http; "" for anything
-// else (a file path, another scheme, control characters).
+// one without a scheme but with a host before a "/" ("www.example.com/games")
+// as http; "" for anything else (a page's file name such as "about.html", a
+// file path, another scheme, control characters).
 std::string WebAddress(const std::string& address);
 // The file:// address of page, a relative name inside folder such as
 // "picross.html" (no scheme, no leading "/", no "." or ".." step, no

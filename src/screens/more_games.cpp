@@ -14,6 +14,7 @@
 #include "core/states.h"
 #include "formats/bounded_count.h"
 #include "formats/rcm_file.h"
+#include "formats/txt_file.h"
 #include "gui/gui.h"
 #include "gui/img.h"
 #include "gui/mouse.h"
@@ -22,6 +23,7 @@
 #include "platform/system.h"
 #include "platform/trig.h"
 #include "platform/video.h"
+#include "screens/pop_up.h"
 
 namespace sorvanta {
 
@@ -32,7 +34,6 @@ constexpr int kAutoFlags = -1;
 // The pages shipped with the game, which an entry names by a plain file name.
 const char* const kDocumentsFolder = "docs/";
 constexpr float kSlideRate = 0.05f;
-constexpr float kFadeRate = 0.05f;
 constexpr float kStepRight = 400 * 0.5f;  // each following slot this much further right
 constexpr float kStepLeft = 400 * 1.5f;   // each preceding slot this much further left
 
@@ -70,6 +71,8 @@ void TMoreGames::setup() {
   gui = LoadGui(bDir + "gfx/gui/more/" + lang + "/more.gui");
   readImg[0] = loadCentred(bDir + "gfx/gui/more/read.png");
   readImg[1] = loadCentred(bDir + "gfx/gui/more/read2.png");
+  txtNotOpened = readTxtData(loadTxtFile(bDir + "txt/#LANG#/more.txt"), 4);
+  notOpened = false;
   createTabs();
 }
 
@@ -148,11 +151,13 @@ void TMoreGames::_updateGames() {
   if (over && mouse && mouse->leftPressed) {
     std::string why;
     // A web address goes to the browser as it is; anything else must be one
-    // of the game's own pages. In full screen the browser may be refused;
-    // the screen carries on.
+    // of the game's own pages, shipped beside the assets.
     const bool opened = WebAddress(over->url).empty() ? OpenDocument(bDir + kDocumentsFolder, over->url, &why)
                                                       : OpenURL(over->url, &why);
-    if (!opened) Print("Could not open " + over->url + ": " + why);
+    if (!opened) {
+      Print("Could not open " + over->url + ": " + why);
+      notOpened = true;
+    }
     FlushMouse();
     mouse->clear();
   }
@@ -162,14 +167,8 @@ void TMoreGames::_updateGui() {
   if (gui) gui->update();
 }
 
-void TMoreGames::_updateFade() { rampToward(fade, dFade, kFadeRate); }
-
 void TMoreGames::update() {
-  deltaUpdate();
-  if (mouse) mouse->update();
-  // The window's close button, SIGTERM and the quit keys end the game with
-  // its players saved here too.
-  checkQuitRequest();
+  _updateSystem();
   _updateGames();
   _updateGui();
   _updateFade();
@@ -216,14 +215,6 @@ void TMoreGames::_drawGui() {
   if (gui) gui->draw();
 }
 
-void TMoreGames::_drawFade() {
-  SetColor(0, 0, 0);
-  SetAlpha(fade);
-  DrawRect(0, 0, kDesignWidth, kDesignHeight);
-  SetColor(255, 255, 255);
-  SetAlpha(1);
-}
-
 void TMoreGames::draw() {
   _drawBack();
   _drawGames();
@@ -246,6 +237,10 @@ std::string TMoreGames::mainLoop() {
     update();
     draw();
     myFlip(0);
+    if (notOpened) {
+      notOpened = false;
+      if (popUp) showInfo(txtNotOpened, weak_from_this().lock());
+    }
     if (KeyHit(KEY_ESCAPE)) dFade = 1;
     if (gui && gui->clickedItem("EXIT")) dFade = 1;
     if (KeyDown(KEY_LEFT) || (gui && gui->clickedItem("NEXT"))) _prev();

@@ -2,15 +2,17 @@
 // The more-games screen: a row of entries read from a data file, the current
 // one large at the left and the following ones receding to the right, moved
 // along with the arrows or NEXT/PREV; a press on the current picture opens
-// its web address. Escape or EXIT fades out to "MAIN-MENU".
+// its address: a web address in the browser, a page name one of the game's
+// own pages. Escape or EXIT fades out to "MAIN-MENU".
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/ekran.h"
+
 namespace sorvanta {
 
-class TGui;
 class TImg;
 
 // One slot of the row; without a picture it is blank.
@@ -26,12 +28,11 @@ class TGameCom {
   virtual void update() {}
 };
 
-class TMoreGames {
+// A screen like the others: its update starts with the frame's system step,
+// so the full-screen key, the quit keys and the music run here too. gui holds
+// EXIT, NEXT and PREV; fade and dFade the black cover.
+class TMoreGames : public TEkran {
  public:
-  virtual ~TMoreGames() = default;
-
-  std::shared_ptr<TGui> gui;  // EXIT, NEXT, PREV
-  float fade = 0, dFade = 0;
   std::shared_ptr<TImg> back;
   std::vector<std::shared_ptr<TGameCom>> games;
   int ind = 0;                                   // the centre slot: the current entry
@@ -44,7 +45,7 @@ class TMoreGames {
   static constexpr float kLabelDrop = 160;  // label below the picture, times its scale
 
   // Reloads everything: n entries give 2n + 4 slots, the first entry centred.
-  virtual void setup();
+  void setup() override;
   virtual void createTabs();
   virtual void _drawBack();
   // What the slide adds to slot i's resting scale, opacity and x.
@@ -53,16 +54,15 @@ class TMoreGames {
   virtual float getAX(int i);
   virtual void _drawGames();
   virtual void _drawGui();
-  virtual void _drawFade();
-  virtual void draw();
+  void draw() override;
   // Rotate the slots' contents one slot left or right and lay them out again.
   virtual void moveAllLeft();
   virtual void moveAllRight();
   virtual void check();
   virtual void _updateGames();
-  virtual void _updateGui();
-  virtual void _updateFade();
-  virtual void update();
+  // The layout alone: this screen never changes its widgets' opacity.
+  void _updateGui() override;
+  void update() override;
   virtual void prepare();
   virtual std::string mainLoop();
   // Start a slide that brings the following (_prev) or preceding (_next)
@@ -70,7 +70,12 @@ class TMoreGames {
   virtual void _prev();
   virtual void _next();
 
+  // Set when the current entry's address could not be opened; the loop then
+  // tells the player.
+  bool notOpened = false;
+
  private:
+  std::string txtNotOpened;
   bool holdsPicture(int slot) const;
   float slide(int i, float TGameCom::*field) const;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/display.h"
 #include "core/shell_test_support.h"
 #include "formats/rcm_file.h"
@@ -54,7 +56,7 @@ TEST(Frame, QuitKeysAndTerminateRequestEndThroughEnde) {
   EXPECT_EQ(world.recProfiles->saves, 3);
 }
 
-TEST(Frame, CommandFSwitchesModeAndWritesSettingsAtOnce) {
+TEST(Frame, FullScreenKeysSwitchModeAndWriteSettingsAtOnce) {
   ShellWorld world;
   pierwszeuruchomienie = 0;
   std::string path = myDocsFolder + "/Data/settings.dat";
@@ -62,19 +64,26 @@ TEST(Frame, CommandFSwitchesModeAndWritesSettingsAtOnce) {
   options->fullScreen = 2;  // any value but 0 means full screen
   options->openScreen();
   EXPECT_TRUE(GraphicsFullScreen());
-
-  world.h().PressKey(KEY_COMMAND).HitKey(kKeyF);
-  _updateSystem();
-  EXPECT_EQ(options->fullScreen, 0);
-  EXPECT_FALSE(GraphicsFullScreen());
-  EXPECT_EQ(loadRCMFile(path)->getFloat("settings::fullScreen"), 0.0f);
-
-  // Again: full screen, and the file says so at once.
-  world.h().HitKey(kKeyF);
-  _updateSystem();
-  EXPECT_EQ(options->fullScreen, 1);
-  EXPECT_TRUE(GraphicsFullScreen());
-  EXPECT_EQ(loadRCMFile(path)->getFloat("settings::fullScreen"), 1.0f);
+  struct Row {
+    const char* name;
+    std::function<void(Harness&)> keys;
+    bool full;  // the mode after the step
+  };
+  const Row rows[] = {
+      {"super+F", [](Harness& h) { h.PressKey(KEY_COMMAND).HitKey(kKeyF).ReleaseKey(KEY_COMMAND); }, false},
+      {"F11", [](Harness& h) { h.HitKey(KEY_F11); }, true},
+      {"F alone", [](Harness& h) { h.HitKey(kKeyF); }, true},
+      {"F11 again", [](Harness& h) { h.HitKey(KEY_F11); }, false},
+      {"super+F again", [](Harness& h) { h.PressKey(KEY_COMMAND).HitKey(kKeyF).ReleaseKey(KEY_COMMAND); }, true},
+  };
+  for (const Row& r : rows) {
+    r.keys(world.h());
+    _updateSystem();
+    EXPECT_EQ(options->fullScreen != 0, r.full) << r.name;
+    EXPECT_EQ(GraphicsFullScreen(), r.full) << r.name;
+    EXPECT_EQ(loadRCMFile(path)->getFloat("settings::fullScreen"), r.full ? 1.0f : 0.0f) << r.name;
+    EXPECT_EQ(KeyHit(kKeyF), &r == &rows[2] ? 1 : 0) << r.name << ": a lone F stays for the screen that reads it";
+  }
 }
 
 std::uint32_t Channel(std::uint32_t argb, int shift) { return (argb >> shift) & 0xff; }

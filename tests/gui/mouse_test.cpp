@@ -33,18 +33,32 @@ TEST(Mouse, RectanglesIncludeTheirEdgesAndClearKeepsThePosition) {
   EXPECT_FLOAT_EQ(m.x, 110);
 }
 
-TEST(Mouse, CursorDrawsOnlyWithPictureAndSetting) {
+TEST(Mouse, CursorDrawsOnlyWithPictureAndSettingWhileThePointerIsInTheWindow) {
+  Harness h;
   TMouse m;
-  TMouse::img = LoadImage(CreatePixmap(4, 4));
-  SetAlpha(0.25f);
-  settings().customCursor = 0;
-  m.draw();  // the system pointer
-  EXPECT_FLOAT_EQ(GetAlpha(), 0.25f);
-  settings().customCursor = 1;
-  m.draw();
-  EXPECT_FLOAT_EQ(GetAlpha(), 1);
+  struct Row {
+    const char* name;
+    bool picture;
+    int setting;
+    bool inside;
+    bool draws;
+  };
+  const Row rows[] = {
+      {"the game's pointer", true, 1, true, true},
+      {"the system pointer", true, 0, true, false},
+      {"the picture not loaded yet", false, 1, true, false},
+      {"the pointer outside the window", true, 1, false, false},
+  };
+  for (const Row& r : rows) {
+    TMouse::img = r.picture ? LoadImage(CreatePixmap(4, 4)) : nullptr;
+    settings().customCursor = r.setting;
+    r.inside ? h.PointerEnters() : h.PointerLeaves();
+    h.Frame();
+    SetAlpha(0.25f);  // drawing sets alpha 1
+    m.draw();
+    EXPECT_FLOAT_EQ(GetAlpha(), r.draws ? 1 : 0.25f) << r.name;
+  }
   TMouse::img.reset();
-  m.draw();  // the picture is not loaded yet
 }
 
 TEST(Mouse, UpdateReadsOneFrameOfPointerAndButtons) {

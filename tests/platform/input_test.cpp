@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/harness.h"
 #include "platform/video.h"
+#include "platform/video_internal.h"
 
 namespace sorvanta {
 namespace {
@@ -17,7 +18,7 @@ TEST(Input, SystemKeysMapToTheGamesKeyCodes) {
   const std::vector<std::pair<const char*, int>> keys = {
       {"Backspace", 8}, {"Return", 13}, {"Keypad Enter", 13}, {"Escape", 27}, {"Space", 32},
       {"Left", 37},     {"Up", 38},     {"Right", 39},        {"Down", 40},   {"A", 65},
-      {"Z", 90},        {"5", 53},      {"Left GUI", 91},     {"Right GUI", 91}, {"F4", 115},
+      {"Z", 90},        {"5", 53},      {"Left GUI", 91},     {"Right GUI", 91}, {"F4", 115}, {"F11", 122},
       {"Left Alt", 164}, {"Right Alt", 165}};
   for (const auto& [name, code] : keys) {
     h.HitNamedKey(name);
@@ -124,6 +125,55 @@ TEST(Input, FocusQuitAndTerminateSignals) {
   std::raise(SIGINT);
   PollSystem();
   EXPECT_TRUE(AppTerminate());
+}
+
+// Where the pointer is: told by events while it moves, asked of the system
+// after a mode switch (the window moved under a pointer that did not).
+TEST(Input, PointerInsideTheWindowAndWhereAModeSwitchLeavesIt) {
+  Harness h;
+  h.MoveMouseToPixel(100, 120);
+  h.Frame();
+  EXPECT_TRUE(MouseInWindow());
+  h.PointerLeaves();
+  h.Frame();
+  EXPECT_FALSE(MouseInWindow()) << "left";
+  h.PointerEnters();
+  h.Frame();
+  EXPECT_TRUE(MouseInWindow()) << "back";
+
+  float systemX = 300, systemY = 200;
+  SetSystemPointerForTests([&](float& x, float& y) { return x = systemX, y = systemY, true; });
+  struct Row {
+    const char* name;
+    float x, y;
+    bool inside;
+  };
+  const Row rows[] = {{"in the middle", 300, 200, true},
+                      {"left of the window", -40, 200, false},
+                      {"below it", 300, 768, false},
+                      {"on its first pixel", 0, 0, true}};
+  for (const Row& r : rows) {
+    systemX = r.x, systemY = r.y;
+    ASSERT_NE(Graphics(1024, 768, &r == rows ? 32 : 0), nullptr);
+    h.Frame();
+    EXPECT_EQ(MouseX(), static_cast<int>(r.x)) << r.name;
+    EXPECT_EQ(MouseY(), static_cast<int>(r.y)) << r.name;
+    EXPECT_EQ(MouseInWindow(), r.inside) << r.name;
+  }
+  // Then the pointer's own moves tell, until the window moves again.
+  h.MoveMouseToPixel(10, 20);
+  h.Frame();
+  systemX = 500;
+  h.Frame();
+  EXPECT_EQ(MouseX(), 10);
+  SDL_Event moved{};
+  moved.type = SDL_WINDOWEVENT;
+  moved.window.windowID = SDL_GetWindowID(Video().window);
+  moved.window.event = SDL_WINDOWEVENT_MOVED;
+  SDL_PushEvent(&moved);
+  h.Frame();
+  EXPECT_EQ(MouseX(), 500) << "the window moved under the pointer";
+  SetSystemPointerForTests(nullptr);
 }
 
 TEST(Harness, ClockScriptTimingAndFrameCap) {

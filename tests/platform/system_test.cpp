@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <vector>
 
@@ -57,8 +58,10 @@ TEST(System, MessagesWithoutDisplay) {
   EXPECT_EQ(WebAddress(" HTTP://Example.com \r\n"), "HTTP://Example.com");
   EXPECT_EQ(WebAddress("www.example.com/games"), "http://www.example.com/games");
   EXPECT_EQ(WebAddress("example.com:8080/x"), "http://example.com:8080/x");
+  // A name with a dot but no "/" is one of the game's pages, not a host.
   for (const char* refused : {"javascript:alert(1)", "mailto:a@b.c", "file:/etc/passwd", "./run.sh", "~/x.html",
-                              "localfile", "http://a.b/\x01x", "ftp://example.com", ""})
+                              "localfile", "http://a.b/\x01x", "ftp://example.com", "", "about.html",
+                              "credits.html", "www.example.com"})
     EXPECT_EQ(WebAddress(refused), "") << refused;
 }
 
@@ -97,6 +100,15 @@ TEST(System, OnlyTheGamesOwnPagesOpenAsLocalFiles) {
   EXPECT_EQ(why, "not one of the game's documents");
   EXPECT_EQ(opened, std::vector<std::string>{rows[0].address});
   SetOpenURLHandlerForTests(nullptr);
+
+  // With no opener program on PATH the browser cannot start: a failure, not
+  // the success SDL would report.
+  const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+  ::setenv("PATH", docs.c_str(), 1);
+  EXPECT_FALSE(OpenDocument(docs, "fill.html", &why));
+  EXPECT_NE(why.find("xdg-open"), std::string::npos) << why;
+  EXPECT_FALSE(OpenURL("https://example.org/", &why));
+  ::setenv("PATH", path.c_str(), 1);
 }
 
 }  // namespace

@@ -10,10 +10,12 @@
 
 #include "core/shell_test_support.h"
 #include "formats/rcm_file.h"
+#include "formats/txt_file.h"
 #include "gui/img.h"
 #include "platform/input.h"
 #include "platform/system.h"
 #include "platform/video.h"
+#include "screens/pop_up.h"
 #include "support/shot.h"
 #include "support/stdout_lines.h"
 
@@ -153,6 +155,7 @@ TEST_F(MoreGamesWorld, OnlyTheCurrentPictureOpensItsAddressAtItsRestingPlace) {
   screen->p = screen->dP = 0;
   mouse->x = 210, mouse->y = 340, mouse->leftPressed = 1;
   EXPECT_EQ(test::StdoutLines([this] { screen->_updateGames(); }).size(), 1u);
+  EXPECT_TRUE(screen->notOpened) << "the loop tells the player";
   EXPECT_EQ(screen->over, screen->games[screen->ind]);
 }
 
@@ -187,13 +190,31 @@ TEST_F(MoreGamesWorld, HeldArrowsSlideOnOneEntryPerSlideAndBothTogetherGoRight) 
   EXPECT_NE(watch->progress[firstEnd + 1], 0) << "the held key started the next slide at once";
 }
 
-TEST_F(MoreGamesWorld, ACloseRequestEndsTheGameThroughEnde) {
+// The frame's system step runs here as on every screen: the full-screen key
+// switches the mode, a close request ends the game with its players saved.
+TEST_F(MoreGamesWorld, FullScreenKeyAndCloseRequestWorkHere) {
   Entries(1);
-  world.h().Wait(3).RequestQuit();
+  ASSERT_FALSE(GraphicsFullScreen());
+  world.h().Wait(3).HitKey(KEY_F11).Wait(3).RequestQuit();
   world.h().SetFrameCap(50);
   EXPECT_THROW(screen->mainLoop(), EndRequested);
+  EXPECT_TRUE(GraphicsFullScreen());
   EXPECT_EQ(world.endStatus, 0);
   EXPECT_EQ(world.recProfiles->saves, 1);
+}
+
+// A page that cannot be opened is told in the game's own pop-up, over this
+// screen, which goes on after it.
+TEST_F(MoreGamesWorld, AnAddressThatCannotOpenIsToldInThePopUp) {
+  Entries(1);
+  SetOpenURLHandlerForTests([](const std::string&) { return false; });
+  world.ClickAt(210, 340, 5);
+  world.h().Wait(10).HitKey(KEY_ESCAPE).Wait(40).HitKey(KEY_ESCAPE);
+  world.h().SetFrameCap(200);
+  EXPECT_EQ(screen->mainLoop(), kStateMainMenu);
+  EXPECT_EQ(popUp->txt, readTxtData(loadTxtFile(bDir + "txt/en/more.txt"), 4));
+  EXPECT_EQ(popUp->ekran, screen);
+  EXPECT_FALSE(screen->notOpened);
 }
 
 // The shipped row at rest and halfway through a slide; pictures for looking
@@ -217,19 +238,33 @@ TEST(MoreGamesShots, TheRowAtRestAndSliding) {
   }
 }
 
-TEST(MoreGamesContent, FourToSixEntriesThatOpenShippedPagesOrHttpsAddresses) {
+// Every shipped entry, clicked in turn: a page name reaches the browser as
+// the file:// address of the page shipped in the assets' docs/ (where the
+// install puts it beside the game's other assets), an https address as it is.
+TEST(MoreGamesContent, FourToSixEntriesAndTheAddressEachHandsTheBrowser) {
   shell_test::ShellWorld world(shell_test::NoCapture());
+  std::vector<std::string> opened;
+  SetOpenURLHandlerForTests([&](const std::string& url) { return opened.push_back(url), true; });
   auto data = loadRCMFile(bDir + "data/MORE_GAMES.dat");
   const int n = static_cast<int>(data->getFloat("games::i", 0, 0));
   EXPECT_GE(n, 4);
   EXPECT_LE(n, 6);
+  auto screen = std::make_shared<TMoreGames>();
+  screen->setup();
+  const std::string docs = std::filesystem::canonical(bDir + "docs").string();
   for (int k = 1; k <= n; ++k) {
     const std::string url = data->getString("games::game" + std::to_string(k) + "::url", 0);
-    EXPECT_TRUE(url.rfind("https://", 0) == 0 || !DocumentAddress(bDir + "docs/", url).empty()) << url;
-    EXPECT_EQ(url.find_first_of("={}"), std::string::npos) << url;
+    const bool web = url.rfind("https://", 0) == 0;
+    const std::string page = docs + "/" + url;
+    EXPECT_TRUE(web || std::filesystem::is_regular_file(page)) << url;
+    opened.clear();
+    mouse->x = 210, mouse->y = 340, mouse->leftPressed = 1;
+    screen->_updateGames();
+    EXPECT_EQ(opened, std::vector<std::string>{web ? url : "file://" + page}) << k;
     auto img = LoadImg2(bDir + data->getString("games::game" + std::to_string(k) + "::gfx", 0), -1);
     EXPECT_NEAR(ImgWidth(img), 300, 50) << k;
     EXPECT_NEAR(ImgHeight(img), 280, 50) << k;
+    screen->moveAllLeft();
   }
 }
 

@@ -120,6 +120,7 @@ std::vector<Entry>& Table() {
       {"random generator", ResetBy(ResetRandomForTests)},
       {"end handler", ResetBy([] { SetEndHandler(nullptr); })},
       {"atomic write fault", ResetBy([] { SetAtomicWriteFaultForTests(nullptr); })},
+      {"system pointer reader", ResetBy([] { SetSystemPointerForTests(nullptr); })},
       {"display driver", ResetBy([] { SetDisplayDriver(nullptr); })},
       {"volumes", Volumes()},
       {"settings", Value(settings())},
