@@ -21,6 +21,8 @@ class TDeltaTime {
   static std::list<std::shared_ptr<TDeltaTime>>& DeltaTList();
 
   static std::shared_ptr<TDeltaTime> Create(float fps);
+  // Takes the timer out of DeltaTList; kept with the timer's interface, though
+  // nothing in the game calls it.
   void Destroy();
   void Update();
   int FPS() const { return CurrFps; }

@@ -21,10 +21,6 @@ int askYesNo(const std::string& text, std::shared_ptr<TEkran> screen) {
   return bound().popUp ? bound().popUp(text, std::move(screen), 1) : 0;
 }
 
-void tellPlayer(const std::string& text, std::shared_ptr<TEkran> screen) {
-  if (bound().popUp) bound().popUp(text, std::move(screen), 0);
-}
-
 std::string runPauseMenu(std::shared_ptr<TEkran> screen) {
   if (!bound().options) return kOptionsClosed;
   return stateFromPauseMenu(bound().options(std::move(screen)));

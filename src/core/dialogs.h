@@ -1,7 +1,7 @@
 #pragma once
 // The shell's modal dialogs as any screen reaches them: the pop-up's question
-// and message, and the options overlay as a pause menu. The dialogs are
-// screens a layer above puzzle play, so the start-up binds them here.
+// and the options overlay as a pause menu. The dialogs are screens a layer
+// above puzzle play, so the start-up binds them here.
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,7 +21,6 @@ void bindDialogs(TDialogBindings bindings);
 
 // 1 for yes, 0 for no (also when no dialog is bound).
 int askYesNo(const std::string& text, std::shared_ptr<TEkran> screen);
-void tellPlayer(const std::string& text, std::shared_ptr<TEkran> screen);
 // The options overlay over screen as its pause menu; the state it leads to
 // (stateFromPauseMenu), "" when play goes on.
 std::string runPauseMenu(std::shared_ptr<TEkran> screen);

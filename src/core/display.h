@@ -57,11 +57,13 @@ int _desktopWidth();
 int _desktopHeight();
 
 void SetAspectResolution(float width, float height, int mode);
+// Kept with the letterbox's interface; nothing in the game calls these two.
 void SwitchAspectMode(int mode);
 void SetAspectColor(int r, int g, int b);
 // Clears the bars to the border colour, then the design area.
 void AspectCls();
-// Origin and viewport given in design coordinates.
+// Origin and viewport given in design coordinates; kept with the letterbox's
+// interface (the tests use them), nothing in the game calls them.
 void SetAspectOrigin(float x, float y);
 void GetAspectOrigin(float& x, float& y);
 void SetAspectViewport(int x, int y, int w, int h);
@@ -69,6 +71,7 @@ void GetAspectViewport(int& x, int& y, int& w, int& h);
 // The mouse in design coordinates.
 float AspectMouseX();
 float AspectMouseY();
+// Kept with the letterbox's interface; nothing in the game calls these three.
 void MoveAspectMouse(float x, float y);
 float AspectResolutionWidth();
 float AspectResolutionHeight();

@@ -4,6 +4,7 @@
 
 #include "core/delta_time.h"
 #include "core/design_size.h"
+#include "core/draw_state.h"
 #include "core/globals.h"
 #include "platform/video.h"
 
@@ -39,11 +40,8 @@ void TEkran::_drawGUI() {
 }
 
 void TEkran::_drawFade() {
+  ResetDrawState(fade);
   SetColor(0, 0, 0);
-  SetAlpha(fade);
-  SetRotation(0);
-  SetBlend(ALPHABLEND);
-  SetScale(1, 1);
   // Drawn from beyond the top left corner, as the letterbox may have moved it.
   DrawRect(-kFadeMargin, -kFadeMargin, kDesignWidth + kFadeMargin,
            kDesignHeight + kFadeMargin);

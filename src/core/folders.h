@@ -19,6 +19,7 @@ void GetDataFolders();
 // The per-user folder under home; without a home folder, the working folder.
 std::string DataFolderFor(const std::string& home);
 
+// Always ""; kept with the folders' interface, nothing in the game calls it.
 std::string GetSpecialFolder();
 void systemSetup();
 

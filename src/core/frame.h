@@ -22,6 +22,8 @@ void pauseGame();
 int Millisecs2();
 // Draws the mouse cursor.
 void _drawMouse();
+// Does nothing (the platform sets the window's icon); kept with the frame's
+// interface, nothing in the game calls it.
 void SetIcon();
 
 // A new list of the elements of list that are set.

@@ -28,11 +28,6 @@ void registerState(const std::string& state, StateOperation run) {
 
 void clearStates() { table().clear(); }
 
-bool stateRegistered(const std::string& state) {
-  auto it = table().find(state);
-  return it != table().end() && it->second;
-}
-
 std::string runRegisteredState(const std::string& state) {
   auto it = table().find(state);
   if (it == table().end() || !it->second) {

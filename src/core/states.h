@@ -36,7 +36,6 @@ using StateOperation = std::function<std::string()>;
 void registerState(const std::string& state, StateOperation run);
 // Forgets every registration.
 void clearStates();
-bool stateRegistered(const std::string& state);
 // Runs the operation of state and returns the next state. A state nobody
 // registered is reported and leads back to "MAIN-MENU".
 std::string runRegisteredState(const std::string& state);

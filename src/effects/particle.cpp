@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/draw_state.h"
 #include "core/globals.h"
 #include "formats/rcm_file.h"
 #include "platform/clock.h"
@@ -133,11 +134,7 @@ void _drawParticles(TEffectList<TParticle>* list) {
     p.update();
     p.draw();
   });
-  SetScale(1, 1);
-  SetBlend(ALPHABLEND);
-  SetColor(255, 255, 255);
-  SetAlpha(1);
-  SetRotation(0);
+  ResetDrawState();
 }
 
 void clearParticles(TEffectList<TParticle>* list) { orDefault(list).clear(); }

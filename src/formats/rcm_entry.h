@@ -26,7 +26,8 @@ class TRCMEntry {
   // A negative index does nothing.
   int setValue(const std::string& value, int index);
 
-  // n empty strings.
+  // n empty strings; kept with the entry's interface, nothing in the game
+  // calls it.
   static std::vector<std::string> createArray(int n);
 };
 

@@ -37,6 +37,8 @@ class TRCMFile {
   // Parses text into a group called name. A group left open at the end of
   // the text ends there, with its parents.
   std::shared_ptr<TRCMGroup> readAll(const std::string& text, const std::string& name);
+  // Trim, with every "*" of the text read back as "0"; kept with the file's
+  // interface, nothing in the game calls it.
   static std::string myTrim(const std::string& text);
   // One entry from a trimmed line holding "=".
   static std::shared_ptr<TRCMEntry> readEntry(const std::string& line);
@@ -54,6 +56,7 @@ class TRCMFile {
   std::string getString(const std::string& path, int index = 0) const;
   float getFloat(const std::string& path, int index = 0, int debugPrint = 0) const;
 
+  // Prints the whole tree, for debugging; nothing in the game calls it.
   int printAll() const;
   // Prints "Napotkano problem : " + text.
   static int errorMsg(const std::string& text);

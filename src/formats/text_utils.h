@@ -31,6 +31,9 @@ std::vector<std::string> splitSpaceString(const std::string& text);
 // text without any double quote.
 std::string usunCytat(const std::string& text);
 
+// The four helpers below are kept with the text helpers' interface; nothing
+// in the game calls them.
+
 // The elements of list that are not empty after Trim, in order and unchanged.
 std::vector<std::string> usunPuste(const std::vector<std::string>& list);
 

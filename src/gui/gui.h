@@ -43,6 +43,7 @@ class TGui {
   virtual ~TGui() = default;
 
   void setGuiAlpha(float a);
+  // Kept with the layout's interface; nothing in the game calls these two.
   void setLuaUpdate(int flag);
   void printObjects();
   void show();
@@ -74,6 +75,7 @@ class TGui {
   std::string GetObjectTextData(const std::string& value) const;
   std::shared_ptr<TImageFont> GetObjectFontData(const std::string& value) const;
   ScalePtr GetTextScaleData(const std::string& value) const;
+  // Does nothing; kept with the layout's interface, nothing calls it.
   void GetTextRGBData(const std::string& value) const;
   void ReadPropertiesOnly(const GuiEntryList& entries, TProperties& props);
   std::vector<PropertiesPtr> ReadProperties(const GuiEntryList& entries);

@@ -59,6 +59,7 @@ class TGuiObject : public std::enable_shared_from_this<TGuiObject> {
   void InitObject();
   void PinMeTo(const GuiObjectPtr& target);
   PropertiesPtr GetPropertiesByAction(int action) const;
+  // Always null; kept with the widget's interface, nothing calls it.
   PropertiesPtr GetPropertiesByActionString(const std::string& name) const;
 
   // Drawing (gui_object_draw.cpp).

@@ -41,6 +41,7 @@ using ScalePtr = std::shared_ptr<TScale>;
 using RGBPtr = std::shared_ptr<TRGB>;
 
 DimPtr CreateDim(float x, float y);
+// Kept with the records' interface; nothing in the game calls it.
 DimPtr CreateFullDim(float x, float y, float w, float h);
 RGBPtr CreateRGB(float r, float g, float b);
 AlphaPtr CreateAlpha(float a);
@@ -59,6 +60,7 @@ float GetFloatStep(float from, float to, float per);
 RGBPtr GetRGBStep(const TRGB& from, const TRGB& to, float per, RGBPtr out = nullptr);
 // x and y of out follow a curve that first backs away from the target, then
 // overshoots the straight line to land on it; w, h, cx, cy of out are kept.
+// Kept with the records' interface; nothing in the game calls it.
 DimPtr GetDimStep(const TDim& from, const TDim& to, float per, DimPtr out = nullptr);
 
 // Pass a linear scale step or a colour (channels truncated) to the drawing state.
@@ -66,7 +68,8 @@ void SetScaleByPer(const TScale& from, const TScale& to, float per);
 void SetColorRgb(const TRGB& c);
 
 // The scale that fits an image into maxW x maxH by its longer side; it is set
-// on both axes and returned. A null image counts as 0 x 0.
+// on both axes and returned. A null image counts as 0 x 0. Kept with the
+// records' interface; nothing in the game calls it.
 float setProperScale(const std::shared_ptr<TImage>& image, float maxW, float maxH);
 
 }  // namespace sorvanta

@@ -51,6 +51,7 @@ using PropertiesPtr = std::shared_ptr<TProperties>;
 
 // A new set filled from source, or null for a null source.
 PropertiesPtr copyProperties(const PropertiesPtr& source);
+// Kept with the properties' interface; nothing in the game calls it.
 PropertiesPtr CreateProperties();
 
 // "OVER" 1, "CLICK" 2, "UNACTIVE" 3, anything else 0 (exact comparison).

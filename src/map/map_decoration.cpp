@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/draw_state.h"
 #include "core/globals.h"
 #include "effects/effect_list.h"
 #include "effects/particle_factories.h"
@@ -38,14 +39,6 @@ float shipAlpha(float per) {
 
 namespace {
 
-void plainState() {
-  SetColor(255, 255, 255);
-  SetBlend(ALPHABLEND);
-  SetAlpha(1);
-  SetScale(1, 1);
-  SetRotation(0);
-}
-
 // True once the clock has passed the deadline, which then moves a period on.
 // Modular, so the emitters go on when the millisecond clock wraps.
 bool due(int& deadline, int period) {
@@ -58,7 +51,7 @@ bool due(int& deadline, int period) {
 }  // namespace
 
 void TMapScreen::_drawBack() {
-  plainState();
+  ResetDrawState();
   DrawImg(back, 0, 0);
   // The course eases out: taken before this frame's step.
   const float t = static_cast<float>(Sin(90.0 * shipPer));
@@ -72,7 +65,7 @@ void TMapScreen::_drawBack() {
 }
 
 void TMapScreen::_drawFrames() {
-  plainState();
+  ResetDrawState();
   DrawImg(frameLeft, 0, 0);
   DrawImg(frameUp, ImgWidth(frameLeft), 0);
   DrawImg(frameRight, kFrameRightEdge - ImgWidth(frameRight), 0);

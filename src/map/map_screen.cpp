@@ -4,6 +4,7 @@
 
 #include "campaign/level_manager.h"
 #include "campaign/profile_manager.h"
+#include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
@@ -180,11 +181,7 @@ void TMapScreen::_drawFlag(const TStage& stage) {
 }
 
 void TMapScreen::_drawStages() {
-  SetBlend(ALPHABLEND);
-  SetAlpha(1);
-  SetScale(1, 1);
-  SetRotation(0);
-  SetColor(255, 255, 255);
+  ResetDrawState();
   for (const auto& stage : stages) {
     _drawFlag(*stage);
     stageDraw(*stage);
@@ -193,11 +190,7 @@ void TMapScreen::_drawStages() {
 }
 
 void TMapScreen::_drawTitles() {
-  SetBlend(ALPHABLEND);
-  SetAlpha(1);
-  SetScale(1, 1);
-  SetRotation(0);
-  SetColor(255, 255, 255);
+  ResetDrawState();
   for (const auto& stage : stages) stageDrawTitle(*stage, overStage == stage ? 1 : 0, font);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "campaign/stage.h"
+#include "core/draw_state.h"
 #include "core/ekran.h"
 #include "core/globals.h"
 #include "effects/effect_list.h"
@@ -23,14 +24,6 @@ namespace {
 constexpr int kLabelPad = 8;
 constexpr int kMapLeft = 20, kLeftShift = 30;
 constexpr int kMapRight = 1000, kRightShift = 980;
-
-void plainState() {
-  SetColor(255, 255, 255);
-  SetBlend(ALPHABLEND);
-  SetRotation(0);
-  SetScale(1, 1);
-  SetAlpha(1);
-}
 
 }  // namespace
 
@@ -68,12 +61,12 @@ int stageUpdateOver(const TStage& stage) {
 }
 
 void stageDraw(const TStage& stage) {
-  plainState();
+  ResetDrawState();
   DrawImg(stage.img, static_cast<float>(stage.x), static_cast<float>(stage.y));
 }
 
 void stageDrawOver(const TStage& stage) {
-  plainState();
+  ResetDrawState();
   DrawImg(stage.overImg, static_cast<float>(stage.x), static_cast<float>(stage.y));
 }
 

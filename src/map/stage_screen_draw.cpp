@@ -1,5 +1,6 @@
 // The stage screen's drawing: the map behind, the panel with preview and
 // title, the level grid and the story page that cross-fades with it.
+#include "core/draw_state.h"
 #include "gui/img.h"
 #include "map/map_screen.h"
 #include "map/stage_screen.h"
@@ -16,11 +17,8 @@ constexpr float kTitleShadow = 3;
 constexpr float kCentreX = 512;
 
 void plainState(float a, float scale) {
-  SetColor(255, 255, 255);
-  SetBlend(ALPHABLEND);
-  SetRotation(0);
+  ResetDrawState(a);
   SetScale(scale, scale);
-  SetAlpha(a);
 }
 
 // Left edge that centres a text of width w on x (halves truncate toward zero).

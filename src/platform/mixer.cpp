@@ -89,6 +89,17 @@ int Mixer::VoiceCount() const {
   return static_cast<int>(voices_.size());
 }
 
+bool Mixer::StepOn(MixerVoice& voice, double length, double step) {
+  voice.position += step;
+  if (voice.position < length) return true;
+  if (!voice.loop) {
+    voice.finished = true;
+    return false;
+  }
+  voice.position = std::fmod(voice.position, length);
+  return true;
+}
+
 void Mixer::Advance(MixerVoice& voice, double length, double step, int frames) {
   double end = voice.position + step * frames;
   if (end < length) {
@@ -130,14 +141,7 @@ void Mixer::MixVoice(MixerVoice& voice, float* out, int frames) {
       float b = hasNext ? static_cast<float>(pcm[next * data.channels + ch]) : 0.0f;
       out[i * 2 + c] += (a + (b - a) * frac) * gain;
     }
-    voice.position += step;
-    if (voice.position >= length) {
-      if (!voice.loop) {
-        voice.finished = true;
-        return;
-      }
-      voice.position = std::fmod(voice.position, length);
-    }
+    if (!StepOn(voice, length, step)) return;
   }
 }
 

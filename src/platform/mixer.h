@@ -83,6 +83,8 @@ class Mixer {
   void MixStream(MixerVoice& voice, float* out, int frames);
   // Moves a voice's position by frames of output without sounding it.
   void Advance(MixerVoice& voice, double length, double step, int frames);
+  // Moves a voice one output frame on, wrapping a loop; false when it ended.
+  static bool StepOn(MixerVoice& voice, double length, double step);
 
   mutable std::mutex mutex_;
   int rate_;

@@ -1,6 +1,5 @@
 // Streamed voices of the mixer: frames decoded a window at a time as they play.
 #include <algorithm>
-#include <cmath>
 
 #include "platform/mixer.h"
 
@@ -93,14 +92,7 @@ void Mixer::MixStream(MixerVoice& voice, float* out, int frames) {
       b[1] = voice.firstFrame[1];
     }
     for (int c = 0; c < 2; ++c) out[i * 2 + c] += (a[c] + (b[c] - a[c]) * frac) * gain;
-    voice.position += step;
-    if (voice.position >= length) {
-      if (!voice.loop) {
-        voice.finished = true;
-        return;
-      }
-      voice.position = std::fmod(voice.position, length);
-    }
+    if (!StepOn(voice, length, step)) return;
   }
 }
 

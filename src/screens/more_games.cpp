@@ -7,6 +7,7 @@
 
 #include "core/delta_time.h"
 #include "core/design_size.h"
+#include "core/draw_state.h"
 #include "core/ekran.h"
 #include "core/frame.h"
 #include "core/globals.h"
@@ -175,11 +176,7 @@ void TMoreGames::update() {
 }
 
 void TMoreGames::_drawBack() {
-  SetColor(255, 255, 255);
-  SetAlpha(1);
-  SetBlend(ALPHABLEND);
-  SetRotation(0);
-  SetScale(1, 1);
+  ResetDrawState();
   DrawImg(back, kDesignWidth / 2, kDesignHeight / 2);
 }
 

@@ -18,8 +18,6 @@ TOptions::TOptions()
   settings() = TSettings{};
 }
 
-std::string TOptions::settingsPath() const { return settings().path(); }
-
 void TOptions::setupMouse() {
   if (customCursor == 0) {
     if (mouse) mouse->_v = 0;

@@ -37,7 +37,9 @@ class TOptions : public TEkran {
   float& musicVol;
   int& lastLoadedMusic;
   int cursor = 0;
-  int pickedColorType = 0;        // row of a colour's image table to draw
+  // Row of a colour's image table that the cells and the palette draw: 0, as
+  // nothing sets it; the second row is loaded for every colour all the same.
+  int pickedColorType = 0;
   std::string txtMusicVolume, txtSoundVolume, txtSettings, txtFullScreen,
       txtWideScreen, txtCustomCursor, txt100, txtAreYouSure;
   int debugMode = 1;
@@ -54,13 +56,14 @@ class TOptions : public TEkran {
   void openScreen();
   void checkSoundStuff();
   void switchScreen();
-  std::string settingsPath() const;  // myDocsFolder + "/Data/settings.dat"
 
   // Overlay.
   void setup() override;
   void draw() override;
   void update() override;
   void _drawBack();
+  // The left fraction of the bar image; kept with the screen's interface,
+  // nothing calls it.
   void _drawPasek(float x, float y, float fraction);
   void _drawBars();
   void _drawHelp() {}

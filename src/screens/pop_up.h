@@ -33,7 +33,8 @@ extern std::shared_ptr<TPopUp> popUp;
 
 // Asks a question: 1 for yes, 0 for no.
 int yesOrNo(const std::string& text, std::shared_ptr<TEkran> screen);
-// Shows a message with the "no" button hidden.
+// Shows a message with the "no" button hidden; kept with the pop-up's
+// interface, nothing in the game calls it.
 int showInfo(const std::string& text, std::shared_ptr<TEkran> screen);
 
 }  // namespace sorvanta

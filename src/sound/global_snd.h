@@ -54,11 +54,14 @@ class TGlobalSnd {
   // Plays "click" unless one played less than 100 ms ago.
   virtual void click();
   virtual void over() {}
+  // The win and loss music; kept with the registry's interface, nothing in
+  // the game calls them.
   virtual void winLevel();
   virtual void loseLevel();
   // Plays an effect at the effects volume; nothing at volume 0.
   virtual void playMySound(const std::string& name);
   virtual void playMySound(const std::shared_ptr<TSoundData>& sound);
+  // Kept with the registry's interface; nothing in the game calls these four.
   virtual void playLevelMusic();
   virtual void stopAllMusic();
   virtual void playMusicBack();
@@ -67,6 +70,8 @@ class TGlobalSnd {
   // that still plays (also when it is the same track).
   virtual void playMyMusic(const std::string& name);
   virtual void playMyMusic(const std::shared_ptr<TMusicData>& music);
+  // A background track of bg; kept with the registry's interface, nothing in
+  // the game calls it.
   virtual void PlayMusicByBackground(int bg);
   // Number of a background track drawn at random for background bg (1..10);
   // 0 for other backgrounds or a drawn name that is not registered.
@@ -86,6 +91,7 @@ class TGlobalSnd {
   // Pause and resume both music channels; effects play on.
   virtual void pauseSounds();
   virtual void resumeSounds();
+  // Kept with the registry's interface; nothing in the game calls it.
   virtual void stopMusic();
   // Turns the current track into the outgoing one: it fades out from the
   // outgoing level, which is 0 (silence at the next frame) unless a

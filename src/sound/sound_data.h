@@ -25,7 +25,8 @@ class TSoundData {
   std::string typ;                // declared kind; always empty
 
   // Plays once at a speed of n / 25 (n above 25 counts as 25, below 0 as 1),
-  // outside the pool; the channel is not tracked.
+  // outside the pool; the channel is not tracked. Kept with the record's
+  // interface; nothing in the game calls it.
   virtual void playWithRate(int n);
   // Plays once in the first free or finished pool slot, at the effects volume
   // of this moment; dropped when all six copies still sound.

@@ -2,6 +2,7 @@
 // scene timeline.
 #include "story/intro.h"
 
+#include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
@@ -182,16 +183,9 @@ void TIntro::drawScene(int scene) {
 }
 
 void TIntro::_drawBack() {
-  auto plain = [] {
-    SetColor(255, 255, 255);
-    SetScale(1, 1);
-    SetRotation(0);
-    SetBlend(ALPHABLEND);
-    SetAlpha(1);
-  };
-  plain();
+  ResetDrawState();
   drawScene(part);
-  plain();
+  ResetDrawState();
   DrawImg(belki, -512, 0);
   DrawImg(belki, 512, 0);
 }

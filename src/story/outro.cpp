@@ -2,6 +2,7 @@
 // hook, pause and the scene timeline.
 #include "story/outro.h"
 
+#include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
@@ -139,11 +140,7 @@ void TOutro::draw() {
 }
 
 void TOutro::_drawBack() {
-  SetColor(255, 255, 255);
-  SetScale(1, 1);
-  SetRotation(0);
-  SetBlend(ALPHABLEND);
-  SetAlpha(1);
+  ResetDrawState();
 }
 
 void TOutro::_drawPart() {

@@ -1,6 +1,7 @@
 // The outro's five scenes: pictures with slow zooms and cross-fades, the
 // sparks of scene 1, the light rays of scene 2, and scene 3's figure, scroll,
 // circling banners and their sparks.
+#include "core/draw_state.h"
 #include "core/globals.h"
 #include "gui/img.h"
 #include "platform/clock.h"
@@ -24,10 +25,7 @@ void rise(float& value, float rate) {
 // A scene's picture about its centre: its zoom grows while it is drawn.
 void drawPicture(const std::shared_ptr<TImg>& img, float& zoom, float alpha) {
   zoom += kZoomRate * delta;
-  SetBlend(ALPHABLEND);
-  SetRotation(0);
-  SetColor(255, 255, 255);
-  SetAlpha(alpha);
+  ResetDrawState(alpha);
   SetScale(zoom, zoom);
   DrawImg(img, kPicX, kPicY);
 }

@@ -54,6 +54,8 @@ class TATile {
   // 1 when acted on.
   virtual int isDone() const;
   virtual int lightMeUp();
+  // The tutorial's counterpart of lightMeUp; no tip uses it, kept with the
+  // cell's interface.
   virtual int lightMeDown();
   // The cell's face at (x, y) with the caller's drawing state: its flying
   // copy. An acted cell without a picture piece shows nothing.
@@ -85,6 +87,7 @@ class TATile {
   virtual int Resolve();
   virtual int CountPomDims();
   virtual int setZadanie(const std::string& task, const std::string& after);
+  // Level-editor aid: the mouse over the cell; no screen of the game calls it.
   virtual int EDITOR_Over();
 
   // The cell in place: its covered face, its picture once uncovered, nothing
@@ -105,7 +108,7 @@ class TATile {
   // The dark shade of the tutorial's row demonstration.
   virtual int drawPosibility();
   // Level-editor aid: the covered face, grey on the selected cell, and the
-  // picture.
+  // picture; no screen of the game calls it.
   virtual int EDITOR_Draw(const std::shared_ptr<TATile>& selected);
 
  private:

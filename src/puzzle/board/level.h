@@ -92,6 +92,8 @@ class TLevel : public std::enable_shared_from_this<TLevel> {
   virtual int COUNT_Dims_Mesalor();
   virtual int COUNT_Dims();
   virtual int COUNT_Position();
+  // 1 when (r, c) is painted in color; kept with the level's interface, the
+  // recount counts through the Fill rules instead.
   virtual int COUNT_Single_Tile_ByUser(const std::shared_ptr<TColor>& color, int r, int c) const;
   virtual float COUNT_Standard_Width() const;
   virtual float COUNT_Standard_Height() const;

@@ -38,6 +38,7 @@ class TTile {
   int holded = 0;      // took its one application of the current drag
   float showMeAlpha = 0;
   float dShowMeAlpha = 0;
+  // Level-editor state, kept with the cell; play never reads it.
   float editorPointA = 0, dEditorPointA = 0;
   int editorIAmNotGood = 0, editorCol = 0;
   int showTimePart = 0;

@@ -47,7 +47,7 @@ int TMainGame::_updateTilesOver() {
   const FillTallies tallies = FillColourTallies(board);
   colorsTiles = tallies.solution;
   colorsDone = tallies.paint;
-  koloryOk = tallies.match() ? 1 : 0;
+  koloryOk = colorsTiles == colorsDone ? 1 : 0;
   isWin = FillCluesMet(board) ? 1 : 0;
   const bool won = FillWon(board);
   if (trelmoActionType != 0) return 0;

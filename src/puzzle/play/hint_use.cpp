@@ -12,6 +12,7 @@
 #include "puzzle/board/hint.h"
 #include "puzzle/board/level.h"
 #include "puzzle/board/player_link.h"
+#include "puzzle/board/ruleset.h"
 #include "sound/global_snd.h"
 
 namespace sorvanta {
@@ -30,7 +31,7 @@ void THint::use() {
   t = 1;
   myLoad = 0;
   dMyLoad = 0;
-  if (PlayerTryb(0) != 0 && globalSnd) globalSnd->playMySound("hint");
+  if (PlayerTryb(kRulesetFill) != kRulesetFill && globalSnd) globalSnd->playMySound("hint");
 }
 
 void THint::Reuse() {

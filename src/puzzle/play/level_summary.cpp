@@ -2,6 +2,7 @@
 #include "puzzle/play/level_summary.h"
 
 #include "core/dialogs.h"
+#include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
@@ -181,11 +182,7 @@ int TLevelSummary::_drawBack() {
 }
 
 int TLevelSummary::_drawPanel() {
-  SetAlpha(static_cast<float>(Sin(90.0 * alpha)));
-  SetScale(1, 1);
-  SetRotation(0);
-  SetBlend(ALPHABLEND);
-  SetColor(255, 255, 255);
+  ResetDrawState(static_cast<float>(Sin(90.0 * alpha)));
   DrawImg(panel, 512, 410);
   return 0;
 }

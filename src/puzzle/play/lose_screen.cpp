@@ -1,6 +1,7 @@
 // The lose panel over the frozen play screen.
 #include "puzzle/play/lose_screen.h"
 
+#include "core/draw_state.h"
 #include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
@@ -58,11 +59,7 @@ int TLoseScreen::_drawBack() {
 }
 
 int TLoseScreen::_drawPanel() {
-  SetColor(255, 255, 255);
-  SetBlend(ALPHABLEND);
-  SetRotation(0);
-  SetScale(1, 1);
-  SetAlpha(alpha);
+  ResetDrawState(alpha);
   if (panel) DrawImage(panel, kPanelX, kPanelY);
   SetColor(0, 0, 0);
   SetImageFont(font);

@@ -103,6 +103,8 @@ class TMainGame : public TEkran {
   int lastMouseLeftHolded = 0;
   int action = 0;
   int lastMouseRightHolded = 0;
+  // This frame's Fill tallies per colour id, in the solution and in the
+  // paint; koloryOk holds when the two agree.
   std::array<int, 20> colorsTiles{};
   std::array<int, 20> colorsDone{};
   int koloryOk = 0;

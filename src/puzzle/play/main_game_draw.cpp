@@ -222,11 +222,7 @@ int TMainGame::_drawMesalorNumbers() {
 
 int TMainGame::_drawFrame() {
   if (!level || level->tryb == kRulesetPicross) return 0;
-  SetAlpha(frameA);
-  SetBlend(ALPHABLEND);
-  SetScale(1, 1);
-  SetRotation(0);
-  SetColor(255, 255, 255);
+  ResetDrawState(frameA);
   const float s = level->scale, hw = level->tileW / 2.0f, hh = level->tileH / 2.0f;
   const float L = level->drawX - hw * s, T = level->drawY - hh * s;
   const float R = level->drawX + (level->width - hw) * s, B = level->drawY + (level->height - hh) * s;

@@ -48,11 +48,8 @@ int TMainGame::_drawPanel() {
 
 int TMainGame::_drawHintInfo() {
   if (trelmoActionType != 1) return 0;
+  ResetDrawState(0.5f);
   SetColor(0, 0, 0);
-  SetAlpha(0.5f);
-  SetScale(1, 1);
-  SetRotation(0);
-  SetBlend(ALPHABLEND);
   DrawRect(0, 20, 1024, 60);
   SetImageFont(hintFont);
   SetColor(255, 255, 255);
@@ -132,11 +129,7 @@ int TMainGame::_drawHook(int x, int y) {
 
 int TMainGame::_drawPomBut() {
   if (!helpShown(level.get())) return 0;
-  SetBlend(ALPHABLEND);
-  SetAlpha(butA);
-  SetScale(1, 1);
-  SetColor(255, 255, 255);
-  SetRotation(0);
+  ResetDrawState(butA);
   const auto& button = pomButton[pomButtonOver == 1 ? 1 : 0];
   DrawImg(button, 850, 510);
   SetColor(0, 0, 0);
