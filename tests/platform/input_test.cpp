@@ -124,6 +124,9 @@ TEST(Input, FocusQuitAndTerminateSignals) {
   std::raise(SIGINT);
   PollSystem();
   EXPECT_TRUE(AppTerminate());
+  // The terminal the game was started from closed: saved, not killed.
+  std::raise(SIGHUP);
+  EXPECT_TRUE(AppTerminate());
 }
 
 TEST(Harness, ClockScriptTimingAndFrameCap) {
