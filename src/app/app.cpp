@@ -10,6 +10,7 @@
 #include "core/folders.h"
 #include "core/globals.h"
 #include "core/settings.h"
+#include "formats/txt_file.h"
 #include "gui/img.h"
 #include "gui/mouse.h"
 #include "map/map_screen.h"
@@ -17,6 +18,7 @@
 #include "map/stage_screen.h"
 #include "platform/files.h"
 #include "platform/incbin.h"
+#include "platform/single_copy.h"
 #include "platform/system.h"
 #include "platform/timings.h"
 #include "platform/video.h"
@@ -109,8 +111,17 @@ void createSingletons() {
   tutorial = std::make_shared<TTutorial>();
 }
 
+void endIfAlreadyRunning() {
+  if (TakeCopyLock(myDocsFolder + "/running.lock") != CopyLock::kHeldElsewhere) return;
+  const std::string text = readTxtData(loadTxtFile(bDir + "txt/#LANG#/loading.txt"), 2);
+  Print(text);
+  ShowMessageBox(text);
+  End(0);
+}
+
 void loadGame(bool fadeOut) {
   systemSetup();
+  endIfAlreadyRunning();
   options->loadOptions();
   SetWindowIconFile(bDir + "gfx/icon.png");
   options->openScreen();

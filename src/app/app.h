@@ -14,7 +14,12 @@ void createSingletons();
 // Every subsystem registers what its states run.
 void registerAllStates();
 
-// Folders, settings, display, the loading screen's five phases (and its
+// A copy of the game already running with the same per-user folder: says
+// so (standard output, and a message box where a display exists) and ends
+// the process with 0, before anything of the players is read or written.
+// Otherwise this copy holds the folder until it ends.
+void endIfAlreadyRunning();
+// Folders, the one copy per folder, settings, display, the loading screen's five phases (and its
 // fade to black when fadeOut), profiles: everything before the state machine.
 void loadGame(bool fadeOut = true);
 // loadGame, then the state machine, then ende.

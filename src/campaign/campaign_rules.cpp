@@ -104,6 +104,16 @@ int TProfile::QUEST_PrepareTutorialForActLevel() {
   return 0;
 }
 
+std::string TProfile::leaveWonLevelFor(const std::string& screen) {
+  // The won board must not stay in progress under the next position: after a
+  // kill, "Continue" would play it solved and credit the win to a level never
+  // played. The next level's fresh board takes its place, and the screen
+  // the player goes to is where the campaign resumes.
+  SetActScreen(screen);
+  QUEST_LoadActLevel();
+  return screen;
+}
+
 std::string TProfile::QUEST_NextLevel() {
   // The tutorial takes the Fill fields for every mode but Picross.
   const bool picross = tryb == kRulesetPicross;
@@ -115,7 +125,7 @@ std::string TProfile::QUEST_NextLevel() {
     if (level >= (picross ? kPicrossTutorialLevels : kFillTutorialLevels)) {
       stage = 1;
       level = 1;
-      return kStateMapScreen;
+      return leaveWonLevelFor(kStateMapScreen);
     }
     level = nextId(level);
     auto& inProgress = *fields.inProgress;
@@ -136,7 +146,7 @@ std::string TProfile::QUEST_NextLevel() {
     level = nextId(level);
     QUEST_GetLevelData(stage, level)->unlocked = 1;
     campaignStageScreenNoPrepare();
-    return kStateStageScreen;
+    return leaveWonLevelFor(kStateStageScreen);
   }
   QUEST_GetStageData(stage)->played = 1;
   const bool last = stage >= static_cast<int>(levelManager->stagesOf(m.set)->size());
@@ -152,7 +162,7 @@ std::string TProfile::QUEST_NextLevel() {
   QUEST_GetStageData(stage)->unlocked = 1;
   level = 1;
   QUEST_GetLevelData(stage, 1)->unlocked = 1;
-  return kStateMapScreen;
+  return leaveWonLevelFor(kStateMapScreen);
 }
 
 }  // namespace sorvanta

@@ -76,6 +76,8 @@ class TProfile {
   // Find-or-create; none for a mode other than 0 and 1.
   virtual std::shared_ptr<TProfileLevel> QUEST_GetLevelData(int stageId, int levelId);
   virtual std::shared_ptr<TProfileStage> QUEST_GetStageData(int stageId);
+  // 1 when the mode's campaign has a level in progress, its end, or a level
+  // won or a stage past the first on record: then "play" asks before a new one.
   virtual int QUEST_CanContinue() const;
   virtual int QUEST_LevelUnlocked(int stageId, int levelId) const;
   virtual int QUEST_LevelPlayed(int stageId, int levelId) const;
@@ -111,8 +113,10 @@ class TProfile {
   virtual std::shared_ptr<TStage> QUEST_GetActStage();
 
   // The player's folder and files. Save writes the folder named by the
-  // current name; every file goes through the atomic write, level files
-  // before "profile.dat". A failure is reported and leaves the old files whole.
+  // current name; every file goes through the atomic write, "profile.dat"
+  // before the level files, each level file stamped with its mode's position
+  // (Load leaves out a level file of another position). A failure is
+  // reported, told to the player once a run, and leaves the old files whole.
   virtual int _Save_Data(TRCMFile& file);
   virtual int _Save_Stages_Picross(TRCMFile& file);
   virtual int _Save_Stages_Fill(TRCMFile& file);
@@ -130,8 +134,9 @@ class TProfile {
   // the player was read from; empty while the player has none on disk. The
   // player list names the player by it.
   std::string savedId;
-  // True when the last Save wrote every file.
+  // True when the last Save wrote every file; else the errno of its first failure.
   bool lastSaveOk = false;
+  int saveError = 0;
 
  private:
   // The current mode's fields; none of the pointers is set for a mode other
@@ -149,6 +154,9 @@ class TProfile {
   Mode modeOf(int mode) const;
   Mode mode() const { return modeOf(tryb); }
   std::string startNew(int newTryb);
+  // After a won level: the next position's fresh board in progress, and
+  // screen as the resume state; gives screen.
+  std::string leaveWonLevelFor(const std::string& screen);
   // The tutorial level file of the mode (Fill for any mode other than 1).
   std::string tutorialLevelPath(int levelId) const;
   // Hands the level to the play screen; none is refused with a message.

@@ -1,9 +1,11 @@
 // A player's folder on disk: "profile.dat" and the levels in progress.
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 #include "campaign/campaign_links.h"
 #include "campaign/profile.h"
+#include "campaign/save_notice.h"
 #include "core/globals.h"
 #include "formats/bounded_count.h"
 #include "formats/rcm_file.h"
@@ -74,19 +76,43 @@ TProfileStages loadStages(const TRCMFile& file, const std::string& base) {
   return stages;
 }
 
+// A level file names the position it was saved at, so that a level file
+// and a "profile.dat" of different moments (a kill between their writes)
+// never make one level's board another's.
+const char* const kStampStage = "level::campaign::stage";
+const char* const kStampLevel = "level::campaign::level";
+
 // The level file of a mode: the level in progress, or no file at all, so a
-// finished level never comes back as in progress.
-bool saveLevelFile(const std::shared_ptr<TLevel>& level, const std::string& path) {
+// finished level never comes back as in progress. False, errno the cause,
+// when it could not be written or removed.
+bool saveLevelFile(const std::shared_ptr<TLevel>& level, const TProfile::Position& at, const std::string& path) {
   if (!level) {
     std::error_code error;
     std::filesystem::remove(path, error);
-    if (error) Print("Cannot remove " + path + ": " + error.message());
-    return !error;
+    if (!error) return true;
+    Print("Cannot remove " + path + ": " + error.message());
+    errno = error.value();
+    return false;
   }
   auto file = createRCMFile();
   level->_SAVE_Standard(*file);
   level->_SAVE_Tiles(*file);
+  file->setFloat(kStampStage, static_cast<float>(at.stage));
+  file->setFloat(kStampLevel, static_cast<float>(at.level));
   return SaveText(file->toText(), path);
+}
+
+// The level in progress of a mode's file, when it was saved at the position
+// the profile names; a file of an older build has no position and is taken.
+std::shared_ptr<TLevel> loadLevelFile(const std::string& path, const TProfile::Position& at) {
+  if (FileType(path) == 0) return nullptr;
+  auto file = loadRCMFile(path);
+  if (file->getGroup({"level", "campaign", "stage"}) &&
+      (readInt(*file, kStampStage) != at.stage || readInt(*file, kStampLevel) != at.level)) {
+    Print("Level file " + path + " belongs to another position than the profile's, left out");
+    return nullptr;
+  }
+  return LoadLevel(path);
 }
 
 }  // namespace
@@ -121,9 +147,14 @@ int TProfile::_Save_Stages_Fill(TRCMFile& file) {
 
 int TProfile::_Save_Level() {
   const std::string folder = ProfilesFolder() + "/" + GetId();
-  bool ok = saveLevelFile(levelPicross, folder + "/levelPicross.lvl");
-  ok = saveLevelFile(levelFill, folder + "/levelFill.lvl") && ok;
-  if (!ok) lastSaveOk = false;
+  for (const int mode : {kRulesetPicross, kRulesetFill}) {
+    const Position at = positionOf(mode);
+    const char* name = mode == kRulesetPicross ? "/levelPicross.lvl" : "/levelFill.lvl";
+    if (!saveLevelFile(at.inProgress, at, folder + name) && lastSaveOk) {
+      lastSaveOk = false;
+      saveError = errno;
+    }
+  }
   return 0;
 }
 
@@ -145,21 +176,31 @@ int TProfile::Save() {
   }
   auto file = createRCMFile();
   const std::string folder = ProfilesFolder() + "/" + id;
-  if (FileType(folder) == 0 && !CreateDir(folder)) {
+  // Parents too: a "Profiles" that a full disk kept from being made at
+  // start-up is made once there is room.
+  if (FileType(folder) == 0 && !CreateDir(folder, true)) {
+    saveError = errno;
     Print("Cannot create the player's folder " + folder);
+    playerSaveFailed(saveError);
     return 0;
   }
-  lastSaveOk = true;
   _Save_Data(*file);
   _Save_Stages_Picross(*file);
   _Save_Stages_Fill(*file);
   _Save_Tutorial(*file);
-  _Save_Level();
-  if (!SaveText(file->toText(), folder + "/profile.dat")) lastSaveOk = false;
+  // "profile.dat" first: the level files then follow the position it names,
+  // and without it they are left as they were, with the old one.
+  lastSaveOk = SaveText(file->toText(), folder + "/profile.dat");
   if (lastSaveOk)
-    savedId = id;
+    _Save_Level();
   else
+    saveError = errno;
+  if (lastSaveOk) {
+    savedId = id;
+  } else {
     Print("The player's files in " + folder + " were not all written");
+    playerSaveFailed(saveError);
+  }
   return 0;
 }
 
@@ -190,8 +231,8 @@ int TProfile::_Load_Stages_Fill(TRCMFile& file) {
 }
 
 int TProfile::_Load_Levels(const std::string& folder) {
-  if (FileType(folder + "/levelPicross.lvl") != 0) levelPicross = LoadLevel(folder + "/levelPicross.lvl");
-  if (FileType(folder + "/levelFill.lvl") != 0) levelFill = LoadLevel(folder + "/levelFill.lvl");
+  if (auto level = loadLevelFile(folder + "/levelPicross.lvl", positionOf(kRulesetPicross))) levelPicross = level;
+  if (auto level = loadLevelFile(folder + "/levelFill.lvl", positionOf(kRulesetFill))) levelFill = level;
   return 0;
 }
 

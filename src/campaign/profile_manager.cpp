@@ -2,8 +2,10 @@
 #include "campaign/profile_manager.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <set>
 
+#include "campaign/save_notice.h"
 #include "core/dialogs.h"
 #include "core/globals.h"
 #include "formats/txt_file.h"
@@ -24,6 +26,7 @@ void TProfileManager::setup() {
   txtAreYouSure = readTxtData(txt, 10);
   txtPlayer = Trim(readTxtData(txt, 11));
   txtPlayers = readTxtData(txt, 12);
+  loadSaveNoticeTexts(txt);
 }
 
 int TProfileManager::loadProfiles() {
@@ -69,7 +72,11 @@ int TProfileManager::saveProfiles() {
   file->setFloat("profiles::i", static_cast<float>(listed));
   file->setFloat("profiles::pickedProfile", static_cast<float>(picked));
   for (size_t n = 0; n < ids.size(); ++n) file->setString("profiles::profile" + std::to_string(n + 1), ids[n]);
-  if (!SaveText(file->toText(), ProfilesListPath())) Print("The player list was not written");
+  if (!SaveText(file->toText(), ProfilesListPath())) {
+    const int cause = errno;
+    Print("The player list was not written");
+    playerSaveFailed(cause);
+  }
   return 0;
 }
 

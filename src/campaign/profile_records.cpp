@@ -37,6 +37,18 @@ int stagesPassed(const TProfileStages& stages, int set) {
   return count;
 }
 
+// Progress on record: a level won or a stage past the first reached. A
+// campaign with any is never replaced without the continue dialog's question,
+// also when its level file is gone.
+bool hasProgress(const TProfileStages& stages) {
+  for (const auto& stage : stages) {
+    if (stage->id > 1) return true;
+    for (const auto& level : stage->levels)
+      if (level->played) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 TProfile::Mode TProfile::modeOf(int tryb) const {
@@ -136,7 +148,7 @@ std::shared_ptr<TProfileLevel> TProfile::QUEST_GetLevelData(int stageId, int lev
 
 int TProfile::QUEST_CanContinue() const {
   Mode m = mode();
-  return m.stage && (*m.inProgress || *m.end) ? 1 : 0;
+  return m.stage && (*m.inProgress || *m.end || hasProgress(*m.stages)) ? 1 : 0;
 }
 
 int TProfile::QUEST_LevelUnlocked(int stageId, int levelId) const {

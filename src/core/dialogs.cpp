@@ -13,6 +13,11 @@ TDialogBindings& bound() {
   return bindings;
 }
 
+std::string& waiting() {
+  static std::string text;
+  return text;
+}
+
 }  // namespace
 
 void bindDialogs(TDialogBindings bindings) { bound() = std::move(bindings); }
@@ -20,6 +25,18 @@ void bindDialogs(TDialogBindings bindings) { bound() = std::move(bindings); }
 int askYesNo(const std::string& text, std::shared_ptr<TEkran> screen) {
   return bound().popUp ? bound().popUp(text, std::move(screen), 1) : 0;
 }
+
+void tellPlayer(const std::string& text, std::shared_ptr<TEkran> screen) {
+  if (bound().popUp) bound().popUp(text, std::move(screen), 0);
+}
+
+void tellPlayerAtFrameEnd(const std::string& text) {
+  if (waiting().empty()) waiting() = text;
+}
+
+bool messageWaiting() { return !waiting().empty(); }
+
+std::string takeWaitingMessage() { return std::exchange(waiting(), std::string()); }
 
 std::string runPauseMenu(std::shared_ptr<TEkran> screen) {
   if (!bound().options) return kOptionsClosed;

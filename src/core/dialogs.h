@@ -21,6 +21,14 @@ void bindDialogs(TDialogBindings bindings);
 
 // 1 for yes, 0 for no (also when no dialog is bound).
 int askYesNo(const std::string& text, std::shared_ptr<TEkran> screen);
+void tellPlayer(const std::string& text, std::shared_ptr<TEkran> screen);
+// A message shown at the end of the next frame, over that frame (myFlip):
+// for code that runs where no dialog can, such as a screen's preparation.
+// While one waits, a later one is dropped.
+void tellPlayerAtFrameEnd(const std::string& text);
+// Whether a message waits; takeWaitingMessage hands it over and forgets it.
+bool messageWaiting();
+std::string takeWaitingMessage();
 // The options overlay over screen as its pause menu; the state it leads to
 // (stateFromPauseMenu), "" when play goes on.
 std::string runPauseMenu(std::shared_ptr<TEkran> screen);

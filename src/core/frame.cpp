@@ -2,8 +2,10 @@
 
 #include "core/delta_time.h"
 #include "core/design_size.h"
+#include "core/dialogs.h"
 #include "core/display.h"
 #include "core/draw_state.h"
+#include "core/ekran.h"
 #include "core/frame_bindings.h"
 #include "core/globals.h"
 #include "core/settings.h"
@@ -20,6 +22,26 @@ namespace {
 
 constexpr int kKeyF = 70;
 constexpr int kKeyQ = 81;
+
+// The design area as it stands (its real pixels, wherever the letterbox put
+// it), to be drawn back stretched over the same area; none without a mode.
+std::shared_ptr<TImage> grabDesignArea() {
+  auto pixmap = GrabPixmap(0, 0, kDesignWidth, kDesignHeight);
+  return pixmap ? LoadImage(pixmap, -1) : nullptr;
+}
+
+// A frame that stands still behind a message.
+class TFrozenFrame : public TEkran {
+ public:
+  explicit TFrozenFrame(std::shared_ptr<TImage> image) : image_(std::move(image)) {}
+  void draw() override {
+    ResetDrawState();
+    if (image_) DrawImage(image_, 0, 0);
+  }
+
+ private:
+  std::shared_ptr<TImage> image_;
+};
 
 }  // namespace
 
@@ -46,20 +68,21 @@ void _updateSystem() {
 }
 
 void myFlip(int n) {
+  // A waiting message goes over this frame as drawn, cursor left out.
+  const bool tell = n == 0 && messageWaiting();
+  std::shared_ptr<TImage> frame = tell ? grabDesignArea() : nullptr;
   _drawMouse();
   if (n == 0 && AppSuspended()) pauseGame();
   Flip(-1);
   ReportPresentedFrames();
   AspectCls();
+  if (tell) tellPlayer(takeWaitingMessage(), std::make_shared<TFrozenFrame>(std::move(frame)));
 }
 
 void pauseGame() {
   if (frameBindings().pause) frameBindings().pause();
 
-  // The design area as it stands (its real pixels, wherever the letterbox
-  // put it), drawn back stretched over the same area.
-  std::shared_ptr<TImage> frozen;
-  if (auto pixmap = GrabPixmap(0, 0, kDesignWidth, kDesignHeight)) frozen = LoadImage(pixmap, -1);
+  std::shared_ptr<TImage> frozen = grabDesignArea();
 
   do {
     Cls();

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -20,17 +21,22 @@ std::function<bool(const std::string&)>& Fault() {
   return fault;
 }
 
+// A fault may set errno to the cause it stands for (ENOSPC, EACCES); EIO otherwise.
 bool Injected(const char* step) {
+  errno = 0;
   if (Fault() && Fault()(step)) {
-    errno = EIO;
+    if (errno == 0) errno = EIO;
     return true;
   }
   return false;
 }
 
+// Leaves errno as the failure set it: the caller tells the player why.
 bool Report(const std::string& path, const char* what, const char* reason) {
+  const int cause = errno;
   std::fprintf(stderr, "Could not save %s: %s failed (%s)\n", path.c_str(), what, reason);
   std::fflush(stderr);
+  errno = cause;
   return false;
 }
 
@@ -48,9 +54,11 @@ bool ResolveTarget(const std::string& path, std::string* target) {
   return true;
 }
 
-// Earlier saves named their temporary files target.tmp-XXXXXX; an
-// interrupted one left its file behind for good.
+// What interrupted saves left: target.tmp-XXXXXX files, and target.tmp of
+// older builds. A temporary file still locked belongs to a save under way
+// (another process's) and stays.
 void RemoveOldTemps(const std::string& dir, const std::string& name) {
+  ::unlink((dir + "/" + name + ".tmp").c_str());
   DIR* folder = ::opendir(dir.c_str());
   if (!folder) return;
   const std::string prefix = name + ".tmp-";
@@ -58,8 +66,11 @@ void RemoveOldTemps(const std::string& dir, const std::string& name) {
     const std::string entry = e->d_name;
     if (entry.size() != prefix.size() + 6 || entry.compare(0, prefix.size(), prefix) != 0) continue;
     const std::string full = dir + "/" + entry;
+    const int fd = ::open(full.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
     struct stat st {};
-    if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(full.c_str());
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(full.c_str());
+    ::close(fd);
   }
   ::closedir(folder);
 }
@@ -95,23 +106,28 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes) {
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   if (exists && !S_ISREG(st.st_mode)) {
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EEXIST;
     return Report(path, "replace", S_ISDIR(st.st_mode) ? "a folder is in the way" : "not a regular file");
   }
   const std::string::size_type slash = target.rfind('/');
   const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
 
-  // One fixed temporary name per target, so an interrupted save leaves at
-  // most one file behind, and the next save takes its place.
+  // A name of its own for every write, so two writers never share a file;
+  // locked until it is renamed, so the sweep above leaves it alone.
   RemoveOldTemps(dir, target.substr(slash == std::string::npos ? 0 : slash + 1));
-  const std::string temp = target + ".tmp";
-  ::unlink(temp.c_str());
-  int fd = Injected("open") ? -1 : ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  std::string temp = target + ".tmp-XXXXXX";
+  int fd = Injected("open") ? -1 : ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return Report(path, "open");
+  ::flock(fd, LOCK_EX | LOCK_NB);
+  // The lock lasts while a copy of the descriptor is open: past the close
+  // below (which reports late write errors) until the rename.
+  const int hold = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
 
   auto fail = [&](const char* what) {
     const int saved = errno;
     if (fd >= 0) ::close(fd);
     ::unlink(temp.c_str());
+    if (hold >= 0) ::close(hold);
     errno = saved;
     return Report(path, what);
   };
@@ -133,6 +149,7 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes) {
   fd = -1;
   if (::close(closing) != 0) return fail("close");
   if (Injected("rename") || ::rename(temp.c_str(), target.c_str()) != 0) return fail("rename");
+  if (hold >= 0) ::close(hold);
 
   // Makes the rename itself durable; the new file is in place either way.
   const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);

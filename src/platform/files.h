@@ -34,8 +34,8 @@ std::string LoadText(const std::string& path);
 // LoadText does.
 std::string LoadString(const std::string& path);
 // Writes one byte per character when every character is below 256, else
-// UTF-16 little-endian after FF FE. Atomic; false (and a line on stderr) on
-// failure, never throws.
+// UTF-16 little-endian after FF FE. Atomic; false (a line on stderr, errno
+// the cause) on failure, never throws.
 bool SaveText(const std::string& text, const std::string& path);
 // The raw bytes of a file ("incbin::name" reads an embedded file).
 // Throws FileError when the file cannot be read.
@@ -45,11 +45,14 @@ std::string LoadBytes(const std::string& path);
 // that a failure at any step leaves the old file whole. A link is followed
 // and what it points to is replaced; only a regular file (or nothing) may
 // stand there: a folder, a device, a dangling link or a loop of links fails
-// and is left untouched. The temporary file is path + ".tmp", one per
-// target whatever happened before. False (and a line on stderr) on failure.
+// and is left untouched. Every write has a temporary file of its own,
+// path + ".tmp-XXXXXX", so two writers never mix their files; what earlier,
+// interrupted writes left is removed. False (a line on stderr, errno the
+// cause) on failure.
 bool AtomicWriteFile(const std::string& path, const std::string& bytes);
 // Test hook: called before each step ("open", "write", "sync", "rename");
-// returning true makes that step fail. Pass nullptr to remove it.
+// returning true makes that step fail, with the errno the hook set (EIO when
+// it set none). Pass nullptr to remove it.
 void SetAtomicWriteFaultForTests(std::function<bool(const std::string& step)> fault);
 
 // 0 nothing there, 1 a file, 2 a folder.

@@ -177,6 +177,8 @@ void InstallTerminateHandlers() {
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  // The terminal the game was started from closed, or the session ended.
+  sigaction(SIGHUP, &action, nullptr);
 }
 
 void HandleEvent(const SDL_Event& event) {

@@ -82,7 +82,7 @@ void SetSystemPointerForTests(std::function<bool(float& x, float& y)> reader);
 // True while the window has lost the focus or is minimised.
 bool AppSuspended();
 // True once for each request to end: the window closed, a quit request, or
-// SIGTERM / SIGINT.
+// SIGTERM / SIGINT / SIGHUP.
 bool AppTerminate();
 
 }  // namespace sorvanta

@@ -6,7 +6,7 @@
 
 namespace sorvanta {
 
-// Our handlers for SIGINT and SIGTERM, installed once.
+// Our handlers for SIGINT, SIGTERM and SIGHUP, installed once.
 void InstallTerminateHandlers();
 // Applies ShowMouse/HideMouse to a newly opened window.
 void ApplyCursorVisibility();

@@ -26,7 +26,7 @@ bool SdlVideoStarted() { return SDL_WasInit(SDL_INIT_VIDEO) != 0; }
 
 bool EnsureSdlVideo() {
   if (SdlVideoStarted()) return true;
-  // Our own handlers turn SIGINT and SIGTERM into AppTerminate.
+  // Our own handlers turn SIGINT, SIGTERM and SIGHUP into AppTerminate.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   InstallTerminateHandlers();
   // The software renderer would otherwise present its frames through an

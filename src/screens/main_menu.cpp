@@ -160,20 +160,19 @@ int TMainMenu::goContinue() {
   dFade = 1;
   if (!profile) return 0;
   wynik = profile->GetActScreen();
-  const int stage = profile->position().stage;
-  std::shared_ptr<TLevel> level = profile->position().inProgress;
-  if (level) {
-    if (stage == 0) {
-      // A tutorial level restarts from its file with its tips pending again,
-      // and on the play screen whatever was stored: the stage screen has no
-      // tutorial stage to show.
-      profile->QUEST_PrepareTutorialForActLevel();
-      profile->QUEST_LoadActLevel();
-      level = profile->position().inProgress;
-      wynik = kStateMainGame;
-    }
-    if (level && mainGame) mainGame->setLevel(level);
+  const TProfile::Position at = profile->position();
+  std::shared_ptr<TLevel> level = at.inProgress;
+  // A tutorial level restarts from its file with its tips pending again (its
+  // saved board is not needed, so a lost level file costs nothing), and on
+  // the play screen whatever was stored: the stage screen has no tutorial
+  // stage to show.
+  if (at.stage == 0 && (level || at.level > 0)) {
+    profile->QUEST_PrepareTutorialForActLevel();
+    profile->QUEST_LoadActLevel();
+    level = profile->position().inProgress;
+    wynik = kStateMainGame;
   }
+  if (level && mainGame) mainGame->setLevel(level);
   // The play screen needs a level: with none in progress the campaign goes on from the map.
   if (wynik == kStateMainGame && !level) wynik = kStateMapScreen;
   return 0;

@@ -20,6 +20,7 @@ std::shared_ptr<TPopUp> popUp;
 void TPopUp::setup() {
   gui = LoadGui(bDir + "gfx/gui/popUp/" + lang + "/popUp.gui");
   _font = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 42);
+  _smallFont = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 24);
   panel = LoadImage(bDir + "gfx/gui/popUp/panel.png", -1);
 }
 
@@ -81,6 +82,10 @@ void TPopUp::draw() {
   if (gui) gui->draw();
   ResetDrawState(alpha);
   SetImageFont(_font);
+  // A long message (a path, a reason) would run over the buttons at the
+  // dialog's own size: it gets the smaller one.
+  constexpr int kTextRoom = 469 - 270;
+  if (_smallFont && layoutSpecText(txt, 310, 270, 420, "CENTER", 1).height > kTextRoom) SetImageFont(_smallFont);
   drawSpecText(txt, 310, 270, 420, "CENTER", 0, nullptr, 1);
 }
 

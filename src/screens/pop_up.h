@@ -16,6 +16,7 @@ class TPopUp : public TEkran {
   std::shared_ptr<TEkran> ekran;  // drawn behind the dialog
   std::string txt;
   std::shared_ptr<TImageFont> _font;
+  std::shared_ptr<TImageFont> _smallFont;  // for a message too long for _font
   std::shared_ptr<TImage> panel;
   int wyn = 0;  // the answer: 1 yes, 0 no
 

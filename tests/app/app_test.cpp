@@ -1,14 +1,20 @@
 #include "app/app.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <map>
 
 #include "app/control.h"
 #include "core/shell_test_support.h"
 #include "gui/gui.h"
 #include "platform/files.h"
 #include "platform/input.h"
+#include "platform/single_copy.h"
 #include "screens/loading_screen.h"
 #include "sound/volume_settings.h"
 
@@ -57,6 +63,82 @@ TEST(App, StartsFromNothingAndEndsThroughTheMenu) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), "adp = 25"), lines.end());
   // The window got the icon from the asset tree.
   for (const auto& line : lines) EXPECT_EQ(line.find("window icon"), std::string::npos) << line;
+}
+
+// Every file under folder with its bytes.
+std::map<std::string, std::string> Files(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+    if (e.is_regular_file()) files[e.path().string()] = test::ReadFile(e.path().string());
+  return files;
+}
+
+// A second copy started with the same home (a double click, a terminal)
+// says so and ends with 0 before it reads or writes anything of the
+// players; the first copy's files stay as they are. A copy that died, even
+// by SIGKILL, keeps no one out.
+TEST(App, ASecondCopyWithTheSameHomeEndsAndTouchesNothing) {
+  ShellWorld world(shell_test::NoCapture());
+  test::TempFolder home;
+  shell_test::SetHome(home.path().c_str());
+  const std::string folder = home.path() + "/Library/Preferences/.Sorvanta";
+  test::WriteFile(folder + "/Data/settings.dat", "settings {\n\tfullScreen = 0\n}\n");
+  test::WriteFile(folder + "/Profiles/profiles.dat", "profiles {\n\ti = 1\n\tprofile1 = \"65\"\n}\n");
+  test::WriteFile(folder + "/Profiles/65/profile.dat", "profile {\n\tdata {\n\t\tname = \"A\"\n\t}\n}\n");
+
+  // The first copy: another process that holds the folder until it is killed.
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t first = ::fork();
+  ASSERT_GE(first, 0);
+  if (first == 0) {
+    const char held = TakeCopyLock(folder + "/running.lock") == CopyLock::kTaken ? 1 : 0;
+    if (::write(ready[1], &held, 1) != 1) ::_exit(1);
+    for (;;) ::pause();
+  }
+  char held = 0;
+  ASSERT_EQ(::read(ready[0], &held, 1), 1);
+  ASSERT_EQ(held, 1);
+  auto before = Files(folder);
+  before.erase(folder + "/running.lock");
+
+  createGlobals();
+  bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
+  createSingletons();
+  auto recorder = std::make_shared<shell_test::RecordingProfileManager>();
+  profileManager = recorder;
+  int status = -1;
+  auto lines = shell_test::StdoutLines([&] {
+    try {
+      loadGame(false);
+    } catch (const EndRequested& end) {
+      status = end.status;
+    }
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "Sorvanta is already running. Only one copy plays at a time, so that no progress is lost."),
+            lines.end());
+  EXPECT_EQ(recorder->loads, 0);
+  EXPECT_EQ(recorder->saves, 0);
+  auto after = Files(folder);
+  after.erase(folder + "/running.lock");
+  EXPECT_EQ(after, before);
+
+  ::kill(first, SIGKILL);
+  ::waitpid(first, nullptr, 0);
+  status = -1;
+  shell_test::StdoutLines([&] {
+    try {
+      loadGame(false);
+    } catch (const EndRequested& end) {
+      status = end.status;
+    }
+  });
+  EXPECT_EQ(status, -1) << "the game started";
+  EXPECT_EQ(recorder->loads, 1);
+  ::close(ready[0]);
+  ::close(ready[1]);
 }
 
 }  // namespace

@@ -28,8 +28,8 @@ TEST(CampaignRules, RestartAndNextLevelFromEveryKindOfPosition) {
       {"restart in a stage the mode lacks", 0, 3, 1, false, kStateMapScreen, -1, 3, 1, 1},
       {"restart in another mode", 2, 1, 1, false, kStateMapScreen, -1, 1, 1, 1},
       {"next in a stage the mode lacks", 0, 3, 1, true, kStateMapScreen, -1, 3, 1, 1},
-      {"next past the last tutorial level", 1, 0, 9, true, kStateMapScreen, -1, 1, 1, 0},
-      {"next from the last Fill tutorial level", 0, 0, 7, true, kStateMapScreen, -1, 1, 1, 0},
+      {"next past the last tutorial level", 1, 0, 9, true, kStateMapScreen, -1, 1, 1, 1},
+      {"next from the last Fill tutorial level", 0, 0, 7, true, kStateMapScreen, -1, 1, 1, 1},
       {"next in another mode's tutorial reads Fill", 2, 0, 1, true, kStateMainGame, TutorialMarker(0, 2), 0, 2, 1},
       {"next in another mode's stage", 2, 1, 1, true, "", -1, 1, 1, 0},
   };
@@ -57,6 +57,12 @@ TEST(CampaignRules, RestartAndNextLevelFromEveryKindOfPosition) {
     EXPECT_EQ((picross ? p.actLevelId_Picross : p.actLevelId_Fill), c.levelAfter);
     if (!c.next) {
       EXPECT_EQ(p.tool, 0);
+    }
+    // Moved on to the map: the won board no longer stands in progress, the
+    // next position's fresh one does, and the map is where play resumes.
+    if (c.next && c.stageAfter != c.stage) {
+      EXPECT_EQ(Marker(picross ? p.levelPicross : p.levelFill), CatalogueMarker(c.tryb, 1, 1));
+      EXPECT_EQ(p.GetActScreen(), kStateMapScreen);
     }
     EXPECT_TRUE(p.stagesPicross.empty() && p.stagesFill.empty());  // no record made
     EXPECT_EQ(world.noPrepares, 0);

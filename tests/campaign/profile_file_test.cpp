@@ -165,6 +165,44 @@ TEST(ProfileFile, LevelFileGoesWhenNoLevelIsInProgress) {
   EXPECT_EQ(q->levelFill, nullptr);
 }
 
+// A level file goes with the position "profile.dat" names: one saved at
+// another position (a kill between the two writes) is left out, one of an
+// older build, which names none, is taken.
+TEST(ProfileFile, ALevelFileIsTakenOnlyAtThePositionItWasSavedAt) {
+  struct Row {
+    const char* name;
+    const char* key;  // the stamp changed to 9, or "" for none
+    int loaded;       // marker of the level read back
+  };
+  const Row rows[] = {
+      {"saved with the profile", nullptr, 5},
+      {"saved at another level", "level::campaign::level", -1},
+      {"saved at another stage", "level::campaign::stage", -1},
+      {"an older build's", "", 5},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Home home;
+    TProfile p;
+    p.name = "A";
+    p.actStageId_Picross = 2, p.actLevelId_Picross = 3;
+    p.levelPicross = home.level(1, 5);
+    p.Save();
+    const std::string lvl = home.folder("65") + "/levelPicross.lvl";
+    if (row.key && *row.key) {
+      auto file = loadRCMFile(lvl);
+      ASSERT_EQ(file->getFloat(row.key), std::string(row.key).back() == 'e' ? 2 : 3);
+      file->setFloat(row.key, 9);
+      ASSERT_TRUE(SaveText(file->toText(), lvl));
+    } else if (row.key) {
+      SaveLevel(p.levelPicross, lvl);
+    }
+    std::shared_ptr<TProfile> q;
+    test::StdoutLines([&] { q = loadProfile(home.folder("65") + "/profile.dat"); });
+    EXPECT_EQ(Marker(q->levelPicross), row.loaded);
+  }
+}
+
 TEST(ProfileFile, FailedSavesLeaveTheOldFilesWhole) {
   FaultGuard guard;
   for (std::string step : {"open", "write", "sync", "rename"}) {
@@ -184,9 +222,11 @@ TEST(ProfileFile, FailedSavesLeaveTheOldFilesWhole) {
     EXPECT_EQ(LoadBytes(dat), oldDat) << step;
     EXPECT_EQ(LoadBytes(lvl), oldLvl) << step;
   }
-  // A folder that cannot be made: nothing written, reported, no crash.
+  // A folder that cannot be made (a file stands in the way): nothing
+  // written, reported, no crash.
   Home home;
-  myDocsFolder = home.root / "missing/deeper";
+  test::WriteFile(home.root / "file", "");
+  myDocsFolder = home.root / "file/deeper";
   TProfile p;
   p.name = "A";
   const auto lines = test::StdoutLines([&] { p.Save(); });

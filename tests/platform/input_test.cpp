@@ -125,6 +125,9 @@ TEST(Input, FocusQuitAndTerminateSignals) {
   std::raise(SIGINT);
   PollSystem();
   EXPECT_TRUE(AppTerminate());
+  // The terminal the game was started from closed: saved, not killed.
+  std::raise(SIGHUP);
+  EXPECT_TRUE(AppTerminate());
 }
 
 // Where the pointer is: told by events while it moves, asked of the system

@@ -148,14 +148,14 @@ TEST(AtomicWrite, RefusesTargetsThatAreNotRegularFiles) {
   }
 }
 
-// Interrupted saves leave at most one temporary file per target: a save takes
-// the place of what an earlier one left, planted links are not followed, and
-// other targets' files stay.
-TEST(AtomicWrite, OneTemporaryFilePerTarget) {
+// What interrupted saves left is swept by the next save of the same target:
+// the fixed name of older builds (a planted link there is not followed) and
+// unique names no writer holds; other targets' files stay.
+TEST(AtomicWrite, NextSaveSweepsWhatInterruptedSavesLeft) {
   TempFolder dir;
   const std::string p = dir / "settings.dat";
-  WriteFile(p + ".tmp", "left by a killed save");
-  WriteFile(p + ".tmp-a1B2c3", "left by an older build");
+  WriteFile(p + ".tmp", "left by an older build");
+  WriteFile(p + ".tmp-a1B2c3", "left by a killed save");
   WriteFile(dir / "profile.dat.tmp-a1B2c3", "another target's");
   WriteFile(dir / "victim", "untouched");
   ASSERT_TRUE(AtomicWriteFile(p, "one"));
@@ -166,6 +166,32 @@ TEST(AtomicWrite, OneTemporaryFilePerTarget) {
   EXPECT_EQ(ReadFile(p), "two");
   EXPECT_EQ(ReadFile(dir / "victim"), "untouched");
   EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"settings.dat", "profile.dat.tmp-a1B2c3", "victim"}));
+}
+
+// Two writers of one file at once (a second copy of the game, another
+// program): each writes a file of its own and neither sweeps the other's
+// away, so both succeed and the file holds one of them whole.
+TEST(AtomicWrite, TwoWritersAtOnceNeverMixOrFail) {
+  TempFolder dir;
+  const std::string p = dir / "profile.dat";
+  const std::string first(50000, 'A'), second(70000, 'B');
+  bool secondDone = false, nested = false;
+  std::set<std::string> during;
+  SetAtomicWriteFaultForTests([&](const std::string& step) {
+    // The second writer runs whole while the first stands before its rename.
+    if (step != "rename" || nested) return false;
+    nested = true;
+    during = Names(dir.path());
+    secondDone = AtomicWriteFile(p, second);
+    return false;
+  });
+  EXPECT_TRUE(AtomicWriteFile(p, first));
+  SetAtomicWriteFaultForTests(nullptr);
+  EXPECT_TRUE(secondDone);
+  ASSERT_EQ(during.size(), 1u);
+  EXPECT_EQ(during.begin()->size(), std::string("profile.dat.tmp-XXXXXX").size());
+  EXPECT_EQ(ReadFile(p), first);  // the last rename wins, whole
+  EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"profile.dat"}));
 }
 
 }  // namespace

@@ -17,6 +17,20 @@ using campaign_test::TutorialMarker;
 constexpr int kOldLevel = 777;  // marks a level in progress before the click
 constexpr int kNoLevel = -1;
 
+std::shared_ptr<TProfileStage> Stage(int id) {
+  auto stage = std::make_shared<TProfileStage>();
+  stage->id = id;
+  return stage;
+}
+
+void WonLevel(TProfileStages& stages, int stageId, int levelId) {
+  auto level = std::make_shared<TProfileLevel>();
+  level->id = levelId;
+  level->played = level->unlocked = 1;
+  stages.push_back(Stage(stageId));
+  stages.back()->levels.push_back(level);
+}
+
 std::shared_ptr<TLevel> OldLevel() {
   auto level = std::make_shared<TLevel>();
   level->time = kOldLevel;
@@ -59,6 +73,16 @@ TEST(MainMenuPlay, FollowsTheDecisionTable) {
       {"the play screen named, no level", true, 1,
        [](TProfile& p) { p.actStageId_Picross = 4, p.trybPicrossEnd = 1, p.screenPicross = "MAIN-GAME"; }, "CONTINUE",
        "MAP-SCREEN", 1, kNoLevel},
+      // Progress on record whose level file is gone (a backup restored, a
+      // disk error) is never replaced without the question.
+      {"a won level, its level file gone", true, 1, [](TProfile& p) { WonLevel(p.stagesPicross, 1, 3); }, "NEW",
+       "NEW-GAME-PICROSS", 1, kNoLevel},
+      {"a stage past the first, its level file gone", true, 0,
+       [](TProfile& p) { p.actStageId_Fill = 2, p.stagesFill.push_back(Stage(2)), p.screenFill = "MAIN-GAME"; },
+       "CONTINUE", "MAP-SCREEN", 1, kNoLevel},
+      {"a tutorial level, its level file gone", true, 1,
+       [](TProfile& p) { p.actLevelId_Picross = 2, WonLevel(p.stagesPicross, 0, 1), p.screenPicross = "MAIN-GAME"; },
+       "CONTINUE", "MAIN-GAME", 1, TutorialMarker(1, 2)},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

@@ -14,7 +14,9 @@
 #include "campaign/campaign_links.h"
 #include "campaign/level_manager.h"
 #include "campaign/profile_manager.h"
+#include "campaign/save_notice.h"
 #include "core/delta_time.h"
+#include "core/dialogs.h"
 #include "core/display.h"
 #include "core/globals.h"
 #include "core/settings.h"
@@ -29,6 +31,7 @@
 #include "platform/input.h"
 #include "platform/input_internal.h"
 #include "platform/random.h"
+#include "platform/single_copy.h"
 #include "platform/system.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
@@ -121,6 +124,11 @@ std::vector<Entry>& Table() {
       {"end handler", ResetBy([] { SetEndHandler(nullptr); })},
       {"atomic write fault", ResetBy([] { SetAtomicWriteFaultForTests(nullptr); })},
       {"system pointer reader", ResetBy([] { SetSystemPointerForTests(nullptr); })},
+      {"one copy's lock", ResetBy(ReleaseCopyLock)},
+      {"save failure notice", ResetBy([] {
+         resetSaveNotice();
+         takeWaitingMessage();
+       })},
       {"display driver", ResetBy([] { SetDisplayDriver(nullptr); })},
       {"volumes", Volumes()},
       {"settings", Value(settings())},
