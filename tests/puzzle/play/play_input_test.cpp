@@ -172,8 +172,47 @@ TEST_F(PlayInput, FillStrokesTouchEachCellOnceAndBothButtonsCancel) {
   EXPECT_EQ(mouse->leftHolded, 0);  // the cancel cleared the buttons
 }
 
+TEST_F(PlayInput, FillMovesAreJudgedAndTheWinComesTheFrameAfterTheStroke) {
+  // fill.lvl: every clue met, colour 5 painted once short of the solution.
+  player->tryb = 0;
+  auto level = Load("fill.lvl");
+  game->setLevel(level);
+  game->prepare();
+  game->state = kPlayNormal;
+  struct Step {
+    const char* what;
+    int r, c, colour, left;
+    int wantPaint, wantHelp, wantState;  // after the frame
+  } steps[] = {
+      {"a zero clue's block takes no pointer", 1, 1, 5, 1, 0, 1, kPlayNormal},
+      {"release", 1, 1, 5, 0, 0, 1, kPlayNormal},
+      {"a clue refuses another colour", 0, 2, 5, 1, 0, 1, kPlayNormal},
+      {"release", 0, 2, 5, 0, 0, 1, kPlayNormal},
+      {"a clue takes its own colour", 0, 2, 4, 1, 4, 1, kPlayNormal},
+      {"its clue broken: no help", 0, 2, 4, 0, 4, 0, kPlayNormal},
+      {"a press on that paint removes it", 0, 2, 4, 1, 0, 0, kPlayNormal},
+      {"every clue met, one colour short: help", 0, 2, 4, 0, 0, 1, kPlayNormal},
+      {"the stroke that solves the board", 2, 0, 5, 1, 5, 1, kPlayNormal},
+      {"won in the frame after it", 2, 0, 5, 0, 5, 0, kPlayWin},
+  };
+  for (const auto& st : steps) {
+    const auto cell = level->tile.get(st.r, st.c);
+    game->pickColor2(getColorById(st.colour));
+    mouse->x = cell->x;
+    mouse->y = cell->y;
+    mouse->leftHolded = st.left;
+    mouse->rightHolded = mouse->leftPressed = mouse->rightPressed = 0;
+    game->_updateTilesOver();
+    EXPECT_EQ(cell->putColor ? cell->putColor->id : 0, st.wantPaint) << st.what;
+    EXPECT_EQ(game->dButA, st.wantHelp) << st.what;
+    EXPECT_EQ(game->state, st.wantState) << st.what;
+  }
+}
+
 TEST_F(PlayInput, ThePicrossTutorialIsSolvedByClicks) {
-  // A click on every picture cell of the first tutorial level wins it.
+  // A click on every picture cell of the first tutorial level wins it. The
+  // shipped pieces make its picture cells.
+  UseShippedPlayScreen();
   player->tryb = 1;
   std::shared_ptr<TLevel> level;
   test::StdoutLines([&] { level = LoadLevel(std::string(SORVANTA_SOURCE_DIR) + "/assets/data/levelSM/level-tutorial-1.lvl"); });
@@ -198,11 +237,11 @@ TEST_F(PlayInput, ThePicrossTutorialIsSolvedByClicks) {
     EXPECT_EQ(t->zepsute, 0);
   }
   EXPECT_EQ(level->mistakes, 0);
-  int left = 0;
-  for (const auto& t : level->atiles.all()) left += t->td && !t->odkryte;
+  int left = 0, clicked = 0;
+  for (const auto& t : level->atiles.all()) left += t->td && !t->odkryte, clicked += t->td != nullptr;
   EXPECT_EQ(left, 0);
-  game->_updateTilesOverMesalor();
-  EXPECT_EQ(game->state, kPlayWin);
+  EXPECT_GT(clicked, 0);
+  EXPECT_EQ(game->state, kPlayWin) << "won in the frame that acted on the last picture cell";
 }
 
 TEST_F(PlayInput, AnArmedFillHintIsGivenBackWhenNotSpent) {
