@@ -41,7 +41,8 @@ TEST_F(PicrossClues, ClueIsSatisfiedOnceItsRunAndBoundsAreActedOn) {
     bool satisfied;
   } cases[] = {
       {"run only", {{1, 0}, {2, 0}}, false},
-      {"run and one bound", {{0, 0}, {1, 0}, {2, 0}}, false},
+      {"run and the leading bound", {{0, 0}, {1, 0}, {2, 0}}, false},
+      {"run and the trailing bound", {{1, 0}, {2, 0}, {3, 0}}, false},
       {"run and both bounds", {{0, 0}, {1, 0}, {2, 0}, {3, 0}}, true},
       {"failed cells count as acted", {{0, 1}, {1, 1}, {2, 0}, {3, 1}}, true},
   };
@@ -55,15 +56,22 @@ TEST_F(PicrossClues, ClueIsSatisfiedOnceItsRunAndBoundsAreActedOn) {
     clue->update();
     EXPECT_EQ(clue->dA == 0.0f, k.satisfied) << k.what;
   }
-  // A 0 clue waits for its whole line; clearance outside the grid is 0.
+  // A 0 clue waits for its whole line, a row's along the row and a
+  // column's down the column; clearance outside the grid is 0.
   auto level = MakePicrossLevel({"..", "#."});
   auto zero = level->numberRows.front()->list.front();
+  auto zeroCol = level->numberCols.back()->list.front();
   level->atiles.get(0, 0)->odkryte = 1;
   zero->update();
   EXPECT_EQ(zero->dA, 1.0f);
   level->atiles.get(0, 1)->zepsute = 1;
   zero->update();
+  zeroCol->update();
   EXPECT_EQ(zero->dA, 0.0f);
+  EXPECT_EQ(zeroCol->dA, 1.0f);
+  level->atiles.get(1, 1)->odkryte = 1;  // row 1 still holds an untouched cell
+  zeroCol->update();
+  EXPECT_EQ(zeroCol->dA, 0.0f);
   EXPECT_EQ(level->rowClear(0), 1);
   EXPECT_EQ(level->rowClear(1), 0);
   for (int outside : {-1, 2, 1000}) {

@@ -35,6 +35,9 @@ FillBoard Board(const std::vector<std::string>& solution, const std::vector<std:
 }
 
 TEST(FillRules, AClueCountsItsColourOverTheNineCellsAroundItOnTheGrid) {
+  // Three rows of four: rows and columns differ, so a bound taken from the
+  // wrong side shows.
+  const std::vector<std::string> red = {"rrrr", "rrrr", "rrrr"};
   struct Case {
     const char* what;
     std::vector<std::string> paint;
@@ -42,20 +45,27 @@ TEST(FillRules, AClueCountsItsColourOverTheNineCellsAroundItOnTheGrid) {
     char colour;
     int want;
   } cases[] = {
-      {"corner", {"rrr", "rrr", "rrr"}, 0, 0, 'r', 4},
-      {"edge", {"rrr", "rrr", "rrr"}, 0, 1, 'r', 6},
-      {"inside", {"rrr", "rrr", "rrr"}, 1, 1, 'r', 9},
-      {"its own cell counts", {"...", ".r.", "..."}, 1, 1, 'r', 1},
-      {"other colours count nothing", {"gbg", "brb", "gbg"}, 1, 1, 'r', 1},
-      {"two away is outside the block", {"r..", "...", "..r"}, 0, 0, 'r', 1},
+      {"top-left corner", red, 0, 0, 'r', 4},
+      {"top edge", red, 0, 1, 'r', 6},
+      {"inside", red, 1, 2, 'r', 9},
+      {"right edge", red, 1, 3, 'r', 6},
+      {"bottom-right corner", red, 2, 3, 'r', 4},
+      {"bottom edge", red, 2, 1, 'r', 6},
+      {"left edge", red, 1, 0, 'r', 6},
+      {"its own cell counts", {"....", ".r..", "...."}, 1, 1, 'r', 1},
+      {"other colours count nothing", {"gbg.", "brb.", "gbg."}, 1, 1, 'r', 1},
+      {"two away is outside the block", {"r...", "....", "..r."}, 0, 0, 'r', 1},
+      {"the last cell, from its corner", {"....", "....", "...r"}, 2, 3, 'r', 1},
+      {"the last cell, from the inside", {"....", "....", "...r"}, 1, 2, 'r', 1},
   };
   for (const Case& k : cases) {
-    EXPECT_EQ(FillBlockCount(Board(k.paint, k.paint, {}).paint, 3, 3, k.r, k.c, Id(k.colour)), k.want) << k.what;
     const FillBoard b = Board(k.paint, k.paint, {{k.r, k.c, k.colour, 0}});
+    EXPECT_EQ(FillBlockCount(b.paint, b.rows, b.cols, k.r, k.c, Id(k.colour)), k.want) << k.what;
     EXPECT_EQ(b.userCount[b.index(k.r, k.c)], k.want) << k.what << ": recount";
   }
-  const FillBoard none = Board({"r"}, {"r"}, {});
-  EXPECT_EQ(none.userCount[0], 0) << "a cell without a clue counts nothing";
+  // Unpainted cells hold no colour, just as a cell without a clue has none.
+  const FillBoard none = Board({".r"}, {".r"}, {});
+  EXPECT_EQ(none.userCount, (std::vector<int>{0, 0})) << "cells without a clue count nothing";
 }
 
 TEST(FillRules, AClueIsMetWhenItsCountOverThePaintIsItsValue) {
@@ -70,6 +80,8 @@ TEST(FillRules, AClueIsMetWhenItsCountOverThePaintIsItsValue) {
       {"one too many", "rrr.", {0, 1, 'r', 2}, false},
       {"other colour leaves the count", "rb..", {0, 0, 'r', 2}, false},
       {"zero clue over an empty block", "....", {0, 0, 'x', 0}, true},
+      {"a clue on the last cell, met", "..rr", {0, 3, 'r', 2}, true},
+      {"a clue on the last cell, one short", "...r", {0, 3, 'r', 2}, false},
   };
   for (const Case& k : cases) {
     const FillBoard b = Board({"...."}, {k.paint}, {k.clue});
@@ -92,6 +104,7 @@ TEST(FillRules, WonWhenEveryClueIsMetAndEveryColourIsPaintedAsOftenAsTheSolution
       {"clue met, one red short", "r...", false},
       {"clue met, one red too many", "r.rr", false},
       {"clue broken", "rr.r", false},
+      {"totals match while the clue is broken", "rr..", false},
       {"another colour in place of red", "r..g", false},
   };
   for (const Case& k : cases) EXPECT_EQ(FillWon(Board({"r..r"}, {k.paint}, {{0, 0, 'r', 1}})), k.want) << k.what;
@@ -102,19 +115,28 @@ TEST(FillRules, WonWhenEveryClueIsMetAndEveryColourIsPaintedAsOftenAsTheSolution
 }
 
 TEST(FillRules, AColourIsDoneWhenItsCluesAreMetAndItsTotalMatches) {
-  const FillBoard b = Board({"rgg."}, {"rg.."}, {{0, 0, 'r', 1}, {0, 1, 'g', 2}, {0, 3, 'b', 0}});
+  // Red clue 1 on cell 0, green clue 2 on cell 1 (its block: cells 0 to 2),
+  // blue clue 0 on the last cell.
   struct Case {
     const char* what;
-    int colour;
+    std::string paint;
+    char colour;
     bool want;
   } cases[] = {
-      {"red: clue met, total met", 2, true},
-      {"green: clue short", 3, false},
-      {"blue: a zero-count clue, none to paint", 4, true},
-      {"the cross entry always", kCrossColorId, true},
+      {"red: clue met, total met", "rg..", 'r', true},
+      {"green: clue short", "rg..", 'g', false},
+      {"green: total met while its clue is broken", "r.gg", 'g', false},
+      {"red: done while another colour's clue is broken", "r.gg", 'r', true},
+      {"red: clue met, painted once too often", "rg.r", 'r', false},
+      {"blue: a zero-count clue, none to paint", "rg..", 'b', true},
   };
-  for (const Case& k : cases) EXPECT_EQ(FillColourDone(b, k.colour), k.want) << k.what;
-  EXPECT_FALSE(FillColourDone(Board({"r."}, {"rr"}, {}), 2)) << "painted once too often";
+  for (const Case& k : cases) {
+    const FillBoard b = Board({"rgg."}, {k.paint}, {{0, 0, 'r', 1}, {0, 1, 'g', 2}, {0, 3, 'b', 0}});
+    EXPECT_EQ(FillColourDone(b, Id(k.colour)), k.want) << k.what;
+  }
+  // The cross entry stands for no colour: done even where a damaged level
+  // gives its clue a count that nothing can meet.
+  EXPECT_TRUE(FillColourDone(Board({".."}, {".."}, {{0, 0, 'x', 1}}), kCrossColorId)) << "the cross entry";
 }
 
 TEST(FillRules, StrayPaintIsPaintWhereTheSolutionLeavesTheCellEmpty) {

@@ -48,12 +48,17 @@ TEST(PicrossRules, AClueIsMetOnceItsRunAndTheEmptyCellsBoundingItAreActedOn) {
     bool want;
   } cases[] = {
       {"run and both bounds", "xOOx.", {1, 2}, true},
-      {"a bound untouched", ".OOx.", {1, 2}, false},
+      {"the leading bound alone untouched", ".OOx.", {1, 2}, false},
+      {"the trailing bound alone untouched", "xOO..", {1, 2}, false},
       {"a run cell untouched", "xO#x.", {1, 2}, false},
       {"a run at the line's start needs only its inner bound", "OOx", {0, 2}, true},
+      {"a run at the line's start, its inner bound untouched", "OO.", {0, 2}, false},
       {"a run at the line's end", "..xO", {3, 1}, true},
+      {"a run at the line's end, its last cell untouched", "..xO#", {3, 2}, false},
+      {"a run at the line's end, its inner bound untouched", "...O", {3, 1}, false},
       {"a run filling the line needs no bound", "OO", {0, 2}, true},
       {"a mistake counts as acted on", "UBx", {1, 1}, true},
+      {"a bound failed but never acted on", "xOOz", {1, 2}, false},
       {"cells past the bounds play no part", "#xOx#", {2, 1}, true},
       {"a 0 clue: every cell acted on", "xUx", {0, 0}, true},
       {"a 0 clue: one untouched", "x.x", {0, 0}, false},

@@ -24,6 +24,15 @@ using test::ScriptedGame;
 class PlayInput : public test::PlayTest {
  protected:
   std::shared_ptr<TATile> at(int r, int c) { return game->level->atiles.get(r, c); }
+  // fill.lvl started and in play.
+  std::shared_ptr<TLevel> PlayFill() {
+    player->tryb = 0;
+    auto level = Load("fill.lvl");
+    game->setLevel(level);
+    game->prepare();
+    game->state = kPlayNormal;
+    return level;
+  }
 };
 
 TEST_F(PlayInput, LinesRunFromTheStartAlongTheLongerDistance) {
@@ -88,7 +97,8 @@ TEST_F(PlayInput, ReleasesActWithTheToolsMappingAndTheStagger) {
 
 TEST_F(PlayInput, TheFirstEndOfTheLevelInAFrameDecides) {
   // Every picture cell acted on and one mistake too many: the win holds
-  // first, so the loss is not called after it.
+  // first, so the loss is neither called after it nor before it (no cell
+  // falls).
   auto level = Load("picross.lvl");
   std::vector<int> states;
   Play(level, [&](ScriptedGame& g, int f) {
@@ -100,8 +110,17 @@ TEST_F(PlayInput, TheFirstEndOfTheLevelInAFrameDecides) {
     states.push_back(g.state);
     if (f == 3) g._exit = 1;
   });
-  ASSERT_GE(states.size(), 2u);
-  EXPECT_EQ(states[1], kPlayWin);
+  EXPECT_EQ(states, (std::vector<int>{kPlayNormal, kPlayWin, kPlayWin}));
+  EXPECT_TRUE(flyingTiles.empty());
+
+  // The frame whose cell update acts on the last picture cell wins.
+  game->level = test::MakePicrossLevel({"#."});
+  game->state = kPlayNormal;
+  game->actionType = -1;  // no presses
+  at(0, 0)->ShowMe(0);
+  game->_updateTilesOverMesalor();
+  EXPECT_EQ(at(0, 0)->odkryte, 1);
+  EXPECT_EQ(game->state, kPlayWin);
 
   // Mistakes alone lose.
   game->level = Load("picross.lvl");
@@ -132,11 +151,7 @@ TEST_F(PlayInput, PauseMenuResultsLeadToStatesWithAFade) {
 }
 
 TEST_F(PlayInput, FillStrokesTouchEachCellOnceAndBothButtonsCancel) {
-  player->tryb = 0;
-  auto level = Load("fill.lvl");
-  game->setLevel(level);
-  game->prepare();
-  game->state = kPlayNormal;
+  auto level = PlayFill();
   const auto red = getColorById(2);
   game->pickColor2(red);
   auto cell = [&](int c) { return level->tile.get(2, c); };  // row 2 has no clues
@@ -172,37 +187,41 @@ TEST_F(PlayInput, FillStrokesTouchEachCellOnceAndBothButtonsCancel) {
   EXPECT_EQ(mouse->leftHolded, 0);  // the cancel cleared the buttons
 }
 
-TEST_F(PlayInput, ThePicrossTutorialIsSolvedByClicks) {
-  // A click on every picture cell of the first tutorial level wins it.
-  player->tryb = 1;
-  std::shared_ptr<TLevel> level;
-  test::StdoutLines([&] { level = LoadLevel(std::string(SORVANTA_SOURCE_DIR) + "/assets/data/levelSM/level-tutorial-1.lvl"); });
-  game->setLevel(level);
-  game->prepare();
-  game->state = kPlayNormal;
-  game->actionType = 0;
-  game->lFrameX = 0, game->lFrameY = 0, game->lFrameW = 1024, game->lFrameH = 768;
-  for (const auto& t : level->atiles.all()) {
-    if (!t->td) continue;
-    t->zadanie.clear();  // the tutorial's tasks are the tip's business
-    t->turnOff = 0;
-    mouse->x = static_cast<float>(t->x);
-    mouse->y = static_cast<float>(t->y);
-    mouse->leftHolded = mouse->rightHolded = 0;
-    mouse->leftPressed = 1;
-    game->_updateTilesOverMesalor();
-    mouse->leftPressed = 0;
-    world.h().AdvanceClock(20);
-    game->_updateTilesOverMesalor();
-    EXPECT_EQ(t->odkryte, 1) << t->r << "," << t->c;
-    EXPECT_EQ(t->zepsute, 0);
+TEST_F(PlayInput, FillMovesAreJudgedAndTheWinComesTheFrameAfterTheStroke) {
+  // fill.lvl: every clue met, colour 5 painted once short of the solution.
+  auto level = PlayFill();
+  struct Step {
+    const char* what;
+    int r, c, colour, left;
+    int wantPaint, wantHelp, wantState;  // after the frame
+    size_t wantCrosses = 0;
+  } steps[] = {
+      {"a zero clue's block takes no pointer", 1, 1, 5, 1, 0, 1, kPlayNormal},
+      {"release", 1, 1, 5, 0, 0, 1, kPlayNormal},
+      {"a clue refuses another colour", 0, 2, 5, 1, 0, 1, kPlayNormal},
+      {"release", 0, 2, 5, 0, 0, 1, kPlayNormal},
+      {"a clue never refuses the cross entry", 0, 2, 1, 1, 0, 1, kPlayNormal, 1},
+      {"release", 0, 2, 1, 0, 0, 1, kPlayNormal, 1},
+      {"a clue takes its own colour", 0, 2, 4, 1, 4, 1, kPlayNormal},
+      {"its clue broken: no help", 0, 2, 4, 0, 4, 0, kPlayNormal},
+      {"a press on that paint removes it", 0, 2, 4, 1, 0, 0, kPlayNormal},
+      {"every clue met, one colour short: help", 0, 2, 4, 0, 0, 1, kPlayNormal},
+      {"the stroke that solves the board", 2, 0, 5, 1, 5, 1, kPlayNormal},
+      {"won in the frame after it", 2, 0, 5, 0, 5, 0, kPlayWin},
+  };
+  for (const auto& st : steps) {
+    const auto cell = level->tile.get(st.r, st.c);
+    game->pickColor2(getColorById(st.colour));
+    mouse->x = cell->x;
+    mouse->y = cell->y;
+    mouse->leftHolded = st.left;
+    mouse->rightHolded = mouse->leftPressed = mouse->rightPressed = 0;
+    game->_updateTilesOver();
+    EXPECT_EQ(cell->putColor ? cell->putColor->id : 0, st.wantPaint) << st.what;
+    EXPECT_EQ(game->dButA, st.wantHelp) << st.what;
+    EXPECT_EQ(game->state, st.wantState) << st.what;
+    if (st.wantCrosses) EXPECT_EQ(cell->xList.size(), st.wantCrosses) << st.what;
   }
-  EXPECT_EQ(level->mistakes, 0);
-  int left = 0;
-  for (const auto& t : level->atiles.all()) left += t->td && !t->odkryte;
-  EXPECT_EQ(left, 0);
-  game->_updateTilesOverMesalor();
-  EXPECT_EQ(game->state, kPlayWin);
 }
 
 TEST_F(PlayInput, AnArmedFillHintIsGivenBackWhenNotSpent) {

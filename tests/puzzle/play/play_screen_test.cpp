@@ -227,14 +227,24 @@ TEST_F(PlayScreen, LevelWithoutCellsIsRefused) {
   EXPECT_EQ(world.recProfiles->saves, 0);
 }
 
-TEST_F(PlayScreen, TutorialBlocksOnSmallBoardsAreNotDone) {
+TEST_F(PlayScreen, TutorialBlocksAreDoneWhenTheirCellsAreAndNotOnSmallBoards) {
   struct Row {
-    int rows, cols, six, nine;
-  } rows[] = {{2, 3, 0, 0}, {3, 2, 1, 0}, {3, 3, 1, 1}};
+    int rows, cols;
+    int unmetR, unmetC;  // a cell whose clue is not met, -1: none
+    int six, nine;
+  } rows[] = {
+      {2, 3, -1, -1, 0, 0}, {3, 2, -1, -1, 1, 0}, {3, 3, -1, -1, 1, 1},
+      {3, 3, 2, 1, 0, 0},   {3, 3, 2, 2, 1, 0},   {4, 4, 3, 3, 1, 1},
+  };
   for (const auto& row : rows) {
     game->level = test::MakeFillLevel(row.rows, row.cols);
-    EXPECT_EQ(game->is6Done(), row.six) << row.rows << " x " << row.cols;
-    EXPECT_EQ(game->is9Done(), row.nine) << row.rows << " x " << row.cols;
+    if (row.unmetR >= 0) {
+      auto cell = game->level->tile.get(row.unmetR, row.unmetC);
+      cell->number = Color(2);
+      cell->count = 1;
+    }
+    EXPECT_EQ(game->is6Done(), row.six) << row.rows << " x " << row.cols << ", " << row.unmetR << "," << row.unmetC;
+    EXPECT_EQ(game->is9Done(), row.nine) << row.rows << " x " << row.cols << ", " << row.unmetR << "," << row.unmetC;
   }
 }
 

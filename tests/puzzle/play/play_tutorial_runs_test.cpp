@@ -3,7 +3,10 @@
 // them out, and ends through the summary's or the lose panel's button.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
+#include <ostream>
+#include <string>
 #include <vector>
 
 #include "core/states.h"
@@ -159,6 +162,21 @@ TEST_P(TutorialRun, EndsThroughThePanel) {
   }
 }
 
+// A case is named, and printed, by its level file and what the run does
+// with it, so that it can be run again by name.
+const char* KindName(Tutorial::Kind kind) {
+  static const char* const kKinds[] = {"Solve", "SolveWithDrag", "Lose", "Paint", "PaintWithHelp"};
+  return kKinds[kind];
+}
+void PrintTo(const Tutorial& run, std::ostream* os) { *os << run.file << ", " << KindName(run.kind); }
+std::string RunName(const ::testing::TestParamInfo<Tutorial>& info) {
+  std::string name = info.param.file;
+  name.erase(name.rfind(".lvl"));
+  for (char& ch : name)
+    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  return name + "_" + KindName(info.param.kind);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Tutorials, TutorialRun,
     ::testing::Values(Tutorial{"level-tutorial-1.lvl", Tutorial::kSolveWithDrag, kStateNextLevel},
@@ -171,7 +189,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Tutorial{"l-tutorial4.lvl", Tutorial::kPaint, kStateNextLevel},
                       Tutorial{"l-tutorial5.lvl", Tutorial::kPaint, kStateNextLevel},
                       Tutorial{"l-tutorial6.lvl", Tutorial::kPaint, kStateNextLevel},
-                      Tutorial{"l-tutorial7.lvl", Tutorial::kPaintWithHelp, kStateNextLevel}));
+                      Tutorial{"l-tutorial7.lvl", Tutorial::kPaintWithHelp, kStateNextLevel}),
+    RunName);
 
 }  // namespace
 }  // namespace sorvanta
