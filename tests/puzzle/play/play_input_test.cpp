@@ -220,7 +220,9 @@ TEST_F(PlayInput, FillMovesAreJudgedAndTheWinComesTheFrameAfterTheStroke) {
     EXPECT_EQ(cell->putColor ? cell->putColor->id : 0, st.wantPaint) << st.what;
     EXPECT_EQ(game->dButA, st.wantHelp) << st.what;
     EXPECT_EQ(game->state, st.wantState) << st.what;
-    if (st.wantCrosses) EXPECT_EQ(cell->xList.size(), st.wantCrosses) << st.what;
+    if (st.wantCrosses) {
+      EXPECT_EQ(cell->xList.size(), st.wantCrosses) << st.what;
+    }
   }
 }
 
