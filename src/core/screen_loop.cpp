@@ -1,6 +1,7 @@
 // The modal screen loop and the key scope every screen's loop holds.
 #include "core/screen_loop.h"
 
+#include "core/display.h"
 #include "core/ekran.h"
 #include "core/frame.h"
 #include "platform/input.h"
@@ -13,10 +14,14 @@ TScreenKeys::TScreenKeys() { FlushKeys(); }
 TScreenKeys::~TScreenKeys() { FlushKeys(); }
 
 void runScreenLoop(TEkran& screen, const std::function<void()>& act,
-                   const std::function<bool()>& finished) {
+                   const std::function<bool()>& finished, TLoopClear clear) {
   const TScreenKeys keys;
   do {
-    Cls();
+    if (clear == TLoopClear::kWithBars) {
+      AspectCls();
+    } else {
+      Cls();
+    }
     screen.update();
     screen.draw();
     myFlip(0);

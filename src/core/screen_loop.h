@@ -23,7 +23,11 @@ class TScreenKeys {
   TScreenKeys& operator=(const TScreenKeys&) = delete;
 };
 
+// How a frame is cleared: the whole window, or the design area and the
+// letterbox bars apart (for screens that leave the bars black).
+enum class TLoopClear { kWindow, kWithBars };
+
 void runScreenLoop(TEkran& screen, const std::function<void()>& act,
-                   const std::function<bool()>& finished);
+                   const std::function<bool()>& finished, TLoopClear clear = TLoopClear::kWindow);
 
 }  // namespace sorvanta

@@ -92,17 +92,15 @@ void TCredits::prepare(std::shared_ptr<TEkran> prev) {
 
 int TCredits::mainLoop(std::shared_ptr<TEkran> prev) {
   prepare(std::move(prev));
-  const TScreenKeys keys;
   // Like the other loops but cleared with the letterbox bars.
-  do {
-    AspectCls();
-    update();
-    draw();
-    myFlip(0);
-    // Asked in this order and only until one answers, so the keys after it
-    // keep their hits.
-    if ((mouse && mouse->leftPressed) || KeyHit(KEY_ENTER) || KeyHit(KEY_SPACE) || KeyHit(KEY_ESCAPE)) dAlpha = 0;
-  } while (!(alpha == 0 && dAlpha == 0));
+  runScreenLoop(
+      *this,
+      [this] {
+        // Asked in this order and only until one answers, so the keys after
+        // it keep their hits.
+        if ((mouse && mouse->leftPressed) || KeyHit(KEY_ENTER) || KeyHit(KEY_SPACE) || KeyHit(KEY_ESCAPE)) dAlpha = 0;
+      },
+      [this] { return alpha == 0 && dAlpha == 0; }, TLoopClear::kWithBars);
   return 0;
 }
 

@@ -37,27 +37,25 @@ void TQuestContinue::prepare() {
 
 std::string TQuestContinue::mainLoop() {
   prepare();
-  const TScreenKeys keys;
-  do {
-    AspectCls();
-    update();
-    draw();
-    myFlip(0);
-    // Buttons answer only while the dialog is fully shown and not closing.
-    if (!gui || alpha != 1 || dAlpha != 1) continue;
-    if (gui->clickedItem("resume")) {
-      wynik = kAnswerContinue;
-      dAlpha = 0;
-    } else if (gui->clickedItem("new")) {
-      if (askYesNo(txtAreYouSure, shared_from_this()) == 1) {
-        wynik = kAnswerNew;
-        dAlpha = 0;
-      }
-    } else if (gui->clickedItem("exit")) {
-      wynik.clear();
-      dAlpha = 0;
-    }
-  } while (!(alpha == 0 && dAlpha == 0));
+  runScreenLoop(
+      *this,
+      [this] {
+        // Buttons answer only while the dialog is fully shown and not closing.
+        if (!gui || alpha != 1 || dAlpha != 1) return;
+        if (gui->clickedItem("resume")) {
+          wynik = kAnswerContinue;
+          dAlpha = 0;
+        } else if (gui->clickedItem("new")) {
+          if (askYesNo(txtAreYouSure, shared_from_this()) == 1) {
+            wynik = kAnswerNew;
+            dAlpha = 0;
+          }
+        } else if (gui->clickedItem("exit")) {
+          wynik.clear();
+          dAlpha = 0;
+        }
+      },
+      [this] { return alpha == 0 && dAlpha == 0; }, TLoopClear::kWithBars);
   return wynik;
 }
 
