@@ -10,14 +10,17 @@
 
 #include "core/globals.h"
 #include "gui/img.h"
+#include "gui/my_font.h"
 #include "platform/image.h"
 #include "platform/pixmap.h"
 #include "puzzle/board/atile.h"
 #include "puzzle/board/color.h"
 #include "puzzle/board/level.h"
+#include "puzzle/board/number.h"
 #include "puzzle/board/tile.h"
 #include "puzzle/board/tile_data.h"
 #include "puzzle/puzzle_play.h"
+#include "support/stdout_lines.h"
 
 namespace sorvanta::test {
 
@@ -78,6 +81,18 @@ inline std::shared_ptr<TLevel> MakePicrossLevel(const std::vector<std::string>& 
     }
   level->COUNT_Numbers();
   return level;
+}
+
+// The piece and colour tables, clue digits and mark fonts from bDir, as the
+// game loads them.
+inline void LoadBoardArt() {
+  StdoutLines([] {
+    setupTiles();
+    setupColors();
+  });
+  TNumber::loadFonts();
+  const int markSizes[] = {32, 28, 24, 18, 14};
+  for (int s = 0; s < 5; ++s) TATile::font2[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", markSizes[s]);
 }
 
 class PuzzleTest : public ::testing::Test {
