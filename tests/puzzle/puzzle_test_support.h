@@ -1,7 +1,7 @@
 #pragma once
 // Shared set-up of the puzzle tests: an in-memory colour table and piece
 // table, stub cell images of a chosen size, and a play screen holding the
-// level; every global they touch is restored afterwards.
+// level (the snapshot around every test puts the globals back).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -98,7 +98,6 @@ inline void LoadBoardArt() {
 class PuzzleTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_ = {colorsList, tilesData, TTile::empty, TATile::empty, TATile::xImg, mainGame, bDir};
     colorsList.clear();
     for (int id = 1; id <= 9; ++id) {
       auto color = std::make_shared<TColor>();
@@ -114,26 +113,7 @@ class PuzzleTest : public ::testing::Test {
     SetCellImages(40, 40);
     mainGame = std::make_shared<TMainGame>();
   }
-  void TearDown() override {
-    colorsList = saved_.colors;
-    tilesData = saved_.pieces;
-    TTile::empty = saved_.fillEmpty;
-    TATile::empty = saved_.picrossEmpty;
-    TATile::xImg = saved_.cross;
-    mainGame = saved_.game;
-    bDir = saved_.bDir;
-  }
   static std::shared_ptr<TColor> Color(int id) { return getColorById(id); }
-
- private:
-  struct Saved {
-    std::list<std::shared_ptr<TColor>> colors;
-    std::list<std::shared_ptr<TTileData>> pieces;
-    std::array<std::shared_ptr<TImg>, 10> fillEmpty;
-    std::array<std::shared_ptr<TImage>, 10> picrossEmpty, cross;
-    std::shared_ptr<TMainGame> game;
-    std::string bDir;
-  } saved_;
 };
 
 }  // namespace sorvanta::test
