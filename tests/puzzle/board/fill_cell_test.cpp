@@ -59,7 +59,6 @@ TEST_F(FillCell, StrokesPaintAndCrossOnePerDrag) {
     EXPECT_EQ(cell->putColor ? cell->putColor->id : 0, k.wantPaint) << k.what;
     EXPECT_EQ(Ids(cell->xList), k.wantCrosses) << k.what;
   }
-  BindPlayerGameType(nullptr);
 }
 
 // The level's clues are recounted over its paint and judged as the fill rules
