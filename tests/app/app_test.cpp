@@ -18,6 +18,8 @@
 #include "screens/loading_screen.h"
 #include "sound/volume_settings.h"
 
+#include "app_test_support.h"
+
 namespace sorvanta {
 namespace {
 
@@ -30,10 +32,7 @@ TEST(App, StartsFromNothingAndEndsThroughTheMenu) {
   test::TempFolder home;
   shell_test::SetHome(home.path().c_str());
 
-  createGlobals();
-  // The test program lives in no application package: use the repository's assets.
-  bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
-  createSingletons();
+  test::CreateTheGame();
   auto recorder = std::make_shared<shell_test::RecordingProfileManager>();
   profileManager = recorder;
   ASSERT_TRUE(control && options && loading && popUp && mainMenu && tutorial);
@@ -43,15 +42,8 @@ TEST(App, StartsFromNothingAndEndsThroughTheMenu) {
   world.ClickAt(x.first, x.second, 150);
   world.h().Wait(40).HitKey(KEY_ENTER);
 
-  int status = -1;
-  auto lines = shell_test::StdoutLines([&] {
-    try {
-      init();
-    } catch (const EndRequested& end) {
-      status = end.status;
-    }
-  });
-  EXPECT_EQ(status, 0);
+  std::vector<std::string> lines;
+  EXPECT_EQ(test::EndStatus(init, &lines), 0);
   EXPECT_EQ(recorder->loads, 1);
   EXPECT_EQ(recorder->saves, 1);
   EXPECT_EQ(control->where, "END");
@@ -102,20 +94,11 @@ TEST(App, ASecondCopyWithTheSameHomeEndsAndTouchesNothing) {
   auto before = Files(folder);
   before.erase(folder + "/running.lock");
 
-  createGlobals();
-  bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
-  createSingletons();
+  test::CreateTheGame();
   auto recorder = std::make_shared<shell_test::RecordingProfileManager>();
   profileManager = recorder;
-  int status = -1;
-  auto lines = shell_test::StdoutLines([&] {
-    try {
-      loadGame(false);
-    } catch (const EndRequested& end) {
-      status = end.status;
-    }
-  });
-  EXPECT_EQ(status, 0);
+  std::vector<std::string> lines;
+  EXPECT_EQ(test::EndStatus([] { loadGame(false); }, &lines), 0);
   EXPECT_NE(std::find(lines.begin(), lines.end(),
                       "Sorvanta is already running. Only one copy plays at a time, so that no progress is lost."),
             lines.end());
@@ -127,15 +110,7 @@ TEST(App, ASecondCopyWithTheSameHomeEndsAndTouchesNothing) {
 
   ::kill(first, SIGKILL);
   ::waitpid(first, nullptr, 0);
-  status = -1;
-  shell_test::StdoutLines([&] {
-    try {
-      loadGame(false);
-    } catch (const EndRequested& end) {
-      status = end.status;
-    }
-  });
-  EXPECT_EQ(status, -1) << "the game started";
+  EXPECT_EQ(test::EndStatus([] { loadGame(false); }), -1) << "the game started";
   EXPECT_EQ(recorder->loads, 1);
   ::close(ready[0]);
   ::close(ready[1]);

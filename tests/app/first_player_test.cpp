@@ -62,16 +62,11 @@ TEST(FirstStart, ANewPlayerWinsALevelAndContinuesAfterSigterm) {
       std::raise(SIGTERM);
     }
   };
-  int status = -1;
   std::string where = kStateNewGamePicross;
-  test::StdoutLines([&] {
-    try {
-      while (where != kStateEnd) where = control->runState(where);
-    } catch (const EndRequested& end) {
-      status = end.status;
-    }
-  });
-  EXPECT_EQ(status, 0);
+  EXPECT_EQ(test::EndStatus([&] {
+              while (where != kStateEnd) where = control->runState(where);
+            }),
+            0);
   ASSERT_GE(firstLevel, 0);
   ASSERT_EQ(quitOn, firstLevel + 1) << "stopped in " << where;
 

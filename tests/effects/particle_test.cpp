@@ -22,26 +22,12 @@ namespace {
 class Particles : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedList_ = particlesList;
-    savedImg_ = TParticle::img;
-    savedDir_ = bDir;
     particlesList.clear();
     TParticle::img.clear();
     for (int k = 0; k < 10; ++k) TParticle::img.push_back(LoadImage(CreatePixmap(10 + k, 4)));
     SetTestClock([this] { return now_; });
   }
-  void TearDown() override {
-    ResetClock();
-    particlesList = savedList_;
-    TParticle::img = savedImg_;
-    bDir = savedDir_;
-  }
   int now_ = 1000;
-
- private:
-  TEffectList<TParticle> savedList_;
-  std::vector<std::shared_ptr<TImage>> savedImg_;
-  std::string savedDir_;
 };
 
 TEST_F(Particles, AgeCountsFromTheFirstFrameAtOrAfterTheDelayAndEndsPastTheLife) {

@@ -176,7 +176,6 @@ TEST(Input, PointerInsideTheWindowAndWhereAModeSwitchLeavesIt) {
   SDL_PushEvent(&moved);
   h.Frame();
   EXPECT_EQ(MouseX(), 500) << "the window moved under the pointer";
-  SetSystemPointerForTests(nullptr);
 }
 
 TEST(Harness, ClockScriptTimingAndFrameCap) {

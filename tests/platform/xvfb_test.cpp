@@ -1,10 +1,13 @@
 // Draws through the X11 driver in a real window, with the OpenGL renderer
-// where there is one. Runs when the test command provides an X server
-// (DISPLAY set and SORVANTA_XVFB=1); skipped otherwise.
+// where there is one, and full screen at a size the X display does not have.
+// Runs when the test command provides an X server (DISPLAY set and
+// SORVANTA_XVFB=1); skipped otherwise.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
+#include <tuple>
 
 #include "draw_test_support.h"
 #include "platform/font.h"
@@ -17,12 +20,20 @@ namespace {
 using testing::Hex;
 using testing::Near;
 
-TEST(Xvfb, DrawsAnImageTextAndShapesInARealWindow) {
+// The X display the test command provides, if any.
+const char* XServer() {
   const char* display = std::getenv("DISPLAY");
   const char* enabled = std::getenv("SORVANTA_XVFB");
-  if (!display || !*display || !enabled || std::string(enabled) != "1")
-    GTEST_SKIP() << "no X server: this test runs under xvfb-run with SORVANTA_XVFB=1 (tools/test does that "
-                    "when Xvfb is installed)";
+  return display && *display && enabled && std::string(enabled) == "1" ? display : nullptr;
+}
+
+#define SKIP_WITHOUT_X_SERVER()                                                                              \
+  if (!XServer())                                                                                          \
+  GTEST_SKIP() << "no X server: this test runs under xvfb-run with SORVANTA_XVFB=1 (tools/test does that " \
+                  "when Xvfb is installed)"
+
+TEST(Xvfb, DrawsAnImageTextAndShapesInARealWindow) {
+  SKIP_WITHOUT_X_SERVER();
   SetGraphicsDriver("x11", "opengl");
   auto mode = Graphics(800, 600, 0);
   if (!mode) {
@@ -30,7 +41,7 @@ TEST(Xvfb, DrawsAnImageTextAndShapesInARealWindow) {
     SetGraphicsDriver("x11", "");
     mode = Graphics(800, 600, 0);
   }
-  ASSERT_NE(mode, nullptr) << "cannot open a window on DISPLAY=" << display;
+  ASSERT_NE(mode, nullptr) << "cannot open a window on DISPLAY=" << XServer();
   EXPECT_EQ(VideoDriverName(), "x11");
   std::cout << "[ xvfb ] video driver " << VideoDriverName() << ", renderer " << RendererName() << std::endl;
   ::testing::Test::RecordProperty("renderer", RendererName());
@@ -76,6 +87,30 @@ TEST(Xvfb, DrawsAnImageTextAndShapesInARealWindow) {
   // The window stays open: closing it would unload the GL driver before the
   // leak check at exit, which then could not tell the driver's own
   // allocations from ours.
+}
+
+// Full screen at a size the X display does not have: the frame is stretched
+// over the whole screen.
+TEST(Xvfb, FullScreenAtAnotherSizeStretchesTheFrameOverTheScreen) {
+  SKIP_WITHOUT_X_SERVER();
+  // Runs after the other Xvfb test and keeps its driver: a restart of the
+  // video driver would unload the GL driver before the leak check at exit.
+  if (VideoDriverName() != "x11") SetGraphicsDriver("x11", "");
+  const int w = DesktopWidth() - 256, h = DesktopHeight() - 256;
+  ASSERT_GT(w, 0);
+  ASSERT_NE(Graphics(w, h, 0), nullptr);  // as the settings do: a window first
+  ASSERT_NE(Graphics(w, h, 32), nullptr);
+  EXPECT_EQ(GraphicsWidth(), w);
+  SetColor(0, 0, 255);
+  DrawRect(0, 0, static_cast<float>(w), static_cast<float>(h));
+  SetColor(255, 255, 0);
+  DrawRect(static_cast<float>(w - 40), static_cast<float>(h - 40), 40, 40);
+  auto frame = GrabPixmap(0, 0, w, h);
+  ASSERT_NE(frame, nullptr);
+  for (auto [x, y, r, g, b] : {std::tuple{5, 5, 0, 0, 255}, std::tuple{w - 5, h - 5, 255, 255, 0},
+                               std::tuple{w / 2, h - 5, 0, 0, 255}})
+    EXPECT_TRUE(Near(ReadPixel(frame, x, y), r, g, b, 4)) << x << "," << y << ": " << Hex(ReadPixel(frame, x, y));
+  Flip(0);
 }
 
 }  // namespace

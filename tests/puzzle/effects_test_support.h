@@ -1,7 +1,7 @@
 #pragma once
 // Shared set-up of the tests of the effects in flight: empty effect lists, a
-// clock the test sets, a frame factor of 1, and solid-colour images; every
-// global they touch is restored afterwards.
+// clock the test sets, a frame factor of 1, and solid-colour images (the
+// snapshot around every test puts the globals back).
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -33,8 +33,6 @@ class EffectsTest : public PuzzleTest {
  protected:
   void SetUp() override {
     PuzzleTest::SetUp();
-    saved_ = {flyingTiles, flyingRocksList, flyingHints, flyingAddHints, particlesList, TParticle::img,
-              TFlyingRock::img, TFlyingAddHint::img, delta};
     flyingTiles.clear();
     flyingRocksList.clear();
     flyingHints.clear();
@@ -42,37 +40,11 @@ class EffectsTest : public PuzzleTest {
     particlesList.clear();
     delta = 1;
   }
-  void TearDown() override {
-    ResetClock();
-    flyingTiles = saved_.tiles;
-    flyingRocksList = saved_.rocks;
-    flyingHints = saved_.sparks;
-    flyingAddHints = saved_.orbs;
-    particlesList = saved_.particles;
-    TParticle::img = saved_.particleImg;
-    TFlyingRock::img = saved_.rockImg;
-    TFlyingAddHint::img = saved_.orbImg;
-    delta = saved_.delta;
-    PuzzleTest::TearDown();
-  }
   // MilliSecs reads now_ from here on.
   void UseTestClock() {
     SetTestClock([this] { return now_; });
   }
   int now_ = 1000;
-
- private:
-  struct Saved {
-    TEffectList<TFlyingTile> tiles;
-    TEffectList<TFlyingRock> rocks;
-    TEffectList<TFlyingHint> sparks;
-    TEffectList<TFlyingAddHint> orbs;
-    TEffectList<TParticle> particles;
-    std::vector<std::shared_ptr<TImage>> particleImg;
-    std::array<std::shared_ptr<TImage>, 5> rockImg;
-    std::shared_ptr<TImage> orbImg;
-    float delta;
-  } saved_;
 };
 
 }  // namespace sorvanta::test

@@ -1,7 +1,7 @@
 #pragma once
 // Shared set-up of the puzzle tests: an in-memory colour table and piece
 // table, stub cell images of a chosen size, and a play screen holding the
-// level; every global they touch is restored afterwards.
+// level (the snapshot around every test puts the globals back).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,14 +10,17 @@
 
 #include "core/globals.h"
 #include "gui/img.h"
+#include "gui/my_font.h"
 #include "platform/image.h"
 #include "platform/pixmap.h"
 #include "puzzle/board/atile.h"
 #include "puzzle/board/color.h"
 #include "puzzle/board/level.h"
+#include "puzzle/board/number.h"
 #include "puzzle/board/tile.h"
 #include "puzzle/board/tile_data.h"
 #include "puzzle/puzzle_play.h"
+#include "support/stdout_lines.h"
 
 namespace sorvanta::test {
 
@@ -80,10 +83,21 @@ inline std::shared_ptr<TLevel> MakePicrossLevel(const std::vector<std::string>& 
   return level;
 }
 
+// The piece and colour tables, clue digits and mark fonts from bDir, as the
+// game loads them.
+inline void LoadBoardArt() {
+  StdoutLines([] {
+    setupTiles();
+    setupColors();
+  });
+  TNumber::loadFonts();
+  const int markSizes[] = {32, 28, 24, 18, 14};
+  for (int s = 0; s < 5; ++s) TATile::font2[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", markSizes[s]);
+}
+
 class PuzzleTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_ = {colorsList, tilesData, TTile::empty, TATile::empty, TATile::xImg, mainGame, bDir};
     colorsList.clear();
     for (int id = 1; id <= 9; ++id) {
       auto color = std::make_shared<TColor>();
@@ -99,26 +113,7 @@ class PuzzleTest : public ::testing::Test {
     SetCellImages(40, 40);
     mainGame = std::make_shared<TMainGame>();
   }
-  void TearDown() override {
-    colorsList = saved_.colors;
-    tilesData = saved_.pieces;
-    TTile::empty = saved_.fillEmpty;
-    TATile::empty = saved_.picrossEmpty;
-    TATile::xImg = saved_.cross;
-    mainGame = saved_.game;
-    bDir = saved_.bDir;
-  }
   static std::shared_ptr<TColor> Color(int id) { return getColorById(id); }
-
- private:
-  struct Saved {
-    std::list<std::shared_ptr<TColor>> colors;
-    std::list<std::shared_ptr<TTileData>> pieces;
-    std::array<std::shared_ptr<TImg>, 10> fillEmpty;
-    std::array<std::shared_ptr<TImage>, 10> picrossEmpty, cross;
-    std::shared_ptr<TMainGame> game;
-    std::string bDir;
-  } saved_;
 };
 
 }  // namespace sorvanta::test

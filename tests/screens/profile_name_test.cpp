@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <functional>
 
 #include "core/frame.h"
@@ -15,6 +13,7 @@
 
 #include "core/shell_test_support.h"
 #include "gui/gui.h"
+#include "support/shot.h"
 
 namespace sorvanta {
 namespace {
@@ -110,11 +109,10 @@ TEST(ProfileName, OnlyKeysPressedSinceItOpenedCount) {
 namespace sorvanta {
 namespace {
 
-// With SORVANTA_SHOTS naming a folder, the dialog over a background is
+// With SORVANTA_SHOT_DIR naming a folder, the dialog over a background is
 // written there as a picture to look at.
 TEST(ProfileName, ShotWhenAsked) {
-  const char* folder = std::getenv("SORVANTA_SHOTS");
-  if (!folder) GTEST_SKIP();
+  if (!test::ShotFolder()) GTEST_SKIP();
   shell_test::ShellWorld world;
   profileName = std::make_shared<TProfileName>();
   profileName->setup();
@@ -125,12 +123,7 @@ TEST(ProfileName, ShotWhenAsked) {
     profileName->draw();
     myFlip(0);
   }
-  auto frame = world.h().LastFrame();
-  ASSERT_TRUE(frame);
-  std::ofstream out(std::string(folder) + "/profileName.ppm", std::ios::binary);
-  out << "P6\n" << frame->width() << " " << frame->height() << "\n255\n";
-  for (int y = 0; y < frame->height(); ++y)
-    for (int x = 0; x < frame->width(); ++x) out.write(reinterpret_cast<const char*>(frame->row(y) + x * 4), 3);
+  test::Shot(world.h(), "profileName");
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 
 #include "core/frame.h"
 #include "core/shell_test_support.h"
@@ -13,6 +11,7 @@
 #include "gui/gui.h"
 #include "platform/pixmap.h"
 #include "platform/video.h"
+#include "support/shot.h"
 
 namespace sorvanta {
 namespace {
@@ -48,14 +47,10 @@ TEST(ProfilesScreen, ARowPressChoosesAndOkSavesTheChoice) {
   auto list = loadRCMFile(ProfilesListPath());
   EXPECT_EQ(list->getFloat("profiles::pickedProfile"), 2);
 
-  if (const char* folder = std::getenv("SORVANTA_SHOTS")) {
+  if (test::ShotFolder()) {
     screen->prepare();
     for (int i = 0; i < 30; ++i) Cls(), screen->update(), screen->draw(), myFlip(0);
-    auto frame = world.h().LastFrame();
-    std::ofstream out(std::string(folder) + "/profiles.ppm", std::ios::binary);
-    out << "P6\n" << frame->width() << " " << frame->height() << "\n255\n";
-    for (int y = 0; y < frame->height(); ++y)
-      for (int x = 0; x < frame->width(); ++x) out.write(reinterpret_cast<const char*>(frame->row(y) + x * 4), 3);
+    test::Shot(world.h(), "profiles");
   }
 }
 

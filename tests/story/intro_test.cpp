@@ -6,8 +6,7 @@
 
 #include "core/frame_bindings.h"
 #include "core/shell_test_support.h"
-#include "formats/txt_file.h"
-#include "gui/wrapped_text.h"
+#include "story_shots.h"
 #include "platform/clock.h"
 #include "story/intro.h"
 
@@ -198,16 +197,7 @@ TEST_F(IntroWorld, LightningFlashesThreeSevenAndElevenSecondsIntoSceneTwo) {
 
 TEST_F(IntroWorld, ContentHasCaptionsFromItsTextFileOfAtMostTwoLines) {
   in->loadStory();
-  ASSERT_GE(in->texts.size(), 1u);
-  auto lines = loadTxtFile(bDir + "txt/en/intro.txt");
-  int total = 0;
-  for (auto& t : in->texts) {
-    EXPECT_NE(std::find(lines->txt.begin(), lines->txt.end(), t->text), lines->txt.end()) << t->text;
-    drawSpecText("", 0, 0, 974, "CENTER", 0, TStoryText::font, 1);
-    EXPECT_LE(layoutSpecText(t->text, 25, 0, 974, "CENTER", 1).lines, 2) << t->text;
-    total += t->time;
-  }
-  EXPECT_NEAR(total, 95000, 5000);
+  test::ExpectCaptionsFrom(in->texts, "txt/en/intro.txt", 95000, 5000);
 }
 
 }  // namespace

@@ -8,8 +8,7 @@
 
 #include "core/frame_bindings.h"
 #include "core/shell_test_support.h"
-#include "formats/txt_file.h"
-#include "gui/wrapped_text.h"
+#include "story_shots.h"
 #include "platform/clock.h"
 #include "story/story_states.h"
 
@@ -156,16 +155,7 @@ TEST_F(OutroWorld, BannersBeforeTheirTimeAreDrawnUnseenButStillSorted) {
 
 TEST_F(OutroWorld, ContentHasCaptionsFromItsTextFileOfAtMostTwoLines) {
   out->loadStory();
-  ASSERT_GE(out->texts.size(), 1u);
-  auto lines = loadTxtFile(bDir + "txt/en/outro.txt");
-  int total = 0;
-  for (auto& t : out->texts) {
-    EXPECT_NE(std::find(lines->txt.begin(), lines->txt.end(), t->text), lines->txt.end()) << t->text;
-    drawSpecText("", 0, 0, 974, "CENTER", 0, TStoryText::font, 1);
-    EXPECT_LE(layoutSpecText(t->text, 25, 0, 974, "CENTER", 1).lines, 2) << t->text;
-    total += t->time;
-  }
-  EXPECT_NEAR(total, 88000, 3000);
+  test::ExpectCaptionsFrom(out->texts, "txt/en/outro.txt", 88000, 3000);
 }
 
 }  // namespace

@@ -1,17 +1,23 @@
 #pragma once
-// Pictures of a story screen (intro or outro) at set times of the test clock:
-// written for looking at with $SORVANTA_SHOT_DIR (only the first without it),
-// each checked for a dark bottom beam under the captions and the scene
-// showing through the window.
+// Checks shared by the story screens' tests: pictures at set times of the test
+// clock (written for looking at with $SORVANTA_SHOT_DIR, only the first
+// without it), each checked for a dark bottom beam under the captions and the
+// scene showing through the window; and the captions' content.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/ekran.h"
 #include "core/shell_test_support.h"
+#include "formats/txt_file.h"
+#include "gui/wrapped_text.h"
 #include "platform/clock.h"
+#include "core/globals.h"
 #include "platform/video.h"
+#include "story/story_text.h"
 #include "support/shot.h"
 
 namespace sorvanta::test {
@@ -38,6 +44,21 @@ inline void ShootStory(shell_test::ShellWorld& world, TEkran& screen, const std:
     EXPECT_GT(Brightness(world.h().Pixel(512, 300)), 40) << shots[k].name << ": the picture";
     Shot(world.h(), shots[k].name);
   }
+}
+
+// Every caption is a line of its text file, wraps to at most two lines, and
+// the captions last about the given total.
+inline void ExpectCaptionsFrom(const TStoryTextList& texts, const std::string& txtFile, int total, int within) {
+  ASSERT_GE(texts.size(), 1u);
+  auto lines = loadTxtFile(bDir + txtFile);
+  int sum = 0;
+  for (const auto& t : texts) {
+    EXPECT_NE(std::find(lines->txt.begin(), lines->txt.end(), t->text), lines->txt.end()) << t->text;
+    drawSpecText("", 0, 0, 974, "CENTER", 0, TStoryText::font, 1);
+    EXPECT_LE(layoutSpecText(t->text, 25, 0, 974, "CENTER", 1).lines, 2) << t->text;
+    sum += t->time;
+  }
+  EXPECT_NEAR(sum, total, within);
 }
 
 }  // namespace sorvanta::test

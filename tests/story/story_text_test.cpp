@@ -18,7 +18,6 @@ struct Clocked : ::testing::Test {
     SetTestClock([this] { return now; });
     delta = 1;
   }
-  void TearDown() override { ResetClock(); }
   static std::shared_ptr<TStoryText> Caption(int time) {
     auto c = std::make_shared<TStoryText>();
     c->time = time;

@@ -36,6 +36,7 @@
 #include "platform/video.h"
 #include "platform/video_internal.h"
 #include "puzzle/board/atile.h"
+#include "puzzle/board/flying_rock.h"
 #include "puzzle/board/hint.h"
 #include "puzzle/board/number.h"
 #include "puzzle/board/tile.h"
@@ -191,19 +192,21 @@ std::vector<Entry>& Table() {
       {"TParticle::img", Value(TParticle::img)},
       {"flyingRocksList", Value(flyingRocksList)},
       {"flyingAddHints", Value(flyingAddHints)},
+      {"TFlyingRock::img", Value(TFlyingRock::img)},
+      {"TFlyingAddHint::img", Value(TFlyingAddHint::img)},
+      {"TTile::empty", Value(TTile::empty)},
+      {"TATile::empty", Value(TATile::empty)},
+      {"TATile::xImg", Value(TATile::xImg)},
       {"TColor images", ResetBy([] {
          TColor::xImg = {};
          TColor::pointImg = TColor::pointImgBlack = {};
          TColor::numbers = TColor::numbersBlack = {};
        })},
-      {"TTile::eAlpha", Value(TTile::eAlpha)},
       {"TATile fonts", ResetBy([] { TATile::font = TATile::font2 = {}; })},
       {"TATile::lightAnim", Value(TATile::lightAnim)},
       {"TATile::dLightAnim", Value(TATile::dLightAnim)},
       {"TATile::pomXX", Value(TATile::pomXX)},
       {"TATile::pomYy", Value(TATile::pomYy)},
-      {"TNumber::font", Value(TNumber::font)},
-      {"THint::img", Value(THint::img)},
 
       {"profileManager", Value(profileManager)},
       {"profileName", Value(profileName)},

@@ -131,7 +131,6 @@ TEST_F(CellDraw, FillCellPaintCrossesAndFocus) {
     SCOPED_TRACE(k.what);
     ExpectPixels(h_, {{100, 100, k.centre}, {106, 106, k.edge}, {109, 109, grey}, {111, 100, 0}}, 3);
   }
-  BindPictureStyle(nullptr);
 }
 
 TEST_F(CellDraw, ShowMeFlashPulsesTheDigitAndTurnsItsSparks) {

@@ -19,7 +19,6 @@ TEST_F(LevelModel, HintChargeAndOrbTargets) {
   h[1]->dMyLoad = h[2]->dMyLoad = 0.5f;
   level.AddHintPower();
   EXPECT_EQ(h[1]->dMyLoad, 0.75f);
-  const auto saved = flyingAddHints;
   const auto orbTo = [](const std::shared_ptr<THint>& hint) {
     auto orb = std::make_shared<TFlyingAddHint>();
     orb->myHint = hint;
@@ -35,7 +34,6 @@ TEST_F(LevelModel, HintChargeAndOrbTargets) {
   for (const auto& hint : h) hint->t = 0;
   EXPECT_EQ(level.getUnloadedHint(), nullptr);
   EXPECT_EQ(level.getMinUnlodedHint(), nullptr);
-  flyingAddHints = saved;
 }
 
 TEST_F(LevelModel, HintBlockIsClippedToTheGrid) {

@@ -14,10 +14,6 @@ class PicrossCell : public test::PuzzleTest {
     level_ = test::MakePicrossLevel({"#."});
     mainGame->level = level_;
   }
-  void TearDown() override {
-    ResetClock();
-    PuzzleTest::TearDown();
-  }
   std::shared_ptr<TATile> Cell(bool picture) const { return level_->atiles.get(0, picture ? 0 : 1); }
 
   int now_ = 1000;

@@ -38,15 +38,7 @@ class RealAssetsDraw : public test::PuzzleTest {
   void SetUp() override {
     PuzzleTest::SetUp();
     bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
-    test::StdoutLines([] {
-      setupTiles();
-      setupColors();
-    });
-    TNumber::loadFonts();
-    const int markSizes[] = {32, 28, 24, 18, 14};
-    for (int s = 0; s < 5; ++s) {
-      TATile::font2[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", markSizes[s]);
-    }
+    test::LoadBoardArt();
   }
   static void Back(const std::shared_ptr<TLevel>& level) {
     ResetDraw();

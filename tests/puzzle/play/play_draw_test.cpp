@@ -122,15 +122,7 @@ TEST_F(PlayDraw, ShippedTutorialsForLooking) {
   // Not a check of looks: frames to look at, and the panel art in place.
   const char* dir = std::getenv("SORVANTA_SHOT_DIR");
   if (!dir) GTEST_SKIP() << "SORVANTA_SHOT_DIR unset";
-  StdoutLines([] {
-    setupTiles();
-    setupColors();
-  });
-  TNumber::loadFonts();
-  const int markSizes[] = {32, 28, 24, 18, 14};
-  for (int s = 0; s < 5; ++s) {
-    TATile::font2[s] = myLoadImageFont(bDir + "gfx/fonts/font2.ttf", markSizes[s]);
-  }
+  test::LoadBoardArt();
   Frame(Shipped("data/levels/l-tutorial1.lvl"), 0);
   Shot(world.h(), "tutorial-fill");
   // Hover comes from the pointer: the input step recomputes it every frame.
