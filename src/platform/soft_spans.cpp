@@ -34,8 +34,13 @@ using Register = __m128i;
 #include "platform/soft_spans_wide.inc"
 }  // namespace sse2
 
+// Clang takes the target per function; GCC for the block.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#endif
 namespace avx2 {
 constexpr int kW = 8;
 [[gnu::always_inline]] inline Vectors<32>::U32 Gather(const std::uint32_t* base, Vectors<32>::I32 at) {
@@ -46,7 +51,11 @@ using Register = __m256i;
 [[gnu::always_inline]] inline Register AddSaturatedBytes(Register a, Register b) { return _mm256_adds_epu8(a, b); }
 #include "platform/soft_spans_wide.inc"
 }  // namespace avx2
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 // A span one pixel at a time.
 template <bool kFilter, TintKind kTint, SoftBlend kBlend>
