@@ -35,7 +35,7 @@ std::string shown(const std::string& folder) {
   const std::string home = HomeDir();
   if (!home.empty() && folder.compare(0, home.size(), home) == 0 &&
       (folder.size() == home.size() || folder[home.size()] == '/'))
-    return "~" + folder.substr(home.size());
+    return std::string("~").append(folder, home.size(), std::string::npos);
   return folder;
 }
 
