@@ -4,10 +4,8 @@
 // restart after a kill would read them. A full disk is told to the player
 // once and costs nothing once there is room again.
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 
 #include <cerrno>
-#include <fstream>
 #include <functional>
 #include <utility>
 
@@ -80,7 +78,7 @@ struct OnALevel {
     p.QUEST_SetLevelAndStage(stage, level);
     test::StdoutLines([&] {
       p.QUEST_LoadActLevel();
-      campaignSetLevel(tryb == 1 ? p.levelPicross : p.levelFill);
+      campaignSetLevel(p.position().inProgress);
     });
   }
   TProfile& player() { return *profileManager->profile; }
@@ -126,7 +124,7 @@ TEST(ProgressOnDisk, AWinAndWhatItUnlocksOrEndsAreWrittenBeforeTheNextScreen) {
     EXPECT_EQ(where, c.next);
     auto saved = OnDisk(p);
     saved->tryb = c.tryb;
-    const auto inProgress = c.tryb == 1 ? saved->levelPicross : saved->levelFill;
+    const auto inProgress = saved->position().inProgress;
     if (c.fromEnd == 1) {
       EXPECT_TRUE(saved->QUEST_LevelUnlocked(on.stage, on.level + 1));
       EXPECT_EQ(saved->actLevelId_Picross, on.level + 1);
@@ -147,48 +145,13 @@ TEST(ProgressOnDisk, AWinAndWhatItUnlocksOrEndsAreWrittenBeforeTheNextScreen) {
     test::WriteFile(on.levelFile(), wonLevelFile);
     saved = OnDisk(p);
     saved->tryb = c.tryb;
-    EXPECT_EQ(c.tryb == 1 ? saved->levelPicross : saved->levelFill, nullptr);
+    EXPECT_EQ(saved->position().inProgress, nullptr);
     EXPECT_NE(saved->GetActScreen(), kStateMainGame);
   }
 }
 
-// A small disk of the test's own where it may mount one (as root), so that
-// the disk really fills; elsewhere every write fails as on a full disk.
-struct SmallDisk {
-  std::string path;
-  bool mounted = false;
-  bool full = false;
-  explicit SmallDisk(std::string at) : path(std::move(at)) {
-    mounted = ::mount("tmpfs", path.c_str(), "tmpfs", 0, "size=1m,mode=0755") == 0;
-  }
-  ~SmallDisk() {
-    SetAtomicWriteFaultForTests(nullptr);
-    if (mounted) ::umount2(path.c_str(), MNT_DETACH);
-  }
-  void fill() {
-    full = true;
-    if (!mounted) {
-      SetAtomicWriteFaultForTests([this](const std::string& step) {
-        if (step != "write" || !full) return false;
-        errno = ENOSPC;
-        return true;
-      });
-      return;
-    }
-    std::ofstream filler(path + "/filler", std::ios::binary);
-    const std::string block(4096, 'x');
-    while (filler.write(block.data(), block.size())) {
-    }
-  }
-  void makeRoom() {
-    full = false;
-    if (mounted) std::filesystem::remove(path + "/filler");
-  }
-};
-
 TEST(ProgressOnDisk, AFullDiskIsToldOnceAndCostsNothingOnceThereIsRoom) {
   OnALevel on;
-  SmallDisk disk(on.start.home.path());
   on.begin(1, 1);
   std::vector<std::string> told;
   bindDialogs({[&](const std::string& text, std::shared_ptr<TEkran>, int showNo) {
@@ -198,7 +161,12 @@ TEST(ProgressOnDisk, AFullDiskIsToldOnceAndCostsNothingOnceThereIsRoom) {
                },
                nullptr});
 
-  disk.fill();
+  // Every write fails as on a full disk until there is room again.
+  SetAtomicWriteFaultForTests([](const std::string& step) {
+    if (step != "write") return false;
+    errno = ENOSPC;
+    return true;
+  });
   std::string where = on.winAndGoOn();
   ASSERT_EQ(where, kStateNextLevel);
   ASSERT_EQ(told.size(), 1u) << "at the first failed save, the level's start";
@@ -209,7 +177,7 @@ TEST(ProgressOnDisk, AFullDiskIsToldOnceAndCostsNothingOnceThereIsRoom) {
   EXPECT_EQ(told.size(), 1u) << "told once a run";
   EXPECT_EQ(OnDisk(on.player())->QUEST_LevelPlayed(on.stage, on.level), 0);
 
-  disk.makeRoom();
+  SetAtomicWriteFaultForTests(nullptr);
   test::StdoutLines([&] { profileManager->saveProfiles(); });
   auto saved = OnDisk(on.player());
   EXPECT_EQ(saved->QUEST_LevelPlayed(on.stage, on.level), 1);
