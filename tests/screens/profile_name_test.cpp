@@ -79,8 +79,6 @@ TEST(ProfileName, OnlyKeysPressedSinceItOpenedCount) {
   const Row rows[] = {
       {"typed during the fade-in, taken one a frame", "", nullptr,
        [](Harness& h) { h.TypeText("bo").Wait(40).HitKey(KEY_ENTER); }, "BO"},
-      {"letters typed on the main menu", "MIRA", [](Harness& h) { h.TypeText("hello"); },
-       [](Harness& h) { h.Wait(40).HitKey(KEY_ENTER); }, "MIRA"},
       {"a name and Enter typed on the players' list", "PLAYER",
        [](Harness& h) { h.TypeText("zed").HitKey(KEY_ENTER); },
        [](Harness& h) { h.Wait(40).TypeText("x").Wait(5).HitKey(KEY_ENTER); }, "PLAYERX"},
