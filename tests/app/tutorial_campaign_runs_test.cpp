@@ -35,10 +35,11 @@ struct StraightToPlay : TIntro {
   std::string mainloop() override { return kStateMainGame; }
 };
 
-// A charged hint icon of the side panel (at height y, when given), if any.
-std::shared_ptr<THint> ChargedHintAt(const TLevel& level, std::optional<float> y = std::nullopt) {
+// A hint icon of the side panel at height y (at any, when none is given),
+// charged unless any will do; none if there is none.
+std::shared_ptr<THint> HintAt(const TLevel& level, std::optional<float> y, bool charged = true) {
   for (const auto& hint : level.hints)
-    if (hint && hint->t == 0 && (!y || std::abs(hint->y - *y) <= 25)) return hint;
+    if (hint && (!charged || hint->t == 0) && (!y || std::abs(hint->y - *y) <= 25)) return hint;
   return nullptr;
 }
 
@@ -49,13 +50,8 @@ struct PanelTarget {
   std::function<bool(const test::ScriptedGame&, float y)> pointedAt, there;
 };
 const PanelTarget kPanelTargets[] = {
-    {"a charged hint",
-     [](const test::ScriptedGame& g, float y) {
-       for (const auto& hint : g.level->hints)
-         if (hint && std::abs(hint->y - y) <= 25) return true;
-       return false;
-     },
-     [](const test::ScriptedGame& g, float y) { return ChargedHintAt(*g.level, y) != nullptr; }},
+    {"a charged hint", [](const test::ScriptedGame& g, float y) { return HintAt(*g.level, y, false) != nullptr; },
+     [](const test::ScriptedGame& g, float y) { return HintAt(*g.level, y) != nullptr; }},
     {"the Stray paint button",
      [](const test::ScriptedGame& g, float y) {
        return g.level->tryb == 0 && y >= 510 && y <= 510 + ImgHeight(g.pomButton[0]);
@@ -129,7 +125,7 @@ class TutorialCampaign : public test::PlayTest, public ::testing::WithParamInter
     for (const auto& line : tip.eraseConds) {
       const std::string word = Upper(TipToken(line, 1));
       const int a = TipNumber(line, 2), b = TipNumber(line, 3);
-      if (word == "MOUSE" && !TryHint(level, ChargedHintAt(level))) Click(100, 700);
+      if (word == "MOUSE" && !TryHint(level, HintAt(level, std::nullopt))) Click(100, 700);
       if (word == "CLEARED") Act(level.atiles.get(a, b));
       if (word == "ROW-CLEAR")
         for (int c = 0; c < level.cols; ++c) Act(level.atiles.get(a, c));
@@ -185,7 +181,7 @@ TEST_P(TutorialCampaign, EveryTipOfTheModeStartsAndIsErasedInOrder) {
     if (hintTried.insert(tip.get()).second) {
       bool used = false;
       for (const auto& arrow : tip->arrows)
-        if (!used && arrow->x >= 700) used = TryHint(*g.level, ChargedHintAt(*g.level, arrow->y));
+        if (!used && arrow->x >= 700) used = TryHint(*g.level, HintAt(*g.level, arrow->y));
       if (used) return;
     }
     if (auto demo = tip->actPosibility) {               // watched to its last step

@@ -17,17 +17,14 @@ using campaign_test::TutorialMarker;
 constexpr int kOldLevel = 777;  // marks a level in progress before the click
 constexpr int kNoLevel = -1;
 
-std::shared_ptr<TProfileStage> Stage(int id) {
-  auto stage = std::make_shared<TProfileStage>();
-  stage->id = id;
-  return stage;
-}
-
-void WonLevel(TProfileStages& stages, int stageId, int levelId) {
+// A stage on record, with one level won when a level is named.
+void OnRecord(TProfileStages& stages, int stageId, int wonLevel = 0) {
+  stages.push_back(std::make_shared<TProfileStage>());
+  stages.back()->id = stageId;
+  if (!wonLevel) return;
   auto level = std::make_shared<TProfileLevel>();
-  level->id = levelId;
+  level->id = wonLevel;
   level->played = level->unlocked = 1;
-  stages.push_back(Stage(stageId));
   stages.back()->levels.push_back(level);
 }
 
@@ -75,13 +72,13 @@ TEST(MainMenuPlay, FollowsTheDecisionTable) {
        "MAP-SCREEN", 1, kNoLevel},
       // Progress on record whose level file is gone (a backup restored, a
       // disk error) is never replaced without the question.
-      {"a won level, its level file gone", true, 1, [](TProfile& p) { WonLevel(p.stagesPicross, 1, 3); }, "NEW",
+      {"a won level, its level file gone", true, 1, [](TProfile& p) { OnRecord(p.stagesPicross, 1, 3); }, "NEW",
        "NEW-GAME-PICROSS", 1, kNoLevel},
       {"a stage past the first, its level file gone", true, 0,
-       [](TProfile& p) { p.actStageId_Fill = 2, p.stagesFill.push_back(Stage(2)), p.screenFill = "MAIN-GAME"; },
+       [](TProfile& p) { p.actStageId_Fill = 2, OnRecord(p.stagesFill, 2), p.screenFill = "MAIN-GAME"; },
        "CONTINUE", "MAP-SCREEN", 1, kNoLevel},
       {"a tutorial level, its level file gone", true, 1,
-       [](TProfile& p) { p.actLevelId_Picross = 2, WonLevel(p.stagesPicross, 0, 1), p.screenPicross = "MAIN-GAME"; },
+       [](TProfile& p) { p.actLevelId_Picross = 2, OnRecord(p.stagesPicross, 0, 1), p.screenPicross = "MAIN-GAME"; },
        "CONTINUE", "MAIN-GAME", 1, TutorialMarker(1, 2)},
   };
   for (const Row& row : rows) {
