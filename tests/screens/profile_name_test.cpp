@@ -82,8 +82,6 @@ TEST(ProfileName, OnlyKeysPressedSinceItOpenedCount) {
       {"a name and Enter typed on the players' list", "PLAYER",
        [](Harness& h) { h.TypeText("zed").HitKey(KEY_ENTER); },
        [](Harness& h) { h.Wait(40).TypeText("x").Wait(5).HitKey(KEY_ENTER); }, "PLAYERX"},
-      {"an Escape pressed in a level", "ANNA", [](Harness& h) { h.HitKey(KEY_ESCAPE); },
-       [](Harness& h) { h.Wait(40).TypeText("b").Wait(5).HitKey(KEY_ENTER); }, "ANNAB"},
       {"Escape with a player to go back to cancels", "ANNA", nullptr,
        [](Harness& h) { h.Wait(40).HitKey(KEY_ESCAPE); }, ""},
   };
