@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -43,21 +42,14 @@ std::shared_ptr<THint> HintAt(const TLevel& level, std::optional<float> y, bool 
   return nullptr;
 }
 
-// What a tip's arrow right of the board points at in the side panel, at its
-// own height, and whether that is there while the tip shows.
-struct PanelTarget {
-  const char* name;
-  std::function<bool(const test::ScriptedGame&, float y)> pointedAt, there;
-};
-const PanelTarget kPanelTargets[] = {
-    {"a charged hint", [](const test::ScriptedGame& g, float y) { return HintAt(*g.level, y, false) != nullptr; },
-     [](const test::ScriptedGame& g, float y) { return HintAt(*g.level, y) != nullptr; }},
-    {"the Stray paint button",
-     [](const test::ScriptedGame& g, float y) {
-       return g.level->tryb == 0 && y >= 510 && y <= 510 + ImgHeight(g.pomButton[0]);
-     },
-     [](const test::ScriptedGame& g, float) { return g.dButA != 0; }},
-};
+// What a tip's arrow right of the board, at height y, points at in the side
+// panel that is not there while the tip shows; none if all is there.
+const char* MissingTarget(const test::ScriptedGame& g, float y) {
+  if (HintAt(*g.level, y, false) && !HintAt(*g.level, y)) return "a charged hint";
+  const bool onPaint = g.level->tryb == 0 && y >= 510 && y <= 510 + ImgHeight(g.pomButton[0]);
+  if (onPaint && !g.dButA) return "the Stray paint button";
+  return nullptr;
+}
 
 // With SORVANTA_SHOT_DIR set, each tip once shown, and each step of a row
 // demonstration, is written there as a picture.
@@ -160,9 +152,8 @@ TEST_P(TutorialCampaign, EveryTipOfTheModeStartsAndIsErasedInOrder) {
     // A shown tip's words and arrows hold: what an arrow points at is there.
     if (tip && !tip->erase && tip->a == 1)
       for (const auto& arrow : tip->arrows)
-        for (const PanelTarget& target : kPanelTargets)
-          if (arrow->x >= 700 && target.pointedAt(g, arrow->y) && !target.there(g, arrow->y))
-            pointless.insert(tip->id + " points at " + target.name + " that is not there");
+        if (const char* missing = arrow->x >= 700 ? MissingTarget(g, arrow->y) : nullptr)
+          pointless.insert(tip->id + " points at " + missing + " that is not there");
     // The frame drawn last is this one's predecessor: shot once it showed the tip whole.
     if (tip && shownBefore && test::ShotFolder()) {
       std::string name = tip->id;
