@@ -235,9 +235,9 @@ TEST(SoftCanvas, MagnifiedPictureCoversItsWholeQuad) {
     for (int x = 0; x < 4; ++x) WritePixel(p, x, y, 0xffe0b040u);
   auto image = LoadImage(p, FILTEREDIMAGE);
   ASSERT_NE(image, nullptr);
+  ASSERT_TRUE(Video().softCanvas);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    ASSERT_TRUE(Video().softCanvas);
     SetClsColor(0, 0, 0);
     Cls();
     SetScale(row.scaleX, row.scaleY);
