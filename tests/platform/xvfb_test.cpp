@@ -27,13 +27,11 @@ const char* XServer() {
   return display && *display && enabled && std::string(enabled) == "1" ? display : nullptr;
 }
 
-#define SKIP_WITHOUT_X_SERVER()                                                                              \
-  if (!XServer())                                                                                          \
-  GTEST_SKIP() << "no X server: this test runs under xvfb-run with SORVANTA_XVFB=1 (tools/test does that " \
-                  "when Xvfb is installed)"
+constexpr const char* kNoXServer =
+    "no X server: this test runs under xvfb-run with SORVANTA_XVFB=1 (tools/test does that when Xvfb is installed)";
 
 TEST(Xvfb, DrawsAnImageTextAndShapesInARealWindow) {
-  SKIP_WITHOUT_X_SERVER();
+  if (!XServer()) GTEST_SKIP() << kNoXServer;
   SetGraphicsDriver("x11", "opengl");
   auto mode = Graphics(800, 600, 0);
   if (!mode) {
@@ -92,7 +90,7 @@ TEST(Xvfb, DrawsAnImageTextAndShapesInARealWindow) {
 // Full screen at a size the X display does not have: the frame is stretched
 // over the whole screen.
 TEST(Xvfb, FullScreenAtAnotherSizeStretchesTheFrameOverTheScreen) {
-  SKIP_WITHOUT_X_SERVER();
+  if (!XServer()) GTEST_SKIP() << kNoXServer;
   // Runs after the other Xvfb test and keeps its driver: a restart of the
   // video driver would unload the GL driver before the leak check at exit.
   if (VideoDriverName() != "x11") SetGraphicsDriver("x11", "");

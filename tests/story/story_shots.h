@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "core/ekran.h"
+#include "core/globals.h"
 #include "core/shell_test_support.h"
 #include "formats/txt_file.h"
 #include "gui/wrapped_text.h"
 #include "platform/clock.h"
-#include "core/globals.h"
 #include "platform/video.h"
 #include "story/story_text.h"
 #include "support/shot.h"
