@@ -8,7 +8,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
+
+#include "platform/video_internal.h"
 
 namespace sorvanta {
 
@@ -53,7 +54,7 @@ void ReleaseCopyLock() {
 
 bool ShowMessageBox(const std::string& text) {
   const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : SDL_GetHint(SDL_HINT_VIDEODRIVER);
-  if (driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0)) return false;
+  if (ScreenlessDriver(driver)) return false;
   return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Sorvanta", text.c_str(), nullptr) == 0;
 }
 

@@ -15,6 +15,7 @@
 
 #include "platform/strings.h"
 #include "platform/video.h"
+#include "platform/video_internal.h"
 
 namespace sorvanta {
 namespace {
@@ -37,8 +38,7 @@ std::function<void(int)>& EndHandler() {
 bool HeadlessVideo() {
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver == nullptr) driver = std::getenv("SDL_VIDEODRIVER");
-  return driver == nullptr || std::strcmp(driver, "dummy") == 0 ||
-         std::strcmp(driver, "offscreen") == 0;
+  return driver == nullptr || ScreenlessDriver(driver);
 }
 
 }  // namespace
