@@ -117,7 +117,7 @@ std::shared_ptr<TLevel> loadLevelFile(const std::string& path, const TProfile::P
     Print("Level file " + path + " belongs to another position than the profile's, left out");
     return nullptr;
   }
-  return LoadLevel(path);
+  return LoadLevel(*file, path);
 }
 
 }  // namespace
