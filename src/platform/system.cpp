@@ -43,12 +43,15 @@ bool HeadlessVideo() {
 
 }  // namespace
 
+bool ShowMessageBox(const std::string& text) {
+  const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  if (ScreenlessDriver(driver)) return false;
+  return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Sorvanta", text.c_str(), nullptr) == 0;
+}
+
 void Notify(const std::string& text) {
   const bool windowed = WindowQuery() && WindowQuery()();
-  if (windowed && !HeadlessVideo() &&
-      SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Sorvanta", text.c_str(), nullptr) == 0) {
-    return;
-  }
+  if (windowed && !HeadlessVideo() && ShowMessageBox(text)) return;
   std::fprintf(stderr, "%s\n", text.c_str());
   std::fflush(stderr);
 }
