@@ -76,6 +76,11 @@ TProfileStages loadStages(const TRCMFile& file, const std::string& base) {
   return stages;
 }
 
+// The file of a mode's level in progress, in the player's folder.
+std::string levelFilePath(const std::string& folder, int mode) {
+  return folder + (mode == kRulesetPicross ? "/levelPicross.lvl" : "/levelFill.lvl");
+}
+
 // A level file names the position it was saved at, so that a level file
 // and a "profile.dat" of different moments (a kill between their writes)
 // never make one level's board another's.
@@ -112,7 +117,7 @@ std::shared_ptr<TLevel> loadLevelFile(const std::string& path, const TProfile::P
     Print("Level file " + path + " belongs to another position than the profile's, left out");
     return nullptr;
   }
-  return LoadLevel(path);
+  return LoadLevel(*file, path);
 }
 
 }  // namespace
@@ -149,8 +154,7 @@ int TProfile::_Save_Level() {
   const std::string folder = ProfilesFolder() + "/" + GetId();
   for (const int mode : {kRulesetPicross, kRulesetFill}) {
     const Position at = positionOf(mode);
-    const char* name = mode == kRulesetPicross ? "/levelPicross.lvl" : "/levelFill.lvl";
-    if (!saveLevelFile(at.inProgress, at, folder + name) && lastSaveOk) {
+    if (!saveLevelFile(at.inProgress, at, levelFilePath(folder, mode)) && lastSaveOk) {
       lastSaveOk = false;
       saveError = errno;
     }
@@ -231,8 +235,8 @@ int TProfile::_Load_Stages_Fill(TRCMFile& file) {
 }
 
 int TProfile::_Load_Levels(const std::string& folder) {
-  if (auto level = loadLevelFile(folder + "/levelPicross.lvl", positionOf(kRulesetPicross))) levelPicross = level;
-  if (auto level = loadLevelFile(folder + "/levelFill.lvl", positionOf(kRulesetFill))) levelFill = level;
+  for (const int mode : {kRulesetPicross, kRulesetFill})
+    if (auto level = loadLevelFile(levelFilePath(folder, mode), positionOf(mode))) *modeOf(mode).inProgress = level;
   return 0;
 }
 

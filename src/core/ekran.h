@@ -1,6 +1,6 @@
 #pragma once
 // The screen base class. Every screen is one long-lived instance of a class
-// derived from TEkran and runs its own loop (modal ones through
+// derived from TEkran and runs its own loop (through
 // runScreenLoop, core/screen_loop.h):
 //   prepare (ramps, own state, then _prepareDelta())
 //   repeat Cls(); update(); draw(); myFlip(0); act on clicked widgets

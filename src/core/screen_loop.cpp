@@ -1,4 +1,4 @@
-// The modal screen loop and the key scope every screen's loop holds.
+// The screen loop and the key scope it holds.
 #include "core/screen_loop.h"
 
 #include "core/display.h"
@@ -9,9 +9,18 @@
 
 namespace sorvanta {
 
-TScreenKeys::TScreenKeys() { FlushKeys(); }
+namespace {
 
-TScreenKeys::~TScreenKeys() { FlushKeys(); }
+// Drops the waiting keys when made and when gone.
+class TScreenKeys {
+ public:
+  TScreenKeys() { FlushKeys(); }
+  ~TScreenKeys() { FlushKeys(); }
+  TScreenKeys(const TScreenKeys&) = delete;
+  TScreenKeys& operator=(const TScreenKeys&) = delete;
+};
+
+}  // namespace
 
 void runScreenLoop(TEkran& screen, const std::function<void()>& act,
                    const std::function<bool()>& finished, TLoopClear clear) {

@@ -4,7 +4,6 @@
 #include <array>
 #include <csignal>
 #include <cstdint>
-#include <cstring>
 #include <deque>
 #include <functional>
 
@@ -67,8 +66,7 @@ bool ReadSystemPointer(float& x, float& y) {
   if (PointerReaderForTests()) return PointerReaderForTests()(x, y);
   SDL_Window* window = Video().window;
   const char* driver = SdlVideoStarted() ? SDL_GetCurrentVideoDriver() : nullptr;
-  if (!window || !driver || std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0)
-    return false;
+  if (!window || !driver || ScreenlessDriver(driver)) return false;
   int gx = 0, gy = 0, wx = 0, wy = 0;
   SDL_GetGlobalMouseState(&gx, &gy);
   SDL_GetWindowPosition(window, &wx, &wy);

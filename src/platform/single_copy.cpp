@@ -1,14 +1,11 @@
 // The lock that keeps a second copy of the game from running beside the first.
 #include "platform/single_copy.h"
 
-#include <SDL.h>
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace sorvanta {
 
@@ -49,12 +46,6 @@ void ReleaseCopyLock() {
   Held& h = held();
   if (h.fd >= 0) ::close(h.fd);
   h = Held{};
-}
-
-bool ShowMessageBox(const std::string& text) {
-  const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : SDL_GetHint(SDL_HINT_VIDEODRIVER);
-  if (driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0)) return false;
-  return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Sorvanta", text.c_str(), nullptr) == 0;
 }
 
 }  // namespace sorvanta

@@ -1,7 +1,6 @@
 #pragma once
 // One copy of the game per per-user folder: an advisory lock on a file there,
-// which the kernel lets go when the process ends, however it ends; and the
-// message box that tells a second copy why it ends.
+// which the kernel lets go when the process ends, however it ends.
 #include <string>
 
 namespace sorvanta {
@@ -17,9 +16,5 @@ enum class CopyLock {
 CopyLock TakeCopyLock(const std::string& path);
 // Lets the lock go (tests).
 void ReleaseCopyLock();
-
-// A message box with no window behind it, where a display exists (not with
-// the dummy or offscreen driver); false when none could be shown.
-bool ShowMessageBox(const std::string& text);
 
 }  // namespace sorvanta

@@ -11,7 +11,6 @@
 
 namespace sorvanta::soft {
 
-
 constexpr std::uint32_t kLanes = 0x00FF00FFu;
 
 // x / 255, rounded, in both 16-bit lanes of x (each at most 255 * 255).

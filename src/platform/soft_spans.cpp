@@ -131,21 +131,25 @@ void DrawSpan(std::uint32_t* out, int n, const SoftPixels& tex, const SoftQuad& 
   }
 }
 
+// The loops kWidth pixels at a time.
+template <int kWidth>
+using Wide = std::conditional_t<kWidth == avx2::kW, avx2::Loops, sse2::Loops>;
+
 // The same span kWidth pixels at a time.
 template <int kWidth, bool kFilter, TintKind kTint, SoftBlend kBlend>
 void DrawSpanWide(std::uint32_t* out, int n, const SoftPixels& tex, const SoftQuad& q, Walk w, const Factors& f) {
-  using Wide = std::conditional_t<kWidth == avx2::kW, avx2::Loops, sse2::Loops>;
   const std::uint32_t* base = tex.pixels + static_cast<std::ptrdiff_t>(q.sy) * tex.pitch + q.sx;
   const int maxU = q.sw - 1, maxV = q.sh - 1;
   if (!kFilter && w.dv == 0 && w.du == 0x10000) {
     // As the scalar loop: one run of texels, cut at the src rectangle.
     const int x = std::clamp(w.u >> 16, 0, maxU);
     const std::uint32_t* run = base + static_cast<std::ptrdiff_t>(std::clamp(w.v >> 16, 0, maxV)) * tex.pitch + x;
-    Wide::template Span<kRun, kTint, kBlend>(out, std::min(n, q.sw - x), run, tex.pitch, maxU, maxV, w, f);
+    Wide<kWidth>::template Span<kRun, kTint, kBlend>(out, std::min(n, q.sw - x), run, tex.pitch, maxU, maxV, w, f);
   } else if (kFilter && w.dv == 0) {
-    Wide::template Span<kBilinearRows, kTint, kBlend>(out, n, base, tex.pitch, maxU, maxV, w, f);
+    Wide<kWidth>::template Span<kBilinearRows, kTint, kBlend>(out, n, base, tex.pitch, maxU, maxV, w, f);
   } else {
-    Wide::template Span<kFilter ? kBilinear : kNearest, kTint, kBlend>(out, n, base, tex.pitch, maxU, maxV, w, f);
+    constexpr Fetch kFetch = kFilter ? kBilinear : kNearest;
+    Wide<kWidth>::template Span<kFetch, kTint, kBlend>(out, n, base, tex.pitch, maxU, maxV, w, f);
   }
 }
 
@@ -153,12 +157,10 @@ template <int kWidth, SoftBlend kBlend>
 void FillSpan(std::uint32_t* out, int n, std::uint32_t colour) {
   if constexpr (kBlend == SoftBlend::kCopy) {
     std::fill_n(out, n, colour);
-  } else if constexpr (kWidth == avx2::kW) {
-    avx2::Loops::Fill<kBlend>(out, n, colour);
-  } else if constexpr (kWidth == sse2::kW) {
-    sse2::Loops::Fill<kBlend>(out, n, colour);
-  } else {
+  } else if constexpr (kWidth == 1) {
     for (int i = 0; i < n; ++i) Put<kBlend>(out[i], colour);
+  } else {
+    Wide<kWidth>::template Fill<kBlend>(out, n, colour);
   }
 }
 

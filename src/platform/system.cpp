@@ -15,6 +15,7 @@
 
 #include "platform/strings.h"
 #include "platform/video.h"
+#include "platform/video_internal.h"
 
 namespace sorvanta {
 namespace {
@@ -37,18 +38,20 @@ std::function<void(int)>& EndHandler() {
 bool HeadlessVideo() {
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver == nullptr) driver = std::getenv("SDL_VIDEODRIVER");
-  return driver == nullptr || std::strcmp(driver, "dummy") == 0 ||
-         std::strcmp(driver, "offscreen") == 0;
+  return driver == nullptr || ScreenlessDriver(driver);
 }
 
 }  // namespace
 
+bool ShowMessageBox(const std::string& text) {
+  const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  if (ScreenlessDriver(driver)) return false;
+  return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Sorvanta", text.c_str(), nullptr) == 0;
+}
+
 void Notify(const std::string& text) {
   const bool windowed = WindowQuery() && WindowQuery()();
-  if (windowed && !HeadlessVideo() &&
-      SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Sorvanta", text.c_str(), nullptr) == 0) {
-    return;
-  }
+  if (windowed && !HeadlessVideo() && ShowMessageBox(text)) return;
   std::fprintf(stderr, "%s\n", text.c_str());
   std::fflush(stderr);
 }

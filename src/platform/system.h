@@ -6,6 +6,9 @@
 
 namespace sorvanta {
 
+// A message box with no window behind it, where a display exists (not with
+// the dummy or offscreen driver); false when none could be shown.
+bool ShowMessageBox(const std::string& text);
 // A message box while a window is up and not full screen, else a line on stderr.
 void Notify(const std::string& text);
 // The drawing layer tells Notify whether a window is up and not full screen.

@@ -24,6 +24,10 @@ VideoState& Video() {
 
 bool SdlVideoStarted() { return SDL_WasInit(SDL_INIT_VIDEO) != 0; }
 
+bool ScreenlessDriver(const char* driver) {
+  return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
+}
+
 bool EnsureSdlVideo() {
   if (SdlVideoStarted()) return true;
   // Our own handlers turn SIGINT, SIGTERM and SIGHUP into AppTerminate.
@@ -39,8 +43,7 @@ bool EnsureSdlVideo() {
   // would see nothing, so only take one when it was asked for by name.
   const char* driver = SDL_GetCurrentVideoDriver();
   const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
-  bool headless = driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
-  if (headless && !(asked && std::strstr(asked, driver))) {
+  if (ScreenlessDriver(driver) && !(asked && std::strstr(asked, driver))) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return false;
   }

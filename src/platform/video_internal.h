@@ -100,6 +100,9 @@ void ApplyWindowIcon();
 // Starts SDL's video (and event) subsystem once; false when it cannot start.
 bool EnsureSdlVideo();
 bool SdlVideoStarted();
+// A video driver with no screen of its own ("dummy", "offscreen"); false
+// for none.
+bool ScreenlessDriver(const char* driver);
 
 // A texture of the pixmap for the current renderer; null without one.
 SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered);

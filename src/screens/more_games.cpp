@@ -7,6 +7,7 @@
 
 #include "core/delta_time.h"
 #include "core/design_size.h"
+#include "core/dialogs.h"
 #include "core/draw_state.h"
 #include "core/ekran.h"
 #include "core/frame.h"
@@ -24,7 +25,6 @@
 #include "platform/system.h"
 #include "platform/trig.h"
 #include "platform/video.h"
-#include "screens/pop_up.h"
 
 namespace sorvanta {
 
@@ -228,22 +228,19 @@ void TMoreGames::prepare() {
 
 std::string TMoreGames::mainLoop() {
   prepare();
-  const TScreenKeys keys;
-  for (;;) {
-    Cls();
-    update();
-    draw();
-    myFlip(0);
-    if (notOpened) {
-      notOpened = false;
-      if (popUp) showInfo(txtNotOpened, weak_from_this().lock());
-    }
-    if (KeyHit(KEY_ESCAPE)) dFade = 1;
-    if (gui && gui->clickedItem("EXIT")) dFade = 1;
-    if (KeyDown(KEY_LEFT) || (gui && gui->clickedItem("NEXT"))) _prev();
-    if (KeyDown(KEY_RIGHT) || (gui && gui->clickedItem("PREV"))) _next();
-    if (dFade == 1 && fade == 1) break;
-  }
+  runScreenLoop(
+      *this,
+      [this] {
+        if (notOpened) {
+          notOpened = false;
+          tellPlayer(txtNotOpened, weak_from_this().lock());
+        }
+        if (KeyHit(KEY_ESCAPE)) dFade = 1;
+        if (gui && gui->clickedItem("EXIT")) dFade = 1;
+        if (KeyDown(KEY_LEFT) || (gui && gui->clickedItem("NEXT"))) _prev();
+        if (KeyDown(KEY_RIGHT) || (gui && gui->clickedItem("PREV"))) _next();
+      },
+      [this] { return dFade == 1 && fade == 1; });
   return kStateMainMenu;
 }
 

@@ -116,6 +116,8 @@ class TLevel : public std::enable_shared_from_this<TLevel> {
   virtual int _LOAD_Tiles2(const TRCMFile& file);
   virtual int _LOAD_Tiles(const TRCMFile& file);
   virtual int _Load(const std::string& path);
+  // The same from a file already read; path names it in the reports.
+  int _Load(const TRCMFile& file, const std::string& path);
   virtual int turnOffAll();
   virtual int turnOnAll();
 };

@@ -57,6 +57,13 @@ std::shared_ptr<TLevel> LoadLevel(const std::string& path) {
   return level;
 }
 
+std::shared_ptr<TLevel> LoadLevel(const TRCMFile& file, const std::string& path) {
+  Print("Loading level: " + path);
+  auto level = std::make_shared<TLevel>();
+  level->_Load(file, path);
+  return level;
+}
+
 int TLevel::_Save(const std::string& path) {
   auto file = createRCMFile();
   _SAVE_Standard(*file);
@@ -185,11 +192,12 @@ int TLevel::_LOAD_Tiles2(const TRCMFile& file) {
   return 0;
 }
 
-int TLevel::_Load(const std::string& path) {
-  auto file = loadRCMFile(path);
-  const bool readable = file->getGroup({"level", "data", "scale"}) != nullptr;
+int TLevel::_Load(const std::string& path) { return _Load(*loadRCMFile(path), path); }
+
+int TLevel::_Load(const TRCMFile& file, const std::string& path) {
+  const bool readable = file.getGroup({"level", "data", "scale"}) != nullptr;
   if (!readable) Print("Level file cannot be read or holds no level: " + path + "; the level has no cells");
-  _LOAD_Standard(*file);
+  _LOAD_Standard(file);
 
   if (!(scale > 0.0f) || !std::isfinite(scale)) {
     // A board drawn at scale 0 is invisible.
@@ -216,14 +224,14 @@ int TLevel::_Load(const std::string& path) {
   }
 
   if (shapeOk && tryb == kRulesetFill) {
-    _LOAD_Tiles(*file);
+    _LOAD_Tiles(file);
     COUNT_0Tiles();
     COUNT_Colors();
     COUNT_Dims();
     if (cols % 2 == 1) centerX += tileW / 2;
     COUNT_Position();
   } else if (shapeOk && tryb == kRulesetPicross) {
-    _LOAD_Tiles2(*file);
+    _LOAD_Tiles2(file);
     COUNT_Numbers();
     COUNT_Dims();
     COUNT_Position_Mesalor();

@@ -8,6 +8,7 @@
 namespace sorvanta {
 
 class TLevel;
+class TRCMFile;
 
 // Writes the level to path (atomically, through the data-file writer).
 void SaveLevel(const std::shared_ptr<TLevel>& level, const std::string& path);
@@ -15,5 +16,7 @@ void SaveLevel(const std::shared_ptr<TLevel>& level, const std::string& path);
 // size or cell size is out of range, is reported and gives a level without
 // cells (hasCells() is 0), which is not to be played.
 std::shared_ptr<TLevel> LoadLevel(const std::string& path);
+// The same from a file already read (path names it in the reports).
+std::shared_ptr<TLevel> LoadLevel(const TRCMFile& file, const std::string& path);
 
 }  // namespace sorvanta

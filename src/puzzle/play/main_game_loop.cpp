@@ -126,15 +126,13 @@ std::string TMainGame::mainloop() {
     return kStateMainMenu;
   }
   prepare();
-  const TScreenKeys keys;
-  do {
-    Cls();
-    update();
-    draw();
-    myFlip(0);
-    CONTROL_KEYBOARD();
-    CONTROL_GUI();
-  } while (!(fade == 1.0f && dFade == 1.0f) && _exit == 0);
+  runScreenLoop(
+      *this,
+      [this] {
+        CONTROL_KEYBOARD();
+        CONTROL_GUI();
+      },
+      [this] { return (fade == 1.0f && dFade == 1.0f) || _exit != 0; });
   DropRunningTutorialTip();
   // An armed Fill hint not yet spent goes back: the next start disarms it.
   if (trelmoActionType != 0 && lastPickedHint) lastPickedHint->Reuse();
