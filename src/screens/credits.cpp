@@ -96,8 +96,7 @@ int TCredits::mainLoop(std::shared_ptr<TEkran> prev) {
   runScreenLoop(
       *this,
       [this] {
-        // Asked in this order and only until one answers, so the keys after
-        // it keep their hits.
+        // A click, Enter, Space or Escape ends the roll.
         if ((mouse && mouse->leftPressed) || KeyHit(KEY_ENTER) || KeyHit(KEY_SPACE) || KeyHit(KEY_ESCAPE)) dAlpha = 0;
       },
       [this] { return alpha == 0 && dAlpha == 0; }, TLoopClear::kWithBars);
