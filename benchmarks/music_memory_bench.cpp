@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
   const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
   bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
   delta = 1.0f;
-  setMusicVolume(1.0f);
+  bindVolumeSettings(nullptr, [] { return 1.0f; });
   SetAudioClockDriven(true);  // no device: this program mixes, as the device's thread would
   auto registry = std::make_shared<TGlobalSnd>();
   registry->_setupMusic();

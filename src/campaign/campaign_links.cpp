@@ -16,8 +16,6 @@ TCampaignLinks& Links() {
 
 void bindCampaignLinks(TCampaignLinks links) { Links() = std::move(links); }
 
-const TCampaignLinks& campaignLinks() { return Links(); }
-
 std::shared_ptr<TLevel> campaignLoadLevel(const std::string& path) {
   return Links().loadLevel ? Links().loadLevel(path) : LoadLevel(path);
 }

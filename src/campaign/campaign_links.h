@@ -30,7 +30,6 @@ struct TCampaignLinks {
 // Unbound parts: levels are read with LoadLevel, nothing is handed over,
 // there are no tips.
 void bindCampaignLinks(TCampaignLinks links);
-const TCampaignLinks& campaignLinks();
 
 // The calls the rules make; each copes with an unbound part.
 std::shared_ptr<TLevel> campaignLoadLevel(const std::string& path);

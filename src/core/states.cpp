@@ -26,8 +26,6 @@ void registerState(const std::string& state, StateOperation run) {
   table()[state] = std::move(run);
 }
 
-void clearStates() { table().clear(); }
-
 std::string runRegisteredState(const std::string& state) {
   auto it = table().find(state);
   if (it == table().end() || !it->second) {

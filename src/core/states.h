@@ -34,8 +34,6 @@ using StateOperation = std::function<std::string()>;
 
 // Makes run the operation of state; a later registration replaces it.
 void registerState(const std::string& state, StateOperation run);
-// Forgets every registration.
-void clearStates();
 // Runs the operation of state and returns the next state. A state nobody
 // registered is reported and leads back to "MAIN-MENU".
 std::string runRegisteredState(const std::string& state);

@@ -125,7 +125,6 @@ std::string Trim(const std::string& s) {
 }
 
 std::string Upper(const std::string& s) { return MapCase(s, UpperCase); }
-std::string Lower(const std::string& s) { return MapCase(s, LowerCase); }
 
 std::string Replace(const std::string& s, const std::string& from, const std::string& to) {
   if (from.empty()) return s;
@@ -163,13 +162,6 @@ int Instr(const std::string& s, const std::string& sub, int start) {
 std::string Left(const std::string& s, int n) {
   if (n <= 0) return {};
   return s.substr(0, ByteOffset(s, n));
-}
-
-std::string Right(const std::string& s, int n) {
-  if (n <= 0) return {};
-  const int len = Len(s);
-  if (n >= len) return s;
-  return s.substr(ByteOffset(s, len - n));
 }
 
 std::string Mid(const std::string& s, int start, int count) {
@@ -268,13 +260,6 @@ std::string Chr(char32_t code) {
   std::string out;
   AppendUtf8(out, code);
   return out;
-}
-
-char32_t Asc(const std::string& s) {
-  if (s.empty()) return 0;
-  char32_t cp;
-  DecodeAt(s, 0, &cp);
-  return cp;
 }
 
 std::u32string Utf8ToU32(const std::string& s) {

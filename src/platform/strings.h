@@ -7,18 +7,15 @@ namespace sorvanta {
 
 // Drops characters of code 32 and below at both ends.
 std::string Trim(const std::string& s);
-// Unicode simple case mapping, code point by code point ("ß" stays, "ǆ"
-// becomes "Ǆ"); other text, invalid bytes included, is kept.
+// Unicode simple upper-case mapping, code point by code point ("ß" stays,
+// "ǆ" becomes "Ǆ"); other text, invalid bytes included, is kept.
 std::string Upper(const std::string& s);
-std::string Lower(const std::string& s);
 char32_t UpperCase(char32_t c);
-char32_t LowerCase(char32_t c);
 // Every occurrence of from replaced by to; an empty from leaves s unchanged.
 std::string Replace(const std::string& s, const std::string& from, const std::string& to);
 // Position (from 1) of the first sub at or after start, or 0.
 int Instr(const std::string& s, const std::string& sub, int start = 1);
 std::string Left(const std::string& s, int n);
-std::string Right(const std::string& s, int n);
 // count < 0: everything from start on.
 std::string Mid(const std::string& s, int start, int count = -1);
 int Len(const std::string& s);
@@ -33,9 +30,8 @@ int TextToInt(const std::string& s);
 int FloatToInt(double value);
 std::string IntToText(int value);
 
-// One code point as UTF-8, and the first code point of a text (0 when empty).
+// One code point as UTF-8.
 std::string Chr(char32_t code);
-char32_t Asc(const std::string& s);
 
 // Invalid bytes decode to U+FFFD; invalid code points encode as U+FFFD.
 std::u32string Utf8ToU32(const std::string& s);

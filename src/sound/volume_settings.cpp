@@ -1,3 +1,4 @@
+// The two volumes the sound registry reads, bound to the settings at start-up.
 #include "sound/volume_settings.h"
 
 #include <utility>
@@ -6,20 +7,15 @@ namespace sorvanta {
 
 namespace {
 
-float plainSound = 0.5f;
-float plainMusic = 0.5f;
+constexpr float kFirstRunVolume = 0.5f;
 std::function<float()> soundSource;
 std::function<float()> musicSource;
 
 }  // namespace
 
-float soundVolume() { return soundSource ? soundSource() : plainSound; }
+float soundVolume() { return soundSource ? soundSource() : kFirstRunVolume; }
 
-float musicVolume() { return musicSource ? musicSource() : plainMusic; }
-
-void setSoundVolume(float volume) { plainSound = volume; }
-
-void setMusicVolume(float volume) { plainMusic = volume; }
+float musicVolume() { return musicSource ? musicSource() : kFirstRunVolume; }
 
 void bindVolumeSettings(std::function<float()> sound, std::function<float()> music) {
   soundSource = std::move(sound);

@@ -74,7 +74,6 @@ TEST(Control, RunsTheTableOfStatesFromMainMenuToEnd) {
   profileManager = std::make_shared<TProfileManager>();
   profileManager->profile = profile;
   steps.clear();
-  clearStates();
   registerAllStates();
 
   next = {"NEW-GAME-PICROSS", "INTRO", "MAIN-GAME", "NEW-GAME-FILL", "NEXT-LEVEL", "STAGE-SCREEN",

@@ -68,7 +68,6 @@ class TutorialCampaign : public test::PlayTest, public ::testing::WithParamInter
     summary = std::make_shared<test::AnsweringSummary>();
     levelSummary = summary;
     intro = std::make_shared<StraightToPlay>();
-    clearStates();
     registerAllStates();
   }
   Harness& h() { return world.h(); }

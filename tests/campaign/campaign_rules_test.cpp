@@ -29,6 +29,8 @@ TEST(CampaignRules, RestartAndNextLevelFromEveryKindOfPosition) {
       {"restart in another mode", 2, 1, 1, false, kStateMapScreen, -1, 1, 1, 1},
       {"next in a stage the mode lacks", 0, 3, 1, true, kStateMapScreen, -1, 3, 1, 1},
       {"next past the last tutorial level", 1, 0, 9, true, kStateMapScreen, -1, 1, 1, 1},
+      {"next from the last Picross tutorial level", 1, 0, 3, true, kStateMapScreen, -1, 1, 1, 1},
+      {"next from the Picross tutorial's last but one", 1, 0, 2, true, kStateMainGame, TutorialMarker(1, 3), 0, 3, 1},
       {"next from the last Fill tutorial level", 0, 0, 7, true, kStateMapScreen, -1, 1, 1, 1},
       {"next in another mode's tutorial reads Fill", 2, 0, 1, true, kStateMainGame, TutorialMarker(0, 2), 0, 2, 1},
       {"next in another mode's stage", 2, 1, 1, true, "", -1, 1, 1, 0},

@@ -137,7 +137,7 @@ TEST_P(CampaignStates, NewCampaignThenEveryWinToTheOutro) {
 // Picross ends after its three stages, Fill after its own two.
 INSTANTIATE_TEST_SUITE_P(BothModes, CampaignStates,
                          testing::Values(Mode{1, kStateNewGamePicross, 3, {4, 5, 6}},
-                                         Mode{0, kStateNewGameFill, 7, {4, 5}}),
+                                         Mode{0, kStateNewGameFill, 7, {3, 6}}),
                          [](const auto& info) { return info.param.tryb == 1 ? "Picross" : "Fill"; });
 
 TEST(CampaignStates, StartUpBindingHandsTheFirstTutorialLevelToThePlayScreen) {

@@ -38,10 +38,12 @@ inline std::string LevelText(int tryb, int marker) {
          (tryb == 1 ? "0|0|0" : "0 0 0||||") + "\"\n }\n}\n";
 }
 
+// By default the two catalogues differ in every stage's level count, so a
+// rule that reads one mode's stage list for the other shows.
 class CampaignWorld {
  public:
   explicit CampaignWorld(std::vector<StageSpec> picross = {{1, 4}, {2, 5}, {3, 6}},
-                         std::vector<StageSpec> fill = {{1, 4}, {2, 5}}, int storyStages = 3) {
+                         std::vector<StageSpec> fill = {{1, 3}, {2, 6}}, int storyStages = 3) {
     bDir = root_.path() + "/";
     std::string story;
     for (int s = 1; s <= storyStages; ++s) story += "Title " + std::to_string(s) + "\nStory " + std::to_string(s) + "\n";

@@ -62,7 +62,12 @@ TEST(ProfileFile, RoundTripKeepsRecordsLevelsAndTips) {
   for (int t : {1, 0}) {
     p.tryb = t;
     for (int s = 0; s < 12; ++s) p.QUEST_GetLevelData(s, 3)->played = 1;
+    p.QUEST_GetLevelData(11, 4)->unlocked = 1;
     p.QUEST_GetStageData(10)->unlockShowed = 1;
+    // Each field of a record set alone, so that no two are read one for the other.
+    p.QUEST_GetStageData(5)->played = 1;
+    p.QUEST_GetStageData(6)->unlocked = 1;
+    p.QUEST_GetStageData(7)->storyRead = 1;
   }
   p.lekcjeTutoriala = {tip, nullptr, tip};
   p.levelPicross = home.level(1, 77);
@@ -77,9 +82,9 @@ TEST(ProfileFile, RoundTripKeepsRecordsLevelsAndTips) {
   EXPECT_EQ(q->name, p.name);
   EXPECT_EQ(q->GetId(), p.GetId());
   EXPECT_EQ(std::tie(q->tryb, q->actStageId_Picross, q->actLevelId_Picross, q->actStageId_Fill, q->actLevelId_Fill,
-                     q->trybFillEnd, q->tool, q->screenPicross, q->screenFill, q->gameType),
+                     q->trybPicrossEnd, q->trybFillEnd, q->tool, q->screenPicross, q->screenFill, q->gameType),
             std::tie(p.tryb, p.actStageId_Picross, p.actLevelId_Picross, p.actStageId_Fill, p.actLevelId_Fill,
-                     p.trybFillEnd, p.tool, p.screenPicross, p.screenFill, p.gameType));
+                     p.trybPicrossEnd, p.trybFillEnd, p.tool, p.screenPicross, p.screenFill, p.gameType));
   for (auto stages : {&TProfile::stagesPicross, &TProfile::stagesFill}) {
     ASSERT_EQ((q.get()->*stages).size(), (p.*stages).size());
     auto a = (p.*stages).begin();
@@ -87,7 +92,11 @@ TEST(ProfileFile, RoundTripKeepsRecordsLevelsAndTips) {
       EXPECT_EQ(std::tie(b->id, b->played, b->unlocked, b->unlockShowed, b->storyRead),
                 std::tie((*a)->id, (*a)->played, (*a)->unlocked, (*a)->unlockShowed, (*a)->storyRead));
       ASSERT_EQ(b->levels.size(), (*a)->levels.size());
-      EXPECT_EQ(b->levels.front()->played, (*a)->levels.front()->played);
+      auto x = (*a)->levels.begin();
+      for (auto& y : b->levels) {
+        EXPECT_EQ(std::tie(y->id, y->played, y->unlocked), std::tie((*x)->id, (*x)->played, (*x)->unlocked));
+        ++x;
+      }
       ++a;
     }
   }

@@ -28,7 +28,7 @@ TEST(ProfileRecords, QueriesOnAFreshPlayerCreateNothing) {
 }
 
 TEST(ProfileRecords, FinishedStagesAndThePickersCount) {
-  CampaignWorld world;  // Picross stage 2 has 5 levels
+  CampaignWorld world;  // stage 2: 5 levels in Picross, 6 in Fill
   TProfile p;
   EXPECT_EQ(p.QUEST_GetLevelData(2, 1), p.QUEST_GetLevelData(2, 1));  // found, not made again
   for (int l = 1; l <= 4; ++l) p.QUEST_GetLevelData(2, l)->played = 1;
@@ -39,6 +39,14 @@ TEST(ProfileRecords, FinishedStagesAndThePickersCount) {
   EXPECT_EQ(p.QUEST_GetPicrossStagesPassed(), 1);
   p.tryb = 0;  // the counts ignore the mode; the other queries read Fill
   EXPECT_EQ(p.QUEST_GetPicrossStagesPassed() - p.QUEST_GetFillStagesPassed() - p.QUEST_StageUnlocked(2), 1);
+  // Each count holds its records against its own catalogue.
+  for (int l = 1; l <= 5; ++l) p.QUEST_GetLevelData(2, l)->played = 1;
+  EXPECT_EQ(p.QUEST_GetFillStagesPassed(), 0);
+  p.QUEST_GetLevelData(2, 6);
+  EXPECT_EQ(p.QUEST_GetFillStagesPassed(), 1);
+  for (int l = 1; l <= 3; ++l) p.QUEST_GetLevelData(1, l);
+  EXPECT_EQ(p.QUEST_GetFillStagesPassed(), 2);
+  EXPECT_EQ(p.QUEST_GetPicrossStagesPassed(), 1);
   p.tryb = 1;
   p.QUEST_GetLevelData(2, 5)->played = 1;
   p.QUEST_GetLevelData(0, 1)->played = 1;  // the tutorial stage is not catalogued
@@ -54,7 +62,7 @@ TEST(ProfileRecords, LevelNumberResumeStateTipsAndFolderId) {
       {1, 0, 2, 1},                              // tutorial: the level id - 1
       {1, 2, 3, 6},                              // Picross numer 4 + 3
       {1, 3, 7, 0}, {1, 5, 1, 0}, {2, 1, 1, 0},  // off the catalogue
-      {0, 2, 1, 4},                              // Fill: its own running numbers
+      {0, 2, 1, 3},                              // Fill: its own running numbers
   };
   for (const Case& c : numbers) {
     TProfile p;

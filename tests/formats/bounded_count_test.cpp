@@ -37,11 +37,12 @@ TEST(BoundedCount, CountsStopAtTheEntriesPresentOrTheLimit) {
 TEST(BoundedCount, NumberedGroupsPresentIsTheHighestNumber) {
   auto file = createRCMFile();
   for (const char* path : {"g::Snd1::id", "g::snd3::id", "g::snd03x::id", "g::snd0::id", "g::sndx::id",
-                           "g::music9::id", "g::snd123456::id"})
+                           "g::music9::id", "g::snd123456::id", "g::note12345::id", "g::note7::id"})
     file->setString(path, "x", 0);
   const auto group = file->getGroup({"g", "snd"});
   EXPECT_EQ(numberedGroupsPresent(group, "SND"), 3);
   EXPECT_EQ(numberedGroupsPresent(group, "music"), 9);
+  EXPECT_EQ(numberedGroupsPresent(group, "note"), 12345);  // five digits are the most read
   EXPECT_EQ(numberedGroupsPresent(group, "none"), 0);
   EXPECT_EQ(numberedGroupsPresent(nullptr, "snd"), 0);
 }

@@ -48,7 +48,7 @@ class StageTest : public ::testing::Test {
     mainGame = std::make_shared<TMainGame>();
     player = std::make_shared<TProfile>();
     world.recProfiles->profile = player;
-    // Picross stages 1 (4 levels) and 2 (5); Fill stages 1 (4) and 2 (5).
+    // Picross stages 1 (4 levels) and 2 (5); Fill stages 1 (3) and 2 (6).
     campaign = std::make_unique<campaign_test::CampaignWorld>();
     delta = 1;
   }

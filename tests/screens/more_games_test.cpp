@@ -189,6 +189,27 @@ TEST_F(MoreGamesWorld, HeldArrowsSlideOnOneEntryPerSlideAndBothTogetherGoRight) 
   EXPECT_NE(watch->progress[firstEnd + 1], 0) << "the held key started the next slide at once";
 }
 
+// "Next" shows the following entry, "Previous" the one before, "Back" leaves.
+TEST_F(MoreGamesWorld, TheButtonsSlideOneEntryAndBackLeaves) {
+  Entries(3);
+  world.h().SetFrameCap(400);
+  for (const char* button : {"NEXT", "NEXT", "PREV", "EXIT"}) {
+    auto [x, y] = world.Centre(screen->gui, button);
+    world.ClickAt(x, y, 40);
+  }
+  struct Watch : TMoreGames {
+    std::vector<int> centre;
+    void update() override {
+      TMoreGames::update();
+      if (centre.empty() || centre.back() != games[ind]->id) centre.push_back(games[ind]->id);
+    }
+  };
+  auto watch = std::make_shared<Watch>();
+  screen = watch;
+  EXPECT_EQ(watch->mainLoop(), kStateMainMenu);
+  EXPECT_EQ(watch->centre, (std::vector<int>{1, 2, 3, 2}));
+}
+
 // The frame's system step runs here as on every screen: the full-screen key
 // switches the mode, a close request ends the game with its players saved.
 TEST_F(MoreGamesWorld, FullScreenKeyAndCloseRequestWorkHere) {

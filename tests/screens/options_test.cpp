@@ -76,11 +76,32 @@ TEST_F(OptionsTest, StoredValuesAreReadWithTheirRules) {
   EXPECT_EQ(o.soundVol, 1.5f);   // no upper bound on reading
   EXPECT_EQ(o.lastLoadedMusic, 3);
 
-  // Numbers beyond a float's range: full volume and silence, never infinity.
-  WriteFile(settings(), "settings {\n\tmusicVolume = 1e39\n\tsoundVolume = -1e39\n}\n\n");
-  o.loadOptions();
+  struct Row {
+    const char *music, *sound;
+    float wantMusic, wantSound;
+  } rows[] = {
+      {"0.05", "0.04", 0.05f, 0.0f},  // the lowest audible volume stays
+      {"0.04", "0.05", 0.0f, 0.05f},
+      {"0", "1", 0.0f, 1.0f},
+      // Numbers beyond a float's range: full volume and silence, never infinity.
+      {"1e39", "-1e39", 1.0f, 0.0f},
+      {"-1e39", "1e39", 0.0f, 1.0f},
+  };
+  for (const Row& row : rows) {
+    WriteFile(settings(), std::string("settings {\n\tmusicVolume = ") + row.music + "\n\tsoundVolume = " + row.sound +
+                              "\n}\n\n");
+    o.loadOptions();
+    EXPECT_EQ(o.musicVol, row.wantMusic) << row.music;
+    EXPECT_EQ(o.soundVol, row.wantSound) << row.sound;
+  }
+
+  // Steps past the top stop at full volume.
+  o.musicVol = o.soundVol = 0.95f;
+  o.musicVol += 0.1f;
+  o.soundVol += 0.1f;
+  o.checkSoundStuff();
   EXPECT_EQ(o.musicVol, 1.0f);
-  EXPECT_EQ(o.soundVol, 0.0f);
+  EXPECT_EQ(o.soundVol, 1.0f);
 
   // Volume steps up and back down land exactly on 0, so the lowest step silences.
   o.musicVol = o.soundVol = 0;

@@ -56,7 +56,7 @@ TEST_F(SoundRegistryTest, CrossfadeLevelsFrameByFrame) {
   EXPECT_FALSE(snd->oldMusicCHN);
 
   // The settings' music volume is read at every frame.
-  setMusicVolume(0.8f);
+  musicVol = 0.8f;
   snd->update();
   EXPECT_FLOAT_EQ(volumeOf(snd->newMusicCHN), 0.4f);
 }

@@ -26,7 +26,7 @@ TEST_F(SoundRegistryTest, OverlappingPlaysShareTheEffectsPoolOfSix) {
   // Once the copies have ended, the first slot is reused at once, even
   // before the per-frame step has emptied the others.
   mixFor(1100);
-  setSoundVolume(0.3f);
+  soundVol = 0.3f;
   snd->playMySound(longFx);
   EXPECT_NE(longFx->chn[0], before[0]);
   EXPECT_TRUE(ChannelPlaying(longFx->chn[0]));
@@ -53,14 +53,14 @@ TEST_F(SoundRegistryTest, ClickThrottleAndSilentEffects) {
   EXPECT_EQ(usedSlots(clickFx), 2);
 
   // An effects volume of exactly 0 plays nothing; the throttle moves on.
-  setSoundVolume(0.0f);
+  soundVol = 0.0f;
   now = 5000;
   snd->click();
   EXPECT_EQ(snd->lastClick, 5000);
   snd->playMySound("long");
   EXPECT_EQ(usedSlots(snd->getSoundData("long")), 0);
   EXPECT_EQ(usedSlots(clickFx), 2);
-  setSoundVolume(0.01f);  // barely audible still plays
+  soundVol = 0.01f;  // barely audible still plays
   snd->playMySound("long");
   EXPECT_EQ(usedSlots(snd->getSoundData("long")), 1);
 
@@ -88,11 +88,13 @@ TEST_F(SoundRegistryTest, RequestsBeforeSetupAndBoundVolumes) {
 
   float live = 0.25f;
   bindVolumeSettings([&] { return live; }, [&] { return live * 2; });
-  setSoundVolume(0.9f);  // ignored while bound
   EXPECT_FLOAT_EQ(soundVolume(), 0.25f);
   EXPECT_FLOAT_EQ(musicVolume(), 0.5f);
+  // Unbound: the first-run values.
   bindVolumeSettings({}, {});
-  EXPECT_FLOAT_EQ(soundVolume(), 0.9f);
+  live = 0.125f;
+  EXPECT_FLOAT_EQ(soundVolume(), 0.5f);
+  EXPECT_FLOAT_EQ(musicVolume(), 0.5f);
 }
 
 TEST_F(SoundRegistryTest, MissingFilesAreReportedOnceThenSilent) {

@@ -40,8 +40,8 @@ class SoundRegistryTest : public ::testing::Test {
   void SetUp() override {
     bDir = dir_.path() + "/";
     delta = 1.0f;
-    setSoundVolume(0.5f);
-    setMusicVolume(0.5f);
+    // The settings' volumes, as the shell binds them.
+    bindVolumeSettings([this] { return soundVol; }, [this] { return musicVol; });
     SetAudioClockDriven(true);
     SetTestClock([this] { return now; });
   }
@@ -89,6 +89,7 @@ class SoundRegistryTest : public ::testing::Test {
   test::TempFolder dir_;
   std::shared_ptr<TGlobalSnd> snd;
   int now = 0;
+  float soundVol = 0.5f, musicVol = 0.5f;
 };
 
 }  // namespace sorvanta::testing

@@ -37,6 +37,10 @@ TEST_F(Clocked, QueueTakesCaptionsInOrderFromAnInvisibleStartAndKeepsTheLast) {
   EXPECT_EQ(a->waitTime, 2000);
   q.stepCaptions();
   EXPECT_FLOAT_EQ(a->alpha, -0.98f);
+  now = 2000;  // its time reached, not yet past: it stays
+  q.stepCaptions();
+  EXPECT_EQ(q.oldText, nullptr);
+  EXPECT_EQ(q.actText, a);
 
   now = 2001;  // a expires; the caption with time 0 starts and goes at once
   q.stepCaptions();

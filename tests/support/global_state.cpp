@@ -11,7 +11,6 @@
 
 #include "app/bindings.h"
 #include "app/control.h"
-#include "campaign/campaign_links.h"
 #include "campaign/level_manager.h"
 #include "campaign/profile_manager.h"
 #include "campaign/save_notice.h"
@@ -100,17 +99,6 @@ void ForgetInput() {
   ShowMouse();
 }
 
-// Volumes are either bound to live settings or two plain floats; tests start
-// unbound.
-Snapshot Volumes() {
-  return [] {
-    return Restore([sound = soundVolume(), music = musicVolume()] {
-      bindVolumeSettings(nullptr, nullptr);
-      setSoundVolume(sound);
-      setMusicVolume(music);
-    });
-  };
-}
 
 // Registered first, so put back last: the platform under everything else.
 std::vector<Entry>& Table() {
@@ -131,10 +119,9 @@ std::vector<Entry>& Table() {
          takeWaitingMessage();
        })},
       {"display driver", ResetBy([] { SetDisplayDriver(nullptr); })},
-      {"volumes", Volumes()},
+      {"volumes bound to the settings", ResetBy([] { bindVolumeSettings(nullptr, nullptr); })},
       {"settings", Value(settings())},
       {"seams bound at start-up", ResetBy(bindLayers)},
-      {"campaign links", [] { return Restore([saved = campaignLinks()] { bindCampaignLinks(saved); }); }},
 
       {"lang", Value(lang)},
       {"delta", Value(delta)},

@@ -25,6 +25,17 @@ std::string LevelText(const std::vector<std::string>& data, const std::vector<st
   return text + "\t}\n}\n";
 }
 
+// A Fill level of rows x cols plain cells.
+std::string FillText(int rows, int cols) {
+  std::vector<std::string> tiles;
+  for (int r = 0; r < rows; ++r) {
+    std::string line = "row" + std::to_string(r) + " = ";
+    for (int c = 0; c < cols; ++c) line += std::string(c ? ", " : "") + "\"0 0 0||||\"";
+    tiles.push_back(line);
+  }
+  return LevelText({"scale = 1", "dims = " + std::to_string(rows) + ", " + std::to_string(cols)}, tiles);
+}
+
 std::vector<int> Charged(const TLevel& level) {
   std::vector<int> icons;
   int n = 1;
@@ -153,6 +164,13 @@ TEST_F(LevelFile, MalformedFilesAreReportedAndNeverPlayed) {
       {"ruleset 2", LevelText({"scale = 1", "dims = 1, 1", "tryb = 2"}), 0, {"tryb) 2"}},
       {"no dims", LevelText({"scale = 1"}), 0, {"dims 0 x 0"}},
       {"too wide", LevelText({"scale = 1", "dims = 1, 101"}), 0, {"dims 1 x 101"}},
+      {"too tall", LevelText({"scale = 1", "dims = 101, 1"}), 0, {"dims 101 x 1"}},
+      {"rows without columns", LevelText({"scale = 1", "dims = 3, 0"}), 0, {"dims 3 x 0"}},
+      {"columns without rows", LevelText({"scale = 1", "dims = 0, 3"}), 0, {"dims 0 x 3"}},
+      {"the widest board", FillText(1, 100), 1, {}},
+      {"the tallest board", FillText(100, 1), 1, {}},
+      {"cell size -1", LevelText({"scale = 1", "dims = 1, 1", "size = -1"}), 0, {"cell size -1"}},
+      {"cell size 4", LevelText({"scale = 1", "dims = 1, 1", "size = 4"}, {"row0 = \"0 0 0||||\""}), 1, {}},
       {"cell size 5", LevelText({"scale = 1", "dims = 1, 1", "size = 5"}), 0, {"cell size 5"}},
       {"no scale", LevelText({"dims = 1, 1"}, {"row0 = \"0 0 0||||\""}), 1, {"scale"}},
       {"negative scale", LevelText({"scale = -2", "dims = 1, 1"}, {"row0 = \"0 0 0||||\""}), 1, {"scale"}},

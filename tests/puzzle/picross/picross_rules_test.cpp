@@ -73,6 +73,9 @@ TEST(PicrossRules, WonOnceEveryPictureCellIsActedOn) {
   } cases[] = {
       {"every picture cell uncovered", "O.O.", true},
       {"one left", "O.#.", false},
+      {"the first cell left", "#.OO", false},
+      {"the last cell left", "OO.#", false},
+      {"a single cell left", "#", false},
       {"broken by mistake counts", "OB", true},
       {"no picture cell", "...", true},
   };

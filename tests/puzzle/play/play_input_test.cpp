@@ -8,6 +8,7 @@
 #include "core/frame.h"
 #include "core/states.h"
 #include "gui/mouse.h"
+#include "platform/draw_test_support.h"
 #include "puzzle/board/atile.h"
 #include "puzzle/board/color.h"
 #include "puzzle/board/flying_hints.h"
@@ -248,6 +249,44 @@ TEST_F(PlayInput, AnArmedFillHintIsGivenBackWhenNotSpent) {
   });
   EXPECT_EQ(hint->t, 0);
   EXPECT_EQ(game->trelmoActionType, 0);
+}
+
+// A click on a hint icon spends its charge; a spent icon does nothing until
+// it has charged again.
+TEST_F(PlayInput, AHintClickFiresOnlyWhileCharged) {
+  THint::img[0] = testing::SplitImage(20, 20);
+  struct Row {
+    const char* what;
+    int tryb, spent;
+    size_t wantSparks;
+    int wantArmed;
+  } rows[] = {
+      {"Picross, charged: two sparks", 1, 0, 2, 0},
+      {"Picross, spent: nothing", 1, 1, 0, 0},
+      {"Fill, charged: armed", 0, 0, 0, 1},
+      {"Fill, spent: nothing", 0, 1, 0, 0},
+  };
+  for (const Row& row : rows) {
+    player->tryb = row.tryb;
+    game->level = Load(row.tryb ? "picross.lvl" : "fill.lvl");
+    auto hint = std::make_shared<THint>();
+    hint->x = hint->y = 100;
+    if (row.spent) hint->use();
+    game->level->hints = {hint};
+    game->lastPickedHint = nullptr;
+    game->trelmoActionType = 0;
+    flyingHints.clear();
+    mouse->x = mouse->y = 100;
+    mouse->leftPressed = 1;
+    mouse->rightPressed = 0;
+    game->_updateHintsOver();
+    EXPECT_EQ(flyingHints.size(), row.wantSparks) << row.what;
+    EXPECT_EQ(game->trelmoActionType, row.wantArmed) << row.what;
+    EXPECT_EQ(hint->t, 1) << row.what;
+    EXPECT_EQ(game->lastPickedHint, row.spent ? nullptr : hint) << row.what;
+  }
+  mouse->leftPressed = 0;
+  flyingHints.clear();
 }
 
 TEST_F(PlayInput, SparksGoOnlyToCellsNotYetActedOnAndNeverTwoToOne) {

@@ -20,7 +20,8 @@ TEST(TimeString, MinutesAndSecondsOfTwoDigitsAtLeast) {
   struct Row {
     int seconds;
     const char* text;
-  } rows[] = {{0, "00:00"}, {59, "00:59"}, {60, "01:00"}, {605, "10:05"}, {6000, "100:00"}};
+  } rows[] = {{0, "00:00"},   {9, "00:09"},   {10, "00:10"},  {59, "00:59"},
+                 {60, "01:00"}, {549, "09:09"}, {610, "10:10"}, {605, "10:05"}, {6000, "100:00"}};
   for (const auto& row : rows) EXPECT_EQ(getTimeString(row.seconds), row.text) << row.seconds;
 }
 
@@ -86,8 +87,16 @@ TEST_F(Panels, SummaryButtonsByModeAndNames) {
     levelSummary->numerLevelu = n;
     EXPECT_EQ(levelSummary->levelName(), "") << n;
   }
-  levelSummary->numerLevelu = 0;
-  EXPECT_EQ(levelSummary->levelName(), levelSummary->namesMesalor[0]);
+  // Each mode names its levels from its own list, the first to the last.
+  struct Name {
+    int tryb, n;
+    const char* want;
+  } names[] = {{1, 0, "Fence"}, {1, 199, "Hedgehog Dreams"}, {0, 0, "Cactus"}, {0, 199, "Buttercup Yellow"}};
+  for (const Name& name : names) {
+    player->tryb = name.tryb;
+    levelSummary->numerLevelu = name.n;
+    EXPECT_EQ(levelSummary->levelName(), name.want) << name.tryb << " " << name.n;
+  }
 }
 
 // The button that toggles the statistics page, as it looks at chosen frames

@@ -26,8 +26,9 @@ class PlayRoad : public test::PlayTest {
  protected:
   void SetUp() override {
     PlayTest::SetUp();
-    TCampaignLinks links = campaignLinks();
+    TCampaignLinks links;
     links.loadLevel = LoadFixtureTutorial;
+    links.setLevel = [](std::shared_ptr<TLevel> level) { mainGame->setLevel(std::move(level)); };
     bindCampaignLinks(links);
     levelSummary = std::make_shared<TLevelSummary>();
     levelSummary->setup();

@@ -49,15 +49,18 @@ TEST_F(TutorialManagerTest, StartsTheFirstReadyPendingTipOfTheScreenAndModeOnThe
     int tryb;
     const char* screen;
     bool starts;
+    int playerTryb = 1;
   } rows[] = {
       {"ready", false, 0, 1, "MAIN-GAME", true},           {"no player", true, 0, 1, "MAIN-GAME", false},
       {"stage 1", false, 1, 1, "MAIN-GAME", false},        {"another mode", false, 0, 0, "MAIN-GAME", false},
       {"another screen", false, 0, 1, "MAIN-MENU", false},
+      {"a player in neither mode, past the tutorial", false, 1, 1, "MAIN-GAME", true, 2},
   };
   for (const auto& row : rows) {
     player->lekcjeTutoriala.clear();
     tutorial->actTip = nullptr;
-    player->actStageId_Picross = row.stage;
+    player->actStageId_Picross = player->actStageId_Fill = row.stage;
+    player->tryb = row.playerTryb;
     world.recProfiles->profile = row.noPlayer ? nullptr : player;
     auto tip = Tip("A", row.tryb, row.screen);
     _updateTutorial(game, 1);
@@ -65,6 +68,7 @@ TEST_F(TutorialManagerTest, StartsTheFirstReadyPendingTipOfTheScreenAndModeOnThe
     EXPECT_EQ(tip->updates, 0) << row.name << ": its first frame is the next";
   }
   world.recProfiles->profile = player;
+  player->tryb = 1;
   // A running tip is drawn on stage 1 but not run; without a player nothing is drawn.
   player->actStageId_Picross = 1;
   auto running = Tip("R");

@@ -181,6 +181,28 @@ TEST_F(TutorialTipTest, BoardWordsLockLightAndTaskCellsAndSkipCellsOffTheBoard) 
   EXPECT_EQ(fill->erase, 0);
 }
 
+// The last row and the last column acted on, the rest untouched; a line or
+// cell off the board never holds and is reported.
+TEST_F(TutorialTipTest, BoardConditionsReadTheirLineOrCellUpToTheBoardsEdge) {
+  struct Row {
+    const char* condition;
+    bool holds, warns;
+  } rows[] = {
+      {"ROW-CLEAR 2", true, false},  {"ROW-CLEAR 0", false, false}, {"row-clear 3", false, true},
+      {"ROW-CLEAR -1", false, true}, {"COL-CLEAR 2", true, false},  {"COL-CLEAR 1", false, false},
+      {"COL-CLEAR 3", false, true},  {"CLEARED 2 2", true, false},  {"CLEARED 2 0", true, false},
+      {"CLEARED 0 0", false, false}, {"CLEARED 0 3", false, true},  {"CLEARED 3 0", false, true},
+  };
+  for (const auto& cell : game->level->atiles.all()) cell->odkryte = cell->r == 2 || cell->c == 2;
+  for (const auto& row : rows) {
+    auto tip = Tip({}, {row.condition});
+    int holds = -1;
+    const auto out = test::StdoutLines([&] { holds = tip->checkEraseCond(tip->eraseConds[0], game); });
+    EXPECT_EQ(holds, row.holds ? 1 : 0) << row.condition;
+    EXPECT_EQ(out.size(), row.warns ? 1u : 0u) << row.condition;
+  }
+}
+
 TEST_F(TutorialTipTest, StartConditionsReadTheFadeTheLevelAndThePendingTips) {
   struct Row {
     const char* name;
