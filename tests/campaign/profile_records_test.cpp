@@ -16,11 +16,12 @@ TEST(ProfileRecords, QueriesOnAFreshPlayerCreateNothing) {
     p.tryb = tryb;
     // Stage 1 and its level 1 are open in every mode; nothing else is.
     EXPECT_EQ(std::vector<int>({p.QUEST_StageUnlocked(1), p.QUEST_LevelUnlocked(1, 1), p.QUEST_LevelPlayed(1, 1),
-                                p.QUEST_LevelUnlocked(1, 2), p.QUEST_StageUnlocked(2), p.QUEST_StageFinished(1),
+                                p.QUEST_LevelUnlocked(1, 2), p.QUEST_LevelUnlocked(2, 1), p.QUEST_StageUnlocked(2),
+                                p.QUEST_StageFinished(1),
                                 p.QUEST_StageUnlockShowed(2), p.QUEST_MarkStoryRead(4) + p.QUEST_StoryRead(4),
                                 p.QUEST_CanContinue(), p.QUEST_GetPicrossStagesPassed(),
                                 p.QUEST_GetFillStagesPassed()}),
-              std::vector<int>({1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}))
+              std::vector<int>({1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}))
         << "mode " << tryb;
     EXPECT_FALSE(p.QUEST_GetActStage());
     EXPECT_TRUE(p.stagesPicross.empty() && p.stagesFill.empty()) << "mode " << tryb;

@@ -2,6 +2,8 @@
 // and lose tests, and the pause menu's results.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/dialogs.h"
@@ -227,7 +229,23 @@ TEST_F(PlayInput, FillMovesAreJudgedAndTheWinComesTheFrameAfterTheStroke) {
   }
 }
 
-TEST_F(PlayInput, AnArmedFillHintIsGivenBackWhenNotSpent) {
+TEST_F(PlayInput, AnArmedFillHintOpensTheBlockAroundACellOrIsGivenBack) {
+  // Clicked on a cell: the 3 x 3 block centred there, clipped to the board,
+  // takes its colours, and the hint is spent.
+  for (auto [r, c, want] : {std::tuple{2, 3, "0000000111001110011100000"}, std::tuple{4, 0, "0000000000000001100011000"}}) {
+    auto level = test::MakeFillLevel(5, 5);
+    for (const auto& cell : level->tile.all()) cell->color = Color(4);
+    game->level = level;
+    game->trelmoActionType = 1;
+    game->overTile = level->tile.get(r, c);
+    mouse->leftPressed = 1;
+    game->_updateTrelmoHint();
+    std::string painted;
+    for (const auto& cell : level->tile.all()) painted += cell->putColor ? '1' : '0';
+    EXPECT_EQ(painted, want) << r << "," << c;
+    EXPECT_EQ(game->trelmoActionType, 0);
+  }
+
   // A right click disarms it.
   player->tryb = 0;
   game->level = Load("fill.lvl");
