@@ -1,7 +1,9 @@
 #include "app/app.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -65,6 +67,24 @@ std::map<std::string, std::string> Files(const std::string& folder) {
     if (e.is_regular_file() && e.path().filename() != "running.lock")
       files[e.path().string()] = test::ReadFile(e.path().string());
   return files;
+}
+
+// The lock is ours once taken, refused only while another holder has it, and
+// a folder that cannot hold it keeps no one out.
+TEST(App, TheCopyLockIsRefusedOnlyWhileAnotherHolderHasIt) {
+  test::TempFolder dir;
+  const std::string path = dir.path() + "/running.lock";
+  EXPECT_EQ(TakeCopyLock(path), CopyLock::kTaken);
+  EXPECT_EQ(TakeCopyLock(path), CopyLock::kTaken) << "taken again by its holder";
+  ReleaseCopyLock();
+  const int other = ::open(path.c_str(), O_RDWR);
+  ASSERT_GE(other, 0);
+  ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+  EXPECT_EQ(TakeCopyLock(path), CopyLock::kHeldElsewhere);
+  ::close(other);
+  EXPECT_EQ(TakeCopyLock(path), CopyLock::kTaken) << "free again once the other holder is gone";
+  EXPECT_EQ(TakeCopyLock(dir.path() + "/missing/running.lock"), CopyLock::kUnavailable);
+  ReleaseCopyLock();
 }
 
 // A second copy started with the same home (a double click, a terminal)

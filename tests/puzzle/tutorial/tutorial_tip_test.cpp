@@ -181,7 +181,7 @@ TEST_F(TutorialTipTest, BoardWordsLockLightAndTaskCellsAndSkipCellsOffTheBoard) 
   EXPECT_EQ(fill->erase, 0);
 }
 
-// The last row and the last column acted on, the rest untouched; a line or
+// The last row and the first column acted on, the rest untouched; a line or
 // cell off the board never holds and is reported.
 TEST_F(TutorialTipTest, BoardConditionsReadTheirLineOrCellUpToTheBoardsEdge) {
   struct Row {
@@ -189,11 +189,11 @@ TEST_F(TutorialTipTest, BoardConditionsReadTheirLineOrCellUpToTheBoardsEdge) {
     bool holds, warns;
   } rows[] = {
       {"ROW-CLEAR 2", true, false},  {"ROW-CLEAR 0", false, false}, {"row-clear 3", false, true},
-      {"ROW-CLEAR -1", false, true}, {"COL-CLEAR 2", true, false},  {"COL-CLEAR 1", false, false},
-      {"COL-CLEAR 3", false, true},  {"CLEARED 2 2", true, false},  {"CLEARED 2 0", true, false},
-      {"CLEARED 0 0", false, false}, {"CLEARED 0 3", false, true},  {"CLEARED 3 0", false, true},
+      {"ROW-CLEAR -1", false, true}, {"COL-CLEAR 0", true, false},  {"COL-CLEAR 2", false, false},
+      {"COL-CLEAR 3", false, true},  {"CLEARED 2 2", true, false},  {"CLEARED 1 0", true, false},
+      {"CLEARED 0 2", false, false}, {"CLEARED 0 3", false, true},  {"CLEARED 3 0", false, true},
   };
-  for (const auto& cell : game->level->atiles.all()) cell->odkryte = cell->r == 2 || cell->c == 2;
+  for (const auto& cell : game->level->atiles.all()) cell->odkryte = cell->r == 2 || cell->c == 0;
   for (const auto& row : rows) {
     auto tip = Tip({}, {row.condition});
     int holds = -1;
