@@ -30,6 +30,8 @@ TEST(ProfileName, TypedCharactersFollowTheEntryRules) {
       {"A", U"\"{}()[]+-= *!@#$%^&\\/?<>.,:;'", "A"},  // every forbidden character
       {"A", U"\t\n\r\x7f\x01", "A"},                     // control codes
       {"ABCDEFGHIJKLMNO", U"P", "ABCDEFGHIJKLMNO"},      // a 16th character
+      {"ABCDEFGHIJKLMN", U"OP", "ABCDEFGHIJKLMNO"},      // the 15th is the last taken
+      {"ŻÓŁWŻÓŁWŻÓŁWŻÓ", U"łw", "ŻÓŁWŻÓŁWŻÓŁWŻÓŁ"},      // counted in characters, not bytes
       {"ABCDEFGHIJKLMNOPQ", U"\bZ", "ABCDEFGHIJKLMNOP"},  // a longer start only shrinks
       {"", U"\b", ""},
       {"A1", U"9_", "A19_"},
