@@ -11,11 +11,16 @@
 #include <map>
 
 #include "app/control.h"
+#include "campaign/level_manager.h"
+#include "core/settings.h"
 #include "core/shell_test_support.h"
 #include "gui/gui.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/single_copy.h"
+#include "puzzle/play/level_summary.h"
+#include "puzzle/play/lose_screen.h"
+#include "screens/profile_name.h"
 #include "screens/loading_screen.h"
 #include "sound/volume_settings.h"
 
@@ -56,6 +61,52 @@ TEST(App, StartsFromNothingAndEndsThroughTheMenu) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), "adp = 25"), lines.end());
   // The window got the icon from the asset tree.
   for (const auto& line : lines) EXPECT_EQ(line.find("window icon"), std::string::npos) << line;
+}
+
+// The frame's system step runs in every screen's loop and in every dialog's
+// nested one, whoever wrote the screen: in each, F11 switches the mode (and
+// writes it) and a window close ends the game through ende.
+TEST(App, EveryScreenAndDialogRunsTheFrameStep) {
+  test::FreshStart start;
+  auto game = std::make_shared<test::ScriptedGame>();
+  test::StdoutLines([&] { test::StartGame(game); });
+  test::StdoutLines([] { profileManager->CreateNewProfile("ADA"); });
+  std::shared_ptr<TLevel> level;
+  test::StdoutLines([&] { level = LoadLevel(test::kLevelDir + "picross.lvl"); });
+  ASSERT_TRUE(level);
+  game->setLevel(level);
+  const auto stage = levelManager->getStageById(1, 1);
+  ASSERT_TRUE(stage);
+  struct Row {
+    const char* name;
+    std::function<void()> run;
+  };
+  const Row rows[] = {
+      {"loading screen's fade", [] { loading->fadeUp(); }},
+      {"main menu", [] { mainMenu->mainLoop(); }},
+      {"more games", [] { moreGames->mainLoop(); }},
+      {"mode picker", [] { pickTryb->mainloop(); }},
+      {"continue dialog", [] { continueQuest->mainLoop(); }},
+      {"players' list", [] { profileManager->mainLoop(); }},
+      {"name entry", [] { profileName->mainloop(profileManager, "", "", 0, 0); }},
+      {"options", [] { options->mainLoop(mainMenu); }},
+      {"pop-up", [] { popUp->mainLoop("?", mainMenu, 1); }},
+      {"credits", [] { credits->mainLoop(mainMenu); }},
+      {"map", [] { mapScreen->mainloop(); }},
+      {"stage screen", [&] { stageScreen->mainloop(stage); }},
+      {"intro", [] { intro->mainloop(); }},
+      {"outro", [] { outro->mainloop(); }},
+      {"play screen", [] { mainGame->mainloop(); }},
+      {"lose panel", [] { loseScreen->mainLoop(); }},
+      {"level summary", [] { levelSummary->mainloop(); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const bool full = settings().fullScreen != 0;
+    start.h.Wait(4).HitKey(KEY_F11).Wait(4).RequestQuit();
+    EXPECT_EQ(test::EndStatus(row.run), 0);
+    EXPECT_NE(settings().fullScreen != 0, full) << "F11 did not switch the mode";
+  }
 }
 
 // Every file under folder with its bytes, but the lock of the running copy.
