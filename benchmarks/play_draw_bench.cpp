@@ -16,6 +16,7 @@
 #include "core/display.h"
 #include "core/globals.h"
 #include "frame_reporter.h"
+#include "core/screen_loop.h"
 #include "gui/mouse.h"
 #include "leveltool/level_source.h"
 #include "leveltool/level_tables.h"
@@ -76,7 +77,7 @@ std::shared_ptr<TMainGame> Settled(const std::string& source, const std::string&
   // The opening: cells fly in, the fade lifts.
   for (int i = 0; i < 240; ++i) {
     Cls();
-    game->update();
+    updateScreen(*game);
     game->draw();
     Flip(0);
   }

@@ -30,6 +30,7 @@
 #include "core/ekran.h"
 #include "core/frame.h"
 #include "core/globals.h"
+#include "core/screen_loop.h"
 #include "effects/particle_factories.h"
 #include "map/map_screen.h"
 #include "map/stage_screen.h"
@@ -76,7 +77,7 @@ void Report(const char* name, std::vector<double> ms, double cpuMs, const DrawCo
 void Cycle(TEkran& screen, Harness& h, const std::function<void()>& extra) {
   Cls();
   if (extra) extra();
-  screen.update();
+  updateScreen(screen);
   screen.draw();
   myFlip(0);
   h.SetFrameCap(100000);

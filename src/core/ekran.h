@@ -3,10 +3,13 @@
 // derived from TEkran and runs its own loop (through
 // runScreenLoop, core/screen_loop.h):
 //   prepare (ramps, own state, then _prepareDelta())
-//   repeat Cls(); update(); draw(); myFlip(0); act on clicked widgets
+//   repeat Cls(); _updateSystem(); update(); draw(); myFlip(0); act on
+//   clicked widgets
 //   until the ramps reach the targets the choice set; return wynik.
-// update() starts with _updateSystem(), then _updateFade(), _updateAlpha(),
-// _updateGui(); draw() ends with _drawGUI() and _drawFade().
+// The loop runs the system step (timer and delta, mouse, quit keys, full
+// screen, sound) just before update(), which then runs _updateFade(),
+// _updateAlpha(), _updateGui() and its own work; draw() ends with _drawGUI()
+// and _drawFade().
 #include <functional>
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
-// The frame cycle every screen shares: the per-frame system step at the start
-// of each update, the frame end after each draw, and the pause screen shown
-// while the application is in the background.
+// The frame cycle every screen shares: the per-frame system step the screen
+// loop runs before each update, the frame end after each draw, and the pause
+// screen shown while the application is in the background.
 #include <list>
 #include <memory>
 #include <string>
@@ -12,7 +12,8 @@ namespace sorvanta {
 // end the game through quitGame (ende).
 void checkQuitRequest();
 // Timer, mouse, the quit request, Super+F or F11 (full screen toggle,
-// settings written at once) and the sound registry.
+// settings written at once) and the sound registry. The screen loop runs it
+// once per frame (updateScreen, core/screen_loop.h); screens never do.
 void _updateSystem();
 // Ends a frame: cursor, pause screen (n = 0 only), present, clear for the next.
 void myFlip(int n);

@@ -22,6 +22,11 @@ class TScreenKeys {
 
 }  // namespace
 
+void updateScreen(TEkran& screen) {
+  _updateSystem();
+  screen.update();
+}
+
 void runScreenLoop(TEkran& screen, const std::function<void()>& act,
                    const std::function<bool()>& finished, TLoopClear clear) {
   const TScreenKeys keys;
@@ -31,7 +36,7 @@ void runScreenLoop(TEkran& screen, const std::function<void()>& act,
     } else {
       Cls();
     }
-    screen.update();
+    updateScreen(screen);
     screen.draw();
     myFlip(0);
     if (act) act();

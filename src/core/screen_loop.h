@@ -1,8 +1,9 @@
 #pragma once
 // The one loop of every screen (the play screen, the options, the pop-up,
 // the loading screen's fade, the dialogs and the rest): every frame clears,
-// updates and draws the screen and ends the frame; then act() answers this
-// frame's input. The loop ends when finished() holds after a frame.
+// runs the system step, updates and draws the screen and ends the frame; then
+// act() answers this frame's input. The loop ends when finished() holds after
+// a frame.
 #include <functional>
 
 namespace sorvanta {
@@ -20,5 +21,12 @@ enum class TLoopClear { kWindow, kWithBars };
 // screen it returns to.
 void runScreenLoop(TEkran& screen, const std::function<void()>& act,
                    const std::function<bool()>& finished, TLoopClear clear = TLoopClear::kWindow);
+
+// One update of a screen as its loop gives it: the frame's system step
+// (_updateSystem: timer and delta, mouse, quit keys, full screen, sound),
+// then screen.update(). The loop owns the step, so no screen can leave it
+// out, and a dialog's loop nested in a screen's update steps only its own
+// frames. A screen's update() itself never runs the step.
+void updateScreen(TEkran& screen);
 
 }  // namespace sorvanta

@@ -5,7 +5,6 @@
 #include "campaign/level_manager.h"
 #include "campaign/profile_manager.h"
 #include "core/draw_state.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "core/states.h"
@@ -120,7 +119,6 @@ std::string TMapScreen::mainloop() {
 }
 
 void TMapScreen::update() {
-  _updateSystem();
   _updateFade();
   _updateStages();
   _updateEnviroment();

@@ -4,7 +4,6 @@
 
 #include "campaign/level_manager.h"
 #include "campaign/profile_manager.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "formats/rcm_file.h"
@@ -152,7 +151,6 @@ TLevelLook TStageScreen::levelLook(const TLevelData& level, int position) const 
 }
 
 void TStageScreen::update() {
-  _updateSystem();
   _updateAlpha();
   _updateGui();
   _updateFade();

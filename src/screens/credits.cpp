@@ -4,7 +4,6 @@
 #include "core/design_size.h"
 #include "core/display.h"
 #include "core/draw_state.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "formats/txt_file.h"
@@ -104,7 +103,6 @@ int TCredits::mainLoop(std::shared_ptr<TEkran> prev) {
 }
 
 void TCredits::update() {
-  _updateSystem();
   _updateFade();
   _updateAlpha();
   _updateMove();

@@ -38,7 +38,6 @@ void TLoadingScreen::draw() {
 }
 
 void TLoadingScreen::update() {
-  _updateSystem();
   _updateFade();
 }
 

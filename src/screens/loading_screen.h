@@ -36,7 +36,7 @@ class TLoadingScreen : public TEkran {
 
   // The background, the bar and the text; during fadeUp the fade over them.
   void draw() override;
-  // The frame step of the fade: the system step and the fade ramp.
+  // The fade's own step (its loop runs the system step first): the ramp.
   void update() override;
   void _drawBack();
   void _drawProgress();

@@ -3,7 +3,6 @@
 
 #include "campaign/profile_manager.h"
 #include "core/dialogs.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "core/states.h"
@@ -87,7 +86,6 @@ std::string TMainMenu::mainLoop() {
 }
 
 void TMainMenu::update() {
-  _updateSystem();
   _updateFade();
   _updateAlpha();
   _updateGui();

@@ -10,7 +10,6 @@
 #include "core/dialogs.h"
 #include "core/draw_state.h"
 #include "core/ekran.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "core/states.h"
@@ -169,7 +168,6 @@ void TMoreGames::_updateGui() {
 }
 
 void TMoreGames::update() {
-  _updateSystem();
   _updateGames();
   _updateGui();
   _updateFade();

@@ -28,8 +28,8 @@ class TGameCom {
   virtual void update() {}
 };
 
-// A screen like the others: its update starts with the frame's system step,
-// so the full-screen key, the quit keys and the music run here too. gui holds
+// A screen like the others: its loop runs the frame's system step, so the
+// full-screen key, the quit keys and the music run here too. gui holds
 // EXIT, NEXT and PREV; fade and dFade the black cover.
 class TMoreGames : public TEkran {
  public:

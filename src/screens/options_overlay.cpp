@@ -1,7 +1,6 @@
 // The options overlay: the modal panel of TOptions drawn over the screen that
 // opened it (the main menu, or the play screen as its pause menu).
 #include "campaign/profile_manager.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "core/states.h"
@@ -165,7 +164,6 @@ void TOptions::goMAINMENU() {
 }
 
 void TOptions::update() {
-  _updateSystem();
   _updateAlpha();
   _updateFade();
   _updateGUIOperations();

@@ -3,7 +3,6 @@
 
 #include "campaign/profile_manager.h"
 #include "core/draw_state.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "formats/txt_file.h"
@@ -74,7 +73,6 @@ int TPickTryb::mainloop() {
 }
 
 void TPickTryb::update() {
-  _updateSystem();
   _updateAlpha();
   _updateGui();
   _updateFade();

@@ -1,7 +1,6 @@
 #include "screens/pop_up.h"
 
 #include "core/draw_state.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "gui/gui.h"
@@ -61,7 +60,6 @@ int TPopUp::mainLoop(const std::string& text, std::shared_ptr<TEkran> screen, in
 }
 
 void TPopUp::update() {
-  _updateSystem();
   _updateAlpha();
   _updateFade();
   _updateGui();

@@ -5,7 +5,6 @@
 
 #include "campaign/profile_manager.h"
 #include "core/draw_state.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "formats/txt_file.h"
@@ -62,7 +61,6 @@ std::string TProfileName::mainloop(std::shared_ptr<TEkran> screen, const std::st
 }
 
 void TProfileName::update() {
-  _updateSystem();
   _updateAlpha();
   _updateGui();
   _updateEntry();

@@ -2,7 +2,6 @@
 #include "screens/profiles_screen.h"
 
 #include "core/draw_state.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "gui/gui.h"
@@ -45,7 +44,6 @@ int TProfilesScreen::mainLoop() {
 }
 
 void TProfilesScreen::update() {
-  _updateSystem();
   _updateButtons();
   _updateprofiles();
   _updateAlpha();

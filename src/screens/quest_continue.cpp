@@ -4,7 +4,6 @@
 #include "core/dialogs.h"
 #include "core/display.h"
 #include "core/draw_state.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "formats/txt_file.h"
@@ -60,7 +59,6 @@ std::string TQuestContinue::mainLoop() {
 }
 
 void TQuestContinue::update() {
-  _updateSystem();
   _updateAlpha();
   _updateGui();
 }

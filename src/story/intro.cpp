@@ -3,7 +3,6 @@
 #include "story/intro.h"
 
 #include "core/draw_state.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "core/states.h"
@@ -103,7 +102,6 @@ std::string TIntro::mainloop() {
 }
 
 void TIntro::update() {
-  _updateSystem();
   _updateFade();
   _updateStory();
 }

@@ -3,7 +3,6 @@
 #include "story/outro.h"
 
 #include "core/draw_state.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "core/states.h"
@@ -90,7 +89,6 @@ std::string TOutro::mainloop() {
 }
 
 void TOutro::update() {
-  _updateSystem();
   _updateFade();
   _updateStory();
   _updateParts();

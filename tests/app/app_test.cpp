@@ -13,11 +13,16 @@
 #include <map>
 
 #include "app/control.h"
+#include "campaign/level_manager.h"
+#include "core/settings.h"
 #include "core/shell_test_support.h"
 #include "gui/gui.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/single_copy.h"
+#include "puzzle/play/level_summary.h"
+#include "puzzle/play/lose_screen.h"
+#include "screens/profile_name.h"
 #include "screens/loading_screen.h"
 #include "sound/volume_settings.h"
 
@@ -58,6 +63,66 @@ TEST(App, StartsFromNothingAndEndsThroughTheMenu) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), "adp = 25"), lines.end());
   // The window got the icon from the asset tree.
   for (const auto& line : lines) EXPECT_EQ(line.find("window icon"), std::string::npos) << line;
+}
+
+// The frame's system step runs in every screen's and every dialog's loop,
+// also one nested in another: in each, F11 switches the mode (and writes it)
+// and a window close ends the game through ende; the ramps move, as they
+// would not with two steps in one frame.
+TEST(App, EveryScreenAndDialogRunsTheFrameStep) {
+  test::FreshStart start;
+  auto game = std::make_shared<test::ScriptedGame>();
+  test::StdoutLines([&] { test::StartGame(game); });
+  test::StdoutLines([] { profileManager->CreateNewProfile("ADA"); });
+  std::shared_ptr<TLevel> level;
+  test::StdoutLines([&] { level = LoadLevel(test::kLevelDir + "picross.lvl"); });
+  ASSERT_TRUE(level);
+  game->setLevel(level);
+  const auto stage = levelManager->getStageById(1, 1);
+  ASSERT_TRUE(stage);
+  struct Row {
+    const char* name;
+    std::shared_ptr<TEkran> screen;
+    std::function<void()> run;
+    std::function<void(ShellWorld&)> first = nullptr;  // input before the step's keys
+  };
+  // The options' "restart" asks in the pop-up, which the keys then reach.
+  auto restart = [](ShellWorld& w) {
+    auto at = ShellWorld::Centre(options->gui, "restart");
+    w.ClickAt(at.first, at.second, 20);
+  };
+  const Row rows[] = {
+      {"loading screen's fade", loading, [] { loading->fadeUp(); }},
+      {"main menu", mainMenu, [] { mainMenu->mainLoop(); }},
+      {"more games", moreGames, [] { moreGames->mainLoop(); }},
+      {"mode picker", pickTryb, [] { pickTryb->mainloop(); }},
+      {"continue dialog", continueQuest, [] { continueQuest->mainLoop(); }},
+      {"players' list", profileManager, [] { profileManager->mainLoop(); }},
+      {"name entry", profileName, [] { profileName->mainloop(profileManager, "", "", 0, 0); }},
+      {"options", options, [] { options->mainLoop(mainMenu); }},
+      {"pop-up", popUp, [] { popUp->mainLoop("?", mainMenu, 1); }},
+      {"credits", credits, [] { credits->mainLoop(mainMenu); }},
+      {"map", mapScreen, [] { mapScreen->mainloop(); }},
+      {"stage screen", stageScreen, [&] { stageScreen->mainloop(stage); }},
+      {"intro", intro, [] { intro->mainloop(); }},
+      {"outro", outro, [] { outro->mainloop(); }},
+      {"play screen", mainGame, [] { mainGame->mainloop(); }},
+      {"pop-up over the options over play", popUp, [] { options->mainLoop(mainGame); }, restart},
+      {"lose panel", loseScreen, [] { loseScreen->mainLoop(); }},
+      {"level summary", levelSummary, [] { levelSummary->mainloop(); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const bool full = settings().fullScreen != 0;
+    row.screen->alpha = row.screen->fade = 0;  // whatever an earlier row left
+    if (row.first) row.first(start.world);
+    start.h.Wait(4).HitKey(KEY_F11).Wait(4).RequestQuit();
+    EXPECT_EQ(test::EndStatus(row.run), 0);
+    EXPECT_NE(settings().fullScreen != 0, full) << "F11 did not switch the mode";
+    // One step a frame: a second would find no time passed, and the ramps would stand still.
+    const TEkran& s = *row.screen;
+    EXPECT_TRUE((s.alpha > 0 && s.alpha < 1) || (s.fade > 0 && s.fade < 1)) << s.alpha << " " << s.fade;
+  }
 }
 
 // Every file under folder with its bytes, but the lock of the running copy.

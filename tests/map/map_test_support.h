@@ -10,6 +10,7 @@
 
 #include "campaign/level_manager.h"
 #include "campaign/profile_manager.h"
+#include "core/screen_loop.h"
 #include "core/shell_test_support.h"
 #include "gui/img.h"
 #include "map/map_screen.h"
@@ -87,7 +88,7 @@ class MapWorld : public ::testing::Test {
   // One frame of the map's loop without the nested loop's end check.
   void Frame() {
     Cls();
-    map->update();
+    updateScreen(*map);
     map->draw();
     world.h().Frame();
   }

@@ -8,6 +8,7 @@
 
 #include "campaign/level_manager.h"
 #include "core/frame.h"
+#include "core/screen_loop.h"
 #include "gui/mouse.h"
 #include "platform/image.h"
 #include "platform/pixmap.h"
@@ -38,7 +39,7 @@ struct StageShots : stage_test::StageTest {
   void Frames(int n) {
     for (int f = 0; f < n; ++f) {
       Cls();
-      screen->update();
+      updateScreen(*screen);
       screen->draw();
       myFlip(0);
     }

@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <functional>
+#include <limits>
+#include <vector>
 
 #include "core/frame.h"
+#include "core/screen_loop.h"
 #include "platform/input.h"
 #include "platform/pixmap.h"
 #include "platform/video.h"
@@ -107,21 +112,58 @@ TEST(ProfileName, OnlyKeysPressedSinceItOpenedCount) {
 namespace sorvanta {
 namespace {
 
-// With SORVANTA_SHOT_DIR naming a folder, the dialog over a background is
-// written there as a picture to look at.
-TEST(ProfileName, ShotWhenAsked) {
-  if (!test::ShotFolder()) GTEST_SKIP();
+// The dialog as drawn: the typed name centred on x 500 below y 380, on its
+// panel, and OK lit once there is a name. With SORVANTA_SHOT_DIR naming a folder, the dialog is also written
+// there as a picture to look at.
+TEST(ProfileName, TheTypedNameShowsCentredOnThePanel) {
   shell_test::ShellWorld world;
   profileName = std::make_shared<TProfileName>();
   profileName->setup();
-  profileName->prepare(nullptr, "ANNA", 0, 0);
-  for (int i = 0; i < 30; ++i) {
-    Cls();
-    profileName->update();
-    profileName->draw();
-    myFlip(0);
-  }
+  // The frame once faded in, the blinking cursor held hidden.
+  auto shown = [&](const std::string& name) {
+    profileName->prepare(nullptr, name, 0, 0);
+    profileName->switch_ = 0;
+    profileName->time = std::numeric_limits<int>::max();
+    for (int i = 0; i < 30; ++i) {
+      Cls();
+      updateScreen(*profileName);
+      profileName->draw();
+      myFlip(0);
+    }
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < 768; ++y)
+      for (int x = 0; x < 1024; ++x) pixels.push_back(world.h().PixelAt(x, y));
+    return pixels;
+  };
+  const auto empty = shown("");
+  const auto anna = shown("ANNA");
   test::Shot(world.h(), "profileName");
+  EXPECT_EQ(profileName->alpha, 1.0f);
+
+  // Where the name changed the line it is typed on.
+  auto changed = [&](int x, int y) { return empty[y * 1024 + x] != anna[y * 1024 + x]; };
+  int left = 1024, right = -1, top = 768, bottom = -1;
+  for (int y = 365; y < 430; ++y)
+    for (int x = 320; x < 700; ++x)
+      if (changed(x, y)) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+  ASSERT_GE(right, 0) << "the name is not drawn";
+  EXPECT_NEAR((left + right) / 2.0, 500.0, 3.0);
+  EXPECT_GT(right - left, 40);
+  EXPECT_GE(top, 380);
+  EXPECT_LT(bottom, 380 + 40);
+  // OK lights up once there is a name to take.
+  int okChanged = 0;
+  for (int y = 440; y < 476; y += 2)
+    for (int x = 340; x < 484; x += 2) okChanged += changed(x, y);
+  EXPECT_GT(okChanged, 200);
+
+  // The panel lies under it: the picture around the name is not the cleared screen.
+  int lit = 0;
+  for (int x = 320; x < 680; x += 4) lit += (anna[372 * 1024 + x] & 0xffffffu) != 0;
+  EXPECT_GT(lit, 80) << "no panel behind the name";
 }
 
 }  // namespace

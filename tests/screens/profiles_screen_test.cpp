@@ -1,5 +1,6 @@
 // The profiles screen: buttons by the list's size, a row press chooses, OK
 // saves the choice.
+#include "core/screen_loop.h"
 #include "screens/profiles_screen.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ TEST(ProfilesScreen, ButtonsFollowTheListSize) {
   for (int players : {1, 2, 7, 8}) {
     auto screen = Screen(players);
     ASSERT_TRUE(screen->gui);
-    screen->update();
+    updateScreen(*screen);
     EXPECT_EQ(screen->gui->GetObject("DELETE")->visible, players >= 2) << players;
     EXPECT_EQ(screen->gui->GetObject("NEW")->visible, players != 8) << players;
   }
@@ -49,7 +50,7 @@ TEST(ProfilesScreen, ARowPressChoosesAndOkSavesTheChoice) {
 
   if (test::ShotFolder()) {
     screen->prepare();
-    for (int i = 0; i < 30; ++i) Cls(), screen->update(), screen->draw(), myFlip(0);
+    for (int i = 0; i < 30; ++i) Cls(), updateScreen(*screen), screen->draw(), myFlip(0);
     test::Shot(world.h(), "profiles");
   }
 }

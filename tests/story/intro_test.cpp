@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/frame_bindings.h"
+#include "core/screen_loop.h"
 #include "core/shell_test_support.h"
 #include "story_shots.h"
 #include "platform/clock.h"
@@ -30,7 +31,7 @@ struct IntroWorld : ::testing::Test {
   }
   // One frame of the loop without its drawing.
   void Step() {
-    in->update();
+    updateScreen(*in);
     world.h().Frame();
   }
   shell_test::ShellWorld world;

@@ -1,5 +1,6 @@
 // The outro: its timeline, skip and credits, pause, captions after the
 // fade-in, the light rays, the banners' depth sort and its content.
+#include "core/screen_loop.h"
 #include "story/outro.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ struct OutroWorld : ::testing::Test {
     out->_prepareDelta();
   }
   void Step() {
-    out->update();
+    updateScreen(*out);
     world.h().Frame();
   }
   shell_test::ShellWorld world;

@@ -12,6 +12,7 @@
 
 #include "core/ekran.h"
 #include "core/globals.h"
+#include "core/screen_loop.h"
 #include "core/shell_test_support.h"
 #include "formats/txt_file.h"
 #include "gui/wrapped_text.h"
@@ -36,7 +37,7 @@ inline void ShootStory(shell_test::ShellWorld& world, TEkran& screen, const std:
   for (size_t k = 0; k < count; ++k) {
     while (MilliSecs() - t0 < shots[k].at) {
       Cls();
-      screen.update();
+      updateScreen(screen);
       screen.draw();
       world.h().Frame();
     }

@@ -3,7 +3,6 @@
 
 #include "core/dialogs.h"
 #include "core/draw_state.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "core/states.h"
@@ -119,7 +118,6 @@ int TLevelSummary::_updateStats() {
 void TLevelSummary::update() {
   // The play screen's own appearance ramp keeps running underneath.
   if (mainGame) mainGame->_updateAlpha();
-  _updateSystem();
   _updateAlpha();
   _updateGui();
   _updateStats();

@@ -2,7 +2,6 @@
 #include "puzzle/play/lose_screen.h"
 
 #include "core/draw_state.h"
-#include "core/frame.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "formats/txt_file.h"
@@ -45,7 +44,6 @@ int TLoseScreen::prepare() {
 }
 
 void TLoseScreen::update() {
-  _updateSystem();
   _updateAlpha();
   _updateFade();
   _updateGui();

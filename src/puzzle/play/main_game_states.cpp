@@ -47,7 +47,6 @@ void forEachCell(const TCellGrid<Cell>& grid, Step step) {
 }  // namespace
 
 void TMainGame::update() {
-  _updateSystem();
   _updateState();
   _updateAlpha();
   _updateFlyingTiles();

@@ -4,6 +4,8 @@
 // also written there as PPM pictures to look at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "gui/gui_types.h"
@@ -50,6 +52,17 @@ class PlayDraw : public test::PlayTest {
     int n = 0;
     for (int yy = y; yy < y + h; ++yy)
       for (int xx = x; xx < x + w; ++xx) n += match(world.h().Pixel(xx, yy)) ? 1 : 0;
+    return n;
+  }
+  // Pixels of the two squares (half-side half, centred on a and b) whose
+  // channels differ by more than 40 in all.
+  int Differs(float ax, float ay, float bx, float by, int half) {
+    int n = 0;
+    for (int dy = -half; dy <= half; ++dy)
+      for (int dx = -half; dx <= half; ++dx) {
+        const auto p = world.h().Pixel(ax + dx, ay + dy), q = world.h().Pixel(bx + dx, by + dy);
+        n += std::abs(R(p) - R(q)) + std::abs(G(p) - G(q)) + std::abs(B(p) - B(q)) > 40 ? 1 : 0;
+      }
     return n;
   }
   std::shared_ptr<TLevel> Shipped(const std::string& path) {
@@ -118,11 +131,10 @@ TEST_F(PlayDraw, TutorialCurveStopsShortOfItsEnd) {
   EXPECT_EQ(world.h().Pixel(97, 10) & 0xffffff, 0u);
 }
 
-TEST_F(PlayDraw, ShippedTutorialsForLooking) {
-  // Not a check of looks: frames to look at, and the panel art in place.
-  const char* dir = std::getenv("SORVANTA_SHOT_DIR");
-  if (!dir) GTEST_SKIP() << "SORVANTA_SHOT_DIR unset";
+TEST_F(PlayDraw, ShippedTutorialsShowThePointedCellAndTheHelpText) {
+  // With SORVANTA_SHOT_DIR set, the frames are also written as pictures.
   test::LoadBoardArt();
+  auto white = [](std::uint32_t p) { return R(p) > 200 && G(p) > 200 && B(p) > 200; };
   Frame(Shipped("data/levels/l-tutorial1.lvl"), 0);
   Shot(world.h(), "tutorial-fill");
   // Hover comes from the pointer: the input step recomputes it every frame.
@@ -131,10 +143,28 @@ TEST_F(PlayDraw, ShippedTutorialsForLooking) {
     g.level->mistakes = 2;
   });
   Shot(world.h(), "tutorial-picross");
+  {
+    // The pointed cell lights up; its row's and column's clues turn red, no others.
+    const auto& cells = game->level->atiles;
+    auto cell = [&](int r, int c) { return cells.get(r, c); };
+    const int half = static_cast<int>(game->level->tileW * game->level->scale / 2) - 2;
+    EXPECT_GT(Differs(cell(1, 1)->x, cell(1, 1)->y, cell(3, 3)->x, cell(3, 3)->y, half / 2), half * half / 2);
+    EXPECT_LT(Differs(cell(3, 2)->x, cell(3, 2)->y, cell(3, 3)->x, cell(3, 3)->y, half / 2), half / 2);
+    auto rowClue = [&](int r) { return Count(cell(r, 0)->x - 3 * half - 20, cell(r, 0)->y - 10, 3 * half, 20, red); };
+    auto colClue = [&](int c) { return Count(cell(0, c)->x - 10, cell(0, c)->y - 3 * half - 20, 20, 3 * half, red); };
+    EXPECT_GT(rowClue(1), 5);
+    EXPECT_GT(colClue(1), 5);
+    EXPECT_EQ(rowClue(3), 0);
+    EXPECT_EQ(colClue(3), 0);
+  }
   Frame(Shipped("data/levelSM/level-tutorial-3.lvl"), 1);
   Shot(world.h(), "tutorial-picross-3");
   Frame(Shipped("data/levels/l-tutorial7.lvl"), 0, [](ScriptedGame& g) { g.butA = 1; });
   Shot(world.h(), "tutorial-fill-7");
+  // The help text in the band at the bottom.
+  EXPECT_GT(Count(40, 725, 820, 40, white), 300);
+  Frame(Shipped("data/levels/l-tutorial7.lvl"), 0, [](ScriptedGame& g) { g.butA = 0; });
+  EXPECT_EQ(Count(40, 725, 820, 40, white), 0);
 }
 
 // Frames of the panels over the board: the summary and its statistics page
@@ -160,8 +190,8 @@ struct ShootingLose : TLoseScreen {
   }
 };
 
-TEST_F(PlayDraw, DragPreviewPanelsAndFillMarksForLooking) {
-  if (!std::getenv("SORVANTA_SHOT_DIR")) GTEST_SKIP() << "SORVANTA_SHOT_DIR unset";
+TEST_F(PlayDraw, DragPreviewPanelsAndFillMarks) {
+  // With SORVANTA_SHOT_DIR set, the frames are also written as pictures.
   StdoutLines([] {
     setupTiles();
     setupColors();
@@ -175,6 +205,18 @@ TEST_F(PlayDraw, DragPreviewPanelsAndFillMarksForLooking) {
         .MoveMouse(at(4)->x, at(4)->y);
   });
   Shot(world.h(), "picross-drag");
+  {
+    // The dragged cells (1, 1) to (1, 4) are numbered in the preview's colour; no other.
+    auto cyan = [](std::uint32_t p) { return R(p) < 150 && G(p) > 180 && B(p) > 180; };
+    const int half = static_cast<int>(game->level->tileW * game->level->scale / 2) - 2;
+    auto marked = [&](int r, int c) {
+      auto cell = game->level->atiles.get(r, c);
+      return Count(cell->x - half, cell->y - half, 2 * half, 2 * half, cyan);
+    };
+    for (int c = 1; c <= 4; ++c) EXPECT_GT(marked(1, c), 5) << "column " << c;
+    EXPECT_EQ(marked(1, 0), 0);
+    EXPECT_EQ(marked(2, 2), 0);
+  }
   world.h().ReleaseMouse(1);
   // Fill: crosses of the focus colour on the empty cells, the first clue flashing.
   Frame(Shipped("data/levels/l-tutorial7.lvl"), 0, [](ScriptedGame& g) {
@@ -190,6 +232,20 @@ TEST_F(PlayDraw, DragPreviewPanelsAndFillMarksForLooking) {
       }
   });
   Shot(world.h(), "fill-marks");
+  {
+    // A cell crossed in the focus colour looks unlike a bare one.
+    const auto focus = game->pickedColor;
+    ASSERT_TRUE(focus);
+    std::shared_ptr<TTile> crossed, bare;
+    for (const auto& t : game->level->tile.all()) {
+      if (!t || t->number || t->isZero || t->putColor) continue;
+      const bool x = std::find(t->xList.begin(), t->xList.end(), focus) != t->xList.end();
+      (x ? crossed : bare) = t;
+    }
+    ASSERT_TRUE(crossed && bare);
+    const int half = static_cast<int>(game->level->tileW * game->level->scale / 2) - 2;
+    EXPECT_GT(Differs(crossed->x, crossed->y, bare->x, bare->y, half), half);
+  }
   auto summary = std::make_shared<ShootingSummary>();
   summary->h = &world.h();
   StdoutLines([&] { summary->setup(); });
