@@ -34,14 +34,17 @@ EMPTY = "#BFB095"
 # (dark paints get darker digits, so the light ground and the ink outline
 # carry them). The digit tints also keep each level's digits 10 apart under
 # each dichromacy when seen whole, fill and outline mixed as the eye mixes a
-# small figure; tools/legibility prints the figures.
+# small figure. Each digit tint stays within 14.5 (CIEDE2000) of its paint as
+# the palette shows it and nearer it than any other paint, so a clue reads
+# as its swatch's colour (brown as a dark rust, not a dark red);
+# tools/legibility prints the figures.
 COLOURS = [
-    (2, "red", "#FF044E", "#FD0154"), (3, "green", "#348446", "#00926D"),
-    (4, "blue", "#0068F0", "#523DF7"), (5, "yellow", "#FFEF2F", "#FFF437"),
+    (2, "red", "#FF044E", "#FD0053"), (3, "green", "#348446", "#01926D"),
+    (4, "blue", "#0068F0", "#1D5BFF"), (5, "yellow", "#FFEF2F", "#FFEB28"),
     (6, "white", "#F7FFF6", "#FBFFFB"), (7, "black", "#120E0B", "#0A0806"),
-    (8, "orange", "#FF9027", "#FF9D4C"), (9, "brown", "#B54A18", "#891707"),
-    (10, "purple", "#9B55A2", "#5E0179"), (11, "sky", "#53B7E9", "#6BC5FF"),
-    (12, "pink", "#EA9DB8", "#DC91EA"), (13, "grey", "#747F82", "#897798"),
+    (8, "orange", "#FF9027", "#FF8F2F"), (9, "brown", "#B54A18", "#842000"),
+    (10, "purple", "#9B55A2", "#A04899"), (11, "sky", "#53B7E9", "#49BBF9"),
+    (12, "pink", "#EA9DB8", "#E2A9D2"), (13, "grey", "#747F82", "#757B94"),
 ]
 BLACK_ID = 7
 
