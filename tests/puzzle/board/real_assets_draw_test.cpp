@@ -185,9 +185,14 @@ TEST_F(RealAssetsDraw, PicrossCellsMarksAndCluesAtEverySize) {
 
 // Every stage's last (largest) Picross level on its land's background: the
 // yellow clues, drawn straight on the picture, keep a 3:1 luminance contrast
-// against what lies under nearly all of them.
+// against what lies under nearly all of them; and a broken cell (the
+// window's centre at half alpha over the picture) keeps 1.55:1 from a covered
+// cell shaded by a tutorial demonstration, so the two are not confused.
 TEST_F(RealAssetsDraw, PicrossCluesReadOnEveryLandsBackground) {
   const int lastLevel[10] = {10, 10, 10, 25, 10, 25, 10, 25, 10, 25};
+  auto centre = LoadImage(bDir + "gfx/gui/game/frame/okno_s.png");
+  ASSERT_GT(ImageWidth(centre), 0);
+  double apart = 1e9;
   for (int stage = 1; stage <= 10; ++stage) {
     char rel[64];
     std::snprintf(rel, sizeof rel, "data/levelSM/s%02d-%02d.lvl", stage, lastLevel[stage - 1]);
@@ -220,6 +225,25 @@ TEST_F(RealAssetsDraw, PicrossCluesReadOnEveryLandsBackground) {
     int poor = 0;
     for (double l : under) poor += (yellow + 0.05) / (l + 0.05) < 3.0;
     EXPECT_LE(poor * 20, static_cast<int>(under.size())) << rel << ": " << poor << " of " << under.size();
+    {
+      auto shaded = level->atiles.get(0, 0), broken = level->atiles.get(0, 1);
+      const int w = FloatToInt(level->tileW);
+      ResetDraw();
+      SetAlpha(0.5f);
+      SetScale(3.0f * w / ImageWidth(centre), 2.0f * w / ImageHeight(centre));
+      DrawImage(centre, static_cast<float>(shaded->x - w), static_cast<float>(shaded->y - w));
+      ResetDraw(level->scale);
+      shaded->odkryte = 0;
+      shaded->draw();
+      shaded->drawPosibility();
+      h_.Frame();
+      const int q = w / 4;
+      const double ls = Luminance(shaded->x - q, shaded->y - q, shaded->x + q, shaded->y + q);
+      const double lb = Luminance(broken->x - q, broken->y - q, broken->x + q, broken->y + q);
+      const double ratio = (std::max(ls, lb) + 0.05) / (std::min(ls, lb) + 0.05);
+      std::printf("land %d: a shaded cell and a broken cell %.2f:1 apart\n", stage, ratio);
+      apart = std::min(apart, ratio);
+    }
     if (test::ShotFolder()) {
       ResetDraw(level->scale);
       for (const auto& cell : level->atiles.all()) cell->draw();
@@ -235,6 +259,7 @@ TEST_F(RealAssetsDraw, PicrossCluesReadOnEveryLandsBackground) {
       Shot(h_, "picross_stage_" + std::to_string(stage));
     }
   }
+  EXPECT_GE(apart, 1.55);
 }
 
 
