@@ -14,7 +14,7 @@ from kit import (FONT1, INK, hexrgb, PARCHMENT, GOLD, GOLD_LIGHT, TEAL, mix, lin
 
 W, H = 1024, 768
 # Luminance the bright scenes are squeezed towards where the Picross clues stand.
-CLUE_CAP = 0.23
+CLUE_CAP = 0.17
 # Luminance the credits' background is held under behind the roll.
 CREDITS_CAP = 0.036
 # The moon of the Whispering Wood, which the credits roll over: its glow
@@ -53,7 +53,7 @@ def squeeze_light(a, m, cap):
 def shade_clue_area(a, xx, yy, cap):
     """Bright parts of the area where Picross clues stand (left of and above
     boards of every size, centred on (420, 384)) are squeezed so that the
-    yellow clue digits stand out about 4:1 in luminance."""
+    yellow clue digits stand out at least 4.5:1 in luminance."""
     # flat over the clue area, fading without an edge towards the frame
     return squeeze_light(a, np.exp(-(((xx - 405) / 560) ** 6 + ((yy - 368) / 500) ** 6)), cap)
 

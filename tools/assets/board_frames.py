@@ -6,7 +6,7 @@ cleanly; corners and ornaments are drawn whole."""
 
 from PIL import Image
 
-from kit import (INK, OAK, OAK_LIGHT, BRASS, GOLD_LIGHT, TEAL, WALNUT_DARK, lin_grad, rad_grad,
+from kit import (INK, OAK, OAK_LIGHT, BRASS, GOLD_LIGHT, TEAL, lin_grad, rad_grad,
                  render_svg, rrect, save_png, svg_doc)
 
 # ---- Picross window -------------------------------------------------------
@@ -16,12 +16,16 @@ from kit import (INK, OAK, OAK_LIGHT, BRASS, GOLD_LIGHT, TEAL, WALNUT_DARK, lin_
 # the cells.
 WIN_L, WIN_T, WIN_R, WIN_B = 21, 20, 21, 21
 WIN_IN = 64  # inner size of the reference drawing
+# What a broken cell shows through: a night-blue so deep that, at half alpha
+# over any land, it reads as a hole, darker and cooler than a covered cell
+# that a tutorial demonstration shades.
+WIN_BACK = "#080C1C"
 
 
 def window_reference():
     w, h = WIN_L + WIN_IN + WIN_R, WIN_T + WIN_IN + WIN_B
     defs = (lin_grad("mould", [(0, OAK_LIGHT), (0.5, OAK), (1, "#5A3820")]) +
-            lin_grad("back", [(0, WALNUT_DARK), (1, WALNUT_DARK)]))
+            lin_grad("back", [(0, WIN_BACK), (1, WIN_BACK)]))
     body = rrect(0.5, 0.5, w - 1, h - 1, 12, 'fill="url(#mould)" stroke="%s" stroke-width="1.6"' % INK)
     body += rrect(3, 3, w - 6, h - 6, 10, 'fill="none" stroke="%s" stroke-width="1.6" stroke-opacity="0.8"' % GOLD_LIGHT)
     body += rrect(9.5, 9.5, w - 19, h - 19, 6, 'fill="url(#back)" stroke="%s" stroke-width="1.4"' % INK)

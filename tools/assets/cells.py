@@ -34,14 +34,17 @@ EMPTY = "#BFB095"
 # (dark paints get darker digits, so the light ground and the ink outline
 # carry them). The digit tints also keep each level's digits 10 apart under
 # each dichromacy when seen whole, fill and outline mixed as the eye mixes a
-# small figure; tools/legibility prints the figures.
+# small figure. Each digit tint stays within 14.5 (CIEDE2000) of its paint as
+# the palette shows it and nearer it than any other paint, so a clue reads
+# as its swatch's colour (brown as a dark rust, not a dark red);
+# tools/legibility prints the figures.
 COLOURS = [
-    (2, "red", "#FF044E", "#FD0154"), (3, "green", "#348446", "#00926D"),
-    (4, "blue", "#0068F0", "#523DF7"), (5, "yellow", "#FFEF2F", "#FFF437"),
+    (2, "red", "#FF044E", "#FD0053"), (3, "green", "#348446", "#01926D"),
+    (4, "blue", "#0068F0", "#1D5BFF"), (5, "yellow", "#FFEF2F", "#FFEB28"),
     (6, "white", "#F7FFF6", "#FBFFFB"), (7, "black", "#120E0B", "#0A0806"),
-    (8, "orange", "#FF9027", "#FF9D4C"), (9, "brown", "#B54A18", "#891707"),
-    (10, "purple", "#9B55A2", "#5E0179"), (11, "sky", "#53B7E9", "#6BC5FF"),
-    (12, "pink", "#EA9DB8", "#DC91EA"), (13, "grey", "#747F82", "#897798"),
+    (8, "orange", "#FF9027", "#FF8F2F"), (9, "brown", "#B54A18", "#842000"),
+    (10, "purple", "#9B55A2", "#A04899"), (11, "sky", "#53B7E9", "#49BBF9"),
+    (12, "pink", "#EA9DB8", "#E2A9D2"), (13, "grey", "#747F82", "#757B94"),
 ]
 BLACK_ID = 7
 
@@ -129,24 +132,26 @@ def cross(size, fill=INK, outline=None, opacity=0.85):
     return img.resize((size, size), Image.LANCZOS)
 
 
-def cell_cross(size, ends=(0.1, 0.36), opacity=0.35):
-    """The cross on a cell: four inked arms from the corners that stop short
-    of the middle, where a clue's digit stands, and light enough that a
-    digit's outline still reads where an arm's tip passes under or over it."""
+def cell_cross(size, ends=(0.04, 0.19), halo="#F3E3C0"):
+    """The cross on a cell: four dark arms from the corners that stop short
+    of the middle, where a clue's digit stands, each ringed by a light halo,
+    so that the cross reads at a glance on the empty cell (its dark core)
+    and on every paint, dark ones included (its halo)."""
     n = size * SS
     img = Image.new("RGBA", (n, n), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
-    w = max(SS * 2.2, 0.10 * n)
-    r = w / 2.0
-    colour = hexrgb(INK) + (255,)
-    for sx, sy in ((1, 1), (-1, 1), (1, -1), (-1, -1)):
-        (x0, y0), (x1, y1) = ((n / 2.0 - sx * (0.5 - t) * n, n / 2.0 - sy * (0.5 - t) * n) for t in ends)
-        d.line((x0, y0, x1, y1), fill=colour, width=int(round(w)))
-        for cx, cy in ((x0, y0), (x1, y1)):
-            d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=colour)
-    a = np.asarray(img).astype(np.float32)
-    a[..., 3] *= opacity
-    return Image.fromarray(a.astype(np.uint8), "RGBA").resize((size, size), Image.LANCZOS)
+    w = max(SS * 2.4, 0.11 * n)
+
+    def arms(width, colour):
+        r = width / 2.0
+        for sx, sy in ((1, 1), (-1, 1), (1, -1), (-1, -1)):
+            (x0, y0), (x1, y1) = ((n / 2.0 - sx * (0.5 - t) * n, n / 2.0 - sy * (0.5 - t) * n) for t in ends)
+            d.line((x0, y0, x1, y1), fill=colour, width=int(round(width)))
+            for cx, cy in ((x0, y0), (x1, y1)):
+                d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=colour)
+    arms(w + 2 * SS * 1.1, hexrgb(halo) + (255,))
+    arms(w, hexrgb(INK) + (255,))
+    return img.resize((size, size), Image.LANCZOS)
 
 
 # ---- digits and dots -----------------------------------------------------

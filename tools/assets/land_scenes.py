@@ -89,7 +89,7 @@ def vents():
     for _ in range(50):  # embers in the ash
         body += '<circle cx="%g" cy="%g" r="%g" fill="%s" fill-opacity="0.85"/>' % (
             rnd.uniform(0, W), rnd.uniform(690, 760), rnd.uniform(1.2, 2.6), rnd.choice((EMBER, GOLD)))
-    return finish(render_svg(svg_doc(W, H, body, defs)), 4, calm=0.2)
+    return finish(render_svg(svg_doc(W, H, body, defs)), 4, calm=0.2, clue_cap=CLUE_CAP)
 
 
 def cinders():

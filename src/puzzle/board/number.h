@@ -28,9 +28,10 @@ class TNumber {
 
   static std::array<std::shared_ptr<TImageFont>, 10> font;  // by cell size
   // The clue face and its pixel size by cell size: digits of the smallest
-  // cells at least 14 px tall, yet a cell's two-digit clues stay apart.
+  // cells at least 14 px tall, yet neighbouring clues, shadows included,
+  // keep clear space between them.
   static constexpr const char* kFontFile = "font.ttf";
-  static constexpr std::array<int, 5> kFontSizes = {30, 28, 24, 19, 18};
+  static constexpr std::array<int, 5> kFontSizes = {30, 28, 24, 18, 18};
   // Fills font[0..4] from the resource folder.
   static void loadFonts();
 

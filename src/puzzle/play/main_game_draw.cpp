@@ -262,20 +262,30 @@ int TMainGame::_drawFrame() {
 
 int TMainGame::_drawSpecArrow(float x1, float y1, float x2, float y2, float mx, float my,
                               const std::shared_ptr<TRGB>& rgb) {
-  if (rgb)
-    SetColor(static_cast<int>(rgb->r), static_cast<int>(rgb->g), static_cast<int>(rgb->b));
   SetBlend(ALPHABLEND);
   SetScale(1, 1);
   SetAlpha(1);
   SetRotation(0);
-  float px = x1, py = y1;
-  // t advances in single-precision steps; rounding stops it at 0.95.
-  for (float t = 0; t <= 1.0f; t += 0.05f) {
-    const float x = x1 + 2 * t * (mx - x1) + t * t * (x2 - 2 * mx + x1);
-    const float y = y1 + 2 * t * (my - y1) + t * t * (y2 - 2 * my + y1);
-    DrawLine(px, py, x, y);
-    px = x;
-    py = y;
+  // The curve is traced 3 px wide over a 5 px dark edge, so that it reads
+  // over the pale cells as well as over the picture: the edge first, then
+  // the colour.
+  const int r = rgb ? static_cast<int>(rgb->r) : 255, g = rgb ? static_cast<int>(rgb->g) : 255,
+            b = rgb ? static_cast<int>(rgb->b) : 255;
+  for (int reach : {2, 1}) {
+    if (reach == 2) SetColor(0, 0, 0);
+    else SetColor(r, g, b);
+    float px = x1, py = y1;
+    // t advances in single-precision steps; rounding stops it at 0.95.
+    for (float t = 0; t <= 1.0f; t += 0.05f) {
+      const float x = x1 + 2 * t * (mx - x1) + t * t * (x2 - 2 * mx + x1);
+      const float y = y1 + 2 * t * (my - y1) + t * t * (y2 - 2 * my + y1);
+      for (int d = -reach; d <= reach; ++d) {
+        DrawLine(px + static_cast<float>(d), py, x + static_cast<float>(d), y);
+        DrawLine(px, py + static_cast<float>(d), x, y + static_cast<float>(d));
+      }
+      px = x;
+      py = y;
+    }
   }
   return 0;
 }

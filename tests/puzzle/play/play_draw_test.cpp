@@ -18,6 +18,7 @@
 #include "puzzle/board/tile_data.h"
 #include "puzzle/play/level_summary.h"
 #include "puzzle/play/lose_screen.h"
+#include "platform/draw_test_support.h"
 #include "puzzle/play_test_support.h"
 
 #include "support/shot.h"
@@ -121,14 +122,16 @@ TEST_F(PlayDraw, WronglyPaintedCellsBlinkAndStopWhenTheListEmpties) {
   EXPECT_EQ(game->dBatAlpha, 0.0f);
 }
 
-TEST_F(PlayDraw, TutorialCurveStopsShortOfItsEnd) {
-  SetClsColor(0, 0, 0);
+// The tutorial's curve, on grey: 3 px of its colour over a dark edge, and
+// it stops short of its end.
+TEST_F(PlayDraw, TutorialCurveReadsWideAndStopsShortOfItsEnd) {
+  SetClsColor(128, 128, 128);
   Cls();
-  auto white = std::make_shared<TRGB>(TRGB{255, 255, 255});
-  game->_drawSpecArrow(0, 10, 100, 10, 50, 10, white);
+  auto cyan = std::make_shared<TRGB>(TRGB{0, 255, 255});
+  game->_drawSpecArrow(0, 20, 100, 20, 50, 20, cyan);
   Flip();
-  EXPECT_NE(world.h().Pixel(95, 10) & 0xffffff, 0u);
-  EXPECT_EQ(world.h().Pixel(97, 10) & 0xffffff, 0u);
+  testing::ExpectPixels(world.h(), {{50, 19, 0x00ffff}, {50, 20, 0x00ffff}, {50, 21, 0x00ffff}, {95, 20, 0x00ffff},
+                           {50, 18, 0x000000}, {50, 22, 0x000000}, {50, 24, 0x808080}, {99, 20, 0x808080}});
 }
 
 TEST_F(PlayDraw, ShippedTutorialsShowThePointedCellAndTheHelpText) {

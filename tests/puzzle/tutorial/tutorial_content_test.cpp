@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
@@ -39,6 +40,25 @@ const std::map<std::string, int> kCellWords = {{"LIGHT-UP", 2}, {"SET-ZADANIE", 
                                                {"TURN-ON", 2},  {"TURN-ON-WITH-LIGHT", 2}, {"CLEARED", 2}};
 
 class TutorialContent : public test::PuzzleTest {};
+
+// The Picross tools as the side panel draws them: 64 px pictures centred
+// at y 288, the hand at x 898, the hook at x 978.
+std::string ToolAimedAt(int x, int y, int rot) {
+  const double dx = std::cos((rot + 90) * M_PI / 180), dy = std::sin((rot + 90) * M_PI / 180);
+  for (int step = 0; step < 600; ++step) {
+    const double px = x + dx * step, py = y + dy * step;
+    if (std::abs(py - 288) > 32) continue;
+    if (std::abs(px - 898) <= 32) return "hand";
+    if (std::abs(px - 978) <= 32) return "hook";
+  }
+  return "";
+}
+
+std::string FirstToolNamed(const std::string& text) {
+  const auto hand = text.find("hand"), hook = text.find("hook");
+  if (hand == std::string::npos && hook == std::string::npos) return "";
+  return hook < hand ? "hook" : "hand";
+}
 
 TEST_F(TutorialContent, EveryTipFitsItsLevelAndEveryTutorialLevelHasATip) {
   bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
@@ -81,6 +101,13 @@ TEST_F(TutorialContent, EveryTipFitsItsLevelAndEveryTutorialLevelHasATip) {
         EXPECT_TRUE(TipNumber(line, 2) >= 0 && TipNumber(line, 2) < 840)
             << id << ": arrows stay left of the side panel";
         EXPECT_TRUE(TipNumber(line, 3) >= 0 && TipNumber(line, 3) < 768) << id;
+        // Followed along its direction, an arrow that meets the tools meets
+        // first the one its tip names.
+        const std::string named = FirstToolNamed(tip->txt);
+        if (picross && !named.empty()) {
+          const std::string aimed = ToolAimedAt(TipNumber(line, 2), TipNumber(line, 3), TipNumber(line, 4));
+          EXPECT_TRUE(aimed.empty() || aimed == named) << id << ": the arrow points at the " << aimed;
+        }
       }
       if (word == "SHOW-ROW-POSIBILITY") {
         ASSERT_TRUE(picross && TipNumber(line, 2) < level->rows) << id;

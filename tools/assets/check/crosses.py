@@ -2,10 +2,14 @@
 (drawn over a crossed clue's digit, and under a zero clue's 0) leaves every
 opaque pixel of the digit's ink proper (its outline's core, at least 6:1
 against the plain cell; the soft edge does not count) at least 3:1 against
-what lies under the digit there, the cross over the empty cell. Figures are
+what lies under the digit there, the cross over the empty cell; and the
+cross itself reads at a glance on the empty cell and on every paint: its
+dark core or its light halo keeps 3:1 against the cell. Figures are
 (name, value, limit)."""
 
 import colour
+import fill_colours
+import formats
 import pixels
 
 CONTRAST = 3.0
@@ -41,8 +45,34 @@ def least_contrast(empty, cross, digit):
     return worst
 
 
+def on_ground(cross, ground):
+    """The stronger of the cross's darkest and lightest tenth of opaque
+    pixels against a flat ground."""
+    px = sorted((p[:3] for row in cross.rows for p in row if p[3] > 250), key=colour.luminance)
+    if not px:
+        return 1.0
+    k = max(1, len(px) // 10)
+    mean = lambda q: tuple(sum(p[i] for p in q) / len(q) for i in range(3))  # noqa: E731
+    return max(colour.contrast(mean(px[:k]), ground), colour.contrast(mean(px[-k:]), ground))
+
+
+def grounds(read):
+    """(name, colour) of the plain cell and of every paint."""
+    empty = pixels.read_png(read("gfx/tiles/empty1.png") or b"")
+    out = [("the empty cell", pixels.mean_colour(empty, 4))] if empty else []
+    table, _ = formats.read_datafile(read("data/colors.dat") or b"")
+    for cid, (group, _tint) in sorted(fill_colours.colour_table(table).items()):
+        face = pixels.read_png(read(formats.get(table, group + "::img0") + "1.png") or b"")
+        if face and cid > 1:
+            out.append(("paint %d" % cid, pixels.mean_colour(face, 4)))
+    return out
+
+
 def figures(read):
     out = []
+    cross = pixels.read_png(read("gfx/tiles/x1.png") or b"")
+    for name, ground in grounds(read):
+        out.append(("cross on %s" % name, on_ground(cross, ground) if cross else 0.0, CONTRAST))
     for s in SIZES:
         empty = pixels.read_png(read("gfx/tiles/empty%d.png" % s) or b"")
         cross = pixels.read_png(read("gfx/tiles/x%d.png" % s) or b"")

@@ -1,8 +1,9 @@
 """Fill colours as a player tells them apart: every pair of colours a level
 uses, as its clue digits are drawn lit (picked) and dimmed (0.3 of their
 alpha over the empty cell) and as its paint is drawn, in normal vision and
-the three simulated dichromacies; and every lit digit, outline included,
-against the empty cell and against its own paint. Each rule returns figures
+the three simulated dichromacies; every lit digit, outline included,
+against the empty cell and against its own paint; and every digit's tint
+against its paint, the palette's swatch, which it must resemble. Each rule returns figures
 (name, value, limit) so that a script can print them and the check can fail
 on the ones below their limit."""
 
@@ -14,6 +15,7 @@ import pixels
 
 LIT_APART, DIMMED_APART, CVD_APART = 20.0, 10.0, 10.0
 DIGIT_CONTRAST = 3.0
+SWATCH_NEAR = 14.5  # CIEDE2000 from a lit digit to its swatch: a brown clue reads brown
 DIMMED_ALPHA = 0.3  # an unfocused clue digit
 BLACK_ID = 7  # a black clue on black paint uses the black digit pictures, untinted
 DEFICIENCIES = ("protan", "deutan", "tritan")
@@ -62,12 +64,28 @@ def shipped(read, level_files):
         return [("Fill colours: cell or digit pictures", 0.0, 1.0)]
     empty = pixels.mean_colour(empty_pic, 4)
     digit, black = ink_and_fill(digit_pic), ink_and_fill(black_pic)
-    out = []
+    out = swatches(looks, digit)
     for rel in level_files:
         level, _ = formats.read_datafile(read(rel) or b"")
         if formats.get(level, "level::data::tryb").strip() == "0":
             name = rel.rsplit("/", 1)[-1][:-4]
             out += figures(name, level_colours(level), looks, empty, digit, black)
+    return out
+
+
+def swatches(looks, digit):
+    """How far each colour's lit digit lies from its paint, given as the
+    headroom left below SWATCH_NEAR and below its distance to every other
+    paint (a figure below 0 fails: the clue would read as another colour)."""
+    out = []
+    for i, look in sorted(looks.items()):
+        if i == BLACK_ID or i < 2:
+            continue  # black clues use their own digit pictures; id 1 is the cross entry
+        tint = tuple(digit[0][k] * look.tint[k] / 255.0 for k in range(3))
+        far = colour.ciede2000(tint, look.paint)
+        other = min([colour.ciede2000(tint, o.paint) for j, o in looks.items() if j != i] or [99.0])
+        out.append(("digit of colour %d as its swatch (CIEDE2000 %.1f, at most %g, other swatches %.1f): headroom"
+                    % (i, far, SWATCH_NEAR, other), min(SWATCH_NEAR - far, other - far), 0.0))
     return out
 
 

@@ -7,6 +7,7 @@ import zlib
 
 import colour
 import decode
+import fill_colours
 import formats
 import frame_continuity
 import map_rules
@@ -141,6 +142,11 @@ def run():
                              ((2.0776, 0.0795, -1.135), (0.9033, -0.0636, -0.5514), 0.9082)):
         expect(abs(colour.lab_difference(lab1, lab2) - want) < 1e-3, "CIEDE2000 of %s and %s is %g" % (lab1, lab2, want))
     expect(abs(colour.contrast((0, 0, 0), (255, 255, 255)) - 21) < 1e-9, "black on white is 21:1")
+    white = ((255, 255, 255), (28, 28, 28))
+    for tint, paint, fails in (((145, 52, 16), (180, 75, 26), False), ((137, 23, 7), (180, 75, 26), True),
+                               ((137, 119, 152), (116, 127, 130), True), ((116, 127, 130), (116, 127, 130), False)):
+        (_n, headroom, limit), = fill_colours.swatches({9: fill_colours.Look(tint, paint)}, white)
+        expect((headroom < limit) == fails, "a digit tint %s over a swatch %s %s" % (tint, paint, "fails" if fails else "passes"))
     # board frames: pieces 3 px apart leave a gap of 3; an edge stretched 30
     # times from half a pixel, and a piece drawn by its handle, leave none
     solid = pixels.Picture(4, 2, [[(9, 9, 9, 255)] * 4] * 2)
