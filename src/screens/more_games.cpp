@@ -165,8 +165,9 @@ void TMoreGames::_updateGames() {
                                                       : OpenURL(over->url, &why);
     if (!opened) {
       Print("Could not open " + over->url + ": " + why);
-      // The player is told which page, by the file they could open by hand.
-      notOpened = WebAddress(over->url).empty() ? bDir + kDocumentsFolder + over->url : over->url;
+      // The player is told which page: its title and its file or address
+      // (the whole path went to the output above).
+      notOpened = over->title.empty() ? over->url : over->title + " (" + over->url + ")";
     }
     FlushMouse();
     mouse->clear();

@@ -77,8 +77,8 @@ class TMoreGames : public TEkran {
   virtual void _prev();
   virtual void _next();
 
-  // The page the current entry could not open (its file for one of the
-  // game's own pages); the loop then tells the player. Empty: none.
+  // The page the current entry could not open, as the player is told it:
+  // its title and its address. Empty: none.
   std::string notOpened;
 
  private:

@@ -35,8 +35,11 @@ class TOptions : public TEkran {
   // knob's 30 px between those buttons (ending at 327, starting at 667).
   static constexpr float kDragLeft = 348, kDragWidth = 337;
   static constexpr float kKnobLeft = 365, kKnobTravel = 303;
-  // The column of wide buttons: the first one's top, and the step.
+  // The column of wide buttons: room for kColumnRows from kColumnTop, one
+  // every kColumnStep; fewer stand centred in it.
   static constexpr float kColumnTop = 365, kColumnStep = 58;
+  static constexpr int kColumnRows = 4;
+  static constexpr float columnTop(int shown) { return kColumnTop + (kColumnRows - shown) * kColumnStep / 2; }
   int& fullScreen;
   int& wideScreen;
   int& customCursor;

@@ -1,6 +1,7 @@
 // The options overlay: the modal panel of TOptions drawn over the screen that
 // opened it (the main menu, or the play screen as its pause menu).
 #include <algorithm>
+#include <vector>
 
 #include "campaign/profile_manager.h"
 #include "core/frame.h"
@@ -95,12 +96,15 @@ void TOptions::prepare(std::shared_ptr<TEkran> screen) {
 
 void TOptions::_stackButtons() {
   if (!gui) return;
-  // The shown buttons of the column one under another, OK last: a hidden one
-  // leaves no hole.
-  float y = kColumnTop;
+  // The shown buttons of the column one under another, OK last, centred in
+  // the column's room: a hidden one leaves no hole.
+  std::vector<std::shared_ptr<TGuiObject>> shown;
   for (const char* name : {"PROFILE", "RESTART", "CREDITS", "MAINMENU", "BACKTOMAP", "OK"}) {
     auto object = gui->GetObject(name);
-    if (!object || !object->visible || !object->standardProps || !object->standardProps->dim) continue;
+    if (object && object->visible && object->standardProps && object->standardProps->dim) shown.push_back(object);
+  }
+  float y = columnTop(static_cast<int>(shown.size()));
+  for (auto& object : shown) {
     object->standardProps->dim->y = y;
     object->InitObject();
     y += kColumnStep;

@@ -122,8 +122,10 @@ TEST_F(MapWorld, ShippedLabelsLeaveTheVolcanoesAndEachOtherClear) {
     ASSERT_EQ(stages->size(), 10u);
     for (const auto& stage : *stages) {
       for (const auto& cone : kVolcanoCones) EXPECT_TRUE(apart(box(*stage), cone)) << stage->title << " on a volcano";
-      for (const auto& other : *stages)
-        if (other != stage) EXPECT_TRUE(apart(box(*stage), box(*other))) << stage->title << " on " << other->title;
+      for (const auto& other : *stages) {
+        if (other == stage) continue;
+        EXPECT_TRUE(apart(box(*stage), box(*other))) << stage->title << " on " << other->title;
+      }
     }
   }
 }

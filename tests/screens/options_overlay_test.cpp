@@ -37,11 +37,11 @@ class OverlayTest : public ::testing::Test {
     auto object = options->gui->GetObject(name);
     return object && object->visible == on && object->active == on;
   }
-  // The shown buttons of the column stand one under another from its top,
-  // in this order, OK last: no hole where a hidden one would be.
+  // The shown buttons of the column stand one under another, in this order,
+  // OK last, centred in the column: no hole where a hidden one would be.
   void ExpectColumn(std::vector<std::string> shown) {
     shown.push_back("OK");
-    float y = TOptions::kColumnTop;
+    float y = TOptions::kColumnTop + (4 - static_cast<float>(shown.size())) * TOptions::kColumnStep / 2;
     for (const auto& name : shown) {
       auto object = options->gui->GetObject(name);
       ASSERT_TRUE(object && object->visible) << name;
