@@ -160,7 +160,8 @@ TEST_F(OverlayTest, VolumeButtonsClampAndBarsFollowDrags) {
   // and of "+" at 1.
   const float knob = static_cast<float>(ImageWidth(options->kosc)), vx = static_cast<float>(options->vx);
   for (const char* row : {"1", "2"}) {
-    auto minus = options->gui->GetObject(std::string("minus") + row), plus = options->gui->GetObject(std::string("plus") + row);
+    auto minus = options->gui->GetObject(std::string("minus") + row);
+    auto plus = options->gui->GetObject(std::string("plus") + row);
     EXPECT_LE(minus->dim->x + minus->dim->w, vx + TOptions::kKnobLeft - knob / 2) << row;
     EXPECT_GE(plus->dim->x, vx + TOptions::kKnobLeft + TOptions::kKnobTravel + knob / 2) << row;
   }

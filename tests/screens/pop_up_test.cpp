@@ -82,7 +82,8 @@ TEST_F(PopUpTest, ANoticeShowsOneCentredOkAndKeysStillAnswer) {
   auto [okX, okY] = ShellWorld::Centre(popUp->gui, "ok");
   EXPECT_NEAR(okX, 512, 1);
   auto shows = [&](int question) {
-    for (const auto& [button, shown] : {std::pair{yes, question}, std::pair{no, question}, std::pair{ok, 1 - question}}) {
+    const std::pair<std::shared_ptr<TGuiObject>, int> rows[] = {{yes, question}, {no, question}, {ok, 1 - question}};
+    for (const auto& [button, shown] : rows) {
       EXPECT_EQ(button->visible, shown) << button->id;
       EXPECT_EQ(button->active, shown) << button->id;
     }
