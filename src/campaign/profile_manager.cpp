@@ -108,7 +108,8 @@ int TProfileManager::goOk() {
 }
 
 int TProfileManager::goDelete() {
-  if (!profile || !askYesNo(txtAreYouSure, shared_from_this())) return 0;
+  // The question names the player, so that the choice can be checked.
+  if (!profile || !askYesNo(Replace(txtAreYouSure, "#NAME#", profile->name), shared_from_this())) return 0;
   profiles.remove(profile);
   profile = profiles.empty() ? nullptr : profiles.front();
   return 0;

@@ -77,16 +77,24 @@ int titleCentre(int cx, int w) {
   return cx;
 }
 
-void stageDrawTitle(const TStage& stage, int over, const std::shared_ptr<TImageFont>& font) {
+TTitleLabel stageTitleLabel(const TStage& stage, const std::shared_ptr<TImageFont>& font) {
   SetImageFont(font);
+  const int w = TextWidth(stage.title);
+  const int cx = titleCentre(stage.x, w);
+  const float ty = static_cast<float>(stage.y + stage.titleAddY);
+  return {static_cast<float>(cx - (w / 2 + kLabelPad)), ty - 1, static_cast<float>(w + 2 * kLabelPad),
+          static_cast<float>(TextHeight(stage.title) + 4)};
+}
+
+void stageDrawTitle(const TStage& stage, int over, const std::shared_ptr<TImageFont>& font) {
+  const TTitleLabel label = stageTitleLabel(stage, font);
   const int w = TextWidth(stage.title);
   const int half = w / 2;
   const int cx = titleCentre(stage.x, w);
   const float ty = static_cast<float>(stage.y + stage.titleAddY);
   SetColor(0, 0, 0);
   SetAlpha(0.5f);
-  DrawRect(static_cast<float>(cx - (half + kLabelPad)), ty - 1, static_cast<float>(w + 2 * kLabelPad),
-           static_cast<float>(TextHeight(stage.title) + 4));
+  DrawRect(label.x, label.y, label.w, label.h);
   SetAlpha(0.75f);
   DrawText(stage.title, static_cast<float>(cx - half + 1), ty + 1);
   SetAlpha(1);

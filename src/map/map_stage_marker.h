@@ -30,6 +30,11 @@ void stageDrawOver(const TStage& stage);
 // The title on a dark label, below the marker, kept on the map horizontally;
 // white for the stage under the mouse, else yellow.
 void stageDrawTitle(const TStage& stage, int over, const std::shared_ptr<TImageFont>& font);
+// The dark label under a title, in that font: left, top, width, height.
+struct TTitleLabel {
+  float x, y, w, h;
+};
+TTitleLabel stageTitleLabel(const TStage& stage, const std::shared_ptr<TImageFont>& font);
 
 // The centre of a title of width w meant for cx, moved onto the map when its
 // label would run off the left side, then when it would run off the right.

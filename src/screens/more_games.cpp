@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/delta_time.h"
 #include "core/design_size.h"
@@ -19,6 +20,8 @@
 #include "gui/gui.h"
 #include "gui/img.h"
 #include "gui/mouse.h"
+#include "gui/my_font.h"
+#include "platform/font.h"
 #include "platform/input.h"
 #include "platform/strings.h"
 #include "platform/system.h"
@@ -52,6 +55,7 @@ bool TMoreGames::holdsPicture(int slot) const {
 void TMoreGames::setup() {
   back = loadCentred(bDir + "gfx/gui/more/back.jpg");
   auto data = loadRCMFile(bDir + "data/MORE_GAMES.dat");
+  auto texts = loadTxtFile(bDir + "txt/#LANG#/more.txt");
   const int n = boundedCount(FloatToInt(data->getFloat("games::i", 0, 0)),
                              numberedGroupsPresent(data->getGroup({"games", "i"}), "game"), "games::i");
   ind = (2 * n + 4) / 2;
@@ -66,13 +70,17 @@ void TMoreGames::setup() {
     if (ImgWidth(entry->img) <= 0) entry->img = nullptr;
     entry->id = FloatToInt(data->getFloat(key + "id", 0, 0));
     entry->url = data->getString(key + "url", 0);
+    // The title names the entry's line of the texts; without one, none shows.
+    const int line = FloatToInt(data->getFloat(key + "title", 0, 0));
+    if (line > 0) entry->title = readTxtData(texts, line);
     games[ind + k - 1] = entry;
   }
   gui = LoadGui(bDir + "gfx/gui/more/" + lang + "/more.gui");
   readImg[0] = loadCentred(bDir + "gfx/gui/more/read.png");
   readImg[1] = loadCentred(bDir + "gfx/gui/more/read2.png");
-  txtNotOpened = readTxtData(loadTxtFile(bDir + "txt/#LANG#/more.txt"), 4);
-  notOpened = false;
+  titleFont = myLoadImageFont(bDir + "gfx/fonts/font.ttf", kTitleSize);
+  txtNotOpened = readTxtData(texts, 4);
+  notOpened.clear();
   createTabs();
 }
 
@@ -156,7 +164,9 @@ void TMoreGames::_updateGames() {
                                                       : OpenURL(over->url, &why);
     if (!opened) {
       Print("Could not open " + over->url + ": " + why);
-      notOpened = true;
+      // The player is told which page: its title and its file or address
+      // (the whole path went to the output above).
+      notOpened = over->title.empty() ? over->url : over->title + " (" + over->url + ")";
     }
     FlushMouse();
     mouse->clear();
@@ -193,6 +203,7 @@ void TMoreGames::_drawGames() {
     SetAlpha(a);
     DrawImg(g.img, x, static_cast<float>(_yy));
     DrawImg(readImg[0], x, labelY);
+    _drawTitle(g, x, s, a);
     if (over && over == games[i]) {
       SetAlpha(0.1f * a);
       SetBlend(LIGHTBLEND);
@@ -204,6 +215,22 @@ void TMoreGames::_drawGames() {
   }
   SetScale(1, 1);
   SetAlpha(1);
+}
+
+void TMoreGames::_drawTitle(const TGameCom& g, float x, float s, float a) {
+  if (g.title.empty() || !titleFont) return;
+  SetImageFont(titleFont);
+  // Over the picture's top edge, as wide as the picture scales it.
+  const float w = static_cast<float>(TextWidth(g.title)) * s;
+  const float top = _yy - (ImgHeight(g.img) / 2.0f + kTitleRise) * s;
+  SetScale(s, s);
+  SetColor(0, 0, 0);
+  SetAlpha(0.7f * a);
+  DrawText(g.title, x - w / 2 + 2 * s, top + 2 * s);
+  SetColor(kTitleR, kTitleG, kTitleB);
+  SetAlpha(a);
+  DrawText(g.title, x - w / 2, top);
+  SetColor(255, 255, 255);
 }
 
 void TMoreGames::_drawGui() {
@@ -229,9 +256,9 @@ std::string TMoreGames::mainLoop() {
   runScreenLoop(
       *this,
       [this] {
-        if (notOpened) {
-          notOpened = false;
-          tellPlayer(txtNotOpened, weak_from_this().lock());
+        if (!notOpened.empty()) {
+          const std::string page = std::exchange(notOpened, std::string());
+          tellPlayer(Replace(txtNotOpened, "#PAGE#", page), weak_from_this().lock());
         }
         if (KeyHit(KEY_ESCAPE)) dFade = 1;
         if (gui && gui->clickedItem("EXIT")) dFade = 1;

@@ -14,6 +14,7 @@
 namespace sorvanta {
 
 class TImg;
+class TImageFont;
 
 // One slot of the row; without a picture it is blank.
 class TGameCom {
@@ -25,6 +26,7 @@ class TGameCom {
   float s = 0;                // resting scale
   float a = 0;                // resting opacity
   std::string url;
+  std::string title;  // shown over the picture; empty: none
   virtual void update() {}
 };
 
@@ -43,6 +45,9 @@ class TMoreGames : public TEkran {
 
   static constexpr float kCentreX = 210;
   static constexpr float kLabelDrop = 160;  // label below the picture, times its scale
+  static constexpr int kTitleSize = 34;
+  static constexpr float kTitleRise = 44;  // title's top above the picture's, times its scale
+  static constexpr int kTitleR = 255, kTitleG = 206, kTitleB = 34;
 
   // Reloads everything: n entries give 2n + 4 slots, the first entry centred.
   void setup() override;
@@ -53,6 +58,8 @@ class TMoreGames : public TEkran {
   virtual float getA(int i);
   virtual float getAX(int i);
   virtual void _drawGames();
+  // An entry's title over its picture, at the picture's place, scale and opacity.
+  void _drawTitle(const TGameCom& g, float x, float s, float a);
   virtual void _drawGui();
   void draw() override;
   // Rotate the slots' contents one slot left or right and lay them out again.
@@ -70,11 +77,12 @@ class TMoreGames : public TEkran {
   virtual void _prev();
   virtual void _next();
 
-  // Set when the current entry's address could not be opened; the loop then
-  // tells the player.
-  bool notOpened = false;
+  // The page the current entry could not open, as the player is told it:
+  // its title and its address. Empty: none.
+  std::string notOpened;
 
  private:
+  std::shared_ptr<TImageFont> titleFont;
   std::string txtNotOpened;
   bool holdsPicture(int slot) const;
   float slide(int i, float TGameCom::*field) const;

@@ -30,6 +30,16 @@ class TOptions : public TEkran {
   std::shared_ptr<TImageFont> font;
   std::shared_ptr<TImageFont> fontTitle;
   int vx = -10;                   // horizontal offset of the panel contents
+  // Before vx: where a press on a volume bar starts a drag (clear of the
+  // "-" and "+" buttons), and the knob centre's travel inside it, the
+  // knob's 30 px between those buttons (ending at 327, starting at 667).
+  static constexpr float kDragLeft = 348, kDragWidth = 337;
+  static constexpr float kKnobLeft = 365, kKnobTravel = 303;
+  // The column of wide buttons: room for kColumnRows from kColumnTop, one
+  // every kColumnStep; fewer stand centred in it.
+  static constexpr float kColumnTop = 365, kColumnStep = 58;
+  static constexpr int kColumnRows = 4;
+  static constexpr float columnTop(int shown) { return kColumnTop + (kColumnRows - shown) * kColumnStep / 2; }
   int& fullScreen;
   int& wideScreen;
   int& customCursor;
@@ -77,6 +87,8 @@ class TOptions : public TEkran {
   int mouseInSoundB();
   void _updateZarowka();
   void prepare(std::shared_ptr<TEkran> screen);
+  // Closes the holes the hidden buttons of the column would leave.
+  void _stackButtons();
   std::string mainLoop(std::shared_ptr<TEkran> screen);
   void goProfile();
   void goRULES() {}

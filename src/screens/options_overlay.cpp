@@ -1,11 +1,16 @@
 // The options overlay: the modal panel of TOptions drawn over the screen that
 // opened it (the main menu, or the play screen as its pause menu).
+#include <algorithm>
+#include <vector>
+
 #include "campaign/profile_manager.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
 #include "core/states.h"
 #include "formats/txt_file.h"
 #include "gui/gui.h"
+#include "gui/gui_object.h"
+#include "gui/properties.h"
 #include "gui/mouse.h"
 #include "gui/my_font.h"
 #include "platform/image.h"
@@ -22,9 +27,12 @@ namespace sorvanta {
 
 namespace {
 
-// The bars' geometry, before the panel offset vx.
-constexpr float kBarLeft = 348;
-constexpr float kBarWidth = 337;
+// The bars' geometry, before the panel offset vx (the knob's travel and the
+// drag area are TOptions').
+constexpr float kBarLeft = TOptions::kKnobLeft;
+constexpr float kBarWidth = TOptions::kKnobTravel;
+constexpr float kDragLeft = TOptions::kDragLeft;
+constexpr float kDragWidth = TOptions::kDragWidth;
 constexpr float kMusicTop = 171;
 constexpr float kSoundTop = 240;
 constexpr float kBarHeight = 50;
@@ -82,6 +90,24 @@ void TOptions::prepare(std::shared_ptr<TEkran> screen) {
   }
   showWidget("ONW", false);
   showWidget("OFFW", false);
+  _stackButtons();
+}
+
+void TOptions::_stackButtons() {
+  if (!gui) return;
+  // The shown buttons of the column one under another, OK last, centred in
+  // the column's room: a hidden one leaves no hole.
+  std::vector<std::shared_ptr<TGuiObject>> shown;
+  for (const char* name : {"PROFILE", "RESTART", "CREDITS", "MAINMENU", "BACKTOMAP", "OK"}) {
+    auto object = gui->GetObject(name);
+    if (object && object->visible && object->standardProps && object->standardProps->dim) shown.push_back(object);
+  }
+  float y = columnTop(static_cast<int>(shown.size()));
+  for (auto& object : shown) {
+    object->standardProps->dim->y = y;
+    object->InitObject();
+    y += kColumnStep;
+  }
 }
 
 std::string TOptions::mainLoop(std::shared_ptr<TEkran> screen) {
@@ -180,7 +206,7 @@ namespace {
 // its row.
 bool inEndZone(int holded, int vx, float rowTop, bool beforeBar) {
   if (!mouse || holded != 1) return false;
-  bool beyond = beforeBar ? mouse->x < vx + kBarLeft : mouse->x > vx + kBarLeft + kBarWidth;
+  bool beyond = beforeBar ? mouse->x < vx + kDragLeft : mouse->x > vx + kDragLeft + kDragWidth;
   return beyond && mouse->y > rowTop && mouse->y < rowTop + kBarHeight;
 }
 
@@ -208,19 +234,22 @@ void TOptions::_updateGUIOperations() {
   }
   if (!mouse) return;
   const float left = vx + kBarLeft;
+  // The ends of the drag area beyond the knob's travel give 0 and 1.
+  auto volumeAt = [left](float p) { return std::clamp((p - left) / kBarWidth, 0.0f, 1.0f); };
+  const float barLeft = vx + kDragLeft;
   if (mouse->leftHolded) {
     bool inA = mouseInMusicA(), inB = mouseInMusicB();
-    if (mouse->inRect(left, kMusicTop, kBarWidth, kBarHeight) || inA || inB) {
+    if (mouse->inRect(barLeft, kMusicTop, kDragWidth, kBarHeight) || inA || inB) {
       float p = inA ? left : inB ? left + kBarWidth : mouse->x;
-      musicVol = (p - left) / kBarWidth;
+      musicVol = volumeAt(p);
       if (globalSnd) globalSnd->setMusicVol(musicVol);
       holdedMusic = 1;
     }
     inA = mouseInSoundA();
     inB = mouseInSoundB();
-    if (mouse->inRect(left, kSoundTop, kBarWidth, kBarHeight) || inA || inB) {
+    if (mouse->inRect(barLeft, kSoundTop, kDragWidth, kBarHeight) || inA || inB) {
       float p = inA ? left : inB ? left + kBarWidth : mouse->x;
-      soundVol = (p - left) / kBarWidth;
+      soundVol = volumeAt(p);
       if (globalSnd) globalSnd->setSoundVol(soundVol);
       holdedSound = 1;
     }

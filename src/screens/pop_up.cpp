@@ -1,3 +1,4 @@
+// The modal message box.
 #include "screens/pop_up.h"
 
 #include "core/draw_state.h"
@@ -26,8 +27,12 @@ void TPopUp::setup() {
 void TPopUp::prepare(const std::string& text, std::shared_ptr<TEkran> screen, int showNo) {
   txt = text;
   ekran = std::move(screen);
-  if (gui)
-    if (auto no = gui->GetObject("no")) no->setState(showNo, showNo);
+  // A question shows "yes" and "no"; a notice its one "ok", centred.
+  if (gui) {
+    for (const char* name : {"yes", "no"})
+      if (auto button = gui->GetObject(name)) button->setState(showNo, showNo);
+    if (auto ok = gui->GetObject("ok")) ok->setState(!showNo, !showNo);
+  }
   // The click that opened the dialog does not reach it (nor the key: the
   // screen loop drops those).
   FlushMouse();
@@ -43,7 +48,7 @@ int TPopUp::mainLoop(const std::string& text, std::shared_ptr<TEkran> screen, in
   runScreenLoop(
       *this,
       [this] {
-        if ((gui && gui->clickedItem("yes")) || KeyHit(KEY_ENTER)) {
+        if ((gui && (gui->clickedItem("yes") || gui->clickedItem("ok"))) || KeyHit(KEY_ENTER)) {
           dFade = 0;
           dAlpha = 0;
           wyn = 1;

@@ -1,6 +1,7 @@
 #pragma once
-// The modal message box: a panel with a wrapped text and "yes"/"no" buttons,
-// run in its own loop over the screen that asks, which stays visible, dimmed.
+// The modal message box: a panel with a wrapped text and "yes"/"no" buttons
+// (a notice: one "ok" in their stead), run in its own loop over the screen
+// that asks, which stays visible, dimmed.
 #include <memory>
 #include <string>
 
@@ -34,8 +35,7 @@ extern std::shared_ptr<TPopUp> popUp;
 
 // Asks a question: 1 for yes, 0 for no.
 int yesOrNo(const std::string& text, std::shared_ptr<TEkran> screen);
-// Shows a message with the "no" button hidden; kept with the pop-up's
-// interface, nothing in the game calls it.
+// Shows a notice with its one "ok" (Enter gives 1, Escape 0).
 int showInfo(const std::string& text, std::shared_ptr<TEkran> screen);
 
 }  // namespace sorvanta

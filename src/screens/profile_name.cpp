@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "campaign/profile_manager.h"
+#include "core/design_size.h"
 #include "core/draw_state.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
@@ -93,6 +94,11 @@ void TProfileName::draw() {
 
 void TProfileName::_drawBack() {
   if (ekran && ekran.get() != this) ekran->draw();
+  // What lies behind steps back, so that only this dialog's buttons read
+  // as buttons (the settings' own OK stands under it).
+  ResetDrawState(kDim * alpha);
+  SetColor(0, 0, 0);
+  DrawRect(0, 0, kDesignWidth, kDesignHeight);
 }
 
 void TProfileName::_drawEntry() {

@@ -121,8 +121,11 @@ TEST(ProfileList, RenameDeleteAndReuseOfAName) {
   EXPECT_EQ(campaign_test::Marker(next->profile->levelPicross), 7);
 
   // Deleting Z, then a new player of that name, starts with no level.
-  bindDialogs({[](auto, auto, int) { return 1; }, nullptr});
+  std::string asked;
+  bindDialogs({[&](const std::string& text, auto, int) { return asked = text, 1; }, nullptr});
+  next->txtAreYouSure = "Delete #NAME#?";
   next->goDelete();
+  EXPECT_EQ(asked, "Delete Z?");  // the question names whom it deletes
   EXPECT_EQ(next->profile->name, "B");
   next->saveProfiles();
   next->askName = [](auto, auto, int first, int, auto) { return std::string(first ? "" : "Z"); };

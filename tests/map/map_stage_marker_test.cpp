@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
+#include "campaign/level_manager.h"
 #include "core/globals.h"
+#include "gui/my_font.h"
+#include "map/map_decoration.h"
 #include "effects/particle.h"
 #include "map_test_support.h"
 #include "platform/clock.h"
@@ -99,6 +103,31 @@ TEST(MapTitles, ALabelRunningOffTheMapMovesBackOntoIt) {
       {500, 1000, 480},                 // too wide for both: the right rule wins
   };
   for (const Case& c : cases) EXPECT_EQ(titleCentre(c.cx, c.w), c.expected) << c.cx << " " << c.w;
+}
+
+// Every shipped title's label, in both campaigns, stays off the painted
+// volcanoes and off the other titles' labels.
+TEST_F(MapWorld, ShippedLabelsLeaveTheVolcanoesAndEachOtherClear) {
+  auto catalogue = std::make_shared<TLevelManager>();
+  catalogue->setup();
+  auto font = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 20);
+  auto box = [&](const TStage& stage) {
+    const TTitleLabel l = stageTitleLabel(stage, font);
+    return std::array<float, 4>{l.x, l.y, l.w, l.h};
+  };
+  auto apart = [](const auto& a, const auto& b) {
+    return a[0] + a[2] <= b[0] || b[0] + b[2] <= a[0] || a[1] + a[3] <= b[1] || b[1] + b[3] <= a[1];
+  };
+  for (const auto* stages : {&catalogue->stagesMesalor, &catalogue->stagesNormal}) {
+    ASSERT_EQ(stages->size(), 10u);
+    for (const auto& stage : *stages) {
+      for (const auto& cone : kVolcanoCones) EXPECT_TRUE(apart(box(*stage), cone)) << stage->title << " on a volcano";
+      for (const auto& other : *stages) {
+        if (other == stage) continue;
+        EXPECT_TRUE(apart(box(*stage), box(*other))) << stage->title << " on " << other->title;
+      }
+    }
+  }
 }
 
 }  // namespace

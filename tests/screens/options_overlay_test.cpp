@@ -6,6 +6,7 @@
 #include "formats/rcm_file.h"
 #include "gui/gui.h"
 #include "platform/files.h"
+#include "platform/image.h"
 #include "platform/input.h"
 #include "platform/video.h"
 #include "screens/options.h"
@@ -36,6 +37,18 @@ class OverlayTest : public ::testing::Test {
     auto object = options->gui->GetObject(name);
     return object && object->visible == on && object->active == on;
   }
+  // The shown buttons of the column stand one under another, in this order,
+  // OK last, centred in the column: no hole where a hidden one would be.
+  void ExpectColumn(std::vector<std::string> shown) {
+    shown.push_back("OK");
+    float y = TOptions::kColumnTop + (4 - static_cast<float>(shown.size())) * TOptions::kColumnStep / 2;
+    for (const auto& name : shown) {
+      auto object = options->gui->GetObject(name);
+      ASSERT_TRUE(object && object->visible) << name;
+      EXPECT_EQ(object->dim->y, y) << name;
+      y += TOptions::kColumnStep;
+    }
+  }
   ShellWorld world{shell_test::NoCapture()};
 };
 
@@ -44,6 +57,7 @@ TEST_F(OverlayTest, ButtonsDependOnTheCallerAndThePlayersStage) {
   for (const char* name : {"CREDITS", "PROFILE"}) EXPECT_TRUE(Shown(name)) << name;
   for (const char* name : {"RESTART", "MAINMENU", "BACKTOMAP", "ONW", "OFFW"})
     EXPECT_TRUE(Shown(name, false)) << name;
+  ExpectColumn({"PROFILE", "CREDITS"});
 
   // Without a current player nothing is saved and the map stays closed.
   options->prepare(mainGame);
@@ -54,9 +68,11 @@ TEST_F(OverlayTest, ButtonsDependOnTheCallerAndThePlayersStage) {
   profileManager->profile = player;
   options->prepare(mainGame);  // Picross, tutorial stage
   EXPECT_TRUE(Shown("BACKTOMAP", false));
+  ExpectColumn({"RESTART", "MAINMENU"});
   player->actStageId_Picross = 2;
   options->prepare(mainGame);
   EXPECT_TRUE(Shown("BACKTOMAP"));
+  ExpectColumn({"RESTART", "MAINMENU", "BACKTOMAP"});
   player->tryb = 0;  // Fill, still on its tutorial stage
   options->prepare(mainGame);
   EXPECT_TRUE(Shown("BACKTOMAP", false));
@@ -140,8 +156,18 @@ TEST_F(OverlayTest, VolumeButtonsClampAndBarsFollowDrags) {
   EXPECT_FLOAT_EQ(options->musicVol, 0.95f);
   EXPECT_FLOAT_EQ(options->soundVol, 0.05f);
 
+  // The knob (its picture centred on its place) stays clear of "-" at 0
+  // and of "+" at 1.
+  const float knob = static_cast<float>(ImageWidth(options->kosc)), vx = static_cast<float>(options->vx);
+  for (const char* row : {"1", "2"}) {
+    auto minus = options->gui->GetObject(std::string("minus") + row);
+    auto plus = options->gui->GetObject(std::string("plus") + row);
+    EXPECT_LE(minus->dim->x + minus->dim->w, vx + TOptions::kKnobLeft - knob / 2) << row;
+    EXPECT_GE(plus->dim->x, vx + TOptions::kKnobLeft + TOptions::kKnobTravel + knob / 2) << row;
+  }
+
   Harness& h = world.h();
-  const float left = options->vx + 348.0f, right = left + 337.0f;
+  const float left = options->vx + TOptions::kDragLeft, right = left + TOptions::kDragWidth;
   // Pressing at the bar's left edge gives 0.
   h.Wait(20).MoveMouse(left, 196).Wait(1).PressMouse(1).Wait(2).ReleaseMouse(1);
   // Dragged past the right end within the row: 1; leaving the row keeps it.

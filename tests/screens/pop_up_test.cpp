@@ -69,23 +69,33 @@ TEST_F(PopUpTest, ButtonsAnswerByClicksButAButtonHeldOnOpeningIsNoClick) {
   EXPECT_EQ(Ask(), 1);
 }
 
-TEST_F(PopUpTest, ShowInfoHidesNoButKeysStillAnswer) {
-  auto no = popUp->gui->GetObject("no");
-  ASSERT_TRUE(no);
+TEST_F(PopUpTest, ANoticeShowsOneCentredOkAndKeysStillAnswer) {
+  auto yes = popUp->gui->GetObject("yes"), no = popUp->gui->GetObject("no"), ok = popUp->gui->GetObject("ok");
+  ASSERT_TRUE(yes && no && ok);
   auto [noX, noY] = ShellWorld::Centre(popUp->gui, "no");
   // A click where "no" would be does nothing; Escape answers 0.
   world.ClickAt(noX, noY, 20);
   world.h().Wait(10).HitKey(KEY_ESCAPE);
   EXPECT_EQ(Ask(0), 0);
-  EXPECT_EQ(no->visible, 0);
-  EXPECT_EQ(no->active, 0);
   EXPECT_GT(frames, 30);
+  // One answer, on the panel's middle (the panel spans 265 to 759).
+  auto [okX, okY] = ShellWorld::Centre(popUp->gui, "ok");
+  EXPECT_NEAR(okX, 512, 1);
+  auto shows = [&](int question) {
+    const std::pair<std::shared_ptr<TGuiObject>, int> rows[] = {{yes, question}, {no, question}, {ok, 1 - question}};
+    for (const auto& [button, shown] : rows) {
+      EXPECT_EQ(button->visible, shown) << button->id;
+      EXPECT_EQ(button->active, shown) << button->id;
+    }
+  };
+  shows(0);
+  world.ClickAt(okX, okY, 20);
+  EXPECT_EQ(Ask(0), 1);
 
-  // A question shows "no" again.
+  // A question shows "yes" and "no" again, without "ok".
   world.h().Wait(5).HitKey(KEY_ENTER);
   EXPECT_EQ(Ask(1), 1);
-  EXPECT_EQ(no->visible, 1);
-  EXPECT_EQ(no->active, 1);
+  shows(1);
 }
 
 }  // namespace

@@ -51,6 +51,8 @@ def popup():
     text = caption_class("dialogCaption", 26)
     text += plate("yes", 336, 469, KIT + "dialog_leaf", ref % 1, "dialogCaption")
     text += plate("no", 516, 469, KIT + "dialog_berry", ref % 2, "dialogCaption")
+    # a notice's one answer, centred on the panel (265 + 494 / 2 = 512)
+    text += plate("ok", 426, 469, KIT + "dialog_leaf", ref % 3, "dialogCaption")
     write("gfx/gui/popUp/en/popUp.gui", text)
 
 

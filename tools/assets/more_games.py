@@ -25,6 +25,7 @@ CARD = (300, 280)
 ADDRESS_BASE = ""  # "": the shipped pages, named by their file in docs/
 # (picture, page): about the game, how each campaign is played, the credits.
 ENTRIES = [("home", "about.html"), ("picross", "picross.html"), ("fill", "fill.html"), ("credits", "credits.html")]
+TITLE_LINE = 5  # entry k's title: line TITLE_LINE + k - 1 of txt/en/more.txt
 
 
 def back():
@@ -171,7 +172,7 @@ def layout():
 def data():
     body = [("i", len(ENTRIES))]
     for k, (picture, page) in enumerate(ENTRIES, 1):
-        body.append(("game%d" % k, [("id", k), ("gfx", "gfx/gui/more/%s.png" % picture),
+        body.append(("game%d" % k, [("id", k), ("title", TITLE_LINE + k - 1), ("gfx", "gfx/gui/more/%s.png" % picture),
                                     ("url", ADDRESS_BASE + page)]))
     tables.write("data/MORE_GAMES.dat", "games", body)
 

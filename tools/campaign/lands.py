@@ -25,7 +25,7 @@ LANDS = [
      "page": "On the rolling downs the great stones stand in a ring, humming softly in the evening wind. "
              "Sheep graze between them and pay no heed to magic. Trace the old patterns on the stones, and "
              "the ring will glow teal once more."},
-    {"title": "The Ember Vents", "background": "4", "position": (600, 430),
+    {"title": "The Ember Vents", "background": "4", "position": (724, 420),
      "page": "Smoke curls from the vents and the ground is warm underfoot. Between them a portal burns low, "
              "waiting for someone patient enough to read the ember signs. Raise your flag among the ashes."},
     {"title": "Cinder Fields", "background": "5", "position": (270, 320),

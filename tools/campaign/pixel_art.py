@@ -69,11 +69,11 @@ nnnnn
 n.n.n
 """),
     ("Dumbbell", """
-k...k
-k...k
+.....
+.k.k.
 kkkkk
-k...k
-k...k
+.k.k.
+.....
 """),
     ("Hammer", """
 kkkk.

@@ -51,10 +51,14 @@ class StoryChecks:
     def more_games(self):
         """Four to six entries, each a picture of about 300 x 280 and an
         address that the data format can hold: https, or a page shipped in
-        docs/ whose own links reach files that are there too."""
+        docs/ whose own links reach files that are there too; each with a
+        title of its own, a line of the texts, so that the cards can be told
+        apart before a click."""
         rel = "data/MORE_GAMES.dat"
         root = self.table(rel)
         count = to_int(formats.get(root, "games::i")) if root else 0
+        texts = (self.read("txt/en/more.txt", rel) or b"").decode("utf-8", "replace").split("\n")
+        titles = []
         if not 4 <= count <= 6:
             self.problem(rel, "%d entries, not 4 to 6" % count)
         for k in range(1, count + 1):
@@ -67,6 +71,11 @@ class StoryChecks:
                     self.problem(rel, "entry %d: %r is neither an https address nor a page in docs/" % (k, url))
                 else:
                     self.page("docs/" + url, rel)
+            line = to_int(formats.get(root, key + "title"))
+            title = texts[line - 1].strip() if 0 < line <= len(texts) else ""
+            if not title or title in titles:
+                self.problem(rel, "entry %d: no title of its own (line %d of txt/en/more.txt)" % (k, line))
+            titles.append(title)
             got = self.size(formats.get(root, key + "gfx"), rel)
             if got and not (250 <= got[0] <= 350 and 230 <= got[1] <= 330):
                 self.problem(rel, "entry %d: picture is %d x %d, not about 300 x 280" % (k, got[0], got[1]))
