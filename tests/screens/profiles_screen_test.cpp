@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-
+#include "core/screen_loop.h"
 #include "core/frame.h"
 #include "core/shell_test_support.h"
 #include "formats/rcm_file.h"
@@ -32,7 +32,7 @@ TEST(ProfilesScreen, ButtonsFollowTheListSize) {
   for (int players : {1, 2, 7, 8}) {
     auto screen = Screen(players);
     ASSERT_TRUE(screen->gui);
-    screen->update();
+    updateScreen(*screen);
     EXPECT_EQ(screen->gui->GetObject("DELETE")->visible, players >= 2) << players;
     EXPECT_EQ(screen->gui->GetObject("NEW")->visible, players != 8) << players;
   }
@@ -78,7 +78,7 @@ TEST(ProfilesScreen, TheSettingsBehindStepBackAndEightRowsFitAboveTheButtons) {
   Cls(), options->draw(), world.h().Frame();
   const unsigned ribbon = brightness(512, 100), slider = brightness(420, 190);
   screen->alpha = 1;
-  screen->update();
+  updateScreen(*screen);
   screen->alpha = 1;
   Cls(), screen->draw(), world.h().Frame();
   EXPECT_LE(brightness(512, 100), ribbon / 2);
