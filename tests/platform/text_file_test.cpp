@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <fcntl.h>
+#include <thread>
 #include <functional>
 #include <set>
 #include <sys/stat.h>
@@ -102,6 +105,36 @@ TEST(AtomicWrite, ReplacesKeepingModeAndLinks) {
   EXPECT_EQ(ReadFile(p), "three");
   ASSERT_EQ(::lstat(link.c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+// A new file gets the umask's permissions, and the umask stays as it is for
+// the whole save: a file another thread creates meanwhile gets its usual
+// permissions too.
+TEST(AtomicWrite, ANewFileFollowsTheUmaskWithoutChangingItForOtherThreads) {
+  TempFolder dir;
+  const mode_t was = ::umask(027);
+  std::atomic<bool> saving{true};
+  std::atomic<int> wrongModes{0};
+  std::thread other([&] {
+    for (int i = 0; saving; ++i) {
+      const std::string p = dir / ("other" + std::to_string(i % 8));
+      const int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+      struct stat st {};
+      if (fd >= 0 && ::fstat(fd, &st) == 0 && (st.st_mode & 07777) != 0640) ++wrongModes;
+      if (fd >= 0) ::close(fd);
+      ::unlink(p.c_str());
+    }
+  });
+  bool allSaved = true;
+  for (int i = 0; i < 400; ++i) allSaved = AtomicWriteFile(dir / ("new" + std::to_string(i)), "x") && allSaved;
+  saving = false;
+  other.join();
+  struct stat st {};
+  ASSERT_EQ(::stat((dir / "new0").c_str(), &st), 0);
+  ::umask(was);
+  EXPECT_TRUE(allSaved);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(wrongModes, 0);
 }
 
 // Only a regular file is replaced: whatever else stands at the target, after
