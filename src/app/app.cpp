@@ -1,11 +1,19 @@
 #include "app/app.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "app/bindings.h"
 #include "app/control.h"
 #include "app/loading_steps.h"
 #include "campaign/campaign_states.h"
 #include "campaign/level_manager.h"
 #include "campaign/profile_manager.h"
+#include "campaign/save_notice.h"
 #include "core/delta_time.h"
 #include "core/folders.h"
 #include "core/globals.h"
@@ -18,6 +26,7 @@
 #include "map/stage_screen.h"
 #include "platform/files.h"
 #include "platform/incbin.h"
+#include "platform/input.h"
 #include "platform/single_copy.h"
 #include "platform/system.h"
 #include "platform/timings.h"
@@ -112,7 +121,14 @@ void createSingletons() {
 }
 
 void endIfAlreadyRunning() {
-  if (TakeCopyLock(myDocsFolder + "/running.lock") != CopyLock::kHeldElsewhere) return;
+  const CopyLock lock = TakeCopyLock(myDocsFolder);
+  if (lock == CopyLock::kTaken) return;
+  if (lock == CopyLock::kUnavailable) {
+    // Playing on is better than not at all, but not without a word.
+    Print("Cannot make sure that no other copy of Sorvanta uses " + myDocsFolder + " (" + std::strerror(errno) +
+          "); playing on without that check");
+    return;
+  }
   const std::string text = readTxtData(loadTxtFile(bDir + "txt/#LANG#/loading.txt"), 2);
   Print(text);
   ShowMessageBox(text);
@@ -147,11 +163,51 @@ void init() {
   ende();
 }
 
-void ende(int status) {
+namespace {
+
+std::function<int(const std::string&, const std::vector<std::string>&)>& quitQuestion() {
+  static std::function<int(const std::string&, const std::vector<std::string>&)> ask = AskMessageBox;
+  return ask;
+}
+
+// Everything of the player's: the players, the list, and the settings (a
+// quit from inside the options would otherwise lose what was just set; an
+// unreadable settings file is not saved over, TSettings::save). The saves
+// that failed, as failedSaves gives them.
+const FailedSaves& saveEverything() {
+  clearFailedSaves();
   if (profileManager) profileManager->saveProfiles();
-  // A quit from inside the options would otherwise lose what was just set.
-  // An unreadable settings file is not saved over (TSettings::save).
   if (!myDocsFolder.empty()) settings().save();
+  return failedSaves();
+}
+
+// The player asked to quit (a signal is no one's answer): may she try again?
+// The window is still there, but no frame will come: the platform's box.
+bool playerTriesAgain(int cause) {
+  if (EndSignalled()) return false;
+  const std::string text = quitNoticeText(cause);
+  if (text.empty() || !quitQuestion()) return false;
+  return quitQuestion()(text, {tryAgainText(), quitAnywayText()}) == 0;
+}
+
+}  // namespace
+
+void bindQuitQuestion(std::function<int(const std::string&, const std::vector<std::string>&)> ask) {
+  quitQuestion() = ask ? std::move(ask) : AskMessageBox;
+}
+
+void ende(int status) {
+  for (;;) {
+    const FailedSaves& failed = saveEverything();
+    if (failed.what.empty()) break;
+    if (playerTriesAgain(failed.cause)) continue;
+    std::string what;
+    for (const auto& w : failed.what) what += (what.empty() ? "" : ", ") + w;
+    std::fprintf(stderr, "Sorvanta: progress not saved (%s): %s\n", std::strerror(failed.cause), what.c_str());
+    std::fflush(stderr);
+    if (status == 0) status = 1;
+    break;
+  }
   End(status);
 }
 

@@ -3,6 +3,10 @@
 // screen singletons, init() runs the game from the folders to the state
 // machine, and ende() is the one way the game ends itself.
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace sorvanta {
 
 // Program body, steps 1 to 5: embedded fonts, program-wide globals (mouse,
@@ -25,6 +29,13 @@ void loadGame(bool fadeOut = true);
 // loadGame, then the state machine, then ende.
 [[noreturn]] void init();
 // Saves the players and the settings, then ends the process with status.
+// When a save fails and the player asked to quit (no signal), a box asks
+// whether to try again; when progress stays unsaved, one line on standard
+// error says what and the status is not 0.
 [[noreturn]] void ende(int status = 0);
+// How that question is asked: the text and the answers (try again first);
+// the index answered, -1 for none. The platform's message box by default
+// (nullptr restores it); tests answer in its place.
+void bindQuitQuestion(std::function<int(const std::string&, const std::vector<std::string>&)> ask);
 
 }  // namespace sorvanta

@@ -3,10 +3,12 @@
 #include "app/app.h"
 #include "campaign/campaign_links.h"
 #include "campaign/profile_manager.h"
+#include "campaign/save_notice.h"
 #include "core/dialogs.h"
 #include "core/ekran.h"
 #include "core/frame_bindings.h"
 #include "core/globals.h"
+#include "core/settings.h"
 #include "formats/text_folders.h"
 #include "gui/click_sound.h"
 #include "gui/gui.h"
@@ -144,6 +146,9 @@ void bindLayers() {
     if (globalSnd) globalSnd->resumeSounds();
   };
   bindFrame(std::move(frame));
+  // The settings are what the player chose: a failed save is told as a
+  // player's file is.
+  bindSettingsSaveFailed([](int cause, const std::string& path) { playerSaveFailed(cause, path); });
   BindPictureStyle([] { return options ? options->pickedColorType : 0; });
   bindDialogs({
       [](const std::string& text, std::shared_ptr<TEkran> screen, int showNo) {

@@ -79,6 +79,10 @@ int TProfile::QUEST_PutData(int value) {
   Mode m = mode();
   if (!m.stage) return 0;
   if (auto level = QUEST_GetLevelData(*m.stage, *m.level)) level->played = value;
+  // A win: a game ended on its summary resumes where the summary leads
+  // (the next level, or the stage or map screen), never on the solved board.
+  // Whatever the player picks there stores its own resume screen.
+  if (value != 0) SetActScreen(kStateNextLevel);
   return 0;
 }
 

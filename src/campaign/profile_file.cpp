@@ -185,7 +185,7 @@ int TProfile::Save() {
   if (FileType(folder) == 0 && !CreateDir(folder, true)) {
     saveError = errno;
     Print("Cannot create the player's folder " + folder);
-    playerSaveFailed(saveError);
+    playerSaveFailed(saveError, folder);
     return 0;
   }
   _Save_Data(*file);
@@ -203,7 +203,7 @@ int TProfile::Save() {
     savedId = id;
   } else {
     Print("The player's files in " + folder + " were not all written");
-    playerSaveFailed(saveError);
+    playerSaveFailed(saveError, folder);
   }
   return 0;
 }

@@ -32,19 +32,28 @@ void TProfileManager::setup() {
 int TProfileManager::loadProfiles() {
   auto file = loadRCMFile(ProfilesListPath());
   profiles.clear();
+  unavailable.clear();
   const int picked = FloatToInt(file->getFloat("profiles::pickedProfile"));
   const int n = boundedCount(FloatToInt(file->getFloat("profiles::i")), kMaxListedPlayers, "profiles::i");
   std::set<std::string> seen;
   for (int i = 1; i <= n; ++i) {
     const std::string id = file->getString("profiles::profile" + std::to_string(i));
     const std::string path = ProfilesFolder() + "/" + id + "/profile.dat";
+    if (id.empty() || !seen.insert(id).second) continue;  // one folder, one player
     // A player without its own folder and file is not a player: reading it
     // would give a nameless one whose saves land in the players' folder.
-    if (id.empty() || FileType(path) != 1) {
-      Print("Player " + std::to_string(i) + " of the list has no file (" + path + "), left out");
+    // But a folder that stands there and cannot be read now (a link to a
+    // drive not mounted, an empty mount point) keeps its player listed,
+    // not offered, until her files are back.
+    if (FileType(path) != 1 || !Readable(path)) {
+      if (SomethingAt(ProfilesFolder() + "/" + id)) {
+        Print("Player " + std::to_string(i) + " of the list cannot be read now (" + path + "), kept in the list");
+        unavailable.push_back(id);
+      } else {
+        Print("Player " + std::to_string(i) + " of the list has no file (" + path + "), left out");
+      }
       continue;
     }
-    if (!seen.insert(id).second) continue;  // one folder, one player
     auto player = loadProfile(path);
     player->savedId = id;
     profiles.push_back(player);
@@ -69,13 +78,16 @@ int TProfileManager::saveProfiles() {
     ++listed;
     if (player == profile) picked = listed;
   }
-  file->setFloat("profiles::i", static_cast<float>(listed));
+  // Players whose files cannot be read now stay listed, after the others.
+  for (const auto& id : unavailable)
+    if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
+  file->setFloat("profiles::i", static_cast<float>(ids.size()));
   file->setFloat("profiles::pickedProfile", static_cast<float>(picked));
   for (size_t n = 0; n < ids.size(); ++n) file->setString("profiles::profile" + std::to_string(n + 1), ids[n]);
   if (!SaveText(file->toText(), ProfilesListPath())) {
     const int cause = errno;
     Print("The player list was not written");
-    playerSaveFailed(cause);
+    playerSaveFailed(cause, ProfilesListPath());
   }
   return 0;
 }

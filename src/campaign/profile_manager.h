@@ -6,6 +6,7 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "campaign/profile.h"
 #include "core/ekran.h"
@@ -27,6 +28,9 @@ class TProfileManager : public TEkran {
   std::list<std::shared_ptr<TProfile>> profiles;  // in the order shown and saved
   std::shared_ptr<TProfile> profile;              // the current player
   std::shared_ptr<TProfile> over;                 // the row under the mouse
+  // Folder ids of listed players whose files could not be read at start:
+  // not offered, but kept in the list file for when they can be again.
+  std::vector<std::string> unavailable;
   std::string txtAreYouSure, txtPlayer, txtPlayers;
   // Set once the list file has been read: nothing is saved before, so a
   // shutdown during loading keeps the list on disk.

@@ -1,6 +1,7 @@
 // The notice that progress cannot be saved.
 #include "campaign/save_notice.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -17,7 +18,7 @@ namespace sorvanta {
 namespace {
 
 struct Texts {
-  std::string notice, full, forbidden, readOnly, inTheWay, other;
+  std::string notice, full, forbidden, readOnly, inTheWay, other, atQuit, tryAgain, quitAnyway;
 };
 
 Texts& texts() {
@@ -28,6 +29,11 @@ Texts& texts() {
 bool& told() {
   static bool t = false;
   return t;
+}
+
+FailedSaves& failures() {
+  static FailedSaves f;
+  return f;
 }
 
 // The folder as the player knows it: the home folder as "~".
@@ -58,14 +64,18 @@ std::string reason(int cause) {
 
 void loadSaveNoticeTexts(const std::shared_ptr<TTxtFile>& file) {
   texts() = {readTxtData(file, 13), readTxtData(file, 14), readTxtData(file, 15),
-             readTxtData(file, 16), readTxtData(file, 17), readTxtData(file, 18)};
+             readTxtData(file, 16), readTxtData(file, 17), readTxtData(file, 18),
+             readTxtData(file, 19), readTxtData(file, 20), readTxtData(file, 21)};
 }
 
 std::string saveNoticeText(int cause) {
   return Replace(Replace(texts().notice, "#WHY#", reason(cause)), "#WHERE#", shown(myDocsFolder));
 }
 
-void playerSaveFailed(int cause) {
+void playerSaveFailed(int cause, const std::string& what) {
+  FailedSaves& f = failures();
+  if (f.what.empty()) f.cause = cause;
+  if (std::find(f.what.begin(), f.what.end(), what) == f.what.end()) f.what.push_back(what);
   if (std::exchange(told(), true)) return;
   const std::string text = saveNoticeText(cause);
   Print(text);
@@ -73,5 +83,17 @@ void playerSaveFailed(int cause) {
 }
 
 void resetSaveNotice() { told() = false; }
+
+void clearFailedSaves() { failures() = FailedSaves{}; }
+
+const FailedSaves& failedSaves() { return failures(); }
+
+std::string quitNoticeText(int cause) {
+  if (texts().notice.empty() || texts().atQuit.empty()) return "";
+  return saveNoticeText(cause) + "\n\n" + texts().atQuit;
+}
+
+std::string tryAgainText() { return texts().tryAgain; }
+std::string quitAnywayText() { return texts().quitAnyway; }
 
 }  // namespace sorvanta

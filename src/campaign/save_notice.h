@@ -3,20 +3,38 @@
 // failed save, with why and where; later saves try again without a word.
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace sorvanta {
 
 class TTxtFile;
 
-// The notice and its reasons: lines 13 to 18 of the profiles screen's texts.
+// The notice and its reasons: lines 13 to 18 of the profiles screen's
+// texts; the question at quitting and its answers, lines 19 to 21.
 void loadSaveNoticeTexts(const std::shared_ptr<TTxtFile>& texts);
 // The notice for a write that failed with the errno cause; it names the
 // per-user folder, where the player looks.
 std::string saveNoticeText(int cause);
-// A player's file or the player list could not be written: the first time in
-// a run the notice is shown at the end of the frame.
-void playerSaveFailed(int cause);
+// A player's file, the player list or the settings could not be written
+// (what: the file or folder): the first time in a run the notice is shown
+// at the end of the frame. Every failure is kept for failedSaves.
+void playerSaveFailed(int cause, const std::string& what = "");
 // A new run: the next failure is told again.
 void resetSaveNotice();
+
+// The saves that failed since clearFailedSaves: the first one's cause, and
+// what each could not write.
+struct FailedSaves {
+  int cause = 0;
+  std::vector<std::string> what;
+};
+void clearFailedSaves();
+const FailedSaves& failedSaves();
+// As the game quits with failed saves: the notice, then the question
+// whether to try again (line 19); "" before the texts are loaded.
+std::string quitNoticeText(int cause);
+// The two answers: try again, quit anyway (lines 20 and 21).
+std::string tryAgainText();
+std::string quitAnywayText();
 
 }  // namespace sorvanta

@@ -1,5 +1,6 @@
 #include "core/settings.h"
 
+#include <cerrno>
 #include <cmath>
 #include <fstream>
 
@@ -22,6 +23,11 @@ std::string TSettings::path() const { return myDocsFolder + "/Data/settings.dat"
 
 namespace {
 
+std::function<void(int, const std::string&)>& saveFailed() {
+  static std::function<void(int, const std::string&)> told;
+  return told;
+}
+
 // Opening is enough to tell a file we may read from one we may not.
 bool readable(const std::string& path) { return std::ifstream(path).is_open(); }
 
@@ -36,8 +42,15 @@ void TSettings::save() const {
   file->setFloat("settings::musicVolume", musicVol, 0);
   file->setFloat("settings::soundVolume", soundVol, 0);
   file->setFloat("settings::lastLoadedMusic1", static_cast<float>(lastLoadedMusic), 0);
-  // Written atomically; a failed write is reported there and play goes on.
-  file->save(path());
+  // Written atomically; a failure is told and play goes on.
+  if (!SaveText(file->toText(), path())) {
+    const int cause = errno;
+    if (saveFailed()) saveFailed()(cause, path());
+  }
+}
+
+void bindSettingsSaveFailed(std::function<void(int cause, const std::string& path)> told) {
+  saveFailed() = std::move(told);
 }
 
 void TSettings::load() {

@@ -2,6 +2,7 @@
 // The player's settings: the record read from and written to
 // "Data/settings.dat" in the per-user folder, with the rules its values obey.
 // The options overlay edits this record; every other part reads it here.
+#include <functional>
 #include <string>
 
 namespace sorvanta {
@@ -22,8 +23,8 @@ class TSettings {
   // Reads the file; a first run writes the defaults first. Stored volumes
   // below 0.05 (or not numbers) read as 0, infinite ones as 1.
   void load();
-  // Writes the record atomically; a failure is reported and play goes on.
-  // Does nothing while the file is unreadable.
+  // Writes the record atomically; a failure is told (bindSettingsSaveFailed)
+  // and play goes on. Does nothing while the file is unreadable.
   void save() const;
   // The overlay's volume steps: a rounding residue counts as 0, the range is 0..1.
   void clampVolumes();
@@ -35,5 +36,9 @@ class TSettings {
 
 // The one live record.
 TSettings& settings();
+
+// Told when the settings could not be written: the errno cause and the
+// file. The start-up binds the notice that progress cannot be saved.
+void bindSettingsSaveFailed(std::function<void(int cause, const std::string& path)> told);
 
 }  // namespace sorvanta

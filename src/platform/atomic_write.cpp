@@ -9,6 +9,9 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <atomic>
+#include <chrono>
+#include <random>
 #include <utility>
 
 #include "platform/files.h"
@@ -88,6 +91,30 @@ bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
+// A new file beside target, path + ".tmp-" and six characters of its own,
+// made with mode (less the umask); its name in *temp. -1 with errno set.
+int CreateTemp(const std::string& target, mode_t mode, std::string* temp) {
+  static const char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static std::atomic<unsigned> counter{0};
+  const auto now = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+  std::minstd_rand pick(now ^ (counter.fetch_add(1) * 2654435761u) ^ static_cast<unsigned>(::getpid()));
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    *temp = target + ".tmp-";
+    for (int i = 0; i < 6; ++i) temp->push_back(kChars[pick() % (sizeof kChars - 1)]);
+    const int fd = ::open(temp->c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// The temporary file's lock; a file just made is held by no one else.
+bool Lock(int fd) {
+  for (;;) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno != EINTR) return false;
+  }
+}
+
 }  // namespace
 
 void SetAtomicWriteFaultForTests(std::function<bool(const std::string& step)> fault) {
@@ -115,14 +142,14 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes) {
   // A name of its own for every write, so two writers never share a file;
   // locked until it is renamed, so the sweep above leaves it alone.
   RemoveOldTemps(dir, target.substr(slash == std::string::npos ? 0 : slash + 1));
-  std::string temp = target + ".tmp-XXXXXX";
-  int fd = Injected("open") ? -1 : ::mkostemp(temp.data(), O_CLOEXEC);
+  // A new file gets the usual permissions from the kernel (the umask
+  // applies at the create, never changed here: other threads create files
+  // too); a replaced file keeps its own.
+  const mode_t mode = exists ? (st.st_mode & 07777) : 0666;
+  std::string temp;
+  int fd = Injected("open") ? -1 : CreateTemp(target, mode, &temp);
   if (fd < 0) return Report(path, "open");
-  ::flock(fd, LOCK_EX | LOCK_NB);
-  // The lock lasts while a copy of the descriptor is open: past the close
-  // below (which reports late write errors) until the rename.
-  const int hold = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-
+  int hold = -1;
   auto fail = [&](const char* what) {
     const int saved = errno;
     if (fd >= 0) ::close(fd);
@@ -131,17 +158,14 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes) {
     errno = saved;
     return Report(path, what);
   };
-
-  // Keep the old file's permissions; a new file gets the usual ones.
-  mode_t mode;
-  if (exists) {
-    mode = st.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  ::fchmod(fd, mode);
+  // The lock lasts while a copy of the descriptor is open: past the close
+  // below (which reports late write errors) until the rename.
+  if (!Lock(fd)) return fail("lock");
+  hold = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+  if (hold < 0) return fail("lock");
+  struct stat made {};
+  if (::fstat(fd, &made) != 0) return fail("keep the permissions");
+  if (exists && (made.st_mode & 07777) != mode && ::fchmod(fd, mode) != 0) return fail("keep the permissions");
 
   if (Injected("write") || !WriteAll(fd, bytes)) return fail("write");
   if (Injected("sync") || ::fsync(fd) != 0) return fail("sync");

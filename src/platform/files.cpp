@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,6 +27,18 @@ int FileType(const std::string& path) {
   if (S_ISDIR(st.st_mode)) return 2;
   if (S_ISREG(st.st_mode)) return 1;
   return 0;
+}
+
+bool Readable(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
+}
+
+bool SomethingAt(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
 }
 
 bool CreateDir(const std::string& path, bool recurse) {

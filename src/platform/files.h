@@ -57,6 +57,12 @@ void SetAtomicWriteFaultForTests(std::function<bool(const std::string& step)> fa
 
 // 0 nothing there, 1 a file, 2 a folder.
 int FileType(const std::string& path);
+// Whether the file can be opened for reading now.
+bool Readable(const std::string& path);
+// Whether anything stands at path, links not followed: a dangling link or a
+// folder that cannot be entered counts, and so does a path that cannot be
+// told (an error other than nothing being there).
+bool SomethingAt(const std::string& path);
 // True when the folder exists afterwards. recurse creates missing parents too.
 bool CreateDir(const std::string& path, bool recurse = false);
 bool ChangeDir(const std::string& path);

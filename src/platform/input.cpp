@@ -46,13 +46,18 @@ InputState& State() {
 }
 
 volatile std::sig_atomic_t g_signalled = 0;
+// A signal asked the game to end at some point of the run (never cleared).
+volatile std::sig_atomic_t g_endedBySignal = 0;
 
 std::function<void()>& PollHook() {
   static auto* hook = new std::function<void()>;
   return *hook;
 }
 
-void OnTerminateSignal(int) { g_signalled = 1; }
+void OnTerminateSignal(int) {
+  g_signalled = 1;
+  g_endedBySignal = 1;
+}
 
 std::function<bool(float&, float&)>& PointerReaderForTests() {
   static auto* reader = new std::function<bool(float&, float&)>;
@@ -335,6 +340,8 @@ bool AppTerminate() {
   return requested;
 }
 
+bool EndSignalled() { return g_endedBySignal != 0; }
+
 void ResetWindowState() {
   State().focusLost = false;
   State().minimised = false;
@@ -346,6 +353,7 @@ void ResetInputState() {
   State() = InputState{};
   State().cursorHidden = hidden;
   g_signalled = 0;
+  g_endedBySignal = 0;
 }
 
 }  // namespace sorvanta

@@ -84,5 +84,8 @@ bool AppSuspended();
 // True once for each request to end: the window closed, a quit request, or
 // SIGTERM / SIGINT / SIGHUP.
 bool AppTerminate();
+// Whether one of those signals came during the run: the end was not the
+// player's own doing, and no one may be there to answer a question.
+bool EndSignalled();
 
 }  // namespace sorvanta

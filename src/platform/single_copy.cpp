@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,7 +14,7 @@ namespace {
 
 struct Held {
   int fd = -1;
-  std::string path;
+  std::string folder;
 };
 
 Held& held() {
@@ -21,25 +22,40 @@ Held& held() {
   return h;
 }
 
+// Whether the folder's name still leads to the folder the descriptor holds.
+bool StillNamed(int fd, const std::string& folder) {
+  struct stat open {}, named {};
+  return ::fstat(fd, &open) == 0 && ::stat(folder.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+         open.st_ino == named.st_ino;
+}
+
 }  // namespace
 
-CopyLock TakeCopyLock(const std::string& path) {
+CopyLock TakeCopyLock(const std::string& folder) {
   Held& h = held();
-  if (h.fd >= 0 && h.path == path) return CopyLock::kTaken;
+  if (h.fd >= 0 && h.folder == folder && StillNamed(h.fd, folder)) return CopyLock::kTaken;
   ReleaseCopyLock();
-  // A read-only folder may still hold the file from an earlier run.
-  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-  if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-  if (fd < 0) return CopyLock::kUnavailable;
-  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    if (errno == EINTR) continue;
-    const bool busy = errno == EWOULDBLOCK;
+  // The folder may be swapped between the open and the lock: a lock on a
+  // folder that no longer has the name keeps no one out, so take it again.
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return CopyLock::kUnavailable;
+    int locked;
+    while ((locked = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+    }
+    if (locked != 0) {
+      const bool busy = errno == EWOULDBLOCK;
+      ::close(fd);
+      return busy ? CopyLock::kHeldElsewhere : CopyLock::kUnavailable;
+    }
+    if (StillNamed(fd, folder)) {
+      h.fd = fd;
+      h.folder = folder;
+      return CopyLock::kTaken;
+    }
     ::close(fd);
-    return busy ? CopyLock::kHeldElsewhere : CopyLock::kUnavailable;
   }
-  h.fd = fd;
-  h.path = path;
-  return CopyLock::kTaken;
+  return CopyLock::kUnavailable;
 }
 
 void ReleaseCopyLock() {

@@ -1,6 +1,7 @@
 #pragma once
-// One copy of the game per per-user folder: an advisory lock on a file there,
-// which the kernel lets go when the process ends, however it ends.
+// One copy of the game per per-user folder: an advisory lock on the folder
+// itself, which no name inside it can get round and which the kernel lets
+// go when the process ends, however it ends.
 #include <string>
 
 namespace sorvanta {
@@ -8,12 +9,12 @@ namespace sorvanta {
 enum class CopyLock {
   kTaken,          // this process holds it for the rest of its run
   kHeldElsewhere,  // another process holds it: a copy is running
-  kUnavailable,    // the file cannot be opened (a folder that cannot be written)
+  kUnavailable,    // the folder cannot be opened or locked
 };
 
-// Takes the lock on the file at path, made when missing. Asking again for
-// the same path keeps the lock held; another path lets the old one go.
-CopyLock TakeCopyLock(const std::string& path);
+// Takes the lock on the folder (links followed). Asking again for the same
+// folder keeps the lock held; another folder lets the old one go.
+CopyLock TakeCopyLock(const std::string& folder);
 // Lets the lock go (tests).
 void ReleaseCopyLock();
 

@@ -8,6 +8,7 @@
 #include <climits>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -82,14 +83,15 @@ class Frame {
     // A forked child has none of the pool's threads.
     const int bands = getpid() == owner_ || workers_.empty() ? bands_ : 1;
     if (bands > 1) StartWorkers(bands - 1);
-    if (bands <= 1 || workers_.empty()) {
+    const int helpers = std::min(bands - 1, static_cast<int>(workers_.size()));
+    if (helpers <= 0) {
       RunStrip(0, 1);
     } else {
       {
         std::lock_guard<std::mutex> lock(mutex_);
         ++round_;
-        helpers_ = bands - 1;
-        strips_ = bands * kStripsPerBand;
+        helpers_ = helpers;
+        strips_ = (helpers + 1) * kStripsPerBand;
         next_ = finished_ = 0;
       }
       wake_.notify_all();
@@ -135,7 +137,14 @@ class Frame {
       const int index = static_cast<int>(workers_.size());
       // A worker waits for the next round, not one already run: only this
       // thread moves round_, so reading it here is safe.
-      workers_.emplace_back([this, index, start = round_] { Work(index, start); });
+      try {
+        workers_.emplace_back([this, index, start = round_] { Work(index, start); });
+      } catch (const std::system_error&) {
+        // A limit on threads or memory: the frame is drawn by the threads
+        // there are (the caller at least), and no more are asked for.
+        bands_ = static_cast<int>(workers_.size()) + 1;
+        return;
+      }
     }
   }
 

@@ -49,6 +49,21 @@ bool ShowMessageBox(const std::string& text) {
   return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Sorvanta", text.c_str(), nullptr) == 0;
 }
 
+int AskMessageBox(const std::string& text, const std::vector<std::string>& answers) {
+  const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  if (ScreenlessDriver(driver) || answers.empty()) return -1;
+  std::vector<SDL_MessageBoxButtonData> buttons;
+  for (std::size_t i = 0; i < answers.size(); ++i)
+    buttons.push_back({i == 0 ? static_cast<Uint32>(SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT) : 0u, static_cast<int>(i),
+                       answers[i].c_str()});
+  // Over the window, so that a full-screen game does not hide it.
+  const SDL_MessageBoxData box{SDL_MESSAGEBOX_WARNING, Video().window, "Sorvanta", text.c_str(),
+                               static_cast<int>(buttons.size()), buttons.data(), nullptr};
+  int chosen = -1;
+  if (SDL_ShowMessageBox(&box, &chosen) != 0) return -1;
+  return chosen;
+}
+
 void Notify(const std::string& text) {
   const bool windowed = WindowQuery() && WindowQuery()();
   if (windowed && !HeadlessVideo() && ShowMessageBox(text)) return;

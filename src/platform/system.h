@@ -3,12 +3,16 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace sorvanta {
 
 // A message box with no window behind it, where a display exists (not with
 // the dummy or offscreen driver); false when none could be shown.
 bool ShowMessageBox(const std::string& text);
+// The same box with a button per answer, the first the default: the index
+// of the one chosen, -1 when no box could be shown.
+int AskMessageBox(const std::string& text, const std::vector<std::string>& answers);
 // A message box while a window is up and not full screen, else a line on stderr.
 void Notify(const std::string& text);
 // The drawing layer tells Notify whether a window is up and not full screen.

@@ -163,8 +163,9 @@ int TMainMenu::goContinue() {
   // A tutorial level restarts from its file with its tips pending again (its
   // saved board is not needed, so a lost level file costs nothing), and on
   // the play screen whatever was stored: the stage screen has no tutorial
-  // stage to show.
-  if (at.stage == 0 && (level || at.level > 0)) {
+  // stage to show. A tutorial level won before the game ended goes on to
+  // the next one, as its summary leads.
+  if (at.stage == 0 && (level || at.level > 0) && wynik != kStateNextLevel) {
     profile->QUEST_PrepareTutorialForActLevel();
     profile->QUEST_LoadActLevel();
     level = profile->position().inProgress;

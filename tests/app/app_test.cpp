@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "app/control.h"
@@ -173,7 +174,7 @@ TEST(App, ASecondCopyWithTheSameHomeEndsAndTouchesNothing) {
   ASSERT_GE(first, 0);
   if (first == 0) {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    const char held = TakeCopyLock(folder + "/running.lock") == CopyLock::kTaken ? 1 : 0;
+    const char held = TakeCopyLock(folder) == CopyLock::kTaken ? 1 : 0;
     if (::write(ready[1], &held, 1) != 1) ::_exit(1);
     for (;;) ::pause();
   }
@@ -185,14 +186,37 @@ TEST(App, ASecondCopyWithTheSameHomeEndsAndTouchesNothing) {
   test::CreateTheGame();
   auto recorder = std::make_shared<shell_test::RecordingProfileManager>();
   profileManager = recorder;
-  std::vector<std::string> lines;
-  EXPECT_EQ(test::EndStatus([] { loadGame(false); }, &lines), 0);
-  EXPECT_NE(std::find(lines.begin(), lines.end(),
-                      "Sorvanta is already running. Only one copy plays at a time, so that no progress is lost."),
-            lines.end());
-  EXPECT_EQ(recorder->loads, 0);
-  EXPECT_EQ(recorder->saves, 0);
-  EXPECT_EQ(Files(folder), before);
+  // No name in the folder gets round the lock: the file older builds locked
+  // deleted, or a folder or a dangling link in its place.
+  const std::string old = folder + "/running.lock";
+  const std::pair<const char*, std::function<void()>> swaps[] = {
+      {"nothing changed", [] {}},
+      {"the lock file deleted", [&] { std::filesystem::remove(old); }},
+      {"a folder in its place",
+       [&] {
+         std::filesystem::remove(old);
+         std::filesystem::create_directory(old);
+       }},
+      {"a dangling link in its place",
+       [&] {
+         std::filesystem::remove(old);
+         std::filesystem::create_symlink(folder + "/gone", old);
+       }},
+  };
+  for (const auto& [name, swap] : swaps) {
+    test::WriteFile(old, "");
+    swap();
+    std::vector<std::string> lines;
+    EXPECT_EQ(test::EndStatus([] { loadGame(false); }, &lines), 0) << name;
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "Sorvanta is already running. Only one copy plays at a time, so that no progress is lost."),
+              lines.end())
+        << name;
+    EXPECT_EQ(recorder->loads, 0) << name;
+    EXPECT_EQ(recorder->saves, 0) << name;
+    EXPECT_EQ(Files(folder), before) << name;
+    std::filesystem::remove_all(old);
+  }
 
   ::kill(first, SIGKILL);
   ::waitpid(first, nullptr, 0);
@@ -200,6 +224,13 @@ TEST(App, ASecondCopyWithTheSameHomeEndsAndTouchesNothing) {
   EXPECT_EQ(recorder->loads, 1);
   ::close(ready[0]);
   ::close(ready[1]);
+
+  // A lock that cannot be taken is told in one line, and the game goes on.
+  myDocsFolder = home.path() + "/not-a-folder";
+  test::WriteFile(myDocsFolder, "");
+  const auto told = test::StdoutLines([] { endIfAlreadyRunning(); });
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].rfind("Cannot make sure that no other copy of Sorvanta uses " + myDocsFolder, 0), 0u) << told[0];
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// A win is on disk while its summary shows, what NEXT-LEVEL unlocks or ends
+// A win is on disk while its summary shows (resuming where the summary
+// leads), what NEXT-LEVEL unlocks or ends
 // is on disk before the next screen runs, and what is on disk then restarts
 // into what the player had: the files are read back at those moments, as a
 // restart after a kill would read them. A full disk is told to the player
@@ -6,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
+#include <sstream>
 #include <functional>
 #include <utility>
 
@@ -14,8 +17,10 @@
 #include "campaign/campaign_links.h"
 #include "campaign/level_manager.h"
 #include "campaign/profile_manager.h"
+#include "campaign/save_notice.h"
 #include "core/dialogs.h"
 #include "core/folders.h"
+#include "core/settings.h"
 #include "core/states.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
@@ -111,14 +116,20 @@ TEST(ProgressOnDisk, AWinAndWhatItUnlocksOrEndsAreWrittenBeforeTheNextScreen) {
     on.begin(c.tryb, c.fromEnd);
     TProfile& p = on.player();
     bool playedWhileShown = false;
-    std::string wonLevelFile;
+    std::string wonLevelFile, resumeWhileShown;
     on.summary->firstFrame = [&] {
-      playedWhileShown = OnDisk(p)->QUEST_LevelPlayed(on.stage, on.level) != 0;
+      auto shown = OnDisk(p);
+      playedWhileShown = shown->QUEST_LevelPlayed(on.stage, on.level) != 0;
+      shown->tryb = c.tryb;
+      resumeWhileShown = shown->GetActScreen();
       wonLevelFile = LoadBytes(on.levelFile());
     };
     std::string where = on.winAndGoOn();
     ASSERT_EQ(where, kStateNextLevel);
     EXPECT_TRUE(playedWhileShown);
+    // Ended on the summary, "Continue" goes where the summary leads, not
+    // back to a fresh board of the level just won.
+    EXPECT_EQ(resumeWhileShown, kStateNextLevel);
 
     test::StdoutLines([&] { where = control->runState(where); });
     EXPECT_EQ(where, c.next);
@@ -183,6 +194,92 @@ TEST(ProgressOnDisk, AFullDiskIsToldOnceAndCostsNothingOnceThereIsRoom) {
   EXPECT_EQ(saved->QUEST_LevelPlayed(on.stage, on.level), 1);
   EXPECT_TRUE(saved->QUEST_LevelUnlocked(on.stage, on.level + 1));
   EXPECT_EQ(told.size(), 1u) << "nothing said when saving works again";
+}
+
+// A save that fails as the game quits: a player who asked to quit is asked,
+// before the window goes, whether to try again; a signal asks no one.
+// Progress left unsaved ends the game with a status that is not 0 and one
+// line on standard error saying what was not saved, where.
+TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
+  struct Case {
+    const char* name;
+    bool bySignal;
+    std::vector<int> answers;  // one per question: 0 try again, 1 quit anyway, -1 no box
+    bool roomOnceAsked;
+    int status;
+  };
+  const Case cases[] = {
+      {"quit anyway", false, {1}, false, 1},
+      {"try again, still full, quit anyway", false, {0, 1}, false, 1},
+      {"try again once there is room", false, {0}, true, 0},
+      {"no box could be shown", false, {-1}, false, 1},
+      {"ended by a signal", true, {}, false, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    OnALevel on;
+    on.begin(1, 1);
+    size_t asked = 0;
+    std::string question;
+    bindQuitQuestion([&](const std::string& text, const std::vector<std::string>& answers) {
+      EXPECT_EQ(answers, (std::vector<std::string>{"Try again", "Quit anyway"}));
+      question = text;
+      if (c.roomOnceAsked) SetAtomicWriteFaultForTests(nullptr);
+      return asked < c.answers.size() ? c.answers[asked++] : (++asked, 1);
+    });
+    SetAtomicWriteFaultForTests([](const std::string& step) {
+      if (step != "write") return false;
+      errno = ENOSPC;
+      return true;
+    });
+    if (c.bySignal) std::raise(SIGTERM);
+    ::testing::internal::CaptureStderr();
+    const int status = test::EndStatus([] { ende(0); });
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    SetAtomicWriteFaultForTests(nullptr);
+    bindQuitQuestion(nullptr);
+
+    EXPECT_EQ(status, c.status);
+    EXPECT_EQ(asked, c.answers.size());
+    if (asked > 0) {
+      EXPECT_NE(question.find("the disk is full"), std::string::npos) << question;
+      EXPECT_NE(question.find("If you quit now"), std::string::npos) << question;
+    }
+    std::vector<std::string> unsaved;
+    std::istringstream lines(err);
+    for (std::string line; std::getline(lines, line);)
+      if (line.find("progress not saved") != std::string::npos) unsaved.push_back(line);
+    ASSERT_EQ(unsaved.size(), c.status == 0 ? 0u : 1u) << err;
+    if (c.status != 0) {
+      EXPECT_NE(unsaved[0].find("No space left on device"), std::string::npos) << unsaved[0];
+      EXPECT_NE(unsaved[0].find(ProfilesFolder() + "/65_78_78_65"), std::string::npos) << unsaved[0];
+      EXPECT_NE(unsaved[0].find(settings().path()), std::string::npos) << unsaved[0];
+    } else {
+      EXPECT_EQ(LoadBytes(settings().path()).empty(), false);
+    }
+  }
+}
+
+// The settings are what the player chose: a settings file that cannot be
+// written is told as a player's file is, once a run.
+TEST(ProgressOnDisk, AFailedSettingsSaveIsToldOnceARun) {
+  OnALevel on;
+  on.begin(1, 1);
+  resetSaveNotice();
+  takeWaitingMessage();
+  SetAtomicWriteFaultForTests([](const std::string& step) {
+    if (step != "rename") return false;
+    errno = EPERM;
+    return true;
+  });
+  settings().musicVol = 0.25f;
+  test::StdoutLines([] { settings().save(); });
+  ASSERT_TRUE(messageWaiting());
+  const std::string told = takeWaitingMessage();
+  EXPECT_NE(told.find("the game may not write there"), std::string::npos) << told;
+  test::StdoutLines([] { profileManager->saveProfiles(); });
+  SetAtomicWriteFaultForTests(nullptr);
+  EXPECT_FALSE(messageWaiting()) << "told once a run";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "campaign/profile_manager.h"
 #include "campaign_test_support.h"
@@ -104,6 +105,57 @@ TEST(ProfileList, DamagedListsGiveASoundStart) {
   m->Check();
   m->saveProfiles();
   EXPECT_EQ(fresh.start()->profile->name, "PLAYER");
+}
+
+// A player whose folder stands there but cannot be read at start (a link
+// to a drive not mounted, an empty mount point) is not offered, yet the
+// list keeps her through every save; she is back once her files are. A
+// folder that is gone altogether is no player.
+TEST(ProfileList, APlayerWhoseFilesCannotBeReadNowStaysListed) {
+  namespace fs = std::filesystem;
+  struct Case {
+    const char* name;
+    std::function<void(const std::string& folder, const std::string& away)> hide, bringBack;
+  };
+  const Case cases[] = {
+      {"a link to a drive not mounted",
+       [](const std::string& folder, const std::string& away) {
+         fs::rename(folder, away);
+         fs::create_directory_symlink(away, folder);
+         fs::rename(away, away + "-unmounted");
+       },
+       [](const std::string&, const std::string& away) { fs::rename(away + "-unmounted", away); }},
+      {"an empty mount point",
+       [](const std::string& folder, const std::string& away) {
+         fs::rename(folder, away);
+         fs::create_directory(folder);
+       },
+       [](const std::string& folder, const std::string& away) {
+         fs::remove(folder);
+         fs::rename(away, folder);
+       }},
+  };
+  for (const Case& c : cases) {
+    ListHome home;
+    home.withPlayers({"A", "B", "C"}, 1);
+    const std::string folder = ProfilesFolder() + "/66", away = home.root / "drive";
+    c.hide(folder, away);
+    std::shared_ptr<TProfileManager> m;
+    test::StdoutLines([&] { m = home.start(); });
+    EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A", "C"})) << c.name;
+    m->CreateNewProfile("D");
+    m->saveProfiles();
+    c.bringBack(folder, away);
+    test::StdoutLines([&] { m = home.start(); });
+    EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A", "C", "D", "B"})) << c.name;
+  }
+  ListHome gone;
+  gone.withPlayers({"A", "B"}, 1);
+  fs::remove_all(ProfilesFolder() + "/66");
+  std::shared_ptr<TProfileManager> m;
+  test::StdoutLines([&] { m = gone.start(); });
+  m->saveProfiles();
+  EXPECT_EQ(LoadBytes(ProfilesListPath()), "profiles {\n\ti = 1\n\tpickedProfile = 1\n\tprofile1 = \"65\"\n}\n\n");
 }
 
 TEST(ProfileList, RenameDeleteAndReuseOfAName) {

@@ -88,13 +88,19 @@ TEST(AtomicWrite, FailureKeepsOldFile) {
 TEST(AtomicWrite, ReplacesKeepingModeAndLinks) {
   TempFolder dir;
   const std::string p = dir / "settings.dat";
-  ASSERT_TRUE(AtomicWriteFile(p, "one"));
-  ASSERT_EQ(::chmod(p.c_str(), 0640), 0);
-  ASSERT_TRUE(AtomicWriteFile(p, "two"));
-  EXPECT_EQ(ReadFile(p), "two");
+  // A new file gets what the umask leaves of the usual permissions.
+  const mode_t umask = ::umask(027);
+  const bool made = AtomicWriteFile(p, "one");
+  ::umask(umask);
+  ASSERT_TRUE(made);
   struct stat st {};
   ASSERT_EQ(::stat(p.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
+  ASSERT_EQ(::chmod(p.c_str(), 0604), 0);
+  ASSERT_TRUE(AtomicWriteFile(p, "two"));
+  EXPECT_EQ(ReadFile(p), "two");
+  ASSERT_EQ(::stat(p.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0604u);
 
   const std::string link = dir / "link.dat";
   ASSERT_EQ(::symlink(p.c_str(), link.c_str()), 0);

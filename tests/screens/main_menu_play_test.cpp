@@ -62,6 +62,13 @@ TEST(MainMenuPlay, FollowsTheDecisionTable) {
       {"a tutorial level restarts from its file", true, 1,
        [](TProfile& p) { p.actLevelId_Picross = 2, p.screenPicross = "MAIN-GAME", p.levelPicross = OldLevel(); },
        "CONTINUE", "MAIN-GAME", 1, TutorialMarker(1, 2)},
+      // Ended on a win's summary: where the summary leads, in a stage and in the tutorial.
+      {"a won level", true, 0,
+       [](TProfile& p) { p.actStageId_Fill = 2, p.screenFill = "NEXT-LEVEL", p.levelFill = OldLevel(); }, "CONTINUE",
+       "NEXT-LEVEL", 1, kOldLevel},
+      {"a won tutorial level", true, 1,
+       [](TProfile& p) { p.actLevelId_Picross = 2, p.screenPicross = "NEXT-LEVEL", p.levelPicross = OldLevel(); },
+       "CONTINUE", "NEXT-LEVEL", 1, kOldLevel},
       // A lost tutorial level stores the stage screen, which has no tutorial stage.
       {"a lost tutorial level", true, 0,
        [](TProfile& p) { p.actLevelId_Fill = 5, p.screenFill = "STAGE-SCREEN", p.levelFill = OldLevel(); }, "CONTINUE",
