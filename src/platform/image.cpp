@@ -59,7 +59,6 @@ std::shared_ptr<TImage> LoadAnimImage(const std::shared_ptr<TPixmap>& pixmap, in
 
 int ImageWidth(const std::shared_ptr<TImage>& image) { return image ? image->width() : 0; }
 int ImageHeight(const std::shared_ptr<TImage>& image) { return image ? image->height() : 0; }
-int CountFrames(const std::shared_ptr<TImage>& image) { return image ? image->frameCount() : 0; }
 
 void SetImageHandle(const std::shared_ptr<TImage>& image, float x, float y) {
   if (!image) return;

@@ -66,7 +66,6 @@ std::shared_ptr<TImage> LoadAnimImage(const std::shared_ptr<TPixmap>& pixmap, in
 
 int ImageWidth(const std::shared_ptr<TImage>& image);
 int ImageHeight(const std::shared_ptr<TImage>& image);
-int CountFrames(const std::shared_ptr<TImage>& image);
 void SetImageHandle(const std::shared_ptr<TImage>& image, float x, float y);
 // Handle at the centre: half the width and height.
 void MidHandleImage(const std::shared_ptr<TImage>& image);

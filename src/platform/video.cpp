@@ -209,8 +209,6 @@ int DesktopHeight() {
   return mode.h;
 }
 
-std::string RendererName() { return Backend() ? Backend()->name() : ""; }
-
 void SetGraphicsDriver(const std::string& videoDriver, const std::string& renderDriver) {
   CloseMode();
   if (SdlVideoStarted()) SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -328,12 +326,6 @@ void SetColor(int red, int green, int blue) {
   Video().blue = std::clamp(blue, 0, 255);
 }
 
-void GetColor(int& red, int& green, int& blue) {
-  red = Video().red;
-  green = Video().green;
-  blue = Video().blue;
-}
-
 void SetAlpha(float alpha) {
   if (std::isnan(alpha)) alpha = 0;
   Video().alpha = std::clamp(alpha, 0.0f, 1.0f);
@@ -341,20 +333,13 @@ void SetAlpha(float alpha) {
 
 float GetAlpha() { return Video().alpha; }
 void SetBlend(int blend) { Video().blend = blend; }
-int GetBlend() { return Video().blend; }
 
 void SetScale(float x, float y) {
   Video().scaleX = x;
   Video().scaleY = y;
 }
 
-void GetScale(float& x, float& y) {
-  x = Video().scaleX;
-  y = Video().scaleY;
-}
-
 void SetRotation(float degrees) { Video().rotation = degrees; }
-float GetRotation() { return Video().rotation; }
 
 std::shared_ptr<TPixmap> ReadFramePixels() {
   VideoState& v = Video();

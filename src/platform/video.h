@@ -48,9 +48,6 @@ bool GraphicsFullScreen();
 // Size of the desktop, readable before any mode is open.
 int DesktopWidth();
 int DesktopHeight();
-// Name of the renderer the open mode draws with ("software", "opengl", ...),
-// "" when none is open.
-std::string RendererName();
 // Chooses SDL's video driver and renderer ("" leaves SDL's own choice) for the
 // next mode, overriding the environment. Closes the open mode. Meant for tests.
 void SetGraphicsDriver(const std::string& videoDriver, const std::string& renderDriver);
@@ -93,19 +90,15 @@ bool FramePacing();
 
 // The drawing colour multiplies every image, text and shape (0..255 each).
 void SetColor(int red, int green, int blue);
-void GetColor(int& red, int& green, int& blue);
 // Opacity, clamped to 0..1.
 void SetAlpha(float alpha);
 float GetAlpha();
 // ALPHABLEND or LIGHTBLEND; other values draw as ALPHABLEND.
 void SetBlend(int blend);
-int GetBlend();
 // Scale of images, text and shapes; a negative factor mirrors.
 void SetScale(float x, float y);
-void GetScale(float& x, float& y);
 // Rotation in degrees, clockwise on the screen, about an image's handle.
 void SetRotation(float degrees);
-float GetRotation();
 
 // A filled rectangle from (x, y), scaled and rotated about that corner.
 void DrawRect(float x, float y, float width, float height);

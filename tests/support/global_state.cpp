@@ -120,7 +120,7 @@ std::vector<Entry>& Table() {
       {"drawing state", DrawingState()},
       {"input and cursor", ResetBy(ForgetInput)},
       {"sound device", ResetBy([] { SetAudioClockDriven(false); })},
-      {"clock", ResetBy(ResetClock)},
+      {"clock", ResetBy([] { SetTestClock(nullptr); })},
       {"random generator", ResetBy(ResetRandomForTests)},
       {"end handler", ResetBy([] { SetEndHandler(nullptr); })},
       {"atomic write fault", ResetBy([] { SetAtomicWriteFaultForTests(nullptr); })},

@@ -103,7 +103,7 @@ void Harness::Teardown() {
   EndGraphics();
   SetImageFont(nullptr);
   SetAudioClockDriven(false);
-  ResetClock();
+  SetTestClock(nullptr);
   ResetInputState();
 }
 
