@@ -192,10 +192,8 @@ void SetFramePacing(bool on) {
 bool FramePacing() { return Video().pacing; }
 
 void EndGraphics() { CloseMode(); }
-bool GraphicsOpen() { return Backend() != nullptr; }
 int GraphicsWidth() { return Video().width; }
 int GraphicsHeight() { return Video().height; }
-bool GraphicsFullScreen() { return Video().fullScreen; }
 
 int DesktopWidth() {
   SDL_DisplayMode mode;
@@ -207,25 +205,6 @@ int DesktopHeight() {
   SDL_DisplayMode mode;
   if (!EnsureSdlVideo() || SDL_GetDesktopDisplayMode(0, &mode) != 0) return 0;
   return mode.h;
-}
-
-void SetGraphicsDriver(const std::string& videoDriver, const std::string& renderDriver) {
-  CloseMode();
-  if (SdlVideoStarted()) SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  // An empty name gives the choice back to the environment and SDL.
-  auto choose = [](const char* hint, const std::string& value) {
-    if (value.empty())
-      SDL_ResetHint(hint);
-    else
-      SDL_SetHintWithPriority(hint, value.c_str(), SDL_HINT_OVERRIDE);
-  };
-  choose(SDL_HINT_VIDEODRIVER, videoDriver);
-  choose(SDL_HINT_RENDER_DRIVER, renderDriver);
-}
-
-std::string VideoDriverName() {
-  const char* name = SdlVideoStarted() ? SDL_GetCurrentVideoDriver() : nullptr;
-  return name ? name : "";
 }
 
 void SetVirtualResolution(float width, float height) {

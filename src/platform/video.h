@@ -40,28 +40,18 @@ class TGraphics {
 std::shared_ptr<TGraphics> Graphics(int width, int height, int depth = 0, int hertz = 60, int flags = 0);
 // Closes the graphics mode, if any. Loaded images stay usable.
 void EndGraphics();
-bool GraphicsOpen();
 // Size of the open mode in pixels (0 when none).
 int GraphicsWidth();
 int GraphicsHeight();
-bool GraphicsFullScreen();
 // Size of the desktop, readable before any mode is open.
 int DesktopWidth();
 int DesktopHeight();
-// Chooses SDL's video driver and renderer ("" leaves SDL's own choice) for the
-// next mode, overriding the environment. Closes the open mode. Meant for tests.
-void SetGraphicsDriver(const std::string& videoDriver, const std::string& renderDriver);
 // The picture the window carries as its icon (title bar, task switcher). The
 // file is read here and the picture put on the open window and on every
 // window opened after; a file that cannot be read leaves the system's default
 // icon and is reported on standard output, once. "" leaves windows opened
 // after with the default.
 void SetWindowIconFile(const std::string& path);
-// True when the open window was given the picture of SetWindowIconFile.
-bool WindowIconShown();
-
-// Name of the video driver in use ("x11", "dummy", ...), "" before SDL video starts.
-std::string VideoDriverName();
 
 // The virtual resolution spans the whole graphics mode. Setting it opens the
 // viewport to the whole area; the origin stays.

@@ -7,6 +7,7 @@
 #include "gui/gui.h"
 #include "platform/files.h"
 #include "platform/input.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 #include "screens/options.h"
 #include "screens/profiles_screen.h"

@@ -31,6 +31,7 @@
 #include "platform/input.h"
 #include "platform/input_internal.h"
 #include "platform/random.h"
+#include "platform/read_back.h"
 #include "platform/single_copy.h"
 #include "platform/system.h"
 #include "platform/video.h"
