@@ -17,6 +17,7 @@
 #include "platform/image.h"
 #include "platform/pixmap.h"
 #include "platform/random.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 #include "puzzle/board/atile.h"
 #include "puzzle/board/flying_hints.h"

@@ -21,6 +21,7 @@
 #include "leveltool/level_source.h"
 #include "leveltool/level_tables.h"
 #include "platform/harness.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 #include "puzzle/board/level.h"
 #include "puzzle/board/level_file.h"

@@ -1,3 +1,4 @@
+// The milliseconds since start and the sleep, on the real clock or a test's.
 #include "platform/clock.h"
 
 #include <chrono>
@@ -50,11 +51,6 @@ void Delay(int ms) {
 void SetTestClock(std::function<int()> clock, std::function<void(int)> on_delay) {
   TestClock() = std::move(clock);
   TestDelay() = std::move(on_delay);
-}
-
-void ResetClock() {
-  TestClock() = nullptr;
-  TestDelay() = nullptr;
 }
 
 }  // namespace sorvanta

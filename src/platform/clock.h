@@ -10,10 +10,9 @@ int MilliSecs();
 // calls the clock's delay handler (if any), which may advance that clock.
 void Delay(int ms);
 
-// Makes MilliSecs answer from clock; on_delay receives Delay's argument.
-// Set it from the game thread while no other thread reads the clock.
+// Makes MilliSecs answer from clock; on_delay receives Delay's argument. No
+// clock gives the real one back. Set it from the game thread while no other
+// thread reads the clock.
 void SetTestClock(std::function<int()> clock, std::function<void(int)> on_delay = nullptr);
-// Back to the real clock.
-void ResetClock();
 
 }  // namespace sorvanta

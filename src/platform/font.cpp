@@ -47,7 +47,7 @@ struct Glyph {
 
 struct Page {
   std::shared_ptr<TPixmap> pixels;
-  SDL_Texture* texture = nullptr;
+  VideoTexture* texture = nullptr;
   int generation = 0;
   bool dirty = true;
   int shelfX = 0, shelfY = 0, shelfHeight = 0;
@@ -169,10 +169,10 @@ struct TImageFont::Impl {
     page.dirty = false;
   }
 
-  SDL_Texture* Texture(int index) {
+  VideoTexture* Texture(int index) {
     Page& page = pages[index];
-    if (!Video().renderer) return nullptr;
-    // A new renderer: every image's and page's texture at once.
+    if (!Backend()) return nullptr;
+    // A new back end: every image's and page's texture at once.
     if (page.texture && page.generation != Video().generation) MakeMissingTextures();
     if (!page.texture) MakePageTexture(page);
     if (page.dirty && page.texture)
@@ -183,7 +183,7 @@ struct TImageFont::Impl {
 };
 
 void MakeMissingFontTextures() {
-  if (!Video().renderer) return;
+  if (!Backend()) return;
   for (TImageFont::Impl* font : LiveFonts())
     for (Page& page : font->pages) font->MakePageTexture(page);
 }
@@ -253,7 +253,7 @@ int TextHeight(const std::string&) {
 
 void DrawText(const std::string& text, float x, float y) {
   auto font = CurrentFont();
-  if (!font || !Video().renderer) return;
+  if (!font || !Backend()) return;
   TImageFont::Impl& f = font->impl();
   std::u32string codes = Utf8ToU32(text);
   std::vector<const Glyph*> glyphs;

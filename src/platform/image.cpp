@@ -34,7 +34,7 @@ TImage::~TImage() = default;
 
 std::shared_ptr<TPixmap> TImage::frame(int i) const { return frames_->pixels(i); }
 
-void* TImage::texture(int frame) const { return frames_->texture(frame); }
+VideoTexture* TImage::texture(int frame) const { return frames_->texture(frame); }
 
 std::shared_ptr<TImage> LoadImage(const std::string& path, int flags) {
   return ImageOf(FileFrames(path, FrameCut{}, IsFiltered(flags)));
@@ -59,7 +59,6 @@ std::shared_ptr<TImage> LoadAnimImage(const std::shared_ptr<TPixmap>& pixmap, in
 
 int ImageWidth(const std::shared_ptr<TImage>& image) { return image ? image->width() : 0; }
 int ImageHeight(const std::shared_ptr<TImage>& image) { return image ? image->height() : 0; }
-int CountFrames(const std::shared_ptr<TImage>& image) { return image ? image->frameCount() : 0; }
 
 void SetImageHandle(const std::shared_ptr<TImage>& image, float x, float y) {
   if (!image) return;
@@ -75,7 +74,7 @@ void MidHandleImage(const std::shared_ptr<TImage>& image) {
 
 void DrawImage(const std::shared_ptr<TImage>& image, float x, float y, int frame) {
   if (!image) return;
-  auto* texture = static_cast<SDL_Texture*>(image->texture(frame));
+  VideoTexture* texture = image->texture(frame);
   if (!texture) return;
   SDL_Rect src{0, 0, image->width(), image->height()};
   DrawTextureQuad(texture, src, x, y, static_cast<float>(image->width()), static_cast<float>(image->height()),
@@ -85,7 +84,7 @@ void DrawImage(const std::shared_ptr<TImage>& image, float x, float y, int frame
 void DrawSubImageRect(const std::shared_ptr<TImage>& image, float x, float y, float width, float height, float sx,
                       float sy, float sw, float sh, float hx, float hy, int frame) {
   if (!image) return;
-  auto* texture = static_cast<SDL_Texture*>(image->texture(frame));
+  VideoTexture* texture = image->texture(frame);
   if (!texture) return;
   // Keep the source inside the image; the destination shrinks with it.
   float x0 = std::fmax(sx, 0.0f), y0 = std::fmax(sy, 0.0f);

@@ -19,6 +19,7 @@ constexpr int FILTEREDIMAGE = 2;
 constexpr int MIPMAPPEDIMAGE = 4;
 
 class TImageFrames;
+class VideoTexture;
 
 class TImage {
  public:
@@ -37,9 +38,9 @@ class TImage {
   float handleX = 0;  // the point of the image placed at the drawing position
   float handleY = 0;
 
-  // The texture of a frame for the current renderer (an SDL_Texture); null
-  // without a mode or for a frame out of range.
-  void* texture(int frame) const;
+  // The texture of a frame for the current back end; null without a mode
+  // or for a frame out of range.
+  VideoTexture* texture(int frame) const;
 
  private:
   // Shared with every image of the same file, cut and filtering.
@@ -65,7 +66,6 @@ std::shared_ptr<TImage> LoadAnimImage(const std::shared_ptr<TPixmap>& pixmap, in
 
 int ImageWidth(const std::shared_ptr<TImage>& image);
 int ImageHeight(const std::shared_ptr<TImage>& image);
-int CountFrames(const std::shared_ptr<TImage>& image);
 void SetImageHandle(const std::shared_ptr<TImage>& image, float x, float y);
 // Handle at the centre: half the width and height.
 void MidHandleImage(const std::shared_ptr<TImage>& image);

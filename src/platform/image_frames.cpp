@@ -62,12 +62,12 @@ TImageFrames::TImageFrames(std::vector<std::shared_ptr<TPixmap>> frames, bool fi
 
 TImageFrames::~TImageFrames() {
   Live().erase(this);
-  for (SDL_Texture* texture : textures_) FreeTexture(texture, generation_);
+  for (VideoTexture* texture : textures_) FreeTexture(texture, generation_);
 }
 
-SDL_Texture* TImageFrames::texture(int frame) {
-  if (frame < 0 || frame >= count() || !Video().renderer) return nullptr;
-  // The first draw under a new renderer makes every picture's textures, so
+VideoTexture* TImageFrames::texture(int frame) {
+  if (frame < 0 || frame >= count() || !Backend()) return nullptr;
+  // The first draw under a new back end makes every picture's textures, so
   // that the frames after it make none.
   if (generation_ != Video().generation) MakeMissingTextures();
   if (!textures_[frame]) makeTextures();
@@ -83,9 +83,9 @@ std::shared_ptr<TPixmap> TImageFrames::pixels(int frame) {
 
 void TImageFrames::makeTextures() {
   const VideoState& v = Video();
-  if (!v.renderer) return;
+  if (!Backend()) return;
   if (generation_ != v.generation) {
-    // Those of an earlier renderer went with it.
+    // Those of an earlier back end went with it.
     std::fill(textures_.begin(), textures_.end(), nullptr);
     generation_ = v.generation;
   }
@@ -125,7 +125,7 @@ long TImageFrames::pixelBytes() const {
 long TImageFrames::textureBytes() const {
   long bytes = 0;
   if (generation_ != Video().generation) return 0;
-  for (SDL_Texture* texture : textures_)
+  for (VideoTexture* texture : textures_)
     if (texture) bytes += FrameBytes(width_, height_);
   return bytes;
 }
@@ -167,7 +167,7 @@ ImageMemory LiveImageMemory() {
 }
 
 void MakeMissingTextures() {
-  if (!Video().renderer) return;
+  if (!Backend()) return;
   for (TImageFrames* frames : Live()) frames->makeTextures();
   MakeMissingFontTextures();
 }

@@ -1,10 +1,8 @@
 #pragma once
 // The frames of a picture and their textures, shared by every image of the
-// same file, cut and filtering. Textures are made as soon as a renderer
+// same file, cut and filtering. Textures are made as soon as a back end
 // exists; a file's pixels are then let go and decoded again only when a new
-// renderer needs them or someone reads them.
-#include <SDL.h>
-
+// back end needs them or someone reads them.
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +10,8 @@
 #include "platform/pixmap.h"
 
 namespace sorvanta {
+
+class VideoTexture;
 
 // count cells of cellWidth x cellHeight taken left to right, top to bottom
 // from cell first on; a count of 0 takes the whole picture as one frame.
@@ -36,12 +36,12 @@ class TImageFrames {
   int height() const { return height_; }
   bool filtered() const { return filtered_; }
 
-  // The frame's texture for the current renderer; null without one.
-  SDL_Texture* texture(int frame);
+  // The frame's texture for the current back end; null without one.
+  VideoTexture* texture(int frame);
   // The frame's pixels; decoded again if they were let go, and kept from
   // then on, since whoever reads them may read them again.
   std::shared_ptr<TPixmap> pixels(int frame);
-  // Makes the textures the current renderer lacks; a file's pixels go once
+  // Makes the textures the current back end lacks; a file's pixels go once
   // every frame has one.
   void makeTextures();
 
@@ -58,7 +58,7 @@ class TImageFrames {
   bool keepPixels_;
   int width_ = 0, height_ = 0;
   std::vector<std::shared_ptr<TPixmap>> pixels_;  // null once let go
-  std::vector<SDL_Texture*> textures_;
+  std::vector<VideoTexture*> textures_;
   int generation_ = 0;
 };
 
@@ -68,16 +68,16 @@ class TImageFrames {
 std::shared_ptr<TImageFrames> FileFrames(const std::string& path, const FrameCut& cut, bool filtered);
 
 // What live images hold now, in bytes: decoded pixels, and textures of the
-// current renderer (four bytes a texel).
+// current back end (four bytes a texel).
 struct ImageMemory {
   long pixelBytes = 0;
   long textureBytes = 0;
 };
 ImageMemory LiveImageMemory();
 
-// Makes what the current renderer lacks for every live image and font page.
+// Makes what the current back end lacks for every live image and font page.
 // A new graphics mode should call it, so that no frame after it makes one;
-// until then the first draw under a new renderer does.
+// until then the first draw under a new back end does.
 void MakeMissingTextures();
 // The font pages' part of it.
 void MakeMissingFontTextures();

@@ -320,8 +320,6 @@ void HideMouse() {
   ApplyCursorVisibility();
 }
 
-bool MouseHidden() { return State().cursorHidden; }
-
 bool MouseInWindow() { return State().pointerInside; }
 
 void SetSystemPointerForTests(std::function<bool(float& x, float& y)> reader) {

@@ -68,8 +68,6 @@ void FlushMouse();
 // The system pointer over the window.
 void ShowMouse();
 void HideMouse();
-// True while HideMouse is in force.
-bool MouseHidden();
 // False while the pointer is outside the window: it has left, or a new mode
 // opened away from it. After every mode switch, and whenever the window moves
 // or changes size, the position is read from the system, so it is where the

@@ -51,9 +51,6 @@ std::shared_ptr<TPixmap> CopyPixmap(const std::shared_ptr<TPixmap>& pixmap) {
   return std::make_shared<TPixmap>(*pixmap);
 }
 
-int PixmapWidth(const std::shared_ptr<TPixmap>& pixmap) { return pixmap ? pixmap->width() : 0; }
-int PixmapHeight(const std::shared_ptr<TPixmap>& pixmap) { return pixmap ? pixmap->height() : 0; }
-
 std::uint32_t ReadPixel(const std::shared_ptr<TPixmap>& pixmap, int x, int y) {
   if (!pixmap || x < 0 || y < 0 || x >= pixmap->width() || y >= pixmap->height()) return 0;
   const std::uint8_t* p = pixmap->row(y) + x * 4;

@@ -82,15 +82,6 @@ std::uint32_t SoftFromRgba(const std::uint8_t* rgba) {
   return (a << 24) | (Div255(rgba[0] * a) << 16) | (Div255(rgba[1] * a) << 8) | Div255(rgba[2] * a);
 }
 
-void SoftToRgba(std::uint32_t word, std::uint8_t* rgba) {
-  const std::uint32_t a = word >> 24;
-  auto un = [a](std::uint32_t c) { return static_cast<std::uint8_t>(a ? std::min(255u, (c * 255 + a / 2) / a) : 0); };
-  rgba[0] = un((word >> 16) & 255);
-  rgba[1] = un((word >> 8) & 255);
-  rgba[2] = un(word & 255);
-  rgba[3] = static_cast<std::uint8_t>(a);
-}
-
 void SoftDrawQuad(const SoftPixels& target, const SoftClip& clip, const SoftPixels& texture, const SoftQuad& quad,
                   const SoftTint& tint, SoftBlend blend) {
   if (!target.pixels || !texture.pixels || tint.a == 0) return;

@@ -41,8 +41,6 @@ struct SoftQuad {
 
 // Premultiplies RGBA bytes (R first) into the canvas' words.
 std::uint32_t SoftFromRgba(const std::uint8_t* rgba);
-// The RGBA bytes of a canvas word, unpremultiplied.
-void SoftToRgba(std::uint32_t word, std::uint8_t* rgba);
 
 // Draws the quad: each output pixel whose centre falls inside it takes the
 // texel under that centre.

@@ -10,7 +10,6 @@
 #include "platform/image_frames.h"
 #include "platform/input.h"
 #include "platform/input_internal.h"
-#include "platform/soft_frame.h"
 #include "platform/system.h"
 #include "platform/video_internal.h"
 
@@ -33,10 +32,11 @@ bool EnsureSdlVideo() {
   // Our own handlers turn SIGINT, SIGTERM and SIGHUP into AppTerminate.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   InstallTerminateHandlers();
-  // The software renderer would otherwise present its frames through an
-  // OpenGL texture, on a machine without a GPU through the very software
-  // rasteriser it was chosen to avoid: 40 MiB and half a core more than the
-  // window system's own framebuffer.
+  // A window's own pixels (our compositor's, SDL's software renderer's)
+  // would otherwise be presented through an OpenGL texture, on a machine
+  // without a GPU through the very software rasteriser they were chosen to
+  // avoid: 40 MiB and half a core more than the window system's own
+  // framebuffer.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
   // With no display SDL falls back to a driver without a screen; a player
@@ -54,7 +54,7 @@ namespace {
 
 void ApplyClip() {
   VideoState& v = Video();
-  if (!v.renderer) return;
+  if (!Backend()) return;
   int x0 = static_cast<int>(std::lround(v.vpX * v.kx));
   int y0 = static_cast<int>(std::lround(v.vpY * v.ky));
   int x1 = static_cast<int>(std::lround((static_cast<double>(v.vpX) + v.vpW) * v.kx));
@@ -65,8 +65,7 @@ void ApplyClip() {
   y1 = std::clamp(y1, 0, v.outHeight);
   v.clipEmpty = x1 <= x0 || y1 <= y0;
   v.clip = SoftClip{x0, y0, x1, y1};
-  SDL_Rect clip{x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
-  SDL_RenderSetClipRect(v.renderer, v.clipEmpty ? nullptr : &clip);
+  Backend()->setClip(v.clip, v.clipEmpty);
 }
 
 void UpdateMapping() {
@@ -76,25 +75,20 @@ void UpdateMapping() {
   ApplyClip();
 }
 
-// The renderer goes, and with it every texture made for it.
-void DropRenderer() {
-  VideoState& v = Video();
-  SoftDiscard();
-  if (v.renderer) {
-    SDL_DestroyRenderer(v.renderer);
-    ++v.generation;
-  }
-  v.renderer = nullptr;
+// The back end goes, and with it every texture made for it.
+void DropBackend() {
+  if (!Backend()) return;
+  CloseBackend();
+  ++Video().generation;
 }
 
 void CloseMode() {
   VideoState& v = Video();
-  DropRenderer();
+  DropBackend();
   if (v.window) SDL_DestroyWindow(v.window);
   v.window = nullptr;
   v.width = v.height = v.windowWidth = v.windowHeight = v.outWidth = v.outHeight = 0;
   v.fullScreen = false;
-  v.softwareRenderer = v.softCanvas = false;
   v.windowShown = false;
   v.iconShown = false;
   v.lastClear = ClearMark{};
@@ -117,7 +111,7 @@ void ResetDrawingState(VideoState& v) {
 
 void ReadOutputSize(VideoState& v) {
   SDL_GetWindowSize(v.window, &v.windowWidth, &v.windowHeight);
-  if (SDL_GetRendererOutputSize(v.renderer, &v.outWidth, &v.outHeight) != 0) {
+  if (!Backend()->outputSize(v.outWidth, v.outHeight)) {
     v.outWidth = v.windowWidth;
     v.outHeight = v.windowHeight;
   }
@@ -134,36 +128,28 @@ std::shared_ptr<TGraphics> Graphics(int width, int height, int depth, int hertz,
   VideoState& v = Video();
   const bool full = depth != 0;
   bool scaled = false;
-  // Draws queued for the old frame go with it.
-  SoftDiscard();
-  // One window and its renderer serve every mode, so a switch neither opens
+  // Draws put off for the old frame go with it.
+  if (Backend()) Backend()->dropFrame();
+  // One window and its back end serve every mode, so a switch neither opens
   // another window nor makes the textures again.
-  if (v.window && v.renderer && PlaceWindow(v.window, width, height, full, hertz, scaled)) {
+  if (v.window && Backend() && PlaceWindow(v.window, width, height, full, hertz, scaled)) {
     int w = 0, h = 0;
     SDL_GetWindowSize(v.window, &w, &h);
-    // Textures are made for our compositor or for SDL: a change between
-    // the two makes them again.
-    const bool canvasChanged = v.softwareRenderer && v.softCanvas != SoftCanvasFits(v.window);
-    if (canvasChanged || (!v.softwareRenderer && (w != v.windowWidth || h != v.windowHeight))) {
-      // SDL's OpenGL renderer can go on drawing at the window's old size
-      // (Mesa's does): a new one starts at the new size.
-      DropRenderer();
-      v.renderer = CreateModeRenderer(v.window);
+    if (!Backend()->keepsAcrossModes(w != v.windowWidth || h != v.windowHeight)) {
+      DropBackend();
+      OpenBackend(v.window);
     }
   } else {
     CloseMode();
     v.window = OpenWindow(width, height, full, hertz, scaled);
     if (!v.window) return nullptr;
     ApplyWindowIcon();
-    v.renderer = CreateModeRenderer(v.window);
+    OpenBackend(v.window);
   }
-  if (!v.renderer) {
+  if (!Backend()) {
     CloseMode();
     return nullptr;
   }
-  SDL_RendererInfo info;
-  v.softwareRenderer = SDL_GetRendererInfo(v.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
-  v.softCanvas = v.softwareRenderer && SoftCanvasFits(v.window);
   ReadOutputSize(v);
   // A scaled frame keeps the size asked for; the mapping stretches it over the screen.
   v.width = scaled ? width : v.windowWidth;
@@ -206,10 +192,8 @@ void SetFramePacing(bool on) {
 bool FramePacing() { return Video().pacing; }
 
 void EndGraphics() { CloseMode(); }
-bool GraphicsOpen() { return Video().renderer != nullptr; }
 int GraphicsWidth() { return Video().width; }
 int GraphicsHeight() { return Video().height; }
-bool GraphicsFullScreen() { return Video().fullScreen; }
 
 int DesktopWidth() {
   SDL_DisplayMode mode;
@@ -221,31 +205,6 @@ int DesktopHeight() {
   SDL_DisplayMode mode;
   if (!EnsureSdlVideo() || SDL_GetDesktopDisplayMode(0, &mode) != 0) return 0;
   return mode.h;
-}
-
-std::string RendererName() {
-  SDL_RendererInfo info;
-  if (!Video().renderer || SDL_GetRendererInfo(Video().renderer, &info) != 0) return "";
-  return info.name ? info.name : "";
-}
-
-void SetGraphicsDriver(const std::string& videoDriver, const std::string& renderDriver) {
-  CloseMode();
-  if (SdlVideoStarted()) SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  // An empty name gives the choice back to the environment and SDL.
-  auto choose = [](const char* hint, const std::string& value) {
-    if (value.empty())
-      SDL_ResetHint(hint);
-    else
-      SDL_SetHintWithPriority(hint, value.c_str(), SDL_HINT_OVERRIDE);
-  };
-  choose(SDL_HINT_VIDEODRIVER, videoDriver);
-  choose(SDL_HINT_RENDER_DRIVER, renderDriver);
-}
-
-std::string VideoDriverName() {
-  const char* name = SdlVideoStarted() ? SDL_GetCurrentVideoDriver() : nullptr;
-  return name ? name : "";
 }
 
 void SetVirtualResolution(float width, float height) {
@@ -303,33 +262,22 @@ void GetClsColor(int& red, int& green, int& blue) {
 
 void Cls() {
   VideoState& v = Video();
-  if (!v.renderer || v.clipEmpty) return;
+  if (!Backend() || v.clipEmpty) return;
   // The same pixels cleared to the same colour with nothing drawn since
   // would come out as they are.
-  SDL_Rect clip;
-  SDL_RenderGetClipRect(v.renderer, &clip);
-  const ClearMark mark{clip.x, clip.y, clip.w, clip.h, v.clsR, v.clsG, v.clsB, v.draws, v.presents};
+  const SoftClip& c = v.clip;
+  const ClearMark mark{c.x0, c.y0, c.x1 - c.x0, c.y1 - c.y0, v.clsR, v.clsG, v.clsB, v.draws, v.presents};
   if (v.lastClear == mark) return;
   v.lastClear = mark;
-  if (v.softCanvas) {
-    const SoftTint colour{static_cast<std::uint32_t>(v.clsR), static_cast<std::uint32_t>(v.clsG),
-                          static_cast<std::uint32_t>(v.clsB), 255};
-    SoftQueueFillRect(v.clip, v.clip.x0, v.clip.y0, v.clip.x1, v.clip.y1, colour, SoftBlend::kCopy);
-    return;
-  }
-  SDL_SetRenderDrawBlendMode(v.renderer, SDL_BLENDMODE_NONE);
-  SDL_SetRenderDrawColor(v.renderer, v.clsR, v.clsG, v.clsB, 255);
-  // SDL_RenderClear would ignore the clip rectangle; a fill honours it.
-  SDL_RenderFillRect(v.renderer, nullptr);
+  Backend()->clear(v.clsR, v.clsG, v.clsB);
 }
 
 void Flip(int sync) {
   VideoState& v = Video();
-  if (v.renderer) {
+  if (Backend()) {
     ShowModeWindow();
-    FlushCanvas();
     if (v.beforePresent) v.beforePresent();
-    SDL_RenderPresent(v.renderer);
+    Backend()->present();
     ++v.presents;
     if (sync != 0 && v.pacing) {
       // Hold to 60 frames per second (a vertical sync may have waited
@@ -357,12 +305,6 @@ void SetColor(int red, int green, int blue) {
   Video().blue = std::clamp(blue, 0, 255);
 }
 
-void GetColor(int& red, int& green, int& blue) {
-  red = Video().red;
-  green = Video().green;
-  blue = Video().blue;
-}
-
 void SetAlpha(float alpha) {
   if (std::isnan(alpha)) alpha = 0;
   Video().alpha = std::clamp(alpha, 0.0f, 1.0f);
@@ -370,41 +312,26 @@ void SetAlpha(float alpha) {
 
 float GetAlpha() { return Video().alpha; }
 void SetBlend(int blend) { Video().blend = blend; }
-int GetBlend() { return Video().blend; }
 
 void SetScale(float x, float y) {
   Video().scaleX = x;
   Video().scaleY = y;
 }
 
-void GetScale(float& x, float& y) {
-  x = Video().scaleX;
-  y = Video().scaleY;
-}
-
 void SetRotation(float degrees) { Video().rotation = degrees; }
-float GetRotation() { return Video().rotation; }
 
 std::shared_ptr<TPixmap> ReadFramePixels() {
   VideoState& v = Video();
-  if (!v.renderer) return nullptr;
+  if (!Backend()) return nullptr;
   auto frame = CreatePixmap(v.outWidth, v.outHeight);
-  if (!frame) return nullptr;
-  FlushCanvas();
-  // Reading ignores the clip rectangle only when none is set.
-  SDL_RenderSetClipRect(v.renderer, nullptr);
-  int rc = SDL_RenderReadPixels(v.renderer, nullptr, SDL_PIXELFORMAT_RGBA32, frame->data(), v.outWidth * 4);
-  ApplyClip();
-  if (rc != 0) return nullptr;
-  std::uint8_t* p = frame->data();
-  for (std::size_t i = 0, n = static_cast<std::size_t>(v.outWidth) * v.outHeight; i < n; ++i) p[i * 4 + 3] = 255;
+  if (!frame || !Backend()->readPixels(*frame)) return nullptr;
   return frame;
 }
 
 std::shared_ptr<TPixmap> GrabPixmap(int x, int y, int width, int height) {
   VideoState& v = Video();
   auto out = CreatePixmap(width, height);
-  if (!out || !v.renderer) return nullptr;
+  if (!out || !Backend()) return nullptr;
   auto frame = ReadFramePixels();
   if (!frame) return nullptr;
   // Sample the frame at the centre of each virtual unit of the rectangle;

@@ -40,31 +40,18 @@ class TGraphics {
 std::shared_ptr<TGraphics> Graphics(int width, int height, int depth = 0, int hertz = 60, int flags = 0);
 // Closes the graphics mode, if any. Loaded images stay usable.
 void EndGraphics();
-bool GraphicsOpen();
 // Size of the open mode in pixels (0 when none).
 int GraphicsWidth();
 int GraphicsHeight();
-bool GraphicsFullScreen();
 // Size of the desktop, readable before any mode is open.
 int DesktopWidth();
 int DesktopHeight();
-// Name of the renderer the open mode draws with ("software", "opengl", ...),
-// "" when none is open.
-std::string RendererName();
-// Chooses SDL's video driver and renderer ("" leaves SDL's own choice) for the
-// next mode, overriding the environment. Closes the open mode. Meant for tests.
-void SetGraphicsDriver(const std::string& videoDriver, const std::string& renderDriver);
 // The picture the window carries as its icon (title bar, task switcher). The
 // file is read here and the picture put on the open window and on every
 // window opened after; a file that cannot be read leaves the system's default
 // icon and is reported on standard output, once. "" leaves windows opened
 // after with the default.
 void SetWindowIconFile(const std::string& path);
-// True when the open window was given the picture of SetWindowIconFile.
-bool WindowIconShown();
-
-// Name of the video driver in use ("x11", "dummy", ...), "" before SDL video starts.
-std::string VideoDriverName();
 
 // The virtual resolution spans the whole graphics mode. Setting it opens the
 // viewport to the whole area; the origin stays.
@@ -93,19 +80,15 @@ bool FramePacing();
 
 // The drawing colour multiplies every image, text and shape (0..255 each).
 void SetColor(int red, int green, int blue);
-void GetColor(int& red, int& green, int& blue);
 // Opacity, clamped to 0..1.
 void SetAlpha(float alpha);
 float GetAlpha();
 // ALPHABLEND or LIGHTBLEND; other values draw as ALPHABLEND.
 void SetBlend(int blend);
-int GetBlend();
 // Scale of images, text and shapes; a negative factor mirrors.
 void SetScale(float x, float y);
-void GetScale(float& x, float& y);
 // Rotation in degrees, clockwise on the screen, about an image's handle.
 void SetRotation(float degrees);
-float GetRotation();
 
 // A filled rectangle from (x, y), scaled and rotated about that corner.
 void DrawRect(float x, float y, float width, float height);

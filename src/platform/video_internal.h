@@ -9,6 +9,7 @@
 #include "platform/pixmap.h"
 #include "platform/soft_canvas.h"
 #include "platform/video.h"
+#include "platform/video_backend.h"
 
 namespace sorvanta {
 
@@ -25,12 +26,8 @@ struct ClearMark {
 };
 
 struct VideoState {
-  SDL_Window* window = nullptr;
-  SDL_Renderer* renderer = nullptr;
-  bool softwareRenderer = false;  // SDL's own software renderer draws the frames
-  // Our compositor draws straight into the software renderer's surface.
-  bool softCanvas = false;
-  // Grows whenever a renderer goes away; a texture made under another
+  SDL_Window* window = nullptr;  // the back end that draws it is Backend()
+  // Grows whenever a back end goes away; a texture made under another
   // generation is gone and must be made again.
   int generation = 1;
   int width = 0, height = 0;        // size of the mode (GraphicsWidth/Height)
@@ -88,10 +85,7 @@ SDL_Window* OpenWindow(int width, int height, bool full, int hertz, bool& scaled
 bool PlaceWindow(SDL_Window* window, int width, int height, bool full, int hertz, bool& scaled);
 // Shows the mode's window, once; Flip calls it before the first present.
 void ShowModeWindow();
-// The renderer of a new window: SDL's pick, or its software renderer where
-// that pick is OpenGL drawn on the CPU. Null when none can be made.
-SDL_Renderer* CreateModeRenderer(SDL_Window* window);
-// Turns the renderer's vertical sync on for a paced full-screen mode.
+// Turns the back end's vertical sync on for a paced full-screen mode.
 void ApplyVSync(VideoState& v);
 
 // Puts the window icon picture, if any, on the open window.
@@ -104,27 +98,17 @@ bool SdlVideoStarted();
 // for none.
 bool ScreenlessDriver(const char* driver);
 
-// A texture of the pixmap for the current renderer; null without one.
-SDL_Texture* MakeTexture(const TPixmap& pixmap, bool filtered);
+// A texture of the pixmap for the current back end; null without one.
+VideoTexture* MakeTexture(const TPixmap& pixmap, bool filtered);
 // Frees a texture made under the given generation, if it still exists.
-void FreeTexture(SDL_Texture* texture, int generation);
+void FreeTexture(VideoTexture* texture, int generation);
 // Draws the src rectangle of a texture as a width x height quad whose point
 // (hx, hy) lands on the virtual position (x, y) plus the origin, with the
 // current colour, alpha, blend, scale and rotation.
-void DrawTextureQuad(SDL_Texture* texture, const SDL_Rect& src, float x, float y, float width, float height,
+void DrawTextureQuad(VideoTexture* texture, const SDL_Rect& src, float x, float y, float width, float height,
                      float hx, float hy);
 // Updates a texture made by MakeTexture with pixels of its size.
-void UpdateTexture(SDL_Texture* texture, const TPixmap& pixmap);
-// Whether our compositor may draw the frames of a software renderer on this
-// window (its surface holds 32-bit ARGB words); tests turn it off to compare.
-bool SoftCanvasFits(SDL_Window* window);
-void SetSoftCanvasAllowed(bool allowed);
-// Runs the compositor's queued draws on the frame's pixels: the software
-// renderer's surface as it is now, with nothing of SDL's left to draw on it
-// first.
-void FlushCanvas();
-// The renderer's blend mode for a SetBlend value.
-SDL_BlendMode SdlBlend(int blend);
+void UpdateTexture(VideoTexture* texture, const TPixmap& pixmap);
 // Reads the whole frame being drawn (opaque RGBA); none without a mode.
 std::shared_ptr<TPixmap> ReadFramePixels();
 

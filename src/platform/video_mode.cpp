@@ -1,8 +1,9 @@
 // The one window of the graphics modes, how full screen is shown, and the
-// renderer that draws into the window.
+// back end chosen to draw into the window.
 #include <SDL.h>
 
 #include <cstring>
+#include <memory>
 
 #include "platform/video_internal.h"
 
@@ -130,6 +131,21 @@ bool PlaceWindow(SDL_Window* window, int width, int height, bool full, int hertz
   return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
 }
 
+namespace {
+
+std::unique_ptr<VideoBackend>& OpenedBackend() {
+  // Never destroyed: images and fonts may outlive every other static.
+  static auto* backend = new std::unique_ptr<VideoBackend>;
+  return *backend;
+}
+
+bool& CanvasAllowed() {
+  static bool allowed = true;
+  return allowed;
+}
+
+// SDL's pick of a renderer for the window, or its software renderer where
+// that pick is OpenGL drawn on the CPU. Null when none can be made.
 SDL_Renderer* CreateModeRenderer(SDL_Window* window) {
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
@@ -143,10 +159,51 @@ SDL_Renderer* CreateModeRenderer(SDL_Window* window) {
   return renderer;
 }
 
+bool DrawsOnCpu(SDL_Renderer* renderer) {
+  SDL_RendererInfo info;
+  return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
+
+// Whether our compositor may draw on the window's pixels: 32-bit words of
+// red, green and blue from the high byte down.
+bool CanvasFits(SDL_Window* window) {
+  SDL_Surface* surface = SDL_GetWindowSurface(window);
+  if (!surface || !surface->pixels || surface->format->BytesPerPixel != 4 || surface->pitch % 4 != 0) return false;
+  const SDL_PixelFormat& f = *surface->format;
+  return f.Rmask == 0x00FF0000u && f.Gmask == 0x0000FF00u && f.Bmask == 0x000000FFu;
+}
+
+}  // namespace
+
+VideoBackend* Backend() { return OpenedBackend().get(); }
+
+void CloseBackend() { OpenedBackend().reset(); }
+
+bool OpenBackend(SDL_Window* window) {
+  CloseBackend();
+  SDL_Renderer* renderer = CreateModeRenderer(window);
+  if (!renderer) return false;
+  const bool allowed = SoftCanvasAllowed();
+  if (DrawsOnCpu(renderer) && allowed) {
+    // Where SDL would draw on the CPU, our compositor draws the same frames
+    // on the window's pixels, with SDL's renderer gone from the window.
+    SDL_DestroyRenderer(renderer);
+    if (CanvasFits(window)) {
+      OpenedBackend() = MakeSoftBackend(window);
+      return true;
+    }
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer) return false;
+  }
+  OpenedBackend() = MakeSdlBackend(renderer, allowed);
+  return true;
+}
+
+void SetSoftCanvasAllowed(bool allowed) { CanvasAllowed() = allowed; }
+bool SoftCanvasAllowed() { return CanvasAllowed(); }
+
 void ApplyVSync(VideoState& v) {
-  // SDL's software renderer would only imitate the wait, which the frame
-  // pacing does already.
-  if (v.renderer && !v.softwareRenderer) SDL_RenderSetVSync(v.renderer, v.fullScreen && v.pacing ? 1 : 0);
+  if (Backend()) Backend()->setVSync(v.fullScreen && v.pacing);
 }
 
 }  // namespace sorvanta

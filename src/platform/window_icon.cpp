@@ -15,7 +15,6 @@ void SetWindowIconFile(const std::string& path) {
   ApplyWindowIcon();
 }
 
-bool WindowIconShown() { return Video().iconShown; }
 
 void ApplyWindowIcon() {
   VideoState& v = Video();

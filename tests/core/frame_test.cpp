@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/font.h"
 #include "platform/input.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 
 namespace sorvanta {

@@ -9,6 +9,7 @@
 #include "gui_test_support.h"
 #include "platform/font.h"
 #include "platform/harness.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 #include "support/temp_folder.h"
 

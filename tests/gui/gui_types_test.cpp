@@ -3,6 +3,7 @@
 
 #include "gui/gui_types.h"
 #include "platform/image.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 
 namespace sorvanta {

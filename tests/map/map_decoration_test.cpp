@@ -70,7 +70,7 @@ TEST(MapEmitters, GoOnWhenTheClockWraps) {
   map.vulcanoTime = map.snowTime = map.cloudTime = map.fogTime = map.waterTime = INT_MIN + 1000;
   particlesList.clear();
   map._updateEnviroment();
-  ResetClock();
+  SetTestClock(nullptr);
   EXPECT_EQ(particlesList.size(), 10u);
   EXPECT_EQ(map.lavATime, INT_MIN + 15);
 }

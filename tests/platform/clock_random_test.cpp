@@ -21,7 +21,7 @@ TEST(Clock, RealAndTestClock) {
   SetTestClock([] { return 7; });
   Delay(100000);  // no handler: returns at once
   EXPECT_EQ(MilliSecs(), 7);
-  ResetClock();
+  SetTestClock(nullptr);
   EXPECT_GE(MilliSecs(), start + 20);
 }
 

@@ -5,6 +5,7 @@
 #include "draw_test_support.h"
 #include "platform/harness.h"
 #include "platform/input.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
 

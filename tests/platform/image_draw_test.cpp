@@ -62,7 +62,7 @@ TEST(ImageDraw, SubRectanglesFramesAndNullImages) {
     for (int x = 0; x < 30; ++x) WritePixel(strip, x, y, 0xff000000u | (0xff0000u >> (8 * (x / 10))));
   auto anim = LoadAnimImage(strip, 10, 10, 1, 2, 0);
   ASSERT_NE(anim, nullptr);
-  EXPECT_EQ(CountFrames(anim), 2);
+  EXPECT_EQ(anim->frameCount(), 2);
   EXPECT_EQ(LoadAnimImage(strip, 10, 10, 2, 2, 0), nullptr);  // runs past the strip
   Cls();
   DrawImage(anim, 0, 0, 0);

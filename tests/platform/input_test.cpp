@@ -7,6 +7,7 @@
 
 #include "platform/clock.h"
 #include "platform/harness.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
 

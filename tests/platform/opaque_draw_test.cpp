@@ -60,10 +60,10 @@ TEST(OpaqueDraw, FullAlphaOpaqueDrawsMatchTheBlendedOnesPixelForPixel) {
     SetScale(c.scale, c.scale);
     SetRotation(c.rotation);
     const float x = 40.5f, y = 30.25f, w = 16 * c.scale, hgt = 12 * c.scale;
-    SDL_Renderer* r = Video().renderer;
+    SDL_Renderer* r = SdlRenderer();
     if (c.image) {
       DrawImage(c.image, x, y);
-      auto* texture = static_cast<SDL_Texture*>(c.image->texture(0));
+      auto* texture = SdlTextureOf(c.image->texture(0));
       SDL_BlendMode used = SDL_BLENDMODE_BLEND;
       SDL_GetTextureBlendMode(texture, &used);
       EXPECT_EQ(used, SDL_BLENDMODE_NONE) << c.name << ": the copy still blends";
@@ -111,7 +111,7 @@ TEST(OpaqueDraw, TransparentOrRotatedImagesAndLowerAlphaStillBlend) {
   auto see = [](const std::shared_ptr<TImage>& image) {
     DrawImage(image, 10, 10);
     SDL_BlendMode used = SDL_BLENDMODE_NONE;
-    SDL_GetTextureBlendMode(static_cast<SDL_Texture*>(image->texture(0)), &used);
+    SDL_GetTextureBlendMode(SdlTextureOf(image->texture(0)), &used);
     return used;
   };
   auto holed = CreatePixmap(4, 4);

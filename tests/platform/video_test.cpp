@@ -1,3 +1,4 @@
+#include "platform/read_back.h"
 #include "platform/video.h"
 
 #include <gtest/gtest.h>

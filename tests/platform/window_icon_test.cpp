@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/read_back.h"
 #include "platform/video.h"
 #include "support/temp_folder.h"
 

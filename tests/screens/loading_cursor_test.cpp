@@ -5,6 +5,7 @@
 #include "core/shell_test_support.h"
 #include "core/settings.h"
 #include "platform/input.h"
+#include "platform/read_back.h"
 #include "screens/loading_screen.h"
 
 namespace sorvanta {

@@ -13,6 +13,7 @@
 #include "formats/txt_file.h"
 #include "gui/img.h"
 #include "platform/input.h"
+#include "platform/read_back.h"
 #include "platform/system.h"
 #include "platform/video.h"
 #include "screens/pop_up.h"

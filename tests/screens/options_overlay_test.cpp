@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/input.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 #include "screens/options.h"
 #include "screens/profiles_screen.h"

@@ -30,6 +30,7 @@
 #include "platform/input.h"
 #include "platform/input_internal.h"
 #include "platform/random.h"
+#include "platform/read_back.h"
 #include "platform/single_copy.h"
 #include "platform/system.h"
 #include "platform/video.h"
@@ -108,7 +109,7 @@ std::vector<Entry>& Table() {
       {"drawing state", DrawingState()},
       {"input and cursor", ResetBy(ForgetInput)},
       {"sound device", ResetBy([] { SetAudioClockDriven(false); })},
-      {"clock", ResetBy(ResetClock)},
+      {"clock", ResetBy([] { SetTestClock(nullptr); })},
       {"random generator", ResetBy(ResetRandomForTests)},
       {"end handler", ResetBy([] { SetEndHandler(nullptr); })},
       {"atomic write fault", ResetBy([] { SetAtomicWriteFaultForTests(nullptr); })},

@@ -12,6 +12,7 @@
 #include "gui/mouse.h"
 #include "platform/clock.h"
 #include "platform/random.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 #include "sound/volume_settings.h"
 #include "support/temp_folder.h"

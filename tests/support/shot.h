@@ -22,9 +22,9 @@ inline void WriteShot(const std::shared_ptr<TPixmap>& frame, const std::string& 
   if (!dir || !frame) return;
   std::ofstream out(std::string(dir) + "/" + name + ".ppm", std::ios::binary);
   ASSERT_TRUE(out) << dir << "/" << name;
-  out << "P6\n" << PixmapWidth(frame) << " " << PixmapHeight(frame) << "\n255\n";
-  for (int y = 0; y < PixmapHeight(frame); ++y)
-    for (int x = 0; x < PixmapWidth(frame); ++x) {
+  out << "P6\n" << frame->width() << " " << frame->height() << "\n255\n";
+  for (int y = 0; y < frame->height(); ++y)
+    for (int x = 0; x < frame->width(); ++x) {
       const std::uint32_t p = ReadPixel(frame, x, y);
       out.put(static_cast<char>(p >> 16)).put(static_cast<char>(p >> 8)).put(static_cast<char>(p));
     }

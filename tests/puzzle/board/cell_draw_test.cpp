@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "platform/draw_test_support.h"
 #include "platform/input.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 #include "puzzle/board/cell_draw_support.h"
 #include "puzzle/puzzle_test_support.h"

@@ -5,6 +5,7 @@
 
 #include "gui/my_font.h"
 #include "platform/draw_test_support.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 #include "puzzle/board/hint.h"
 #include "puzzle/board/number.h"

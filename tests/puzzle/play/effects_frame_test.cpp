@@ -3,6 +3,7 @@
 
 #include "platform/draw_test_support.h"
 #include "platform/harness.h"
+#include "platform/read_back.h"
 #include "platform/trig.h"
 #include "platform/video.h"
 #include "puzzle/effects_test_support.h"

@@ -1,7 +1,8 @@
 #pragma once
 // A yardstick for the drawing layer's own cost: the same sprites drawn with
-// plain SDL renderer calls, bypassing the layer's state and transforms. Used
-// by the drawing benchmark; the game never calls it.
+// plain calls of SDL's software renderer on a frame of the mode's size,
+// bypassing the layer's state and transforms. Used by the drawing benchmark;
+// the game never calls it.
 #include <memory>
 #include <vector>
 
@@ -21,7 +22,7 @@ struct ReferenceSprite {
 // Draws every sprite of the image's first frame with its handle at (x, y),
 // straight through SDL; nothing without a graphics mode.
 void DrawSpritesDirect(const std::shared_ptr<TImage>& image, const std::vector<ReferenceSprite>& sprites);
-// Clears the window black and presents the frame, straight through SDL.
+// Clears the frame black and presents it, straight through SDL.
 void ClearDirect();
 void PresentDirect();
 

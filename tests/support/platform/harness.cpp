@@ -8,6 +8,7 @@
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/input_internal.h"
+#include "platform/read_back.h"
 #include "platform/strings.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
@@ -103,7 +104,7 @@ void Harness::Teardown() {
   EndGraphics();
   SetImageFont(nullptr);
   SetAudioClockDriven(false);
-  ResetClock();
+  SetTestClock(nullptr);
   ResetInputState();
 }
 
