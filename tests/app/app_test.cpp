@@ -139,17 +139,17 @@ std::map<std::string, std::string> Files(const std::string& folder) {
 // a folder that cannot hold it keeps no one out.
 TEST(App, TheCopyLockIsRefusedOnlyWhileAnotherHolderHasIt) {
   test::TempFolder dir;
-  const std::string path = dir.path() + "/running.lock";
-  EXPECT_EQ(TakeCopyLock(path), CopyLock::kTaken);
-  EXPECT_EQ(TakeCopyLock(path), CopyLock::kTaken) << "taken again by its holder";
+  const std::string folder = dir.path();
+  EXPECT_EQ(TakeCopyLock(folder), CopyLock::kTaken);
+  EXPECT_EQ(TakeCopyLock(folder), CopyLock::kTaken) << "taken again by its holder";
   ReleaseCopyLock();
-  const int other = ::open(path.c_str(), O_RDWR);
+  const int other = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
   ASSERT_GE(other, 0);
   ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
-  EXPECT_EQ(TakeCopyLock(path), CopyLock::kHeldElsewhere);
+  EXPECT_EQ(TakeCopyLock(folder), CopyLock::kHeldElsewhere);
   ::close(other);
-  EXPECT_EQ(TakeCopyLock(path), CopyLock::kTaken) << "free again once the other holder is gone";
-  EXPECT_EQ(TakeCopyLock(dir.path() + "/missing/running.lock"), CopyLock::kUnavailable);
+  EXPECT_EQ(TakeCopyLock(folder), CopyLock::kTaken) << "free again once the other holder is gone";
+  EXPECT_EQ(TakeCopyLock(folder + "/missing"), CopyLock::kUnavailable);
   ReleaseCopyLock();
 }
 
