@@ -18,6 +18,11 @@ std::string& waiting() {
   return text;
 }
 
+int& framesHeld() {
+  static int frames = 0;
+  return frames;
+}
+
 }  // namespace
 
 void bindDialogs(TDialogBindings bindings) { bound() = std::move(bindings); }
@@ -36,7 +41,15 @@ void tellPlayerAtFrameEnd(const std::string& text) {
 
 bool messageWaiting() { return !waiting().empty(); }
 
-std::string takeWaitingMessage() { return std::exchange(waiting(), std::string()); }
+bool waitingMessageShowsNow(bool screenSettled) {
+  if (!messageWaiting()) return false;
+  return screenSettled || ++framesHeld() >= kNoticeHeldFrames;
+}
+
+std::string takeWaitingMessage() {
+  framesHeld() = 0;
+  return std::exchange(waiting(), std::string());
+}
 
 std::string runPauseMenu(std::shared_ptr<TEkran> screen) {
   if (!bound().options) return kOptionsClosed;

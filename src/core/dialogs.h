@@ -28,6 +28,12 @@ void tellPlayer(const std::string& text, std::shared_ptr<TEkran> screen);
 void tellPlayerAtFrameEnd(const std::string& text);
 // Whether a message waits; takeWaitingMessage hands it over and forgets it.
 bool messageWaiting();
+// Whether the waiting message goes over this frame: only over a screen that
+// has settled (no fade or ramp under way), so it never freezes a half-faded
+// or black frame; but one held for kNoticeHeldFrames frames goes over any,
+// so a screen that never settles cannot keep it from the player.
+constexpr int kNoticeHeldFrames = 180;
+bool waitingMessageShowsNow(bool screenSettled);
 std::string takeWaitingMessage();
 // The options overlay over screen as its pause menu; the state it leads to
 // (stateFromPauseMenu), "" when play goes on.

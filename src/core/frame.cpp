@@ -67,9 +67,9 @@ void _updateSystem() {
   if (bound.updateSound) bound.updateSound();
 }
 
-void myFlip(int n) {
+void myFlip(int n, bool screenSettled) {
   // A waiting message goes over this frame as drawn, cursor left out.
-  const bool tell = n == 0 && messageWaiting();
+  const bool tell = n == 0 && waitingMessageShowsNow(screenSettled);
   std::shared_ptr<TImage> frame = tell ? grabDesignArea() : nullptr;
   _drawMouse();
   if (n == 0 && AppSuspended()) pauseGame();

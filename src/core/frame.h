@@ -15,8 +15,10 @@ void checkQuitRequest();
 // settings written at once) and the sound registry. The screen loop runs it
 // once per frame (updateScreen, core/screen_loop.h); screens never do.
 void _updateSystem();
-// Ends a frame: cursor, pause screen (n = 0 only), present, clear for the next.
-void myFlip(int n);
+// Ends a frame: cursor, pause screen (n = 0 only), present, clear for the
+// next; a waiting message over the frame (n = 0 only) once the screen that
+// drew it has settled (waitingMessageShowsNow, core/dialogs.h).
+void myFlip(int n, bool screenSettled = true);
 // The frozen frame darkened with the pause text, until the application is
 // active again. Music and the story's caption timers stand still meanwhile.
 void pauseGame();

@@ -38,7 +38,8 @@ void runScreenLoop(TEkran& screen, const std::function<void()>& act,
     }
     updateScreen(screen);
     screen.draw();
-    myFlip(0);
+    // Settled: the fade is off and the ramps stand at their targets.
+    myFlip(0, screen.fade <= 0 && screen.fade == screen.dFade && screen.alpha == screen.dAlpha);
     if (act) act();
   } while (!finished());
 }

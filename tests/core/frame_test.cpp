@@ -4,7 +4,10 @@
 
 #include <functional>
 
+#include "core/dialogs.h"
 #include "core/display.h"
+#include "core/ekran.h"
+#include "core/screen_loop.h"
 #include "core/shell_test_support.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
@@ -87,6 +90,43 @@ TEST(Frame, FullScreenKeysSwitchModeAndWriteSettingsAtOnce) {
 }
 
 std::uint32_t Channel(std::uint32_t argb, int shift) { return (argb >> shift) & 0xff; }
+
+// A notice saved up for the frame's end (a failed save in a screen's
+// preparation) shows once the screen has faded in, never over a black or
+// half-faded frame; a screen whose ramps never settle shows it all the same.
+TEST(Frame, AWaitingNoticeShowsOverASettledScreen) {
+  struct Ramps : TEkran {
+    bool rampsAlpha = true;
+    void update() override {
+      _updateFade();
+      if (rampsAlpha) _updateAlpha();
+    }
+  };
+  for (const bool settles : {true, false}) {
+    ShellWorld world;
+    Ramps screen;
+    screen.rampsAlpha = settles;
+    screen.fade = 1, screen.dFade = 0, screen.dAlpha = 1;
+    int frames = 0, shownAt = 0;
+    float fadeShown = -1, alphaShown = -1;
+    bindDialogs({[&](const std::string& text, std::shared_ptr<TEkran>, int) {
+                   EXPECT_EQ(text, "not saved");
+                   shownAt = frames + 1, fadeShown = screen.fade, alphaShown = screen.alpha;
+                   return 1;
+                 },
+                 nullptr});
+    tellPlayerAtFrameEnd("not saved");
+    runScreenLoop(screen, [&] { ++frames; }, [&] { return frames >= kNoticeHeldFrames + 5; });
+    EXPECT_FALSE(messageWaiting()) << settles;
+    EXPECT_EQ(fadeShown, 0) << settles;
+    if (settles) {
+      EXPECT_EQ(alphaShown, 1);
+      EXPECT_LT(shownAt, 40) << "shown as soon as the screen stands";
+    } else {
+      EXPECT_EQ(shownAt, kNoticeHeldFrames);
+    }
+  }
+}
 
 TEST(Frame, PauseScreenFreezesTheLetterboxedDesignArea) {
   HarnessOptions wide;
