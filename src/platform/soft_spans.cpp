@@ -1,8 +1,15 @@
-// The span loops: a span's pixels four or eight at a time (SSE2, or AVX2
-// where the CPU has it), or one at a time, two colour lanes to a multiply.
+// The span loops: a span's pixels four or eight at a time in the compiler's
+// vector types (SSE2, or AVX2 where the CPU has it, on x86; NEON on ARM;
+// whatever the target offers elsewhere), or one at a time, two colour lanes
+// to a multiply.
 #include "platform/soft_spans.h"
 
+#if defined(__x86_64__) || defined(__i386__)
+#define SORVANTA_SPANS_X86 1
 #include <immintrin.h>
+#elif defined(__ARM_NEON)
+#include <arm_neon.h>
+#endif
 
 #include <algorithm>
 #include <atomic>
@@ -20,42 +27,89 @@ struct Vectors {
   typedef std::uint32_t U32 __attribute__((vector_size(kBytes)));
   typedef std::int32_t I32 __attribute__((vector_size(kBytes)));
   typedef std::uint16_t U16 __attribute__((vector_size(kBytes)));
+  typedef std::uint8_t U8 __attribute__((vector_size(kBytes)));
 };
 
 // Each width gives its loops Gather, which loads the texels at kW indices,
-// and AddSaturatedBytes on its own registers.
-namespace sse2 {
+// and AddSaturatedBytes.
+//
+// Four at a time, in 16-byte vectors. 32-bit x86 may lack SSE2, so there the
+// block is built for it and taken only where the CPU has it.
+#if defined(__i386__)
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("sse2"))), apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("sse2")
+#endif
+#endif
+namespace wide4 {
 constexpr int kW = 4;
-[[gnu::always_inline]] inline Vectors<16>::U32 Gather(const std::uint32_t* base, Vectors<16>::I32 at) {
-  return Vectors<16>::U32{base[at[0]], base[at[1]], base[at[2]], base[at[3]]};
+using V = Vectors<16>;
+[[gnu::always_inline]] inline V::U32 Gather(const std::uint32_t* base, V::I32 at) {
+  return V::U32{base[at[0]], base[at[1]], base[at[2]], base[at[3]]};
 }
-using Register = __m128i;
-[[gnu::always_inline]] inline Register AddSaturatedBytes(Register a, Register b) { return _mm_adds_epu8(a, b); }
+[[gnu::always_inline]] inline V::U32 AddSaturatedBytes(V::U32 a, V::U32 b) {
+#if defined(SORVANTA_SPANS_X86)
+  return reinterpret_cast<V::U32>(_mm_adds_epu8(reinterpret_cast<__m128i>(a), reinterpret_cast<__m128i>(b)));
+#elif defined(__ARM_NEON)
+  return reinterpret_cast<V::U32>(vqaddq_u8(reinterpret_cast<uint8x16_t>(a), reinterpret_cast<uint8x16_t>(b)));
+#else
+  const V::U8 x = reinterpret_cast<V::U8>(a), sum = x + reinterpret_cast<V::U8>(b);
+  return reinterpret_cast<V::U32>(sum | reinterpret_cast<V::U8>(sum < x));  // a wrapped lane is all ones
+#endif
+}
 #include "platform/soft_spans_wide.inc"
-}  // namespace sse2
+}  // namespace wide4
+#if defined(__i386__)
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
+#pragma GCC pop_options
+#endif
+#endif
 
-// Clang takes the target per function; GCC for the block.
+#if defined(SORVANTA_SPANS_X86)
+// Eight at a time, where the CPU has AVX2. Clang takes the target per
+// function; GCC for the block.
 #if defined(__clang__)
 #pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
 #else
 #pragma GCC push_options
 #pragma GCC target("avx2")
 #endif
-namespace avx2 {
+namespace wide8 {
 constexpr int kW = 8;
-[[gnu::always_inline]] inline Vectors<32>::U32 Gather(const std::uint32_t* base, Vectors<32>::I32 at) {
+using V = Vectors<32>;
+[[gnu::always_inline]] inline V::U32 Gather(const std::uint32_t* base, V::I32 at) {
   const __m256i texels = _mm256_i32gather_epi32(reinterpret_cast<const int*>(base), reinterpret_cast<__m256i>(at), 4);
-  return reinterpret_cast<Vectors<32>::U32>(texels);
+  return reinterpret_cast<V::U32>(texels);
 }
-using Register = __m256i;
-[[gnu::always_inline]] inline Register AddSaturatedBytes(Register a, Register b) { return _mm256_adds_epu8(a, b); }
+[[gnu::always_inline]] inline V::U32 AddSaturatedBytes(V::U32 a, V::U32 b) {
+  return reinterpret_cast<V::U32>(_mm256_adds_epu8(reinterpret_cast<__m256i>(a), reinterpret_cast<__m256i>(b)));
+}
 #include "platform/soft_spans_wide.inc"
-}  // namespace avx2
+}  // namespace wide8
 #if defined(__clang__)
 #pragma clang attribute pop
 #else
 #pragma GCC pop_options
 #endif
+#endif
+
+// The widest loops this CPU runs, up to pixels at a time: eight and four
+// are x86's choice at run time; elsewhere four where the target has
+// vectors, else one.
+int WidestLoops(int pixels) {
+#if defined(SORVANTA_SPANS_X86)
+  __builtin_cpu_init();
+  if (pixels >= 8 && __builtin_cpu_supports("avx2")) return 8;
+  if (pixels >= wide4::kW && __builtin_cpu_supports("sse2")) return wide4::kW;
+  return 1;
+#else
+  return pixels >= wide4::kW ? wide4::kW : 1;
+#endif
+}
 
 // A span one pixel at a time.
 template <bool kFilter, TintKind kTint, SoftBlend kBlend>
@@ -132,8 +186,13 @@ void DrawSpan(std::uint32_t* out, int n, const SoftPixels& tex, const SoftQuad& 
 }
 
 // The loops kWidth pixels at a time.
+#if defined(SORVANTA_SPANS_X86)
 template <int kWidth>
-using Wide = std::conditional_t<kWidth == avx2::kW, avx2::Loops, sse2::Loops>;
+using Wide = std::conditional_t<kWidth == wide8::kW, wide8::Loops, wide4::Loops>;
+#else
+template <int kWidth>
+using Wide = wide4::Loops;
+#endif
 
 // The same span kWidth pixels at a time.
 template <int kWidth, bool kFilter, TintKind kTint, SoftBlend kBlend>
@@ -164,7 +223,7 @@ void FillSpan(std::uint32_t* out, int n, std::uint32_t colour) {
   }
 }
 
-std::atomic<int> spanWidth{__builtin_cpu_supports("avx2") ? avx2::kW : sse2::kW};
+std::atomic<int> spanWidth{WidestLoops(8)};
 
 template <int kWidth>
 FillFn PickFill(SoftBlend blend) {
@@ -205,16 +264,20 @@ SpanFn PickSpan(bool filtered, TintKind tint, SoftBlend blend) {
 
 FillFn PickFill(SoftBlend blend) {
   switch (spanWidth.load(std::memory_order_relaxed)) {
-    case avx2::kW: return PickFill<avx2::kW>(blend);
-    case sse2::kW: return PickFill<sse2::kW>(blend);
+#if defined(SORVANTA_SPANS_X86)
+    case wide8::kW: return PickFill<wide8::kW>(blend);
+#endif
+    case wide4::kW: return PickFill<wide4::kW>(blend);
     default: return PickFill<1>(blend);
   }
 }
 
 SpanFn PickSpan(bool filtered, TintKind tint, SoftBlend blend) {
   switch (spanWidth.load(std::memory_order_relaxed)) {
-    case avx2::kW: return PickSpan<avx2::kW>(filtered, tint, blend);
-    case sse2::kW: return PickSpan<sse2::kW>(filtered, tint, blend);
+#if defined(SORVANTA_SPANS_X86)
+    case wide8::kW: return PickSpan<wide8::kW>(filtered, tint, blend);
+#endif
+    case wide4::kW: return PickSpan<wide4::kW>(filtered, tint, blend);
     default: return PickSpan<1>(filtered, tint, blend);
   }
 }
@@ -224,11 +287,7 @@ SpanFn PickSpan(bool filtered, TintKind tint, SoftBlend blend) {
 namespace sorvanta {
 
 int SetSoftSpanWidth(int pixels) {
-  int width = 1;
-  if (pixels >= soft::avx2::kW && __builtin_cpu_supports("avx2"))
-    width = soft::avx2::kW;
-  else if (pixels >= soft::sse2::kW)
-    width = soft::sse2::kW;
+  const int width = soft::WidestLoops(pixels);
   soft::spanWidth.store(width, std::memory_order_relaxed);
   return width;
 }

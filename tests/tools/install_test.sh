@@ -5,9 +5,11 @@
 # page, the assets reached through the game's resource folder, and the game
 # started headless through the entry's Exec up to the end of loading, then
 # ended by SIGTERM.
-# Usage: install_test.sh CMAKE BUILD_DIR LAUNCHER_DIR DATADIR GAME_DIR
+# Usage: install_test.sh CMAKE BUILD_DIR LAUNCHER_DIR DATADIR GAME_DIR [EMULATOR]
+# With an emulator (a build for another architecture) the game is started
+# under it at the path the launcher execs, which the kernel cannot run itself.
 set -eu
-cmake=$1 build=$2 bindir=$3 datadir=$4 gamedir=$5
+cmake=$1 build=$2 bindir=$3 datadir=$4 gamedir=$5 emulator=${6:-}
 tmp=$(mktemp -d)
 pid=
 trap '[ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
@@ -54,8 +56,13 @@ icon_name=$(sed -n 's/^Icon=//p' "$entry")
 # Loading ends with its last step; the loading screen prints each one. The
 # suite checks leaks in process; here only the way out counts.
 mkdir "$tmp/home"
+if [ -n "$emulator" ]; then
+  set -- $emulator "$prefix/$gamedir/Sorvanta.app/Contents/MacOS/sorvanta"
+else
+  set -- "$prefix/$bindir/$exec_name"
+fi
 HOME=$tmp/home SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software ASAN_OPTIONS=detect_leaks=0 \
-  "$prefix/$bindir/$exec_name" >"$tmp/out" 2>&1 &
+  "$@" >"$tmp/out" 2>&1 &
 pid=$!
 waited=0
 until grep -qx "adp = 25" "$tmp/out"; do
