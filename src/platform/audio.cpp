@@ -89,7 +89,6 @@ void SetAudioClockDriven(bool clockDriven) {
   a.started = false;
 }
 
-bool AudioDeviceOpen() { return Audio().device != 0; }
 Mixer& AudioMixer() { return Audio().mixer; }
 
 std::shared_ptr<TSound> LoadSound(const std::string& path, int flags) {

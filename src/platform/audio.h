@@ -55,8 +55,6 @@ void StopChannel(const std::shared_ptr<TChannel>& channel);
 // True while the channel sounds: false once ended, stopped, or while paused.
 bool ChannelPlaying(const std::shared_ptr<TChannel>& channel);
 
-// True while a sound device plays the mixer.
-bool AudioDeviceOpen();
 // The mixer every channel plays through.
 Mixer& AudioMixer();
 

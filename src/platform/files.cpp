@@ -101,13 +101,6 @@ std::string StripDir(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string ExtractExt(const std::string& path) {
-  const std::string::size_type dot = path.rfind('.');
-  const std::string::size_type slash = path.rfind('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  return path.substr(dot + 1);
-}
-
 std::string StripExt(const std::string& path) {
   const std::string::size_type dot = path.rfind('.');
   const std::string::size_type slash = path.rfind('/');

@@ -70,11 +70,9 @@ std::string CurrentDir();
 // Absolute form of path with "." and ".." folded; the path need not exist.
 std::string RealPath(const std::string& path);
 
-// "a/b/c.txt": ExtractDir "a/b", StripDir "c.txt", ExtractExt "txt",
-// StripExt "a/b/c", StripAll "c".
+// "a/b/c.txt": ExtractDir "a/b", StripDir "c.txt", StripExt "a/b/c", StripAll "c".
 std::string ExtractDir(const std::string& path);
 std::string StripDir(const std::string& path);
-std::string ExtractExt(const std::string& path);
 std::string StripExt(const std::string& path);
 std::string StripAll(const std::string& path);
 

@@ -25,11 +25,6 @@ std::function<bool()>& WindowQuery() {
   return query;
 }
 
-std::vector<std::function<void()>>& ExitHooks() {
-  static std::vector<std::function<void()>> hooks;
-  return hooks;
-}
-
 std::function<void(int)>& EndHandler() {
   static std::function<void(int)> handler;
   return handler;
@@ -207,10 +202,6 @@ EndRequested::EndRequested(int status_)
     : std::runtime_error("End(" + std::to_string(status_) + ")"), status(status_) {}
 
 void End(int status) {
-  // Taken out first, so a hook that calls End does not run the hooks again.
-  std::vector<std::function<void()>> hooks = std::move(ExitHooks());
-  ExitHooks().clear();
-  for (auto it = hooks.rbegin(); it != hooks.rend(); ++it) (*it)();
   std::fflush(stdout);
   std::fflush(stderr);
   if (EndHandler()) {
@@ -222,8 +213,6 @@ void End(int status) {
   EndGraphics();
   std::exit(status);
 }
-
-void AddExitHook(std::function<void()> hook) { ExitHooks().push_back(std::move(hook)); }
 
 void SetEndHandler(std::function<void(int)> handler) { EndHandler() = std::move(handler); }
 

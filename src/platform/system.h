@@ -48,9 +48,8 @@ class EndRequested : public std::runtime_error {
   int status;
 };
 
-// Runs the exit hooks (latest first, once) and ends the process.
+// Ends the process (through the handler, when one is set).
 [[noreturn]] void End(int status = 0);
-void AddExitHook(std::function<void()> hook);
 // Replaces the final exit (tests). If the handler returns, End throws
 // EndRequested, so End's caller never continues. nullptr restores exit.
 void SetEndHandler(std::function<void(int)> handler);
