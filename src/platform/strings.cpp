@@ -256,12 +256,6 @@ int FloatToInt(double value) {
 
 std::string IntToText(int value) { return std::to_string(value); }
 
-std::string Chr(char32_t code) {
-  std::string out;
-  AppendUtf8(out, code);
-  return out;
-}
-
 std::u32string Utf8ToU32(const std::string& s) {
   std::u32string out;
   out.reserve(s.size());

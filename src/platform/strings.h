@@ -30,9 +30,6 @@ int TextToInt(const std::string& s);
 int FloatToInt(double value);
 std::string IntToText(int value);
 
-// One code point as UTF-8.
-std::string Chr(char32_t code);
-
 // Invalid bytes decode to U+FFFD; invalid code points encode as U+FFFD.
 std::u32string Utf8ToU32(const std::string& s);
 std::string U32ToUtf8(const std::u32string& s);

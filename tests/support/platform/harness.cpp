@@ -41,7 +41,7 @@ void SendWindowEvent(SDL_WindowEventID id) {
 void SendText(const std::string& text) {
   std::string piece;
   for (char32_t c : Utf8ToU32(text)) {
-    std::string one = Chr(c);
+    std::string one = U32ToUtf8(std::u32string(1, c));
     if (piece.size() + one.size() >= sizeof(SDL_TextInputEvent::text)) {
       SDL_Event e{};
       e.type = SDL_TEXTINPUT;
