@@ -1,6 +1,7 @@
 # Builds for 32-bit x86 (32-bit long, size_t and pointers) with Debian's
-# i686 compiler and the :i386 libraries (tools/cross-test i386 installs
-# them); an x86-64 kernel runs the programs as they are.
+# i686 compiler and the :i386 libraries (tools/deps i386 installs them, for
+# tools/package i386); an x86-64 kernel runs the programs as they are. The
+# tests build and run in an i386 chroot instead (tools/cross-test i386).
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-linux-gnu-gcc)

@@ -2,6 +2,8 @@
 // recipe's order, so a run draws the same particles every time.
 #include "effects/particle_factories.h"
 
+#include <cmath>
+
 #include "effects/particle.h"
 #include "platform/image.h"
 #include "platform/random.h"
@@ -32,7 +34,9 @@ void createShowStageParticle(float x, float y, int angle, float radius) {
   TRGB rgb = rgbOf(0, g, 0);
   if (Rand(0, 1) == 1) rgb = rgbOf(g, g, 0);
   const float endR = 360.0f + Rand(0, 180);
-  createParticle(0, x1, y1, x2, y2, mx, my, rgb, 1, 0, 0.5f, 1, 0, endR, 4, 0, FloatToInt(1000 * radius));
+  // Rounded: a radius of 0.755 is 755 ms even where the x87 unit keeps the
+  // product at 754.99999 (in double it is exact on every architecture).
+  createParticle(0, x1, y1, x2, y2, mx, my, rgb, 1, 0, 0.5f, 1, 0, endR, 4, 0, FloatToInt(std::round(1000.0 * radius)));
 }
 
 void createHintParticle1(float x, float y, const TRGB& rgb) {

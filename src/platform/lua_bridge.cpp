@@ -179,16 +179,19 @@ int PlainFind(lua_State* L) {
 }
 
 // string.rep that refuses a result larger than a script may hold; the
-// original loops once per copy, for ever when the string is empty.
+// original loops once per copy, for ever when the string is empty. The count
+// is judged as the number it is: Lua's integer is 32 bits on 32-bit systems,
+// where a huge count would wrap (rounded, not cut, there) before the check.
 int BoundedRep(lua_State* L) {
   std::size_t length = 0;
   const char* text = luaL_checklstring(L, 1, &length);
-  lua_Integer times = luaL_checkinteger(L, 2);
-  if (length == 0 || times <= 0) {
+  const lua_Number count = luaL_checknumber(L, 2);
+  if (length == 0 || !(count >= 1)) {  // NaN too
     lua_pushliteral(L, "");
     return 1;
   }
-  if (static_cast<std::size_t>(times) > kMemoryLimit / length) return luaL_error(L, "string.rep result too large");
+  if (count > static_cast<lua_Number>(kMemoryLimit / length)) return luaL_error(L, "string.rep result too large");
+  auto times = static_cast<std::size_t>(count);  // a fraction cut off, as on 64-bit systems
   luaL_Buffer buffer;
   luaL_buffinit(L, &buffer);
   while (times-- > 0) luaL_addlstring(&buffer, text, length);

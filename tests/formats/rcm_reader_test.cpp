@@ -124,7 +124,8 @@ TEST(RcmReader, FilesThatCannotBeReadReportAndReadEmpty) {
 TEST(RcmReader, FilesBeyondTheSizeLimitAreRefusedByBothReaders) {
   TempFolder dir;
   const std::string path = dir / "big.dat";
-  for (const std::uintmax_t size : {kMaxTextFileBytes, kMaxTextFileBytes + 1}) {
+  // Past 4 GiB (sparse): a 32-bit size or offset would wrap or fail there.
+  for (const std::uintmax_t size : {kMaxTextFileBytes, kMaxTextFileBytes + 1, (std::uintmax_t{1} << 32) + 1}) {
     const bool refused = size > kMaxTextFileBytes;
     test::WriteFile(path, "a {\n\tk = 1\n}\n");
     std::filesystem::resize_file(path, size);  // padded with NULs after the group

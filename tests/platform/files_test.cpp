@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "support/temp_folder.h"
 
@@ -28,6 +29,8 @@ TEST(Files, TypesAndFolders) {
   EXPECT_EQ(FileType(dir.path()), 2);
   EXPECT_EQ(FileType(dir / "none"), 0);
   test::WriteFile(dir / "f", "x");
+  EXPECT_EQ(FileType(dir / "f"), 1);
+  std::filesystem::resize_file(dir / "f", std::uintmax_t{3} << 30);  // sparse, past what a 32-bit offset holds
   EXPECT_EQ(FileType(dir / "f"), 1);
 
   EXPECT_FALSE(CreateDir(dir / "a/b/c"));  // one level only

@@ -119,7 +119,9 @@ TEST(LuaBridge, StringLibraryCannotHangTheGame) {
       {"string.find(string.rep('a', 40), string.rep('a*', 40) .. 'b')", {""}},
       {"string.find(string.rep('a', 2^20), string.rep('a', 2^19) .. 'b')", {""}},
       {"string.rep('ab', 3), string.rep('', 1e15), string.rep('x', -1)", {"ababab", "", ""}},
+      {"string.rep('ab', 2.7), string.rep('x', 0/0)", {"abab", ""}},  // cut, never rounded
       {"(pcall(string.rep, 'ab', 1e15))", {"false"}},
+      {"(pcall(string.rep, 'ab', 2^32 + 1))", {"false"}},  // not 1 copy from a wrapped 32-bit count
   };
   for (const auto& [expression, expected] : rows) {
     calls.clear();
