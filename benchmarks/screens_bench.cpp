@@ -37,6 +37,7 @@
 #include "platform/harness.h"
 #include "platform/image_frames.h"
 #include "platform/random.h"
+#include "platform/read_back.h"
 #include "platform/soft_canvas.h"
 #include "platform/soft_frame.h"
 #include "platform/video.h"
@@ -181,6 +182,7 @@ int main(int argc, char** argv) {
   // Before the first draw: the compositor counts its threads from the CPUs
   // it may use.
   spanWidth = SetSoftSpanWidth(spanWidth);
+  CountDraws();  // from the harness's mode on
   HarnessOptions options;
   options.captureFrames = false;
   Harness h(options);

@@ -1,7 +1,6 @@
 #include "core/delta_time.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "core/globals.h"
 #include "platform/clock.h"
@@ -27,25 +26,12 @@ void TDeltaTime::Destroy() {
   DeltaTList().remove_if([this](const std::shared_ptr<TDeltaTime>& t) { return t.get() == this; });
 }
 
-namespace {
-
-// The clock wraps like a 32-bit counter after about 24 days: differences
-// and sums are taken modulo 2^32 so that the wrap is one ordinary frame.
-int WrapSub(int a, int b) {
-  return static_cast<int>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
-}
-int WrapAdd(int a, int b) {
-  return static_cast<int>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
-}  // namespace
-
 void TDeltaTime::Update() {
   CurrTime = MilliSecs();
-  ElapsedTime = WrapSub(CurrTime, OldTime);
+  ElapsedTime = msSince(CurrTime, OldTime);
   OldTime = CurrTime;
-  if (WrapSub(CheckTime, CurrTime) < 0) {
-    CheckTime = WrapAdd(CurrTime, 1000);
+  if (msPast(CurrTime, CheckTime, 1000)) {
+    CheckTime = msAfter(CurrTime, 1000);
     CurrFps = FPSCounter;
     FPSCounter = 0;
   } else {

@@ -1,11 +1,11 @@
 #pragma once
-// The lists that hold live effects, the clock arithmetic they share and the
-// curve every effect moves on.
+// The lists that hold live effects, when their bursts are due and the curve
+// every effect moves on.
 #include <algorithm>
-#include <cstdint>
 #include <list>
 #include <memory>
 
+#include "platform/clock.h"
 #include "platform/trig.h"
 
 namespace sorvanta {
@@ -34,16 +34,8 @@ void removeEffect(TEffectList<T>& list, const T* item) {
   if (it != list.end()) list.erase(it);
 }
 
-// The millisecond clock wraps after about 24 days; sums and differences are
-// taken modulo 2^32 so that the wrap is an ordinary moment.
-inline int msAfter(int now, int ms) {
-  return static_cast<int>(static_cast<std::uint32_t>(now) + static_cast<std::uint32_t>(ms));
-}
-inline int msSince(int now, int then) {
-  return static_cast<int>(static_cast<std::uint32_t>(now) - static_cast<std::uint32_t>(then));
-}
 // For "after deadline" bursts whose deadline starts at 0: due at once.
-inline bool burstDue(int now, int deadline) { return deadline == 0 || msSince(now, deadline) > 0; }
+inline bool burstDue(int now, int deadline) { return deadline == 0 || msPast(now, deadline); }
 
 // The quadratic curve from p1 through control pm to p2 at t.
 inline float curvePoint(float p1, float pm, float p2, float t) {

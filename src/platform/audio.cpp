@@ -67,7 +67,7 @@ TChannel::~TChannel() { Audio().mixer.Release(voice); }
 void PumpAudioClock() {
   AudioSystem& a = Audio();
   if (!a.started || a.device != 0) return;
-  long long elapsed = static_cast<long long>(MilliSecs()) - a.clockStart;
+  const long long elapsed = msSince(MilliSecs(), a.clockStart);
   if (elapsed < 0) {  // the clock went back (a test clock was set): start again
     StartClock();
     return;

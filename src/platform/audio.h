@@ -55,7 +55,4 @@ void StopChannel(const std::shared_ptr<TChannel>& channel);
 // True while the channel sounds: false once ended, stopped, or while paused.
 bool ChannelPlaying(const std::shared_ptr<TChannel>& channel);
 
-// The mixer every channel plays through.
-Mixer& AudioMixer();
-
 }  // namespace sorvanta

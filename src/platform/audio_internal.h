@@ -11,6 +11,9 @@ namespace sorvanta {
 // known length.
 std::unique_ptr<SampleStream> OpenOggStream(const std::string& path);
 
+// The mixer every channel plays through.
+Mixer& AudioMixer();
+
 // Without a device, moves the mixer on by the clock time since the last call.
 void PumpAudioClock();
 // true: no device, the mixer follows MilliSecs (the harness's test clock);

@@ -21,6 +21,12 @@ std::unordered_set<TImageFrames*>& Live() {
   return *live;
 }
 
+}  // namespace
+
+const std::unordered_set<TImageFrames*>& LiveImageFrames() { return Live(); }
+
+namespace {
+
 long FrameBytes(int width, int height) { return static_cast<long>(width) * height * 4; }
 
 }  // namespace
@@ -157,18 +163,9 @@ std::shared_ptr<TImageFrames> FileFrames(const std::string& path, const FrameCut
   return frames;
 }
 
-ImageMemory LiveImageMemory() {
-  ImageMemory memory;
-  for (const TImageFrames* frames : Live()) {
-    memory.pixelBytes += frames->pixelBytes();
-    memory.textureBytes += frames->textureBytes();
-  }
-  return memory;
-}
-
 void MakeMissingTextures() {
   if (!Backend()) return;
-  for (TImageFrames* frames : Live()) frames->makeTextures();
+  for (TImageFrames* frames : LiveImageFrames()) frames->makeTextures();
   MakeMissingFontTextures();
 }
 

@@ -5,6 +5,7 @@
 // back end needs them or someone reads them.
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/pixmap.h"
@@ -67,13 +68,8 @@ class TImageFrames {
 // missing, cannot be decoded or does not hold the cut.
 std::shared_ptr<TImageFrames> FileFrames(const std::string& path, const FrameCut& cut, bool filtered);
 
-// What live images hold now, in bytes: decoded pixels, and textures of the
-// current back end (four bytes a texel).
-struct ImageMemory {
-  long pixelBytes = 0;
-  long textureBytes = 0;
-};
-ImageMemory LiveImageMemory();
+// The frames of every image alive now.
+const std::unordered_set<TImageFrames*>& LiveImageFrames();
 
 // Makes what the current back end lacks for every live image and font page.
 // A new graphics mode should call it, so that no frame after it makes one;

@@ -14,40 +14,17 @@
 
 namespace sorvanta {
 
-namespace {
-
-constexpr std::size_t kMaxQueuedChars = 256;
-
-struct InputState {
-  std::array<int, kKeyCodeCount> keyHits{};
-  // Modifiers (bits of kModifiers) held at the time of a key's pending presses.
-  std::array<std::uint8_t, kKeyCodeCount> hitModifiers{};
-  std::array<bool, kKeyCodeCount> keyDown{};
-  std::array<int, 4> mouseHits{};
-  std::array<bool, 4> mouseDown{};
-  std::deque<int> chars;
-  float mouseX = 0, mouseY = 0;
-  bool focusLost = false;
-  bool minimised = false;
-  bool terminate = false;
-  bool cursorHidden = false;
-  // The pointer is over the window; false once it has left.
-  bool pointerInside = true;
-  // The window opened, moved or changed size since the pointer was last
-  // asked of the system: no event says where the pointer now is in it (a
-  // crossing may even be reported at the window's passing place), so it is
-  // asked at the next poll.
-  bool pointerStale = false;
-};
-
-InputState& State() {
+InputState& Input() {
   static InputState* state = new InputState;
   return *state;
 }
 
 volatile std::sig_atomic_t g_signalled = 0;
-// A signal asked the game to end at some point of the run (never cleared).
 volatile std::sig_atomic_t g_endedBySignal = 0;
+
+namespace {
+
+constexpr std::size_t kMaxQueuedChars = 256;
 
 std::function<void()>& PollHook() {
   static auto* hook = new std::function<void()>;
@@ -81,7 +58,7 @@ bool ReadSystemPointer(float& x, float& y) {
 }
 
 void SyncStalePointer() {
-  InputState& s = State();
+  InputState& s = Input();
   float x = 0, y = 0;
   if (!s.pointerStale || !ReadSystemPointer(x, y)) return;
   s.mouseX = x;
@@ -122,7 +99,7 @@ int ModifierBit(int code) {
 // The modifiers held as a key event arrives: our own key state, or the
 // system's where a modifier went down before our window saw it.
 std::uint8_t HeldModifiers(Uint16 sdlMods) {
-  const InputState& s = State();
+  const InputState& s = Input();
   std::uint8_t bits = 0;
   for (std::size_t i = 0; i < std::size(kModifiers); ++i)
     if (s.keyDown[kModifiers[i].code] || (sdlMods & kModifiers[i].sdlMask) != 0) bits |= 1 << i;
@@ -130,12 +107,12 @@ std::uint8_t HeldModifiers(Uint16 sdlMods) {
 }
 
 void QueueChar(int code) {
-  InputState& s = State();
+  InputState& s = Input();
   if (s.chars.size() < kMaxQueuedChars) s.chars.push_back(code);
 }
 
 void HandleKey(const SDL_KeyboardEvent& key, bool pressed) {
-  InputState& s = State();
+  InputState& s = Input();
   int code = VirtualKeyFromSdl(key.keysym.sym);
   if (pressed && (code == KEY_BACKSPACE || code == KEY_ENTER || code == KEY_ESCAPE)) QueueChar(code);
   if (code <= 0 || code >= kKeyCodeCount) return;
@@ -149,7 +126,7 @@ void HandleKey(const SDL_KeyboardEvent& key, bool pressed) {
 }
 
 void HandleWindowEvent(const SDL_WindowEvent& event) {
-  InputState& s = State();
+  InputState& s = Input();
   // A window closed by a mode switch may still report losing the focus.
   SDL_Window* window = Video().window;
   if (window && event.windowID != SDL_GetWindowID(window)) return;
@@ -185,7 +162,7 @@ void InstallTerminateHandlers() {
 }
 
 void HandleEvent(const SDL_Event& event) {
-  InputState& s = State();
+  InputState& s = Input();
   switch (event.type) {
     case SDL_QUIT: s.terminate = true; break;
     case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
@@ -227,33 +204,33 @@ void PollSystem() {
   SyncStalePointer();
   if (g_signalled) {
     g_signalled = 0;
-    State().terminate = true;
+    Input().terminate = true;
   }
   PumpAudioClock();
 }
 
 int KeyHit(int key) {
   if (key <= 0 || key >= kKeyCodeCount) return 0;
-  int n = State().keyHits[key];
-  State().keyHits[key] = 0;
-  State().hitModifiers[key] = 0;
+  int n = Input().keyHits[key];
+  Input().keyHits[key] = 0;
+  Input().hitModifiers[key] = 0;
   return n;
 }
 
 int KeyHitWith(int modifier, int key) {
   if (key <= 0 || key >= kKeyCodeCount) return 0;
   const int bit = ModifierBit(modifier);
-  if ((bit != 0 && (State().hitModifiers[key] & bit) != 0) || KeyDown(modifier)) return KeyHit(key);
+  if ((bit != 0 && (Input().hitModifiers[key] & bit) != 0) || KeyDown(modifier)) return KeyHit(key);
   return 0;
 }
 
 int KeyDown(int key) {
   if (key <= 0 || key >= kKeyCodeCount) return 0;
-  return State().keyDown[key] ? 1 : 0;
+  return Input().keyDown[key] ? 1 : 0;
 }
 
 int GetChar() {
-  InputState& s = State();
+  InputState& s = Input();
   if (s.chars.empty()) return 0;
   int c = s.chars.front();
   s.chars.pop_front();
@@ -261,29 +238,26 @@ int GetChar() {
 }
 
 void FlushKeys() {
-  InputState& s = State();
+  InputState& s = Input();
   s.keyHits.fill(0);
   s.hitModifiers.fill(0);
   s.keyDown.fill(false);
   s.chars.clear();
 }
 
-int MouseX() { return static_cast<int>(State().mouseX); }
-int MouseY() { return static_cast<int>(State().mouseY); }
-
 float VirtualMouseX() {
   const VideoState& v = Video();
-  return v.windowWidth > 0 ? State().mouseX * v.virtWidth / v.windowWidth : State().mouseX;
+  return v.windowWidth > 0 ? Input().mouseX * v.virtWidth / v.windowWidth : Input().mouseX;
 }
 
 float VirtualMouseY() {
   const VideoState& v = Video();
-  return v.windowHeight > 0 ? State().mouseY * v.virtHeight / v.windowHeight : State().mouseY;
+  return v.windowHeight > 0 ? Input().mouseY * v.virtHeight / v.windowHeight : Input().mouseY;
 }
 
 void MoveVirtualMouse(float x, float y) {
   const VideoState& v = Video();
-  InputState& s = State();
+  InputState& s = Input();
   s.mouseX = v.virtWidth > 0 ? x * v.windowWidth / v.virtWidth : x;
   s.mouseY = v.virtHeight > 0 ? y * v.windowHeight / v.virtHeight : y;
   if (v.window) SDL_WarpMouseInWindow(v.window, static_cast<int>(s.mouseX), static_cast<int>(s.mouseY));
@@ -291,67 +265,59 @@ void MoveVirtualMouse(float x, float y) {
 
 int MouseHit(int button) {
   if (button < 1 || button > 3) return 0;
-  int n = State().mouseHits[button];
-  State().mouseHits[button] = 0;
+  int n = Input().mouseHits[button];
+  Input().mouseHits[button] = 0;
   return n;
 }
 
 int MouseDown(int button) {
   if (button < 1 || button > 3) return 0;
-  return State().mouseDown[button] ? 1 : 0;
+  return Input().mouseDown[button] ? 1 : 0;
 }
 
 void FlushMouse() {
-  State().mouseHits.fill(0);
-  State().mouseDown.fill(false);
+  Input().mouseHits.fill(0);
+  Input().mouseDown.fill(false);
 }
 
 void ApplyCursorVisibility() {
-  if (SdlVideoStarted()) SDL_ShowCursor(State().cursorHidden ? SDL_DISABLE : SDL_ENABLE);
+  if (SdlVideoStarted()) SDL_ShowCursor(Input().cursorHidden ? SDL_DISABLE : SDL_ENABLE);
 }
 
 void ShowMouse() {
-  State().cursorHidden = false;
+  Input().cursorHidden = false;
   ApplyCursorVisibility();
 }
 
 void HideMouse() {
-  State().cursorHidden = true;
+  Input().cursorHidden = true;
   ApplyCursorVisibility();
 }
 
-bool MouseInWindow() { return State().pointerInside; }
+bool MouseInWindow() { return Input().pointerInside; }
 
 void SetSystemPointerForTests(std::function<bool(float& x, float& y)> reader) {
   PointerReaderForTests() = std::move(reader);
 }
 
-bool AppSuspended() { return State().focusLost || State().minimised; }
+bool AppSuspended() { return Input().focusLost || Input().minimised; }
 
 bool AppTerminate() {
   if (g_signalled) {
     g_signalled = 0;
-    State().terminate = true;
+    Input().terminate = true;
   }
-  bool requested = State().terminate;
-  State().terminate = false;
+  bool requested = Input().terminate;
+  Input().terminate = false;
   return requested;
 }
 
 bool EndSignalled() { return g_endedBySignal != 0; }
 
 void ResetWindowState() {
-  State().focusLost = false;
-  State().minimised = false;
-  State().pointerStale = true;
-}
-
-void ResetInputState() {
-  bool hidden = State().cursorHidden;
-  State() = InputState{};
-  State().cursorHidden = hidden;
-  g_signalled = 0;
-  g_endedBySignal = 0;
+  Input().focusLost = false;
+  Input().minimised = false;
+  Input().pointerStale = true;
 }
 
 }  // namespace sorvanta

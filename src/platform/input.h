@@ -50,9 +50,6 @@ int GetChar();
 // as up until pressed again.
 void FlushKeys();
 
-// Pointer position in window units.
-int MouseX();
-int MouseY();
 // Pointer position in the virtual resolution (video.h).
 float VirtualMouseX();
 float VirtualMouseY();

@@ -84,11 +84,6 @@ void Mixer::StopAll() {
   voices_.clear();
 }
 
-int Mixer::VoiceCount() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return static_cast<int>(voices_.size());
-}
-
 bool Mixer::StepOn(MixerVoice& voice, double length, double step) {
   voice.position += step;
   if (voice.position < length) return true;

@@ -75,10 +75,11 @@ class Mixer {
   // Writes frames of interleaved stereo output (left, right) in -1..1; out
   // may be null to advance the voices without producing sound.
   void Mix(float* out, int frames);
-  // Voices the mixer still keeps.
-  int VoiceCount() const;
 
  private:
+  // Tests count the voices it still keeps.
+  friend struct MixerReadBack;
+
   void MixVoice(MixerVoice& voice, float* out, int frames);
   void MixStream(MixerVoice& voice, float* out, int frames);
   // Moves a voice's position by frames of output without sounding it.

@@ -95,16 +95,6 @@ void DrawRect(float x, float y, float width, float height);
 // A one-pixel line; the second end is scaled and rotated about the first.
 void DrawLine(float x1, float y1, float x2, float y2);
 
-// Quads sent to the renderer since the last reset (images, text glyphs and
-// rectangles), and how many of them were rotated. For benchmarks.
-struct DrawCounts {
-  long quads = 0;
-  long rotatedQuads = 0;
-  double pixels = 0;  // output pixels the quads cover
-};
-DrawCounts GetDrawCounts();
-void ResetDrawCounts();
-
 // Reads back a rectangle of the frame being drawn, in virtual units (the
 // origin added), into a width x height pixmap: drawing it as an image at the
 // same place with scale 1 reproduces the frame. Opaque. None without a mode

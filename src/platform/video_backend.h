@@ -6,8 +6,8 @@
 // that reads its frame or changes or frees what a put-off draw uses.
 #include <SDL.h>
 
+#include <functional>
 #include <memory>
-#include <string>
 
 #include "platform/pixmap.h"
 #include "platform/soft_canvas.h"
@@ -39,10 +39,6 @@ struct TextureQuad {
 class VideoBackend {
  public:
   virtual ~VideoBackend() = default;
-  // The renderer's name ("software", "opengl", ...).
-  virtual std::string name() const = 0;
-  // Draws on the CPU: no vertical sync, nothing lost by a change of size.
-  virtual bool software() const = 0;
   // Whether it can go on drawing the window after a change of mode, the
   // window's size changed or not.
   virtual bool keepsAcrossModes(bool resized) const = 0;
@@ -83,6 +79,12 @@ bool OpenBackend(SDL_Window* window);
 // The back end goes, and with it every texture it made.
 void CloseBackend();
 
+// Tests: every back end opened from now on is handed to wrap, and what it
+// returns draws in its place (one that watches the draws, say); nullptr opens
+// them bare again.
+using BackendWrap = std::function<std::unique_ptr<VideoBackend>(std::unique_ptr<VideoBackend>)>;
+void SetBackendWrapForTests(BackendWrap wrap);
+
 // Our compositor stands aside and SDL's software renderer draws what it
 // would, from the next mode on; tests compare the two.
 void SetSoftCanvasAllowed(bool allowed);
@@ -100,9 +102,5 @@ bool CopiesInstead(const VideoState& v, bool opaqueSource);
 std::unique_ptr<VideoBackend> MakeSoftBackend(SDL_Window* window);
 // softAllowed: whether our compositor was allowed when SDL's was chosen.
 std::unique_ptr<VideoBackend> MakeSdlBackend(SDL_Renderer* renderer, bool softAllowed);
-// Where SDL's renderer draws the frames, it and a texture's SDL texture;
-// null otherwise. Tests draw beside the layer with them.
-SDL_Renderer* SdlRenderer();
-SDL_Texture* SdlTextureOf(VideoTexture* texture);
 
 }  // namespace sorvanta

@@ -12,12 +12,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-void CountQuad(VideoState& v) {
-  ++v.draws;
-  ++v.counts.quads;
-  if (v.rotation != 0.0f) ++v.counts.rotatedQuads;
-}
-
 // The back end, when there is something to draw.
 VideoBackend* DrawingBackend() {
   const VideoState& v = Video();
@@ -41,9 +35,6 @@ SDL_FPoint OutputPoint(float anchorX, float anchorY, float dx, float dy) {
 bool CopiesInstead(const VideoState& v, bool opaqueSource) {
   return v.blend != LIGHTBLEND && opaqueSource && AlphaByte(v.alpha) == 255;
 }
-
-DrawCounts GetDrawCounts() { return Video().counts; }
-void ResetDrawCounts() { Video().counts = DrawCounts{}; }
 
 VideoTexture* MakeTexture(const TPixmap& pixmap, bool filtered) {
   VideoBackend* backend = Backend();
@@ -75,8 +66,7 @@ void DrawTextureQuad(VideoTexture* texture, const SDL_Rect& src, float x, float 
   quad.centre = SDL_FPoint{(x - left) * v.kx, (y - top) * v.ky};
   quad.mirrorX = v.scaleX < 0;
   quad.mirrorY = v.scaleY < 0;
-  CountQuad(v);
-  v.counts.pixels += static_cast<double>(w * v.kx) * (h * v.ky);
+  ++v.draws;
   backend->drawTexture(texture, quad);
 }
 
@@ -84,7 +74,7 @@ void DrawRect(float x, float y, float width, float height) {
   VideoState& v = Video();
   VideoBackend* backend = DrawingBackend();
   if (!backend) return;
-  CountQuad(v);
+  ++v.draws;
   if (v.rotation != 0.0f) {
     backend->fillTurnedRect(x, y, width, height);
     return;

@@ -55,7 +55,6 @@ struct VideoState {
   float rotation = 0;
   std::shared_ptr<TImageFont> font;
 
-  DrawCounts counts;
   long draws = 0;     // drawing calls since the mode opened
   long presents = 0;
   ClearMark lastClear;

@@ -173,6 +173,27 @@ bool CanvasFits(SDL_Window* window) {
   return f.Rmask == 0x00FF0000u && f.Gmask == 0x0000FF00u && f.Bmask == 0x000000FFu;
 }
 
+// The back end of a new window, as OpenBackend says; null when none can be made.
+std::unique_ptr<VideoBackend> MakeBackend(SDL_Window* window) {
+  SDL_Renderer* renderer = CreateModeRenderer(window);
+  if (!renderer) return nullptr;
+  const bool allowed = SoftCanvasAllowed();
+  if (DrawsOnCpu(renderer) && allowed) {
+    // Where SDL would draw on the CPU, our compositor draws the same frames
+    // on the window's pixels, with SDL's renderer gone from the window.
+    SDL_DestroyRenderer(renderer);
+    if (CanvasFits(window)) return MakeSoftBackend(window);
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer) return nullptr;
+  }
+  return MakeSdlBackend(renderer, allowed);
+}
+
+BackendWrap& WrapForTests() {
+  static BackendWrap wrap;
+  return wrap;
+}
+
 }  // namespace
 
 VideoBackend* Backend() { return OpenedBackend().get(); }
@@ -181,23 +202,13 @@ void CloseBackend() { OpenedBackend().reset(); }
 
 bool OpenBackend(SDL_Window* window) {
   CloseBackend();
-  SDL_Renderer* renderer = CreateModeRenderer(window);
-  if (!renderer) return false;
-  const bool allowed = SoftCanvasAllowed();
-  if (DrawsOnCpu(renderer) && allowed) {
-    // Where SDL would draw on the CPU, our compositor draws the same frames
-    // on the window's pixels, with SDL's renderer gone from the window.
-    SDL_DestroyRenderer(renderer);
-    if (CanvasFits(window)) {
-      OpenedBackend() = MakeSoftBackend(window);
-      return true;
-    }
-    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer) return false;
-  }
-  OpenedBackend() = MakeSdlBackend(renderer, allowed);
-  return true;
+  std::unique_ptr<VideoBackend> made = MakeBackend(window);
+  if (made && WrapForTests()) made = WrapForTests()(std::move(made));
+  OpenedBackend() = std::move(made);
+  return Backend() != nullptr;
 }
+
+void SetBackendWrapForTests(BackendWrap wrap) { WrapForTests() = std::move(wrap); }
 
 void SetSoftCanvasAllowed(bool allowed) { CanvasAllowed() = allowed; }
 bool SoftCanvasAllowed() { return CanvasAllowed(); }

@@ -3,17 +3,12 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "platform/video_backend.h"
 #include "platform/video_internal.h"
+#include "platform/video_sdl_backend.h"
 
 namespace sorvanta {
 
 namespace {
-
-class SdlTexture : public VideoTexture {
- public:
-  SDL_Texture* texture = nullptr;
-};
 
 SDL_BlendMode SdlBlend(int blend) { return blend == LIGHTBLEND ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND; }
 
@@ -21,23 +16,20 @@ SDL_BlendMode BlendFor(const VideoState& v, bool opaqueSource) {
   return CopiesInstead(v, opaqueSource) ? SDL_BLENDMODE_NONE : SdlBlend(v.blend);
 }
 
-class SdlBackend : public VideoBackend {
+class SdlBackend : public SdlRendering {
  public:
   SdlBackend(SDL_Renderer* renderer, bool softAllowed) : renderer_(renderer), softAllowed_(softAllowed) {
     SDL_RendererInfo info;
     software_ = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
-    name_ = SDL_GetRendererInfo(renderer, &info) == 0 && info.name ? info.name : "";
   }
   ~SdlBackend() override {
     for (auto& [handle, texture] : textures_) SDL_DestroyTexture(static_cast<SdlTexture&>(*texture).texture);
     SDL_DestroyRenderer(renderer_);
   }
 
-  SDL_Renderer* renderer() const { return renderer_; }
+  SDL_Renderer* renderer() const override { return renderer_; }
   static SDL_Texture* Sdl(VideoTexture* texture) { return static_cast<SdlTexture*>(texture)->texture; }
 
-  std::string name() const override { return name_; }
-  bool software() const override { return software_; }
   bool keepsAcrossModes(bool resized) const override {
     // SDL's OpenGL renderer can go on drawing at the window's old size
     // (Mesa's does); a software one would give way to our compositor.
@@ -171,7 +163,6 @@ class SdlBackend : public VideoBackend {
   SDL_Renderer* renderer_;
   bool softAllowed_;
   bool software_ = false;
-  std::string name_;
   std::unordered_map<VideoTexture*, std::unique_ptr<VideoTexture>> textures_;
   SoftClip clip_;
   bool clipEmpty_ = true;
@@ -181,16 +172,6 @@ class SdlBackend : public VideoBackend {
 
 std::unique_ptr<VideoBackend> MakeSdlBackend(SDL_Renderer* renderer, bool softAllowed) {
   return std::make_unique<SdlBackend>(renderer, softAllowed);
-}
-
-SDL_Renderer* SdlRenderer() {
-  auto* sdl = dynamic_cast<SdlBackend*>(Backend());
-  return sdl ? sdl->renderer() : nullptr;
-}
-
-SDL_Texture* SdlTextureOf(VideoTexture* texture) {
-  auto* sdl = dynamic_cast<SdlTexture*>(texture);
-  return sdl ? sdl->texture : nullptr;
 }
 
 }  // namespace sorvanta

@@ -70,8 +70,6 @@ class SoftBackend : public VideoBackend {
     if (lines_) SDL_DestroyRenderer(lines_);
   }
 
-  std::string name() const override { return "software"; }
-  bool software() const override { return true; }
   bool keepsAcrossModes(bool) const override { return SoftCanvasAllowed(); }
 
   bool outputSize(int& width, int& height) override {

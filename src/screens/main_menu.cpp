@@ -60,7 +60,7 @@ void TMainMenu::_prepareSelf() {
   wynik.clear();
 }
 
-void TMainMenu::_prepareCredits() { creditsTime = MilliSecs() + kCreditsIdleMs; }
+void TMainMenu::_prepareCredits() { creditsTime = msAfter(MilliSecs(), kCreditsIdleMs); }
 
 void TMainMenu::prepare() {
   _prepareSelf();
@@ -100,7 +100,7 @@ void TMainMenu::_updateProfileCheck() {
 }
 
 void TMainMenu::_updateCredits() {
-  if (MilliSecs() <= creditsTime) return;
+  if (!msPast(MilliSecs(), creditsTime)) return;
   if (credits) credits->mainLoop(shared_from_this());
   _prepareCredits();
 }

@@ -16,7 +16,7 @@ constexpr float kCrossFadeSpeed = 0.01f;  // 100 frames
 constexpr float kPortalSpeed = 0.005f;    // times each portal's own factor
 constexpr float kGlowSpeed = 0.01f;
 
-int nextSwap() { return MilliSecs() + 1000 + 1000 * Rand(1, 4); }
+int nextSwap() { return msAfter(MilliSecs(), 1000 + 1000 * Rand(1, 4)); }
 
 // Moves value toward target; once there, turns the target round.
 void pulse(float& value, float& target, float speed) {
@@ -38,7 +38,7 @@ void TMainMenu::_prepareEffects() {
 
 void TMainMenu::_updateObrazki() {
   for (int k = 0; k < kTitlePairs; ++k) {
-    if (MilliSecs() > obrTime[k]) {
+    if (msPast(MilliSecs(), obrTime[k])) {
       obrTime[k] = nextSwap();
       dObrA[k] = dObrA[k] == 0 ? 1 : 0;
     }

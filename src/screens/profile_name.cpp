@@ -77,8 +77,8 @@ void TProfileName::update() {
 }
 
 void TProfileName::_updateEntry() {
-  if (MilliSecs() > time) {
-    time = MilliSecs() + 500;
+  if (msPast(MilliSecs(), time)) {
+    time = msAfter(MilliSecs(), 500);
     switch_ = !switch_;
   }
   if (!gui) return;

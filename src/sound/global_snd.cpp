@@ -1,6 +1,5 @@
 #include "sound/global_snd.h"
 
-#include <cstdint>
 #include <string>
 
 #include "core/frame.h"
@@ -8,6 +7,7 @@
 #include "formats/bounded_count.h"
 #include "formats/rcm_file.h"
 #include "platform/audio.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/strings.h"
 #include "platform/system.h"
@@ -93,9 +93,9 @@ void TGlobalSnd::_setupExctMusic(int n) {
 
 void TGlobalSnd::click() {
   const int now = Millisecs2();
-  // Taken modulo 2^32, so that the clock's wrap is an ordinary step of time.
-  const auto elapsed = static_cast<std::int32_t>(static_cast<std::uint32_t>(now) - static_cast<std::uint32_t>(lastClick));
-  if (elapsed >= 100) {
+  // A last click the clock reads as still to come was a half turn ago or more.
+  const int since = msSince(now, lastClick);
+  if (since >= 100 || since < 0) {
     lastClick = now;
     playMySound("click");
   }

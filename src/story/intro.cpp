@@ -80,8 +80,8 @@ void TIntro::prepare() {
   oldText = nullptr;
   _prepareDelta();
   const int now = MilliSecs();
-  nextPart = now + kSceneMs[0];
-  lightTime = now + 3000;
+  nextPart = msAfter(now, kSceneMs[0]);
+  lightTime = msAfter(now, 3000);
   flyScroll.fill(0);
   scale = scale2 = scale4 = scale5 = scale8 = scale9 = fsc = 1;
   scrollTime = 0;
@@ -125,13 +125,13 @@ void TIntro::_updateStory() {
 // The end of the current scene and what the next one starts with.
 void TIntro::endCheck() {
   const int now = MilliSecs();
-  if (!(now > nextPart)) return;
+  if (!msPast(now, nextPart)) return;
   switch (part) {
     case 0:
     case 1:
       part += 1;
       nA = 0;
-      lightTime = now + 3000;
+      lightTime = msAfter(now, 3000);
       lightA = dLightA = 0;
       break;
     case 4:
@@ -142,7 +142,7 @@ void TIntro::endCheck() {
       part = 6;
       ResetDruids();
       sixA = 0;
-      for (int i = 0; i < 4; ++i) tapTime[i] = now + 12000 + 5000 + 2000 * i;
+      for (int i = 0; i < 4; ++i) tapTime[i] = msAfter(now, 12000 + 5000 + 2000 * i);
       break;
     case 6:
       dFade = 1;
@@ -151,14 +151,14 @@ void TIntro::endCheck() {
       part += 1;
       break;
   }
-  nextPart = now + kSceneMs[part];
+  nextPart = msAfter(now, kSceneMs[part]);
 }
 
 void TIntro::ResetDruids() {
   const int now = MilliSecs();
   int k = 0;
-  for (auto& d : listaDruidow) d->time = now + 1700 * k++;
-  if (!listaDruidow.empty()) listaDruidow.back()->time -= 2000;
+  for (auto& d : listaDruidow) d->time = msAfter(now, 1700 * k++);
+  if (!listaDruidow.empty()) listaDruidow.back()->time = msAfter(listaDruidow.back()->time, -2000);
 }
 
 void TIntro::draw() {

@@ -67,8 +67,8 @@ void TIntro::emitFirst() {
 }
 
 void TIntro::_updateFirst() {
-  if (MilliSecs() > partTime) {
-    partTime = MilliSecs() + 100;
+  if (msPast(MilliSecs(), partTime)) {
+    partTime = msAfter(MilliSecs(), 100);
     emitFirst();
   }
   scale += 0.0001f * delta;
@@ -115,15 +115,15 @@ void TIntro::_updateSecond() {
   rise(nA, 0.02f);
   scale2 += 0.00005f * delta;
   const int now = MilliSecs();
-  if (now > partTime) {
-    partTime = now + 200;
+  if (msPast(now, partTime)) {
+    partTime = msAfter(now, 200);
     for (int i = 0; i < 8; ++i) {
       emitSmoke(780, 150);
       emitSmoke(850, 230);
     }
   }
-  if (now > lightTime) {
-    lightTime = now + 4000;
+  if (msPast(now, lightTime)) {
+    lightTime = msAfter(now, 4000);
     dLightA = 1;
     if (globalSnd) globalSnd->playMySound("piorun" + std::to_string(Rand(0, 1)));
   }
@@ -193,13 +193,13 @@ void TIntro::_drawSix() {
   rot += 0.2f * delta;
   const int now = MilliSecs();
   for (int i = 0; i < 4; ++i) {
-    if (now > tapTime[i]) {
+    if (msPast(now, tapTime[i])) {
       tapA[i] -= 0.005f * delta;
       if (tapA[i] < 0.5f) tapA[i] = 0.5f;
     }
     const float ox = static_cast<float>(cx + width * Cos(90.0 * i + rot));
     const float oy = static_cast<float>(cy + height * Sin(90.0 * i + rot));
-    const bool flies = scrollTime != 0 && now > scrollTime && flyScroll[i] != 0 && now > flyScroll[i];
+    const bool flies = scrollTime != 0 && msPast(now, scrollTime) && flyScroll[i] != 0 && msPast(now, flyScroll[i]);
     if (!flies) {
       AddObject(flag[i], ox, oy - Draw_Add_Up, tapA[i], 1);
     } else if (tapFlyP[i] != 1) {
@@ -222,7 +222,7 @@ void TIntro::_updateSix() {
   rise(sixA, 0.01f);
   scale9 += 0.00025f * delta;
   forEachEffect(listaDruidow, [](TDruid& d) { d.update(); });
-  if (!listaDruidow.empty() && listaDruidow.back()->p == 1 && scrollTime != 0 && MilliSecs() > scrollTime)
+  if (!listaDruidow.empty() && listaDruidow.back()->p == 1 && scrollTime != 0 && msPast(MilliSecs(), scrollTime))
     rise(scrollA, 0.005f);
   endCheck();
 }

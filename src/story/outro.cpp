@@ -64,7 +64,7 @@ void TOutro::ResetParams() {
   alpha2 = alpha3 = alpha4 = alpha5 = 0;
   scale1 = scale2 = scale3 = scale4 = scale5 = 1;
   part = 1;
-  nextTime = MilliSecs() + kSceneMs[0];
+  nextTime = msAfter(MilliSecs(), kSceneMs[0]);
   thirdParticles = {};
   firstParticles = {};
 }
@@ -121,13 +121,13 @@ void TOutro::_updateParts() {
   }
 }
 
-bool TOutro::sceneOver() { return MilliSecs() > nextTime; }
+bool TOutro::sceneOver() { return msPast(MilliSecs(), nextTime); }
 
 void TOutro::start_third() {
   const int now = MilliSecs();
-  nextTime = now + kSceneMs[2];
+  nextTime = msAfter(now, kSceneMs[2]);
   tapA.fill(0);
-  for (int i = 0; i < 4; ++i) tapTime[i] = now + 2000 * (i + 1);
+  for (int i = 0; i < 4; ++i) tapTime[i] = msAfter(now, 2000 * (i + 1));
 }
 
 void TOutro::draw() {

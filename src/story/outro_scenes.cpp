@@ -74,7 +74,7 @@ void TOutro::_draw_Third() {
   rot += 0.2f * delta;
   const int now = MilliSecs();
   for (int i = 0; i < 4; ++i) {
-    if (now > tapTime[i]) rise(tapA[i], 0.01f);
+    if (msPast(now, tapTime[i])) rise(tapA[i], 0.01f);
     const double theta = 90.0 * i + rot;
     AddObject(flag[i], static_cast<float>(cx + width * Cos(theta)),
               static_cast<float>(cy + height * Sin(theta) - Draw_Add_Up), tapA[i], 1);
@@ -141,13 +141,13 @@ void TOutro::emitThird(int banner) {
 
 void TOutro::_update_First() {
   const int now = MilliSecs();
-  if (now > partTime) {
-    partTime = now + 25;
+  if (msPast(now, partTime)) {
+    partTime = msAfter(now, 25);
     emitFirst();
   }
   rise(alpha1, kRiseRate);
   if (sceneOver()) {
-    nextTime = MilliSecs() + kSceneMs[1];
+    nextTime = msAfter(MilliSecs(), kSceneMs[1]);
     part = 2;
   }
 }
@@ -162,14 +162,14 @@ void TOutro::_update_Second() {
 
 void TOutro::_update_Third() {
   const int now = MilliSecs();
-  if (now > partTime) {
-    partTime = now + 10;
+  if (msPast(now, partTime)) {
+    partTime = msAfter(now, 10);
     for (int i = 0; i < 4; ++i)
-      if (now > tapTime[i]) emitThird(i);
+      if (msPast(now, tapTime[i])) emitThird(i);
   }
   rise(alpha3, kRiseRate);
   if (sceneOver()) {
-    nextTime = MilliSecs() + kSceneMs[3];
+    nextTime = msAfter(MilliSecs(), kSceneMs[3]);
     part = 4;
   }
 }
@@ -177,7 +177,7 @@ void TOutro::_update_Third() {
 void TOutro::_update_Fourth() {
   rise(alpha4, kRiseRate);
   if (sceneOver()) {
-    nextTime = MilliSecs() + kSceneMs[4];
+    nextTime = msAfter(MilliSecs(), kSceneMs[4]);
     part = 5;
   }
 }

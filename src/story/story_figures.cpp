@@ -38,7 +38,7 @@ void TDruid::fadeStep(float rate) {
 }
 
 void TDruid::update() {
-  if (MilliSecs() > time) {
+  if (msPast(MilliSecs(), time)) {
     if (crowd && !crowd->listaDruidow.empty() && crowd->listaDruidow.back().get() == this) {
       if (startX == 0) startX = x;
       moveMe();
@@ -58,8 +58,8 @@ void TDruid::moveMe() {
     p = 1;
     if (crowd && crowd->scrollTime == 0) {
       const int now = MilliSecs();
-      crowd->scrollTime = now + 200;
-      for (int i = 0; i < 4; ++i) crowd->flyScroll[i] = now + 2000 * (i + 1);
+      crowd->scrollTime = msAfter(now, 200);
+      for (int i = 0; i < 4; ++i) crowd->flyScroll[i] = msAfter(now, 2000 * (i + 1));
     }
   }
 }

@@ -37,12 +37,12 @@ void TStoryText::update() { rampToward(alpha, dAlpha, kRate); }
 void TStoryText::prepare() {
   dAlpha = 1;
   alpha = -1;
-  waitTime = MilliSecs() + time;
+  waitTime = msAfter(MilliSecs(), time);
 }
 
 void TStoryText::Pause() { pauseTime = MilliSecs(); }
 
-void TStoryText::Unpause() { waitTime += MilliSecs() - pauseTime; }
+void TStoryText::Unpause() { waitTime = msAfter(waitTime, msSince(MilliSecs(), pauseTime)); }
 
 TStoryTextList loadStoryTexts(const std::string& dataPath, const std::string& txtPath) {
   auto data = loadRCMFile(dataPath);
@@ -78,7 +78,7 @@ void TStoryCaptions::startCaptions(float fade) {
 
 void TStoryCaptions::stepCaptions() {
   if (!actText) return;
-  if (actText->waitTime < MilliSecs()) {
+  if (msPast(MilliSecs(), actText->waitTime)) {
     oldText = actText;
     oldText->dAlpha = 0;
     if (!texts.empty()) {

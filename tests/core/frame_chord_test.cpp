@@ -27,6 +27,7 @@ TEST(FrameChord, ChordsWithinOneFrameCountByTheModifiersHeldAtTheKeyPress) {
        [](Harness& h) { h.PressKey(KEY_LALT).HitKey(KEY_F4).ReleaseKey(KEY_LALT); }, true},
       {"super+Q released in the frame",
        [](Harness& h) { h.PressKey(KEY_COMMAND).HitKey(kKeyQ).ReleaseKey(KEY_COMMAND); }, true},
+      {"right alt+F4", [](Harness& h) { h.PressKey(KEY_RALT).HitKey(KEY_F4).ReleaseKey(KEY_RALT); }, false},
       {"alt tapped, then F4 alone", [](Harness& h) { h.HitKey(KEY_LALT).HitKey(KEY_F4); }, false},
       {"F4, then alt tapped", [](Harness& h) { h.HitKey(KEY_F4).HitKey(KEY_LALT); }, false},
       {"Q alone", [](Harness& h) { h.HitKey(kKeyQ); }, false, kKeyQ},

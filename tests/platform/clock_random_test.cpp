@@ -25,6 +25,23 @@ TEST(Clock, RealAndTestClock) {
   EXPECT_GE(MilliSecs(), start + 20);
 }
 
+TEST(Clock, DeadlinesHoldAcrossTheWrap) {
+  struct Row {
+    const char* name;
+    int set, ms, now, span;  // the deadline is ms after set
+    bool past;
+  };
+  const Row rows[] = {
+      {"not yet", 1000, 500, 1500, 500, false},
+      {"past", 1000, 500, 1501, 500, true},
+      {"due across the wrap, read before it", INT_MAX - 50, 100, INT_MAX, 100, false},
+      {"due across the wrap, read after it", INT_MAX - 50, 100, INT_MIN + 50, 100, true},
+      {"due before the wrap, read after it", INT_MAX - 500, 100, INT_MIN + 5, 100, true},
+      {"set a half turn of the clock ago", 0, 1000, INT_MIN + 2000, 1000, true},
+  };
+  for (const Row& r : rows) EXPECT_EQ(msPast(r.now, msAfter(r.set, r.ms), r.span), r.past) << r.name;
+}
+
 TEST(Random, SequenceRepeatsAndStaysInRange) {
   auto draw = [] {
     ResetRandomForTests();

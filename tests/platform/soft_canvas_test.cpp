@@ -16,6 +16,7 @@
 #include "platform/harness.h"
 #include "platform/image.h"
 #include "platform/pixmap.h"
+#include "platform/read_back.h"
 #include "platform/soft_canvas.h"
 #include "platform/soft_frame.h"
 #include "platform/video.h"

@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "platform/audio_internal.h"
+#include "platform/read_back.h"
 #include "sound/sound_fixture.h"
 #include "support/stdout_lines.h"
 
@@ -17,10 +19,10 @@ TEST_F(SoundRegistryTest, OverlappingPlaysShareTheEffectsPoolOfSix) {
 
   for (int i = 0; i < 6; ++i) snd->playMySound("long");
   for (const auto& slot : longFx->chn) EXPECT_TRUE(ChannelPlaying(slot));
-  const int voices = AudioMixer().VoiceCount();
+  const int voices = VoiceCount(AudioMixer());
   auto before = longFx->chn;
   snd->playMySound("LONG");  // a seventh copy while all six sound is dropped
-  EXPECT_EQ(AudioMixer().VoiceCount(), voices);
+  EXPECT_EQ(VoiceCount(AudioMixer()), voices);
   EXPECT_EQ(longFx->chn, before);
 
   // Once the copies have ended, the first slot is reused at once, even
@@ -37,7 +39,7 @@ TEST_F(SoundRegistryTest, OverlappingPlaysShareTheEffectsPoolOfSix) {
   snd->playMySound("");
   snd->playMySound("no-such-effect");
   snd->playMySound(std::shared_ptr<TSoundData>());
-  EXPECT_EQ(AudioMixer().VoiceCount(), 1);
+  EXPECT_EQ(VoiceCount(AudioMixer()), 1);
 }
 
 TEST_F(SoundRegistryTest, ClickThrottleAndSilentEffects) {
@@ -84,7 +86,7 @@ TEST_F(SoundRegistryTest, RequestsBeforeSetupAndBoundVolumes) {
   snd->update();
   EXPECT_EQ(snd->GetMusicNumberForBackground(3), 0);
   EXPECT_EQ(snd->getActMusicN(), 0);
-  EXPECT_EQ(AudioMixer().VoiceCount(), 0);
+  EXPECT_EQ(VoiceCount(AudioMixer()), 0);
 
   float live = 0.25f;
   bindVolumeSettings([&] { return live; }, [&] { return live * 2; });
@@ -127,7 +129,7 @@ TEST_F(SoundRegistryTest, MissingFilesAreReportedOnceThenSilent) {
   EXPECT_EQ(occurrences(bDir + "sfx/garbage.wav"), 1);
   EXPECT_EQ(occurrences("NIE UDALO SIE ZALADOWAC: " + bDir + "music FILETYPE : 2"), 1);
   EXPECT_FALSE(snd->getMusicData("ghost")->snd);
-  EXPECT_EQ(AudioMixer().VoiceCount(), 0);
+  EXPECT_EQ(VoiceCount(AudioMixer()), 0);
 
   // A file that turns up later is decoded.
   writeWav(dir_ / "music/ghost.ogg", 50);  // WAV data; decoding goes by content

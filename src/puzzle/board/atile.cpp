@@ -46,14 +46,6 @@ std::shared_ptr<TImage> slot(const std::array<std::shared_ptr<TImage>, 10>& imag
   return size >= 0 && size < static_cast<int>(images.size()) ? images[size] : nullptr;
 }
 
-// now + ms and "now has reached due" on the wrapping millisecond clock.
-int clockAdd(int now, int ms) {
-  return static_cast<int>(static_cast<std::uint32_t>(now) + static_cast<std::uint32_t>(ms));
-}
-bool clockReached(int now, int due) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(now) - static_cast<std::uint32_t>(due)) >= 0;
-}
-
 bool overRect(float x, float y, const std::shared_ptr<TImage>& image) {
   if (!mouse) return false;
   const int w = ImageWidth(image), h = ImageHeight(image);
@@ -81,8 +73,8 @@ int TATile::lightMeDown() {
 
 int TATile::_updateHintParticles() {
   const int now = MilliSecs();
-  if (!(hinttime < now)) return 0;
-  hinttime = clockAdd(now, 50);
+  if (!msPast(now, hinttime, 50)) return 0;
+  hinttime = msAfter(now, 50);
   const int w = ImageWidth(slot(xImg, size)), h = ImageHeight(slot(xImg, size));
   const int dx = Rand(0, w);
   const int dy = Rand(0, h);
@@ -98,7 +90,7 @@ int TATile::Finish() {
 }
 
 int TATile::_update_STATE_SHOW() {
-  if (clockReached(MilliSecs(), time)) {
+  if (msSince(MilliSecs(), time) >= 0) {
     ShowMeNow();
     state = 0;
   }
@@ -106,7 +98,7 @@ int TATile::_update_STATE_SHOW() {
 }
 
 int TATile::_update_STATE_BRAKE() {
-  if (clockReached(MilliSecs(), time)) {
+  if (msSince(MilliSecs(), time) >= 0) {
     BrakeMeNow();
     state = 0;
   }
@@ -172,7 +164,7 @@ std::string TATile::getMyString() const {
 int TATile::request(int newState, const char* refusingTask, int delay) {
   if (odkryte == 1 || state != 0 || zadanie == refusingTask || turnOff == 1) return 0;
   state = newState;
-  time = clockAdd(MilliSecs(), delay);
+  time = msAfter(MilliSecs(), delay);
   return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "puzzle/board/flying_tiles.h"
 
 #include "core/frame.h"
+#include "platform/clock.h"
 #include "platform/video.h"
 #include "puzzle/board/atile.h"
 #include "puzzle/board/tile.h"

@@ -148,8 +148,8 @@ std::string TTile::getMyString() const {
 
 int TTile::_updateHintParticles() {
   const int now = MilliSecs();
-  if (now <= hinttime) return 0;
-  hinttime = static_cast<int>(static_cast<unsigned>(now) + 50u);  // the clock wraps
+  if (!msPast(now, hinttime, 50)) return 0;
+  hinttime = msAfter(now, 50);
   const float w = ImgWidth(emptyImage(size));
   const float h = ImgHeight(emptyImage(size));
   const int dy = Rand(0, FloatToInt(h));

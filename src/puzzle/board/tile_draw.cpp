@@ -81,8 +81,8 @@ int TTile::DrawShow(const std::shared_ptr<TColor>& focus) {
   SetAlpha(alpha);
   timePartRot = FloatToInt(timePartRot + 5 * delta);
   const int now = MilliSecs();
-  if (now <= showTimePart) return 0;
-  showTimePart = static_cast<int>(static_cast<unsigned>(now) + 50u);  // the clock wraps
+  if (!msPast(now, showTimePart, 50)) return 0;
+  showTimePart = msAfter(now, 50);
   const double a = timePartRot;
   const float w = static_cast<float>(GetMySizeWH());
   const float x1 = x + static_cast<float>(0.7 * Cos(a) * w), y1 = y + static_cast<float>(0.7 * Sin(a) * w);

@@ -7,6 +7,7 @@
 #include "core/states.h"
 #include "gui/img.h"
 #include "gui/mouse.h"
+#include "platform/clock.h"
 #include "platform/trig.h"
 #include "puzzle/board/atile.h"
 #include "puzzle/board/level.h"
@@ -100,8 +101,8 @@ int TMainGame::_updateTime() {
   // At most one second per 1000 ms of play: time spent outside play counts
   // one second in all.
   const int now = Millisecs2();
-  if (now > secondTime) {
-    secondTime = now + 1000;
+  if (msPast(now, secondTime, 1000)) {
+    secondTime = msAfter(now, 1000);
     level->time += 1;
   }
   return 0;
@@ -151,7 +152,7 @@ int TMainGame::WINNormal() {
       t.dLightUpA = 0;
     });
   }
-  winTime = Millisecs2() + kWinWait;
+  winTime = msAfter(Millisecs2(), kWinWait);
   const float w = level->COUNT_Standard_Width();
   const float h = level->COUNT_Standard_Height();
   dLS = kZoomSide / (w <= h ? h : w);
@@ -202,7 +203,7 @@ int TMainGame::_update_WIN() {
   else
     forEachCell(level->atiles, [](TATile& t) { t._updateAlpha(); });
   level->updateAlpha();
-  if (Millisecs2() > winTime && wP == 1.0f) {
+  if (msPast(Millisecs2(), winTime, kWinWait) && wP == 1.0f) {
     wynik = levelSummary ? levelSummary->mainloop() : std::string(kStateNextLevel);
     state = kPlayFinished;
     _exit = 1;
@@ -212,7 +213,7 @@ int TMainGame::_update_WIN() {
 
 int TMainGame::LOSE() {
   state = kPlayLose;
-  winTime = Millisecs2() + kLoseWait;
+  winTime = msAfter(Millisecs2(), kLoseWait);
   flyingTiles.clear();
   for (const auto& f : loseFallPlan(*level))
     CreateFlyingATile(f.aTile, f.x1, f.y1, f.x2, f.y2, f.mx, f.my, f.stScale, f.endScale, f.stAlpha, f.endAlpha,
@@ -226,7 +227,7 @@ int TMainGame::_update_LOSE() {
   overTile = nullptr;
   aOverTile = nullptr;
   level->updateAlpha();
-  if (Millisecs2() > winTime) {
+  if (msPast(Millisecs2(), winTime, kLoseWait)) {
     const int r = loseScreen ? loseScreen->mainLoop() : 0;
     state = kPlayFinished;
     if (r == 1) {

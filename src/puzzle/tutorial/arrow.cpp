@@ -75,12 +75,12 @@ int TArrow::draw() {
 }
 
 int TPosibility::reset() {
-  time = MilliSecs() + interwal;
+  time = msAfter(MilliSecs(), interwal);
   return 0;
 }
 
 int TPosibility::update() {
-  if (time < MilliSecs()) {
+  if (msPast(MilliSecs(), time)) {
     reset();
     ++actPos;
     if (actPos >= static_cast<int>(pos.size())) return 1;

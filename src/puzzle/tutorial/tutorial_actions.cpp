@@ -17,7 +17,7 @@ int TTutorialTip::getNextAction(const std::shared_ptr<TEkran>&) {
   if (actions.empty()) return 0;
   actAction = std::move(actions.front());
   actions.pop_front();
-  if (Upper(TipToken(actAction, 1)) == "WAIT") time = MilliSecs() + TipNumber(actAction, 2);
+  if (Upper(TipToken(actAction, 1)) == "WAIT") time = msAfter(MilliSecs(), TipNumber(actAction, 2));
   return 0;
 }
 
@@ -39,7 +39,7 @@ int TTutorialTip::_updateActions(const std::shared_ptr<TEkran>& ekr) {
 int TTutorialTip::runAction(const TTipTokens& action) {
   const std::string word = Upper(TipToken(action, 1));
   if (word == "GUI-OFF") return 1;
-  if (word == "WAIT") return MilliSecs() > time ? 1 : 0;
+  if (word == "WAIT") return msPast(MilliSecs(), time) ? 1 : 0;
   if (word == "SHOW-ME") {
     dA = 1;
     return 1;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 #include <numeric>
 
@@ -146,6 +147,7 @@ TEST_F(PlayScreen, SummaryOpensOnlyAfterTheWaitAndTheFullZoom) {
   auto summary = std::make_shared<AnsweringSummary>();
   levelSummary = summary;
   game->level = Load("picross.lvl");
+  world.h().AdvanceClock(INT_MAX - 1500 - world.h().millis());  // the wait ends across the clock's wrap
   game->WINNormal();
   world.h().AdvanceClock(2000);
   game->_update_WIN();

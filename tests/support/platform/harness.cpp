@@ -72,7 +72,7 @@ Harness::Harness(const HarnessOptions& options)
   if (g_active) throw std::logic_error("only one Harness at a time");
   if (VideoDriverName() != "dummy") SetGraphicsDriver("dummy", "software");
   ResetInputState();
-  SetTestClock([this] { return clock_; }, [this](int ms) { clock_ += ms > 0 ? ms : 0; });
+  SetTestClock([this] { return clock_; }, [this](int ms) { clock_ = msAfter(clock_, ms > 0 ? ms : 0); });
   SetAudioClockDriven(true);
   VideoState& v = Video();
   v.pacing = false;
@@ -143,8 +143,8 @@ void Harness::Frame() { Flip(-1); }
 void Harness::AfterPresent() {
   ++frames_;
   // 1000/60 ms per frame, as whole milliseconds that add up exactly.
-  clock_ += static_cast<int>((static_cast<long long>(frames_) * 1000) / 60 -
-                             (static_cast<long long>(frames_ - 1) * 1000) / 60);
+  clock_ = msAfter(clock_, static_cast<int>((static_cast<long long>(frames_) * 1000) / 60 -
+                                            (static_cast<long long>(frames_ - 1) * 1000) / 60));
   if (frames_ > cap_) throw HarnessFrameCapExceeded(cap_);
 }
 

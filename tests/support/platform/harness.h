@@ -35,6 +35,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/clock.h"
 #include "platform/pixmap.h"
 
 namespace sorvanta {
@@ -90,7 +91,7 @@ class Harness {
   // Flips since the harness started.
   int frames() const { return frames_; }
   int millis() const { return clock_; }
-  void AdvanceClock(int ms) { clock_ += ms; }
+  void AdvanceClock(int ms) { clock_ = msAfter(clock_, ms); }  // wraps as the clock does
   void SetFrameCap(int frames) { cap_ = frames_ + frames; }
 
   // The last presented frame (window pixels), none before the first.

@@ -4,7 +4,13 @@
 
 #include <SDL.h>
 
+#include <mutex>
+
+#include "platform/image_frames.h"
+#include "platform/input_internal.h"
+#include "platform/mixer.h"
 #include "platform/video_internal.h"
+#include "platform/video_sdl_backend.h"
 
 namespace sorvanta {
 
@@ -23,7 +29,53 @@ void GetScale(float& x, float& y) {
 
 float GetRotation() { return Video().rotation; }
 
-std::string RendererName() { return Backend() ? Backend()->name() : ""; }
+// Our compositor draws where SDL's renderer does not.
+std::string RendererName() {
+  if (!Backend()) return "";
+  SDL_Renderer* renderer = SdlRenderer();
+  SDL_RendererInfo info;
+  if (!renderer) return "software";
+  return SDL_GetRendererInfo(renderer, &info) == 0 && info.name ? info.name : "";
+}
+
+SDL_Renderer* SdlRenderer() {
+  auto* sdl = dynamic_cast<SdlRendering*>(UncountedBackend());
+  return sdl ? sdl->renderer() : nullptr;
+}
+
+SDL_Texture* SdlTextureOf(VideoTexture* texture) {
+  auto* sdl = dynamic_cast<SdlTexture*>(texture);
+  return sdl ? sdl->texture : nullptr;
+}
+
+ImageMemory LiveImageMemory() {
+  ImageMemory memory;
+  for (const TImageFrames* frames : LiveImageFrames()) {
+    memory.pixelBytes += frames->pixelBytes();
+    memory.textureBytes += frames->textureBytes();
+  }
+  return memory;
+}
+
+int MouseX() { return static_cast<int>(Input().mouseX); }
+int MouseY() { return static_cast<int>(Input().mouseY); }
+
+void ResetInputState() {
+  const bool hidden = Input().cursorHidden;
+  Input() = InputState{};
+  Input().cursorHidden = hidden;
+  g_signalled = 0;
+  g_endedBySignal = 0;
+}
+
+struct MixerReadBack {
+  static int Voices(const Mixer& mixer) {
+    std::lock_guard<std::mutex> lock(mixer.mutex_);
+    return static_cast<int>(mixer.voices_.size());
+  }
+};
+
+int VoiceCount(const Mixer& mixer) { return MixerReadBack::Voices(mixer); }
 
 bool GraphicsOpen() { return Backend() != nullptr; }
 bool GraphicsFullScreen() { return Video().fullScreen; }

@@ -1,10 +1,17 @@
 #pragma once
 // What tests and benchmarks read back of the platform layer and the game
-// never asks (the drawing state, the mode, the renderer, the system
-// pointer), and the drivers they choose for it.
+// never asks (the drawing state, the mode, the renderer, the draws, the
+// images, the pointer, the mixer), and the drivers they choose for it.
 #include <string>
 
+struct SDL_Renderer;
+struct SDL_Texture;
+
 namespace sorvanta {
+
+class Mixer;
+class VideoBackend;
+class VideoTexture;
 
 void GetColor(int& red, int& green, int& blue);
 int GetBlend();
@@ -18,6 +25,42 @@ bool WindowIconShown();
 // Name of the renderer the open mode draws with ("software", "opengl", ...),
 // "" when none is open.
 std::string RendererName();
+// Where SDL's renderer draws the frames, it and a texture's SDL texture;
+// null otherwise. Tests draw beside the layer with them.
+SDL_Renderer* SdlRenderer();
+SDL_Texture* SdlTextureOf(VideoTexture* texture);
+
+// Quads sent to the back end since the last reset (images, text glyphs and
+// rectangles), how many of them were rotated, and the output pixels the
+// image quads cover; counted from the next mode on once CountDraws is called.
+struct DrawCounts {
+  long quads = 0;
+  long rotatedQuads = 0;
+  double pixels = 0;
+};
+void CountDraws();
+DrawCounts GetDrawCounts();
+void ResetDrawCounts();
+// The back end that draws, beneath the one that counts.
+VideoBackend* UncountedBackend();
+
+// What live images hold now, in bytes: decoded pixels, and textures of the
+// current back end (four bytes a texel).
+struct ImageMemory {
+  long pixelBytes = 0;
+  long textureBytes = 0;
+};
+ImageMemory LiveImageMemory();
+
+// Pointer position in window units.
+int MouseX();
+int MouseY();
+// Forgets every key, button, character, focus and terminate state; the
+// cursor stays as shown or hidden.
+void ResetInputState();
+
+// Voices the mixer still keeps.
+int VoiceCount(const Mixer& mixer);
 // Whether the system's pointer is hidden (HideMouse), as the system has it.
 bool MouseHidden();
 
