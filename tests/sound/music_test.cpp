@@ -72,6 +72,7 @@ TEST_F(SoundRegistryTest, MusicVolumeZeroStopsAndLeavingItRestarts) {
   snd->playMyMusic("title");
   for (int i = 0; i < 40; ++i) snd->update();
   auto first = snd->newMusicCHN;
+  ASSERT_TRUE(first);
   snd->setMusicVol(0.2f);
   EXPECT_FLOAT_EQ(volumeOf(first), 0.2f * 0.5f);
   snd->setMusicVol(0.0f);
@@ -87,6 +88,7 @@ TEST_F(SoundRegistryTest, MusicVolumeZeroStopsAndLeavingItRestarts) {
 TEST_F(SoundRegistryTest, PlayByNumberByNameAndNumberZero) {
   setUpStandardRegistry();
   snd->playMusicByNumber(2);
+  ASSERT_TRUE(snd->newMusicData);
   EXPECT_EQ(snd->newMusicData->id, "intro");
   EXPECT_EQ(snd->getActMusicN(), 2);
   auto channel = snd->newMusicCHN;
@@ -128,7 +130,9 @@ TEST_F(SoundRegistryTest, PauseStopsOnlyTheMusicChannels) {
   auto incoming = snd->newMusicCHN;
   auto outgoing = snd->oldMusicCHN;
   snd->playMySound("long");
-  auto effect = snd->getSoundData("long")->chn[0];
+  auto sound = snd->getSoundData("long");
+  ASSERT_TRUE(incoming && outgoing && sound && sound->chn[0]);
+  auto effect = sound->chn[0];
 
   snd->pauseSounds();
   EXPECT_FALSE(ChannelPlaying(incoming));

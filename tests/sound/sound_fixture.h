@@ -26,8 +26,14 @@ struct RegistryEntry {
 // Writes a mono 16-bit WAV of the given length at 22050 Hz (a square wave).
 inline void writeWav(const std::string& path, int ms) {
   const std::uint32_t rate = 22050, bytes = rate * static_cast<std::uint32_t>(ms) / 1000 * 2;
-  auto u32 = [](std::uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); };
-  auto u16 = [](std::uint16_t v) { return std::string(reinterpret_cast<const char*>(&v), 2); };
+  // Little-endian, as WAV is, whatever the machine's byte order.
+  auto bytes_of = [](std::uint32_t v, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += static_cast<char>(v >> (8 * i) & 0xFF);
+    return out;
+  };
+  auto u32 = [&](std::uint32_t v) { return bytes_of(v, 4); };
+  auto u16 = [&](std::uint16_t v) { return bytes_of(v, 2); };
   std::string wav = "RIFF" + u32(36 + bytes) + "WAVE";
   wav += "fmt " + u32(16) + u16(1) + u16(1) + u32(rate) + u32(rate * 2) + u16(2) + u16(16);
   wav += "data" + u32(bytes);
@@ -71,6 +77,8 @@ class SoundRegistryTest : public ::testing::Test {
                    {"background-3_1", "music/bg3b.wav", 1}},
                   {{"click", "sfx/click.wav"}, {"Long", "sfx/long.wav"},
                    {"good", "sfx/good1.wav"}, {"GOOD", "sfx/click.wav"}});
+    // Every test below plays these: a fixture that does not decode says so.
+    EXPECT_TRUE(DecodeSound(test::ReadFile(dir_ / "sfx/click.wav"))) << "the fixture WAV does not decode";
     snd = std::make_shared<TGlobalSnd>();
     snd->setup();
   }
