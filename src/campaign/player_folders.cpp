@@ -7,6 +7,7 @@
 
 #include "campaign/profile_manager.h"
 #include "campaign/save_notice.h"
+#include "core/globals.h"
 #include "platform/files.h"
 #include "platform/folder_entries.h"
 #include "platform/strings.h"
@@ -65,7 +66,7 @@ void TProfileManager::findPlayersAgain(bool damaged) {
     }
   }
   if (!damaged) return;
-  std::string text = Replace(txtListRebuilt, "#WHERE#", shownFolder(ProfilesFolder()));
+  std::string text = Replace(txtListRebuilt, "#WHERE#", shownFolder(myDocsFolder));
   if (!aside.empty()) text += " " + Replace(txtListKeptAs, "#FILE#", StripDir(aside));
   Print(text);
   noticeAtFrameEnd(text);

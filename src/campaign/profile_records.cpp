@@ -119,10 +119,7 @@ std::string NameFromId(const std::string& id) {
     }
     at = end + 1;
   }
-  if (high != 0) return "";
-  TProfile named;
-  named.name = U32ToUtf8(name);
-  return named.GetId() == id ? named.name : "";
+  return high != 0 ? "" : U32ToUtf8(name);
 }
 
 int TProfile::HaveTip(const std::string& id) const {

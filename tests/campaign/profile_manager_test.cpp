@@ -131,7 +131,7 @@ TEST(ProfileList, AListThatCannotBeReadIsMadeAgainFromThePlayersFolders) {
   auto printed = test::StdoutLines([&] { m = home.start(); });
   EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A", "B"}));
   EXPECT_EQ(m->unavailable, (std::vector<std::string>{"67"}));
-  EXPECT_EQ(takeWaitingMessage(), "Found in " + ProfilesFolder() + ". Kept as profiles.dat.damaged.");
+  EXPECT_EQ(takeWaitingMessage(), "Found in " + myDocsFolder + ". Kept as profiles.dat.damaged.");
   EXPECT_EQ(fs::file_size(ProfilesListPath() + ".damaged"), std::uintmax_t{200} << 20);
   EXPECT_EQ(printed.front().find("Napotkano"), std::string::npos) << printed.front();
   test::StdoutLines([&] {
