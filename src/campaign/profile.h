@@ -166,6 +166,8 @@ class TProfile {
 // A player with the defaults, read from the "profile.dat" at path and the
 // level files beside it; never none, also when the file is missing.
 std::shared_ptr<TProfile> loadProfile(const std::string& path);
+// The name whose folder id (GetId) is id; "" when id is no name's id.
+std::string NameFromId(const std::string& id);
 // The folder that holds every player's folder and the list file.
 std::string ProfilesFolder();
 // A damaged count never makes more records than this.

@@ -12,6 +12,7 @@
 #include "formats/bounded_count.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
+#include "platform/folder_entries.h"
 #include "platform/strings.h"
 #include "platform/system.h"
 
@@ -23,45 +24,93 @@ std::string ProfilesListPath() { return ProfilesFolder() + "/profiles.dat"; }
 
 void TProfileManager::setup() {
   auto txt = loadTxtFile(bDir + "txt/#LANG#/profileManager.txt");
+  txtListRebuilt = readTxtData(txt, 8);
+  txtListKeptAs = readTxtData(txt, 9);
   txtAreYouSure = readTxtData(txt, 10);
   txtPlayer = Trim(readTxtData(txt, 11));
   txtPlayers = readTxtData(txt, 12);
   loadSaveNoticeTexts(txt);
 }
 
+namespace {
+
+// A list of every player the game can hold is a few kilobytes; a file far
+// past that is no list and is not read.
+constexpr std::uintmax_t kMaxListBytes = 256u << 10;
+
+// The list file, when it can be read as one; else none, with why.
+std::shared_ptr<TRCMFile> readableList(const std::string& path, std::string& why) {
+  const auto size = FileSize(path);
+  if (!size) why = "not a file";
+  else if (*size == 0) why = "empty";
+  else if (*size > kMaxListBytes) why = std::to_string(*size) + " bytes, too large for a list";
+  else if (!Readable(path)) why = "may not be read";
+  if (!why.empty()) return nullptr;
+  auto file = loadRCMFile(path);
+  if (!file->getString("profiles::i").empty()) return file;
+  why = "no list in it";
+  return nullptr;
+}
+
+}  // namespace
+
 int TProfileManager::loadProfiles() {
-  auto file = loadRCMFile(ProfilesListPath());
   profiles.clear();
   unavailable.clear();
-  const int picked = FloatToInt(file->getFloat("profiles::pickedProfile"));
-  const int n = boundedCount(FloatToInt(file->getFloat("profiles::i")), kMaxListedPlayers, "profiles::i");
-  std::set<std::string> seen;
-  for (int i = 1; i <= n; ++i) {
-    const std::string id = file->getString("profiles::profile" + std::to_string(i));
-    const std::string path = ProfilesFolder() + "/" + id + "/profile.dat";
-    if (id.empty() || !seen.insert(id).second) continue;  // one folder, one player
-    // A player without its own folder and file is not a player: reading it
-    // would give a nameless one whose saves land in the players' folder.
-    // But a folder that stands there and cannot be read now (a link to a
-    // drive not mounted, an empty mount point) keeps its player listed,
-    // not offered, until her files are back.
-    if (FileType(path) != 1 || !Readable(path)) {
-      if (SomethingAt(ProfilesFolder() + "/" + id)) {
-        Print("Player " + std::to_string(i) + " of the list cannot be read now (" + path + "), kept in the list");
-        unavailable.push_back(id);
-      } else {
-        Print("Player " + std::to_string(i) + " of the list has no file (" + path + "), left out");
-      }
-      continue;
+  listLeftAsIs = false;
+  const std::string path = ProfilesListPath();
+  if (SomethingAt(path)) {
+    std::string why;
+    if (auto file = readableList(path, why)) {
+      readListed(*file);
+    } else {
+      Print("The player list " + path + " cannot be read (" + why + "): the players are found from their folders");
+      findPlayersAgain(true);
     }
-    auto player = loadProfile(path);
-    player->savedId = id;
-    profiles.push_back(player);
-    if (picked == i) profile = player;
+  } else if (PlayerFolderIds().empty()) {
+    loadRCMFile(path);  // a first start: the reader reports the missing file
+  } else {
+    Print("The player list " + path + " is missing: the players are found from their folders");
+    findPlayersAgain(false);
   }
   if (!profile && !profiles.empty()) profile = profiles.front();
   loaded = true;
   return 0;
+}
+
+void TProfileManager::readListed(const TRCMFile& file) {
+  const int picked = FloatToInt(file.getFloat("profiles::pickedProfile"));
+  const int n = boundedCount(FloatToInt(file.getFloat("profiles::i")), kMaxListedPlayers, "profiles::i");
+  std::set<std::string> seen;
+  for (int i = 1; i <= n; ++i) {
+    const std::string id = file.getString("profiles::profile" + std::to_string(i));
+    if (id.empty() || !seen.insert(id).second) continue;  // one folder, one player
+    auto player = readPlayer(id, "Player " + std::to_string(i) + " of the list");
+    if (!player) continue;
+    profiles.push_back(player);
+    if (picked == i) profile = player;
+  }
+}
+
+std::shared_ptr<TProfile> TProfileManager::readPlayer(const std::string& id, const std::string& listed) {
+  const std::string path = ProfilesFolder() + "/" + id + "/profile.dat";
+  // A player without its own folder and file is not a player: reading it
+  // would give a nameless one whose saves land in the players' folder.
+  // But a folder that stands there and cannot be read now (a link to a
+  // drive not mounted, an empty mount point) keeps its player listed,
+  // not offered, until her files are back.
+  if (FileType(path) != 1 || !Readable(path)) {
+    if (SomethingAt(ProfilesFolder() + "/" + id)) {
+      Print(listed + " cannot be read now (" + path + "), kept in the list");
+      unavailable.push_back(id);
+    } else {
+      Print(listed + " has no file (" + path + "), left out");
+    }
+    return nullptr;
+  }
+  auto player = loadProfile(path);
+  player->savedId = id;
+  return player;
 }
 
 int TProfileManager::saveProfiles() {
@@ -81,6 +130,7 @@ int TProfileManager::saveProfiles() {
   // Players whose files cannot be read now stay listed, after the others.
   for (const auto& id : unavailable)
     if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
+  if (listLeftAsIs) return 0;
   file->setFloat("profiles::i", static_cast<float>(ids.size()));
   file->setFloat("profiles::pickedProfile", static_cast<float>(picked));
   for (size_t n = 0; n < ids.size(); ++n) file->setString("profiles::profile" + std::to_string(n + 1), ids[n]);
@@ -93,8 +143,24 @@ int TProfileManager::saveProfiles() {
 }
 
 int TProfileManager::Check() {
-  if (!profile) CreateNewProfile(txtPlayer);
+  if (profile) return 0;
+  // The default name, or the first of PLAYER2, PLAYER3 ... whose folder is
+  // no listed player's (one whose drive is away keeps hers).
+  std::string name = txtPlayer;
+  for (int n = 2; n < 100 && folderTaken(name, nullptr); ++n) name = txtPlayer + std::to_string(n);
+  CreateNewProfile(name);
   return 0;
+}
+
+bool TProfileManager::folderTaken(const std::string& name, const std::shared_ptr<TProfile>& except) const {
+  TProfile named;
+  named.name = name;
+  const std::string id = named.GetId();
+  if (id.empty()) return false;
+  if (std::find(unavailable.begin(), unavailable.end(), id) != unavailable.end()) return true;
+  for (const auto& player : profiles)
+    if (player != except && player->savedId == id) return true;
+  return false;
 }
 
 int TProfileManager::CreateNewProfile(const std::string& name) {

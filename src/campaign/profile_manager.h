@@ -23,6 +23,8 @@ using NameEntryFn = std::function<std::string(std::shared_ptr<TEkran> screen, co
 inline constexpr int kMaxListedPlayers = 64;
 inline constexpr int kMaxPlayers = 8;
 
+class TRCMFile;
+
 class TProfileManager : public TEkran {
  public:
   std::list<std::shared_ptr<TProfile>> profiles;  // in the order shown and saved
@@ -32,6 +34,12 @@ class TProfileManager : public TEkran {
   // not offered, but kept in the list file for when they can be again.
   std::vector<std::string> unavailable;
   std::string txtAreYouSure, txtPlayer, txtPlayers;
+  // Told when the list file could not be read and the players were found
+  // again from their folders; the second names where the damaged file went.
+  std::string txtListRebuilt, txtListKeptAs;
+  // A damaged list file that could not be moved aside: not written over
+  // in this run.
+  bool listLeftAsIs = false;
   // Set once the list file has been read: nothing is saved before, so a
   // shutdown during loading keeps the list on disk.
   bool loaded = false;
@@ -49,7 +57,26 @@ class TProfileManager : public TEkran {
   virtual int goOk();
   virtual int loadProfiles();
   virtual int saveProfiles();
+
+  // Whether the folder of a player named name belongs to a listed player
+  // other than except: one whose files cannot be read now, or one whose
+  // last complete save is there under another name.
+  bool folderTaken(const std::string& name, const std::shared_ptr<TProfile>& except) const;
+
+ private:
+  // The list file's players, the one it picked made current.
+  void readListed(const TRCMFile& file);
+  // The player of folder id; none when her files cannot be read now, and
+  // then a folder that stands there keeps her listed (unavailable).
+  std::shared_ptr<TProfile> readPlayer(const std::string& id, const std::string& listed);
+  // Every player whose folder is found; a damaged list file is moved aside
+  // first and the player told.
+  void findPlayersAgain(bool damaged);
 };
+
+// The ids of the player folders in ProfilesFolder(), in the order of the
+// names they give back (NameFromId).
+std::vector<std::string> PlayerFolderIds();
 
 // The list file's path.
 std::string ProfilesListPath();

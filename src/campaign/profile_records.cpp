@@ -88,6 +88,40 @@ std::string TProfile::GetId() const {
   return id;
 }
 
+std::string NameFromId(const std::string& id) {
+  // Far more than a name of any length the game takes gives.
+  constexpr size_t kMaxIdLength = 512;
+  if (id.empty() || id.size() > kMaxIdLength) return "";
+  std::u32string name;
+  char32_t high = 0;  // a leading surrogate waiting for its pair
+  size_t at = 0;
+  while (at <= id.size()) {
+    size_t end = id.find('_', at);
+    if (end == std::string::npos) end = id.size();
+    const std::string unit = id.substr(at, end - at);
+    // Decimal without leading zeros, as GetId writes it: anything else is
+    // no player's folder.
+    if (unit.empty() || unit.size() > 5 || unit[0] == '0' ||
+        unit.find_first_not_of("0123456789") != std::string::npos)
+      return "";
+    const auto value = static_cast<char32_t>(std::stoul(unit));
+    if (value > 0xFFFF) return "";
+    if (high != 0) {
+      if (value < 0xDC00 || value > 0xDFFF) return "";
+      name += 0x10000 + ((high - 0xD800) << 10) + (value - 0xDC00);
+      high = 0;
+    } else if (value >= 0xD800 && value <= 0xDBFF) {
+      high = value;
+    } else if (value >= 0xDC00 && value <= 0xDFFF) {
+      return "";
+    } else {
+      name += value;
+    }
+    at = end + 1;
+  }
+  return high != 0 ? "" : U32ToUtf8(name);
+}
+
 int TProfile::HaveTip(const std::string& id) const {
   const std::string wanted = Upper(id);
   for (const auto& tip : lekcjeTutoriala)

@@ -17,36 +17,13 @@ namespace sorvanta {
 
 namespace {
 
-struct Texts {
-  std::string notice, full, forbidden, readOnly, inTheWay, other, atQuit, tryAgain, quitAnyway;
-};
-
-Texts& texts() {
-  static Texts t;
-  return t;
-}
-
-bool& told() {
-  static bool t = false;
-  return t;
-}
-
 FailedSaves& failures() {
   static FailedSaves f;
   return f;
 }
 
-// The folder as the player knows it: the home folder as "~".
-std::string shown(const std::string& folder) {
-  const std::string home = HomeDir();
-  if (!home.empty() && folder.compare(0, home.size(), home) == 0 &&
-      (folder.size() == home.size() || folder[home.size()] == '/'))
-    return std::string("~").append(folder, home.size(), std::string::npos);
-  return folder;
-}
-
 std::string reason(int cause) {
-  const Texts& t = texts();
+  const SaveNoticeRun& t = saveNoticeRun();
   switch (cause) {
     case ENOSPC:
     case EDQUOT: return t.full;
@@ -60,40 +37,80 @@ std::string reason(int cause) {
   }
 }
 
+// The notice for cause, once a run.
+void tell(int cause) {
+  SaveNoticeRun& run = saveNoticeRun();
+  run.told = true;
+  run.holding = false;
+  const std::string text = saveNoticeText(cause);
+  Print(text);
+  noticeAtFrameEnd(text);
+}
+
 }  // namespace
 
+SaveNoticeRun& saveNoticeRun() {
+  static SaveNoticeRun run;
+  return run;
+}
+
+std::string shownFolder(const std::string& folder) {
+  const std::string home = HomeDir();
+  if (!home.empty() && folder.compare(0, home.size(), home) == 0 &&
+      (folder.size() == home.size() || folder[home.size()] == '/'))
+    return std::string("~").append(folder, home.size(), std::string::npos);
+  return folder;
+}
+
+void noticeAtFrameEnd(const std::string& text) {
+  const std::string waiting = takeWaitingMessage();
+  tellPlayerAtFrameEnd(waiting.empty() ? text : waiting + "\n\n" + text);
+}
+
 void loadSaveNoticeTexts(const std::shared_ptr<TTxtFile>& file) {
-  texts() = {readTxtData(file, 13), readTxtData(file, 14), readTxtData(file, 15),
-             readTxtData(file, 16), readTxtData(file, 17), readTxtData(file, 18),
-             readTxtData(file, 19), readTxtData(file, 20), readTxtData(file, 21)};
+  SaveNoticeRun& run = saveNoticeRun();
+  run.notice = readTxtData(file, 13);
+  run.full = readTxtData(file, 14);
+  run.forbidden = readTxtData(file, 15);
+  run.readOnly = readTxtData(file, 16);
+  run.inTheWay = readTxtData(file, 17);
+  run.other = readTxtData(file, 18);
+  run.atQuit = readTxtData(file, 19);
+  run.tryAgain = readTxtData(file, 20);
+  run.quitAnyway = readTxtData(file, 21);
+  if (run.holding && !run.told && !run.notice.empty()) tell(run.heldCause);
 }
 
 std::string saveNoticeText(int cause) {
-  return Replace(Replace(texts().notice, "#WHY#", reason(cause)), "#WHERE#", shown(myDocsFolder));
+  return Replace(Replace(saveNoticeRun().notice, "#WHY#", reason(cause)), "#WHERE#", shownFolder(myDocsFolder));
 }
 
 void playerSaveFailed(int cause, const std::string& what) {
   FailedSaves& f = failures();
   if (f.what.empty()) f.cause = cause;
   if (std::find(f.what.begin(), f.what.end(), what) == f.what.end()) f.what.push_back(what);
-  if (std::exchange(told(), true)) return;
-  const std::string text = saveNoticeText(cause);
-  Print(text);
-  tellPlayerAtFrameEnd(text);
+  SaveNoticeRun& run = saveNoticeRun();
+  if (run.told) return;
+  // Before the texts (the settings written as loading starts) there is
+  // nothing to say it with yet: the first failure waits for them.
+  if (run.notice.empty()) {
+    if (!std::exchange(run.holding, true)) run.heldCause = cause;
+    return;
+  }
+  tell(cause);
 }
-
-void resetSaveNotice() { told() = false; }
 
 void clearFailedSaves() { failures() = FailedSaves{}; }
 
 const FailedSaves& failedSaves() { return failures(); }
 
 std::string quitNoticeText(int cause) {
-  if (texts().notice.empty() || texts().atQuit.empty()) return "";
-  return saveNoticeText(cause) + "\n\n" + texts().atQuit;
+  const SaveNoticeRun& run = saveNoticeRun();
+  if (run.notice.empty() || run.atQuit.empty()) return "";
+  return saveNoticeText(cause) + "\n\n" + run.atQuit;
 }
 
-std::string tryAgainText() { return texts().tryAgain; }
-std::string quitAnywayText() { return texts().quitAnyway; }
+std::string tryAgainText() { return saveNoticeRun().tryAgain; }
+std::string quitAnywayText() { return saveNoticeRun().quitAnyway; }
 
 }  // namespace sorvanta

@@ -10,7 +10,9 @@ namespace sorvanta {
 class TTxtFile;
 
 // The notice and its reasons: lines 13 to 18 of the profiles screen's
-// texts; the question at quitting and its answers, lines 19 to 21.
+// texts; the question at quitting and its answers, lines 19 to 21. A failure
+// that came before them (the settings written at the first start) is told
+// now.
 void loadSaveNoticeTexts(const std::shared_ptr<TTxtFile>& texts);
 // The notice for a write that failed with the errno cause; it names the
 // per-user folder, where the player looks.
@@ -19,8 +21,22 @@ std::string saveNoticeText(int cause);
 // (what: the file or folder): the first time in a run the notice is shown
 // at the end of the frame. Every failure is kept for failedSaves.
 void playerSaveFailed(int cause, const std::string& what = "");
-// A new run: the next failure is told again.
-void resetSaveNotice();
+// What the notice holds in a run: its texts, whether it was told, and the
+// cause of a failure that came before the texts, held for them. A run
+// starts from the defaults.
+struct SaveNoticeRun {
+  std::string notice, full, forbidden, readOnly, inTheWay, other, atQuit, tryAgain, quitAnyway;
+  bool told = false;
+  bool holding = false;
+  int heldCause = 0;
+};
+SaveNoticeRun& saveNoticeRun();
+
+// A message at the end of the frame (tellPlayerAtFrameEnd), after any that
+// already waits rather than instead of it.
+void noticeAtFrameEnd(const std::string& text);
+// The folder as the player knows it: the home folder as "~".
+std::string shownFolder(const std::string& folder);
 
 // The saves that failed since clearFailedSaves: the first one's cause, and
 // what each could not write.

@@ -168,6 +168,7 @@ int TProfileName::ifCanCancel() const {
 
 int TProfileName::checkEntry1() const {
   if (!profileManager) return 0;
+  if (profileManager->folderTaken(entry, editedProf)) return 1;
   for (auto& player : profileManager->profiles)
     if (player != editedProf && key(player->name) == key(entry)) return 1;
   return 0;
@@ -176,6 +177,8 @@ int TProfileName::checkEntry1() const {
 int TProfileName::ifCanOk() const {
   if (Trim(entry).empty()) return 0;
   if (!profileManager) return 1;
+  // A name whose folder is a listed player's, offered or away, is taken too.
+  if (profileManager->folderTaken(entry, editProfile == 1 ? editedProf : nullptr)) return 0;
   for (auto& player : profileManager->profiles) {
     if (editProfile == 1 && player == editedProf) continue;
     if (key(player->name) == key(entry)) return 0;

@@ -261,23 +261,24 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
 }
 
 // The settings are what the player chose: a settings file that cannot be
-// written is told as a player's file is, once a run.
+// written is told as a player's file is, once a run; the first one too,
+// written as loading starts, before the notice has its texts.
 TEST(ProgressOnDisk, AFailedSettingsSaveIsToldOnceARun) {
-  OnALevel on;
-  on.begin(1, 1);
-  resetSaveNotice();
-  takeWaitingMessage();
   SetAtomicWriteFaultForTests([](const std::string& step) {
     if (step != "rename") return false;
     errno = EPERM;
     return true;
   });
-  settings().musicVol = 0.25f;
-  test::StdoutLines([] { settings().save(); });
+  OnALevel on;
+  on.begin(1, 1);
   ASSERT_TRUE(messageWaiting());
   const std::string told = takeWaitingMessage();
   EXPECT_NE(told.find("the game may not write there"), std::string::npos) << told;
-  test::StdoutLines([] { profileManager->saveProfiles(); });
+  settings().musicVol = 0.25f;
+  test::StdoutLines([] {
+    settings().save();
+    profileManager->saveProfiles();
+  });
   SetAtomicWriteFaultForTests(nullptr);
   EXPECT_FALSE(messageWaiting()) << "told once a run";
 }

@@ -8,6 +8,7 @@
 #include "campaign_test_support.h"
 #include "core/dialogs.h"
 #include "core/globals.h"
+#include "campaign/save_notice.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
 #include "puzzle/board/level_file.h"
@@ -27,6 +28,8 @@ struct ListHome {
   std::shared_ptr<TProfileManager> start() {
     auto manager = std::make_shared<TProfileManager>();
     manager->txtPlayer = "PLAYER";
+    manager->txtListRebuilt = "Found in #WHERE#.";
+    manager->txtListKeptAs = "Kept as #FILE#.";
     manager->loadProfiles();
     return manager;
   }
@@ -86,6 +89,10 @@ TEST(ProfileList, DamagedListsGiveASoundStart) {
       // Numbers past int's range saturate.
       {"profiles {\n i = 1e30\n pickedProfile = -1e30\n profile1 = \"65\"\n profile2 = \"66\"\n}\n", {"A", "B"}, "A"},
       {"profiles {\n i = 2\n pickedProfile = 1e30\n profile1 = \"65\"\n profile2 = \"66\"\n}\n", {"A", "B"}, "A"},
+      // No list to read: the players are found from their folders.
+      {"", {"A", "B"}, "A"},
+      {"profiles {\n i = 1\n pickedProfile = 1\n profile1 = \"66\"\n", {"A", "B"}, "A"},
+      {"\x89PNG\r\n", {"A", "B"}, "A"},
   };
   for (const auto& c : cases) {
     ListHome home;
@@ -105,6 +112,42 @@ TEST(ProfileList, DamagedListsGiveASoundStart) {
   m->Check();
   m->saveProfiles();
   EXPECT_EQ(fresh.start()->profile->name, "PLAYER");
+}
+
+// A list that cannot be read is kept aside, unread, and every player whose
+// folder is there comes back, by the name her folder gives; a player whose
+// folder cannot be read now stays listed. Told once; a missing list too is
+// found again, silently.
+TEST(ProfileList, AListThatCannotBeReadIsMadeAgainFromThePlayersFolders) {
+  namespace fs = std::filesystem;
+  ListHome home;
+  home.withPlayers({"A", "B", "C"}, 3);
+  test::WriteFile(ProfilesFolder() + "/65/profile.dat", "profile { data { name = \"B\" } }\n");
+  fs::remove_all(ProfilesFolder() + "/67");
+  fs::create_directory(ProfilesFolder() + "/67");  // a drive not mounted
+  fs::create_directory(ProfilesFolder() + "/notes");
+  fs::resize_file(ProfilesListPath(), std::uintmax_t{200} << 20);
+  std::shared_ptr<TProfileManager> m;
+  auto printed = test::StdoutLines([&] { m = home.start(); });
+  EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(m->unavailable, (std::vector<std::string>{"67"}));
+  EXPECT_EQ(takeWaitingMessage(), "Found in " + myDocsFolder + ". Kept as profiles.dat.damaged.");
+  EXPECT_EQ(fs::file_size(ProfilesListPath() + ".damaged"), std::uintmax_t{200} << 20);
+  EXPECT_EQ(printed.front().find("Napotkano"), std::string::npos) << printed.front();
+  test::StdoutLines([&] {
+    m->saveProfiles();
+    m = home.start();
+  });
+  EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A", "B"}));
+  EXPECT_FALSE(messageWaiting()) << "the list made again is read as any";
+  test::WriteFile(ProfilesListPath(), "");
+  test::StdoutLines([&] { m = home.start(); });
+  EXPECT_EQ(fs::file_size(ProfilesListPath() + ".damaged-2"), 0u);
+  EXPECT_EQ(fs::file_size(ProfilesListPath() + ".damaged"), std::uintmax_t{200} << 20) << "kept, not replaced";
+  takeWaitingMessage();
+  test::StdoutLines([&] { m = home.start(); });
+  EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A", "B"}));
+  EXPECT_FALSE(messageWaiting());
 }
 
 // A player whose folder stands there but cannot be read at start (a link
@@ -156,6 +199,14 @@ TEST(ProfileList, APlayerWhoseFilesCannotBeReadNowStaysListed) {
   test::StdoutLines([&] { m = gone.start(); });
   m->saveProfiles();
   EXPECT_EQ(LoadBytes(ProfilesListPath()), "profiles {\n\ti = 1\n\tpickedProfile = 1\n\tprofile1 = \"65\"\n}\n\n");
+  // Nor does the default player take the folder of one who is away.
+  ListHome away;
+  away.withPlayers({"PLAYER"}, 1);
+  fs::remove_all(ProfilesFolder() + "/80_76_65_89_69_82");
+  fs::create_directory(ProfilesFolder() + "/80_76_65_89_69_82");
+  test::StdoutLines([&] { m = away.start(); });
+  m->Check();
+  EXPECT_EQ(m->profile->name, "PLAYER2");
 }
 
 TEST(ProfileList, RenameDeleteAndReuseOfAName) {

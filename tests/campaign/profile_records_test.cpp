@@ -95,7 +95,11 @@ TEST(ProfileRecords, LevelNumberResumeStateTipsAndFolderId) {
   for (const auto& [name, id] : ids) {
     p.name = name;
     EXPECT_EQ(p.GetId(), id) << name;
+    EXPECT_EQ(NameFromId(id), name) << id;  // a folder gives back its player's name
   }
+  // Names no id of which is this: other folders beside the players'.
+  for (const char* other : {"065", "65_", "_65", "65__66", "6a", "65536", "55357", "56832_97", "profiles.dat"})
+    EXPECT_EQ(NameFromId(other), "") << other;
 }
 
 }  // namespace

@@ -66,6 +66,15 @@ TEST(ProfileName, DuplicatesAreRefusedAndTheFirstPlayerCannotCancel) {
   EXPECT_EQ(dialog.dAlpha, 1);
   dialog.entry = "   ";
   EXPECT_FALSE(dialog.ifCanOk());
+  // The folder of a player away (BEA) or of another's last save (ZED) is taken.
+  profileManager->unavailable = {"66_69_65"};
+  anna->savedId = "90_69_68";
+  for (const char* taken : {"BEA", "ZED"}) {
+    dialog.entry = taken;
+    EXPECT_FALSE(dialog.ifCanOk()) << taken;
+    dialog.goOk();
+    EXPECT_EQ(dialog.dAlpha, 1) << taken;
+  }
   // Renaming a player to its own name is accepted.
   dialog.editedProf = anna;
   dialog.prepare(nullptr, "ANNA", 0, 1);

@@ -115,10 +115,8 @@ std::vector<Entry>& Table() {
       {"atomic write fault", ResetBy([] { SetAtomicWriteFaultForTests(nullptr); })},
       {"system pointer reader", ResetBy([] { SetSystemPointerForTests(nullptr); })},
       {"one copy's lock", ResetBy(ReleaseCopyLock)},
-      {"save failure notice", ResetBy([] {
-         resetSaveNotice();
-         takeWaitingMessage();
-       })},
+      {"save failure notice", Value(saveNoticeRun())},
+      {"message waiting for the frame's end", ResetBy([] { takeWaitingMessage(); })},
       {"display driver", ResetBy([] { SetDisplayDriver(nullptr); })},
       {"volumes bound to the settings", ResetBy([] { bindVolumeSettings(nullptr, nullptr); })},
       {"settings", Value(settings())},
