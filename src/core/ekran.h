@@ -3,8 +3,8 @@
 // derived from TEkran and runs its own loop (through
 // runScreenLoop, core/screen_loop.h):
 //   prepare (ramps, own state, then _prepareDelta())
-//   repeat Cls(); _updateSystem(); update(); draw(); myFlip(0); act on
-//   clicked widgets
+//   repeat Cls(); _updateBeforeSystem(); _updateSystem(); update(); draw();
+//   myFlip(0); act on clicked widgets
 //   until the ramps reach the targets the choice set; return wynik.
 // The loop runs the system step (timer and delta, mouse, quit keys, full
 // screen, sound) just before update(), which then runs _updateFade(),
@@ -50,6 +50,9 @@ class TEkran : public std::enable_shared_from_this<TEkran> {
   virtual void _updateAlpha();
   virtual void update() {}
   virtual void _prepareDelta();
+  // What a screen must do before the frame's system step, which the loop
+  // runs between this and update(); most screens need nothing here.
+  virtual void _updateBeforeSystem() {}
 };
 
 // A screen's layout lives in the gui layer above; the screen base draws and

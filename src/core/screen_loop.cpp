@@ -23,6 +23,7 @@ class TScreenKeys {
 }  // namespace
 
 void updateScreen(TEkran& screen) {
+  screen._updateBeforeSystem();
   _updateSystem();
   screen.update();
 }

@@ -22,9 +22,9 @@ enum class TLoopClear { kWindow, kWithBars };
 void runScreenLoop(TEkran& screen, const std::function<void()>& act,
                    const std::function<bool()>& finished, TLoopClear clear = TLoopClear::kWindow);
 
-// One update of a screen as its loop gives it: the frame's system step
-// (_updateSystem: timer and delta, mouse, quit keys, full screen, sound),
-// then screen.update(). The loop owns the step, so no screen can leave it
+// One update of a screen as its loop gives it: screen._updateBeforeSystem(),
+// the frame's system step (_updateSystem: timer and delta, mouse, quit keys,
+// full screen, sound), then screen.update(). The loop owns the step, so no screen can leave it
 // out, and a dialog's loop nested in a screen's update steps only its own
 // frames. A screen's update() itself never runs the step.
 void updateScreen(TEkran& screen);

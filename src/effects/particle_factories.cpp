@@ -2,8 +2,6 @@
 // recipe's order, so a run draws the same particles every time.
 #include "effects/particle_factories.h"
 
-#include <cmath>
-
 #include "effects/particle.h"
 #include "platform/image.h"
 #include "platform/random.h"
@@ -34,9 +32,10 @@ void createShowStageParticle(float x, float y, int angle, float radius) {
   TRGB rgb = rgbOf(0, g, 0);
   if (Rand(0, 1) == 1) rgb = rgbOf(g, g, 0);
   const float endR = 360.0f + Rand(0, 180);
-  // Rounded: a radius of 0.755 is 755 ms even where the x87 unit keeps the
-  // product at 754.99999 (in double it is exact on every architecture).
-  createParticle(0, x1, y1, x2, y2, mx, my, rgb, 1, 0, 0.5f, 1, 0, endR, 4, 0, FloatToInt(std::round(1000.0 * radius)));
+  // The single-precision product, truncated. Stored first, so the x87 unit
+  // cannot keep it wider (0.755 would give 754.99999 there, not 755).
+  const volatile float life = 1000.0f * radius;
+  createParticle(0, x1, y1, x2, y2, mx, my, rgb, 1, 0, 0.5f, 1, 0, endR, 4, 0, FloatToInt(life));
 }
 
 void createHintParticle1(float x, float y, const TRGB& rgb) {

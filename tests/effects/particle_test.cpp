@@ -104,14 +104,15 @@ TEST_F(Particles, RecipesDrawTheirRandomNumbersInOrder) {
     std::function<void()> make;
     std::function<Fields()> replay;
   } cases[] = {
-      {"stage", [] { createShowStageParticle(300, 200, 30, 1.5f); },
+      {"stage", [] { createShowStageParticle(300, 200, 30, 1.5007f); },
        [&] {
-         Fields w{0, 300 + 30 * c30 + R(-3, 3), 200 + 30 * s30 + R(-3, 3), 300 + 135 * c30 + R(-3, 3),
-                  200 + 135 * s30 + R(-3, 3)};
+         const float r = 1.5007f;
+         Fields w{0, 300 + 20 * r * c30 + R(-3, 3), 200 + 20 * r * s30 + R(-3, 3), 300 + 90 * r * c30 + R(-3, 3),
+                  200 + 90 * r * s30 + R(-3, 3)};
          w[5] = (w[1] + w[3]) / 2 + R(-3, 3), w[6] = (w[2] + w[4]) / 2 + R(-3, 3);
          w[8] = R(200, 255);
          if (R(0, 1) == 1) w[7] = w[8];
-         w[10] = 360 + R(0, 180), w[12] = 1500;
+         w[10] = 360 + R(0, 180), w[12] = 1500;  // 1500.7 truncated
          return w;
        }},
       {"hint 1", [] { createHintParticle1(300, 200, TRGB{1, 2, 3}); },

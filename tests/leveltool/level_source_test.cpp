@@ -11,8 +11,8 @@
 #include "platform/strings.h"
 #include "puzzle/board/level_file.h"
 #include "puzzle/board/number.h"
-#include "puzzle/tutorial/arrow.h"
 #include "puzzle/tutorial/tutorial.h"
+#include "support/demonstration_curves.h"
 #include "support/stdout_lines.h"
 
 namespace sorvanta {
@@ -182,7 +182,7 @@ TEST_F(LevelSourceTest, DemonstrationCurvesEndOnTheCellsOfTheirRuns) {
           if (c == 0 || pattern[c - 1] < '1' || pattern[c - 1] > '9') runs.emplace_back();
           runs.back().push_back(c);
         }
-        const auto ends = DemonstrationCurveEnds(Upper(TipToken(line, 3)), static_cast<int>(step));
+        const auto ends = test::DemonstrationCurveEnds(Upper(TipToken(line, 3)), static_cast<int>(step));
         ASSERT_LE(ends.size(), runs.size()) << tip->id << " step " << step << ": a curve without a run";
         for (size_t k = 0; k < ends.size(); ++k) {
           double nearest = 1e9;

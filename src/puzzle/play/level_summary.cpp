@@ -115,9 +115,13 @@ int TLevelSummary::_updateStats() {
   return 0;
 }
 
-void TLevelSummary::update() {
-  // The play screen's own appearance ramp keeps running underneath.
+// The play screen's own appearance ramp keeps running underneath, stepped
+// before the frame's system step.
+void TLevelSummary::_updateBeforeSystem() {
   if (mainGame) mainGame->_updateAlpha();
+}
+
+void TLevelSummary::update() {
   _updateAlpha();
   _updateGui();
   _updateStats();

@@ -41,6 +41,7 @@ class TLevelSummary : public TEkran {
   void draw() override;
   void _updateGui() override;
   void update() override;
+  void _updateBeforeSystem() override;
   virtual int _drawBack();
   virtual int _drawPanel();
   virtual int _drawLevel();

@@ -268,7 +268,9 @@ int TMainGame::_drawSpecArrow(float x1, float y1, float x2, float y2, float mx, 
   SetRotation(0);
   // The curve is traced 3 px wide over a 5 px dark edge, so that it reads
   // over the pale cells as well as over the picture: the edge first, then
-  // the colour.
+  // the colour. Each segment is widened across its own run only (a flat one
+  // up and down, a steep one sideways), so the curve ends where its last
+  // point stands, not a few pixels beyond.
   const int r = rgb ? static_cast<int>(rgb->r) : 255, g = rgb ? static_cast<int>(rgb->g) : 255,
             b = rgb ? static_cast<int>(rgb->b) : 255;
   for (int reach : {2, 1}) {
@@ -279,9 +281,10 @@ int TMainGame::_drawSpecArrow(float x1, float y1, float x2, float y2, float mx, 
     for (float t = 0; t <= 1.0f; t += 0.05f) {
       const float x = x1 + 2 * t * (mx - x1) + t * t * (x2 - 2 * mx + x1);
       const float y = y1 + 2 * t * (my - y1) + t * t * (y2 - 2 * my + y1);
+      const bool flat = std::abs(x - px) >= std::abs(y - py);
       for (int d = -reach; d <= reach; ++d) {
-        DrawLine(px + static_cast<float>(d), py, x + static_cast<float>(d), y);
-        DrawLine(px, py + static_cast<float>(d), x, y + static_cast<float>(d));
+        const float dx = flat ? 0.0f : static_cast<float>(d), dy = flat ? static_cast<float>(d) : 0.0f;
+        DrawLine(px + dx, py + dy, x + dx, y + dy);
       }
       px = x;
       py = y;

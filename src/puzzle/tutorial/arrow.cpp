@@ -131,13 +131,4 @@ int TPosibility::draw_3_row() {
   return 0;
 }
 
-std::vector<std::array<float, 2>> DemonstrationCurveEnds(const std::string& arrowTyp, int step) {
-  std::vector<std::array<float, 2>> ends;
-  if (step < 0 || step >= 3) return ends;
-  if (arrowTyp == "2_AND_1_ROW")
-    for (const Curve& c : kTwoAndOne[step]) ends.push_back({c.x2, c.y2});
-  if (arrowTyp == "3_ROW") ends.push_back({kThree[step].x2, kThree[step].y2});
-  return ends;
-}
-
 }  // namespace sorvanta

@@ -56,9 +56,4 @@ class TPosibility {
   bool reportedOutside = false;
 };
 
-// The end points of a demonstration step's curves, in drawing order: none
-// for steps from 3 on or another arrow set. The levels under them are laid
-// out so that each curve ends on a cell of the run it stands for.
-std::vector<std::array<float, 2>> DemonstrationCurveEnds(const std::string& arrowTyp, int step);
-
 }  // namespace sorvanta

@@ -131,7 +131,8 @@ TEST_F(PlayDraw, TutorialCurveReadsWideAndStopsShortOfItsEnd) {
   game->_drawSpecArrow(0, 20, 100, 20, 50, 20, cyan);
   Flip();
   testing::ExpectPixels(world.h(), {{50, 19, 0x00ffff}, {50, 20, 0x00ffff}, {50, 21, 0x00ffff}, {95, 20, 0x00ffff},
-                           {50, 18, 0x000000}, {50, 22, 0x000000}, {50, 24, 0x808080}, {99, 20, 0x808080}});
+                           {50, 18, 0x000000}, {50, 22, 0x000000}, {50, 24, 0x808080}, {96, 20, 0x808080},
+                           {99, 20, 0x808080}});
 }
 
 TEST_F(PlayDraw, ShippedTutorialsShowThePointedCellAndTheHelpText) {

@@ -66,6 +66,24 @@ TEST_F(Panels, SummaryPlayAndReplay) {
   EXPECT_EQ(levelSummary->mainloop(), kStateRestartLevel);
 }
 
+// Under the summary the play screen's ramp steps by the last frame's delta:
+// its step comes before the frame's system step measures the new one.
+TEST_F(Panels, SummaryStepsThePlayScreensRampBeforeTheSystemStep) {
+  struct FirstFrame : TLevelSummary {
+    float seen = -1;
+    void update() override {
+      if (seen < 0) seen = mainGame->alpha;
+      TLevelSummary::update();
+      goPlay();
+    }
+  };
+  auto summary = std::make_shared<FirstFrame>();
+  summary->setup();
+  game->alpha = 0, game->dAlpha = 1, delta = 3;
+  summary->mainloop();
+  EXPECT_FLOAT_EQ(summary->seen, 3 * game->aSpeed);
+}
+
 TEST_F(Panels, SummaryButtonsByModeAndNames) {
   struct Row {
     int tryb;

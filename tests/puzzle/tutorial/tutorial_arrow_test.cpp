@@ -8,6 +8,7 @@
 
 #include "puzzle/play_test_support.h"
 #include "puzzle/tutorial/arrow.h"
+#include "support/demonstration_curves.h"
 
 namespace sorvanta {
 namespace {
@@ -34,18 +35,11 @@ TEST(TutorialArrow, BobsUpTo25PxAlongItsDirectionAndFades) {
   }
 }
 
+using test::CurveRecorder;
+
 struct CellCountingShade : TATile {
   int shaded = 0;
   int drawPosibility() override { return ++shaded, 0; }
-};
-
-struct CurveRecorder : TMainGame {
-  std::vector<std::vector<float>> curves;
-  int _drawSpecArrow(float x1, float y1, float x2, float y2, float mx, float my,
-                     const std::shared_ptr<TRGB>& rgb) override {
-    curves.push_back({x1, y1, x2, y2, mx, my, rgb->r, rgb->g, rgb->b});
-    return 0;
-  }
 };
 
 class RowDemonstration : public test::PlayTest {

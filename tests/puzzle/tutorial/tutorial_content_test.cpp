@@ -7,13 +7,19 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "campaign/profile.h"
 #include "core/globals.h"
 #include "platform/font.h"
 #include "platform/strings.h"
+#include "puzzle/board/atile.h"
+#include "puzzle/board/level.h"
 #include "puzzle/board/level_file.h"
+#include "puzzle/board/number.h"
+#include "puzzle/board/tile.h"
 #include "puzzle/puzzle_test_support.h"
+#include "puzzle/tutorial/arrow.h"
 #include "puzzle/tutorial/tutorial.h"
 #include "support/stdout_lines.h"
 
@@ -40,25 +46,6 @@ const std::map<std::string, int> kCellWords = {{"LIGHT-UP", 2}, {"SET-ZADANIE", 
                                                {"TURN-ON", 2},  {"TURN-ON-WITH-LIGHT", 2}, {"CLEARED", 2}};
 
 class TutorialContent : public test::PuzzleTest {};
-
-// The Picross tools as the side panel draws them: 64 px pictures centred
-// at y 288, the hand at x 898, the hook at x 978.
-std::string ToolAimedAt(int x, int y, int rot) {
-  const double dx = std::cos((rot + 90) * M_PI / 180), dy = std::sin((rot + 90) * M_PI / 180);
-  for (int step = 0; step < 600; ++step) {
-    const double px = x + dx * step, py = y + dy * step;
-    if (std::abs(py - 288) > 32) continue;
-    if (std::abs(px - 898) <= 32) return "hand";
-    if (std::abs(px - 978) <= 32) return "hook";
-  }
-  return "";
-}
-
-std::string FirstToolNamed(const std::string& text) {
-  const auto hand = text.find("hand"), hook = text.find("hook");
-  if (hand == std::string::npos && hook == std::string::npos) return "";
-  return hook < hand ? "hook" : "hand";
-}
 
 TEST_F(TutorialContent, EveryTipFitsItsLevelAndEveryTutorialLevelHasATip) {
   bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
@@ -101,13 +88,6 @@ TEST_F(TutorialContent, EveryTipFitsItsLevelAndEveryTutorialLevelHasATip) {
         EXPECT_TRUE(TipNumber(line, 2) >= 0 && TipNumber(line, 2) < 840)
             << id << ": arrows stay left of the side panel";
         EXPECT_TRUE(TipNumber(line, 3) >= 0 && TipNumber(line, 3) < 768) << id;
-        // Followed along its direction, an arrow that meets the tools meets
-        // first the one its tip names.
-        const std::string named = FirstToolNamed(tip->txt);
-        if (picross && !named.empty()) {
-          const std::string aimed = ToolAimedAt(TipNumber(line, 2), TipNumber(line, 3), TipNumber(line, 4));
-          EXPECT_TRUE(aimed.empty() || aimed == named) << id << ": the arrow points at the " << aimed;
-        }
       }
       if (word == "SHOW-ROW-POSIBILITY") {
         ASSERT_TRUE(picross && TipNumber(line, 2) < level->rows) << id;
@@ -132,6 +112,121 @@ TEST_F(TutorialContent, EveryTipFitsItsLevelAndEveryTutorialLevelHasATip) {
   }
   for (int level = 1; level <= 3; ++level) EXPECT_TRUE(taught.count({1, level})) << "Picross level " << level;
   for (int level = 1; level <= 7; ++level) EXPECT_TRUE(taught.count({0, level})) << "Fill level " << level;
+}
+
+
+// What a player may take an arrow's head for: clues, Picross cells and the
+// side panel's parts, as boxes on the design screen.
+struct Thing {
+  std::string name;
+  float x0, y0, x1, y1;
+  bool clue;
+  float Distance(float x, float y) const {
+    return std::hypot(std::max({x0 - x, 0.0f, x - x1}), std::max({y0 - y, 0.0f, y - y1}));
+  }
+};
+
+std::vector<Thing> ThingsOn(const TLevel& level) {
+  std::vector<Thing> things;
+  const float half = level.tileW * level.scale / 2;
+  auto rc = [](int r, int c) { return std::to_string(r) + "," + std::to_string(c); };
+  if (level.tryb == 1) {
+    for (const auto& t : level.atiles.all())
+      things.push_back({"cell " + rc(t->r, t->c), t->x - half, t->y - half, t->x + half, t->y + half, false});
+    int r = 0;
+    for (const auto& row : level.numberRows) {
+      const auto first = level.atiles.get(r, 0);
+      const int n = static_cast<int>(row->list.size());
+      things.push_back({"row " + std::to_string(r++), row->clueX(n, first->x) - 12, first->y - 14.0f,
+                        row->clueX(1, first->x) + 12, first->y + 14.0f, true});
+    }
+    int c = 0;
+    for (const auto& col : level.numberCols) {
+      const auto top = level.atiles.get(0, c);
+      const int n = static_cast<int>(col->list.size());
+      things.push_back({"col " + std::to_string(c++), top->x - 12.0f, col->clueY(n, top->y) - 14, top->x + 12.0f,
+                        col->clueY(1, top->y) + 14, true});
+    }
+    things.push_back({"tools", 870, 260, 1006, 316, false});  // the hand and the hook
+    things.push_back({"mistakes", 884, 328, 999, 390, false});
+  } else {
+    for (const auto& t : level.tile.all())
+      if (t->number) things.push_back({"clue " + rc(t->r, t->c), t->x - half, t->y - half, t->x + half, t->y + half, true});
+    const int n = static_cast<int>(level.availableColors.size());
+    things.push_back({"palette", 854, 241, 879 + 46.0f * std::min(n - 1, 2) + 25, 291 + 46.0f * ((n - 1) / 3), false});
+  }
+  things.push_back({"hints", 859, 446, 1021, 494, false});
+  return things;
+}
+
+// Every arrow of the shipped tips, as its script places it, is drawn whole
+// left of the side panel (which is drawn over the tips) at every step of its
+// pulse, and its head's point stays nearer the thing its tip names than
+// anything else a player could take it for, aimed at it and off the digits.
+TEST_F(TutorialContent, EveryArrowsHeadIsSeenAndPointsAtWhatItsTipNames) {
+  struct Row {
+    const char* id;
+    float x, y, rot;
+    const char* target;
+  } rows[] = {
+      {"P1-CLUES", 200, 385, 270, "row 2"},     {"P1-CLUES", 428, 170, 0, "col 2"},
+      {"P1-UNCOVER", 200, 385, 270, "row 2"},   {"P1-BREAK", 200, 301, 270, "row 0"},
+      {"P1-FINISH", 428, 170, 0, "col 2"},      {"P2-EMPTY", 215, 428, 270, "row 4"},
+      {"P2-EMPTY", 744, 288, 270, "tools"},     {"P2-MIDDLE", 443, 433, 180, "cell 3,2"},
+      {"P2-MISTAKES", 744, 372, 270, "mistakes"}, {"P3-HINT", 744, 470, 270, "hints"},
+      {"F1-NUMBERS", 420, 270, 0, "clue 1,1"},  {"F2-EDGE", 263, 361, 270, "clue 1,0"},
+      {"F2-CORNER", 487, 227, 0, "clue 0,3"},   {"F3-SQUARE", 352, 227, 0, "clue 0,0"},
+      {"F3-CROSS", 397, 496, 180, "clue 1,1"},  {"F4-ZERO", 375, 496, 180, "clue 1,1"},
+      {"F5-PALETTE", 744, 266, 270, "palette"}, {"F5-BLUE", 744, 266, 270, "palette"},
+      {"F6-HINT", 744, 470, 270, "hints"},
+  };
+  bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
+  lang = "en";
+  test::LoadBoardArt();
+  tutorial = std::make_shared<TTutorial>();
+  test::StdoutLines([] { tutorial->setup(); });
+  size_t k = 0;
+  for (const auto& tip : TTutorial::tipsList) {
+    for (const auto& line : tip->allActions) {
+      const std::string word = Upper(TipToken(line, 1));
+      if (word == "ARROW" || word == "DOUBLE-ARROW") tip->runAction(line);
+    }
+    std::shared_ptr<TLevel> level;
+    test::StdoutLines([&] { level = LoadLevel(TutorialLevelPath(tip->tryb, tip->numerLevelu)); });
+    const auto things = ThingsOn(*level);
+    for (const auto& arrow : tip->arrows) {
+      ASSERT_LT(k, std::size(rows)) << tip->id << ": an arrow the table lacks";
+      const Row& row = rows[k++];
+      EXPECT_EQ(tip->id, row.id);
+      EXPECT_EQ(arrow->x, row.x) << row.id;
+      EXPECT_EQ(arrow->y, row.y) << row.id;
+      EXPECT_EQ(arrow->rot, row.rot) << row.id;
+      const double dx = std::cos((arrow->rot + 90) * M_PI / 180), dy = std::sin((arrow->rot + 90) * M_PI / 180);
+      for (arrow->p = 0; arrow->p <= 1.0f; arrow->p += 0.125f) {
+        const float s = static_cast<float>(std::sin(arrow->p * M_PI / 2)), along = 42 * (0.7f + 0.3f * s),
+                    across = 30 * (0.9f + 0.1f * s);
+        const float cx = arrow->drawX(), cy = arrow->drawY();
+        for (float a : {-along, along})
+          for (float b : {-across, across}) {
+            const double x = cx + a * dx - b * dy, y = cy + a * dy + b * dx;
+            EXPECT_TRUE(x >= 0 && x < 812 && y >= 0 && y < 768) << row.id << ": hidden at " << x << ", " << y;
+          }
+        const float hx = cx + along * static_cast<float>(dx), hy = cy + along * static_cast<float>(dy);
+        const Thing* nearest = nullptr;
+        for (const auto& t : things)
+          if (!nearest || t.Distance(hx, hy) < nearest->Distance(hx, hy)) nearest = &t;
+        ASSERT_TRUE(nearest);
+        EXPECT_EQ(nearest->name, row.target) << row.id << ": the head at " << hx << ", " << hy;
+        const float inkX = (nearest->x0 + nearest->x1) / 2, inkY = (nearest->y0 + nearest->y1) / 2;
+        EXPECT_TRUE(!nearest->clue || std::max(std::abs(hx - inkX), std::abs(hy - inkY)) > 12)
+            << row.id << ": the head at " << hx << ", " << hy << " covers the digits at " << inkX << ", " << inkY;
+        float reach = 0;  // followed along its direction, the head meets its thing
+        while (reach < 400 && nearest->Distance(hx + reach * dx, hy + reach * dy) > 0) reach += 1;
+        EXPECT_LT(reach, 400) << row.id << ": aimed past " << nearest->name;
+      }
+    }
+  }
+  EXPECT_EQ(k, std::size(rows));
 }
 
 }  // namespace

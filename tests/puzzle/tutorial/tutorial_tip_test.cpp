@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gui/mouse.h"
+#include "platform/clock.h"
 #include "puzzle/play_test_support.h"
 #include "puzzle/tutorial/arrow.h"
 #include "puzzle/tutorial/tutorial.h"
@@ -179,6 +180,48 @@ TEST_F(TutorialTipTest, BoardWordsLockLightAndTaskCellsAndSkipCellsOffTheBoard) 
   const auto out = test::StdoutLines([&] { Frame(fill), Frame(fill); });
   EXPECT_EQ(out.size(), 3u);
   EXPECT_EQ(fill->erase, 0);
+}
+
+// Each value an action reads comes from its own token: one action kind a
+// row, its values all distinct, and everything the run left written out.
+TEST_F(TutorialTipTest, EveryActionKindReadsEachValueFromItsOwnToken) {
+  struct Row {
+    Lines actions;
+    const char* left;
+  } rows[] = {
+      {{"WAIT 1234"}, "wait 1234"},
+      {{"ARROW 300 200 90"}, "arrow 300,200 90"},
+      {{"DOUBLE-ARROW 310 210 270"}, "arrow 310,210 270"},
+      {{"LIGHT-UP 1 2"}, "1,2 lit"},
+      {{"SET-ZADANIE 2 1 uncover light-down"}, "2,1 UNCOVER/LIGHT-DOWN"},
+      {{"TURN-OFF 0 2"}, "0,2 off"},
+      {{"TURN-OFF ALL", "TURN-ON 2 0"}, "0,0 off 0,1 off 0,2 off 1,0 off 1,1 off 1,2 off 2,1 off 2,2 off"},
+      {{"TURN-OFF ALL", "TURN-ON-WITH-LIGHT 1 0"},
+       "0,0 off 0,1 off 0,2 off 1,0 lit 1,1 off 1,2 off 2,0 off 2,1 off 2,2 off"},
+      {{"SHOW-ROW-POSIBILITY 2 3_row 700 9 011 110"}, "row 2 3_ROW 700 011 110"},
+  };
+  for (const auto& row : rows) {
+    game->level = test::MakePicrossLevel({"#..", ".#.", "..#"});
+    auto tip = Tip(row.actions, {"CLEARED 0 0"});
+    Start(tip);
+    Frame(tip);
+    std::string left;
+    auto add = [&](const std::string& part) { left += (left.empty() ? "" : " ") + part; };
+    if (!tip->actAction.empty() && tip->actAction[0] == "WAIT") add("wait " + std::to_string(tip->time - MilliSecs()));
+    for (const auto& a : tip->arrows)
+      add("arrow " + std::to_string(int(a->x)) + "," + std::to_string(int(a->y)) + " " + std::to_string(int(a->rot)));
+    for (const auto& cell : game->level->atiles.all()) {
+      const std::string at = std::to_string(cell->r) + "," + std::to_string(cell->c);
+      if (cell->turnOff) add(at + " off");
+      if (cell->dLightUpA > 0) add(at + " lit");
+      if (!cell->zadanie.empty()) add(at + " " + cell->zadanie + "/" + cell->poZadaniu);
+    }
+    if (const auto& demo = tip->actPosibility) {
+      add("row " + std::to_string(demo->n) + " " + demo->arrowTyp + " " + std::to_string(demo->time - MilliSecs()));
+      for (const auto& pattern : demo->pos) add(pattern);
+    }
+    EXPECT_EQ(left, row.left) << row.actions.back();
+  }
 }
 
 // The last row and the first column acted on, the rest untouched; a line or
