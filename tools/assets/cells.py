@@ -9,7 +9,7 @@ import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 
 import tables
-from kit import FONT2, INK, hexrgb, save_png
+from kit import INK, QUICKSAND, hexrgb, save_png
 
 # Cell sizes by index (index 0 the largest). Index 1 is 42 px: the
 # tutorial's row demonstration is drawn for clues 42 px apart.
@@ -170,7 +170,7 @@ def glyph(text, box, cap, fill, outline=INK, outline_px=2.0):
     """A digit centred in a box x box image: a fill with an ink outline and
     a faint drop shadow, drawn at 4x."""
     n = box * SS
-    font = ImageFont.truetype(FONT2, int(round(cap * SS / 0.70)))
+    font = ImageFont.truetype(QUICKSAND, int(round(cap * SS / 0.70)))
     layer = Image.new("L", (n, n), 0)
     d = ImageDraw.Draw(layer)
     x0, y0, x1, y1 = d.textbbox((0, 0), text, font=font)

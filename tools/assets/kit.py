@@ -10,7 +10,8 @@ from PIL import Image
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 ASSETS = os.path.join(ROOT, "assets")
 FONT1 = os.path.join(ASSETS, "gfx", "fonts", "font.ttf")   # Comfortaa Bold
-FONT2 = os.path.join(ASSETS, "gfx", "fonts", "font2.ttf")  # Quicksand Bold
+FONT2 = os.path.join(ASSETS, "gfx", "fonts", "font2.ttf")  # the numbers face, from Quicksand Bold
+QUICKSAND = "/usr/share/fonts/truetype/quicksand/Quicksand-Bold.ttf"  # fonts-quicksand
 
 # The palette of docs/art.md.
 INK = "#3B2416"

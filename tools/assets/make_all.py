@@ -7,6 +7,7 @@ import land_scenes
 import board_frames
 import cells
 import effects
+import fonts
 import gui_core
 import icon
 import layouts
@@ -23,6 +24,7 @@ import story
 import title
 
 GROUPS = {
+    "fonts": fonts.make_all,
     "gui": gui_core.make_all,
     "cells": cells.make_all,
     "play": lambda: (play_gui.make_all(), board_frames.make_all()),

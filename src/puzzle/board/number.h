@@ -27,11 +27,12 @@ class TNumber {
   std::shared_ptr<TATile> myLim2;  // the empty cell after the run
 
   static std::array<std::shared_ptr<TImageFont>, 10> font;  // by cell size
-  // The clue face and its pixel size by cell size: digits of the smallest
-  // cells at least 14 px tall, yet neighbouring clues, shadows included,
-  // keep clear space between them.
-  static constexpr const char* kFontFile = "font.ttf";
-  static constexpr std::array<int, 5> kFontSizes = {30, 28, 24, 18, 18};
+  // The clue face (the narrow numbers face) and its pixel size by cell
+  // size. The smallest cells take 18 px rather than 14: at 14 their digits
+  // would stand 11 px tall, and a face tall enough at 14 would make the
+  // column clues of the larger cells run into one another.
+  static constexpr const char* kFontFile = "font2.ttf";
+  static constexpr std::array<int, 5> kFontSizes = {32, 28, 24, 16, 18};
   // Fills font[0..4] from the resource folder.
   static void loadFonts();
 

@@ -264,17 +264,21 @@ TEST_F(RealAssetsDraw, PicrossCluesReadOnEveryLandsBackground) {
 
 
 // Where one clue lies, drawn alone near (cx, cy) on mid grey: the box of its
-// yellow face, the box of all its ink (face and shadow), and its value.
+// yellow face, the box of all its ink (face and shadow), the widest run of
+// face-free columns inside its face box (the gap between its digits), and
+// its value.
 struct ClueInk {
   int x0 = 1 << 20, y0 = 1 << 20, x1 = -1, y1 = -1;
   int ix0 = 1 << 20, iy0 = 1 << 20, ix1 = -1, iy1 = -1;
+  int inner = 0;
   int value = 0;
 };
 
 // Every shipped Picross level, its clues placed and drawn by the game: the
 // digits of the smallest cells are at least 14 px tall; neighbouring clues
 // keep clear space between all their ink, shadows included: 3 px side by
-// side when both have two digits, 2 px one above the other always (the
+// side when both have two digits, and three times the gap between the
+// digits inside either; 2 px one above the other always (the
 // smallest cells' column clues stand 18.2 px apart); on every
 // board every clue's face keeps 4.5:1 against the mean of the background
 // under it. Prints each figure.
@@ -292,7 +296,7 @@ TEST_F(RealAssetsDraw, PicrossCluesStandTallApartAndClearOfTheirBackground) {
   struct Worst {
     double value;
     std::string where;
-  } height{1e9, ""}, across{1e9, ""}, down{1e9, ""}, contrast{1e9, ""};
+  } height{1e9, ""}, across{1e9, ""}, apart{1e9, ""}, down{1e9, ""}, contrast{1e9, ""};
   auto note = [](Worst& w, double v, const std::string& where) {
     if (v < w.value) w = {v, where};
   };
@@ -336,6 +340,7 @@ TEST_F(RealAssetsDraw, PicrossCluesStandTallApartAndClearOfTheirBackground) {
       for (const auto& [at, cx, cy, value] : drawn) {
         ClueInk box;
         box.value = value;
+        std::vector<char> face(2 * pitch);
         for (int y = FloatToInt(cy) - pitch + 1; y < FloatToInt(cy) + pitch; ++y)
           for (int x = FloatToInt(cx) - pitch + 1; x < FloatToInt(cx) + pitch; ++x)
             if (x >= 0 && y >= 0 && x < 1024 && y < 768 && !testing::Near(h_.Pixel(x, y), 128, 128, 128, 24)) {
@@ -344,8 +349,11 @@ TEST_F(RealAssetsDraw, PicrossCluesStandTallApartAndClearOfTheirBackground) {
               if (testing::Near(h_.Pixel(x, y), 255, 255, 0, 64)) {
                 box.x0 = std::min(box.x0, x), box.x1 = std::max(box.x1, x);
                 box.y0 = std::min(box.y0, y), box.y1 = std::max(box.y1, y);
+                face[x - FloatToInt(cx) + pitch] = 1;
               }
             }
+        for (int x = box.x0, run = 0; x <= box.x1; ++x)
+          run = face[x - FloatToInt(cx) + pitch] ? 0 : run + 1, box.inner = std::max(box.inner, run);
         if (ink[at].size() < slot) ink[at].resize(slot);
         ink[at][slot - 1] = box;
       }
@@ -369,10 +377,18 @@ TEST_F(RealAssetsDraw, PicrossCluesStandTallApartAndClearOfTheirBackground) {
         // the next clue outward in the same line, and the same slot of the next line
         const ClueInk* out = at(line, slot + 1);
         const ClueInk* next = (line + 1 == rows) ? nullptr : at(line + 1, slot);
-        if (out && isRow && a->value >= 10 && out->value >= 10) note(across, a->ix0 - out->ix1 - 1, where);
+        // two-digit neighbours side by side: their clear space, and that
+        // over the gap inside either number
+        auto beside = [&](const ClueInk& left, const ClueInk& right) {
+          if (left.value < 10 || right.value < 10) return;
+          const int gap = right.ix0 - left.ix1 - 1;
+          note(across, gap, where);
+          note(apart, static_cast<double>(gap) / std::max({left.inner, right.inner, 1}), where);
+        };
+        if (out && isRow) beside(*out, *a);
         if (out && !isRow) note(down, a->iy0 - out->iy1 - 1, where);
         if (next && isRow) note(down, next->iy0 - a->iy1 - 1, where);
-        if (next && !isRow && a->value >= 10 && next->value >= 10) note(across, next->ix0 - a->ix1 - 1, where);
+        if (next && !isRow) beside(*a, *next);
       }
     Back(level);
     h_.Frame();
@@ -385,11 +401,14 @@ TEST_F(RealAssetsDraw, PicrossCluesStandTallApartAndClearOfTheirBackground) {
               height.value, height.where.c_str());
   std::printf("neighbouring two-digit clues side by side: %.0f px of clear space at least (%s)\n", across.value,
               across.where.c_str());
+  std::printf("that space over the gap between the digits of either: %.1f times at least (%s)\n", apart.value,
+              apart.where.c_str());
   std::printf("neighbouring clues one above the other: %.0f px of clear space at least (%s)\n", down.value, down.where.c_str());
   std::printf("clues against their background: %.2f:1 at least (%s)\n", contrast.value,
               contrast.where.c_str());
   EXPECT_GE(height.value, 14) << height.where;
   EXPECT_GE(across.value, 3) << across.where;
+  EXPECT_GE(apart.value, 3) << apart.where;
   EXPECT_GE(down.value, 2) << down.where;
   EXPECT_GE(contrast.value, 4.5) << contrast.where;
 }
