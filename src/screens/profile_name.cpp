@@ -47,6 +47,9 @@ void TProfileName::prepare(std::shared_ptr<TEkran> screen, const std::string& st
   firstProfile = first;
   editProfile = edit;
   _exit = 0;
+  // The caret shows as the dialog opens, whatever phase the last one left.
+  switch_ = 1;
+  time = MilliSecs() + 500;
 }
 
 std::string TProfileName::mainloop(std::shared_ptr<TEkran> screen, const std::string& start, const std::string&,
