@@ -28,6 +28,12 @@ std::function<void(int, const std::string&)>& saveFailed() {
   return told;
 }
 
+// Steps of 0.05 in single precision leave a residue of up to about 2e-7
+// beside the grid; within this much a volume counts as the step it is.
+constexpr float kResidue = 1e-6f;
+// The lowest audible volume, the first step above silence.
+constexpr float kLowest = 0.05f;
+
 // Opening is enough to tell a file we may read from one we may not.
 bool readable(const std::string& path) { return std::ifstream(path).is_open(); }
 
@@ -71,9 +77,10 @@ void TSettings::load() {
     musicVol = file->getFloat("settings::musicVolume", 0);
     lastLoadedMusic = FloatToInt(file->getFloat("settings::lastLoadedMusic1", 0));
   }
-  // "not below 0.05" also turns a stored NaN into silence.
-  if (!(musicVol >= 0.05f)) musicVol = 0;
-  if (!(soundVol >= 0.05f)) soundVol = 0;
+  // "not below 0.05" also turns a stored NaN into silence; the lowest step,
+  // stored with its residue (0.0499999635), stays audible.
+  if (!(musicVol >= kLowest - kResidue)) musicVol = 0;
+  if (!(soundVol >= kLowest - kResidue)) soundVol = 0;
   // A number too large for a float reads as infinite; the mixer and the bars
   // cannot use that, so it counts as full volume.
   if (std::isinf(musicVol)) musicVol = 1;
@@ -81,9 +88,8 @@ void TSettings::load() {
 }
 
 void TSettings::clampVolumes() {
-  // Steps of 0.05 in single precision can come down to a residue of about
-  // 1e-8 instead of 0; that counts as 0, so the lowest step still silences.
-  constexpr float kResidue = 1e-6f;
+  // A step down to a residue instead of 0 counts as 0, so the lowest step
+  // still silences.
   if (musicVol < kResidue) musicVol = 0;
   if (musicVol > 1) musicVol = 1;
   if (soundVol < kResidue) soundVol = 0;

@@ -21,7 +21,8 @@ class TSettings {
 
   std::string path() const;  // myDocsFolder + "/Data/settings.dat"
   // Reads the file; a first run writes the defaults first. Stored volumes
-  // below 0.05 (or not numbers) read as 0, infinite ones as 1.
+  // below 0.05 (the lowest step, but for its float residue) or not numbers
+  // read as 0, infinite ones as 1.
   void load();
   // Writes the record atomically; a failure is told (bindSettingsSaveFailed)
   // and play goes on. Does nothing while the file is unreadable.

@@ -4,11 +4,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <csignal>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -96,30 +100,94 @@ std::string WebAddress(const std::string& address) {
   return a.substr(0, slash).find('.') != std::string::npos ? "http://" + a : std::string();
 }
 
+static std::function<bool(const std::string&)>& UrlHandler() {
+  static std::function<bool(const std::string&)> handler;
+  return handler;
+}
+
 #if defined(__APPLE__) || defined(_WIN32)
-constexpr const char* kBrowserOpener = "";
-static bool BrowserOpenerInstalled() { return true; }
+static bool SystemBrowse(const std::string& address, std::string* why) {
+  if (SDL_OpenURL(address.c_str()) == 0) return true;
+  if (why) *why = SDL_GetError();
+  return false;
+}
 #else
 constexpr const char* kBrowserOpener = "xdg-open";
-// The opener SDL runs, looked up on PATH as it will be.
-static bool BrowserOpenerInstalled() {
+// An opener that finds no browser says so at once; one that found one may
+// run as long as the browser does. Past this the page counts as opened.
+constexpr int kOpenerAnswerMs = 1000;
+constexpr int kOpenerTickMs = 10;
+constexpr int kNotStarted = 127;  // the status of an opener that could not run, as a shell gives it
+
+// The opener as exec will run it, found on PATH; "" when there is none.
+static std::string BrowserOpener() {
   const char* path = std::getenv("PATH");
   std::string folders = path ? path : "";
   for (std::size_t start = 0; start <= folders.size();) {
     std::size_t end = folders.find(':', start);
     if (end == std::string::npos) end = folders.size();
     const std::string folder = end > start ? folders.substr(start, end - start) : ".";
-    if (access((folder + "/" + kBrowserOpener).c_str(), X_OK) == 0) return true;
+    const std::string opener = folder + "/" + kBrowserOpener;
+    if (access(opener.c_str(), X_OK) == 0) return opener;
     start = end + 1;
+  }
+  return {};
+}
+
+// Runs opener on address and gives its exit status, 0 when it still runs
+// after kOpenerAnswerMs; -1 when no process could be made. A watcher
+// process between the game and the opener does the waiting, so that an
+// opener left running is nobody's child to reap.
+static int RunOpener(const std::string& opener, const std::string& address) {
+  // Made before fork: the children call only what is safe after it.
+  const char* argv[] = {opener.c_str(), address.c_str(), nullptr};
+  const timespec tick{0, kOpenerTickMs * 1000L * 1000L};
+  const pid_t watcher = fork();
+  if (watcher < 0) return -1;
+  if (watcher == 0) {
+    // The game's own handlers (a last save) are not the watcher's.
+    for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) signal(sig, SIG_DFL);
+    const pid_t child = fork();
+    if (child < 0) _exit(kNotStarted);
+    if (child == 0) {
+      execv(argv[0], const_cast<char* const*>(argv));
+      _exit(kNotStarted);
+    }
+    for (int waited = 0; waited < kOpenerAnswerMs; waited += kOpenerTickMs) {
+      int status = 0;
+      if (waitpid(child, &status, WNOHANG) == child) _exit(WIFEXITED(status) ? WEXITSTATUS(status) : kNotStarted);
+      nanosleep(&tick, nullptr);
+    }
+    _exit(0);
+  }
+  int status = 0;
+  while (waitpid(watcher, &status, 0) < 0)
+    if (errno != EINTR) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : kNotStarted;
+}
+
+static bool SystemBrowse(const std::string& address, std::string* why) {
+  // SDL starts the opener without waiting for it, and so reports success
+  // where there is none or it finds no browser: the game runs it itself.
+  const std::string opener = BrowserOpener();
+  if (opener.empty()) {
+    if (why) *why = "no web browser opener (" + std::string(kBrowserOpener) + ") is installed";
+    return false;
+  }
+  const int status = RunOpener(opener, address), cause = errno;
+  if (status == 0) return true;
+  if (!why) return false;
+  if (status < 0) {
+    *why = std::string("no process for ") + kBrowserOpener + ": " + std::strerror(cause);
+  } else if (status == kNotStarted) {
+    *why = opener + " could not be run";
+  } else {
+    // 3 is xdg-open's "no method available": no browser behind it.
+    *why = std::string(kBrowserOpener) + " found no web browser (status " + std::to_string(status) + ")";
   }
   return false;
 }
 #endif
-
-static std::function<bool(const std::string&)>& UrlHandler() {
-  static std::function<bool(const std::string&)> handler;
-  return handler;
-}
 
 static bool Browse(const std::string& address, std::string* why) {
   if (UrlHandler()) {
@@ -127,17 +195,7 @@ static bool Browse(const std::string& address, std::string* why) {
     if (why) *why = "refused";
     return false;
   }
-  // SDL hands the address to an opener program it does not wait for: where
-  // there is none it still reports success and nothing opens.
-  if (!BrowserOpenerInstalled()) {
-    if (why) *why = "no web browser opener (" + std::string(kBrowserOpener) + ") is installed";
-    return false;
-  }
-  if (SDL_OpenURL(address.c_str()) != 0) {
-    if (why) *why = SDL_GetError();
-    return false;
-  }
-  return true;
+  return SystemBrowse(address, why);
 }
 
 bool OpenURL(const std::string& url, std::string* why) {

@@ -19,8 +19,9 @@ void Notify(const std::string& text);
 void SetNotifyWindowQuery(std::function<bool()> windowed_and_visible);
 // Opens a web address in the web browser; false when it is refused (see
 // WebAddress) or no browser could be started (on Linux: xdg-open is not on
-// PATH), and then why (when given) says what went wrong. Prints nothing: the
-// caller tells the player.
+// PATH, or it fails within a second, as it does at once when it finds no
+// browser), and then why (when given) says what went wrong. Prints nothing:
+// the caller tells the player. Waits for that second at most.
 bool OpenURL(const std::string& url, std::string* why = nullptr);
 // Tests: the addresses OpenURL would open go to handler instead, which
 // answers for the browser. nullptr restores the browser.

@@ -30,11 +30,10 @@ class TOptions : public TEkran {
   std::shared_ptr<TImageFont> font;
   std::shared_ptr<TImageFont> fontTitle;
   int vx = -10;                   // horizontal offset of the panel contents
-  // Before vx: where a press on a volume bar starts a drag (clear of the
-  // "-" and "+" buttons), and the knob centre's travel inside it, the
-  // knob's 30 px between those buttons (ending at 327, starting at 667).
-  static constexpr float kDragLeft = 348, kDragWidth = 337;
-  static constexpr float kKnobLeft = 365, kKnobTravel = 303;
+  // Before vx: a volume bar's drag area, whose width maps to the volumes 0
+  // to 1, and the knob centre at volume 0, travelling the same width (the
+  // layout keeps "-" and "+" clear of both ends).
+  static constexpr float kBarLeft = 348, kBarWidth = 337, kKnobLeft = 350;
   // The column of wide buttons: room for kColumnRows from kColumnTop, one
   // every kColumnStep; fewer stand centred in it.
   static constexpr float kColumnTop = 365, kColumnStep = 58;

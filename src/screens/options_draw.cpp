@@ -73,19 +73,17 @@ void TOptions::_drawBars() {
     DrawImage(bar2, vx + 340, 180);
     DrawImage(bar2, vx + 340, 250);
   }
-  // The gold runs from the bar's inner left end to the knob's centre.
-  auto filled = [this](float volume) { return kKnobLeft + kKnobTravel * volume - 349; };
   SetColor(kGoldR, kGoldG, kGoldB);
-  DrawRect(vx + 349, 187, filled(musicVol), 6);
-  DrawRect(vx + 349, 257, filled(soundVol), 6);
+  DrawRect(vx + 349, 187, 335 * musicVol, 6);
+  DrawRect(vx + 349, 257, 335 * soundVol, 6);
   SetColor(255, 255, 255);
   if (bar) {
     DrawImage(bar, vx + 340, 180);
     DrawImage(bar, vx + 340, 250);
   }
   if (kosc) {
-    DrawImage(kosc, vx + kKnobLeft + kKnobTravel * musicVol, 190);
-    DrawImage(kosc, vx + kKnobLeft + kKnobTravel * soundVol, 260);
+    DrawImage(kosc, vx + kKnobLeft + kBarWidth * musicVol, 190);
+    DrawImage(kosc, vx + kKnobLeft + kBarWidth * soundVol, 260);
   }
 }
 

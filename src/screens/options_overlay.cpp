@@ -1,6 +1,5 @@
 // The options overlay: the modal panel of TOptions drawn over the screen that
 // opened it (the main menu, or the play screen as its pause menu).
-#include <algorithm>
 #include <vector>
 
 #include "campaign/profile_manager.h"
@@ -27,12 +26,10 @@ namespace sorvanta {
 
 namespace {
 
-// The bars' geometry, before the panel offset vx (the knob's travel and the
-// drag area are TOptions').
-constexpr float kBarLeft = TOptions::kKnobLeft;
-constexpr float kBarWidth = TOptions::kKnobTravel;
-constexpr float kDragLeft = TOptions::kDragLeft;
-constexpr float kDragWidth = TOptions::kDragWidth;
+// The bars' rows, before the panel offset vx (their left end and width are
+// TOptions').
+constexpr float kBarLeft = TOptions::kBarLeft;
+constexpr float kBarWidth = TOptions::kBarWidth;
 constexpr float kMusicTop = 171;
 constexpr float kSoundTop = 240;
 constexpr float kBarHeight = 50;
@@ -206,7 +203,7 @@ namespace {
 // its row.
 bool inEndZone(int holded, int vx, float rowTop, bool beforeBar) {
   if (!mouse || holded != 1) return false;
-  bool beyond = beforeBar ? mouse->x < vx + kDragLeft : mouse->x > vx + kDragLeft + kDragWidth;
+  bool beyond = beforeBar ? mouse->x < vx + kBarLeft : mouse->x > vx + kBarLeft + kBarWidth;
   return beyond && mouse->y > rowTop && mouse->y < rowTop + kBarHeight;
 }
 
@@ -234,22 +231,19 @@ void TOptions::_updateGUIOperations() {
   }
   if (!mouse) return;
   const float left = vx + kBarLeft;
-  // The ends of the drag area beyond the knob's travel give 0 and 1.
-  auto volumeAt = [left](float p) { return std::clamp((p - left) / kBarWidth, 0.0f, 1.0f); };
-  const float barLeft = vx + kDragLeft;
   if (mouse->leftHolded) {
     bool inA = mouseInMusicA(), inB = mouseInMusicB();
-    if (mouse->inRect(barLeft, kMusicTop, kDragWidth, kBarHeight) || inA || inB) {
+    if (mouse->inRect(left, kMusicTop, kBarWidth, kBarHeight) || inA || inB) {
       float p = inA ? left : inB ? left + kBarWidth : mouse->x;
-      musicVol = volumeAt(p);
+      musicVol = (p - left) / kBarWidth;
       if (globalSnd) globalSnd->setMusicVol(musicVol);
       holdedMusic = 1;
     }
     inA = mouseInSoundA();
     inB = mouseInSoundB();
-    if (mouse->inRect(barLeft, kSoundTop, kDragWidth, kBarHeight) || inA || inB) {
+    if (mouse->inRect(left, kSoundTop, kBarWidth, kBarHeight) || inA || inB) {
       float p = inA ? left : inB ? left + kBarWidth : mouse->x;
-      soundVol = volumeAt(p);
+      soundVol = (p - left) / kBarWidth;
       if (globalSnd) globalSnd->setSoundVol(soundVol);
       holdedSound = 1;
     }

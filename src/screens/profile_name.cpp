@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "campaign/profile_manager.h"
-#include "core/design_size.h"
 #include "core/draw_state.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
@@ -48,6 +47,9 @@ void TProfileName::prepare(std::shared_ptr<TEkran> screen, const std::string& st
   firstProfile = first;
   editProfile = edit;
   _exit = 0;
+  // The caret shows as the dialog opens, whatever phase the last one left.
+  switch_ = 1;
+  time = MilliSecs() + 500;
 }
 
 std::string TProfileName::mainloop(std::shared_ptr<TEkran> screen, const std::string& start, const std::string&,
@@ -94,11 +96,6 @@ void TProfileName::draw() {
 
 void TProfileName::_drawBack() {
   if (ekran && ekran.get() != this) ekran->draw();
-  // What lies behind steps back, so that only this dialog's buttons read
-  // as buttons (the settings' own OK stands under it).
-  ResetDrawState(kDim * alpha);
-  SetColor(0, 0, 0);
-  DrawRect(0, 0, kDesignWidth, kDesignHeight);
 }
 
 void TProfileName::_drawEntry() {

@@ -28,7 +28,6 @@ class TProfileName : public TEkran {
   std::string txtStart, txtEnt;
   std::shared_ptr<TProfile> editedProf;  // the player being renamed, none for a new one
   int firstProfile = 0, editProfile = 0;
-  static constexpr float kDim = 0.75f;  // darkness over the screen beneath, at full alpha
 
   TProfileName();
   void setup() override;

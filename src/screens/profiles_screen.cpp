@@ -1,9 +1,6 @@
 // The profiles screen.
 #include "screens/profiles_screen.h"
 
-#include <algorithm>
-
-#include "core/design_size.h"
 #include "core/draw_state.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
@@ -60,13 +57,8 @@ void TProfilesScreen::_updateButtons() {
   if (auto button = gui->GetObject("new")) button->setState(canAdd, canAdd);
 }
 
-TProfilesScreen::Row TProfilesScreen::rowOf(int i, const std::string& name) const {
-  // The band of a row is what a click on it hits and what its highlight
-  // covers: the name with some room on both sides, and a gap between rows
-  // where a click chooses no one.
-  SetImageFont(font);
-  const float half = std::max(static_cast<float>(TextWidth(name)) / 2 + kRowPad, kRowMinHalf);
-  return {kRowsX - half, kRowsTop + kRowStep * static_cast<float>(i), 2 * half, kRowHeight};
+TProfilesScreen::Row TProfilesScreen::rowOf(int i) {
+  return {kHitLeft, kRowsTop + kRowStep * static_cast<float>(i), kHitWidth, kHitHeight};
 }
 
 void TProfilesScreen::_updateprofiles() {
@@ -74,7 +66,7 @@ void TProfilesScreen::_updateprofiles() {
   if (!mouse) return;
   int i = 0;
   for (auto& player : profiles) {
-    const Row row = rowOf(i++, player->name);
+    const Row row = rowOf(i++);
     if (mouse->inRect(row.x, row.y, row.w, row.h)) over = player;
   }
   if (over && mouse->leftPressed) profile = over;
@@ -89,11 +81,6 @@ void TProfilesScreen::draw() {
 
 void TProfilesScreen::_drawBack() {
   if (options) options->draw();
-  // The settings behind step back, as behind every dialog.
-  ResetDrawState(kDim * alpha);
-  SetColor(0, 0, 0);
-  DrawRect(0, 0, kDesignWidth, kDesignHeight);
-  ResetDrawState();
 }
 
 void TProfilesScreen::_drawPanel() {
@@ -112,27 +99,25 @@ void TProfilesScreen::_drawProfiles() {
   SetAlpha(alpha);
   SetColor(255, 206, 34);
   DrawText(txtPlayers, static_cast<float>(500 - tw / 2), 218);
+  SetImageFont(font);
   int i = 0;
   for (auto& player : profiles) {
-    const Row row = rowOf(i++, player->name);
-    const float x = kRowsX - static_cast<float>(TextWidth(player->name) / 2);
-    const float y = row.y + (row.h - static_cast<float>(TextHeight(player->name))) / 2;
-    // The current player on a gold band, the row under the mouse on a pale one.
-    const bool current = player == profile;
-    if (current || player == over) {
-      SetBlend(ALPHABLEND);
-      SetAlpha((current ? 1.0f : 0.25f) * alpha);
-      SetColor(255, 206, 34);
-      DrawRect(row.x, row.y, row.w, row.h);
-    }
+    const float x = kRowsX - static_cast<float>(TextWidth(player->name) / 2), y = rowOf(i++).y;
     SetBlend(ALPHABLEND);
     SetAlpha(alpha);
-    if (current) {
-      SetColor(60, 30, 8);
-    } else {
-      SetColor(255, 255, 255);
-    }
+    SetColor(255, 255, 255);
     DrawText(player->name, x, y);
+    if (player == profile) {
+      SetColor(250, 100, 0);
+      DrawText(player->name, x, y);
+    }
+    // The red glow adds to the row's colour, the current player's too.
+    if (player == over) {
+      SetBlend(LIGHTBLEND);
+      SetAlpha(0.5f * alpha);
+      SetColor(250, 0, 0);
+      DrawText(player->name, x, y);
+    }
   }
   ResetDrawState(alpha);
 }

@@ -1,9 +1,8 @@
 #pragma once
-// The profiles screen: the player list drawn over the options overlay (which
-// it dims), a press on a name choosing the current player, and the buttons
-// NEW, OK, DELETE and RENAME. The list and the actions are the campaign's.
+// The profiles screen: the player list drawn over the options overlay, a
+// press on a row choosing the current player, and the buttons NEW, OK,
+// DELETE and RENAME. The list and the actions are the campaign's.
 #include <memory>
-#include <string>
 
 #include "campaign/profile_manager.h"
 
@@ -28,16 +27,14 @@ class TProfilesScreen : public TProfileManager {
   void _drawPanel();
   void _drawProfiles();
 
-  // Row i: a band kRowHeight high, kRowStep below the one before, centred
-  // on kRowsX; eight fit above the buttons.
-  static constexpr float kRowsX = 500, kRowsTop = 256, kRowStep = 26, kRowHeight = 22;
-  static constexpr float kRowPad = 14, kRowMinHalf = 60;  // band beyond the name; least half-width
-  static constexpr float kDim = 0.6f;                      // darkness over the settings at full alpha
+  // Row i: its name centred on kRowsX at kRowsTop + kRowStep * i; a press
+  // anywhere in its rectangle, however short the name, hits it.
+  static constexpr float kRowsX = 500, kRowsTop = 260, kRowStep = 26;
+  static constexpr float kHitLeft = 200, kHitWidth = 400, kHitHeight = 24;
   struct Row {
     float x, y, w, h;
   };
-  // The band of row i, holding name (in the names' font).
-  Row rowOf(int i, const std::string& name) const;
+  static Row rowOf(int i);
 };
 
 }  // namespace sorvanta

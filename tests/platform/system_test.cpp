@@ -106,6 +106,10 @@ TEST(System, OnlyTheGamesOwnPagesOpenAsLocalFiles) {
   EXPECT_FALSE(OpenDocument(docs, "fill.html", &why));
   EXPECT_NE(why.find("xdg-open"), std::string::npos) << why;
   EXPECT_FALSE(OpenURL("https://example.org/", &why));
+  // One that answers 0 opened the page.
+  test::WriteFile(docs + "/xdg-open", "#!/bin/sh\nexit 0\n");
+  std::filesystem::permissions(docs + "/xdg-open", std::filesystem::perms::owner_all);
+  EXPECT_TRUE(OpenURL("https://example.org/", &why)) << why;
   ::setenv("PATH", path.c_str(), 1);
 }
 

@@ -228,11 +228,18 @@ TEST_F(MoreGamesWorld, FullScreenKeyAndCloseRequestWorkHere) {
 // screen, which goes on after it.
 TEST_F(MoreGamesWorld, AnAddressThatCannotOpenIsToldInThePopUp) {
   Entries(1);
-  SetOpenURLHandlerForTests([](const std::string&) { return false; });
+  // The real opener, as xdg-open is with no browser behind it: it says so
+  // at once, with status 3.
+  SetOpenURLHandlerForTests(nullptr);
+  test::WriteFile(folder.path() + "/bin/xdg-open", "#!/bin/sh\nexit 3\n");
+  std::filesystem::permissions(folder.path() + "/bin/xdg-open", std::filesystem::perms::owner_all);
+  const std::string path = std::getenv("PATH");
+  ::setenv("PATH", (folder.path() + "/bin").c_str(), 1);
   world.ClickAt(210, 340, 5);
   world.h().Wait(10).HitKey(KEY_ESCAPE).Wait(40).HitKey(KEY_ESCAPE);
   world.h().SetFrameCap(200);
   EXPECT_EQ(screen->mainLoop(), kStateMainMenu);
+  ::setenv("PATH", path.c_str(), 1);
   // The notice names the page and the way to a browser.
   for (const char* said : {"https://example.org/g1", "xdg-utils"})
     EXPECT_NE(popUp->txt.find(said), std::string::npos) << popUp->txt;

@@ -164,11 +164,11 @@ TEST_F(OverlayTest, VolumeButtonsClampAndBarsFollowDrags) {
     auto minus = options->gui->GetObject(std::string("minus") + row);
     auto plus = options->gui->GetObject(std::string("plus") + row);
     EXPECT_LE(minus->dim->x + minus->dim->w, vx + TOptions::kKnobLeft - knob / 2) << row;
-    EXPECT_GE(plus->dim->x, vx + TOptions::kKnobLeft + TOptions::kKnobTravel + knob / 2) << row;
+    EXPECT_GE(plus->dim->x, vx + TOptions::kKnobLeft + TOptions::kBarWidth + knob / 2) << row;
   }
 
   Harness& h = world.h();
-  const float left = options->vx + TOptions::kDragLeft, right = left + TOptions::kDragWidth;
+  const float left = options->vx + TOptions::kBarLeft, right = left + TOptions::kBarWidth;
   // Pressing at the bar's left edge gives 0.
   h.Wait(20).MoveMouse(left, 196).Wait(1).PressMouse(1).Wait(2).ReleaseMouse(1);
   // Dragged past the right end within the row: 1; leaving the row keeps it.
@@ -184,9 +184,12 @@ TEST_F(OverlayTest, VolumeButtonsClampAndBarsFollowDrags) {
   options->soundVol = 0.5f;
   h.Wait(20).MoveMouse(100, 600).Wait(1).PressMouse(1).Wait(2);
   h.MoveMouse(left - 40, 265).Wait(2).MoveMouse(right + 40, 265).Wait(2).ReleaseMouse(1);
+  // A press 100 px into the bar: 100 of its 337.
+  h.Wait(2).MoveMouse(left + 100, 196).Wait(1).PressMouse(1).Wait(2).ReleaseMouse(1);
   Escape();
   options->mainLoop(mainMenu);
   EXPECT_EQ(options->soundVol, 0.5f);
+  EXPECT_FLOAT_EQ(options->musicVol, 100.0f / 337);
 }
 
 TEST_F(OverlayTest, CursorAndFullScreenSwitchesApplyAtOnce) {

@@ -44,7 +44,7 @@ TEST_F(OptionsTest, FirstRunFileRoundTripAndAnExistingFileLeftAlone) {
   o.fullScreen = 0;
   o.customCursor = 0;
   o.musicVol = 0.3f;
-  o.soundVol = 0.75f;
+  o.soundVol = 0.0499999635f;  // nine steps down from 0.5: the lowest step
   o.lastLoadedMusic = 4;
   o.saveOptions();
   EXPECT_NE(ReadFile(settings()).find("\tmusicVolume = 0.300000012\n"), std::string::npos);
@@ -54,7 +54,7 @@ TEST_F(OptionsTest, FirstRunFileRoundTripAndAnExistingFileLeftAlone) {
   EXPECT_EQ(back.wideScreen, 1);
   EXPECT_EQ(back.customCursor, 0);
   EXPECT_EQ(back.musicVol, 0.3f);
-  EXPECT_EQ(back.soundVol, 0.75f);
+  EXPECT_EQ(back.soundVol, 0.0499999635f);
   EXPECT_EQ(back.lastLoadedMusic, 4);
 
   // A later start reads the file as it stands and writes nothing.
@@ -80,7 +80,7 @@ TEST_F(OptionsTest, StoredValuesAreReadWithTheirRules) {
     const char *music, *sound;
     float wantMusic, wantSound;
   } rows[] = {
-      {"0.05", "0.04", 0.05f, 0.0f},  // the lowest audible volume stays
+      {"0.0499999635", "0.04", 0.0499999635f, 0.0f},  // the lowest step, as nine steps down store it, stays
       {"0.04", "0.05", 0.0f, 0.05f},
       {"0", "1", 0.0f, 1.0f},
       // Numbers beyond a float's range: full volume and silence, never infinity.

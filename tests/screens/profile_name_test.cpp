@@ -54,7 +54,9 @@ TEST(ProfileName, TypedCharactersFollowTheEntryRules) {
 TEST(ProfileName, DuplicatesAreRefusedAndTheFirstPlayerCannotCancel) {
   profileManager = std::make_shared<TProfileManager>();
   TProfileName dialog;
+  dialog.time = std::numeric_limits<int>::max();  // an earlier opening left the caret hidden
   dialog.prepare(nullptr, "PLAYER", 1, 0);
+  EXPECT_EQ(dialog.switch_, 1) << "the caret shows as it opens";
   EXPECT_FALSE(dialog.ifCanCancel());
   profileManager->CreateNewProfile(" anna ");
   auto anna = profileManager->profile;

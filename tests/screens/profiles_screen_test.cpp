@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <memory>
+#include <vector>
+
 #include "core/screen_loop.h"
 #include "core/frame.h"
 #include "core/shell_test_support.h"
@@ -38,7 +42,8 @@ TEST(ProfilesScreen, ButtonsFollowTheListSize) {
   }
 }
 
-// A press chooses the name under it: not beside it, not between two rows.
+// A press chooses the row under it, anywhere across the list's width
+// however short the name; not beside the rows, not between two.
 TEST(ProfilesScreen, APressOnANameChoosesItAndOkSavesTheChoice) {
   const float second = TProfilesScreen::kRowsTop + TProfilesScreen::kRowStep;  // B's row (C is current)
   const struct {
@@ -46,10 +51,12 @@ TEST(ProfilesScreen, APressOnANameChoosesItAndOkSavesTheChoice) {
     const char* chosen;
     int picked;
   } cases[] = {
-      {500, second + TProfilesScreen::kRowHeight / 2, "B", 2},
-      {250, second + TProfilesScreen::kRowHeight / 2, "C", 3},               // far left of the name
-      {500, second + (TProfilesScreen::kRowHeight + TProfilesScreen::kRowStep) / 2, "C", 3},  // the gap below B
-      {500, second - 2, "C", 3},                                                // the gap above B
+      {500, second + 12, "B", 2},
+      {200, second, "B", 2},       // the rectangle's corners count
+      {600, second + 24, "B", 2},  // far right of a one-letter name
+      {199, second + 12, "C", 3},  // left of the rows
+      {601, second + 12, "C", 3},
+      {500, second + 25, "C", 3},  // the gap below B
   };
   for (const auto& c : cases) {
     shell_test::ShellWorld world;
@@ -63,27 +70,41 @@ TEST(ProfilesScreen, APressOnANameChoosesItAndOkSavesTheChoice) {
   }
 }
 
-// Over the settings, the screen darkens them: their ribbon and sliders above
-// the panel do not read as part of it. Eight rows stay above the buttons.
-TEST(ProfilesScreen, TheSettingsBehindStepBackAndEightRowsFitAboveTheButtons) {
+// Over the settings, the screen draws no layer of its own: they show as
+// they are beside its panel. The row under the mouse glows red over its
+// colour, the current player's too. Eight rows stay above the buttons.
+TEST(ProfilesScreen, TheSettingsShowAsTheyAreTheRowUnderTheMouseGlowsAndEightRowsFit) {
   shell_test::ShellWorld world;
   auto screen = Screen(8);
   options->setup();
   options->prepare(mainMenu);
   options->alpha = 1;
-  auto brightness = [&](float x, float y) {
-    const std::uint32_t c = world.h().Pixel(x, y);
-    return (c >> 16 & 255) + (c >> 8 & 255) + (c & 255);
-  };
   Cls(), options->draw(), world.h().Frame();
-  const unsigned ribbon = brightness(512, 100), slider = brightness(420, 190);
-  screen->alpha = 1;
-  updateScreen(*screen);
-  screen->alpha = 1;
-  Cls(), screen->draw(), world.h().Frame();
-  EXPECT_LE(brightness(512, 100), ribbon / 2);
-  EXPECT_LE(brightness(420, 190), slider / 2);
-  const auto last = screen->rowOf(7, "NAME");
+  const std::uint32_t ribbon = world.h().Pixel(512, 100), slider = world.h().Pixel(420, 190);
+  // The red in row i's rectangle.
+  auto red = [&](int i) {
+    const auto row = TProfilesScreen::rowOf(i);
+    unsigned sum = 0;
+    for (float y = row.y; y < row.y + row.h; ++y)
+      for (float x = row.x; x < row.x + row.w; ++x) sum += world.h().Pixel(x, y) >> 16 & 255;
+    return sum;
+  };
+  // The first row and the current player's, the last one made, drawn with
+  // the mouse over none of them, over the current one, over the first.
+  auto reds = [&](std::shared_ptr<TProfile> over) {
+    screen->alpha = 1;
+    updateScreen(*screen);
+    screen->alpha = 1;
+    screen->over = std::move(over);
+    Cls(), screen->draw(), world.h().Frame();
+    return std::vector<unsigned>{red(0), red(7)};
+  };
+  const auto plain = reds(nullptr);
+  EXPECT_EQ(world.h().Pixel(512, 100), ribbon);
+  EXPECT_EQ(world.h().Pixel(420, 190), slider);
+  EXPECT_GT(reds(screen->profile)[1], plain[1]);
+  EXPECT_GT(reds(screen->profiles.front())[0], plain[0]);
+  const auto last = TProfilesScreen::rowOf(7);
   for (const char* button : {"NEW", "RENAME"})
     EXPECT_LT(last.y + last.h, screen->gui->GetObject(button)->dim->y) << button;
   test::Shot(world.h(), "profiles");

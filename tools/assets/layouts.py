@@ -60,11 +60,12 @@ def options():
     ref = "[txt/#LANG#/settings.txt|%d]"
     text = caption_class("caption", 22)
     # volume steps flank the bars, outside the bars' drag areas (x 338 to
-    # 675, rows 171-221 and 240-290), so that a step never drags a volume
-    text += picture_button("minus1", 309, 176, KIT + "minus_small")
-    text += picture_button("plus1", 677, 176, KIT + "plus_small")
-    text += picture_button("minus2", 309, 246, KIT + "minus_small")
-    text += picture_button("plus2", 677, 246, KIT + "plus_small")
+    # 675, rows 171-221 and 240-290), so that a step never drags a volume,
+    # and clear of the 30 px knob, centred from x 340 (volume 0) to 677 (1)
+    text += picture_button("minus1", 295, 176, KIT + "minus_small")
+    text += picture_button("plus1", 694, 176, KIT + "plus_small")
+    text += picture_button("minus2", 295, 246, KIT + "minus_small")
+    text += picture_button("plus2", 694, 246, KIT + "plus_small")
     # check boxes left of the code's texts at (410, 290) and (410, 330),
     # below the sound bar's drag area (rows 240-290)
     text += picture_button("onC", 363, 291, KIT + "check_small_on")
