@@ -33,5 +33,5 @@ set(CMAKE_C_FLAGS_INIT ${headers})
 set(CMAKE_CXX_FLAGS_INIT ${headers})
 set(ENV{PKG_CONFIG_LIBDIR} ${root}/usr/lib/i386-linux-gnu/pkgconfig:${root}/usr/share/pkgconfig)
 set(ENV{PKG_CONFIG_SYSROOT_DIR} ${root})
-# The root's own loader and libraries, and qemu's CPU model from QEMU_CPU.
+# The root's own loader and libraries; QEMU_CPU picks the CPU model.
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-i386 -L ${root})

@@ -20,6 +20,7 @@
 #include "platform/soft_frame.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
+#include "support/emulation.h"
 
 namespace sorvanta {
 namespace {
@@ -269,12 +270,15 @@ TEST(SoftCanvas, AFrameIsDrawnWhenNoThreadCanStart) {
   ASSERT_GE(child, 0);
   if (child == 0) {
     ::setenv("SORVANTA_TEST_NO_THREADS", "1", 1);
-    ::execl("/proc/self/exe", "sorvanta_tests", "--gtest_filter=SoftCanvas.AFrameIsDrawnWhenNoThreadCanStart",
-            static_cast<char*>(nullptr));
-    // Under user-mode emulation (qemu-user, the arm64 suite) a program
-    // cannot start itself again, and the emulator keeps address-space
-    // limits to itself, so the frame then only has to be drawn. ctest runs
-    // each test in a process of its own, so this fork has no pool threads.
+    // Under user-mode emulation (qemu-user) the copy would start outside
+    // the emulator, natively or not at all, and the emulator keeps
+    // address-space limits to itself, so the frame then only has to be
+    // drawn. ctest runs each test in a process of its own, so this fork has
+    // no pool threads.
+    if (!test::UnderUserEmulation()) {
+      ::execl("/proc/self/exe", "sorvanta_tests", "--gtest_filter=SoftCanvas.AFrameIsDrawnWhenNoThreadCanStart",
+              static_cast<char*>(nullptr));
+    }
     ::_exit(DrawsWithNoRoomForThreads() ? 0 : 1);
   }
   int status = 0;
