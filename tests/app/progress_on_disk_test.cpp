@@ -28,6 +28,7 @@
 #include "puzzle/play/level_summary.h"
 
 #include "app_test_support.h"
+#include "support/emulation.h"
 
 namespace sorvanta {
 namespace {
@@ -217,6 +218,9 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    // qemu-user's i386 signal frames overwrite the program's memory (the same
+    // program passes natively): a raised signal proves nothing there.
+    if (c.bySignal && test::UnderUserEmulation()) continue;
     OnALevel on;
     on.begin(1, 1);
     size_t asked = 0;
