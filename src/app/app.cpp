@@ -200,7 +200,10 @@ void ende(int status) {
   for (;;) {
     const FailedSaves& failed = saveEverything();
     if (failed.what.empty()) break;
+    const bool signalled = EndSignalled();
     if (playerTriesAgain(failed.cause)) continue;
+    // A signal ended the box: one last attempt, as at any signal.
+    if (!signalled && EndSignalled()) continue;
     std::string what;
     for (const auto& w : failed.what) what += (what.empty() ? "" : ", ") + w;
     std::fprintf(stderr, "Sorvanta: progress not saved (%s): %s\n", std::strerror(failed.cause), what.c_str());

@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+#include "platform/child_processes.h"
+
 namespace sorvanta {
 
 namespace {
@@ -51,6 +53,8 @@ CopyLock TakeCopyLock(const std::string& folder) {
     if (StillNamed(fd, folder)) {
       h.fd = fd;
       h.folder = folder;
+      // Shared with a forked child, the lock would outlive the game in it.
+      CloseInChildren(fd);
       return CopyLock::kTaken;
     }
     ::close(fd);
@@ -61,6 +65,7 @@ CopyLock TakeCopyLock(const std::string& folder) {
 void ReleaseCopyLock() {
   Held& h = held();
   if (h.fd >= 0) ::close(h.fd);
+  CloseInChildren(-1);
   h = Held{};
 }
 

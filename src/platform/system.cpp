@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/child_processes.h"
 #include "platform/strings.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
@@ -41,6 +42,7 @@ bool HeadlessVideo() {
 bool ShowMessageBox(const std::string& text) {
   const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : SDL_GetHint(SDL_HINT_VIDEODRIVER);
   if (ScreenlessDriver(driver)) return false;
+  const BoxProcess box;
   return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Sorvanta", text.c_str(), nullptr) == 0;
 }
 
@@ -55,6 +57,7 @@ int AskMessageBox(const std::string& text, const std::vector<std::string>& answe
   const SDL_MessageBoxData box{SDL_MESSAGEBOX_WARNING, Video().window, "Sorvanta", text.c_str(),
                                static_cast<int>(buttons.size()), buttons.data(), nullptr};
   int chosen = -1;
+  const BoxProcess process;
   if (SDL_ShowMessageBox(&box, &chosen) != 0) return -1;
   return chosen;
 }

@@ -197,7 +197,8 @@ TEST(ProgressOnDisk, AFullDiskIsToldOnceAndCostsNothingOnceThereIsRoom) {
 }
 
 // A save that fails as the game quits: a player who asked to quit is asked,
-// before the window goes, whether to try again; a signal asks no one.
+// before the window goes, whether to try again; a signal asks no one, and
+// one while she is asked ends the question but not the last attempt.
 // Progress left unsaved ends the game with a status that is not 0 and one
 // line on standard error saying what was not saved, where.
 TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
@@ -207,6 +208,7 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
     std::vector<int> answers;  // one per question: 0 try again, 1 quit anyway, -1 no box
     bool roomOnceAsked;
     int status;
+    bool signalWhileAsked = false;
   };
   const Case cases[] = {
       {"quit anyway", false, {1}, false, 1},
@@ -214,6 +216,7 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
       {"try again once there is room", false, {0}, true, 0},
       {"no box could be shown", false, {-1}, false, 1},
       {"ended by a signal", true, {}, false, 1},
+      {"a signal ends the box: one last attempt", false, {-1}, true, 0, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -225,6 +228,7 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
       EXPECT_EQ(answers, (std::vector<std::string>{"Try again", "Quit anyway"}));
       question = text;
       if (c.roomOnceAsked) SetAtomicWriteFaultForTests(nullptr);
+      if (c.signalWhileAsked) std::raise(SIGTERM);
       return asked < c.answers.size() ? c.answers[asked++] : (++asked, 1);
     });
     SetAtomicWriteFaultForTests([](const std::string& step) {
