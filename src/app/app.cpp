@@ -206,7 +206,7 @@ void ende(int status) {
     if (!signalled && EndSignalled()) continue;
     std::string what;
     for (const auto& w : failed.what) what += (what.empty() ? "" : ", ") + w;
-    std::fprintf(stderr, "Sorvanta: progress not saved (%s): %s\n", std::strerror(failed.cause), what.c_str());
+    std::fprintf(stderr, "Sorvanta: progress not saved (%s): %s\n", CauseText(failed.cause).c_str(), what.c_str());
     std::fflush(stderr);
     if (status == 0) status = 1;
     break;

@@ -18,7 +18,7 @@ namespace sorvanta {
 namespace {
 
 struct Texts {
-  std::string notice, full, forbidden, readOnly, inTheWay, other, atQuit, tryAgain, quitAnyway;
+  std::string notice, full, forbidden, readOnly, inTheWay, other, atQuit, tryAgain, quitAnyway, moved;
 };
 
 Texts& texts() {
@@ -55,8 +55,10 @@ std::string reason(int cause) {
     case EROFS: return t.readOnly;
     case ENOTDIR:
     case EISDIR:
-    case EEXIST: return t.inTheWay;
-    default: return Replace(t.other, "#ERROR#", std::strerror(cause));
+    case EEXIST:
+    case kCauseNotAFile: return t.inTheWay;
+    case kCauseFolderMoved: return t.moved;
+    default: return Replace(t.other, "#ERROR#", CauseText(cause));
   }
 }
 
@@ -65,7 +67,7 @@ std::string reason(int cause) {
 void loadSaveNoticeTexts(const std::shared_ptr<TTxtFile>& file) {
   texts() = {readTxtData(file, 13), readTxtData(file, 14), readTxtData(file, 15),
              readTxtData(file, 16), readTxtData(file, 17), readTxtData(file, 18),
-             readTxtData(file, 19), readTxtData(file, 20), readTxtData(file, 21)};
+             readTxtData(file, 19), readTxtData(file, 20), readTxtData(file, 21), readTxtData(file, 22)};
 }
 
 std::string saveNoticeText(int cause) {

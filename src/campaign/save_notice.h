@@ -10,7 +10,8 @@ namespace sorvanta {
 class TTxtFile;
 
 // The notice and its reasons: lines 13 to 18 of the profiles screen's
-// texts; the question at quitting and its answers, lines 19 to 21.
+// texts; the question at quitting and its answers, lines 19 to 21; the
+// reason for a folder moved away, line 22.
 void loadSaveNoticeTexts(const std::shared_ptr<TTxtFile>& texts);
 // The notice for a write that failed with the errno cause; it names the
 // per-user folder, where the player looks.

@@ -62,6 +62,13 @@ CopyLock TakeCopyLock(const std::string& folder) {
   return CopyLock::kUnavailable;
 }
 
+bool LockedFolderMoved(const std::string& path) {
+  const Held& h = held();
+  if (h.fd < 0 || path.compare(0, h.folder.size(), h.folder) != 0) return false;
+  if (path.size() > h.folder.size() && path[h.folder.size()] != '/') return false;
+  return !StillNamed(h.fd, h.folder);
+}
+
 void ReleaseCopyLock() {
   Held& h = held();
   if (h.fd >= 0) ::close(h.fd);

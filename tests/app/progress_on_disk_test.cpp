@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <csignal>
+#include <filesystem>
+#include <map>
 #include <sstream>
 #include <functional>
 #include <utility>
@@ -284,6 +286,43 @@ TEST(ProgressOnDisk, AFailedSettingsSaveIsToldOnceARun) {
   test::StdoutLines([] { profileManager->saveProfiles(); });
   SetAtomicWriteFaultForTests(nullptr);
   EXPECT_FALSE(messageWaiting()) << "told once a run";
+}
+
+// The per-user folder moved away while the game runs, another copy's in its
+// place: nothing is written or made by the name, every save fails with that
+// reason and is told; back under its name, the folder takes saves again.
+TEST(ProgressOnDisk, AFolderMovedAwayIsNeverWrittenThroughItsName) {
+  OnALevel on;
+  on.begin(1, 1);
+  resetSaveNotice();
+  takeWaitingMessage();
+  const std::string folder = myDocsFolder;
+  auto everything = [&] {
+    std::map<std::string, std::string> found;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+      found[e.path().string()] = e.is_regular_file() ? LoadBytes(e.path().string()) : "folder";
+    return found;
+  };
+  std::filesystem::rename(folder, folder + ".moved");
+  test::WriteFile(folder + "/Profiles/profiles.dat", "the other copy's");
+  test::WriteFile(folder + "/Data/settings.dat", "the other copy's");
+  const auto others = everything();
+  clearFailedSaves();
+  test::StdoutLines([] {
+    profileManager->saveProfiles();
+    settings().save();
+  });
+  EXPECT_EQ(everything(), others);
+  EXPECT_EQ(failedSaves().cause, kCauseFolderMoved);
+  ASSERT_TRUE(messageWaiting());
+  EXPECT_NE(takeWaitingMessage().find("its folder was moved or renamed"), std::string::npos);
+
+  std::filesystem::remove_all(folder);
+  std::filesystem::rename(folder + ".moved", folder);
+  clearFailedSaves();
+  test::StdoutLines([] { profileManager->saveProfiles(); });
+  EXPECT_TRUE(failedSaves().what.empty());
+  EXPECT_EQ(OnDisk(on.player())->name, "ANNA");
 }
 
 }  // namespace
