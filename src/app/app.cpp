@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/bindings.h"
@@ -15,6 +16,7 @@
 #include "campaign/profile_manager.h"
 #include "campaign/save_notice.h"
 #include "core/delta_time.h"
+#include "core/dialogs.h"
 #include "core/folders.h"
 #include "core/globals.h"
 #include "core/settings.h"
@@ -27,6 +29,7 @@
 #include "platform/files.h"
 #include "platform/incbin.h"
 #include "platform/input.h"
+#include "platform/strings.h"
 #include "platform/single_copy.h"
 #include "platform/system.h"
 #include "platform/timings.h"
@@ -120,13 +123,30 @@ void createSingletons() {
   tutorial = std::make_shared<TTutorial>();
 }
 
+namespace {
+
+// What the player is told on screen once the game is loaded.
+std::string& lockNotice() {
+  static std::string text;
+  return text;
+}
+
+void tellLockNotice() {
+  const std::string text = std::exchange(lockNotice(), std::string());
+  if (!text.empty()) noticeAtFrameEnd(text);
+}
+
+}  // namespace
+
 void endIfAlreadyRunning() {
   const CopyLock lock = TakeCopyLock(myDocsFolder);
   if (lock == CopyLock::kTaken) return;
   if (lock == CopyLock::kUnavailable) {
     // Playing on is better than not at all, but not without a word.
-    Print("Cannot make sure that no other copy of Sorvanta uses " + myDocsFolder + " (" + std::strerror(errno) +
+    const std::string why = std::strerror(errno);
+    Print("Cannot make sure that no other copy of Sorvanta uses " + myDocsFolder + " (" + why +
           "); playing on without that check");
+    lockNotice() = Replace(readTxtData(loadTxtFile(bDir + "txt/#LANG#/loading.txt"), 3), "#ERROR#", why);
     return;
   }
   const std::string text = readTxtData(loadTxtFile(bDir + "txt/#LANG#/loading.txt"), 2);
@@ -155,6 +175,7 @@ void loadGame(bool fadeOut) {
   PrintTiming("last loading step");
   if (fadeOut) loading->fadeUp();
   profileManager->loadProfiles();
+  tellLockNotice();
 }
 
 void init() {
@@ -200,10 +221,13 @@ void ende(int status) {
   for (;;) {
     const FailedSaves& failed = saveEverything();
     if (failed.what.empty()) break;
+    const bool signalled = EndSignalled();
     if (playerTriesAgain(failed.cause)) continue;
+    // A signal ended the box: one last attempt, as at any signal.
+    if (!signalled && EndSignalled()) continue;
     std::string what;
     for (const auto& w : failed.what) what += (what.empty() ? "" : ", ") + w;
-    std::fprintf(stderr, "Sorvanta: progress not saved (%s): %s\n", std::strerror(failed.cause), what.c_str());
+    std::fprintf(stderr, "Sorvanta: progress not saved (%s): %s\n", CauseText(failed.cause).c_str(), what.c_str());
     std::fflush(stderr);
     if (status == 0) status = 1;
     break;

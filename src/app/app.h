@@ -21,7 +21,8 @@ void registerAllStates();
 // A copy of the game already running with the same per-user folder: says
 // so (standard output, and a message box where a display exists) and ends
 // the process with 0, before anything of the players is read or written.
-// Otherwise this copy holds the folder until it ends.
+// Otherwise this copy holds the folder until it ends; a folder that cannot
+// be held is told on standard output, and on screen once loaded.
 void endIfAlreadyRunning();
 // Folders, the one copy per folder, settings, display, the loading screen's five phases (and its
 // fade to black when fadeOut), profiles: everything before the state machine.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <new>
 
 #include "app/app.h"
 
@@ -12,6 +13,9 @@ int appMain(int, char**) {
     createGlobals();
     createSingletons();
     init();
+  } catch (const std::bad_alloc&) {
+    std::fputs("Sorvanta: not enough memory to run\n", stderr);
+    return 1;
   } catch (const std::exception& error) {
     // An error nothing else handled ends the program with its message.
     std::fprintf(stderr, "%s\n", error.what());

@@ -32,8 +32,10 @@ std::string reason(int cause) {
     case EROFS: return t.readOnly;
     case ENOTDIR:
     case EISDIR:
-    case EEXIST: return t.inTheWay;
-    default: return Replace(t.other, "#ERROR#", std::strerror(cause));
+    case EEXIST:
+    case kCauseNotAFile: return t.inTheWay;
+    case kCauseFolderMoved: return t.moved;
+    default: return Replace(t.other, "#ERROR#", CauseText(cause));
   }
 }
 
@@ -78,6 +80,7 @@ void loadSaveNoticeTexts(const std::shared_ptr<TTxtFile>& file) {
   run.atQuit = readTxtData(file, 19);
   run.tryAgain = readTxtData(file, 20);
   run.quitAnyway = readTxtData(file, 21);
+  run.moved = readTxtData(file, 22);
   if (run.holding && !run.told && !run.notice.empty()) tell(run.heldCause);
 }
 

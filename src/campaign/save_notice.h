@@ -10,9 +10,9 @@ namespace sorvanta {
 class TTxtFile;
 
 // The notice and its reasons: lines 13 to 18 of the profiles screen's
-// texts; the question at quitting and its answers, lines 19 to 21. A failure
-// that came before them (the settings written at the first start) is told
-// now.
+// texts; the question at quitting and its answers, lines 19 to 21; the
+// reason for a folder moved away, line 22. A failure that came before them
+// (the settings written at the first start) is told now.
 void loadSaveNoticeTexts(const std::shared_ptr<TTxtFile>& texts);
 // The notice for a write that failed with the errno cause; it names the
 // per-user folder, where the player looks.
@@ -25,7 +25,7 @@ void playerSaveFailed(int cause, const std::string& what = "");
 // cause of a failure that came before the texts, held for them. A run
 // starts from the defaults.
 struct SaveNoticeRun {
-  std::string notice, full, forbidden, readOnly, inTheWay, other, atQuit, tryAgain, quitAnyway;
+  std::string notice, full, forbidden, readOnly, inTheWay, other, atQuit, tryAgain, quitAnyway, moved;
   bool told = false;
   bool holding = false;
   int heldCause = 0;

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "platform/files.h"
+#include "platform/single_copy.h"
 
 namespace sorvanta {
 namespace {
@@ -43,7 +44,7 @@ bool Report(const std::string& path, const char* what, const char* reason) {
   return false;
 }
 
-bool Report(const std::string& path, const char* what) { return Report(path, what, std::strerror(errno)); }
+bool Report(const std::string& path, const char* what) { return Report(path, what, CauseText(errno).c_str()); }
 
 // A symbolic link stays a link: what it points to (after every link) is what
 // gets replaced. False, with errno set, for a dangling link or a loop.
@@ -126,6 +127,11 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes) {
     errno = ENOENT;
     return Report(path, "open");
   }
+  // Before it writes by the folder's name: another copy may own that now.
+  if (LockedFolderMoved(path)) {
+    errno = kCauseFolderMoved;
+    return Report(path, "check the folder");
+  }
   std::string target;
   if (!ResolveTarget(path, &target)) return Report(path, "follow the link");
   // Only a regular file is ever replaced: a folder, a device or a pipe in
@@ -133,8 +139,8 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes) {
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   if (exists && !S_ISREG(st.st_mode)) {
-    errno = S_ISDIR(st.st_mode) ? EISDIR : EEXIST;
-    return Report(path, "replace", S_ISDIR(st.st_mode) ? "a folder is in the way" : "not a regular file");
+    errno = S_ISDIR(st.st_mode) ? EISDIR : kCauseNotAFile;
+    return Report(path, "replace", S_ISDIR(st.st_mode) ? "a folder is in the way" : CauseText(errno).c_str());
   }
   const std::string::size_type slash = target.rfind('/');
   const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));

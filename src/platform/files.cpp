@@ -8,7 +8,10 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstring>
 #include <vector>
+
+#include "platform/single_copy.h"
 
 namespace sorvanta {
 namespace {
@@ -41,9 +44,21 @@ bool SomethingAt(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
 }
 
+std::string CauseText(int cause) {
+  switch (cause) {
+    case kCauseNotAFile: return "not a regular file but a device, a pipe or a socket";
+    case kCauseFolderMoved: return "the game's folder was moved or replaced while it ran";
+    default: return std::strerror(cause);
+  }
+}
+
 bool CreateDir(const std::string& path, bool recurse) {
   const std::string dir = WithoutTrailingSlashes(path);
   if (dir.empty()) return false;
+  if (LockedFolderMoved(dir)) {
+    errno = kCauseFolderMoved;
+    return false;
+  }
   if (FileType(dir) == 2) return true;
   if (recurse) {
     const std::string parent = ExtractDir(dir);

@@ -45,11 +45,18 @@ std::string LoadBytes(const std::string& path);
 // that a failure at any step leaves the old file whole. A link is followed
 // and what it points to is replaced; only a regular file (or nothing) may
 // stand there: a folder, a device, a dangling link or a loop of links fails
-// and is left untouched. Every write has a temporary file of its own,
+// and is left untouched, and so does a path in the locked per-user folder
+// once that has lost its name. Every write has a temporary file of its own,
 // path + ".tmp-XXXXXX", so two writers never mix their files; what earlier,
 // interrupted writes left is removed. False (a line on stderr, errno the
 // cause) on failure.
 bool AtomicWriteFile(const std::string& path, const std::string& bytes);
+// Causes of a failed write that errno has no word for; no errno value is one.
+constexpr int kCauseNotAFile = -2;      // a device, a pipe or a socket stands there
+constexpr int kCauseFolderMoved = -3;   // see LockedFolderMoved (single_copy.h)
+// A cause in words: strerror's for an errno value.
+std::string CauseText(int cause);
+
 // Test hook: called before each step ("open", "write", "sync", "rename");
 // returning true makes that step fail, with the errno the hook set (EIO when
 // it set none). Pass nullptr to remove it.
@@ -64,6 +71,7 @@ bool Readable(const std::string& path);
 // told (an error other than nothing being there).
 bool SomethingAt(const std::string& path);
 // True when the folder exists afterwards. recurse creates missing parents too.
+// Nothing is made in the locked per-user folder once that has lost its name.
 bool CreateDir(const std::string& path, bool recurse = false);
 bool ChangeDir(const std::string& path);
 std::string CurrentDir();

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "platform/audio_internal.h"
+#include "platform/child_processes.h"
 #include "platform/input_internal.h"
 #include "platform/strings.h"
 #include "platform/video_internal.h"
@@ -34,6 +35,8 @@ std::function<void()>& PollHook() {
 void OnTerminateSignal(int) {
   g_signalled = 1;
   g_endedBySignal = 1;
+  // A box up waits for an answer no one will give.
+  EndBoxOnSignal();
 }
 
 std::function<bool(float&, float&)>& PointerReaderForTests() {

@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+#include "platform/child_processes.h"
+
 namespace sorvanta {
 
 namespace {
@@ -51,6 +53,8 @@ CopyLock TakeCopyLock(const std::string& folder) {
     if (StillNamed(fd, folder)) {
       h.fd = fd;
       h.folder = folder;
+      // Shared with a forked child, the lock would outlive the game in it.
+      CloseInChildren(fd);
       return CopyLock::kTaken;
     }
     ::close(fd);
@@ -58,9 +62,17 @@ CopyLock TakeCopyLock(const std::string& folder) {
   return CopyLock::kUnavailable;
 }
 
+bool LockedFolderMoved(const std::string& path) {
+  const Held& h = held();
+  if (h.fd < 0 || path.compare(0, h.folder.size(), h.folder) != 0) return false;
+  if (path.size() > h.folder.size() && path[h.folder.size()] != '/') return false;
+  return !StillNamed(h.fd, h.folder);
+}
+
 void ReleaseCopyLock() {
   Held& h = held();
   if (h.fd >= 0) ::close(h.fd);
+  CloseInChildren(-1);
   h = Held{};
 }
 

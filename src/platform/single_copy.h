@@ -17,5 +17,9 @@ enum class CopyLock {
 CopyLock TakeCopyLock(const std::string& folder);
 // Lets the lock go (tests).
 void ReleaseCopyLock();
+// Whether path is the locked folder or lies inside it while the folder's
+// name no longer leads to the folder locked (moved away, another in its
+// place): what is written by that name would land in another copy's files.
+bool LockedFolderMoved(const std::string& path);
 
 }  // namespace sorvanta

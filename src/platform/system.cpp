@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/child_processes.h"
 #include "platform/strings.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
@@ -42,10 +43,39 @@ bool HeadlessVideo() {
 
 }  // namespace
 
+std::string BoxText(const std::string& text, std::size_t columns) {
+  const std::u32string all = Utf8ToU32(text);
+  std::u32string out, line, word;
+  auto endWord = [&] {
+    if (!line.empty() && line.size() + 1 + word.size() > columns) {
+      out += line + U'\n';
+      line.clear();
+    }
+    while (word.size() > columns) {
+      out += word.substr(0, columns) + U'\n';
+      word.erase(0, columns);
+    }
+    if (!word.empty()) line += (line.empty() ? U"" : U" ") + word;
+    word.clear();
+  };
+  for (char32_t c : all) {
+    if (c == U' ' || c == U'\n') endWord();
+    if (c == U'\n') {
+      out += line + U'\n';
+      line.clear();
+    } else if (c != U' ') {
+      word += c;
+    }
+  }
+  endWord();
+  return U32ToUtf8(out + line);
+}
+
 bool ShowMessageBox(const std::string& text) {
   const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : SDL_GetHint(SDL_HINT_VIDEODRIVER);
   if (ScreenlessDriver(driver)) return false;
-  return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Sorvanta", text.c_str(), nullptr) == 0;
+  const BoxProcess box;
+  return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Sorvanta", BoxText(text).c_str(), nullptr) == 0;
 }
 
 int AskMessageBox(const std::string& text, const std::vector<std::string>& answers) {
@@ -56,9 +86,11 @@ int AskMessageBox(const std::string& text, const std::vector<std::string>& answe
     buttons.push_back({i == 0 ? static_cast<Uint32>(SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT) : 0u, static_cast<int>(i),
                        answers[i].c_str()});
   // Over the window, so that a full-screen game does not hide it.
-  const SDL_MessageBoxData box{SDL_MESSAGEBOX_WARNING, Video().window, "Sorvanta", text.c_str(),
+  const std::string shown = BoxText(text);
+  const SDL_MessageBoxData box{SDL_MESSAGEBOX_WARNING, Video().window, "Sorvanta", shown.c_str(),
                                static_cast<int>(buttons.size()), buttons.data(), nullptr};
   int chosen = -1;
+  const BoxProcess process;
   if (SDL_ShowMessageBox(&box, &chosen) != 0) return -1;
   return chosen;
 }

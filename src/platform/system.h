@@ -1,5 +1,6 @@
 #pragma once
 // Messages to the player, the web browser, standard output, and ending the process.
+#include <cstddef>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -7,6 +8,12 @@
 
 namespace sorvanta {
 
+// The system's box draws each line at full length, as wide as it is, even
+// past the screen's edges: the text broken at spaces into lines of at most
+// columns characters (a longer word, such as a folder's path, is cut),
+// its own line breaks kept.
+constexpr std::size_t kBoxColumns = 64;
+std::string BoxText(const std::string& text, std::size_t columns = kBoxColumns);
 // A message box with no window behind it, where a display exists (not with
 // the dummy or offscreen driver); false when none could be shown.
 bool ShowMessageBox(const std::string& text);

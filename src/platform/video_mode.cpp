@@ -2,8 +2,14 @@
 // back end chosen to draw into the window.
 #include <SDL.h>
 
+#include <sys/mman.h>
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <cstring>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include "platform/video_internal.h"
 
@@ -47,12 +53,33 @@ FullScreenPlan PlanFullScreen(int width, int height, int hertz) {
   return plan;
 }
 
+// OpenGL drawn on the CPU reserves some 150 MB of address space per core
+// and crashes when it cannot have it. Under a limit on the address space,
+// OpenGL is tried only where that much is free (reserved in pieces, never
+// touched, handed back at once).
+bool RoomForOpenGl() {
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return true;
+  constexpr std::size_t kPiece = 64u << 20;
+  const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+  const std::size_t pieces = 8 + cores * 3;
+  std::vector<void*> taken;
+  for (std::size_t i = 0; i < pieces; ++i) {
+    void* p = ::mmap(nullptr, kPiece, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (p == MAP_FAILED) break;
+    taken.push_back(p);
+  }
+  const bool room = taken.size() == pieces;
+  for (void* p : taken) ::munmap(p, kPiece);
+  return room;
+}
+
 // SDL's OpenGL renderers need a window made for OpenGL and would otherwise
 // make the window again when they start: ask for one whenever SDL may pick
 // such a renderer.
 bool MayDrawWithOpenGl() {
   const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-  return !asked || !*asked || std::strncmp(asked, "opengl", 6) == 0;
+  return (!asked || !*asked || std::strncmp(asked, "opengl", 6) == 0) && RoomForOpenGl();
 }
 
 SDL_Window* CreateHiddenWindow(int width, int height, Uint32 flags) {
@@ -145,9 +172,11 @@ bool& CanvasAllowed() {
 }
 
 // SDL's pick of a renderer for the window, or its software renderer where
-// that pick is OpenGL drawn on the CPU. Null when none can be made.
+// that pick is OpenGL drawn on the CPU or there is no room for OpenGL. Null
+// when none can be made.
 SDL_Renderer* CreateModeRenderer(SDL_Window* window) {
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
+  if (!RoomForOpenGl()) return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
   if (renderer && DrawsOnSoftwareRasteriser(renderer)) {
     // OpenGL rasterised on the CPU costs more than SDL's own software

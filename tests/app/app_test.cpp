@@ -15,6 +15,7 @@
 
 #include "app/control.h"
 #include "campaign/level_manager.h"
+#include "core/dialogs.h"
 #include "core/settings.h"
 #include "core/shell_test_support.h"
 #include "gui/gui.h"
@@ -231,6 +232,11 @@ TEST(App, ASecondCopyWithTheSameHomeEndsAndTouchesNothing) {
   const auto told = test::StdoutLines([] { endIfAlreadyRunning(); });
   ASSERT_EQ(told.size(), 1u);
   EXPECT_EQ(told[0].rfind("Cannot make sure that no other copy of Sorvanta uses " + myDocsFolder, 0), 0u) << told[0];
+  // On screen too, once the game is loaded: a home under a file.
+  shell_test::SetHome(myDocsFolder.c_str());
+  takeWaitingMessage();
+  test::EndStatus([] { loadGame(false); });
+  EXPECT_NE(takeWaitingMessage().find("cannot make sure that no other copy of it plays"), std::string::npos);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <csignal>
+#include <filesystem>
+#include <map>
 #include <sstream>
 #include <functional>
 #include <utility>
@@ -198,7 +200,8 @@ TEST(ProgressOnDisk, AFullDiskIsToldOnceAndCostsNothingOnceThereIsRoom) {
 }
 
 // A save that fails as the game quits: a player who asked to quit is asked,
-// before the window goes, whether to try again; a signal asks no one.
+// before the window goes, whether to try again; a signal asks no one, and
+// one while she is asked ends the question but not the last attempt.
 // Progress left unsaved ends the game with a status that is not 0 and one
 // line on standard error saying what was not saved, where.
 TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
@@ -208,6 +211,7 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
     std::vector<int> answers;  // one per question: 0 try again, 1 quit anyway, -1 no box
     bool roomOnceAsked;
     int status;
+    bool signalWhileAsked = false;
   };
   const Case cases[] = {
       {"quit anyway", false, {1}, false, 1},
@@ -215,6 +219,7 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
       {"try again once there is room", false, {0}, true, 0},
       {"no box could be shown", false, {-1}, false, 1},
       {"ended by a signal", true, {}, false, 1},
+      {"a signal ends the box: one last attempt", false, {-1}, true, 0, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -229,6 +234,7 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
       EXPECT_EQ(answers, (std::vector<std::string>{"Try again", "Quit anyway"}));
       question = text;
       if (c.roomOnceAsked) SetAtomicWriteFaultForTests(nullptr);
+      if (c.signalWhileAsked) std::raise(SIGTERM);
       return asked < c.answers.size() ? c.answers[asked++] : (++asked, 1);
     });
     SetAtomicWriteFaultForTests([](const std::string& step) {
@@ -285,6 +291,43 @@ TEST(ProgressOnDisk, AFailedSettingsSaveIsToldOnceARun) {
   });
   SetAtomicWriteFaultForTests(nullptr);
   EXPECT_FALSE(messageWaiting()) << "told once a run";
+}
+
+// The per-user folder moved away while the game runs, another copy's in its
+// place: nothing is written or made by the name, every save fails with that
+// reason and is told; back under its name, the folder takes saves again.
+TEST(ProgressOnDisk, AFolderMovedAwayIsNeverWrittenThroughItsName) {
+  OnALevel on;
+  on.begin(1, 1);
+  saveNoticeRun().told = false;
+  takeWaitingMessage();
+  const std::string folder = myDocsFolder;
+  auto everything = [&] {
+    std::map<std::string, std::string> found;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+      found[e.path().string()] = e.is_regular_file() ? LoadBytes(e.path().string()) : "folder";
+    return found;
+  };
+  std::filesystem::rename(folder, folder + ".moved");
+  test::WriteFile(folder + "/Profiles/profiles.dat", "the other copy's");
+  test::WriteFile(folder + "/Data/settings.dat", "the other copy's");
+  const auto others = everything();
+  clearFailedSaves();
+  test::StdoutLines([] {
+    profileManager->saveProfiles();
+    settings().save();
+  });
+  EXPECT_EQ(everything(), others);
+  EXPECT_EQ(failedSaves().cause, kCauseFolderMoved);
+  ASSERT_TRUE(messageWaiting());
+  EXPECT_NE(takeWaitingMessage().find("its folder was moved or renamed"), std::string::npos);
+
+  std::filesystem::remove_all(folder);
+  std::filesystem::rename(folder + ".moved", folder);
+  clearFailedSaves();
+  test::StdoutLines([] { profileManager->saveProfiles(); });
+  EXPECT_TRUE(failedSaves().what.empty());
+  EXPECT_EQ(OnDisk(on.player())->name, "ANNA");
 }
 
 }  // namespace

@@ -63,6 +63,17 @@ TEST(System, MessagesWithoutDisplay) {
     EXPECT_EQ(WebAddress(refused), "") << refused;
 }
 
+// A box's text breaks at spaces within its columns, keeps its own breaks,
+// counts letters rather than bytes and cuts a word longer than a line.
+TEST(System, BoxTextFitsItsColumns) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Your progress cannot be saved", "Your\nprogress\ncannot be\nsaved"},
+      {"über alles\n\nja", "über alles\n\nja"},
+      {"~/Library/Preferences/x", "~/Library/\nPreference\ns/x"},
+  };
+  for (const auto& [text, shown] : cases) EXPECT_EQ(BoxText(text, 10), shown) << text;
+}
+
 TEST(System, OnlyTheGamesOwnPagesOpenAsLocalFiles) {
   test::TempFolder top;
   const std::string docs = top / "docs";

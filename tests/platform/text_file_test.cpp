@@ -111,31 +111,35 @@ TEST(AtomicWrite, ReplacesKeepingModeAndLinks) {
 }
 
 // Only a regular file is replaced: whatever else stands at the target, after
-// its links, fails the save with one line and is left as it was. (A pipe
-// stands for devices, which a test run as root must not risk.)
+// its links, fails the save with one line, its own cause, and is left as it
+// was. (A pipe stands for devices, which a test run as root must not risk.)
 TEST(AtomicWrite, RefusesTargetsThatAreNotRegularFiles) {
   struct Case {
     const char* name;
     std::function<void(const TempFolder&)> make;
+    int cause;
   };
   const Case cases[] = {
-      {"pipe", [](const TempFolder& d) { ASSERT_EQ(::mkfifo((d / "t").c_str(), 0600), 0); }},
+      {"pipe", [](const TempFolder& d) { ASSERT_EQ(::mkfifo((d / "t").c_str(), 0600), 0); }, kCauseNotAFile},
       {"link to a pipe",
        [](const TempFolder& d) {
          ASSERT_EQ(::mkfifo((d / "pipe").c_str(), 0600), 0);
          ASSERT_EQ(::symlink("pipe", (d / "t").c_str()), 0);
-       }},
+       },
+       kCauseNotAFile},
       {"link to a folder",
        [](const TempFolder& d) {
          ASSERT_TRUE(CreateDir(d / "folder"));
          ASSERT_EQ(::symlink("folder", (d / "t").c_str()), 0);
-       }},
-      {"dangling link", [](const TempFolder& d) { ASSERT_EQ(::symlink("gone", (d / "t").c_str()), 0); }},
+       },
+       EISDIR},
+      {"dangling link", [](const TempFolder& d) { ASSERT_EQ(::symlink("gone", (d / "t").c_str()), 0); }, ENOENT},
       {"loop of links",
        [](const TempFolder& d) {
          ASSERT_EQ(::symlink("u", (d / "t").c_str()), 0);
          ASSERT_EQ(::symlink("t", (d / "u").c_str()), 0);
-       }},
+       },
+       ELOOP},
   };
   for (const Case& c : cases) {
     TempFolder dir;
@@ -145,8 +149,10 @@ TEST(AtomicWrite, RefusesTargetsThatAreNotRegularFiles) {
     ASSERT_EQ(::lstat((dir / "t").c_str(), &was), 0) << c.name;
     ::testing::internal::CaptureStderr();
     EXPECT_FALSE(AtomicWriteFile(dir / "t", "x")) << c.name;
+    const int cause = errno;
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << c.name << ": " << err;
+    EXPECT_EQ(cause, c.cause) << c.name << ": " << CauseText(cause);
     EXPECT_EQ(Names(dir.path()), before) << c.name;
     struct stat now {};
     ASSERT_EQ(::lstat((dir / "t").c_str(), &now), 0) << c.name;

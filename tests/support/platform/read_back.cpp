@@ -6,6 +6,7 @@
 
 #include <mutex>
 
+#include "platform/child_processes.h"
 #include "platform/image_frames.h"
 #include "platform/input_internal.h"
 #include "platform/mixer.h"
@@ -66,6 +67,7 @@ void ResetInputState() {
   Input().cursorHidden = hidden;
   g_signalled = 0;
   g_endedBySignal = 0;
+  ResetBoxEnding();
 }
 
 struct MixerReadBack {
