@@ -19,7 +19,10 @@ DIGIT_BOX = {1: 32, 2: 26, 3: 22, 4: 18}
 DIGIT_CAP = {1: 23.0, 2: 19.0, 3: 15.5, 4: 12.5}
 DIGIT_OUTLINE = {1: 2.3, 2: 2.07, 3: 1.725, 4: 1.495}
 # The digits' outline: a neutral dark grey, so that tinted it stays a deep shade
-# of the digit's own colour and a faded digit keeps a ring that reads.
+# of the digit's own colour and a faded digit keeps a ring that reads (1.5:1
+# at 0.3 on the cell and on every paint but black, where only the digit's
+# own light fill can carry it). Darker, the whole digits of red and green
+# would run together for deuteranopes.
 DIGIT_INK = "#2A2A2A"
 DOT = {0: 9, 1: 9, 2: 8, 3: 6, 4: 5}
 SS = 4  # supersampling
@@ -35,18 +38,22 @@ EMPTY = "#BFB095"
 # carry them). The digit tints also keep each level's digits 10 apart under
 # each dichromacy when seen whole, fill and outline mixed as the eye mixes a
 # small figure. Each digit tint stays within 14.5 (CIEDE2000) of its paint as
-# the palette shows it and nearer it than any other paint, so a clue reads
-# as its swatch's colour (brown as a dark rust, not a dark red);
-# tools/legibility prints the figures.
+# the palette shows it and nearer it than any other paint, and keeps its
+# hue (within 20 degrees of CIELAB hue; a grey swatch's digit stays grey),
+# so a clue reads as its swatch's colour; tools/legibility prints the figures.
 COLOURS = [
-    (2, "red", "#FF044E", "#FD0053"), (3, "green", "#348446", "#01926D"),
-    (4, "blue", "#0068F0", "#1D5BFF"), (5, "yellow", "#FFEF2F", "#FFEB28"),
+    (2, "red", "#FF044E", "#FF084B"), (3, "green", "#348446", "#26A378"),
+    (4, "blue", "#0068F0", "#044FF1"), (5, "yellow", "#FFEF2F", "#FFEB28"),
     (6, "white", "#F7FFF6", "#FBFFFB"), (7, "black", "#120E0B", "#0A0806"),
     (8, "orange", "#FF9027", "#FF8F2F"), (9, "brown", "#B54A18", "#842000"),
-    (10, "purple", "#9B55A2", "#A04899"), (11, "sky", "#53B7E9", "#49BBF9"),
-    (12, "pink", "#EA9DB8", "#E2A9D2"), (13, "grey", "#747F82", "#757B94"),
+    (10, "purple", "#9B55A2", "#8A4A87"), (11, "sky", "#53B7E9", "#84D0FA"),
+    (12, "pink", "#EA9DB8", "#E4ADB6"), (13, "grey", "#747F82", "#768291"),
 ]
 BLACK_ID = 7
+# The cross entry's tint draws the zero clues, always dimmed on a crossed
+# cell: a violet no palette colour takes, so a zero stays apart from every
+# dimmed digit beside it (white and grey ones included).
+ZERO_TINT = "#6E00FF"
 
 
 # ---- shapes at 4x ------------------------------------------------------
@@ -211,7 +218,7 @@ def make_colours():
     for s in range(5):
         save_png(cross(CELL[s], fill="#F3E3C0", outline=INK), "gfx/tiles/colors/cross_a%d.png" % s)
         save_png(cross(CELL[s], fill="#F3E3C0", outline=INK), "gfx/tiles/colors/cross_b%d.png" % s)
-    groups = [("color1", [("id", 1), ("rgb", [255, 255, 255]), ("showRGB", [255, 255, 255]),
+    groups = [("color1", [("id", 1), ("rgb", list(hexrgb(ZERO_TINT))), ("showRGB", [255, 255, 255]),
                           ("img0", "gfx/tiles/colors/cross_a"), ("img1", "gfx/tiles/colors/cross_b")])]
     for k, (cid, name, paint, tint) in enumerate(COLOURS):
         for s in range(5):

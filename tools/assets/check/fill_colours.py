@@ -8,6 +8,7 @@ against its paint, the palette's swatch, which it must resemble. Each rule retur
 on the ones below their limit."""
 
 import itertools
+import math
 
 import colour
 import formats
@@ -16,6 +17,8 @@ import pixels
 LIT_APART, DIMMED_APART, CVD_APART = 20.0, 10.0, 10.0
 DIGIT_CONTRAST = 3.0
 SWATCH_NEAR = 14.5  # CIEDE2000 from a lit digit to its swatch: a brown clue reads brown
+HUE_NEAR = 20.0  # degrees of CIELAB hue from a lit digit to its swatch: a grey clue reads grey, not blue
+NEUTRAL = 10.0  # CIELAB chroma below which a swatch is grey, and its digit must be grey too
 DIMMED_ALPHA = 0.3  # an unfocused clue digit
 BLACK_ID = 7  # a black clue on black paint uses the black digit pictures, untinted
 DEFICIENCIES = ("protan", "deutan", "tritan")
@@ -86,7 +89,22 @@ def swatches(looks, digit):
         other = min([colour.ciede2000(tint, o.paint) for j, o in looks.items() if j != i] or [99.0])
         out.append(("digit of colour %d as its swatch (CIEDE2000 %.1f, at most %g, other swatches %.1f): headroom"
                     % (i, far, SWATCH_NEAR, other), min(SWATCH_NEAR - far, other - far), 0.0))
+        out.append(hue_kept(i, tint, look.paint))
     return out
+
+
+def hue_kept(i, tint, paint):
+    """The headroom of a lit digit's hue: within HUE_NEAR degrees of a
+    coloured swatch's, or, on a grey swatch, a chroma below NEUTRAL."""
+    (_l, a, b), (_ld, ad, bd) = colour.lab(paint), colour.lab(tint)
+    if math.hypot(a, b) < NEUTRAL:
+        chroma = math.hypot(ad, bd)
+        return ("digit of colour %d as grey as its swatch (chroma %.1f, below %g): headroom" % (i, chroma, NEUTRAL),
+                NEUTRAL - chroma, 0.0)
+    hue, hued = (math.degrees(math.atan2(y, x)) % 360 for x, y in ((a, b), (ad, bd)))
+    gap = abs((hued - hue + 180) % 360 - 180)
+    return ("digit of colour %d in its swatch's hue (%.0f against %.0f degrees, at most %g apart): headroom"
+            % (i, hued, hue, HUE_NEAR), HUE_NEAR - gap, 0.0)
 
 
 def level_colours(root):

@@ -144,9 +144,10 @@ def run():
     expect(abs(colour.contrast((0, 0, 0), (255, 255, 255)) - 21) < 1e-9, "black on white is 21:1")
     white = ((255, 255, 255), (28, 28, 28))
     for tint, paint, fails in (((145, 52, 16), (180, 75, 26), False), ((137, 23, 7), (180, 75, 26), True),
-                               ((137, 119, 152), (116, 127, 130), True), ((116, 127, 130), (116, 127, 130), False)):
-        (_n, headroom, limit), = fill_colours.swatches({9: fill_colours.Look(tint, paint)}, white)
-        expect((headroom < limit) == fails, "a digit tint %s over a swatch %s %s" % (tint, paint, "fails" if fails else "passes"))
+                               ((137, 119, 152), (116, 127, 130), True), ((116, 127, 130), (116, 127, 130), False),
+                               ((117, 123, 148), (116, 127, 130), True), ((1, 146, 109), (54, 132, 71), True)):
+        found = fill_colours.swatches({9: fill_colours.Look(tint, paint)}, white)
+        expect(any(v < limit for _n, v, limit in found) == fails, "a digit tint %s over a swatch %s %s" % (tint, paint, "fails" if fails else "passes"))
     # board frames: pieces 3 px apart leave a gap of 3; an edge stretched 30
     # times from half a pixel, and a piece drawn by its handle, leave none
     solid = pixels.Picture(4, 2, [[(9, 9, 9, 255)] * 4] * 2)
