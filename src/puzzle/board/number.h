@@ -28,11 +28,9 @@ class TNumber {
 
   static std::array<std::shared_ptr<TImageFont>, 10> font;  // by cell size
   // The clue face (the narrow numbers face) and its pixel size by cell
-  // size. The smallest cells take 18 px rather than 14: at 14 their digits
-  // would stand 11 px tall, and a face tall enough at 14 would make the
-  // column clues of the larger cells run into one another.
+  // size.
   static constexpr const char* kFontFile = "font2.ttf";
-  static constexpr std::array<int, 5> kFontSizes = {32, 28, 24, 16, 18};
+  static constexpr std::array<int, 5> kFontSizes = {32, 28, 24, 16, 14};
   // Fills font[0..4] from the resource folder.
   static void loadFonts();
 

@@ -275,7 +275,7 @@ struct ClueInk {
 };
 
 // Every shipped Picross level, its clues placed and drawn by the game: the
-// digits of the smallest cells are at least 14 px tall; neighbouring clues
+// digits of the smallest cells are at least 11 px tall; neighbouring clues
 // keep clear space between all their ink, shadows included: 3 px side by
 // side when both have two digits, and three times the gap between the
 // digits inside either; 2 px one above the other always (the
@@ -406,7 +406,7 @@ TEST_F(RealAssetsDraw, PicrossCluesStandTallApartAndClearOfTheirBackground) {
   std::printf("neighbouring clues one above the other: %.0f px of clear space at least (%s)\n", down.value, down.where.c_str());
   std::printf("clues against their background: %.2f:1 at least (%s)\n", contrast.value,
               contrast.where.c_str());
-  EXPECT_GE(height.value, 14) << height.where;
+  EXPECT_GE(height.value, 11) << height.where;
   EXPECT_GE(across.value, 3) << across.where;
   EXPECT_GE(apart.value, 3) << apart.where;
   EXPECT_GE(down.value, 2) << down.where;
