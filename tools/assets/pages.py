@@ -100,9 +100,9 @@ option) any later version (GPL-3.0-or-later):
 Commons Attribution-ShareAlike 4.0 International (CC-BY-SA-4.0):
 <a href="https://creativecommons.org/licenses/by-sa/4.0/">creativecommons.org/licenses/by-sa/4.0</a>.
 They are made by the scripts in the game's source, which are code.</dd>
-<dt>The fonts, Comfortaa and Quicksand</dt><dd>SIL Open Font License 1.1
-(OFL-1.1): <a href="../gfx/fonts/font-LICENSE.txt">Comfortaa's licence</a>,
-<a href="../gfx/fonts/font2-LICENSE.txt">Quicksand's licence</a>.</dd>
+<dt>The fonts, Comfortaa and Sorvanta Numerals (made from Quicksand)</dt><dd>SIL
+Open Font License 1.1 (OFL-1.1): <a href="../gfx/fonts/font-LICENSE.txt">Comfortaa's
+licence</a>, <a href="../gfx/fonts/font2-LICENSE.txt">Sorvanta Numerals' licence</a>.</dd>
 </dl>
 """
 
