@@ -47,6 +47,7 @@ def cell_centres(level, tile_w, tile_h):
 
 
 def ids(level):
+    """The picture ids of a level's cells, row by row (0: an empty cell)."""
     tiles = level.group("level").group("tiles") if level.group("level") else None
     grid = []
     for key, values in (tiles.entries if tiles else []):
@@ -81,56 +82,75 @@ def _apart(a, b):
                                        for k in colour.CVD_MATRICES)
 
 
+class Faces:
+    """The mean faces of the covered cell and of the picture pieces, by size."""
+
+    def __init__(self, read):
+        self.read, self.cache = read, {}
+        table, _ = formats.read_datafile(read("data/atiles.dat") or b"")
+        tiles = table.group("tiles")
+        self.pieces = {int(float(g.entry("id")[0])): g for g in (tiles.groups if tiles else []) if g.entry("id")}
+
+    def _face(self, key, path):
+        if key not in self.cache:
+            pic = pixels.read_png(self.read(path) or b"") if path else None
+            self.cache[key] = (pic, pixels.mean_colour(pic, pic.w // 5)) if pic else (None, None)
+        return self.cache[key]
+
+    def covered(self, size):
+        """(picture, mean face) of the covered cell."""
+        return self._face(("empty", size), "gfx/tiles/empty%d.png" % size)
+
+    def piece(self, pid, size):
+        """(name, mean face) of a picture piece, its name its file's."""
+        path = formats.get(self.pieces[pid], "gfx%d" % size) if pid in self.pieces else ""
+        return path.rsplit("/", 1)[-1].rsplit("_", 1)[0] or str(pid), self._face(("piece", pid, size), path)[1]
+
+
+def board(name, level, ground, faces, back):
+    """The two figures of one board: its broken cells' nearest look apart
+    from what stands beside them, for normal vision and for dichromats."""
+    size = int(float(formats.get(level, "level::data::size") or 0))
+    empty, covered = faces.covered(size)
+    if not ground or not empty:
+        return [("broken cells on %s: ground or covered cell unreadable" % name, 0.0, 1.0)]
+    beside = {"the covered cell": covered, "a demonstration's shaded cell": tuple(v * 0.5 for v in covered)}
+    grid = ids(level)
+    for pid in sorted({p for row in grid for p in row if p}):
+        piece, face = faces.piece(pid, size)
+        if face is None:
+            return [("broken cells on %s: piece %d unreadable" % (name, pid), 0.0, 1.0)]
+        beside["the %s piece" % piece] = face
+    centres, scale = cell_centres(level, empty.w, empty.h)
+    half = empty.w * scale / 2
+    looks = {tuple(round(v) for v in pixels.over(ground_under(ground, x, y, half), back, alpha=0.5))
+             for (r, c), (x, y) in centres.items() if not grid[r][c]}
+    worst = [(99.0, ""), (99.0, "")]
+    for look in looks:
+        for what, face in beside.items():
+            for k, v in enumerate(_apart(look, face)):
+                worst[k] = min(worst[k], (v, what))
+    if not looks:
+        return []
+    return [("broken cells on %s apart from %s" % (name, worst[0][1]), worst[0][0], APART),
+            ("broken cells on %s apart from %s, dichromat" % (name, worst[1][1]), worst[1][0], CVD_APART)]
+
+
 def shipped(read, level_files):
+    """The figures of every Picross level among level_files; read(rel) gives
+    a file's bytes or None. Prints the nearest looks."""
     back_pic = pixels.read_png(read(WINDOW_BACK) or b"")
-    table, _ = formats.read_datafile(read("data/atiles.dat") or b"")
     if not back_pic:
         return [("broken cells: %s" % WINDOW_BACK, 0.0, 1.0)]
-    back = _back(back_pic)
-    pieces, faces, grounds, out = {}, {}, {}, []
-    tiles = table.group("tiles")
-    for group in (tiles.groups if tiles else []):
-        pid = group.entry("id")
-        if pid:
-            pieces[int(float(pid[0]))] = group
+    back, faces, grounds, out = _back(back_pic), Faces(read), {}, []
     for rel in level_files:
         level, _ = formats.read_datafile(read(rel) or b"")
         if formats.get(level, "level::data::tryb").strip() != "1":
             continue
-        name = rel.rsplit("/", 1)[-1][:-4]
-        size = int(float(formats.get(level, "level::data::size") or 0))
         bg = formats.get(level, "level::data::background") or "gfx/backgrounds/background_1.jpg"
         if bg not in grounds:
             grounds[bg] = jpeg_means.square_means(read(bg) or b"")
-        empty = faces.get(("empty", size)) or pixels.read_png(read("gfx/tiles/empty%d.png" % size) or b"")
-        if not grounds[bg] or not empty:
-            out.append(("broken cells on %s: ground or covered cell unreadable" % name, 0.0, 1.0))
-            continue
-        faces[("empty", size)] = empty
-        covered = pixels.mean_colour(empty, empty.w // 5)
-        beside = {"the covered cell": covered, "a demonstration's shaded cell": tuple(v * 0.5 for v in covered)}
-        grid = ids(level)
-        for pid in sorted({p for row in grid for p in row if p}):
-            key = ("piece", pid, size)
-            if key not in faces:
-                path = formats.get(pieces[pid], "gfx%d" % size) if pid in pieces else ""
-                pic = pixels.read_png(read(path) or b"") if path else None
-                faces[key] = pixels.mean_colour(pic, pic.w // 5) if pic else None
-            if faces[key] is None:
-                out.append(("broken cells on %s: piece %d unreadable" % (name, pid), 0.0, 1.0))
-                continue
-            beside["picture piece %d" % pid] = faces[key]
-        centres, scale = cell_centres(level, empty.w, empty.h)
-        looks = {tuple(round(v) for v in pixels.over(ground_under(grounds[bg], x, y, empty.w * scale / 2), back, alpha=0.5))
-                 for (r, c), (x, y) in centres.items() if not grid[r][c]}
-        worst = [(99.0, ""), (99.0, "")]
-        for look in looks:
-            for what, face in beside.items():
-                for k, v in enumerate(_apart(look, face)):
-                    worst[k] = min(worst[k], (v, what))
-        if looks:
-            out.append(("broken cells on %s apart from %s" % (name, worst[0][1]), worst[0][0], APART))
-            out.append(("broken cells on %s apart from %s, dichromat" % (name, worst[1][1]), worst[1][0], CVD_APART))
+        out += board(rel.rsplit("/", 1)[-1][:-4], level, grounds[bg], faces, back)
     for limit, cvd in ((APART, False), (CVD_APART, True)):
         least = min((f for f in out if f[0].endswith(", dichromat") == cvd), key=lambda f: f[1], default=None)
         if least:
