@@ -16,10 +16,12 @@ from kit import (INK, OAK, OAK_LIGHT, BRASS, GOLD_LIGHT, TEAL, lin_grad, rad_gra
 # the cells.
 WIN_L, WIN_T, WIN_R, WIN_B = 21, 20, 21, 21
 WIN_IN = 64  # inner size of the reference drawing
-# What a broken cell shows through: a night-blue so deep that, at half alpha
-# over any land, it reads as a hole, darker and cooler than a covered cell
-# that a tutorial demonstration shades.
-WIN_BACK = "#080C1C"
+# What a broken cell shows through, at half alpha over the land: an
+# ultramarine no picture piece of a shipped board takes, so that beside black
+# and grey pieces, the covered stone and a cell that a tutorial demonstration
+# shades, a broken cell reads as the board's back, not as a dark picture cell
+# (tools/check_assets measures it on every board's ground).
+WIN_BACK = "#0020F0"
 
 
 def window_reference():

@@ -1,7 +1,5 @@
 // The play screen's drawing: the frame's layers in order, both boards with
 // their frames, grid lines, clues and previews, and the tutorial's curves.
-#include <cmath>
-
 #include "core/draw_state.h"
 #include "core/globals.h"
 #include "effects/particle.h"
@@ -266,29 +264,17 @@ int TMainGame::_drawSpecArrow(float x1, float y1, float x2, float y2, float mx, 
   SetScale(1, 1);
   SetAlpha(1);
   SetRotation(0);
-  // The curve is traced 3 px wide over a 5 px dark edge, so that it reads
-  // over the pale cells as well as over the picture: the edge first, then
-  // the colour. Each segment is widened across its own run only (a flat one
-  // up and down, a steep one sideways), so the curve ends where its last
-  // point stands, not a few pixels beyond.
-  const int r = rgb ? static_cast<int>(rgb->r) : 255, g = rgb ? static_cast<int>(rgb->g) : 255,
-            b = rgb ? static_cast<int>(rgb->b) : 255;
-  for (int reach : {2, 1}) {
-    if (reach == 2) SetColor(0, 0, 0);
-    else SetColor(r, g, b);
-    float px = x1, py = y1;
-    // t advances in single-precision steps; rounding stops it at 0.95.
-    for (float t = 0; t <= 1.0f; t += 0.05f) {
-      const float x = x1 + 2 * t * (mx - x1) + t * t * (x2 - 2 * mx + x1);
-      const float y = y1 + 2 * t * (my - y1) + t * t * (y2 - 2 * my + y1);
-      const bool flat = std::abs(x - px) >= std::abs(y - py);
-      for (int d = -reach; d <= reach; ++d) {
-        const float dx = flat ? 0.0f : static_cast<float>(d), dy = flat ? static_cast<float>(d) : 0.0f;
-        DrawLine(px + dx, py + dy, x + dx, y + dy);
-      }
-      px = x;
-      py = y;
-    }
+  SetColor(rgb ? static_cast<int>(rgb->r) : 255, rgb ? static_cast<int>(rgb->g) : 255,
+           rgb ? static_cast<int>(rgb->b) : 255);
+  float px = x1, py = y1;
+  // t advances in single-precision steps; rounding stops it at 0.95, so the
+  // curve ends a little short of its end point.
+  for (float t = 0; t <= 1.0f; t += 0.05f) {
+    const float x = x1 + 2 * t * (mx - x1) + t * t * (x2 - 2 * mx + x1);
+    const float y = y1 + 2 * t * (my - y1) + t * t * (y2 - 2 * my + y1);
+    DrawLine(px, py, x, y);
+    px = x;
+    py = y;
   }
   return 0;
 }

@@ -122,16 +122,16 @@ TEST_F(PlayDraw, WronglyPaintedCellsBlinkAndStopWhenTheListEmpties) {
   EXPECT_EQ(game->dBatAlpha, 0.0f);
 }
 
-// The tutorial's curve, on grey: 3 px of its colour over a dark edge, and
-// it stops short of its end.
-TEST_F(PlayDraw, TutorialCurveReadsWideAndStopsShortOfItsEnd) {
+// The tutorial's curve, on grey: one line of its colour (truncated), from its start,
+// nothing beside it, and it stops short of its end.
+TEST_F(PlayDraw, TutorialCurveIsOneLineOfItsColourStoppingShortOfItsEnd) {
   SetClsColor(128, 128, 128);
   Cls();
-  auto cyan = std::make_shared<TRGB>(TRGB{0, 255, 255});
-  game->_drawSpecArrow(0, 20, 100, 20, 50, 20, cyan);
+  auto azure = std::make_shared<TRGB>(TRGB{0, 127.9f, 255});
+  game->_drawSpecArrow(0, 20, 100, 20, 50, 20, azure);
   Flip();
-  testing::ExpectPixels(world.h(), {{50, 19, 0x00ffff}, {50, 20, 0x00ffff}, {50, 21, 0x00ffff}, {95, 20, 0x00ffff},
-                           {50, 18, 0x000000}, {50, 22, 0x000000}, {50, 24, 0x808080}, {96, 20, 0x808080},
+  testing::ExpectPixels(world.h(), {{0, 20, 0x007fff}, {50, 20, 0x007fff}, {95, 20, 0x007fff}, {50, 19, 0x808080},
+                           {50, 21, 0x808080}, {50, 18, 0x808080}, {50, 22, 0x808080}, {96, 20, 0x808080},
                            {99, 20, 0x808080}});
 }
 

@@ -2,6 +2,7 @@
 broken, must be judged the way the game would judge them. Returns a list of
 failures (empty when the checker is sound)."""
 
+import base64
 import struct
 import zlib
 
@@ -10,6 +11,7 @@ import decode
 import fill_colours
 import formats
 import frame_continuity
+import jpeg_means
 import map_rules
 import pixels
 import puzzle
@@ -30,6 +32,15 @@ def _wav(frames=10):
     data = b"\x00\x00" * frames
     body = b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt + b"data" + struct.pack("<I", len(data)) + data
     return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
+# A 32 x 16 baseline JPEG (4:2:0) of two squares: (200, 40, 60) and (20, 90, 230).
+_TWO_SQUARES = (
+    "/9j/4AAQSkZJRgABAQAAAQABAAD/2wBDAAQDAwMDAgQDAwMEBAQFBgoGBgUFBgwICQcKDgwPDg4MDQ0PERYTDxAVEQ0NExoTFRcY"
+    "GRkZDxIbHRsYHRYYGRj/2wBDAQQEBAYFBgsGBgsYEA0QGBgYGBgYGBgYGBgYGBgYGBgYGBgYGBgYGBgYGBgYGBgYGBgYGBgYGBgY"
+    "GBgYGBgYGBj/wAARCAAQACADASIAAhEBAxEB/8QAFgABAQEAAAAAAAAAAAAAAAAAAAQH/8QAFBABAAAAAAAAAAAAAAAAAAAAAP/E"
+    "ABUBAQEAAAAAAAAAAAAAAAAAAAgG/8QAFBEBAAAAAAAAAAAAAAAAAAAAAP/aAAwDAQACEQMRAD8AzMBOk4lAMYB3/9k="
+)
 
 
 def run():
@@ -157,4 +168,8 @@ def run():
         for x, handle, stretch in pieces:
             canvas.draw(solid, x, 0, handle, (stretch, 1))
         expect(canvas.gaps(0, True) == want, "frame pieces %s leave a gap of %d" % (pieces, want))
+    squares = jpeg_means.square_means(base64.b64decode(_TWO_SQUARES))
+    expect(squares is not None and squares[:2] == (2, 1) and
+           all(abs(a - b) < 3 for got, want in zip(squares[2][0], ((200, 40, 60), (20, 90, 230))) for a, b in zip(got, want)),
+           "a JPEG's squares read as their colours")
     return failures
