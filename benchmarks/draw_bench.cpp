@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/image.h"
+#include "platform/pixel_access.h"
 #include "platform/read_back.h"
 #include "platform/video.h"
 #include "platform/video_reference.h"

@@ -15,6 +15,7 @@
 #include "frame_reporter.h"
 #include "platform/harness.h"
 #include "platform/image.h"
+#include "platform/pixel_access.h"
 #include "platform/pixmap.h"
 #include "platform/random.h"
 #include "platform/read_back.h"

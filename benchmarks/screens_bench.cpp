@@ -36,6 +36,7 @@
 #include "map/stage_screen.h"
 #include "platform/harness.h"
 #include "platform/image_frames.h"
+#include "platform/image_read_back.h"
 #include "platform/random.h"
 #include "platform/read_back.h"
 #include "platform/soft_canvas.h"

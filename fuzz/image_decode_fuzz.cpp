@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "platform/image.h"
+#include "platform/image_read_back.h"
+#include "platform/pixel_access.h"
 #include "platform/pixmap.h"
 
 using namespace sorvanta;
@@ -25,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // picture holds one.
     const int frames = p->width() >= 2 ? 2 : 1;
     auto image = LoadAnimImage(p, p->width() / frames, p->height(), 0, frames);
-    if (!image || image->frameCount() != frames) std::abort();
+    if (!image || ImageFrameCount(*image) != frames) std::abort();
   }
   return 0;
 }

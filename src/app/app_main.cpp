@@ -14,8 +14,9 @@ int appMain(int, char**) {
     createSingletons();
     init();
   } catch (const std::bad_alloc&) {
+    // Ends as any other error does, with a line a player can read.
     std::fputs("Sorvanta: not enough memory to run\n", stderr);
-    return 1;
+    return -1;
   } catch (const std::exception& error) {
     // An error nothing else handled ends the program with its message.
     std::fprintf(stderr, "%s\n", error.what());

@@ -39,8 +39,6 @@ void TMouse::draw() {
 
 int TMouse::inDim(const TDim& d) { return inRect(d.x, d.y, d.w, d.h); }
 
-int TMouse::inDim(const DimPtr& d) { return d ? inDim(*d) : 0; }
-
 int TMouse::inRect(float rx, float ry, float rw, float rh) {
   return rx <= x && x <= rx + rw && ry <= y && y <= ry + rh ? 1 : 0;
 }

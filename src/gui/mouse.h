@@ -34,7 +34,6 @@ class TMouse {
   // pointer is over the window.
   virtual void draw();
   virtual int inDim(const TDim& d);
-  int inDim(const DimPtr& d);  // none contains no point
   // Edges included: rx <= x <= rx + rw and ry <= y <= ry + rh.
   virtual int inRect(float rx, float ry, float rw, float rh);
 };

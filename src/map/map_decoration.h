@@ -48,9 +48,6 @@ inline constexpr std::array<TMapPoint, 11> kSeaPolygon = {{
 }};
 
 inline constexpr TMapPoint kSmokeVent1 = {548, 465}, kSmokeVent2 = {656, 508};
-// The painted cones under those vents, from the crater's glow down to the
-// base: left, top, width, height.
-inline constexpr float kVolcanoCones[2][4] = {{488, 461, 120, 78}, {600, 504, 112, 70}};
 inline constexpr TMapPoint kShipFrom = {991, 338}, kShipTo = {816, 308};
 inline constexpr TMapPoint kCompassAt = {30, 30};
 // The right frame stands this far from the left edge minus its width.

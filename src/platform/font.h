@@ -18,7 +18,6 @@ class TImageFont {
   TImageFont(const TImageFont&) = delete;
   TImageFont& operator=(const TImageFont&) = delete;
 
-  int size() const;
   // Height of a line: ascent plus descent, in pixels.
   int height() const;
   Impl& impl() { return *impl_; }
@@ -34,8 +33,6 @@ std::shared_ptr<TImageFont> LoadImageFont(const std::string& path, int size, int
 // Selects the font for DrawText, TextWidth and TextHeight; none selects the
 // default font (the first embedded font at 14 pixels).
 void SetImageFont(const std::shared_ptr<TImageFont>& font);
-// The selected font (the default one when none was set).
-std::shared_ptr<TImageFont> GetImageFont();
 
 // Draws text with its top-left corner at (x, y) (the origin added), scaled
 // and rotated about that corner, with the current colour, alpha and blend.

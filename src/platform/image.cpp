@@ -26,35 +26,19 @@ std::shared_ptr<TImage> ImageOfPixels(std::vector<std::shared_ptr<TPixmap>> fram
 TImage::TImage(std::shared_ptr<TImageFrames> frames)
     : frames_(std::move(frames)),
       width_(frames_->width()),
-      height_(frames_->height()),
-      frameCount_(frames_->count()),
-      filtered_(frames_->filtered()) {}
+      height_(frames_->height()) {}
 
 TImage::~TImage() = default;
-
-std::shared_ptr<TPixmap> TImage::frame(int i) const { return frames_->pixels(i); }
 
 VideoTexture* TImage::texture(int frame) const { return frames_->texture(frame); }
 
 std::shared_ptr<TImage> LoadImage(const std::string& path, int flags) {
-  return ImageOf(FileFrames(path, FrameCut{}, IsFiltered(flags)));
+  return ImageOf(FileFrames(path, IsFiltered(flags)));
 }
 
 std::shared_ptr<TImage> LoadImage(const std::shared_ptr<TPixmap>& pixmap, int flags) {
   if (!pixmap) return nullptr;
   return ImageOfPixels({CopyPixmap(pixmap)}, flags);
-}
-
-std::shared_ptr<TImage> LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int first, int count,
-                                      int flags) {
-  if (count < 1) return nullptr;
-  return ImageOf(FileFrames(path, FrameCut{cellWidth, cellHeight, first, count}, IsFiltered(flags)));
-}
-
-std::shared_ptr<TImage> LoadAnimImage(const std::shared_ptr<TPixmap>& pixmap, int cellWidth, int cellHeight,
-                                      int first, int count, int flags) {
-  if (count < 1) return nullptr;
-  return ImageOfPixels(CutFrames(pixmap, FrameCut{cellWidth, cellHeight, first, count}), flags);
 }
 
 int ImageWidth(const std::shared_ptr<TImage>& image) { return image ? image->width() : 0; }

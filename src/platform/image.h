@@ -30,11 +30,6 @@ class TImage {
 
   int width() const { return width_; }
   int height() const { return height_; }
-  int frameCount() const { return frameCount_; }
-  bool filtered() const { return filtered_; }
-  // The pixels of a frame, decoded again from the file if they were let go;
-  // an image whose pixels are read keeps them from then on. None out of range.
-  std::shared_ptr<TPixmap> frame(int i) const;
   float handleX = 0;  // the point of the image placed at the drawing position
   float handleY = 0;
 
@@ -43,12 +38,13 @@ class TImage {
   VideoTexture* texture(int frame) const;
 
  private:
-  // Shared with every image of the same file, cut and filtering.
+  // Tests read back its frames and filtering.
+  friend struct ImageReadBack;
+
+  // Shared with every image of the same file and filtering.
   std::shared_ptr<TImageFrames> frames_;
   int width_ = 0;
   int height_ = 0;
-  int frameCount_ = 0;
-  bool filtered_ = true;
 };
 
 // A one-frame image of a PNG, JPEG, BMP or TGA file ("incbin::name" too); none when the
@@ -56,13 +52,6 @@ class TImage {
 std::shared_ptr<TImage> LoadImage(const std::string& path, int flags = -1);
 // A one-frame image of a copy of the pixmap; none for none.
 std::shared_ptr<TImage> LoadImage(const std::shared_ptr<TPixmap>& pixmap, int flags = -1);
-// An image of count frames cut left to right, top to bottom, in cells of
-// cellWidth x cellHeight, starting at cell first; none when the file or
-// pixmap does not hold them.
-std::shared_ptr<TImage> LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int first, int count,
-                                      int flags = -1);
-std::shared_ptr<TImage> LoadAnimImage(const std::shared_ptr<TPixmap>& pixmap, int cellWidth, int cellHeight,
-                                      int first, int count, int flags = -1);
 
 int ImageWidth(const std::shared_ptr<TImage>& image);
 int ImageHeight(const std::shared_ptr<TImage>& image);

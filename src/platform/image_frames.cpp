@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <map>
 #include <system_error>
@@ -25,35 +24,8 @@ std::unordered_set<TImageFrames*>& Live() {
 
 const std::unordered_set<TImageFrames*>& LiveImageFrames() { return Live(); }
 
-namespace {
-
-long FrameBytes(int width, int height) { return static_cast<long>(width) * height * 4; }
-
-}  // namespace
-
-std::vector<std::shared_ptr<TPixmap>> CutFrames(const std::shared_ptr<TPixmap>& picture, const FrameCut& cut) {
-  if (!picture) return {};
-  if (cut.count == 0) return {picture};
-  if (cut.cellWidth < 1 || cut.cellHeight < 1 || cut.first < 0 || cut.count < 1) return {};
-  const int across = picture->width() / cut.cellWidth;
-  const int down = picture->height() / cut.cellHeight;
-  if (across < 1 || static_cast<long long>(cut.first) + cut.count > static_cast<long long>(across) * down) return {};
-  std::vector<std::shared_ptr<TPixmap>> frames;
-  for (int cell = cut.first; cell < cut.first + cut.count; ++cell) {
-    auto frame = std::make_shared<TPixmap>(cut.cellWidth, cut.cellHeight, TPixmap::Unfilled{});
-    const int left = (cell % across) * cut.cellWidth;
-    const int top = (cell / across) * cut.cellHeight;
-    for (int y = 0; y < cut.cellHeight; ++y)
-      std::memcpy(frame->row(y), picture->row(top + y) + left * 4, static_cast<std::size_t>(cut.cellWidth) * 4);
-    frames.push_back(frame);
-  }
-  return frames;
-}
-
-TImageFrames::TImageFrames(std::vector<std::shared_ptr<TPixmap>> frames, bool filtered, std::string path,
-                           FrameCut cut)
+TImageFrames::TImageFrames(std::vector<std::shared_ptr<TPixmap>> frames, bool filtered, std::string path)
     : path_(std::move(path)),
-      cut_(cut),
       filtered_(filtered),
       keepPixels_(path_.empty()),
       pixels_(std::move(frames)),
@@ -80,13 +52,6 @@ VideoTexture* TImageFrames::texture(int frame) {
   return textures_[frame];
 }
 
-std::shared_ptr<TPixmap> TImageFrames::pixels(int frame) {
-  if (frame < 0 || frame >= count()) return nullptr;
-  keepPixels_ = true;
-  if (!pixels_[frame]) decodeAgain();
-  return pixels_[frame];
-}
-
 void TImageFrames::makeTextures() {
   const VideoState& v = Video();
   if (!Backend()) return;
@@ -107,8 +72,8 @@ void TImageFrames::makeTextures() {
 
 bool TImageFrames::decodeAgain() {
   if (path_.empty()) return false;
-  auto frames = CutFrames(LoadPixmap(path_), cut_);
-  if (frames.size() != pixels_.size() || frames[0]->width() != width_ || frames[0]->height() != height_) {
+  auto picture = LoadPixmap(path_);
+  if (!picture || pixels_.size() != 1 || picture->width() != width_ || picture->height() != height_) {
     // Gone or changed since it was loaded: a picture of another size would
     // not fit the places laid out for it. Asked once, said once.
     std::fprintf(stderr, "Picture %s cannot be read again: it is drawn as nothing\n", path_.c_str());
@@ -116,31 +81,15 @@ bool TImageFrames::decodeAgain() {
     path_.clear();
     return false;
   }
-  for (std::size_t i = 0; i < frames.size(); ++i)
-    if (!pixels_[i]) pixels_[i] = frames[i];
+  if (!pixels_[0]) pixels_[0] = picture;
   return true;
 }
 
-long TImageFrames::pixelBytes() const {
-  long bytes = 0;
-  for (const auto& pixels : pixels_)
-    if (pixels) bytes += FrameBytes(pixels->width(), pixels->height());
-  return bytes;
-}
-
-long TImageFrames::textureBytes() const {
-  long bytes = 0;
-  if (generation_ != Video().generation) return 0;
-  for (VideoTexture* texture : textures_)
-    if (texture) bytes += FrameBytes(width_, height_);
-  return bytes;
-}
-
-std::shared_ptr<TImageFrames> FileFrames(const std::string& path, const FrameCut& cut, bool filtered) {
+std::shared_ptr<TImageFrames> FileFrames(const std::string& path, bool filtered) {
   auto decode = [&]() -> std::shared_ptr<TImageFrames> {
-    auto frames = CutFrames(LoadPixmap(path), cut);
-    if (frames.empty()) return nullptr;
-    return std::make_shared<TImageFrames>(std::move(frames), filtered, path, cut);
+    auto picture = LoadPixmap(path);
+    if (!picture) return nullptr;
+    return std::make_shared<TImageFrames>(std::vector{std::move(picture)}, filtered, path);
   };
   std::error_code error;
   const auto written = std::filesystem::last_write_time(path, error);
@@ -154,8 +103,7 @@ std::shared_ptr<TImageFrames> FileFrames(const std::string& path, const FrameCut
   };
   // Several tables may name one picture: one decode and one texture serve them all.
   static auto* shared = new std::map<std::string, Entry>;
-  const std::string key = path + '\n' + std::to_string(cut.cellWidth) + ' ' + std::to_string(cut.cellHeight) + ' ' +
-                          std::to_string(cut.first) + ' ' + std::to_string(cut.count) + (filtered ? " f" : " n");
+  const std::string key = path + (filtered ? "\nf" : "\nn");
   Entry& entry = (*shared)[key];
   if (auto kept = entry.frames.lock(); kept && entry.written == written && entry.size == size) return kept;
   auto frames = decode();

@@ -1,4 +1,4 @@
-// SDL key codes to the virtual key codes of input.h, and back.
+// SDL key codes to the virtual key codes of input.h.
 #include <utility>
 
 #include "platform/input.h"
@@ -8,8 +8,7 @@ namespace sorvanta {
 
 namespace {
 
-// Keys other than letters, digits and F1..F12, in both directions. Where two
-// SDL keys share a code, the first listed is the one the reverse map gives.
+// Keys other than letters, digits and F1..F12; two SDL keys may share a code.
 const std::pair<SDL_Keycode, int> kKeys[] = {
     {SDLK_BACKSPACE, KEY_BACKSPACE}, {SDLK_TAB, KEY_TAB},       {SDLK_RETURN, KEY_ENTER},
     {SDLK_KP_ENTER, KEY_ENTER},      {SDLK_ESCAPE, KEY_ESCAPE}, {SDLK_SPACE, KEY_SPACE},
@@ -33,15 +32,6 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
   for (const auto& [sdl, code] : kKeys)
     if (sdl == key) return code;
   return 0;
-}
-
-SDL_Keycode SdlKeyFromVirtual(int code) {
-  if (code >= KEY_A && code < KEY_A + 26) return SDLK_a + (code - KEY_A);
-  if (code >= KEY_0 && code < KEY_0 + 10) return SDLK_0 + (code - KEY_0);
-  if (code >= KEY_F1 && code < KEY_F1 + 12) return kFunctionKeys[code - KEY_F1];
-  for (const auto& [sdl, virt] : kKeys)
-    if (virt == code) return sdl;
-  return SDLK_UNKNOWN;
 }
 
 }  // namespace sorvanta

@@ -1,39 +1,15 @@
 #include "platform/lua_bridge.h"
 
-#include <lua.hpp>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <exception>
-#include <map>
 #include <utility>
 
+#include "platform/lua_state.h"
 #include "platform/system.h"
 
 namespace sorvanta {
-
-// The one Lua interpreter; classes and objects keep it alive while they exist.
-class LuaState {
- public:
-  LuaState();
-  ~LuaState() { lua_close(L); }
-  LuaState(const LuaState&) = delete;
-  LuaState& operator=(const LuaState&) = delete;
-
-  // Runs the function on top of the stack (popped) without arguments.
-  // False after reporting a script error; a pending C++ exception is rethrown.
-  bool Call(const char* what);
-
-  // Before L: the allocator counts from the interpreter's first allocation.
-  std::size_t memory = 0;      // bytes the interpreter holds
-  bool limitMemory = false;    // set while a script runs
-  lua_State* L;
-  std::map<std::string, std::function<void(const std::vector<std::string>&)>> functions;
-  std::exception_ptr pending;
-  long long steps = 0;
-};
 
 namespace {
 
@@ -65,11 +41,6 @@ int Panic(lua_State* L) {
   return 0;
 }
 
-std::shared_ptr<LuaState> SharedState() {
-  static std::shared_ptr<LuaState> state = std::make_shared<LuaState>();
-  return state;
-}
-
 void Report(const std::string& message) {
   std::string line = message;
   for (char& c : line) {
@@ -78,15 +49,8 @@ void Report(const std::string& message) {
   Print("Lua error: " + line);
 }
 
-LuaState* StateOf(lua_State* L) {
-  lua_getfield(L, LUA_REGISTRYINDEX, "sorvanta.state");
-  auto* state = static_cast<LuaState*>(lua_touserdata(L, -1));
-  lua_pop(L, 1);
-  return state;
-}
-
 void CountHook(lua_State* L, lua_Debug*) {
-  LuaState* state = StateOf(L);
+  LuaState* state = LuaStateOf(L);
   if (state->steps <= kStepLimit) state->steps += kHookEvery;
   if (state->steps > kStepLimit) {
     // From now on every instruction fails, so a script that catches the
@@ -94,44 +58,6 @@ void CountHook(lua_State* L, lua_Debug*) {
     lua_sethook(L, CountHook, LUA_MASKCOUNT, 1);
     luaL_error(L, "script ran too long");
   }
-}
-
-// Does the C++ part of a call from Lua; no C++ object may be alive when Lua
-// raises an error (it unwinds with longjmp), so errors are returned as a flag.
-bool CallGameFunction(lua_State* L, LuaState* state, const char* name) {
-  try {
-    auto it = state->functions.find(name);
-    if (it == state->functions.end() || !it->second) return true;
-    std::vector<std::string> args;
-    const int n = lua_gettop(L);
-    for (int i = 1; i <= n; ++i) {
-      if (lua_isboolean(L, i)) {
-        args.emplace_back(lua_toboolean(L, i) ? "true" : "false");
-      } else if (lua_isstring(L, i)) {
-        std::size_t len = 0;
-        const char* text = lua_tolstring(L, i, &len);
-        args.emplace_back(text, len);
-      } else {
-        args.emplace_back();
-      }
-    }
-    auto fn = it->second;  // the callback may register functions itself
-    fn(args);
-    return true;
-  } catch (...) {
-    state->pending = std::current_exception();
-    return false;
-  }
-}
-
-int GameFunction(lua_State* L) {
-  LuaState* state = StateOf(L);
-  const char* name = lua_tostring(L, lua_upvalueindex(1));
-  if (!CallGameFunction(L, state, name)) {
-    lua_pushstring(L, "game function failed");
-    return lua_error(L);
-  }
-  return 0;
 }
 
 void OpenLibrary(lua_State* L, lua_CFunction open, const char* name) {
@@ -206,6 +132,18 @@ void RemoveGlobal(lua_State* L, const char* name) {
 
 }  // namespace
 
+std::shared_ptr<LuaState> SharedLuaState() {
+  static std::shared_ptr<LuaState> state = std::make_shared<LuaState>();
+  return state;
+}
+
+LuaState* LuaStateOf(lua_State* L) {
+  lua_getfield(L, LUA_REGISTRYINDEX, "sorvanta.state");
+  auto* state = static_cast<LuaState*>(lua_touserdata(L, -1));
+  lua_pop(L, 1);
+  return state;
+}
+
 LuaState::LuaState() : L(lua_newstate(Allocate, this)) {
   lua_atpanic(L, Panic);
   OpenLibrary(L, luaopen_base, "");
@@ -263,7 +201,7 @@ std::shared_ptr<TLuaClass> TLuaClass::Create(const std::string& source) {
     Report("precompiled scripts are not run");
     return nullptr;
   }
-  std::shared_ptr<LuaState> state = SharedState();
+  std::shared_ptr<LuaState> state = SharedLuaState();
   lua_State* L = state->L;
   if (luaL_loadbuffer(L, source.data(), source.size(), "=script") != 0) {
     const char* message = lua_tostring(L, -1);
@@ -283,7 +221,7 @@ TLuaClass::~TLuaClass() {
 
 std::shared_ptr<TLuaObject> TLuaObject::Create(std::shared_ptr<TLuaClass> cls, std::nullptr_t) {
   std::shared_ptr<TLuaObject> obj(new TLuaObject());
-  obj->state_ = SharedState();
+  obj->state_ = SharedLuaState();
   lua_State* L = obj->state_->L;
   // The object's own globals; everything else is read from the shared ones.
   lua_newtable(L);
@@ -322,16 +260,6 @@ void TLuaObject::Invoke(const std::string& name) {
     return;
   }
   state_->Call(name.c_str());
-}
-
-void LuaRegister(const std::string& name,
-                 std::function<void(const std::vector<std::string>& args)> fn) {
-  std::shared_ptr<LuaState> state = SharedState();
-  state->functions[name] = std::move(fn);
-  lua_State* L = state->L;
-  lua_pushlstring(L, name.data(), name.size());
-  lua_pushcclosure(L, GameFunction, 1);
-  lua_setglobal(L, name.c_str());
 }
 
 }  // namespace sorvanta

@@ -3,10 +3,8 @@
 // math libraries only, the string library without patterns (find searches
 // plain text; match, gmatch and gsub are gone); errors are reported on
 // stdout and the game carries on.
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace sorvanta {
 
@@ -41,7 +39,7 @@ class TLuaObject {
   TLuaObject& operator=(const TLuaObject&) = delete;
 
   // Calls the script's function name without arguments; a missing function
-  // does nothing. Exceptions thrown by registered game functions pass through.
+  // does nothing. Exceptions thrown by C++ functions a script calls pass through.
   void Invoke(const std::string& name);
 
  private:
@@ -49,10 +47,5 @@ class TLuaObject {
   std::shared_ptr<LuaState> state_;
   int ref_ = -1;
 };
-
-// Makes a global Lua function name that calls fn with its arguments as text
-// (nil as "", booleans as "true"/"false"). Registering a name again replaces it.
-void LuaRegister(const std::string& name,
-                 std::function<void(const std::vector<std::string>& args)> fn);
 
 }  // namespace sorvanta

@@ -54,7 +54,6 @@ struct MixerVoice {
 class Mixer {
  public:
   explicit Mixer(int outputRate = 44100);
-  int outputRate() const { return rate_; }
 
   // A new paused voice of the sound.
   std::shared_ptr<MixerVoice> Cue(std::shared_ptr<const SampleData> data, bool loop);
@@ -77,7 +76,7 @@ class Mixer {
   void Mix(float* out, int frames);
 
  private:
-  // Tests count the voices it still keeps.
+  // Tests read back the voices it still keeps, and its rate.
   friend struct MixerReadBack;
 
   void MixVoice(MixerVoice& voice, float* out, int frames);

@@ -56,9 +56,5 @@ std::shared_ptr<TPixmap> DecodeBmp(const std::uint8_t* data, std::size_t size);
 std::shared_ptr<TPixmap> DecodeTga(const std::uint8_t* data, std::size_t size);
 // A deep copy; none for none.
 std::shared_ptr<TPixmap> CopyPixmap(const std::shared_ptr<TPixmap>& pixmap);
-// The pixel as 0xAARRGGBB; 0 outside the pixmap or for none.
-std::uint32_t ReadPixel(const std::shared_ptr<TPixmap>& pixmap, int x, int y);
-// Sets a pixel from 0xAARRGGBB; ignored outside the pixmap or for none.
-void WritePixel(const std::shared_ptr<TPixmap>& pixmap, int x, int y, std::uint32_t argb);
 
 }  // namespace sorvanta

@@ -90,7 +90,6 @@ void CloseMode() {
   v.width = v.height = v.windowWidth = v.windowHeight = v.outWidth = v.outHeight = 0;
   v.fullScreen = false;
   v.windowShown = false;
-  v.iconShown = false;
   v.lastClear = ClearMark{};
 }
 

@@ -38,7 +38,6 @@ struct VideoState {
   // modes start-up passes through on the way to the one it keeps are never seen.
   bool windowShown = false;
   std::shared_ptr<TPixmap> icon;  // SetWindowIconFile's picture, none for the default
-  bool iconShown = false;
 
   float virtWidth = 0, virtHeight = 0;
   float kx = 1, ky = 1;  // pixels per virtual unit

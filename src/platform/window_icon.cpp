@@ -18,7 +18,6 @@ void SetWindowIconFile(const std::string& path) {
 
 void ApplyWindowIcon() {
   VideoState& v = Video();
-  v.iconShown = false;
   if (!v.window || !v.icon) return;
   TPixmap& p = *v.icon;
   // The surface borrows the pixmap's bytes; SDL copies them before this returns.
@@ -27,7 +26,6 @@ void ApplyWindowIcon() {
   if (!surface) return;
   SDL_SetWindowIcon(v.window, surface);
   SDL_FreeSurface(surface);
-  v.iconShown = true;
 }
 
 }  // namespace sorvanta

@@ -47,9 +47,7 @@ void TProfileName::prepare(std::shared_ptr<TEkran> screen, const std::string& st
   firstProfile = first;
   editProfile = edit;
   _exit = 0;
-  // The caret shows as the dialog opens, whatever phase the last one left.
-  switch_ = 1;
-  time = MilliSecs() + 500;
+  // time and switch_ stay: the caret blinks on in the phase the last opening left.
 }
 
 std::string TProfileName::mainloop(std::shared_ptr<TEkran> screen, const std::string& start, const std::string&,

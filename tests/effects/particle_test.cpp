@@ -87,7 +87,8 @@ TEST_F(Particles, ReverseAlphaPeaksAtHalfLife) {
 
 // The fixed generator's sequence is the script: each row replays the draws
 // the recipe must make, in its order, into the fields it must fill (n, x1,
-// y1, x2, y2, mx, my, r, g, b, end rotation, delay, life).
+// y1, x2, y2, mx, my, r, g, b, end rotation, delay, life), and its alpha is
+// set as the recipe sets it (start, end, whether it falls back after half life).
 TEST_F(Particles, RecipesDrawTheirRandomNumbersInOrder) {
   using Fields = std::array<float, 13>;
   const auto R = [](int a, int b) { return static_cast<float>(Rand(a, b)); };
@@ -103,6 +104,7 @@ TEST_F(Particles, RecipesDrawTheirRandomNumbersInOrder) {
     const char* what;
     std::function<void()> make;
     std::function<Fields()> replay;
+    std::array<float, 3> alpha;
   } cases[] = {
       {"stage", [] { createShowStageParticle(300, 200, 30, 1.5007f); },
        [&] {
@@ -114,30 +116,35 @@ TEST_F(Particles, RecipesDrawTheirRandomNumbersInOrder) {
          if (R(0, 1) == 1) w[7] = w[8];
          w[10] = 360 + R(0, 180), w[12] = 1500;  // 1500.7 truncated
          return w;
-       }},
+       },
+       {1, 0, 0}},
       {"hint 1", [] { createHintParticle1(300, 200, TRGB{1, 2, 3}); },
        [&] { return Fields{R(0, 1), 300 + F(-5, 5), 200 + F(-5, 5), 300 + R(-15, 15), 200 + R(-15, 15), 300, 200,
-                           1, 2, 3, 360, 0, 500}; }},
+                           1, 2, 3, 360, 0, 500}; },
+       {1, 0, 0}},
       {"hint", [] { createHintParticle(300, 200); },
-       [&] { return Fields{R(0, 2), 300, 200, 300, 200, 300, 200, 0, 255, 255, 0, 0, 500}; }},
-      {"smoke 1", [] { createVulcanoSmoke1(300, 200); }, [&] { return smoke(120, -20, 570, 430); }},
-      {"smoke 2", [] { createVulcanoSmoke2(300, 200); }, [&] { return smoke(150, -50, 692, 478); }},
+       [&] { return Fields{R(0, 2), 300, 200, 300, 200, 300, 200, 0, 255, 255, 0, 0, 500}; }, {1, 0, 0}},
+      {"smoke 1", [] { createVulcanoSmoke1(300, 200); }, [&] { return smoke(120, -20, 570, 430); }, {0.5f, 0, 0}},
+      {"smoke 2", [] { createVulcanoSmoke2(300, 200); }, [&] { return smoke(150, -50, 692, 478); }, {0.5f, 0, 0}},
       {"snow", [] { createSnowParticle(); },
        [&] {
          const float n = R(0, 1), sx = R(0, 1024);
          return Fields{n, sx, 0, sx - 30, 0.2f * sx, sx - 15, 0.1f * sx, 255, 255, 255, 360, 0, 1000};
-       }},
+       },
+       {1, 0, 0}},
       {"cloud", [] { createCloud(); },
        [&] {
          const float n = R(5, 7), w = 10 + n, cy = R(80, 500);  // the stub images are 10 + n wide
          F(2.0, 2.5);
          return Fields{n, -w, cy, 1024 + w, cy, 512, cy, 255, 255, 255, 0, 0, 40000 + 1000 * R(1, 10)};
-       }},
+       },
+       {1, 1, 0}},
       {"fog", [] { createFog(300, 200); },
        [&] {
          const float n = R(8, 9), dr = 180 + R(1, 180);
          return Fields{n, 300, 200, 300, 200, 300, 200, 200, 200, 200, dr, 0, 5000 + 1000 * R(3, 5)};
-       }},
+       },
+       {0, 0.5f, 1}},  // rises to half its alpha, then fades out
       {"lava", [] { createLavaParticle(300, 200); },
        [&] {
          Fields w{4, 300 + R(-2, 2), 200 + R(-2, 2), 300 + R(-2, 2), 200 + R(-2, 2), 300 + R(-2, 2), 200 + R(-2, 2)};
@@ -145,12 +152,14 @@ TEST_F(Particles, RecipesDrawTheirRandomNumbersInOrder) {
          w[7] = v, w[8] = pick == 0 ? v : pick == 1 ? 0 : v / 2, w[9] = pick == 2 ? 0.2f * v : 0;
          w[10] = 360 + R(1, 180), w[12] = 500;
          return w;
-       }},
+       },
+       {1, 0, 0}},
       {"water", [] { createWaterParticle(300, 200); },
        [&] {
          const float dr = R(90, 180);
          return Fields{0, 300, 200, 300, 200, 300, 200, 255, 255, 255, dr, R(1, 600), 1000};
-       }},
+       },
+       {1, 0, 0}},
   };
   for (const Case& k : cases) {
     particlesList.clear();
@@ -163,6 +172,7 @@ TEST_F(Particles, RecipesDrawTheirRandomNumbersInOrder) {
     const Fields got = {float(p.n), p.x1,    p.y1,    p.x2, p.y2, p.mx, p.my, p.rgb.r, p.rgb.g, p.rgb.b, p.dr,
                         float(p.startTime - now_), float(p.lifeTime)};
     for (int i = 0; i < 13; ++i) EXPECT_FLOAT_EQ(got[i], want[i]) << k.what << " field " << i;
+    EXPECT_EQ((std::array<float, 3>{p.startA, p.da, float(p.reverseAlpha)}), k.alpha) << k.what << " alpha";
   }
   particlesList.clear();
   createFog(0, 0);

@@ -19,6 +19,10 @@ TEST(TextUtils, Splitters) {
   // An empty separator gives the whole text instead of looping.
   EXPECT_EQ(rozbijTekst("abc", "", "", ""), (Pieces{"abc"}));
   EXPECT_EQ(rozbijTekstQ("a,\"b\"", "", "", ""), (Pieces{"a,\"b\""}));
+  // The plain splitter cuts between quotes too: a data line at every "=", a
+  // caption at every space.
+  EXPECT_EQ(rozbijTekst("k=\"a=b\"", "=", "", ""), (Pieces{"k", "\"a", "b\""}));
+  EXPECT_EQ(rozbijTekst("say \"hi you\"", " ", "", ""), (Pieces{"say", "\"hi", "you\""}));
   // Groups between open and close; a stray close is dropped too; longer
   // open markers never match.
   EXPECT_EQ(rozbijTekst("a (b c) d) e", " ", "(", ")"), (Pieces{"a", "b c", "d", "e"}));

@@ -2,6 +2,7 @@
 // geometry and pin passes.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "core/globals.h"
@@ -118,8 +119,10 @@ OBJECT c { STEPDELTA = 0.2; PROPCLASS = plain }
 OBJECT d { PROPCLASS = plain; STEPDELTA = 0.2; FONT = nosize; TXT = "[nobar]" }
 OBJECT e { PROPCLASS = later; GFX = btn.png }
 PROPCLASS later { ALPHA = 0.3 }
+PROPCLASS caption { TEXTRGB = "255 243 214" }
+OBJECT f { PROPCLASS = caption; TXT = "Go" }
 )GUI");
-  ASSERT_EQ(gui->objects.size(), 5u);
+  ASSERT_EQ(gui->objects.size(), 6u);
   auto a = gui->GetObject("a")->standardProps;
   EXPECT_EQ(a->dim->w, 20);  // an empty piece between two spaces
   EXPECT_EQ(a->rgb->r, 12);
@@ -141,6 +144,10 @@ PROPCLASS later { ALPHA = 0.3 }
   EXPECT_EQ(d->standardProps->txt, "[nobar]");
   // A class named before it is declared gives nothing.
   EXPECT_FLOAT_EQ(gui->GetObject("e")->standardProps->alpha->a, 1);
+  // A caption's colour from its class, as every shipped button has it.
+  ASSERT_NE(gui->GetObject("f")->standardProps->tRgb, nullptr);
+  const TRGB cream = *gui->GetObject("f")->standardProps->tRgb;
+  EXPECT_EQ((std::array<float, 3>{cream.r, cream.g, cream.b}), (std::array<float, 3>{255, 243, 214}));
 }
 
 TEST_F(GuiKeywords, PinsAlignmentAndCutHalf) {

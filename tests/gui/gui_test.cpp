@@ -8,6 +8,7 @@
 #include "gui_test_support.h"
 #include "platform/harness.h"
 #include "platform/lua_bridge.h"
+#include "platform/lua_register.h"
 #include "platform/system.h"
 #include "platform/video.h"
 #include "sound/global_snd.h"

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/harness.h"
 #include "platform/image.h"
+#include "platform/pixel_access.h"
 #include "platform/strings.h"
 #include "platform/video.h"
 #include "support/temp_folder.h"

@@ -22,9 +22,8 @@ TEST(Mouse, RectanglesIncludeTheirEdgesAndClearKeepsThePosition) {
   // Width 0 holds its left edge line only; negative sizes hold nothing.
   EXPECT_EQ(m.inRect(110, 0, 0, 100), 1);
   EXPECT_EQ(m.inRect(120, 0, -20, 100), 0);
-  EXPECT_EQ(m.inDim(CreateFullDim(100, 60, 10, 10)), 1);
-  EXPECT_EQ(m.inDim(CreateFullDim(110.5f, 70, 0, 0)), 0);
-  EXPECT_EQ(m.inDim(DimPtr()), 0);
+  EXPECT_EQ(m.inDim(*CreateFullDim(100, 60, 10, 10)), 1);
+  EXPECT_EQ(m.inDim(*CreateFullDim(110.5f, 70, 0, 0)), 0);
 
   m.leftPressed = 2;
   m.rightHolded = m.midPressed = 1;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/font.h"
+#include "platform/read_back.h"
 
 namespace sorvanta {
 namespace {
@@ -19,7 +20,7 @@ TEST(MyFont, TheCacheMakesEachFaceAndSizeOnce) {
   const std::size_t before = cache.size();
   auto first = myLoadImageFont("gfx/fonts/font.ttf", 37);
   ASSERT_NE(first, nullptr);
-  EXPECT_EQ(first->size(), 37);
+  EXPECT_EQ(FontSize(first), 37);
   // Another path served by the same face, at the same size: the same font.
   EXPECT_EQ(myLoadImageFont("gui/whatever.png", 37), first);
   auto second = myLoadImageFont("gfx/fonts/font2.ttf", 37);
@@ -31,9 +32,9 @@ TEST(MyFont, TheCacheMakesEachFaceAndSizeOnce) {
   // Sizes from a damaged layout are clamped, yet cached under the size asked for.
   auto huge = myLoadImageFont("font.ttf", 100000);
   ASSERT_NE(huge, nullptr);
-  EXPECT_EQ(huge->size(), 512);
+  EXPECT_EQ(FontSize(huge), 512);
   EXPECT_EQ(myLoadImageFont("font.ttf", 100000), huge);
-  EXPECT_EQ(myLoadImageFont("font.ttf", 0)->size(), 1);
+  EXPECT_EQ(FontSize(myLoadImageFont("font.ttf", 0)), 1);
   EXPECT_EQ(cache.size(), before + 5);
 }
 

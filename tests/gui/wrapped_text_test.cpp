@@ -7,6 +7,7 @@
 #include "gui/my_font.h"
 #include "platform/font.h"
 #include "platform/harness.h"
+#include "platform/read_back.h"
 #include "platform/video.h"
 
 namespace sorvanta {

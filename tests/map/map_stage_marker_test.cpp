@@ -108,6 +108,9 @@ TEST(MapTitles, ALabelRunningOffTheMapMovesBackOntoIt) {
 // Every shipped title's label, in both campaigns, stays off the painted
 // volcanoes and off the other titles' labels.
 TEST_F(MapWorld, ShippedLabelsLeaveTheVolcanoesAndEachOtherClear) {
+  // The painted cones under the smoke vents, from the crater's glow down to
+  // the base: left, top, width, height.
+  constexpr float kVolcanoCones[2][4] = {{488, 461, 120, 78}, {600, 504, 112, 70}};
   auto catalogue = std::make_shared<TLevelManager>();
   catalogue->setup();
   auto font = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 20);

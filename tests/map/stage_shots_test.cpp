@@ -11,6 +11,7 @@
 #include "core/screen_loop.h"
 #include "gui/mouse.h"
 #include "platform/image.h"
+#include "platform/pixel_access.h"
 #include "platform/pixmap.h"
 #include "platform/video.h"
 #include "stage_test_support.h"

@@ -11,6 +11,7 @@
 
 #include "platform/harness.h"
 #include "platform/image.h"
+#include "platform/pixel_access.h"
 #include "platform/pixmap.h"
 
 namespace sorvanta::testing {

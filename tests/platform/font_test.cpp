@@ -6,6 +6,7 @@
 
 #include "draw_test_support.h"
 #include "platform/harness.h"
+#include "platform/read_back.h"
 #include "platform/strings.h"
 #include "platform/video.h"
 #include "support/test_data.h"
@@ -115,8 +116,8 @@ TEST(Font, FacesUnicodeModeSwitchesAndTheDefaultFont) {
   h.Frame();
   EXPECT_FALSE(LitBox(h, 0, 300, 100, 400).empty());
 
-  SetImageFont(nullptr);
-  EXPECT_NE(GetImageFont(), nullptr);
+  SetImageFont(nullptr);  // the default font
+  EXPECT_EQ(GetImageFont(), nullptr);
   EXPECT_GT(TextHeight("A"), 8);
   EXPECT_EQ(LoadImageFont("/no/such/font.ttf", 20), nullptr);
   EXPECT_EQ(LoadImageFont(test::TestData("pngsuite/basn0g01.png"), 20), nullptr);
@@ -128,9 +129,9 @@ TEST(Font, SizesAreKeptWithinOneTo512Pixels) {
   // in pages of sane size.
   auto huge = LoadImageFont("incbin::font.ttf", 100000);
   ASSERT_NE(huge, nullptr);
-  EXPECT_EQ(huge->size(), 512);
+  EXPECT_EQ(FontSize(huge), 512);
   EXPECT_EQ(huge->height(), LoadImageFont("incbin::font.ttf", 512)->height());
-  EXPECT_EQ(LoadImageFont("incbin::font.ttf", INT_MAX)->size(), 512);
+  EXPECT_EQ(FontSize(LoadImageFont("incbin::font.ttf", INT_MAX)), 512);
   SetImageFont(huge);
   EXPECT_GT(TextWidth("W"), 100);
   EXPECT_LT(TextWidth("W"), 1024);
@@ -139,7 +140,7 @@ TEST(Font, SizesAreKeptWithinOneTo512Pixels) {
   DrawText("W@", 0, 0);
   h.Frame();
   EXPECT_FALSE(LitBox(h, 0, 0, 400, 400).empty());
-  for (int size : {0, INT_MIN}) EXPECT_EQ(LoadImageFont("incbin::font.ttf", size)->size(), 1) << size;
+  for (int size : {0, INT_MIN}) EXPECT_EQ(FontSize(LoadImageFont("incbin::font.ttf", size)), 1) << size;
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include "draw_test_support.h"
 #include "platform/harness.h"
+#include "platform/image_read_back.h"
+#include "platform/pixel_access.h"
 #include "platform/video.h"
 #include "support/test_data.h"
 
@@ -62,7 +64,7 @@ TEST(ImageDraw, SubRectanglesFramesAndNullImages) {
     for (int x = 0; x < 30; ++x) WritePixel(strip, x, y, 0xff000000u | (0xff0000u >> (8 * (x / 10))));
   auto anim = LoadAnimImage(strip, 10, 10, 1, 2, 0);
   ASSERT_NE(anim, nullptr);
-  EXPECT_EQ(anim->frameCount(), 2);
+  EXPECT_EQ(ImageFrameCount(*anim), 2);
   EXPECT_EQ(LoadAnimImage(strip, 10, 10, 2, 2, 0), nullptr);  // runs past the strip
   Cls();
   DrawImage(anim, 0, 0, 0);
@@ -86,9 +88,9 @@ TEST(ImageDraw, FileImagesFilterByFlagAndKeepTransparency) {
   auto image = LoadImage(test::TestData("pngsuite/basn6a08.png"));
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(ImageWidth(image), 32);
-  EXPECT_TRUE(image->filtered());
-  EXPECT_FALSE(LoadImage(image->frame(0), 0)->filtered());
-  ASSERT_EQ(ReadPixel(image->frame(0), 0, 0) >> 24, 0u);
+  EXPECT_TRUE(ImageFiltered(*image));
+  EXPECT_FALSE(ImageFiltered(*LoadImage(ImageFrame(*image, 0), 0)));
+  ASSERT_EQ(ReadPixel(ImageFrame(*image, 0), 0, 0) >> 24, 0u);
   SetClsColor(0, 0, 255);
   Cls();
   DrawImage(image, 0, 0);

@@ -9,6 +9,8 @@
 
 #include "platform/harness.h"
 #include "platform/image.h"
+#include "platform/image_read_back.h"
+#include "platform/pixel_access.h"
 #include "platform/video.h"
 #include "support/test_data.h"
 
@@ -37,7 +39,7 @@ std::ostream& operator<<(std::ostream& out, const Held& held) {
 }
 
 Held HeldBy(const std::shared_ptr<TImageFrames>& frames) {
-  return frames ? Held{frames->pixelBytes(), frames->textureBytes()} : Held{};
+  return frames ? Held{PixelBytes(*frames), TextureBytes(*frames)} : Held{};
 }
 
 // Who holds which bytes as pictures are loaded, shared, drawn across a
@@ -58,11 +60,11 @@ TEST(ImageFrames, TexturesAtLoadPixelsOnlyWhereNoFileHoldsThemOrTheyAreRead) {
     Held file, kept, early;
   };
   const Step steps[] = {
-      {"loaded with a mode open: its texture, no pixels", [&] { file = FileFrames(path, {}, true); },
+      {"loaded with a mode open: its texture, no pixels", [&] { file = FileFrames(path, true); },
        {0, kBytes}, {}, {}},
       {"loaded again: the same frames",
        [&] {
-         EXPECT_EQ(FileFrames(path, {}, true), file);
+         EXPECT_EQ(FileFrames(path, true), file);
          first = draw(file);
        },
        {0, kBytes}, {}, {}},
@@ -76,12 +78,12 @@ TEST(ImageFrames, TexturesAtLoadPixelsOnlyWhereNoFileHoldsThemOrTheyAreRead) {
          EXPECT_EQ(draw(file), first);
        },
        {0, kBytes}, {kBytes, kBytes}, {}},
-      {"read back: decoded again and kept", [&] { EXPECT_EQ(ReadPixel(file->pixels(0), 0, 0) >> 24, 0u); },
+      {"read back: decoded again and kept", [&] { EXPECT_EQ(ReadPixel(FramePixels(*file, 0), 0, 0) >> 24, 0u); },
        {kBytes, kBytes}, {kBytes, kBytes}, {}},
       {"loaded before any mode: pixels until one opens",
        [&] {
          harness.reset();
-         early = FileFrames(test::TestData("pngsuite/basn2c08.png"), {}, false);
+         early = FileFrames(test::TestData("pngsuite/basn2c08.png"), false);
        },
        {kBytes, 0}, {kBytes, 0}, {kBytes, 0}},
       {"a mode opens: every texture again, the unread pixels go",

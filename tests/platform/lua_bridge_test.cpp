@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/lua_register.h"
+
 namespace sorvanta {
 namespace {
 

@@ -8,6 +8,7 @@
 #include "draw_test_support.h"
 #include "platform/harness.h"
 #include "platform/image.h"
+#include "platform/pixel_access.h"
 #include "platform/read_back.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"

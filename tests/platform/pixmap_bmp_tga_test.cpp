@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/image.h"
+#include "platform/pixel_access.h"
 #include "platform/pixmap.h"
 #include "support/temp_folder.h"
 #include "support/test_data.h"

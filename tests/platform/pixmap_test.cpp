@@ -12,6 +12,7 @@
 
 #include "draw_test_support.h"
 #include "platform/image.h"
+#include "platform/pixel_access.h"
 #include "support/temp_folder.h"
 #include "support/test_data.h"
 

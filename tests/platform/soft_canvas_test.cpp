@@ -15,6 +15,7 @@
 #include "draw_test_support.h"
 #include "platform/harness.h"
 #include "platform/image.h"
+#include "platform/pixel_access.h"
 #include "platform/pixmap.h"
 #include "platform/read_back.h"
 #include "platform/soft_canvas.h"

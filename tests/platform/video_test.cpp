@@ -1,3 +1,4 @@
+#include "platform/pixel_access.h"
 #include "platform/read_back.h"
 #include "platform/video.h"
 

@@ -12,6 +12,7 @@
 #include "draw_test_support.h"
 #include "platform/font.h"
 #include "platform/image.h"
+#include "platform/pixel_access.h"
 #include "platform/read_back.h"
 #include "platform/video.h"
 

@@ -10,6 +10,7 @@
 #include "effects/particle.h"
 #include "platform/clock.h"
 #include "platform/image.h"
+#include "platform/pixel_access.h"
 #include "platform/pixmap.h"
 #include "puzzle/board/flying_hints.h"
 #include "puzzle/board/flying_rock.h"

@@ -13,7 +13,9 @@
 #include "core/shell_test_support.h"
 #include "platform/font.h"
 #include "platform/input.h"
+#include "platform/pixel_access.h"
 #include "platform/pixmap.h"
+#include "platform/read_back.h"
 #include "platform/strings.h"
 
 namespace sorvanta {
@@ -51,8 +53,8 @@ TEST(Credits, MarkersCutTheLineAndPickTheFont) {
   };
   const std::shared_ptr<TImageFont> fonts[] = {nullptr, roll->font1, roll->font2, roll->font3};
   ASSERT_TRUE(roll->font1 && roll->font2 && roll->font3);
-  EXPECT_EQ(roll->font2->size(), 42);
-  EXPECT_EQ(roll->font3->size(), 60);
+  EXPECT_EQ(FontSize(roll->font2), 42);
+  EXPECT_EQ(FontSize(roll->font3), 60);
   for (const Row& row : rows) {
     roll->lista.clear();
     roll->addLine(row.line);

@@ -56,7 +56,8 @@ TEST(ProfileName, DuplicatesAreRefusedAndTheFirstPlayerCannotCancel) {
   TProfileName dialog;
   dialog.time = std::numeric_limits<int>::max();  // an earlier opening left the caret hidden
   dialog.prepare(nullptr, "PLAYER", 1, 0);
-  EXPECT_EQ(dialog.switch_, 1) << "the caret shows as it opens";
+  EXPECT_EQ(dialog.switch_, 0) << "the caret's phase carries over";
+  EXPECT_EQ(dialog.time, std::numeric_limits<int>::max());
   EXPECT_FALSE(dialog.ifCanCancel());
   profileManager->CreateNewProfile(" anna ");
   auto anna = profileManager->profile;

@@ -12,6 +12,7 @@
 #include "platform/audio.h"
 #include "platform/audio_internal.h"
 #include "platform/clock.h"
+#include "platform/read_back.h"
 #include "sound/global_snd.h"
 #include "sound/volume_settings.h"
 #include "support/temp_folder.h"
@@ -84,7 +85,7 @@ class SoundRegistryTest : public ::testing::Test {
   }
 
   // Moves every sounding channel on by ms milliseconds.
-  static void mixFor(int ms) { AudioMixer().Mix(nullptr, AudioMixer().outputRate() * ms / 1000); }
+  static void mixFor(int ms) { AudioMixer().Mix(nullptr, MixerRate(AudioMixer()) * ms / 1000); }
 
   static float volumeOf(const std::shared_ptr<TChannel>& channel) { return channel->voice->volume; }
 

@@ -164,6 +164,7 @@ std::vector<Entry>& Table() {
       {"TATile::font", Value(TATile::font)},
       {"TATile::font2", Value(TATile::font2)},
       {"THint::img", Value(THint::img)},
+      {"THint::last", Value(THint::last)},
       {"TTile::eAlpha", Value(TTile::eAlpha)},
       {"TTile::dEAlpha", Value(TTile::dEAlpha)},
       {"tutorial", Value(tutorial)},

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/harness.h"
+#include "platform/pixel_access.h"
 #include "platform/pixmap.h"
 
 namespace sorvanta::test {

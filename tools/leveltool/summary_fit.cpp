@@ -22,8 +22,9 @@ constexpr int kPanelX = 512, kPanelY = 410, kNameTop = 540;
 // A won board rests about here; the opening is measured outward from it.
 constexpr int kRestX = 512, kRestY = 350;
 
-// The opening is dusk blue; it ends where the frame's gold (red over blue) begins.
-bool isRim(std::uint32_t argb) { return ((argb >> 24) & 0xFF) > 128 && ((argb >> 16) & 0xFF) > (argb & 0xFF) + 20; }
+// The opening is dusk blue; it ends where the frame's gold (red over blue)
+// begins. rgba: the pixel's bytes, red first.
+bool isRim(const std::uint8_t* rgba) { return rgba[3] > 128 && rgba[0] > rgba[2] + 20; }
 
 }  // namespace
 
@@ -34,7 +35,7 @@ SummaryOpening MeasureSummaryOpening() {
   const int cx = kRestX - ox, cy = kRestY - oy;
   auto walk = [&](int dx, int dy) {
     int x = cx, y = cy;
-    while (x > 0 && y > 0 && x < panel->width() - 1 && y < panel->height() - 1 && !isRim(ReadPixel(panel, x, y))) {
+    while (x > 0 && y > 0 && x < panel->width() - 1 && y < panel->height() - 1 && !isRim(panel->row(y) + x * 4)) {
       x += dx;
       y += dy;
     }

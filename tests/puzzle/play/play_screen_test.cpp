@@ -9,6 +9,8 @@
 #include "core/frame.h"
 #include "platform/random.h"
 #include "puzzle/board/atile.h"
+#include "puzzle/board/flying_hints.h"
+#include "puzzle/board/flying_rock.h"
 #include "puzzle/board/tile.h"
 #include "puzzle/play/flight_plan.h"
 #include "puzzle/play_test_support.h"
@@ -205,17 +207,34 @@ TEST_F(PlayScreen, LosePanelAnswersBecomeResults) {
 }
 
 TEST_F(PlayScreen, LoopEndLandsOrDropsWhatStillFlies) {
-  for (const char* result : {kStateMainMenu, kStateMapScreen, kStateNextLevel, kStateRestartLevel}) {
-    flyingRocksList.assign(2, nullptr);
-    flyingHints.assign(1, nullptr);
-    flyingAddHints.assign(1, nullptr);
-    EXPECT_EQ(Play(Load("picross.lvl"),
+  // A rock and a spark launched in the last frame: they land (a mistake, the
+  // cell resolved) unless the next or restarted level starts clean.
+  struct Row {
+    const char* result;
+    bool lands;
+  } rows[] = {{kStateMainMenu, true}, {kStateMapScreen, true}, {kStateNextLevel, false}, {kStateRestartLevel, false}};
+  for (const Row& row : rows) {
+    auto level = Load("picross.lvl");
+    const int mistakes = level->mistakes;
+    std::shared_ptr<TATile> cell;
+    EXPECT_EQ(Play(level,
                    [&](ScriptedGame& g, int) {
-                     g.wynik = result;
+                     for (int r = 0; r < g.level->rows && !cell; ++r)
+                       for (int c = 0; c < g.level->cols && !cell; ++c)
+                         if (auto t = g.level->atiles.get(r, c); t->odkryte == 0 && t->state == 0) cell = t;
+                     if (!cell || g._exit) return;
+                     CreateMistake(100, 100, 1);
+                     auto spark = std::make_shared<TFlyingHint>();
+                     spark->docelowyTile = cell;
+                     flyingHints.push_back(spark);
+                     g.wynik = row.result;
                      g._exit = 1;
                    }),
-              result);
-    EXPECT_TRUE(flyingRocksList.empty() && flyingHints.empty() && flyingAddHints.empty()) << result;
+              row.result);
+    ASSERT_TRUE(cell) << row.result;
+    EXPECT_TRUE(flyingRocksList.empty() && flyingHints.empty() && flyingAddHints.empty()) << row.result;
+    EXPECT_EQ(level->mistakes, mistakes + (row.lands ? 1 : 0)) << row.result;
+    EXPECT_EQ(cell->state != 0, row.lands) << row.result;
   }
 }
 

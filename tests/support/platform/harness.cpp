@@ -8,6 +8,7 @@
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/input_internal.h"
+#include "platform/pixel_access.h"
 #include "platform/read_back.h"
 #include "platform/strings.h"
 #include "platform/video.h"
@@ -25,6 +26,20 @@ Uint8 SdlButton(int button) {
     case 3: return SDL_BUTTON_MIDDLE;
     default: return SDL_BUTTON_LEFT;
   }
+}
+
+// An SDL key the game reads as the virtual key code: the first character key
+// that maps to it, else the first key named by its scancode (so Enter is
+// Return, not the keypad's).
+SDL_Keycode SdlKeyFromVirtual(int code) {
+  if (code == 0) return SDLK_UNKNOWN;
+  for (SDL_Keycode key = 1; key < 128; ++key)
+    if (VirtualKeyFromSdl(key) == code) return key;
+  for (int scancode = 0; scancode < SDL_NUM_SCANCODES; ++scancode) {
+    const SDL_Keycode key = SDL_SCANCODE_TO_KEYCODE(static_cast<SDL_Scancode>(scancode));
+    if (VirtualKeyFromSdl(key) == code) return key;
+  }
+  return SDLK_UNKNOWN;
 }
 
 Uint32 WindowId() { return Video().window ? SDL_GetWindowID(Video().window) : 0; }

@@ -3,15 +3,33 @@
 #include "platform/read_back.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <mutex>
 
 #include "platform/child_processes.h"
-#include "platform/image_frames.h"
+#include "platform/font_internal.h"
 #include "platform/input_internal.h"
 #include "platform/mixer.h"
 #include "platform/video_internal.h"
 #include "platform/video_sdl_backend.h"
+
+namespace {
+
+// The window SDL_SetWindowIcon last gave an icon to; window ids are never reused.
+Uint32 g_iconWindow = 0;
+
+}  // namespace
+
+// The game gives a window its icon through SDL_SetWindowIcon: this one, linked
+// into the test programs ahead of SDL, notes which window got it and hands
+// the call on to SDL's own.
+extern "C" void SDL_SetWindowIcon(SDL_Window* window, SDL_Surface* icon) {
+  using SetIcon = void (*)(SDL_Window*, SDL_Surface*);
+  static const auto sdl = reinterpret_cast<SetIcon>(::dlsym(RTLD_NEXT, "SDL_SetWindowIcon"));
+  if (window && icon) g_iconWindow = SDL_GetWindowID(window);
+  if (sdl) sdl(window, icon);
+}
 
 namespace sorvanta {
 
@@ -29,6 +47,10 @@ void GetScale(float& x, float& y) {
 }
 
 float GetRotation() { return Video().rotation; }
+
+std::shared_ptr<TImageFont> GetImageFont() { return Video().font; }
+
+int FontSize(const std::shared_ptr<TImageFont>& font) { return font->impl().face->size->metrics.y_ppem; }
 
 // Our compositor draws where SDL's renderer does not.
 std::string RendererName() {
@@ -49,15 +71,6 @@ SDL_Texture* SdlTextureOf(VideoTexture* texture) {
   return sdl ? sdl->texture : nullptr;
 }
 
-ImageMemory LiveImageMemory() {
-  ImageMemory memory;
-  for (const TImageFrames* frames : LiveImageFrames()) {
-    memory.pixelBytes += frames->pixelBytes();
-    memory.textureBytes += frames->textureBytes();
-  }
-  return memory;
-}
-
 int MouseX() { return static_cast<int>(Input().mouseX); }
 int MouseY() { return static_cast<int>(Input().mouseY); }
 
@@ -75,13 +88,15 @@ struct MixerReadBack {
     std::lock_guard<std::mutex> lock(mixer.mutex_);
     return static_cast<int>(mixer.voices_.size());
   }
+  static int Rate(const Mixer& mixer) { return mixer.rate_; }
 };
 
 int VoiceCount(const Mixer& mixer) { return MixerReadBack::Voices(mixer); }
+int MixerRate(const Mixer& mixer) { return MixerReadBack::Rate(mixer); }
 
 bool GraphicsOpen() { return Backend() != nullptr; }
 bool GraphicsFullScreen() { return Video().fullScreen; }
-bool WindowIconShown() { return Video().iconShown; }
+bool WindowIconShown() { return Video().window && SDL_GetWindowID(Video().window) == g_iconWindow; }
 
 bool MouseHidden() { return SDL_ShowCursor(SDL_QUERY) == SDL_DISABLE; }
 

@@ -1,7 +1,9 @@
 #pragma once
 // What tests and benchmarks read back of the platform layer and the game
 // never asks (the drawing state, the mode, the renderer, the draws, the
-// images, the pointer, the mixer), and the drivers they choose for it.
+// font, the pointer, the mixer), and the drivers they choose for it. Images
+// are read back through "platform/image_read_back.h".
+#include <memory>
 #include <string>
 
 struct SDL_Renderer;
@@ -10,6 +12,7 @@ struct SDL_Texture;
 namespace sorvanta {
 
 class Mixer;
+class TImageFont;
 class VideoBackend;
 class VideoTexture;
 
@@ -17,6 +20,10 @@ void GetColor(int& red, int& green, int& blue);
 int GetBlend();
 void GetScale(float& x, float& y);
 float GetRotation();
+// The font SetImageFont selected; none while the default font is in force.
+std::shared_ptr<TImageFont> GetImageFont();
+// The pixel size a font was loaded at.
+int FontSize(const std::shared_ptr<TImageFont>& font);
 
 bool GraphicsOpen();
 bool GraphicsFullScreen();
@@ -44,14 +51,6 @@ void ResetDrawCounts();
 // The back end that draws, beneath the one that counts.
 VideoBackend* UncountedBackend();
 
-// What live images hold now, in bytes: decoded pixels, and textures of the
-// current back end (four bytes a texel).
-struct ImageMemory {
-  long pixelBytes = 0;
-  long textureBytes = 0;
-};
-ImageMemory LiveImageMemory();
-
 // Pointer position in window units.
 int MouseX();
 int MouseY();
@@ -59,8 +58,9 @@ int MouseY();
 // cursor stays as shown or hidden.
 void ResetInputState();
 
-// Voices the mixer still keeps.
+// Voices the mixer still keeps, and the frames a second it mixes.
 int VoiceCount(const Mixer& mixer);
+int MixerRate(const Mixer& mixer);
 // Whether the system's pointer is hidden (HideMouse), as the system has it.
 bool MouseHidden();
 

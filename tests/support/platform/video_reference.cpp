@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "platform/image_read_back.h"
 #include "platform/video.h"
 
 namespace sorvanta {
@@ -40,7 +41,7 @@ SDL_Texture* TextureOf(DirectFrame& frame, const TImage& image) {
   if (frame.texture) SDL_DestroyTexture(frame.texture);
   frame.image = &image;
   frame.texture = nullptr;
-  auto pixels = image.frame(0);
+  auto pixels = ImageFrame(image, 0);
   if (!pixels) return nullptr;
   frame.texture = SDL_CreateTexture(frame.renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, pixels->width(),
                                     pixels->height());
