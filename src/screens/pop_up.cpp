@@ -7,6 +7,7 @@
 #include "gui/gui.h"
 #include "gui/mouse.h"
 #include "gui/my_font.h"
+#include "formats/text_utils.h"
 #include "gui/wrapped_text.h"
 #include "platform/font.h"
 #include "platform/image.h"
@@ -14,6 +15,13 @@
 #include "platform/video.h"
 
 namespace sorvanta {
+namespace {
+
+// The message's box on the panel, and its height above the buttons.
+constexpr int kTextLeft = 310, kTextTop = 270, kTextWidth = 420;
+constexpr int kTextRoom = 469 - kTextTop;
+
+}  // namespace
 
 std::shared_ptr<TPopUp> popUp;
 
@@ -84,12 +92,38 @@ void TPopUp::draw() {
   if (panel) DrawImage(panel, 265, 215);
   if (gui) gui->draw();
   ResetDrawState(alpha);
+  const TMessage shown = message(txt);
+  drawSpecText(shown.text, kTextLeft, kTextTop, kTextWidth, "CENTER", 0, shown.font, 1);
+}
+
+TPopUp::TMessage TPopUp::message(const std::string& text) const {
+  if (!_font || !_smallFont) return {_font, text};
   SetImageFont(_font);
-  // A long message (a path, a reason) would run over the buttons at the
-  // dialog's own size: it gets the smaller one.
-  constexpr int kTextRoom = 469 - 270;
-  if (_smallFont && layoutSpecText(txt, 310, 270, 420, "CENTER", 1).height > kTextRoom) SetImageFont(_smallFont);
-  drawSpecText(txt, 310, 270, 420, "CENTER", 0, nullptr, 1);
+  const TSpecTextLayout layout = layoutSpecText(text, kTextLeft, kTextTop, kTextWidth, "CENTER", 1);
+  bool fits = layout.height <= kTextRoom;
+  // Lines are broken at blanks only, so one long word is a line wider than the box.
+  for (const TSpecTextPiece& line : layout.pieces) fits = fits && TextWidth(line.text) <= kTextWidth;
+  if (fits) return {_font, text};
+  SetImageFont(_smallFont);
+  // Each piece as the wrap measures a line's first word: after a blank.
+  std::string out;
+  for (const std::string& word : rozbijTekst(text, " ", "", "")) {
+    std::string piece;
+    for (std::size_t i = 0; i < word.size();) {
+      std::size_t end = i + 1;  // one whole character of UTF-8
+      while (end < word.size() && (static_cast<unsigned char>(word[end]) & 0xC0) == 0x80) ++end;
+      const std::string ch = word.substr(i, end - i);
+      if (!piece.empty() && TextWidth(" " + piece + ch) > kTextWidth) {
+        out += piece + " ";
+        piece.clear();
+      }
+      piece += ch;
+      i = end;
+    }
+    out += piece + " ";
+  }
+  if (!out.empty()) out.pop_back();
+  return {_smallFont, out};
 }
 
 int yesOrNo(const std::string& text, std::shared_ptr<TEkran> screen) {

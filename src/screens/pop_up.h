@@ -29,6 +29,15 @@ class TPopUp : public TEkran {
   void prepare(const std::string& text, std::shared_ptr<TEkran> screen, int showNo);
   // Runs the dialog until it has faded out after an answer; returns it.
   int mainLoop(const std::string& text, std::shared_ptr<TEkran> screen, int showNo);
+  // How a message is drawn: in the dialog's own font, unless it would run
+  // over the buttons or past the box's sides in it (a long notice, a name
+  // of many wide letters), then in the smaller one; and a word too wide
+  // for the box even then (a folder's path) broken into pieces that fit.
+  struct TMessage {
+    std::shared_ptr<TImageFont> font;
+    std::string text;
+  };
+  TMessage message(const std::string& text) const;
 };
 
 extern std::shared_ptr<TPopUp> popUp;

@@ -9,6 +9,7 @@
 
 #include "campaign/level_manager.h"
 #include "core/globals.h"
+#include "gui/img.h"
 #include "gui/my_font.h"
 #include "map/map_decoration.h"
 #include "effects/particle.h"
@@ -106,14 +107,16 @@ TEST(MapTitles, ALabelRunningOffTheMapMovesBackOntoIt) {
 }
 
 // Every shipped title's label, in both campaigns, stays off the painted
-// volcanoes and off the other titles' labels.
-TEST_F(MapWorld, ShippedLabelsLeaveTheVolcanoesAndEachOtherClear) {
+// volcanoes, off the other titles' labels and off every flag and its pole
+// (the pole's foot, the flag's handle 6, 103, on the stage's point).
+TEST_F(MapWorld, ShippedLabelsLeaveTheVolcanoesTheFlagsAndEachOtherClear) {
   // The painted cones under the smoke vents, from the crater's glow down to
   // the base: left, top, width, height.
   constexpr float kVolcanoCones[2][4] = {{488, 461, 120, 78}, {600, 504, 112, 70}};
   auto catalogue = std::make_shared<TLevelManager>();
   catalogue->setup();
   auto font = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 20);
+  ASSERT_GT(ImgWidth(map->flaga[1]), 0);
   auto box = [&](const TStage& stage) {
     const TTitleLabel l = stageTitleLabel(stage, font);
     return std::array<float, 4>{l.x, l.y, l.w, l.h};
@@ -126,6 +129,13 @@ TEST_F(MapWorld, ShippedLabelsLeaveTheVolcanoesAndEachOtherClear) {
     for (const auto& stage : *stages) {
       for (const auto& cone : kVolcanoCones) EXPECT_TRUE(apart(box(*stage), cone)) << stage->title << " on a volcano";
       for (const auto& other : *stages) {
+        const float x = static_cast<float>(other->x), y = static_cast<float>(other->y);
+        // The flag (its lit look, the larger): cloth in the picture's top
+        // 41 rows, and below it the pole, 6 px wide.
+        const std::array<float, 4> cloth{x - 6, y - 103, ImgWidth(map->flaga[1]), 41};
+        const std::array<float, 4> pole{x - 3, y - 103, 6, ImgHeight(map->flaga[1])};
+        EXPECT_TRUE(apart(box(*stage), cloth)) << stage->title << " on the flag of " << other->title;
+        EXPECT_TRUE(apart(box(*stage), pole)) << stage->title << " on the pole of " << other->title;
         if (other == stage) continue;
         EXPECT_TRUE(apart(box(*stage), box(*other))) << stage->title << " on " << other->title;
       }

@@ -4,6 +4,8 @@
 
 #include "core/shell_test_support.h"
 #include "gui/gui.h"
+#include "gui/wrapped_text.h"
+#include "platform/font.h"
 #include "platform/input.h"
 
 namespace sorvanta {
@@ -96,6 +98,36 @@ TEST_F(PopUpTest, ANoticeShowsOneCentredOkAndKeysStillAnswer) {
   world.h().Wait(5).HitKey(KEY_ENTER);
   EXPECT_EQ(Ask(1), 1);
   shows(1);
+}
+
+// Every message stays inside its box on the panel (310 to 730, and above the
+// buttons at 469): a name of fifteen wide letters is one word no line break
+// can split, so it takes the smaller size, as a long notice does, and a
+// folder's path too wide even then is broken where it must be.
+TEST_F(PopUpTest, EveryMessageFitsItsBoxAndAShortOneKeepsTheDialogsSize) {
+  const struct {
+    std::string text;
+    bool ownSize;
+  } rows[] = {
+      {"Leave the game?", true},
+      {"Delete the player BRAM and all of their progress?", true},
+      {"Delete the player MAXIMILIANMOORE and all of their progress?", false},
+      {"Delete the player WWWWWWWWWWWWWWW and all of their progress?", false},
+      {"Your progress cannot be saved: the disk is full. Folder: /home/someone/Library/Preferences/"
+       ".Sorvanta/Profiles. You can play on; every save tries again.",
+       false},
+  };
+  for (const auto& row : rows) {
+    const TPopUp::TMessage shown = popUp->message(row.text);
+    EXPECT_EQ(shown.font == popUp->_font, row.ownSize) << row.text;
+    SetImageFont(shown.font);
+    const TSpecTextLayout layout = layoutSpecText(shown.text, 310, 270, 420, "CENTER", 1);
+    EXPECT_LE(layout.height, 469 - 270) << row.text;
+    for (const TSpecTextPiece& line : layout.pieces) {
+      EXPECT_GE(line.x, 310) << line.text;
+      EXPECT_LE(line.x + TextWidth(line.text), 730) << line.text;
+    }
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@ import random
 import numpy as np
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
+import places
 import scenery as sc
 import gui_core
 from kit import (FONT1, INK, hexrgb, PARCHMENT, GOLD, GOLD_LIGHT, TEAL, mix, lin_grad, rad_grad,
@@ -113,8 +114,7 @@ def meadow():
         body += sc.stone(x, sc.height_at(near, x) + 20, h * 0.55, h, t, "#8E8A9A")
     front = sc.ridge(14, 700, 16, waves=2)
     body += sc.hill(front, "#557E3C", extra=sc.OUT)
-    body += ''.join(sc.flag(x, sc.height_at(front, x) + 6, 70, c, w) for x, c, w in
-                    ((60, "#A8382E", 0.3), (980, "#C9962E", -0.4)))
+    body += ''.join(sc.flag(x, foot, places.FLAG_HEIGHT, c, w) for x, foot, c, w in places.BACKGROUND_FLAGS["1"])
     rnd = random.Random(15)
     for _ in range(120):  # flowers in the near grass
         x, y = rnd.uniform(0, W), rnd.uniform(640, 768)

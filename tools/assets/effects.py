@@ -64,8 +64,9 @@ def star(size, arms=4, sharp=6.0):
     return Image.fromarray(out, "RGBA")
 
 
-def puff(w, h, seed, blobs, soft):
-    """A soft white cloud or smoke puff made of overlapping blobs."""
+def puff(w, h, seed, blobs, soft, peak=1.0):
+    """A soft white cloud or smoke puff made of overlapping blobs, at most
+    peak opaque."""
     rnd = random.Random(seed)
     a = np.zeros((h, w), np.float32)
     y, x = np.mgrid[0:h, 0:w].astype(np.float32)
@@ -77,12 +78,14 @@ def puff(w, h, seed, blobs, soft):
     # a window that reaches zero at the picture's edges, so no blob is cut
     win = np.clip(1 - ((x + 0.5 - w / 2.0) / (w / 2.0)) ** 4 - ((y + 0.5 - h / 2.0) / (h / 2.0)) ** 4, 0, 1)
     img = Image.fromarray((np.clip(a, 0, 1) * 255).astype(np.uint8)).filter(ImageFilter.GaussianBlur(soft))
-    img = Image.fromarray((np.asarray(img).astype(np.float32) * win).astype(np.uint8))
+    img = Image.fromarray((np.asarray(img).astype(np.float32) * win * peak).astype(np.uint8))
     out = np.zeros((h, w, 4), np.uint8)
     out[..., :3] = 255
     out[..., 3] = np.asarray(img)
     return Image.fromarray(out, "RGBA")
 
+
+CLOUD_PEAK = 0.35  # tools/check_assets holds the clouds to this
 
 PARTICLES = [
     ("spark", lambda: star(32)),                                  # 0: play sparks
@@ -90,9 +93,11 @@ PARTICLES = [
     ("twinkle", lambda: star(24, arms=8, sharp=10)),              # 2: hint sparkle
     ("ring", lambda: radial(32, lambda r: np.exp(-((r - 0.7) / 0.12) ** 2))),  # 3: a soft ring
     ("ember", lambda: radial(32, lambda r: np.clip(1.25 - r * 1.25, 0, 1) ** 1.3)),  # 4: lava
-    ("cloud1", lambda: puff(160, 72, 5, 7, 5)),                   # 5-7: clouds
-    ("cloud2", lambda: puff(128, 60, 6, 6, 4)),
-    ("cloud3", lambda: puff(192, 80, 7, 9, 6)),
+    # 5-7: the map's clouds, which drift over the stage markers at any
+    # height: thin enough that a marker under one still shows
+    ("cloud1", lambda: puff(160, 72, 5, 7, 5, CLOUD_PEAK)),
+    ("cloud2", lambda: puff(128, 60, 6, 6, 4, CLOUD_PEAK)),
+    ("cloud3", lambda: puff(192, 80, 7, 9, 6, CLOUD_PEAK)),
     ("smoke", lambda: puff(96, 96, 8, 6, 6)),                     # 8-9: smoke and fog
     ("fog", lambda: puff(128, 96, 9, 8, 10)),
 ]

@@ -17,7 +17,7 @@ import scenery as sc
 import tables
 from backgrounds import common_defs, finish, haze
 from kit import (BERRY, BRASS, DUSK, GOLD, GOLD_LIGHT, INK, LEAF, PARCHMENT, PARCHMENT_SHADE, TEAL, WALNUT,
-                 WALNUT_DARK, lin_grad, mix, render_svg, rrect, save_jpg, save_png, svg_doc)
+                 WALNUT_DARK, lin_grad, render_svg, rrect, save_jpg, save_png, svg_doc)
 from story import glow
 
 W, H = 1024, 768
@@ -140,21 +140,24 @@ def credits():
 
 
 def label(highlight):
-    """The ribbon under each picture: an arrow leaving a box, 'open the
-    page', so it needs no words. The highlight glows gold."""
+    """The ornament under each picture: a brass flourish, two scrolls either
+    side of a diamond, that sets the picture on its stand like a gallery's
+    rail. It carries no mark of a button or a link, since only the picture
+    opens the page; the highlight (the picture under the pointer) glows."""
     w, h = 120, 44
-    cloth = mix(BERRY, "#FFD890", 0.25) if highlight else BERRY
-    defs = '<filter id="g" x="-30%" y="-50%" width="160%" height="200%"><feGaussianBlur stdDeviation="4"/></filter>'
+    metal = GOLD_LIGHT if highlight else BRASS
+    defs = '<filter id="g" x="-30%" y="-80%" width="160%" height="260%"><feGaussianBlur stdDeviation="4"/></filter>'
     s = ""
     if highlight:
-        s += rrect(8, 6, w - 16, h - 12, 12, 'fill="%s" fill-opacity="0.9" filter="url(#g)"' % GOLD)
-    s += ('<path d="M 10 10 H 110 L 102 22 L 110 34 H 10 L 18 22 Z" fill="%s" stroke="%s" stroke-width="2" '
-          'stroke-linejoin="round"/>' % (cloth, INK))
-    mark = GOLD_LIGHT if highlight else PARCHMENT
-    s += ('<path d="M 50 16 H 46 V 30 H 60 V 26" fill="none" stroke="%s" stroke-width="3" stroke-linecap="round" '
-          'stroke-linejoin="round"/>' % mark)
-    s += ('<path d="M 54 12 H 66 V 24 M 66 12 L 55 23" fill="none" stroke="%s" stroke-width="3" '
-          'stroke-linecap="round" stroke-linejoin="round"/>' % mark)
+        s += '<ellipse cx="60" cy="22" rx="46" ry="9" fill="%s" fill-opacity="0.7" filter="url(#g)"/>' % GOLD
+    line = 'fill="none" stroke="%s" stroke-width="%g" stroke-linecap="round" stroke-linejoin="round"'
+    for sign in (-1, 1):  # a scroll to each side, curling back under itself
+        d = ("M %g 22 C %g 22 %g 16 %g 16 C %g 16 %g 22 %g 24 C %g 27 %g 27 %g 24"
+             % (60 + 10 * sign, 60 + 26 * sign, 60 + 34 * sign, 60 + 44 * sign, 60 + 50 * sign,
+                60 + 50 * sign, 60 + 46 * sign, 60 + 43 * sign, 60 + 39 * sign, 60 + 39 * sign))
+        s += '<path d="%s" %s/>' % (d, line % (INK, 5))
+        s += '<path d="%s" %s/>' % (d, line % (metal, 2.5))
+    s += '<path d="M 60 14 L 68 22 L 60 30 L 52 22 Z" fill="%s" stroke="%s" stroke-width="2"/>' % (metal, INK)
     return render_svg(svg_doc(w, h, s, defs))
 
 

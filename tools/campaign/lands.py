@@ -28,11 +28,11 @@ LANDS = [
     {"title": "The Ember Vents", "background": "4", "position": (724, 420),
      "page": "Smoke curls from the vents and the ground is warm underfoot. Between them a portal burns low, "
              "waiting for someone patient enough to read the ember signs. Raise your flag among the ashes."},
-    {"title": "Cinder Fields", "background": "5", "position": (270, 320),
+    {"title": "Cinder Fields", "background": "5", "position": (270, 320), "titleAddY": -130,
      "page": "Rivers of glowing lava wind across the cinder fields, and sparks dance in the dark. Stepping "
              "stones lead over them, worn smooth by careful feet. Follow them, picture by picture, to the "
              "portal at the edge of the fire."},
-    {"title": "Amberfen Marsh", "background": "6", "position": (180, 470),
+    {"title": "Amberfen Marsh", "background": "6", "position": (180, 470), "titleAddY": 41,
      "page": "Mist hangs over the marsh, and frogs sing from every reed. Lanterns bob on little rafts "
              "around a portal half sunk in the mud. Lift it out with clever pictures, and the fen will shine "
              "like amber."},
@@ -52,7 +52,11 @@ LANDS = [
              "remains, the oldest of them all, glowing beside the lighthouse. Complete its pictures, plant the "
              "final flag, and every stone will shine again."},
 ]
-TITLE_ADD_Y = 42  # title's top just below the 80 px marker
+# The title's top just below the 80 px marker; a land may set its own
+# ("titleAddY"): Cinder Fields' title stands above its flag, clear of
+# Amberfen Marsh's flag below, and Amberfen Marsh's fits between its marker
+# and Willowmere's flag.
+TITLE_ADD_Y = 42
 
 MODES = {"picross": ("data/stagesM.dat", "data/levelSM", "levelNamesMesalor.txt"),
          "fill": ("data/stagesNormal.dat", "data/levels", "levelNamesTrelmo.txt")}
@@ -82,7 +86,7 @@ def catalogue(mode):
     for s, land in enumerate(LANDS, 1):
         img, over = marker_paths(s)
         out += ["\tstage%d {" % s, "\t\tid = %d" % s, "\t\tposition = %d, %d" % land["position"],
-                "\t\ttitleAddY = %d" % TITLE_ADD_Y, '\t\timg = "%s"' % img, '\t\toverImg = "%s"' % over,
+                "\t\ttitleAddY = %d" % land.get("titleAddY", TITLE_ADD_Y), '\t\timg = "%s"' % img, '\t\toverImg = "%s"' % over,
                 '\t\tpreview = "%s"' % preview_path(s), "\t\tlevels = %d" % LEVELS[s - 1]]
         out += ['\t\tlevel%d = "%s"' % (i, level_path(mode, s, i)) for i in range(1, LEVELS[s - 1] + 1)]
         out += ["\t}"]

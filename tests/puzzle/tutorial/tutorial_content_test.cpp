@@ -11,6 +11,7 @@
 
 #include "campaign/profile.h"
 #include "core/globals.h"
+#include "formats/text_utils.h"
 #include "platform/font.h"
 #include "platform/strings.h"
 #include "puzzle/board/atile.h"
@@ -50,6 +51,7 @@ class TutorialContent : public test::PuzzleTest {};
 TEST_F(TutorialContent, EveryTipFitsItsLevelAndEveryTutorialLevelHasATip) {
   bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
   lang = "en";
+  test::LoadBoardArt();  // which cells are picture, so that the clues count
   tutorial = std::make_shared<TTutorial>();
   const auto out = test::StdoutLines([] { tutorial->setup(); });
   EXPECT_TRUE(out.empty()) << out.front();
@@ -78,6 +80,16 @@ TEST_F(TutorialContent, EveryTipFitsItsLevelAndEveryTutorialLevelHasATip) {
     auto onBoard = [&](const TTipTokens& line, int first) {
       return picross && level->atiles.get(TipNumber(line, first), TipNumber(line, first + 1)) != nullptr;
     };
+    std::string words;  // the tip's text in one line
+    for (const auto& line : tip->txts) words += line + " ";
+    // Only picture cells the player uncovers charge the hints (not breaks,
+    // nor a hint's sparks): a sentence that speaks of charging says so.
+    for (const std::string& sentence : rozbijTekst(words, ".", "", "")) {
+      const bool charging = sentence.find("charge ") != std::string::npos || sentence.find("charges ") != std::string::npos;
+      EXPECT_TRUE(!charging || (sentence.find("picture") != std::string::npos &&
+                                sentence.find("uncover") != std::string::npos))
+          << id << ": " << sentence;
+    }
     for (const auto& line : tip->allActions) {
       const std::string word = Upper(TipToken(line, 1));
       EXPECT_TRUE(kActions.count(word)) << id << ": " << word;
@@ -93,6 +105,20 @@ TEST_F(TutorialContent, EveryTipFitsItsLevelAndEveryTutorialLevelHasATip) {
         ASSERT_TRUE(picross && TipNumber(line, 2) < level->rows) << id;
         ASSERT_GT(line.size(), 5u) << id << ": no pattern";
         for (size_t k = 5; k < line.size(); ++k) EXPECT_EQ(static_cast<int>(line[k].size()), level->cols) << id;
+        // A row whose clues another row repeats is named by its place.
+        std::vector<std::string> clues;
+        for (const auto& row : level->numberRows) {
+          std::string key;
+          for (const auto& n : row->list) key += std::to_string(n->tiles.size()) + " ";
+          clues.push_back(key);
+        }
+        const int shown = TipNumber(line, 2);
+        ASSERT_LT(shown, static_cast<int>(clues.size())) << id;
+        if (std::count(clues.begin(), clues.end(), clues[shown]) > 1) {
+          const char* places[] = {"top", "second", "third", "fourth", "fifth", "sixth", "seventh", "eighth"};
+          const std::string place = shown == level->rows - 1 ? "bottom row" : std::string(places[shown]) + " row";
+          EXPECT_NE(words.find(place), std::string::npos) << id << ": says not which row it shows";
+        }
       }
     }
     for (const auto& line : tip->eraseConds) {
@@ -147,13 +173,18 @@ std::vector<Thing> ThingsOn(const TLevel& level) {
       things.push_back({"col " + std::to_string(c++), top->x - 12.0f, col->clueY(n, top->y) - 14, top->x + 12.0f,
                         col->clueY(1, top->y) + 14, true});
     }
-    things.push_back({"tools", 870, 260, 1006, 316, false});  // the hand and the hook
+    things.push_back({"hand", 870, 260, 934, 316, false});
+    things.push_back({"hook", 948, 260, 1006, 316, false});
     things.push_back({"mistakes", 884, 328, 999, 390, false});
   } else {
     for (const auto& t : level.tile.all())
-      if (t->number) things.push_back({"clue " + rc(t->r, t->c), t->x - half, t->y - half, t->x + half, t->y + half, true});
-    const int n = static_cast<int>(level.availableColors.size());
-    things.push_back({"palette", 854, 241, 879 + 46.0f * std::min(n - 1, 2) + 25, 291 + 46.0f * ((n - 1) / 3), false});
+      things.push_back({(t->number ? "clue " : "cell ") + rc(t->r, t->c), t->x - half, t->y - half, t->x + half,
+                        t->y + half, t->number != nullptr});
+    // The palette's entries, three to a row: the cross first, then the colours.
+    for (int k = 0; k < static_cast<int>(level.availableColors.size()); ++k) {
+      const float x = 854 + 46.0f * (k % 3), y = 241 + 46.0f * (k / 3);
+      things.push_back({k ? "palette " + std::to_string(k) : "palette cross", x, y, x + 50, y + 50, false});
+    }
   }
   things.push_back({"hints", 859, 446, 1021, 494, false});
   return things;
@@ -172,12 +203,12 @@ TEST_F(TutorialContent, EveryArrowsHeadIsSeenAndPointsAtWhatItsTipNames) {
       {"P1-CLUES", 200, 385, 270, "row 2"},     {"P1-CLUES", 428, 170, 0, "col 2"},
       {"P1-UNCOVER", 200, 385, 270, "row 2"},   {"P1-BREAK", 200, 301, 270, "row 0"},
       {"P1-FINISH", 428, 170, 0, "col 2"},      {"P2-EMPTY", 215, 428, 270, "row 4"},
-      {"P2-EMPTY", 744, 288, 270, "tools"},     {"P2-MIDDLE", 443, 433, 180, "cell 3,2"},
+      {"P2-EMPTY", 744, 288, 270, "hand"},     {"P2-MIDDLE", 443, 433, 180, "cell 3,2"},
       {"P2-MISTAKES", 744, 372, 270, "mistakes"}, {"P3-HINT", 744, 470, 270, "hints"},
-      {"F1-NUMBERS", 420, 270, 0, "clue 1,1"},  {"F2-EDGE", 263, 361, 270, "clue 1,0"},
+      {"F2-EDGE", 263, 361, 270, "clue 1,0"},
       {"F2-CORNER", 487, 227, 0, "clue 0,3"},   {"F3-SQUARE", 352, 227, 0, "clue 0,0"},
-      {"F3-CROSS", 397, 496, 180, "clue 1,1"},  {"F4-ZERO", 375, 496, 180, "clue 1,1"},
-      {"F5-PALETTE", 744, 266, 270, "palette"}, {"F5-BLUE", 744, 266, 270, "palette"},
+      {"F3-CROSS", 397, 496, 180, "cell 2,1"},  {"F4-ZERO", 375, 496, 180, "cell 2,1"},
+      {"F5-PALETTE", 744, 266, 270, "palette"}, {"F5-BLUE", 610, 360, 90, "clue 1,4"},
       {"F6-HINT", 744, 470, 270, "hints"},
   };
   bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
@@ -194,10 +225,18 @@ TEST_F(TutorialContent, EveryArrowsHeadIsSeenAndPointsAtWhatItsTipNames) {
     std::shared_ptr<TLevel> level;
     test::StdoutLines([&] { level = LoadLevel(TutorialLevelPath(tip->tryb, tip->numerLevelu)); });
     const auto things = ThingsOn(*level);
+    std::string said;
+    for (const auto& line : tip->txts) said += line + " ";
+    // A part of the side panel an arrow points at is the part the words name.
+    const std::map<std::string, std::string> partWords = {
+        {"hand", "hand"}, {"hook", "hook"}, {"mistakes", "mistake"}, {"hints", "hint"}, {"palette", "palette"}};
     for (const auto& arrow : tip->arrows) {
       ASSERT_LT(k, std::size(rows)) << tip->id << ": an arrow the table lacks";
       const Row& row = rows[k++];
       EXPECT_EQ(tip->id, row.id);
+      const auto part = partWords.find(row.target);
+      EXPECT_TRUE(part == partWords.end() || said.find(part->second) != std::string::npos)
+          << row.id << ": points at the " << row.target << " its words do not name";
       EXPECT_EQ(arrow->x, row.x) << row.id;
       EXPECT_EQ(arrow->y, row.y) << row.id;
       EXPECT_EQ(arrow->rot, row.rot) << row.id;
@@ -216,7 +255,10 @@ TEST_F(TutorialContent, EveryArrowsHeadIsSeenAndPointsAtWhatItsTipNames) {
         for (const auto& t : things)
           if (!nearest || t.Distance(hx, hy) < nearest->Distance(hx, hy)) nearest = &t;
         ASSERT_TRUE(nearest);
-        EXPECT_EQ(nearest->name, row.target) << row.id << ": the head at " << hx << ", " << hy;
+        // "palette" is any of its entries; a colour's entry is named by its number.
+        const std::string target = row.target;
+        EXPECT_TRUE(nearest->name == target || (target == "palette" && nearest->name.starts_with("palette ")))
+            << row.id << ": the head at " << hx << ", " << hy << " is nearest " << nearest->name;
         const float inkX = (nearest->x0 + nearest->x1) / 2, inkY = (nearest->y0 + nearest->y1) / 2;
         EXPECT_TRUE(!nearest->clue || std::max(std::abs(hx - inkX), std::abs(hy - inkY)) > 12)
             << row.id << ": the head at " << hx << ", " << hy << " covers the digits at " << inkX << ", " << inkY;

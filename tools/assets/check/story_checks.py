@@ -17,7 +17,7 @@ class StoryChecks:
         data = self.read(rel, rel)
         return formats.text_lines(formats.load_text(data)) if data is not None else []
 
-    def captions(self, rel, txt, seq, scenes):
+    def captions(self, rel, txt, seq, scenes, moments=None):
         """Every caption names a line of its text file that exists and shows
         while its scene is on screen. Returns (label, text) per caption."""
         root = self.table(rel)
@@ -30,14 +30,15 @@ class StoryChecks:
             self.text_line(txt, n, "%s caption %d" % (rel, t))
             times.append(to_int(formats.get(root, "texts::text%d::time" % t)))
             said.append(("%s caption %d" % (seq["name"], t), lines[n - 1] if 1 <= n <= len(lines) else ""))
-        self.problems += ["%s: %s" % (rel, p) for p in story_rules.caption_problems(seq, times, scenes)]
+        self.problems += ["%s: %s" % (rel, p)
+                          for p in story_rules.caption_problems(seq, times, scenes, [t for _, t in said], moments)]
         return said
 
     def story(self):
         """The captions say no phrase twice; the captions and the stage
         pages agree with the campaign's lands."""
         said = (self.captions("data/introTexts.dat", "txt/#LANG#/intro.txt", story_rules.INTRO,
-                              story_rules.INTRO_SCENES) +
+                              story_rules.INTRO_SCENES, story_rules.INTRO_MOMENTS) +
                 self.captions("data/outroTexts.dat", "txt/#LANG#/outro.txt", story_rules.OUTRO,
                               story_rules.OUTRO_SCENES))
         self.problems += story_rules.repeated_phrases(said)

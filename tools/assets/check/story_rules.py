@@ -26,6 +26,15 @@ OUTRO = {"name": "outro", "gated": False,
 # council with the circling banners, the great picture whole, night with
 # the Dusk Stone awake.
 INTRO_SCENES = [0, 1, 2, 3, 4, 5, 6, 6, 6]
+# What a caption may tell only once the scene shows it: a word of the
+# caption, its scene and the time into that scene. In the intro's last scene
+# the figures leave one by one, LEAVE_GAP_MS apart, each fading out over
+# LEAVE_FADE_MS; the last of the crowd stays, so the youngest stands alone
+# once the one before it has gone.
+LEAVE_GAP_MS = 1700
+LEAVE_FADE_MS = 1 / 0.012 * FRAME_MS
+INTRO_CROWD = 10
+INTRO_MOMENTS = {"alone": (6, (INTRO_CROWD - 2) * LEAVE_GAP_MS + LEAVE_FADE_MS)}
 OUTRO_SCENES = [0, 1, 1, 1, 2, 2, 3, 3, 4, 4]
 
 # Words that may recur in any company: small words, and the story's names.
@@ -75,10 +84,11 @@ def caption_timeline(times, seq):
     return out, starts
 
 
-def caption_problems(seq, times, table):
+def caption_problems(seq, times, table, texts=(), moments=None):
     """Each caption is visible only from its scene's start until the next
     scene has covered it (or the screen has gone black), and stands at full
-    opacity for a while."""
+    opacity for a while. A caption holding a word of moments shows only
+    from that moment of its scene on (texts: the captions' words, in order)."""
     name, scenes = seq["name"], seq["scenes"]
     if len(table) != len(times):
         return ["%s: %d captions, but the scene table lists %d" % (name, len(times), len(table))]
@@ -91,6 +101,11 @@ def caption_problems(seq, times, table):
         if vis_from < lo or vis_to > hi:
             problems.append("%s caption %d shows at %.2f-%.2f s, but scene %d is on screen at %.2f-%.2f s"
                             % (name, t, vis_from / 1000, vis_to / 1000, scene, lo / 1000, hi / 1000))
+        said = set(words(texts[t - 1])) if t <= len(texts) else set()
+        for word, (at_scene, after) in sorted((moments or {}).items()):
+            if word in said and vis_from < starts[at_scene] + after:
+                problems.append("%s caption %d says \"%s\" from %.2f s, before %.2f s, when scene %d shows it"
+                                % (name, t, word, vis_from / 1000, (starts[at_scene] + after) / 1000, at_scene))
         if expired - full_from < MIN_HOLD_MS:
             problems.append("%s caption %d stands at full opacity for %.1f s only"
                             % (name, t, (expired - full_from) / 1000))
