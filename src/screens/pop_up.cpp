@@ -21,6 +21,7 @@ void TPopUp::setup() {
   gui = LoadGui(bDir + "gfx/gui/popUp/" + lang + "/popUp.gui");
   _font = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 42);
   _smallFont = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 24);
+  _smallestFont = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 19);
   panel = LoadImage(bDir + "gfx/gui/popUp/panel.png", -1);
 }
 
@@ -85,11 +86,21 @@ void TPopUp::draw() {
   if (gui) gui->draw();
   ResetDrawState(alpha);
   SetImageFont(_font);
-  // A long message (a path, a reason) would run over the buttons at the
-  // dialog's own size: it gets the smaller one.
-  constexpr int kTextRoom = 469 - 270;
-  if (_smallFont && layoutSpecText(txt, 310, 270, 420, "CENTER", 1).height > kTextRoom) SetImageFont(_smallFont);
+  // A long message (a reason, a folder's path that no line can break) would
+  // run over the buttons or past the panel at the dialog's own size: it gets
+  // the largest smaller size it fits in.
+  for (const auto& smaller : {_smallFont, _smallestFont})
+    if (smaller && !fitsPanel(txt)) SetImageFont(smaller);
   drawSpecText(txt, 310, 270, 420, "CENTER", 0, nullptr, 1);
+}
+
+bool TPopUp::fitsPanel(const std::string& text) {
+  constexpr int kTextRoom = 469 - 270;  // down to the buttons' top
+  const TSpecTextLayout layout = layoutSpecText(text, 310, 270, 420, "CENTER", 1);
+  if (layout.height > kTextRoom) return false;
+  for (const TSpecTextPiece& line : layout.pieces)
+    if (TextWidth(line.text) > 420) return false;
+  return true;
 }
 
 int yesOrNo(const std::string& text, std::shared_ptr<TEkran> screen) {

@@ -17,7 +17,8 @@ class TPopUp : public TEkran {
   std::shared_ptr<TEkran> ekran;  // drawn behind the dialog
   std::string txt;
   std::shared_ptr<TImageFont> _font;
-  std::shared_ptr<TImageFont> _smallFont;  // for a message too long for _font
+  std::shared_ptr<TImageFont> _smallFont;     // for a message too long for _font
+  std::shared_ptr<TImageFont> _smallestFont;  // and for one too long for that
   std::shared_ptr<TImage> panel;
   int wyn = 0;  // the answer: 1 yes, 0 no
 
@@ -27,6 +28,8 @@ class TPopUp : public TEkran {
   void _updateGui() override;
   void update() override;
   void prepare(const std::string& text, std::shared_ptr<TEkran> screen, int showNo);
+  // Whether text, in the font selected, stays in the room above the buttons.
+  static bool fitsPanel(const std::string& text);
   // Runs the dialog until it has faded out after an answer; returns it.
   int mainLoop(const std::string& text, std::shared_ptr<TEkran> screen, int showNo);
 };

@@ -98,5 +98,19 @@ TEST_F(PopUpTest, ANoticeShowsOneCentredOkAndKeysStillAnswer) {
   shows(1);
 }
 
+// The game's longest notices stay inside the panel, above its button: a
+// folder's path no line can break, a reason that takes a seventh line.
+TEST_F(PopUpTest, TheLongestNoticesStayInsideThePanel) {
+  for (const std::string text :
+       {"Your settings could not be read, so the game starts with its own. The damaged file was kept as "
+        "settings.dat.damaged in ~/Library/Preferences/.Sorvanta/Data.",
+        "Your progress cannot be saved: its folder was moved or renamed while the game ran. Folder: "
+        "~/Library/Preferences/.Sorvanta. You can play on; every save tries again."}) {
+    popUp->txt = text;
+    popUp->draw();  // leaves the font it drew with selected
+    EXPECT_TRUE(TPopUp::fitsPanel(text)) << text;
+  }
+}
+
 }  // namespace
 }  // namespace sorvanta
