@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <utility>
@@ -26,6 +25,7 @@
 #include "map/map_screen.h"
 #include "map/map_states.h"
 #include "map/stage_screen.h"
+#include "platform/display_lost.h"
 #include "platform/files.h"
 #include "platform/incbin.h"
 #include "platform/input.h"
@@ -136,6 +136,17 @@ void tellLockNotice() {
   if (!text.empty()) noticeAtFrameEnd(text);
 }
 
+// Settings that could not be read were replaced by the defaults for this
+// run: the player hears it once, with where the file went.
+void tellSettingsNotice() {
+  const TSettings& s = settings();
+  if (!s.unreadable && s.keptAs.empty()) return;
+  const auto texts = loadTxtFile(bDir + "txt/#LANG#/settings.txt");
+  const std::string where = shownFolder(ExtractDir(s.path()));
+  if (s.unreadable) noticeAtFrameEnd(Replace(readTxtData(texts, 17), "#WHERE#", where));
+  else noticeAtFrameEnd(Replace(Replace(readTxtData(texts, 16), "#FILE#", StripDir(s.keptAs)), "#WHERE#", where));
+}
+
 }  // namespace
 
 void endIfAlreadyRunning() {
@@ -143,7 +154,7 @@ void endIfAlreadyRunning() {
   if (lock == CopyLock::kTaken) return;
   if (lock == CopyLock::kUnavailable) {
     // Playing on is better than not at all, but not without a word.
-    const std::string why = std::strerror(errno);
+    const std::string why = CauseText(DataFolderCause(errno));
     Print("Cannot make sure that no other copy of Sorvanta uses " + myDocsFolder + " (" + why +
           "); playing on without that check");
     lockNotice() = Replace(readTxtData(loadTxtFile(bDir + "txt/#LANG#/loading.txt"), 3), "#ERROR#", why);
@@ -176,6 +187,7 @@ void loadGame(bool fadeOut) {
   if (fadeOut) loading->fadeUp();
   profileManager->loadProfiles();
   tellLockNotice();
+  tellSettingsNotice();
 }
 
 void init() {
@@ -205,7 +217,7 @@ const FailedSaves& saveEverything() {
 // The player asked to quit (a signal is no one's answer): may she try again?
 // The window is still there, but no frame will come: the platform's box.
 bool playerTriesAgain(int cause) {
-  if (EndSignalled()) return false;
+  if (EndSignalled() || DisplayLost()) return false;
   const std::string text = quitNoticeText(cause);
   if (text.empty() || !quitQuestion()) return false;
   return quitQuestion()(text, {tryAgainText(), quitAnywayText()}) == 0;
@@ -215,6 +227,13 @@ bool playerTriesAgain(int cause) {
 
 void bindQuitQuestion(std::function<int(const std::string&, const std::vector<std::string>&)> ask) {
   quitQuestion() = ask ? std::move(ask) : AskMessageBox;
+}
+
+void endWithoutDisplay(const std::string& display) {
+  std::fprintf(stderr, "Sorvanta: the display%s%s went away: the game saves and ends\n", display.empty() ? "" : " ",
+               display.c_str());
+  std::fflush(stderr);
+  ende(0);
 }
 
 void ende(int status) {

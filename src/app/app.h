@@ -34,6 +34,9 @@ void loadGame(bool fadeOut = true);
 // whether to try again; when progress stays unsaved, one line on standard
 // error says what and the status is not 0.
 [[noreturn]] void ende(int status = 0);
+// The display went away (display: its name): one line on standard error,
+// then ende as at a terminate request, asking nothing.
+[[noreturn]] void endWithoutDisplay(const std::string& display);
 // How that question is asked: the text and the answers (try again first);
 // the index answered, -1 for none. The platform's message box by default
 // (nullptr restores it); tests answer in its place.

@@ -14,6 +14,7 @@
 #include "gui/gui.h"
 #include "gui/mouse.h"
 #include "map/stage_screen.h"
+#include "platform/display_lost.h"
 #include "puzzle/board/board_links.h"
 #include "puzzle/board/cell_draw_support.h"
 #include "puzzle/board/level_file.h"
@@ -149,6 +150,8 @@ void bindLayers() {
   // The settings are what the player chose: a failed save is told as a
   // player's file is.
   bindSettingsSaveFailed([](int cause, const std::string& path) { playerSaveFailed(cause, path); });
+  // A display that goes away ends the game as a terminate request does.
+  SetDisplayLostHandler([](const std::string& display) { endWithoutDisplay(display); });
   BindPictureStyle([] { return options ? options->pickedColorType : 0; });
   bindDialogs({
       [](const std::string& text, std::shared_ptr<TEkran> screen, int showNo) {

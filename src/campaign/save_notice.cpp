@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/dialogs.h"
+#include "core/folders.h"
 #include "core/globals.h"
 #include "formats/txt_file.h"
 #include "platform/files.h"
@@ -64,10 +65,7 @@ std::string shownFolder(const std::string& folder) {
   return folder;
 }
 
-void noticeAtFrameEnd(const std::string& text) {
-  const std::string waiting = takeWaitingMessage();
-  tellPlayerAtFrameEnd(waiting.empty() ? text : waiting + "\n\n" + text);
-}
+void noticeAtFrameEnd(const std::string& text) { tellPlayerAtFrameEnd(text); }
 
 void loadSaveNoticeTexts(const std::shared_ptr<TTxtFile>& file) {
   SaveNoticeRun& run = saveNoticeRun();
@@ -89,6 +87,7 @@ std::string saveNoticeText(int cause) {
 }
 
 void playerSaveFailed(int cause, const std::string& what) {
+  cause = DataFolderCause(cause);
   FailedSaves& f = failures();
   if (f.what.empty()) f.cause = cause;
   if (std::find(f.what.begin(), f.what.end(), what) == f.what.end()) f.what.push_back(what);

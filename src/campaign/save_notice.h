@@ -32,8 +32,8 @@ struct SaveNoticeRun {
 };
 SaveNoticeRun& saveNoticeRun();
 
-// A message at the end of the frame (tellPlayerAtFrameEnd), after any that
-// already waits rather than instead of it.
+// A message at the end of the frame (tellPlayerAtFrameEnd): after any that
+// already waits, in a pop-up of its own.
 void noticeAtFrameEnd(const std::string& text);
 // The folder as the player knows it: the home folder as "~".
 std::string shownFolder(const std::string& folder);

@@ -1,5 +1,7 @@
 #include "core/dialogs.h"
 
+#include <algorithm>
+#include <deque>
 #include <utility>
 
 #include "core/states.h"
@@ -13,9 +15,9 @@ TDialogBindings& bound() {
   return bindings;
 }
 
-std::string& waiting() {
-  static std::string text;
-  return text;
+std::deque<std::string>& waiting() {
+  static std::deque<std::string> texts;
+  return texts;
 }
 
 int& framesHeld() {
@@ -36,7 +38,8 @@ void tellPlayer(const std::string& text, std::shared_ptr<TEkran> screen) {
 }
 
 void tellPlayerAtFrameEnd(const std::string& text) {
-  if (waiting().empty()) waiting() = text;
+  if (text.empty() || std::find(waiting().begin(), waiting().end(), text) != waiting().end()) return;
+  waiting().push_back(text);
 }
 
 bool messageWaiting() { return !waiting().empty(); }
@@ -48,7 +51,10 @@ bool waitingMessageShowsNow(bool screenSettled) {
 
 std::string takeWaitingMessage() {
   framesHeld() = 0;
-  return std::exchange(waiting(), std::string());
+  if (waiting().empty()) return {};
+  std::string text = std::move(waiting().front());
+  waiting().pop_front();
+  return text;
 }
 
 std::string runPauseMenu(std::shared_ptr<TEkran> screen) {

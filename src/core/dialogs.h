@@ -24,9 +24,11 @@ int askYesNo(const std::string& text, std::shared_ptr<TEkran> screen);
 void tellPlayer(const std::string& text, std::shared_ptr<TEkran> screen);
 // A message shown at the end of the next frame, over that frame (myFlip):
 // for code that runs where no dialog can, such as a screen's preparation.
-// While one waits, a later one is dropped.
+// Messages wait in the order told, each for a pop-up of its own; one
+// already waiting is not queued again.
 void tellPlayerAtFrameEnd(const std::string& text);
-// Whether a message waits; takeWaitingMessage hands it over and forgets it.
+// Whether a message waits; takeWaitingMessage hands over the first and
+// forgets it.
 bool messageWaiting();
 // Whether the waiting message goes over this frame: only over a screen that
 // has settled (no fade or ramp under way), so it never freezes a half-faded

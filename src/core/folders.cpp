@@ -1,5 +1,7 @@
 #include "core/folders.h"
 
+#include <cerrno>
+
 #include "core/globals.h"
 #include "platform/files.h"
 #include "platform/strings.h"
@@ -34,14 +36,31 @@ std::string DataFolderFor(const std::string& home) {
   return Replace(root + "/Library/Preferences/." + myFolderName, "\\", "/");
 }
 
+namespace {
+
+// Why the per-user folder or one of its two could not be made; 0 when all were.
+int& folderCause() {
+  static int cause = 0;
+  return cause;
+}
+
+}  // namespace
+
 void GetDataFolders() {
   myDocsFolder = DataFolderFor(HomeDir());
+  folderCause() = 0;
   // ~/Library/Preferences does not exist on most desktops: make the parents too.
   for (const char* sub : {"", "/Data", "/Profiles"}) {
     std::string path = myDocsFolder + sub;
-    if (FileType(path) == 0 && !CreateDir(path, true))
-      Print("Cannot create the folder " + path);
+    if (FileType(path) == 0 && !CreateDir(path, true)) {
+      if (folderCause() == 0) folderCause() = errno;
+      Print("Cannot create the folder " + path + " (" + CauseText(errno) + ")");
+    }
   }
+}
+
+int DataFolderCause(int cause) {
+  return cause == ENOENT && folderCause() != 0 ? folderCause() : cause;
 }
 
 std::string GetSpecialFolder() { return ""; }

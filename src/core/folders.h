@@ -16,6 +16,11 @@ std::string BundleResourceURLFor(const std::string& appFile, const std::string& 
 // Sets myDocsFolder to <home>/Library/Preferences/.<myFolderName> and creates
 // it with "Data" and "Profiles", parents included.
 void GetDataFolders();
+// Why a later write in the per-user folder failed, as the player should
+// hear it: a file missing (ENOENT) because its folder could not be made at
+// start (a read-only home) fails for the reason that folder could not be
+// made. Any other cause stays as it is.
+int DataFolderCause(int cause);
 // The per-user folder under home; without a home folder, the working folder.
 std::string DataFolderFor(const std::string& home);
 

@@ -1,5 +1,7 @@
 #include "core/frame.h"
 
+#include <vector>
+
 #include "core/delta_time.h"
 #include "core/design_size.h"
 #include "core/dialogs.h"
@@ -76,7 +78,13 @@ void myFlip(int n, bool screenSettled) {
   Flip(-1);
   ReportPresentedFrames();
   AspectCls();
-  if (tell) tellPlayer(takeWaitingMessage(), std::make_shared<TFrozenFrame>(std::move(frame)));
+  if (!tell) return;
+  // Each message in a pop-up of its own, one after the other over the same
+  // frame; taken first, so that none opens over the pop-up of another.
+  std::vector<std::string> messages;
+  while (messageWaiting()) messages.push_back(takeWaitingMessage());
+  const auto frozen = std::make_shared<TFrozenFrame>(std::move(frame));
+  for (const std::string& text : messages) tellPlayer(text, frozen);
 }
 
 void pauseGame() {

@@ -2,13 +2,14 @@
 
 #include <cerrno>
 #include <cmath>
-#include <fstream>
+#include <cstring>
 
 #include "core/design_size.h"
 #include "core/display.h"
 #include "core/globals.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
+#include "platform/folder_entries.h"
 #include "platform/strings.h"
 #include "platform/system.h"
 
@@ -34,8 +35,37 @@ constexpr float kResidue = 1e-6f;
 // The lowest audible volume, the first step above silence.
 constexpr float kLowest = 0.05f;
 
-// Opening is enough to tell a file we may read from one we may not.
-bool readable(const std::string& path) { return std::ifstream(path).is_open(); }
+// A settings file is a few hundred bytes; one far past that is no settings
+// file and is not read.
+constexpr std::uintmax_t kMaxSettingsBytes = 64u << 10;
+
+// The file read as settings; none, and why, when it holds none.
+std::shared_ptr<TRCMFile> settingsIn(const std::string& path, std::string& why) {
+  const auto size = FileSize(path);
+  if (!size) why = "not a file";
+  else if (*size == 0) why = "empty";
+  else if (*size > kMaxSettingsBytes) why = std::to_string(*size) + " bytes, too large for settings";
+  if (!why.empty()) return nullptr;
+  auto file = loadRCMFile(path);
+  // The group alone, even empty, is a settings file: its missing keys read as 0.
+  if (file->getGroup({"settings", ""})) return file;
+  why = "no settings in it";
+  return nullptr;
+}
+
+// Moves the damaged file beside itself, never over an earlier one kept
+// there; the path it went to, "" when it could not be moved.
+std::string keepAside(const std::string& path) {
+  for (int n = 1; n <= 9; ++n) {
+    const std::string aside = path + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n));
+    if (SomethingAt(aside)) continue;
+    if (MoveAside(path, aside)) return aside;
+    Print("The damaged settings " + path + " cannot be moved aside (" + std::strerror(errno) + ")");
+    return "";
+  }
+  Print("The damaged settings " + path + " cannot be moved aside: nine earlier ones are kept beside it");
+  return "";
+}
 
 }  // namespace
 
@@ -61,21 +91,38 @@ void bindSettingsSaveFailed(std::function<void(int cause, const std::string& pat
 
 void TSettings::load() {
   unreadable = false;
-  if (FileType(path()) == 0) save();
-  // When the first-run file could not be written there is nothing to read
-  // back: play goes on with the current values rather than with silence.
-  if (FileType(path()) == 1 && !readable(path())) {
+  keptAs.clear();
+  const std::string file = path();
+  std::shared_ptr<TRCMFile> stored;
+  if (FileType(file) == 1 && !Readable(file)) {
     unreadable = true;
-    Print("Napotkano problem : Nie mozna odczytac pliku : " + path() +
+    Print("Napotkano problem : Nie mozna odczytac pliku : " + file +
           " (settings left as they are; playing with the defaults)");
-  } else if (FileType(path()) == 1) {
-    auto file = loadRCMFile(path());
-    fullScreen = FloatToInt(file->getFloat("settings::fullScreen", 0));
-    wideScreen = FloatToInt(file->getFloat("settings::wideScreen", 0));
-    customCursor = FloatToInt(file->getFloat("settings::customCursor", 0));
-    soundVol = file->getFloat("settings::soundVolume", 0);
-    musicVol = file->getFloat("settings::musicVolume", 0);
-    lastLoadedMusic = FloatToInt(file->getFloat("settings::lastLoadedMusic1", 0));
+  } else if (FileType(file) == 1) {
+    std::string why;
+    stored = settingsIn(file, why);
+    // Read as it stands, a damaged file would give zeros (a window, silence)
+    // and be saved over with them: it goes aside and counts as missing.
+    if (!stored) {
+      keptAs = keepAside(file);
+      unreadable = keptAs.empty();
+      Print("The settings " + file + " cannot be read (" + why + "): " +
+            (unreadable ? "left as they are" : "kept as " + keptAs) + "; playing with the defaults");
+    }
+  }
+  if (!stored && !unreadable && FileType(file) == 0) {
+    save();
+    // When the first-run file could not be written there is nothing to read
+    // back: play goes on with the current values rather than with silence.
+    if (FileType(file) == 1) stored = loadRCMFile(file);
+  }
+  if (stored) {
+    fullScreen = FloatToInt(stored->getFloat("settings::fullScreen", 0));
+    wideScreen = FloatToInt(stored->getFloat("settings::wideScreen", 0));
+    customCursor = FloatToInt(stored->getFloat("settings::customCursor", 0));
+    soundVol = stored->getFloat("settings::soundVolume", 0);
+    musicVol = stored->getFloat("settings::musicVolume", 0);
+    lastLoadedMusic = FloatToInt(stored->getFloat("settings::lastLoadedMusic1", 0));
   }
   // "not below 0.05" also turns a stored NaN into silence; the lowest step,
   // stored with its residue (0.0499999635), stays audible.

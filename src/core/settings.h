@@ -18,11 +18,16 @@ class TSettings {
   // The file exists but could not be read: it is left as it is for the
   // player to mend, so nothing is saved over it during this run.
   bool unreadable = false;
+  // A file that read as no settings (empty, too large, not a settings file)
+  // was moved aside under this path and counts as missing; "" when none
+  // was. One that could not be moved is left as it is, unreadable.
+  std::string keptAs;
 
   std::string path() const;  // myDocsFolder + "/Data/settings.dat"
-  // Reads the file; a first run writes the defaults first. Stored volumes
-  // below 0.05 (the lowest step, but for its float residue) or not numbers
-  // read as 0, infinite ones as 1.
+  // Reads the file; a first run, or a damaged file moved aside, writes the
+  // current values (the defaults at start-up) first. Stored volumes below
+  // 0.05 (the lowest step, but for its float residue) or not numbers read
+  // as 0, infinite ones as 1.
   void load();
   // Writes the record atomically; a failure is told (bindSettingsSaveFailed)
   // and play goes on. Does nothing while the file is unreadable.

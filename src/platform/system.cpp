@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/child_processes.h"
+#include "platform/display_lost.h"
 #include "platform/strings.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
@@ -72,6 +73,7 @@ std::string BoxText(const std::string& text, std::size_t columns) {
 }
 
 bool ShowMessageBox(const std::string& text) {
+  if (DisplayLost()) return false;
   const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : SDL_GetHint(SDL_HINT_VIDEODRIVER);
   if (ScreenlessDriver(driver)) return false;
   const BoxProcess box;
@@ -79,6 +81,7 @@ bool ShowMessageBox(const std::string& text) {
 }
 
 int AskMessageBox(const std::string& text, const std::vector<std::string>& answers) {
+  if (DisplayLost()) return -1;
   const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : SDL_GetHint(SDL_HINT_VIDEODRIVER);
   if (ScreenlessDriver(driver) || answers.empty()) return -1;
   std::vector<SDL_MessageBoxButtonData> buttons;
@@ -298,6 +301,13 @@ void End(int status) {
     EndHandler()(status);
     throw EndRequested(status);
   }
+  // With the display gone nothing more may be asked of it, not even to close.
+  if (DisplayLost()) ::_exit(status);
+  // A display lost while the mode closes ends the process as it was ending.
+  SetDisplayLostHandler([status](const std::string&) {
+    std::fflush(nullptr);
+    ::_exit(status);
+  });
   // Images kept in statics free their textures as the statics go, after
   // the drawing layer's own: with the mode closed they have none left.
   EndGraphics();

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <thread>
 
+#include "platform/display_lost.h"
 #include "platform/image_frames.h"
 #include "platform/input.h"
 #include "platform/input_internal.h"
@@ -39,6 +40,7 @@ bool EnsureSdlVideo() {
   // framebuffer.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  WatchDisplay();
   // With no display SDL falls back to a driver without a screen; a player
   // would see nothing, so only take one when it was asked for by name.
   const char* driver = SDL_GetCurrentVideoDriver();

@@ -29,6 +29,7 @@ void TPopUp::setup() {
   gui = LoadGui(bDir + "gfx/gui/popUp/" + lang + "/popUp.gui");
   _font = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 42);
   _smallFont = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 24);
+  _smallestFont = myLoadImageFont(bDir + "gfx/fonts/font.ttf", 19);
   panel = LoadImage(bDir + "gfx/gui/popUp/panel.png", -1);
 }
 
@@ -97,33 +98,41 @@ void TPopUp::draw() {
 }
 
 TPopUp::TMessage TPopUp::message(const std::string& text) const {
-  if (!_font || !_smallFont) return {_font, text};
-  SetImageFont(_font);
-  const TSpecTextLayout layout = layoutSpecText(text, kTextLeft, kTextTop, kTextWidth, "CENTER", 1);
-  bool fits = layout.height <= kTextRoom;
-  // Lines are broken at blanks only, so one long word is a line wider than the box.
-  for (const TSpecTextPiece& line : layout.pieces) fits = fits && TextWidth(line.text) <= kTextWidth;
-  if (fits) return {_font, text};
-  SetImageFont(_smallFont);
+  std::shared_ptr<TImageFont> last;
+  for (const auto& font : {_font, _smallFont, _smallestFont}) {
+    if (!font) continue;
+    last = font;
+    SetImageFont(font);
+    const TSpecTextLayout layout = layoutSpecText(text, kTextLeft, kTextTop, kTextWidth, "CENTER", 1);
+    bool fits = layout.height <= kTextRoom;
+    // Lines are broken at blanks only, so one long word is a line wider than the box.
+    for (const TSpecTextPiece& line : layout.pieces) fits = fits && TextWidth(line.text) <= kTextWidth;
+    if (fits) return {font, text};
+  }
+  if (!last) return {_font, text};
+  SetImageFont(last);
   // Each piece as the wrap measures a line's first word: after a blank.
   std::string out;
-  for (const std::string& word : rozbijTekst(text, " ", "", "")) {
-    std::string piece;
-    for (std::size_t i = 0; i < word.size();) {
-      std::size_t end = i + 1;  // one whole character of UTF-8
-      while (end < word.size() && (static_cast<unsigned char>(word[end]) & 0xC0) == 0x80) ++end;
-      const std::string ch = word.substr(i, end - i);
-      if (!piece.empty() && TextWidth(" " + piece + ch) > kTextWidth) {
-        out += piece + " ";
-        piece.clear();
+  for (const std::string& line : rozbijTekst(text, "\n", "", "")) {
+    for (const std::string& word : rozbijTekst(line, " ", "", "")) {
+      std::string piece;
+      for (std::size_t i = 0; i < word.size();) {
+        std::size_t end = i + 1;  // one whole character of UTF-8
+        while (end < word.size() && (static_cast<unsigned char>(word[end]) & 0xC0) == 0x80) ++end;
+        const std::string ch = word.substr(i, end - i);
+        if (!piece.empty() && TextWidth(" " + piece + ch) > kTextWidth) {
+          out += piece + " ";
+          piece.clear();
+        }
+        piece += ch;
+        i = end;
       }
-      piece += ch;
-      i = end;
+      out += piece + " ";
     }
-    out += piece + " ";
+    if (!out.empty()) out.back() = '\n';
   }
   if (!out.empty()) out.pop_back();
-  return {_smallFont, out};
+  return {last, out};
 }
 
 int yesOrNo(const std::string& text, std::shared_ptr<TEkran> screen) {

@@ -17,7 +17,8 @@ class TPopUp : public TEkran {
   std::shared_ptr<TEkran> ekran;  // drawn behind the dialog
   std::string txt;
   std::shared_ptr<TImageFont> _font;
-  std::shared_ptr<TImageFont> _smallFont;  // for a message too long for _font
+  std::shared_ptr<TImageFont> _smallFont;     // for a message too long for _font
+  std::shared_ptr<TImageFont> _smallestFont;  // and for one too long for that
   std::shared_ptr<TImage> panel;
   int wyn = 0;  // the answer: 1 yes, 0 no
 
@@ -31,8 +32,9 @@ class TPopUp : public TEkran {
   int mainLoop(const std::string& text, std::shared_ptr<TEkran> screen, int showNo);
   // How a message is drawn: in the dialog's own font, unless it would run
   // over the buttons or past the box's sides in it (a long notice, a name
-  // of many wide letters), then in the smaller one; and a word too wide
-  // for the box even then (a folder's path) broken into pieces that fit.
+  // of many wide letters), then in the largest smaller one it fits in; and
+  // a word too wide for the box even in the smallest (a folder's path)
+  // broken into pieces that fit.
   struct TMessage {
     std::shared_ptr<TImageFont> font;
     std::string text;

@@ -15,7 +15,10 @@
 
 #include "app/control.h"
 #include "campaign/level_manager.h"
+#include "campaign/save_notice.h"
 #include "core/dialogs.h"
+#include "core/folders.h"
+#include "core/globals.h"
 #include "core/settings.h"
 #include "core/shell_test_support.h"
 #include "gui/gui.h"
@@ -232,11 +235,74 @@ TEST(App, ASecondCopyWithTheSameHomeEndsAndTouchesNothing) {
   const auto told = test::StdoutLines([] { endIfAlreadyRunning(); });
   ASSERT_EQ(told.size(), 1u);
   EXPECT_EQ(told[0].rfind("Cannot make sure that no other copy of Sorvanta uses " + myDocsFolder, 0), 0u) << told[0];
-  // On screen too, once the game is loaded: a home under a file.
+  // On screen too, once the game is loaded: a home under a file, where the
+  // settings cannot be written either. Each notice in a pop-up of its own,
+  // each with the real reason.
   shell_test::SetHome(myDocsFolder.c_str());
-  takeWaitingMessage();
+  while (messageWaiting()) takeWaitingMessage();
   test::EndStatus([] { loadGame(false); });
-  EXPECT_NE(takeWaitingMessage().find("cannot make sure that no other copy of it plays"), std::string::npos);
+  std::vector<std::string> notices;
+  while (messageWaiting()) notices.push_back(takeWaitingMessage());
+  ASSERT_EQ(notices.size(), 2u);
+  EXPECT_NE(notices[0].find("cannot be saved: something else stands where its file or folder belongs"), std::string::npos)
+      << notices[0];
+  EXPECT_NE(notices[1].find("cannot make sure that no other copy of it plays with your progress (Not a directory)"), std::string::npos)
+      << notices[1];
+}
+
+// A home the player may not write to (a read-only disk, or one of another
+// user's) is told as such, not as the files missing that it could not hold.
+TEST(App, AHomeThatCannotBeWrittenIsToldForWhatItIs) {
+  test::TempFolder home;
+  std::filesystem::permissions(home.path(), std::filesystem::perms::owner_all | std::filesystem::perms::others_read |
+                                                std::filesystem::perms::others_exec);
+  std::fflush(stdout);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // Root writes everywhere: play the part of a user who may not.
+    std::error_code ignored;
+    if (::geteuid() != 0)
+      std::filesystem::permissions(home.path(), std::filesystem::perms::owner_write,
+                                   std::filesystem::perm_options::remove, ignored);
+    else if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+      std::_Exit(10);
+    shell_test::SetHome(home.path().c_str());
+    myFolderName = "Sorvanta";
+    clearFailedSaves();
+    const auto lines = test::StdoutLines([] {
+      systemSetup();
+      endIfAlreadyRunning();
+      settings().load();
+    });
+    const bool lockTold = std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+      return line.find("Cannot make sure") != std::string::npos && line.find("(Permission denied)") != std::string::npos;
+    });
+    std::_Exit(failedSaves().cause != EACCES ? 1 : !lockTold ? 2 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "failed check " << WEXITSTATUS(status);
+}
+
+// Settings that hold no settings are told once the game is loaded, with
+// where the damaged file went.
+TEST(App, DamagedSettingsAreToldWithWhereTheyWent) {
+  ShellWorld world(shell_test::NoCapture());
+  test::TempFolder home;
+  shell_test::SetHome(home.path().c_str());
+  test::WriteFile(home / "Library/Preferences/.Sorvanta/Data/settings.dat", "\x01\x02 not settings");
+  test::CreateTheGame();
+  test::EndStatus([] { loadGame(false); });
+  std::vector<std::string> notices;
+  while (messageWaiting()) notices.push_back(takeWaitingMessage());
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0],
+            "Your settings could not be read, so the game starts with its own. The damaged file was kept as "
+            "settings.dat.damaged in ~/Library/Preferences/.Sorvanta/Data.");
+  EXPECT_EQ(settings().fullScreen, 1);
 }
 
 }  // namespace

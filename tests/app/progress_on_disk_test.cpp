@@ -25,6 +25,7 @@
 #include "core/settings.h"
 #include "core/states.h"
 #include "formats/rcm_file.h"
+#include "platform/display_lost.h"
 #include "platform/files.h"
 #include "puzzle/board/level.h"
 #include "puzzle/play/level_summary.h"
@@ -201,7 +202,8 @@ TEST(ProgressOnDisk, AFullDiskIsToldOnceAndCostsNothingOnceThereIsRoom) {
 
 // A save that fails as the game quits: a player who asked to quit is asked,
 // before the window goes, whether to try again; a signal asks no one, and
-// one while she is asked ends the question but not the last attempt.
+// one while she is asked ends the question but not the last attempt, and so
+// does the display going away.
 // Progress left unsaved ends the game with a status that is not 0 and one
 // line on standard error saying what was not saved, where.
 TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
@@ -212,6 +214,7 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
     bool roomOnceAsked;
     int status;
     bool signalWhileAsked = false;
+    bool displayLostWhileAsked = false;
   };
   const Case cases[] = {
       {"quit anyway", false, {1}, false, 1},
@@ -220,6 +223,7 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
       {"no box could be shown", false, {-1}, false, 1},
       {"ended by a signal", true, {}, false, 1},
       {"a signal ends the box: one last attempt", false, {-1}, true, 0, true},
+      {"the display goes while asked: one last attempt, no more questions", false, {0}, false, 1, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -235,6 +239,10 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
       question = text;
       if (c.roomOnceAsked) SetAtomicWriteFaultForTests(nullptr);
       if (c.signalWhileAsked) std::raise(SIGTERM);
+      if (c.displayLostWhileAsked && asked == 0) {
+        ++asked;
+        LoseDisplayForTests(":7");
+      }
       return asked < c.answers.size() ? c.answers[asked++] : (++asked, 1);
     });
     SetAtomicWriteFaultForTests([](const std::string& step) {
@@ -260,6 +268,7 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
     for (std::string line; std::getline(lines, line);)
       if (line.find("progress not saved") != std::string::npos) unsaved.push_back(line);
     ASSERT_EQ(unsaved.size(), c.status == 0 ? 0u : 1u) << err;
+    EXPECT_EQ(err.find("Sorvanta: the display :7 went away") != std::string::npos, c.displayLostWhileAsked) << err;
     if (c.status != 0) {
       EXPECT_NE(unsaved[0].find("No space left on device"), std::string::npos) << unsaved[0];
       EXPECT_NE(unsaved[0].find(ProfilesFolder() + "/65_78_78_65"), std::string::npos) << unsaved[0];

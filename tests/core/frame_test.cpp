@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "core/dialogs.h"
 #include "core/display.h"
@@ -109,15 +111,19 @@ TEST(Frame, AWaitingNoticeShowsOverASettledScreen) {
     screen.fade = 1, screen.dFade = 0, screen.dAlpha = 1;
     int frames = 0, shownAt = 0;
     float fadeShown = -1, alphaShown = -1;
+    std::vector<std::string> shown;
     bindDialogs({[&](const std::string& text, std::shared_ptr<TEkran>, int) {
-                   EXPECT_EQ(text, "not saved");
-                   shownAt = frames + 1, fadeShown = screen.fade, alphaShown = screen.alpha;
+                   if (shown.empty()) shownAt = frames + 1, fadeShown = screen.fade, alphaShown = screen.alpha;
+                   shown.push_back(text);
                    return 1;
                  },
                  nullptr});
+    // Two at once: each in a pop-up of its own, in the order told.
     tellPlayerAtFrameEnd("not saved");
+    tellPlayerAtFrameEnd("not locked");
     runScreenLoop(screen, [&] { ++frames; }, [&] { return frames >= kNoticeHeldFrames + 5; });
     EXPECT_FALSE(messageWaiting()) << settles;
+    EXPECT_EQ(shown, (std::vector<std::string>{"not saved", "not locked"})) << settles;
     EXPECT_EQ(fadeShown, 0) << settles;
     if (settles) {
       EXPECT_EQ(alphaShown, 1);

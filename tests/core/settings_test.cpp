@@ -1,4 +1,4 @@
-// The settings record's file that exists but cannot be read.
+// The settings record's file that exists but cannot be read, or holds no settings.
 #include "core/settings.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include "app/app.h"
 #include "campaign/profile_manager.h"
 #include "core/globals.h"
+#include "formats/rcm_file.h"
 #include "platform/system.h"
 #include "screens/options.h"
 #include "sound/global_snd.h"
@@ -65,6 +66,68 @@ TEST(Settings, AFileThatCannotBeReadIsReportedAndNeverSavedOver) {
   EXPECT_EQ(after.st_mode & 0777, 0u);
   std::filesystem::permissions(file, std::filesystem::perms::owner_read);
   EXPECT_EQ(test::ReadFile(file), stored);
+}
+
+// A file that holds no settings (empty, cut, garbage, far too large) counts
+// as missing: it is moved aside unread, never written over, and the
+// defaults are written in its place. A file with the group, even empty,
+// reads as it stands.
+TEST(Settings, AFileThatHoldsNoSettingsIsKeptAsideAndTheDefaultsWritten) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::uintmax_t size = 0;  // a sparse file this large instead
+    int earlier = 0;          // damaged files kept beside it already
+  };
+  const Case cases[] = {
+      {"empty", ""},
+      {"cut mid-line", "settings {\n\tfullScreen = 1\n\tmusicVol"},
+      {"garbage", std::string("\x89PNG\r\n\x1a\n\0\0{}=\xff", 14)},
+      {"200 MB", "", 200u << 20},
+      {"the first name taken", "", 0, 1},
+      {"every name taken", "", 0, 9},
+      {"only the group", "settings {\n}\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TempFolder home;
+    myDocsFolder = home.path();
+    const std::string file = home / "Data/settings.dat";
+    test::WriteFile(file, c.bytes);
+    if (c.size) std::filesystem::resize_file(file, c.size);
+    for (int n = 1; n <= c.earlier; ++n) test::WriteFile(file + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n)), "");
+    settings() = TSettings{};
+    test::StdoutLines([] { settings().load(); });
+    const bool group = std::string(c.name) == "only the group";
+    if (group) {
+      // The Part's zeros: a window, no custom cursor, silence; nothing moved.
+      EXPECT_EQ(settings().fullScreen, 0);
+      EXPECT_EQ(settings().customCursor, 0);
+      EXPECT_EQ(settings().musicVol, 0.0f);
+      EXPECT_EQ(settings().keptAs, "");
+      EXPECT_EQ(test::ReadFile(file), c.bytes);
+      continue;
+    }
+    EXPECT_EQ(settings().fullScreen, 1);
+    EXPECT_EQ(settings().customCursor, 1);
+    EXPECT_EQ(settings().musicVol, 0.5f);
+    EXPECT_EQ(settings().soundVol, 0.5f);
+    if (c.earlier == 9) {
+      // Nowhere to keep it: left as it is, and nothing saved over it.
+      EXPECT_TRUE(settings().unreadable);
+      settings().save();
+      EXPECT_EQ(test::ReadFile(file), c.bytes);
+      continue;
+    }
+    const std::string aside = file + ".damaged" + (c.earlier ? "-" + std::to_string(c.earlier + 1) : "");
+    EXPECT_EQ(settings().keptAs, aside);
+    EXPECT_FALSE(settings().unreadable);
+    EXPECT_EQ(std::filesystem::file_size(aside), c.size ? c.size : c.bytes.size());
+    if (!c.size) {
+      EXPECT_EQ(test::ReadFile(aside), c.bytes);
+    }
+    EXPECT_EQ(loadRCMFile(file)->getFloat("settings::fullScreen"), 1.0f) << "the defaults written";
+  }
 }
 
 }  // namespace

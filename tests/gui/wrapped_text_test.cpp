@@ -57,7 +57,14 @@ TEST_F(SpecTextTest, WrappingAndHeight) {
       layoutSpecText("aaaa   bbbb", 0, 0, static_cast<float>(TextWidth("aaaa   ")), "LEFT", 1);
   ASSERT_EQ(blanks.pieces.size(), 2u);
   EXPECT_EQ(blanks.pieces[0].text, "aaaa");
-  EXPECT_EQ(layoutSpecText("one\ntwo", 0, 0, 1000, "LEFT", 1).lines, 1);  // no break at a line feed
+  // A line feed starts a line of its own (the font has no glyph for it);
+  // two leave an empty line between.
+  const TSpecTextLayout fed = layoutSpecText("one\n\ntwo three", 0, 0, 1000, "LEFT", 1);
+  ASSERT_EQ(fed.lines, 3);
+  EXPECT_EQ(fed.pieces[0].text, "one");
+  EXPECT_EQ(fed.pieces[1].text, "");
+  EXPECT_EQ(fed.pieces[2].text, "two three");
+  EXPECT_FLOAT_EQ(fed.pieces[2].y, 2.0f * pitch);
 }
 
 TEST_F(SpecTextTest, Alignments) {

@@ -116,6 +116,12 @@ TEST_F(PopUpTest, EveryMessageFitsItsBoxAndAShortOneKeepsTheDialogsSize) {
       {"Your progress cannot be saved: the disk is full. Folder: /home/someone/Library/Preferences/"
        ".Sorvanta/Profiles. You can play on; every save tries again.",
        false},
+      {"Your settings could not be read, so the game starts with its own. The damaged file was kept as "
+       "settings.dat.damaged in ~/Library/Preferences/.Sorvanta/Data.",
+       false},
+      {"Your progress cannot be saved: its folder was moved or renamed while the game ran. Folder: "
+       "~/Library/Preferences/.Sorvanta. You can play on; every save tries again.",
+       false},
   };
   for (const auto& row : rows) {
     const TPopUp::TMessage shown = popUp->message(row.text);

@@ -26,6 +26,7 @@
 #include "map/stage_screen.h"
 #include "platform/audio_internal.h"
 #include "platform/clock.h"
+#include "platform/display_lost.h"
 #include "platform/files.h"
 #include "platform/input.h"
 #include "platform/input_internal.h"
@@ -116,7 +117,10 @@ std::vector<Entry>& Table() {
       {"system pointer reader", ResetBy([] { SetSystemPointerForTests(nullptr); })},
       {"one copy's lock", ResetBy(ReleaseCopyLock)},
       {"save failure notice", Value(saveNoticeRun())},
-      {"message waiting for the frame's end", ResetBy([] { takeWaitingMessage(); })},
+      {"messages waiting for the frame's end", ResetBy([] {
+         while (messageWaiting()) takeWaitingMessage();
+       })},
+      {"display lost", ResetBy(ResetDisplayLostForTests)},
       {"display driver", ResetBy([] { SetDisplayDriver(nullptr); })},
       {"volumes bound to the settings", ResetBy([] { bindVolumeSettings(nullptr, nullptr); })},
       {"settings", Value(settings())},
