@@ -1,5 +1,6 @@
 // The players found again from their folders, for a list file that cannot
-// be read: every folder whose name is a player's folder id.
+// be read: every folder whose name is a player's folder id; and a damaged
+// file moved aside.
 #include <algorithm>
 #include <cerrno>
 #include <cstring>

@@ -112,8 +112,8 @@ std::shared_ptr<TProfile> TProfileManager::readPlayer(const std::string& id, con
   const std::string path = ProfilesFolder() + "/" + id + "/profile.dat";
   // A player without its own folder and file is not a player: reading it
   // would give a nameless one whose saves land in the players' folder.
-  // But a folder that stands there and cannot be read now (a link to a
-  // drive not mounted, an empty mount point) keeps its player listed,
+  // But a folder that stands there with something in it, or that cannot
+  // be read now (a link to a drive not mounted), keeps its player listed,
   // not offered, until her files are back.
   if (FileType(path) != 1 || !Readable(path)) {
     if (holdsNoPlayer(ProfilesFolder() + "/" + id)) {

@@ -70,7 +70,8 @@ class TProfileManager : public TEkran {
   // The list file's players, the one it picked made current.
   void readListed(const TRCMFile& file);
   // The player of folder id; none when her files cannot be read now, and
-  // then a folder that stands there keeps her listed (unavailable).
+  // then a folder that stands there, not empty, keeps her listed
+  // (unavailable). A file that reads as no player is set aside.
   std::shared_ptr<TProfile> readPlayer(const std::string& id, const std::string& listed);
   // Every player whose folder is found, the one whose file was written last
   // made current; a damaged list file is moved aside first and the player

@@ -1,8 +1,6 @@
 // The name entry dialog.
 #include "screens/profile_name.h"
 
-#include <string_view>
-
 #include "campaign/profile_manager.h"
 #include "core/draw_state.h"
 #include "core/globals.h"
