@@ -1,8 +1,11 @@
 // The players found again from their folders, for a list file that cannot
-// be read: every folder whose name is a player's folder id.
+// be read: every folder whose name is a player's folder id; and a damaged
+// file moved aside.
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "campaign/profile_manager.h"
@@ -15,30 +18,23 @@
 
 namespace sorvanta {
 
-namespace {
-
-// Moves the damaged list beside itself, never over an earlier one kept
-// there; the name it went to, "" when it could not be moved.
-std::string keepAside(const std::string& path) {
+std::string KeepDamagedAside(const std::string& path, const std::string& what) {
   for (int n = 1; n <= 9; ++n) {
     const std::string aside = path + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n));
     if (SomethingAt(aside)) continue;
     if (MoveAside(path, aside)) return aside;
-    Print("The damaged player list " + path + " cannot be moved aside (" + std::strerror(errno) +
-          "): it is left as it is");
+    Print(what + " " + path + " cannot be moved aside (" + std::strerror(errno) + "): it is left as it is");
     return "";
   }
-  Print("The damaged player list " + path + " is left as it is: nine earlier ones are kept beside it");
+  Print(what + " " + path + " is left as it is: nine earlier ones are kept beside it");
   return "";
 }
-
-}  // namespace
 
 std::vector<std::string> PlayerFolderIds() {
   std::vector<std::pair<std::string, std::string>> found;  // name, id
   for (const auto& entry : FolderEntries(ProfilesFolder())) {
     const std::string name = NameFromId(entry);
-    if (!name.empty()) found.emplace_back(name, entry);
+    if (NameEntryCouldGive(name)) found.emplace_back(name, entry);
   }
   std::sort(found.begin(), found.end());
   std::vector<std::string> ids;
@@ -50,9 +46,12 @@ void TProfileManager::findPlayersAgain(bool damaged) {
   const std::string path = ProfilesListPath();
   std::string aside;
   if (damaged) {
-    aside = keepAside(path);
+    aside = KeepDamagedAside(path, "The damaged player list");
     listLeftAsIs = aside.empty();
   }
+  // Every save writes the current player last, so her file is the newest.
+  std::shared_ptr<TProfile> latest;
+  std::filesystem::file_time_type newest;
   for (const auto& id : PlayerFolderIds()) {
     if (static_cast<int>(profiles.size() + unavailable.size()) >= kMaxListedPlayers) {
       Print("More player folders than a list holds: the rest are left where they are");
@@ -63,8 +62,12 @@ void TProfileManager::findPlayersAgain(bool damaged) {
     if (auto player = readPlayer(id, "The player folder " + id)) {
       player->name = NameFromId(id);
       profiles.push_back(player);
+      std::error_code error;
+      const auto written = std::filesystem::last_write_time(ProfilesFolder() + "/" + id + "/profile.dat", error);
+      if (!error && (!latest || written > newest)) latest = player, newest = written;
     }
   }
+  if (latest) profile = latest;
   if (!damaged) return;
   std::string text = Replace(txtListRebuilt, "#WHERE#", shownFolder(myDocsFolder));
   if (!aside.empty()) text += " " + Replace(txtListKeptAs, "#FILE#", StripDir(aside));

@@ -7,6 +7,7 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/states.h"
 #include "puzzle/board/ruleset.h"
@@ -168,6 +169,12 @@ class TProfile {
 std::shared_ptr<TProfile> loadProfile(const std::string& path);
 // The name whose folder id (GetId) is id; "" when id is no name's id.
 std::string NameFromId(const std::string& id);
+// The characters the name entry refuses, besides control codes.
+inline constexpr std::u32string_view kRefusedNameChars = U"\"{}()[]+-= *!@#$%^&\\/?<>.,:;'";
+// Whether the name entry could give name: not empty, and no control code
+// nor refused character in it. A folder whose name is no such name's is
+// none of the players' (folder 10 would be a line feed).
+bool NameEntryCouldGive(const std::string& name);
 // The folder that holds every player's folder and the list file.
 std::string ProfilesFolder();
 // A damaged count never makes more records than this.

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <set>
+#include <system_error>
 
 #include "campaign/save_notice.h"
 #include "core/dialogs.h"
@@ -30,6 +32,8 @@ void TProfileManager::setup() {
   txtPlayer = Trim(readTxtData(txt, 11));
   txtPlayers = readTxtData(txt, 12);
   loadSaveNoticeTexts(txt);
+  txtPlayerUnreadable = readTxtData(txt, 23);
+  txtPlayerKeptAs = readTxtData(txt, 24);
 }
 
 namespace {
@@ -50,6 +54,18 @@ std::shared_ptr<TRCMFile> readableList(const std::string& path, std::string& why
   if (!file->getString("profiles::i").empty()) return file;
   why = "no list in it";
   return nullptr;
+}
+
+// Nothing there, or a folder holding nothing of a player's but damaged
+// files kept aside: an empty folder a full disk left is no player away.
+bool holdsNoPlayer(const std::string& folder) {
+  if (!SomethingAt(folder)) return true;
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) return false;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+    if (it->path().filename().string().rfind("profile.dat.damaged", 0) != 0) return false;
+  return !error;
 }
 
 }  // namespace
@@ -96,21 +112,39 @@ std::shared_ptr<TProfile> TProfileManager::readPlayer(const std::string& id, con
   const std::string path = ProfilesFolder() + "/" + id + "/profile.dat";
   // A player without its own folder and file is not a player: reading it
   // would give a nameless one whose saves land in the players' folder.
-  // But a folder that stands there and cannot be read now (a link to a
-  // drive not mounted, an empty mount point) keeps its player listed,
+  // But a folder that stands there with something in it, or that cannot
+  // be read now (a link to a drive not mounted), keeps its player listed,
   // not offered, until her files are back.
   if (FileType(path) != 1 || !Readable(path)) {
-    if (SomethingAt(ProfilesFolder() + "/" + id)) {
+    if (holdsNoPlayer(ProfilesFolder() + "/" + id)) {
+      Print(listed + " has no file (" + path + "), left out");
+    } else {
       Print(listed + " cannot be read now (" + path + "), kept in the list");
       unavailable.push_back(id);
-    } else {
-      Print(listed + " has no file (" + path + "), left out");
     }
     return nullptr;
   }
   auto player = loadProfile(path);
+  // A file emptied or cut short reads as nothing, so as no name: no player
+  // to offer, and saving her would write over what is left of her.
+  if (player->name.empty()) {
+    setAsideUnreadable(id, path);
+    return nullptr;
+  }
   player->savedId = id;
   return player;
+}
+
+void TProfileManager::setAsideUnreadable(const std::string& id, const std::string& path) {
+  const std::string aside = KeepDamagedAside(path, "The damaged player file");
+  if (aside.empty()) unavailable.push_back(id);
+  const std::string name = NameFromId(id);
+  std::string text = Replace(Replace(Replace(txtPlayerUnreadable, "#NAME#", name.empty() ? id : name), "#FOLDER#",
+                                     "Profiles/" + id),
+                             "#WHERE#", shownFolder(myDocsFolder));
+  if (!aside.empty()) text += " " + Replace(txtPlayerKeptAs, "#FILE#", StripDir(aside));
+  Print("The player file " + path + " holds no player: " + text);
+  if (!txtPlayerUnreadable.empty()) noticeAtFrameEnd(text);
 }
 
 int TProfileManager::saveProfiles() {
@@ -118,8 +152,12 @@ int TProfileManager::saveProfiles() {
   auto file = createRCMFile();
   int listed = 0, picked = 0;
   std::vector<std::string> ids;
+  // The current player is written last: a list made again from the
+  // folders finds her by her file being the newest.
+  for (auto& player : profiles)
+    if (player != profile) player->Save();
+  if (profile && std::find(profiles.begin(), profiles.end(), profile) != profiles.end()) profile->Save();
   for (auto& player : profiles) {
-    player->Save();
     // The list names the folder of the last complete save; a player never
     // saved whole has no folder to name yet.
     if (player->savedId.empty()) continue;

@@ -37,6 +37,9 @@ class TProfileManager : public TEkran {
   // Told when the list file could not be read and the players were found
   // again from their folders; the second names where the damaged file went.
   std::string txtListRebuilt, txtListKeptAs;
+  // Told for a listed player whose file cannot be read as a player (empty,
+  // cut short): which folder, and where the damaged file went.
+  std::string txtPlayerUnreadable, txtPlayerKeptAs;
   // A damaged list file that could not be moved aside: not written over
   // in this run.
   bool listLeftAsIs = false;
@@ -67,12 +70,22 @@ class TProfileManager : public TEkran {
   // The list file's players, the one it picked made current.
   void readListed(const TRCMFile& file);
   // The player of folder id; none when her files cannot be read now, and
-  // then a folder that stands there keeps her listed (unavailable).
+  // then a folder that stands there, not empty, keeps her listed
+  // (unavailable). A file that reads as no player is set aside.
   std::shared_ptr<TProfile> readPlayer(const std::string& id, const std::string& listed);
-  // Every player whose folder is found; a damaged list file is moved aside
-  // first and the player told.
+  // Every player whose folder is found, the one whose file was written last
+  // made current; a damaged list file is moved aside first and the player
+  // told.
   void findPlayersAgain(bool damaged);
+  // A player's file that reads as no player: moved aside and told; one
+  // that cannot be moved keeps her folder hers, so it is never written over.
+  void setAsideUnreadable(const std::string& id, const std::string& path);
 };
+
+// Moves a damaged file (what, in the line printed) beside itself as
+// ".damaged", "-2" ... "-9" after, never over an earlier one kept there;
+// the name it went to, "" when it could not be moved.
+std::string KeepDamagedAside(const std::string& path, const std::string& what);
 
 // The ids of the player folders in ProfilesFolder(), in the order of the
 // names they give back (NameFromId).

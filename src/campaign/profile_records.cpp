@@ -122,6 +122,14 @@ std::string NameFromId(const std::string& id) {
   return high != 0 ? "" : U32ToUtf8(name);
 }
 
+bool NameEntryCouldGive(const std::string& name) {
+  const std::u32string text = Utf8ToU32(name);
+  if (text.empty()) return false;
+  for (char32_t c : text)
+    if (c < 32 || c == 127 || kRefusedNameChars.find(c) != std::u32string_view::npos) return false;
+  return true;
+}
+
 int TProfile::HaveTip(const std::string& id) const {
   const std::string wanted = Upper(id);
   for (const auto& tip : lekcjeTutoriala)

@@ -1,8 +1,6 @@
 // The name entry dialog.
 #include "screens/profile_name.h"
 
-#include <string_view>
-
 #include "campaign/profile_manager.h"
 #include "core/draw_state.h"
 #include "core/globals.h"
@@ -26,8 +24,7 @@ std::string key(const std::string& name) { return Upper(Trim(name)); }
 }  // namespace
 
 TProfileName::TProfileName() {
-  // A view, so the literal's terminating NUL is not one of them.
-  for (char32_t c : std::u32string_view(U"\"{}()[]+-= *!@#$%^&\\/?<>.,:;'")) forbiddenChars.push_back(c);
+  for (char32_t c : kRefusedNameChars) forbiddenChars.push_back(c);
 }
 
 void TProfileName::setup() {

@@ -1,8 +1,10 @@
 // The player list: its file, damaged lists, rename, delete and failed saves.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <thread>
 
 #include "campaign/profile_manager.h"
 #include "campaign_test_support.h"
@@ -30,6 +32,8 @@ struct ListHome {
     manager->txtPlayer = "PLAYER";
     manager->txtListRebuilt = "Found in #WHERE#.";
     manager->txtListKeptAs = "Kept as #FILE#.";
+    manager->txtPlayerUnreadable = "#NAME# in #FOLDER# of #WHERE#.";
+    manager->txtPlayerKeptAs = "Kept as #FILE#.";
     manager->loadProfiles();
     return manager;
   }
@@ -77,6 +81,7 @@ TEST(ProfileList, DamagedListsGiveASoundStart) {
     const char* list;
     std::vector<std::string> names;
     const char* current;
+    bool asideTaken = false;  // every name the damaged list could go to
   };
   const std::vector<Case> cases = {
       {"profiles {\n i = 2\n pickedProfile = 0\n profile1 = \"65\"\n profile2 = \"66\"\n}\n", {"A", "B"}, "A"},
@@ -89,15 +94,25 @@ TEST(ProfileList, DamagedListsGiveASoundStart) {
       // Numbers past int's range saturate.
       {"profiles {\n i = 1e30\n pickedProfile = -1e30\n profile1 = \"65\"\n profile2 = \"66\"\n}\n", {"A", "B"}, "A"},
       {"profiles {\n i = 2\n pickedProfile = 1e30\n profile1 = \"65\"\n profile2 = \"66\"\n}\n", {"A", "B"}, "A"},
-      // No list to read: the players are found from their folders.
-      {"", {"A", "B"}, "A"},
-      {"profiles {\n i = 1\n pickedProfile = 1\n profile1 = \"66\"\n", {"A", "B"}, "A"},
-      {"\x89PNG\r\n", {"A", "B"}, "A"},
+      // No list to read: the players are found from their folders, the
+      // current one by her file being written last.
+      {"", {"A", "B", "C"}, "B"},
+      {"profiles {\n i = 1\n pickedProfile = 1\n profile1 = \"66\"\n", {"A", "B", "C"}, "B"},
+      {"\x89PNG\r\n", {"A", "B", "C"}, "B"},
+      {"\x89PNG\r\n", {"A", "B", "C"}, "B", true},
   };
   for (const auto& c : cases) {
     ListHome home;
-    home.withPlayers({"A", "B"}, 1);
+    // Each write a moment after the one before, as on any disk's clock.
+    SetAtomicWriteFaultForTests([](const std::string& step) {
+      if (step == "open") std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      return false;
+    });
+    home.withPlayers({"A", "B", "C"}, 2);
+    SetAtomicWriteFaultForTests(nullptr);
     test::WriteFile(ProfilesListPath(), c.list);
+    for (int n = 1; c.asideTaken && n <= 9; ++n)
+      test::WriteFile(ProfilesListPath() + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n)), "earlier");
     std::shared_ptr<TProfileManager> m;
     test::StdoutLines([&] { m = home.start(); });
     EXPECT_EQ(home.names(*m), c.names) << c.list;
@@ -105,6 +120,12 @@ TEST(ProfileList, DamagedListsGiveASoundStart) {
     EXPECT_EQ(m->profile->name, c.current) << c.list;
     m->Check();  // adds nobody beside a loaded list
     EXPECT_EQ(m->profiles.size(), c.names.size()) << c.list;
+    takeWaitingMessage();
+    test::StdoutLines([&] { m->saveProfiles(); });
+    // A damaged list that could not be moved aside is never written over.
+    if (c.asideTaken) {
+      EXPECT_EQ(LoadBytes(ProfilesListPath()), c.list);
+    }
   }
   // A first start: Check makes the default player, saved at the next save.
   ListHome fresh;
@@ -122,10 +143,12 @@ TEST(ProfileList, AListThatCannotBeReadIsMadeAgainFromThePlayersFolders) {
   namespace fs = std::filesystem;
   ListHome home;
   home.withPlayers({"A", "B", "C"}, 3);
-  test::WriteFile(ProfilesFolder() + "/65/profile.dat", "profile { data { name = \"B\" } }\n");
+  test::WriteFile(ProfilesFolder() + "/65/profile.dat", "profile {\n data {\n  name = \"B\"\n }\n}\n");
   fs::remove_all(ProfilesFolder() + "/67");
-  fs::create_directory(ProfilesFolder() + "/67");  // a drive not mounted
+  fs::create_directory_symlink(home.root / "drive", ProfilesFolder() + "/67");  // a drive not mounted
   fs::create_directory(ProfilesFolder() + "/notes");
+  // A line feed's folder, which no name the name entry gives could have made.
+  test::WriteFile(ProfilesFolder() + "/10/profile.dat", "profile {\n data {\n  name = \"X\"\n }\n}\n");
   fs::resize_file(ProfilesListPath(), std::uintmax_t{200} << 20);
   std::shared_ptr<TProfileManager> m;
   auto printed = test::StdoutLines([&] { m = home.start(); });
@@ -168,13 +191,14 @@ TEST(ProfileList, APlayerWhoseFilesCannotBeReadNowStaysListed) {
          fs::rename(away, away + "-unmounted");
        },
        [](const std::string&, const std::string& away) { fs::rename(away + "-unmounted", away); }},
-      {"an empty mount point",
+      {"a mount point with a file of its own",
        [](const std::string& folder, const std::string& away) {
          fs::rename(folder, away);
          fs::create_directory(folder);
+         test::WriteFile(folder + "/.mount", "");
        },
        [](const std::string& folder, const std::string& away) {
-         fs::remove(folder);
+         fs::remove_all(folder);
          fs::rename(away, folder);
        }},
   };
@@ -199,14 +223,50 @@ TEST(ProfileList, APlayerWhoseFilesCannotBeReadNowStaysListed) {
   test::StdoutLines([&] { m = gone.start(); });
   m->saveProfiles();
   EXPECT_EQ(LoadBytes(ProfilesListPath()), "profiles {\n\ti = 1\n\tpickedProfile = 1\n\tprofile1 = \"65\"\n}\n\n");
-  // Nor does the default player take the folder of one who is away.
-  ListHome away;
-  away.withPlayers({"PLAYER"}, 1);
-  fs::remove_all(ProfilesFolder() + "/80_76_65_89_69_82");
-  fs::create_directory(ProfilesFolder() + "/80_76_65_89_69_82");
-  test::StdoutLines([&] { m = away.start(); });
-  m->Check();
-  EXPECT_EQ(m->profile->name, "PLAYER2");
+  // Nor does the default player take the folder of one who is away; but an
+  // empty folder (a first start on a full disk) is nobody's.
+  for (const bool empty : {false, true}) {
+    ListHome away;
+    away.withPlayers({"PLAYER"}, 1);
+    const std::string folder = ProfilesFolder() + "/80_76_65_89_69_82";
+    fs::remove_all(folder);
+    fs::create_directory(folder);
+    if (!empty) test::WriteFile(folder + "/levelPicross.lvl", "");
+    test::StdoutLines([&] { m = away.start(); });
+    m->Check();
+    EXPECT_EQ(m->profile->name, empty ? "PLAYER" : "PLAYER2");
+    EXPECT_EQ(m->unavailable.empty(), empty);
+  }
+}
+
+// A listed player whose file reads as no player (emptied, cut short) is
+// not offered, and told once with her folder; her file is kept aside, or,
+// when it cannot be moved, her folder stays hers so it is never written over.
+TEST(ProfileList, APlayerFileThatReadsAsNoPlayerIsKeptAsideAndTold) {
+  for (const int damage : {0, 1, 2}) {  // emptied, cut mid-line, cut and cannot be moved
+    ListHome home;
+    home.withPlayers({"A", "B"}, 2);
+    const std::string file = ProfilesFolder() + "/66/profile.dat";
+    const std::string whole = LoadBytes(file);
+    const std::string left = damage == 0 ? "" : whole.substr(0, whole.find("tryb") + 2);
+    test::WriteFile(file, left);
+    for (int n = 1; damage == 2 && n <= 9; ++n) test::WriteFile(file + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n)), "");
+    std::shared_ptr<TProfileManager> m;
+    test::StdoutLines([&] { m = home.start(); });
+    EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A"})) << damage;
+    EXPECT_EQ(m->profile->name, "A");
+    const std::string told = "B in Profiles/66 of " + myDocsFolder + ".";
+    EXPECT_EQ(takeWaitingMessage(), damage == 2 ? told : told + " Kept as profile.dat.damaged.") << damage;
+    EXPECT_EQ(m->folderTaken("B", nullptr), damage == 2) << damage;
+    test::StdoutLines([&] {
+      m->saveProfiles();
+      m = home.start();
+    });
+    EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A"}));
+    EXPECT_EQ(LoadBytes(damage == 2 ? file : file + ".damaged"), left) << damage;
+    EXPECT_EQ(messageWaiting(), damage == 2) << "told once, while the file stays where it was";
+    takeWaitingMessage();
+  }
 }
 
 TEST(ProfileList, RenameDeleteAndReuseOfAName) {
