@@ -158,8 +158,10 @@ void Harness::Frame() { Flip(-1); }
 void Harness::AfterPresent() {
   ++frames_;
   // 1000/60 ms per frame, as whole milliseconds that add up exactly.
-  clock_ = msAfter(clock_, static_cast<int>((static_cast<long long>(frames_) * 1000) / 60 -
-                                            (static_cast<long long>(frames_ - 1) * 1000) / 60));
+  const int step = frameMs_ > 0 ? frameMs_
+                                : static_cast<int>((static_cast<long long>(frames_) * 1000) / 60 -
+                                                   (static_cast<long long>(frames_ - 1) * 1000) / 60);
+  clock_ = msAfter(clock_, step);
   if (frames_ > cap_) throw HarnessFrameCapExceeded(cap_);
 }
 

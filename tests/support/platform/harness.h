@@ -93,6 +93,9 @@ class Harness {
   int millis() const { return clock_; }
   void AdvanceClock(int ms) { clock_ = msAfter(clock_, ms); }  // wraps as the clock does
   void SetFrameCap(int frames) { cap_ = frames_ + frames; }
+  // Each Flip from now on advances the clock by ms (a slow machine); 0 gives
+  // back frames of 60 per second.
+  void SetFrameMillis(int ms) { frameMs_ = ms > 0 ? ms : 0; }
 
   // The last presented frame (window pixels), none before the first.
   std::shared_ptr<TPixmap> LastFrame() const { return lastFrame_; }
@@ -120,6 +123,7 @@ class Harness {
   int frames_ = 0;
   int cap_ = 0;
   int clock_ = 0;
+  int frameMs_ = 0;  // the clock's step per Flip; 0: 1000/60 ms
   bool capture_ = true;
   std::shared_ptr<TPixmap> lastFrame_;
   float frameKx_ = 1, frameKy_ = 1;  // pixels per virtual unit of the last frame
