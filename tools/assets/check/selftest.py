@@ -5,6 +5,7 @@ failures (empty when the checker is sound)."""
 import struct
 import zlib
 
+import cell_marks
 import colour
 import decode
 import fill_colours
@@ -157,4 +158,9 @@ def run():
         for x, handle, stretch in pieces:
             canvas.draw(solid, x, 0, handle, (stretch, 1))
         expect(canvas.gaps(0, True) == want, "frame pieces %s leave a gap of %d" % (pieces, want))
+    # cell marks: four corner ticks are four pieces, an x one; diagonal neighbours touch
+    ticks = {(0, 0), (1, 1), (8, 0), (7, 1), (0, 8), (1, 7), (8, 8), (7, 7)}
+    expect(cell_marks.pieces(ticks) == 4 and cell_marks.pieces(ticks | {(x, x) for x in range(9)} |
+                                                               {(x, 8 - x) for x in range(9)}) == 1, "a cross's pieces")
+    expect([cell_marks._gap({(0, 0)}, {q}) for q in ((0, 0), (1, 1), (3, 0))] == [0, 1, 3], "gaps between marks")
     return failures
