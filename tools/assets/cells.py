@@ -1,6 +1,6 @@
 """Board cells in the five cell sizes: the empty cell, the cross, the paint
 of every colour (data/colors.dat), the picture pieces of Picross
-(data/atiles.dat), the clue digits and the dots of satisfied clues.
+(data/atiles.dat), the clue digits and the marks of satisfied clues.
 Everything is drawn at 4x and reduced, so the small sizes stay crisp."""
 
 import colorsys
@@ -16,7 +16,9 @@ from kit import INK, QUICKSAND, hexrgb, save_png
 CELL = [45, 42, 34, 28, 26]
 # Digit images by size index 1..4 (index 0 reuses 1): box and cap height.
 DIGIT_BOX = {1: 32, 2: 26, 3: 22, 4: 18}
-DIGIT_CAP = {1: 23.0, 2: 19.0, 3: 15.5, 4: 12.5}
+# Size 3's digits stand a little lower than the others' share of the cell,
+# so that the cross fits beside them (cell_cross).
+DIGIT_CAP = {1: 23.0, 2: 19.0, 3: 15.0, 4: 12.5}
 DIGIT_OUTLINE = {1: 2.3, 2: 2.07, 3: 1.725, 4: 1.495}
 # The digits' outline: a neutral dark grey, so that tinted it stays a deep shade
 # of the digit's own colour and a faded digit keeps a ring that reads (1.5:1
@@ -24,7 +26,6 @@ DIGIT_OUTLINE = {1: 2.3, 2: 2.07, 3: 1.725, 4: 1.495}
 # own light fill can carry it). Darker, the whole digits of red and green
 # would run together for deuteranopes.
 DIGIT_INK = "#2A2A2A"
-DOT = {0: 9, 1: 9, 2: 8, 3: 6, 4: 5}
 SS = 4  # supersampling
 
 EMPTY = "#BFB095"
@@ -139,29 +140,126 @@ def cross(size, fill=INK, outline=None, opacity=0.85):
     return img.resize((size, size), Image.LANCZOS)
 
 
-def cell_cross(size, ends=(0.04, 0.19), halo="#F3E3C0"):
-    """The cross on a cell: four dark arms from the corners that stop short
-    of the middle, where a clue's digit stands, each ringed by a light halo,
-    so that the cross reads at a glance on the empty cell (its dark core)
-    and on every paint, dark ones included (its halo)."""
-    n = size * SS
+def _stroke_pic(n, polylines, width, halo, halo_px=0.7):
+    """Ink strokes with round ends (and joins), each ringed by a light halo,
+    at 4x on an n x n transparent square."""
     img = Image.new("RGBA", (n, n), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
-    w = max(SS * 2.4, 0.11 * n)
 
-    def arms(width, colour):
-        r = width / 2.0
-        for sx, sy in ((1, 1), (-1, 1), (1, -1), (-1, -1)):
-            (x0, y0), (x1, y1) = ((n / 2.0 - sx * (0.5 - t) * n, n / 2.0 - sy * (0.5 - t) * n) for t in ends)
-            d.line((x0, y0, x1, y1), fill=colour, width=int(round(width)))
-            for cx, cy in ((x0, y0), (x1, y1)):
+    def draw(w, colour):
+        r = w / 2.0
+        for line in polylines:
+            d.line(line, fill=colour, width=int(round(w)))
+            for cx, cy in line:
                 d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=colour)
-    arms(w + 2 * SS * 1.1, hexrgb(halo) + (255,))
-    arms(w, hexrgb(INK) + (255,))
-    return img.resize((size, size), Image.LANCZOS)
+    if halo:
+        draw(width + 2 * SS * halo_px, hexrgb(halo) + (255,))
+    draw(width, hexrgb(INK) + (255,))
+    return img
 
 
-# ---- digits and dots -----------------------------------------------------
+def digit_area(s):
+    """The cell pixels (1x, cell s) that some clue digit covers (its fill and
+    outline, at least half opaque; the soft shadow left out), as the game
+    centres the digit either way of rounding."""
+    n, box = CELL[s], DIGIT_BOX[max(1, s)]
+    area = np.zeros((n, n), bool)
+    for dgt in range(10):
+        pic = np.asarray(glyph(str(dgt), box, DIGIT_CAP[max(1, s)], "#FFFFFF", outline=DIGIT_INK,
+                               outline_px=DIGIT_OUTLINE[max(1, s)])).astype(np.int32)
+        a = pic[..., 3] >= 128
+        for o in {(n - box) // 2, (n - box + 1) // 2}:
+            area[o:o + box, o:o + box] |= a
+    return area
+
+
+def _grow(mask, r=1):
+    out = mask.copy()
+    for dy in range(-r, r + 1):
+        for dx in range(-r, r + 1):
+            out[max(0, dy):mask.shape[0] + min(0, dy), max(0, dx):mask.shape[1] + min(0, dx)] |= \
+                mask[max(0, -dy):mask.shape[0] - max(0, dy), max(0, -dx):mask.shape[1] - max(0, dx)]
+    return out
+
+
+def _face(n):
+    """The cell's face one pixel in from its rounded edge (1x)."""
+    whole = np.asarray(_reduce(np.dstack([np.zeros((n * SS, n * SS, 3)), _rounded_mask(n * SS, 0, 0.14 * n * SS) * 255]),
+                               n))[..., 3] >= 250
+    return ~_grow(~np.pad(whole, 1))[1:-1, 1:-1]
+
+
+def _fits(pic, allowed):
+    a = np.asarray(pic)[..., 3] >= 32
+    return not (a & ~allowed).any()
+
+
+def cell_cross(size):
+    """The cross on a cell: one small inked x with a light halo, as large as
+    fits in the cell's lower left corner clear of every clue digit (with a
+    pixel to spare) and inside the cell's face, so that it reads as a cross
+    on the empty cell and on every paint, stays in its own cell and never
+    joins a crossed neighbour's."""
+    n = CELL[size]
+    face = _face(n)
+    allowed = face & ~_grow(digit_area(size))
+    for k in np.arange(0.45 * n, 3.0, -0.5):
+        w = max(SS * (1.2 if size < 3 else 1.0), 0.2 * k * SS)
+        spots = [(x, y) for x in np.arange(k / 2.0, n / 3.0, 0.5) for y in np.arange(n - k / 2.0, n * 0.6, -0.5)]
+        for x, y in sorted(spots, key=lambda p: p[0] + n - p[1]):  # nearest the corner first
+            ends = [((x - k / 2 + 0.1 * k) * SS, (y - k / 2 + 0.1 * k) * SS),
+                    ((x + k / 2 - 0.1 * k) * SS, (y + k / 2 - 0.1 * k) * SS)]
+            (x0, y0), (x1, y1) = ends
+            pic = _stroke_pic(n * SS, [[(x0, y0), (x1, y1)], [(x0, y1), (x1, y0)]], w, "#F3E3C0",
+                              0.7 if size < 3 else 0.5)
+            pic = pic.resize((n, n), Image.LANCZOS)
+            if _fits(pic, allowed):
+                return pic
+    raise ValueError("no cross fits beside the digits of cell size %d" % size)
+
+
+def mark_places(s):
+    """The top-left corners (cell pixels) where the game draws the satisfied
+    mark of a clue, beside the digit's picture, either way of rounding."""
+    n, box = CELL[s], DIGIT_BOX[max(1, s)]
+    x, y = n / 2.0 + 0.26 * box, n / 2.0 - 0.4 * box
+    return [(int(x) + dx, int(y) + dy) for dx in (0, 1) for dy in (0, 1)]
+
+
+def done_mark(s, fill):
+    """The satisfied clue's mark: a tick with an ink outline, right of the
+    digit and off it in every place the game may draw it, inside the cell,
+    as large as fits there. The game tints it in the clue's
+    colour, so its fill takes the colour and its outline keeps it apart
+    from the cell."""
+    n = CELL[s]
+    face = _face(n)
+    cell_ok = face & ~digit_area(s)
+    places = mark_places(s)
+    m = n - min(p[0] for p in places)
+    allowed = np.ones((m, m), bool)
+    for px, py in places:
+        sub = np.zeros((m, m), bool)
+        h, w = min(m, n - py), min(m, n - px)
+        sub[:h, :w] = cell_ok[py:py + h, px:px + w]
+        allowed &= sub
+    rim = 0.9 if s < 2 else 0.6 if s < 3 else 0.45  # the ink outline's width, px
+    for k in np.arange(0.4 * n, 2.5, -0.25):  # the tick's width; it stands 1.25 times as tall
+        w = max(SS * (1.2 if s < 3 else 1.0), 0.22 * k * SS)
+        for oy in np.arange(0.0, m - 1.25 * k, 0.25):
+            for ox in np.arange(0.0, m - k, 0.25):
+                pts = [(ox + 0.08 * k, oy + 0.7 * k), (ox + 0.38 * k, oy + 1.15 * k), (ox + 0.92 * k, oy + 0.1 * k)]
+                line = [[(a * SS, b * SS) for a, b in pts]]
+                outer = np.asarray(_stroke_pic(m * SS, line, w + 2 * SS * rim, None)).astype(np.float32)
+                core = np.asarray(_stroke_pic(m * SS, line, w, None))[..., 3:4].astype(np.float32) / 255.0
+                rgb = np.array(hexrgb(INK), np.float32) * (1 - core) + np.array(hexrgb(fill), np.float32) * core
+                out = _reduce(np.dstack([rgb, outer[..., 3]]), m)
+                if _fits(out, allowed):
+                    return out
+    raise ValueError("no mark fits beside the digits of cell size %d" % s)
+
+
+# ---- digits --------------------------------------------------------------
 
 def _disk_dilate(mask, r):
     out = mask.copy()
@@ -190,20 +288,6 @@ def glyph(text, box, cap, fill, outline=INK, outline_px=2.0):
     alpha = np.maximum(np.maximum(ring, m), shadow)
     col = np.where(m[..., None] > 0, f * m[..., None] + o * (1 - m[..., None]), o)
     return _reduce(np.dstack([col, alpha * 255]), box)
-
-
-def dot(size, fill):
-    n = size * SS
-    x, y = _grid(n)
-    r = n / 2.0
-    d = np.sqrt((x - r) ** 2 + (y - r) ** 2)
-    outer = np.clip(r - d, 0, 1)
-    inner = np.clip(r - SS * 1.3 - d, 0, 1)
-    f = np.array(hexrgb(fill), np.float32)
-    o = np.array(hexrgb(INK), np.float32)
-    hi = np.clip(1 - np.sqrt((x - 0.38 * n) ** 2 + (y - 0.36 * n) ** 2) / (0.22 * n), 0, 1) * 0.5
-    col = o * (1 - inner[..., None]) + (f + (255 - f) * hi[..., None]) * inner[..., None]
-    return _reduce(np.dstack([col, outer * 255]), size)
 
 
 # ---- tables --------------------------------------------------------------
@@ -267,7 +351,7 @@ def make_pieces():
 def make_cells():
     for s in range(5):
         save_png(tile(CELL[s], EMPTY, raised=False, seed=7), "gfx/tiles/empty%d.png" % s)
-        save_png(cell_cross(CELL[s]), "gfx/tiles/x%d.png" % s)
+        save_png(cell_cross(s), "gfx/tiles/x%d.png" % s)
 
 
 def make_digits():
@@ -279,8 +363,8 @@ def make_digits():
                            outline_px=DIGIT_OUTLINE[s]),
                      "gfx/numbers/b%d_%d.png" % (dgt, s))
     for s in range(5):
-        save_png(dot(DOT[s], "#FFFFFF"), "gfx/gui/game/point%d.png" % s)
-        save_png(dot(DOT[s], "#FFF4DC"), "gfx/gui/game/bpoint%d.png" % s)
+        save_png(done_mark(s, "#FFFFFF"), "gfx/gui/game/point%d.png" % s)
+        save_png(done_mark(s, "#FFF4DC"), "gfx/gui/game/bpoint%d.png" % s)
 
 
 def make_all():

@@ -6,6 +6,7 @@ import base64
 import struct
 import zlib
 
+import cell_marks
 import colour
 import decode
 import fill_colours
@@ -172,4 +173,9 @@ def run():
     expect(squares is not None and squares[:2] == (2, 1) and
            all(abs(a - b) < 3 for got, want in zip(squares[2][0], ((200, 40, 60), (20, 90, 230))) for a, b in zip(got, want)),
            "a JPEG's squares read as their colours")
+    # cell marks: four corner ticks are four pieces, an x one; diagonal neighbours touch
+    ticks = {(0, 0), (1, 1), (8, 0), (7, 1), (0, 8), (1, 7), (8, 8), (7, 7)}
+    expect(cell_marks.pieces(ticks) == 4 and cell_marks.pieces(ticks | {(x, x) for x in range(9)} |
+                                                               {(x, 8 - x) for x in range(9)}) == 1, "a cross's pieces")
+    expect([cell_marks._gap({(0, 0)}, {q}) for q in ((0, 0), (1, 1), (3, 0))] == [0, 1, 3], "gaps between marks")
     return failures
