@@ -2,14 +2,13 @@
 // be read: every folder whose name is a player's folder id; and a damaged
 // file moved aside.
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
 #include "campaign/profile_manager.h"
 #include "campaign/save_notice.h"
+#include "core/folders.h"
 #include "core/globals.h"
 #include "platform/files.h"
 #include "platform/folder_entries.h"
@@ -17,18 +16,6 @@
 #include "platform/system.h"
 
 namespace sorvanta {
-
-std::string KeepDamagedAside(const std::string& path, const std::string& what) {
-  for (int n = 1; n <= 9; ++n) {
-    const std::string aside = path + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n));
-    if (SomethingAt(aside)) continue;
-    if (MoveAside(path, aside)) return aside;
-    Print(what + " " + path + " cannot be moved aside (" + std::strerror(errno) + "): it is left as it is");
-    return "";
-  }
-  Print(what + " " + path + " is left as it is: nine earlier ones are kept beside it");
-  return "";
-}
 
 std::vector<std::string> PlayerFolderIds() {
   std::vector<std::pair<std::string, std::string>> found;  // name, id

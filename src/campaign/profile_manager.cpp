@@ -9,6 +9,7 @@
 
 #include "campaign/save_notice.h"
 #include "core/dialogs.h"
+#include "core/folders.h"
 #include "core/globals.h"
 #include "formats/txt_file.h"
 #include "formats/bounded_count.h"

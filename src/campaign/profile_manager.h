@@ -82,11 +82,6 @@ class TProfileManager : public TEkran {
   void setAsideUnreadable(const std::string& id, const std::string& path);
 };
 
-// Moves a damaged file (what, in the line printed) beside itself as
-// ".damaged", "-2" ... "-9" after, never over an earlier one kept there;
-// the name it went to, "" when it could not be moved.
-std::string KeepDamagedAside(const std::string& path, const std::string& what);
-
 // The ids of the player folders in ProfilesFolder(), in the order of the
 // names they give back (NameFromId).
 std::vector<std::string> PlayerFolderIds();

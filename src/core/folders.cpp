@@ -1,9 +1,11 @@
 #include "core/folders.h"
 
 #include <cerrno>
+#include <cstring>
 
 #include "core/globals.h"
 #include "platform/files.h"
+#include "platform/folder_entries.h"
 #include "platform/strings.h"
 #include "platform/system.h"
 
@@ -66,5 +68,17 @@ int DataFolderCause(int cause) {
 std::string GetSpecialFolder() { return ""; }
 
 void systemSetup() { GetDataFolders(); }
+
+std::string KeepDamagedAside(const std::string& path, const std::string& what) {
+  for (int n = 1; n <= 9; ++n) {
+    const std::string aside = path + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n));
+    if (SomethingAt(aside)) continue;
+    if (MoveAside(path, aside)) return aside;
+    Print(what + " " + path + " cannot be moved aside (" + std::strerror(errno) + "): it is left as it is");
+    return "";
+  }
+  Print(what + " " + path + " is left as it is: nine earlier ones are kept beside it");
+  return "";
+}
 
 }  // namespace sorvanta

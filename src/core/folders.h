@@ -24,6 +24,11 @@ int DataFolderCause(int cause);
 // The per-user folder under home; without a home folder, the working folder.
 std::string DataFolderFor(const std::string& home);
 
+// Moves a damaged file (what names it in the line printed) beside itself
+// as path.damaged, then -2 to -9, never over an earlier one kept there; the
+// path it went to, "" when it could not be moved and stays as it is.
+std::string KeepDamagedAside(const std::string& path, const std::string& what);
+
 // Always ""; kept with the folders' interface, nothing in the game calls it.
 std::string GetSpecialFolder();
 void systemSetup();

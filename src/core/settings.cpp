@@ -2,10 +2,10 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 
 #include "core/design_size.h"
 #include "core/display.h"
+#include "core/folders.h"
 #include "core/globals.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
@@ -53,20 +53,6 @@ std::shared_ptr<TRCMFile> settingsIn(const std::string& path, std::string& why) 
   return nullptr;
 }
 
-// Moves the damaged file beside itself, never over an earlier one kept
-// there; the path it went to, "" when it could not be moved.
-std::string keepAside(const std::string& path) {
-  for (int n = 1; n <= 9; ++n) {
-    const std::string aside = path + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n));
-    if (SomethingAt(aside)) continue;
-    if (MoveAside(path, aside)) return aside;
-    Print("The damaged settings " + path + " cannot be moved aside (" + std::strerror(errno) + ")");
-    return "";
-  }
-  Print("The damaged settings " + path + " cannot be moved aside: nine earlier ones are kept beside it");
-  return "";
-}
-
 }  // namespace
 
 void TSettings::save() const {
@@ -104,7 +90,7 @@ void TSettings::load() {
     // Read as it stands, a damaged file would give zeros (a window, silence)
     // and be saved over with them: it goes aside and counts as missing.
     if (!stored) {
-      keptAs = keepAside(file);
+      keptAs = KeepDamagedAside(file, "The damaged settings");
       unreadable = keptAs.empty();
       Print("The settings " + file + " cannot be read (" + why + "): " +
             (unreadable ? "left as they are" : "kept as " + keptAs) + "; playing with the defaults");
