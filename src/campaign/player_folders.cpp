@@ -21,7 +21,8 @@ namespace {
 // there; the name it went to, "" when it could not be moved.
 std::string keepAside(const std::string& path) {
   for (int n = 1; n <= 9; ++n) {
-    const std::string aside = path + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n));
+    std::string aside = path + ".damaged";
+    if (n > 1) aside.append("-").append(std::to_string(n));
     if (SomethingAt(aside)) continue;
     if (MoveAside(path, aside)) return aside;
     Print("The damaged player list " + path + " cannot be moved aside (" + std::strerror(errno) +
@@ -67,7 +68,7 @@ void TProfileManager::findPlayersAgain(bool damaged) {
   }
   if (!damaged) return;
   std::string text = Replace(txtListRebuilt, "#WHERE#", shownFolder(myDocsFolder));
-  if (!aside.empty()) text += " " + Replace(txtListKeptAs, "#FILE#", StripDir(aside));
+  if (!aside.empty()) text.append(" ").append(Replace(txtListKeptAs, "#FILE#", StripDir(aside)));
   Print(text);
   noticeAtFrameEnd(text);
 }
