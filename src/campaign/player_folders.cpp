@@ -57,7 +57,7 @@ void TProfileManager::findPlayersAgain(bool damaged) {
   if (latest) profile = latest;
   if (!damaged) return;
   std::string text = Replace(txtListRebuilt, "#WHERE#", shownFolder(myDocsFolder));
-  if (!aside.empty()) text += " " + Replace(txtListKeptAs, "#FILE#", StripDir(aside));
+  if (!aside.empty()) text.append(" ").append(Replace(txtListKeptAs, "#FILE#", StripDir(aside)));
   Print(text);
   noticeAtFrameEnd(text);
 }

@@ -71,7 +71,8 @@ void systemSetup() { GetDataFolders(); }
 
 std::string KeepDamagedAside(const std::string& path, const std::string& what) {
   for (int n = 1; n <= 9; ++n) {
-    const std::string aside = path + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n));
+    std::string aside = path + ".damaged";
+    if (n > 1) aside.append("-").append(std::to_string(n));
     if (SomethingAt(aside)) continue;
     if (MoveAside(path, aside)) return aside;
     Print(what + " " + path + " cannot be moved aside (" + std::strerror(errno) + "): it is left as it is");

@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -177,7 +176,6 @@ TEST(App, ASecondCopyWithTheSameHomeEndsAndTouchesNothing) {
   const pid_t first = ::fork();
   ASSERT_GE(first, 0);
   if (first == 0) {
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     const char held = TakeCopyLock(folder) == CopyLock::kTaken ? 1 : 0;
     if (::write(ready[1], &held, 1) != 1) ::_exit(1);
     for (;;) ::pause();

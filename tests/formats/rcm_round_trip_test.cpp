@@ -40,7 +40,7 @@ TEST(RcmRoundTrip, StringValuesReadBackAndUnreadableCharactersAreDroppedWithOneL
   auto back = loadRCMFile(dir / "f.dat");
   std::vector<std::string> named;
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    const std::string key = "k" + std::to_string(i);
+    const std::string key = std::string("k").append(std::to_string(i));
     EXPECT_EQ(back->getString("g::" + key, 0), cases[i].readBack) << key;
     EXPECT_EQ(back->getString("g::" + key, 1), "second") << key;
     if (std::string(cases[i].value) != cases[i].readBack) named.push_back(key);

@@ -16,7 +16,7 @@ TEST(Properties, ActionNamesAndCopiesFromAClass) {
   cls->alpha = CreateAlpha(0.5f);
   cls->scale = CreateScale(2, 2);
   cls->dim = CreateDim(50, 60);
-  cls->onClick = "c";
+  cls->onClick.assign(1, 'c');
   cls->stepP = 0.2f;
   EXPECT_EQ(copyProperties(nullptr), nullptr);
   auto copy = copyProperties(cls);

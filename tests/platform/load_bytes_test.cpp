@@ -25,7 +25,7 @@ TEST(LoadBytes, ReadsEveryByteOfFilesOfAnySize) {
   for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65536}, std::size_t{300001}}) {
     std::string bytes(size, '\0');
     for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 131 + 7) % 256);
-    const std::string path = dir / ("f" + std::to_string(size));
+    const std::string path = dir / std::string("f").append(std::to_string(size));
     test::WriteFile(path, bytes);
     EXPECT_EQ(LoadBytes(path), bytes) << size;
   }

@@ -61,6 +61,9 @@ if [ -n "$emulator" ]; then
 else
   set -- "$prefix/$bindir/$exec_name"
 fi
+# Killed at ctest's time limit, this script runs no trap: the game dies
+# with it all the same.
+if command -v setpriv >/dev/null 2>&1; then set -- setpriv --pdeathsig KILL "$@"; fi
 HOME=$tmp/home SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software ASAN_OPTIONS=detect_leaks=0 \
   "$@" >"$tmp/out" 2>&1 &
 pid=$!
