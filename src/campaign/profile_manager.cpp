@@ -143,7 +143,7 @@ void TProfileManager::setAsideUnreadable(const std::string& id, const std::strin
   std::string text = Replace(Replace(Replace(txtPlayerUnreadable, "#NAME#", name.empty() ? id : name), "#FOLDER#",
                                      "Profiles/" + id),
                              "#WHERE#", shownFolder(myDocsFolder));
-  if (!aside.empty()) text += " " + Replace(txtPlayerKeptAs, "#FILE#", StripDir(aside));
+  if (!aside.empty()) text.append(" ").append(Replace(txtPlayerKeptAs, "#FILE#", StripDir(aside)));
   Print("The player file " + path + " holds no player: " + text);
   if (!txtPlayerUnreadable.empty()) noticeAtFrameEnd(text);
 }

@@ -258,7 +258,6 @@ TEST(App, AHomeThatCannotBeWrittenIsToldForWhatItIs) {
   const pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     // Root writes everywhere: play the part of a user who may not.
     std::error_code ignored;
     if (::geteuid() != 0)

@@ -165,7 +165,8 @@ TEST(DisplayLost, WhatIsInPlayIsSavedWhenTheXServerDies) {
                                 "-nolisten", "tcp"},
                                {});
     ::close(shown[1]);
-    const std::string display = ":" + ReadLine(shown[0], 10000);
+    std::string display = ":";
+    display += ReadLine(shown[0], 10000);
     ::close(shown[0]);
     ASSERT_NE(display, ":") << "Xvfb gave no display";
 

@@ -112,7 +112,7 @@ TEST(ProfileList, DamagedListsGiveASoundStart) {
     SetAtomicWriteFaultForTests(nullptr);
     test::WriteFile(ProfilesListPath(), c.list);
     for (int n = 1; c.asideTaken && n <= 9; ++n)
-      test::WriteFile(ProfilesListPath() + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n)), "earlier");
+      test::WriteFile(test::KeptAsideName(ProfilesListPath(), n), "earlier");
     std::shared_ptr<TProfileManager> m;
     test::StdoutLines([&] { m = home.start(); });
     EXPECT_EQ(home.names(*m), c.names) << c.list;

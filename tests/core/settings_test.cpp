@@ -95,7 +95,7 @@ TEST(Settings, AFileThatHoldsNoSettingsIsKeptAsideAndTheDefaultsWritten) {
     const std::string file = home / "Data/settings.dat";
     test::WriteFile(file, c.bytes);
     if (c.size) std::filesystem::resize_file(file, c.size);
-    for (int n = 1; n <= c.earlier; ++n) test::WriteFile(file + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n)), "");
+    for (int n = 1; n <= c.earlier; ++n) test::WriteFile(test::KeptAsideName(file, n), "");
     settings() = TSettings{};
     test::StdoutLines([] { settings().load(); });
     const bool group = std::string(c.name) == "only the group";
@@ -119,7 +119,7 @@ TEST(Settings, AFileThatHoldsNoSettingsIsKeptAsideAndTheDefaultsWritten) {
       EXPECT_EQ(test::ReadFile(file), c.bytes);
       continue;
     }
-    const std::string aside = file + ".damaged" + (c.earlier ? "-" + std::to_string(c.earlier + 1) : "");
+    const std::string aside = test::KeptAsideName(file, c.earlier + 1);
     EXPECT_EQ(settings().keptAs, aside);
     EXPECT_FALSE(settings().unreadable);
     EXPECT_EQ(std::filesystem::file_size(aside), c.size ? c.size : c.bytes.size());

@@ -43,6 +43,14 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
   if (!out.flush()) throw std::runtime_error("Cannot write " + path);
 }
 
+// The n-th name a damaged file is kept aside under: path.damaged, then
+// path.damaged-2 and on.
+inline std::string KeptAsideName(const std::string& path, int n) {
+  std::string name = path + ".damaged";
+  if (n > 1) name.append("-").append(std::to_string(n));
+  return name;
+}
+
 // The bytes of a file; "" when it cannot be read.
 inline std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
