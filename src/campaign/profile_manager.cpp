@@ -15,7 +15,6 @@
 #include "formats/bounded_count.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
-#include "platform/folder_entries.h"
 #include "platform/strings.h"
 #include "platform/system.h"
 
@@ -45,11 +44,7 @@ constexpr std::uintmax_t kMaxListBytes = 256u << 10;
 
 // The list file, when it can be read as one; else none, with why.
 std::shared_ptr<TRCMFile> readableList(const std::string& path, std::string& why) {
-  const auto size = FileSize(path);
-  if (!size) why = "not a file";
-  else if (*size == 0) why = "empty";
-  else if (*size > kMaxListBytes) why = std::to_string(*size) + " bytes, too large for a list";
-  else if (!Readable(path)) why = "may not be read";
+  why = WhyUnreadable(path, kMaxListBytes, "a list");
   if (!why.empty()) return nullptr;
   auto file = loadRCMFile(path);
   if (!file->getString("profiles::i").empty()) return file;

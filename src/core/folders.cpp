@@ -82,4 +82,13 @@ std::string KeepDamagedAside(const std::string& path, const std::string& what) {
   return "";
 }
 
+std::string WhyUnreadable(const std::string& path, std::uintmax_t most, const std::string& what) {
+  const auto size = FileSize(path);
+  if (!size) return "not a file";
+  if (*size == 0) return "empty";
+  if (*size > most) return std::to_string(*size) + " bytes, too large for " + what;
+  if (!Readable(path)) return "may not be read";
+  return "";
+}
+
 }  // namespace sorvanta

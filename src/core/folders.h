@@ -1,6 +1,7 @@
 #pragma once
 // The resource folder the assets are read from, and the per-user folder
 // that holds the settings ("Data") and the players' files ("Profiles").
+#include <cstdint>
 #include <string>
 
 namespace sorvanta {
@@ -28,6 +29,11 @@ std::string DataFolderFor(const std::string& home);
 // as path.damaged, then -2 to -9, never over an earlier one kept there; the
 // path it went to, "" when it could not be moved and stays as it is.
 std::string KeepDamagedAside(const std::string& path, const std::string& what);
+
+// Why the data file at path, of at most most bytes, cannot be read: "not a
+// file", "empty", "<N> bytes, too large for <what>" or "may not be read";
+// "" when it can. Whether it holds what it should is the caller's to check.
+std::string WhyUnreadable(const std::string& path, std::uintmax_t most, const std::string& what);
 
 // Always ""; kept with the folders' interface, nothing in the game calls it.
 std::string GetSpecialFolder();

@@ -9,7 +9,6 @@
 #include "core/globals.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
-#include "platform/folder_entries.h"
 #include "platform/strings.h"
 #include "platform/system.h"
 
@@ -41,10 +40,7 @@ constexpr std::uintmax_t kMaxSettingsBytes = 64u << 10;
 
 // The file read as settings; none, and why, when it holds none.
 std::shared_ptr<TRCMFile> settingsIn(const std::string& path, std::string& why) {
-  const auto size = FileSize(path);
-  if (!size) why = "not a file";
-  else if (*size == 0) why = "empty";
-  else if (*size > kMaxSettingsBytes) why = std::to_string(*size) + " bytes, too large for settings";
+  why = WhyUnreadable(path, kMaxSettingsBytes, "settings");
   if (!why.empty()) return nullptr;
   auto file = loadRCMFile(path);
   // The group alone, even empty, is a settings file: its missing keys read as 0.
