@@ -1,7 +1,6 @@
 #include "platform/child_processes.h"
 
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +9,7 @@
 
 #include "platform/input_internal.h"
 #include "platform/single_copy.h"
+#include "support/forked_with_pipes.h"
 #include "support/temp_folder.h"
 
 namespace sorvanta {
@@ -24,9 +24,7 @@ TEST(ChildProcesses, ABoxHoldsNoLockAndGoesWithTheGame) {
     SCOPED_TRACE(signal);
     test::TempFolder folder;
     int report[2], life[2];
-    ASSERT_EQ(::pipe(report), 0);
-    ASSERT_EQ(::pipe(life), 0);
-    const pid_t game = ::fork();
+    const pid_t game = test::ForkWithPipes(report, life);
     ASSERT_GE(game, 0);
     if (game == 0) {
       InstallTerminateHandlers();
@@ -53,13 +51,7 @@ TEST(ChildProcesses, ABoxHoldsNoLockAndGoesWithTheGame) {
     EXPECT_EQ(TakeCopyLock(folder.path()), CopyLock::kTaken) << "the box keeps the lock";
     ReleaseCopyLock();
     ::kill(game, signal);
-    pollfd gone{life[0], POLLIN, 0};
-    const bool ended = ::poll(&gone, 1, 10000) == 1;
-    EXPECT_TRUE(ended) << "the box outlives the game";
-    if (!ended) {
-      ::kill(box, SIGKILL);
-      ::kill(game, SIGKILL);
-    }
+    EXPECT_TRUE(test::HoldersGone(life[0], {box, game})) << "the box outlives the game";
     int status = 0;
     ::waitpid(game, &status, 0);
     if (signal != SIGKILL) {

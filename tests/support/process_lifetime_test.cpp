@@ -1,10 +1,11 @@
 #include "support/process_lifetime.h"
 
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "support/forked_with_pipes.h"
 
 namespace sorvanta::test {
 namespace {
@@ -17,9 +18,7 @@ TEST(ProcessLifetime, ATestsChildrenEndWithIt) {
   for (const bool killed : {false, true}) {
     SCOPED_TRACE(killed ? "killed" : "ended");
     int held[2], report[2];
-    ASSERT_EQ(::pipe(held), 0);
-    ASSERT_EQ(::pipe(report), 0);
-    const pid_t test = ::fork();
+    const pid_t test = ForkWithPipes(held, report);
     ASSERT_GE(test, 0);
     if (test == 0) {
       ProcessLifetime lifetime;
@@ -42,13 +41,7 @@ TEST(ProcessLifetime, ATestsChildrenEndWithIt) {
     pid_t child = 0;
     ASSERT_EQ(::read(report[0], &child, sizeof child), static_cast<ssize_t>(sizeof child));
     if (killed) ::kill(test, SIGKILL);
-    pollfd gone{held[0], POLLIN, 0};
-    const bool ended = ::poll(&gone, 1, 10000) == 1;
-    EXPECT_TRUE(ended) << "the child outlives its test";
-    if (!ended) {
-      ::kill(child, SIGKILL);
-      ::kill(test, SIGKILL);
-    }
+    EXPECT_TRUE(HoldersGone(held[0], {child, test})) << "the child outlives its test";
     ::waitpid(test, nullptr, 0);
     ::close(held[0]);
     ::close(report[0]);
