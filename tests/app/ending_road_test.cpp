@@ -24,9 +24,11 @@ namespace {
 using shell_test::ShellWorld;
 
 TEST(EndingRoad, EachCampaignsFirstEndingLeadsBackToAMenuWhosePlayAnswers) {
-  // Some 400 boards and every screen between them: minutes under qemu-user,
-  // and nothing on this road depends on the machine's word size or byte order.
-  if (test::UnderUserEmulation()) GTEST_SKIP() << "too long under user-mode emulation";
+  // Some 400 boards and every screen between them: minutes under qemu-user
+  // or the sanitizers, and nothing on this road depends on the machine's
+  // word size or byte order; every board and screen on it has tests of its own.
+  if (test::UnderUserEmulation() || test::BuiltWithSanitizer())
+    GTEST_SKIP() << "too long under user-mode emulation or the sanitizers";
   test::FreshStart start;
   Harness& h = start.h;
   auto game = std::make_shared<test::ScriptedGame>();

@@ -20,4 +20,20 @@ inline bool UnderUserEmulation() {
   return link("/proc/self/exe") != link(thread);
 }
 
+// Whether this program was built with AddressSanitizer: with the sanitizer
+// build's unoptimised code the longest roads take several minutes.
+constexpr bool BuiltWithSanitizer() {
+#if defined(__SANITIZE_ADDRESS__)
+  return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  return true;
+#else
+  return false;
+#endif
+#else
+  return false;
+#endif
+}
+
 }  // namespace sorvanta::test
