@@ -50,7 +50,7 @@ void TProfileManager::findPlayersAgain(bool damaged) {
       player->name = NameFromId(id);
       profiles.push_back(player);
       std::error_code error;
-      const auto written = std::filesystem::last_write_time(ProfilesFolder() + "/" + id + "/profile.dat", error);
+      const auto written = std::filesystem::last_write_time(PlayerFilePath(id), error);
       if (!error && (!latest || written > newest)) latest = player, newest = written;
     }
   }

@@ -24,6 +24,8 @@ std::shared_ptr<TProfileManager> profileManager;
 
 std::string ProfilesListPath() { return ProfilesFolder() + "/profiles.dat"; }
 
+std::string PlayerFilePath(const std::string& id) { return ProfilesFolder() + "/" + id + "/profile.dat"; }
+
 void TProfileManager::setup() {
   auto txt = loadTxtFile(bDir + "txt/#LANG#/profileManager.txt");
   txtListRebuilt = readTxtData(txt, 8);
@@ -60,7 +62,7 @@ bool holdsNoPlayer(const std::string& folder) {
   std::error_code error;
   if (!fs::is_directory(folder, error)) return false;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-    if (it->path().filename().string().rfind("profile.dat.damaged", 0) != 0) return false;
+    if (it->path().filename().string().rfind(std::string("profile.dat") + kDamagedSuffix, 0) != 0) return false;
   return !error;
 }
 
@@ -105,7 +107,7 @@ void TProfileManager::readListed(const TRCMFile& file) {
 }
 
 std::shared_ptr<TProfile> TProfileManager::readPlayer(const std::string& id, const std::string& listed) {
-  const std::string path = ProfilesFolder() + "/" + id + "/profile.dat";
+  const std::string path = PlayerFilePath(id);
   // A player without its own folder and file is not a player: reading it
   // would give a nameless one whose saves land in the players' folder.
   // But a folder that stands there with something in it, or that cannot

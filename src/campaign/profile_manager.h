@@ -88,6 +88,8 @@ std::vector<std::string> PlayerFolderIds();
 
 // The list file's path.
 std::string ProfilesListPath();
+// The file of the player whose folder is id.
+std::string PlayerFilePath(const std::string& id);
 
 extern std::shared_ptr<TProfileManager> profileManager;
 

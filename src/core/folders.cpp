@@ -1,7 +1,6 @@
 #include "core/folders.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include "core/globals.h"
 #include "platform/files.h"
@@ -71,11 +70,11 @@ void systemSetup() { GetDataFolders(); }
 
 std::string KeepDamagedAside(const std::string& path, const std::string& what) {
   for (int n = 1; n <= 9; ++n) {
-    std::string aside = path + ".damaged";
+    std::string aside = path + kDamagedSuffix;
     if (n > 1) aside.append("-").append(std::to_string(n));
     if (SomethingAt(aside)) continue;
     if (MoveAside(path, aside)) return aside;
-    Print(what + " " + path + " cannot be moved aside (" + std::strerror(errno) + "): it is left as it is");
+    Print(what + " " + path + " cannot be moved aside (" + CauseText(errno) + "): it is left as it is");
     return "";
   }
   Print(what + " " + path + " is left as it is: nine earlier ones are kept beside it");

@@ -25,6 +25,8 @@ int DataFolderCause(int cause);
 // The per-user folder under home; without a home folder, the working folder.
 std::string DataFolderFor(const std::string& home);
 
+// What a damaged file kept aside has appended to its name.
+inline constexpr char kDamagedSuffix[] = ".damaged";
 // Moves a damaged file (what names it in the line printed) beside itself
 // as path.damaged, then -2 to -9, never over an earlier one kept there; the
 // path it went to, "" when it could not be moved and stays as it is.

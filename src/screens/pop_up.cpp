@@ -12,6 +12,7 @@
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/input.h"
+#include "platform/strings.h"
 #include "platform/video.h"
 
 namespace sorvanta {
@@ -35,6 +36,8 @@ void TPopUp::setup() {
 
 void TPopUp::prepare(const std::string& text, std::shared_ptr<TEkran> screen, int showNo) {
   txt = text;
+  // Laid out once: the text stays the same while the dialog is up.
+  shown = message(txt);
   ekran = std::move(screen);
   // A question shows "yes" and "no"; a notice its one "ok", centred.
   if (gui) {
@@ -93,7 +96,6 @@ void TPopUp::draw() {
   if (panel) DrawImage(panel, 265, 215);
   if (gui) gui->draw();
   ResetDrawState(alpha);
-  const TMessage shown = message(txt);
   drawSpecText(shown.text, kTextLeft, kTextTop, kTextWidth, "CENTER", 0, shown.font, 1);
 }
 
@@ -116,16 +118,13 @@ TPopUp::TMessage TPopUp::message(const std::string& text) const {
   for (const std::string& line : rozbijTekst(text, "\n", "", "")) {
     for (const std::string& word : rozbijTekst(line, " ", "", "")) {
       std::string piece;
-      for (std::size_t i = 0; i < word.size();) {
-        std::size_t end = i + 1;  // one whole character of UTF-8
-        while (end < word.size() && (static_cast<unsigned char>(word[end]) & 0xC0) == 0x80) ++end;
-        const std::string ch = word.substr(i, end - i);
+      for (char32_t c : Utf8ToU32(word)) {
+        const std::string ch = U32ToUtf8(std::u32string(1, c));
         if (!piece.empty() && TextWidth(" " + piece + ch) > kTextWidth) {
           out += piece + " ";
           piece.clear();
         }
         piece += ch;
-        i = end;
       }
       out += piece + " ";
     }

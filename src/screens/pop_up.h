@@ -40,6 +40,7 @@ class TPopUp : public TEkran {
     std::string text;
   };
   TMessage message(const std::string& text) const;
+  TMessage shown;  // txt as drawn, chosen as the dialog opens
 };
 
 extern std::shared_ptr<TPopUp> popUp;
