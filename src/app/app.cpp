@@ -233,7 +233,8 @@ void endWithoutDisplay(const std::string& display) {
   std::fprintf(stderr, "Sorvanta: the display%s%s went away: the game saves and ends\n", display.empty() ? "" : " ",
                display.c_str());
   std::fflush(stderr);
-  ende(0);
+  // Saved or not, the game did not end by choice: an error's status.
+  ende(-1);
 }
 
 void ende(int status) {

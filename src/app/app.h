@@ -35,7 +35,8 @@ void loadGame(bool fadeOut = true);
 // error says what and the status is not 0.
 [[noreturn]] void ende(int status = 0);
 // The display went away (display: its name): one line on standard error,
-// then ende as at a terminate request, asking nothing.
+// then ende, asking nothing, with -1, the status of any error the platform
+// reports.
 [[noreturn]] void endWithoutDisplay(const std::string& display);
 // How that question is asked: the text and the answers (try again first);
 // the index answered, -1 for none. The platform's message box by default

@@ -68,40 +68,32 @@ TSpecTextLayout layoutSpecText(const std::string& text, int x, int y, float widt
   TSpecTextLayout out;
   const Align mode = parseAlign(align);
   const int pitch = TextHeight("A") + extraLineSpacing;
-  int n = 0;  // lines placed so far
-  // A line feed ends a paragraph: the next starts on a line of its own (the
-  // font has no glyph for it, so inside a word it would draw as a box).
-  for (std::size_t from = 0;;) {
-    const std::size_t feed = text.find('\n', from);
-    const std::string paragraph = text.substr(from, feed == std::string::npos ? std::string::npos : feed - from);
-    // The added blank ends the last word with a separator, so it is taken whole.
-    const std::vector<std::string> words = rozbijTekst(paragraph + " ", " ", "", "");
-    Placer place{out, words, x, width, mode};
-    std::string line;
-    std::size_t first = 0;  // index of the line's first word
-    std::string joined;     // the line's words without blanks
-    for (std::size_t i = 0; i < words.size(); ++i) {
-      const std::string& word = words[i];
-      if (static_cast<float>(TextWidth(line + " " + word)) <= width) {
-        line = line.empty() ? word : line + " " + word;
-        joined += word;
-        continue;
-      }
-      // The broken line holds words first .. i-1; none when the very first
-      // word is already too wide.
-      place.line(Trim(line), y + pitch * n, first, i > first ? i - 1 : first, joined, mode);
-      ++n;
-      line = word;
-      first = i;
-      joined = word;
+  // The added blank ends the last word with a separator, so it is taken whole.
+  // Only the width breaks a line: a line feed is a character of its word.
+  const std::vector<std::string> words = rozbijTekst(text + " ", " ", "", "");
+  Placer place{out, words, x, width, mode};
+  std::string line;
+  int n = 0;
+  std::size_t first = 0;  // index of the line's first word
+  std::string joined;     // the line's words without blanks
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    if (static_cast<float>(TextWidth(line + " " + word)) <= width) {
+      line = line.empty() ? word : line + " " + word;
+      joined += word;
+      continue;
     }
-    // A paragraph's last line is drawn untrimmed and never justified.
-    place.line(line, y + pitch * n, first, first, joined, mode == Align::Justify ? Align::Left : mode);
+    // The broken line holds words first .. i-1; none when the very first
+    // word is already too wide.
+    place.line(Trim(line), y + pitch * n, first, i > first ? i - 1 : first, joined, mode);
     ++n;
-    if (feed == std::string::npos) break;
-    from = feed + 1;
+    line = word;
+    first = i;
+    joined = word;
   }
-  out.lines = n;
+  // The last line is drawn untrimmed and never justified.
+  place.line(line, y + pitch * n, first, first, joined, mode == Align::Justify ? Align::Left : mode);
+  out.lines = n + 1;
   out.height = pitch * out.lines;
   return out;
 }

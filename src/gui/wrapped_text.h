@@ -23,7 +23,7 @@ struct TSpecTextLayout {
 
 // Breaks text into lines that fit width, measured in the selected font, and
 // places them one under another from (x, y). Words are separated by single
-// blanks; a line breaks where the width ends it and at a line feed. align is "LEFT", "RIGHT", "CENTER" or
+// blanks; only the width breaks a line. align is "LEFT", "RIGHT", "CENTER" or
 // "JUSTIFY" (any case, blanks around ignored; anything else is LEFT). The
 // line pitch is the font's height plus extraLineSpacing.
 TSpecTextLayout layoutSpecText(const std::string& text, int x, int y, float width,

@@ -55,10 +55,14 @@ void TieToParent() {
 }
 
 void InChild() {
-  if (g_closedFd >= 0) ::close(g_closedFd);
-  if (!g_boxUp) return;
+  if (!g_boxUp) {
+    if (g_closedFd >= 0) ::close(g_closedFd);
+    return;
+  }
   // The game gone already, or a box's own child: nothing to show.
   if (::getppid() != g_game) ::_exit(1);
+  // The box keeps the descriptor: the lock goes with the last of the game
+  // and its box, so a next start never runs beside a box of this one.
   struct sigaction fallback {};
   fallback.sa_handler = SIG_DFL;
   sigemptyset(&fallback.sa_mask);

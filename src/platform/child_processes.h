@@ -1,16 +1,18 @@
 #pragma once
-// What a process the game forks may keep of it: none holds the one-copy
-// lock, and one that shows a box (on X11 the message box runs in a forked
-// process) dies with the game and goes as soon as a signal ends the game.
+// What a process the game forks may keep of it: one that shows a box (on
+// X11 the message box runs in a forked process) holds the one-copy lock
+// with the game, dies with it and goes as soon as a signal ends the game;
+// no other holds the lock.
 
 namespace sorvanta {
 
-// The descriptor every child closes first thing (-1: none).
+// The descriptor every child but a box closes first thing (-1: none).
 void CloseInChildren(int fd);
 
 // While one lives, what the game forks shows a box: it dies with the game
 // (a SIGKILL included), takes the end signals as any program does, and is
-// ended by EndBoxOnSignal, so the wait for its answer ends too.
+// ended by EndBoxOnSignal, so the wait for its answer ends too. Until it is
+// gone the lock stays taken, even after the game itself has gone.
 class BoxProcess {
  public:
   BoxProcess();

@@ -53,7 +53,8 @@ CopyLock TakeCopyLock(const std::string& folder) {
     if (StillNamed(fd, folder)) {
       h.fd = fd;
       h.folder = folder;
-      // Shared with a forked child, the lock would outlive the game in it.
+      // Only a box keeps it (child_processes.h): any other child, such
+      // as a browser's opener, could outlive the game holding it.
       CloseInChildren(fd);
       return CopyLock::kTaken;
     }

@@ -115,20 +115,17 @@ TPopUp::TMessage TPopUp::message(const std::string& text) const {
   SetImageFont(last);
   // Each piece as the wrap measures a line's first word: after a blank.
   std::string out;
-  for (const std::string& line : rozbijTekst(text, "\n", "", "")) {
-    for (const std::string& word : rozbijTekst(line, " ", "", "")) {
-      std::string piece;
-      for (char32_t c : Utf8ToU32(word)) {
-        const std::string ch = U32ToUtf8(std::u32string(1, c));
-        if (!piece.empty() && TextWidth(" " + piece + ch) > kTextWidth) {
-          out += piece + " ";
-          piece.clear();
-        }
-        piece += ch;
+  for (const std::string& word : rozbijTekst(text, " ", "", "")) {
+    std::string piece;
+    for (char32_t c : Utf8ToU32(word)) {
+      const std::string ch = U32ToUtf8(std::u32string(1, c));
+      if (!piece.empty() && TextWidth(" " + piece + ch) > kTextWidth) {
+        out += piece + " ";
+        piece.clear();
       }
-      out += piece + " ";
+      piece += ch;
     }
-    if (!out.empty()) out.back() = '\n';
+    out += piece + " ";
   }
   if (!out.empty()) out.pop_back();
   return {last, out};

@@ -223,7 +223,8 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
       {"no box could be shown", false, {-1}, false, 1},
       {"ended by a signal", true, {}, false, 1},
       {"a signal ends the box: one last attempt", false, {-1}, true, 0, true},
-      {"the display goes while asked: one last attempt, no more questions", false, {0}, false, 1, false, true},
+      {"the display goes while asked: one last attempt, no more questions, an error's status", false, {0}, false, -1,
+       false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

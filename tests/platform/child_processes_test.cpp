@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
+#include <string>
 
 #include "platform/input_internal.h"
 #include "platform/single_copy.h"
@@ -15,12 +17,26 @@
 namespace sorvanta {
 namespace {
 
+// Takes the lock as a next start does, for as long as the dying holders may
+// take to let it go (ten seconds); whether it was taken.
+bool LockFreed(const std::string& folder) {
+  const timespec tick{0, 10 * 1000 * 1000};
+  for (int tries = 0; tries < 1000; ++tries) {
+    if (TakeCopyLock(folder) == CopyLock::kTaken) return true;
+    ::nanosleep(&tick, nullptr);
+  }
+  return false;
+}
+
 // A game, another process, holds the one-copy lock, shows a box (a forked
 // process that waits for ever) and waits for it as the platform's box does.
-// The box keeps no lock once the game lets it go; SIGKILL to the game takes
-// the box along; an end signal ends the box, so the game's wait ends.
-TEST(ChildProcesses, ABoxHoldsNoLockAndGoesWithTheGame) {
-  for (int signal : {SIGKILL, SIGTERM, SIGHUP}) {
+// While the box is up a next start finds the lock taken, even with the
+// game's own hold let go; SIGKILL to the game, also to a stopped game,
+// takes the box along; an end signal ends the box, so the game's wait ends.
+// Only then is the lock free.
+TEST(ChildProcesses, ABoxHoldsTheLockAndGoesWithTheGame) {
+  constexpr int kStoppedThenKilled = SIGSTOP;
+  for (int signal : {SIGKILL, kStoppedThenKilled, SIGTERM, SIGHUP}) {
     SCOPED_TRACE(signal);
     test::TempFolder folder;
     int report[2], life[2];
@@ -37,6 +53,7 @@ TEST(ChildProcesses, ABoxHoldsNoLockAndGoesWithTheGame) {
         for (;;) ::pause();
       }
       ::close(life[1]);
+      // What holds the lock from here is the box alone.
       ReleaseCopyLock();
       if (::write(report[1], &box, sizeof box) != sizeof box) ::_exit(3);
       while (::waitpid(box, nullptr, 0) < 0 && errno == EINTR) {
@@ -44,19 +61,27 @@ TEST(ChildProcesses, ABoxHoldsNoLockAndGoesWithTheGame) {
       ::_exit(4);
     }
     ::close(life[1]);
-    // Both have told: the box is under way, the game has let the lock go.
+    // Both have told: the box is under way, the game has let its hold go.
     pid_t box = 0;
     for (int told = 0; told < 2; ++told)
       ASSERT_EQ(::read(report[0], &box, sizeof box), static_cast<ssize_t>(sizeof box));
-    EXPECT_EQ(TakeCopyLock(folder.path()), CopyLock::kTaken) << "the box keeps the lock";
-    ReleaseCopyLock();
-    ::kill(game, signal);
-    EXPECT_TRUE(test::HoldersGone(life[0], {box, game})) << "the box outlives the game";
+    EXPECT_EQ(TakeCopyLock(folder.path()), CopyLock::kHeldElsewhere) << "a next start beside the box";
     int status = 0;
+    if (signal == kStoppedThenKilled) {
+      ::kill(game, SIGSTOP);
+      ASSERT_EQ(::waitpid(game, &status, WUNTRACED), game);
+      EXPECT_TRUE(WIFSTOPPED(status)) << status;
+      ::kill(game, SIGKILL);
+    } else {
+      ::kill(game, signal);
+    }
+    EXPECT_TRUE(test::HoldersGone(life[0], {box, game})) << "the box outlives the game";
     ::waitpid(game, &status, 0);
-    if (signal != SIGKILL) {
+    if (signal == SIGTERM || signal == SIGHUP) {
       EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 4) << status;
     }
+    EXPECT_TRUE(LockFreed(folder.path())) << "the lock outlives the box";
+    ReleaseCopyLock();
     for (int fd : {report[0], report[1], life[0]}) ::close(fd);
   }
 }
