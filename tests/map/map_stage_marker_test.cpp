@@ -18,6 +18,7 @@
 #include "map_test_support.h"
 #include "platform/clock.h"
 #include "platform/input.h"
+#include "support/shot.h"
 
 namespace sorvanta {
 namespace {
@@ -112,6 +113,7 @@ TEST_F(MapTitlesDrawn, RestingTitlesAreYellowAndTheOneUnderThePointerWhite) {
   Frame();
   Frame();
   ASSERT_EQ(map->overStage, Picross(1));
+  test::Shot(world.h(), "mapTitles");
   // Bright pixels of a label can only be its letters: the label darkens the map.
   auto letters = [&](int id) {
     const TTitleLabel l = stageTitleLabel(*Picross(id), map->font);

@@ -169,6 +169,7 @@ TEST(ProfileName, TheTypedNameShowsCentredOnThePanel) {
   EXPECT_LT(bottom, 380 + 40);
   // The caret stands after the name's last letter, on its line.
   const auto caret = shown("ANNA", 1);
+  test::Shot(world.h(), "profileNameCaret");
   int caretLeft = 1024, caretRight = -1;
   for (int y = 380; y < 420; ++y)
     for (int x = 320; x < 700; ++x)
