@@ -64,6 +64,8 @@ int DataFolderCause(int cause) {
   return cause == ENOENT && folderCause() != 0 ? folderCause() : cause;
 }
 
+void ResetDataFolderCauseForTests() { folderCause() = 0; }
+
 std::string GetSpecialFolder() { return ""; }
 
 void systemSetup() { GetDataFolders(); }

@@ -22,6 +22,8 @@ void GetDataFolders();
 // start (a read-only home) fails for the reason that folder could not be
 // made. Any other cause stays as it is.
 int DataFolderCause(int cause);
+// Forgets why the folders could not be made, as a run starts.
+void ResetDataFolderCauseForTests();
 // The per-user folder under home; without a home folder, the working folder.
 std::string DataFolderFor(const std::string& home);
 

@@ -1,6 +1,5 @@
 #include "core/states.h"
 
-#include <map>
 #include <utility>
 
 #include "platform/system.h"
@@ -9,8 +8,8 @@ namespace sorvanta {
 
 namespace {
 
-std::map<std::string, StateOperation>& table() {
-  static std::map<std::string, StateOperation> operations;
+StateTable& table() {
+  static StateTable operations;
   return operations;
 }
 
@@ -25,6 +24,8 @@ std::string stateFromPauseMenu(const std::string& result) {
 void registerState(const std::string& state, StateOperation run) {
   table()[state] = std::move(run);
 }
+
+StateTable& registeredStatesForTests() { return table(); }
 
 std::string runRegisteredState(const std::string& state) {
   auto it = table().find(state);

@@ -3,6 +3,7 @@
 // each runs (filled at start-up by the subsystems that own the states), and
 // the pause menu's results as states.
 #include <functional>
+#include <map>
 #include <string>
 
 namespace sorvanta {
@@ -31,11 +32,14 @@ inline constexpr char kOptionsRestart[] = "RESTART";
 std::string stateFromPauseMenu(const std::string& result);
 
 using StateOperation = std::function<std::string()>;
+using StateTable = std::map<std::string, StateOperation>;
 
 // Makes run the operation of state; a later registration replaces it.
 void registerState(const std::string& state, StateOperation run);
 // Runs the operation of state and returns the next state. A state nobody
 // registered is reported and leads back to "MAIN-MENU".
 std::string runRegisteredState(const std::string& state);
+// The table itself, for tests that put it back as they found it.
+StateTable& registeredStatesForTests();
 
 }  // namespace sorvanta

@@ -1,6 +1,8 @@
 // The modal message box.
 #include "screens/pop_up.h"
 
+#include <algorithm>
+
 #include "core/draw_state.h"
 #include "core/globals.h"
 #include "core/screen_loop.h"
@@ -128,7 +130,26 @@ TPopUp::TMessage TPopUp::message(const std::string& text) const {
     out += piece + " ";
   }
   if (!out.empty()) out.pop_back();
-  return {last, out};
+  return {last, cutToRoom(out)};
+}
+
+std::string TPopUp::cutToRoom(const std::string& text) {
+  const TSpecTextLayout layout = layoutSpecText(text, kTextLeft, kTextTop, kTextWidth, "CENTER", 1);
+  if (layout.height <= kTextRoom || layout.lines <= 0) return text;
+  // Too long even in the smallest size: the lines that fit, the last one
+  // ending in "..." to say there was more.
+  const int keep = std::max(1, kTextRoom / (layout.height / layout.lines));
+  std::string out;
+  for (int i = 0; i < keep && i < static_cast<int>(layout.pieces.size()); ++i) {
+    if (i + 1 < keep) {
+      out += layout.pieces[static_cast<size_t>(i)].text + "\n";
+      continue;
+    }
+    std::u32string line = Utf8ToU32(layout.pieces[static_cast<size_t>(i)].text);
+    while (!line.empty() && TextWidth(U32ToUtf8(line) + "...") > kTextWidth) line.pop_back();
+    out += U32ToUtf8(line) + "...";
+  }
+  return out;
 }
 
 int yesOrNo(const std::string& text, std::shared_ptr<TEkran> screen) {

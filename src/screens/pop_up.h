@@ -34,12 +34,15 @@ class TPopUp : public TEkran {
   // over the buttons or past the box's sides in it (a long notice, a name
   // of many wide letters), then in the largest smaller one it fits in; and
   // a word too wide for the box even in the smallest (a folder's path)
-  // broken into pieces that fit.
+  // broken into pieces that fit; a message too long even so is cut short.
   struct TMessage {
     std::shared_ptr<TImageFont> font;
     std::string text;
   };
   TMessage message(const std::string& text) const;
+  // A message laid out in the selected font, cut after the lines that fit
+  // above the buttons.
+  static std::string cutToRoom(const std::string& text);
   TMessage shown;  // txt as drawn, chosen as the dialog opens
 };
 

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 
 #include "campaign/level_manager.h"
 #include "core/globals.h"
@@ -16,6 +18,7 @@
 #include "map_test_support.h"
 #include "platform/clock.h"
 #include "platform/input.h"
+#include "support/shot.h"
 
 namespace sorvanta {
 namespace {
@@ -90,6 +93,46 @@ TEST_F(MapWorld, TheIconsRectangleIsTheHoverArea) {
     mouse->x = p.x, mouse->y = p.y;
     EXPECT_EQ(stageUpdateOver(s), p.over) << p.x << "," << p.y;
   }
+}
+
+// The map as drawn: resting titles in yellow, the one under the pointer in
+// white.
+class MapTitlesDrawn : public MapWorld {
+ protected:
+  MapTitlesDrawn() : MapWorld(true) {}
+};
+
+TEST_F(MapTitlesDrawn, RestingTitlesAreYellowAndTheOneUnderThePointerWhite) {
+  player->QUEST_GetStageData(2);
+  Picross(1)->title = "HOMELAND";
+  Picross(2)->title = "MARSHES";
+  for (int id : {1, 2}) Picross(id)->titleAddY = 60;
+  map->_prepareStages();
+  map->fade = map->dFade = 0;
+  world.h().MoveMouse(150, 300);
+  Frame();
+  Frame();
+  ASSERT_EQ(map->overStage, Picross(1));
+  test::Shot(world.h(), "mapTitles");
+  // Bright pixels of a label can only be its letters: the label darkens the map.
+  auto letters = [&](int id) {
+    const TTitleLabel l = stageTitleLabel(*Picross(id), map->font);
+    int yellow = 0, white = 0;
+    for (int y = static_cast<int>(l.y); y < l.y + l.h; ++y)
+      for (int x = static_cast<int>(l.x); x < l.x + l.w; ++x) {
+        const std::uint32_t p = world.h().PixelAt(x, y);
+        const int r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
+        if (r > 230 && g > 230 && b > 230) ++white;
+        if (r > 230 && g > 230 && b < 40) ++yellow;
+      }
+    return std::pair{yellow, white};
+  };
+  const auto [overYellow, overWhite] = letters(1);
+  const auto [restYellow, restWhite] = letters(2);
+  EXPECT_EQ(overYellow, 0);
+  EXPECT_GT(overWhite, 20);
+  EXPECT_GT(restYellow, 20);
+  EXPECT_EQ(restWhite, 0);
 }
 
 TEST(MapTitles, ALabelRunningOffTheMapMovesBackOntoIt) {

@@ -54,7 +54,8 @@ inline std::shared_ptr<TStage> Stage(int id, int x, int y) {
 
 class MapWorld : public ::testing::Test {
  protected:
-  MapWorld() : world(shell_test::NoCapture()) {}
+  // capture: keep each frame's pixels for tests that read them.
+  explicit MapWorld(bool capture = false) : world(capture ? HarnessOptions{} : shell_test::NoCapture()) {}
   void SetUp() override {
     levelManager = std::make_shared<TLevelManager>();
     // Picross: four lands; Fill: two of its own.

@@ -123,17 +123,28 @@ TEST_F(PopUpTest, EveryMessageFitsItsBoxAndAShortOneKeepsTheDialogsSize) {
        "~/Library/Preferences/.Sorvanta. You can play on; every save tries again.",
        false},
   };
-  for (const auto& row : rows) {
-    const TPopUp::TMessage shown = popUp->message(row.text);
-    EXPECT_EQ(shown.font == popUp->_font, row.ownSize) << row.text;
+  auto fitsItsBox = [](const std::string& text) {
+    const TPopUp::TMessage shown = popUp->message(text);
     SetImageFont(shown.font);
     const TSpecTextLayout layout = layoutSpecText(shown.text, 310, 270, 420, "CENTER", 1);
-    EXPECT_LE(layout.height, 469 - 270) << row.text;
+    EXPECT_LE(layout.height, 469 - 270) << text;
     for (const TSpecTextPiece& line : layout.pieces) {
       EXPECT_GE(line.x, 310) << line.text;
       EXPECT_LE(line.x + TextWidth(line.text), 730) << line.text;
     }
+    return shown;
+  };
+  for (const auto& row : rows) EXPECT_EQ(fitsItsBox(row.text).font == popUp->_font, row.ownSize) << row.text;
+  // Every length, a word at a time, from one line to many: each height
+  // the largest size would reach (just over the room, too) takes a size
+  // that fits.
+  std::string text = "Saved";
+  for (int words = 1; words < 60; ++words) {
+    fitsItsBox(text);
+    text += words % 3 ? " word" : " again";
   }
+  const std::string cut = fitsItsBox(text + text).text;
+  EXPECT_EQ(cut.substr(cut.size() - 3), "...") << "a message cut short says so";
 }
 
 }  // namespace

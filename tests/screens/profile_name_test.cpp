@@ -124,17 +124,18 @@ TEST(ProfileName, OnlyKeysPressedSinceItOpenedCount) {
 namespace sorvanta {
 namespace {
 
-// The dialog as drawn: the typed name centred on x 500 below y 380, on its
-// panel, and OK lit once there is a name. With SORVANTA_SHOT_DIR naming a folder, the dialog is also written
-// there as a picture to look at.
+// The dialog as drawn: the typed name centred on x 500 below y 380, the caret
+// after it, on its panel, and OK lit once there is a name. With
+// SORVANTA_SHOT_DIR naming a folder, the dialog is also written there as a
+// picture to look at.
 TEST(ProfileName, TheTypedNameShowsCentredOnThePanel) {
   shell_test::ShellWorld world;
   profileName = std::make_shared<TProfileName>();
   profileName->setup();
-  // The frame once faded in, the blinking cursor held hidden.
-  auto shown = [&](const std::string& name) {
+  // The frame once faded in, the blinking caret held hidden (or shown).
+  auto shown = [&](const std::string& name, int caret = 0) {
     profileName->prepare(nullptr, name, 0, 0);
-    profileName->switch_ = 0;
+    profileName->switch_ = caret;
     profileName->time = std::numeric_limits<int>::max();
     for (int i = 0; i < 30; ++i) {
       Cls();
@@ -166,6 +167,17 @@ TEST(ProfileName, TheTypedNameShowsCentredOnThePanel) {
   EXPECT_GT(right - left, 40);
   EXPECT_GE(top, 380);
   EXPECT_LT(bottom, 380 + 40);
+  // The caret stands after the name's last letter, on its line.
+  const auto caret = shown("ANNA", 1);
+  test::Shot(world.h(), "profileNameCaret");
+  int caretLeft = 1024, caretRight = -1;
+  for (int y = 380; y < 420; ++y)
+    for (int x = 320; x < 700; ++x)
+      if (caret[y * 1024 + x] != anna[y * 1024 + x])
+        caretLeft = std::min(caretLeft, x), caretRight = std::max(caretRight, x);
+  ASSERT_GE(caretRight, 0) << "no caret";
+  EXPECT_GE(caretLeft, right - 1);
+  EXPECT_LT(caretRight, right + 40);
   // OK lights up once there is a name to take.
   int okChanged = 0;
   for (int y = 440; y < 476; y += 2)

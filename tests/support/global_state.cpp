@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/app.h"
 #include "app/bindings.h"
 #include "app/control.h"
 #include "campaign/level_manager.h"
@@ -17,8 +18,10 @@
 #include "core/delta_time.h"
 #include "core/dialogs.h"
 #include "core/display.h"
+#include "core/folders.h"
 #include "core/globals.h"
 #include "core/settings.h"
+#include "core/states.h"
 #include "gui/img.h"
 #include "gui/mouse.h"
 #include "gui/my_font.h"
@@ -35,10 +38,13 @@
 #include "platform/single_copy.h"
 #include "platform/system.h"
 #include "platform/video.h"
+#include "platform/soft_canvas.h"
+#include "platform/video_backend.h"
 #include "platform/video_internal.h"
 #include "puzzle/board/atile.h"
 #include "puzzle/board/flying_rock.h"
 #include "puzzle/board/hint.h"
+#include "puzzle/board/level.h"
 #include "puzzle/board/number.h"
 #include "puzzle/board/tile.h"
 #include "puzzle/puzzle_play.h"
@@ -63,6 +69,9 @@ namespace {
 struct Entry {
   std::string name;
   Snapshot take;
+  // The globals of src/ the entry puts back when its name is not theirs:
+  // "TATile::font", or "file.cpp: name" for a function's static.
+  std::vector<std::string> covers = {};
 };
 
 // An environment variable, unset or not.
@@ -107,24 +116,40 @@ std::vector<Entry>& Table() {
   static std::vector<Entry> table = {
       {"$HOME", Environment("HOME")},
       {"working folder", WorkingFolder()},
-      {"drawing state", DrawingState()},
-      {"input and cursor", ResetBy(ForgetInput)},
-      {"sound device", ResetBy([] { SetAudioClockDriven(false); })},
-      {"clock", ResetBy([] { SetTestClock(nullptr); })},
-      {"random generator", ResetBy(ResetRandomForTests)},
-      {"end handler", ResetBy([] { SetEndHandler(nullptr); })},
-      {"atomic write fault", ResetBy([] { SetAtomicWriteFaultForTests(nullptr); })},
-      {"system pointer reader", ResetBy([] { SetSystemPointerForTests(nullptr); })},
-      {"one copy's lock", ResetBy(ReleaseCopyLock)},
-      {"save failure notice", Value(saveNoticeRun())},
+      {"drawing state", DrawingState(), {"platform/video.cpp: state", "platform/video_mode.cpp: backend"}},
+      {"drawing back end's wrap", ResetBy([] { SetBackendWrapForTests(nullptr); }), {"platform/video_mode.cpp: wrap"}},
+      {"drawing on the CPU allowed", ResetBy([] { SetSoftCanvasAllowed(true); }), {"platform/video_mode.cpp: allowed"}},
+      {"span width", ResetBy([] { SetSoftSpanWidth(8); }), {"spanWidth"}},
+      {"notice window query", ResetBy([] { SetNotifyWindowQuery(nullptr); }), {"platform/system.cpp: query"}},
+      {"input and cursor", ResetBy(ForgetInput), {"platform/input.cpp: state", "platform/input.cpp: hook"}},
+      {"sound device", ResetBy([] { SetAudioClockDriven(false); }), {"platform/audio.cpp: audio"}},
+      {"clock", ResetBy([] { SetTestClock(nullptr); }), {"platform/clock.cpp: clock", "platform/clock.cpp: on_delay"}},
+      {"random generator", ResetBy(ResetRandomForTests), {"platform/random.cpp: generator"}},
+      {"end handler", ResetBy([] { SetEndHandler(nullptr); }), {"platform/system.cpp: handler"}},
+      {"atomic write fault", ResetBy([] { SetAtomicWriteFaultForTests(nullptr); }), {"platform/atomic_write.cpp: fault"}},
+      {"system pointer reader", ResetBy([] { SetSystemPointerForTests(nullptr); }), {"platform/input.cpp: reader"}},
+      {"one copy's lock", ResetBy(ReleaseCopyLock), {"platform/single_copy.cpp: h"}},
+      {"save failure notice", Value(saveNoticeRun()), {"campaign/save_notice.cpp: run"}},
+      {"failed saves", ResetBy(clearFailedSaves), {"campaign/save_notice.cpp: f"}},
+      {"why the folders could not be made", ResetBy(ResetDataFolderCauseForTests), {"core/folders.cpp: cause"}},
+      {"quit question", ResetBy([] { bindQuitQuestion(nullptr); }), {"app/app.cpp: ask"}},
       {"messages waiting for the frame's end", ResetBy([] {
-         while (messageWaiting()) takeWaitingMessage();
-       })},
-      {"display lost", ResetBy(ResetDisplayLostForTests)},
-      {"display driver", ResetBy([] { SetDisplayDriver(nullptr); })},
+         do takeWaitingMessage();  // also forgets the frames it was held
+         while (messageWaiting());
+       }),
+       {"core/dialogs.cpp: texts", "core/dialogs.cpp: frames"}},
+      {"display lost", ResetBy(ResetDisplayLostForTests), {"g_lost"}},
+      {"display driver", ResetBy([] { SetDisplayDriver(nullptr); }), {"core/display.cpp: driver"}},
       {"volumes bound to the settings", ResetBy([] { bindVolumeSettings(nullptr, nullptr); })},
-      {"settings", Value(settings())},
-      {"seams bound at start-up", ResetBy(bindLayers)},
+      {"settings", Value(settings()), {"core/settings.cpp: record"}},
+      // Each seam of src/ that bindLayers binds.
+      {"seams bound at start-up", ResetBy(bindLayers),
+       {"campaign/campaign_links.cpp: links", "core/dialogs.cpp: bindings", "core/ekran.cpp: bindings",
+        "core/frame_bindings.cpp: bindings", "core/settings.cpp: told", "formats/text_folders.cpp: folders",
+        "gui/click_sound.cpp: play", "platform/display_lost.cpp: handler", "puzzle/board/board_links.cpp: bound",
+        "puzzle/board/cell_draw_support.cpp: source", "puzzle/board/player_link.cpp: player",
+        "puzzle/board/player_link.cpp: source", "puzzle/play/tutorial_links.cpp: bound"}},
+      {"registered states", Value(registeredStatesForTests()), {"core/states.cpp: operations"}},
 
       {"lang", Value(lang)},
       {"delta", Value(delta)},
@@ -148,7 +173,7 @@ std::vector<Entry>& Table() {
       {"aspectBorderGreen", Value(aspectBorderGreen)},
       {"aspectBorderBlue", Value(aspectBorderBlue)},
 
-      {"TDeltaTime::DeltaTList", Value(TDeltaTime::DeltaTList())},
+      {"TDeltaTime::DeltaTList", Value(TDeltaTime::DeltaTList()), {"core/delta_time.cpp: timers"}},
       {"deltaTime", Value(deltaTime)},
       {"TMouse::img", Value(TMouse::img)},
       {"TMyFont::listaFontow", Value(TMyFont::listaFontow)},
@@ -188,16 +213,20 @@ std::vector<Entry>& Table() {
       {"TTile::empty", Value(TTile::empty)},
       {"TATile::empty", Value(TATile::empty)},
       {"TATile::xImg", Value(TATile::xImg)},
-      {"TColor images", ResetBy([] {
+      {"TColor images",
+       ResetBy([] {
          TColor::xImg = {};
          TColor::pointImg = TColor::pointImgBlack = {};
          TColor::numbers = TColor::numbersBlack = {};
-       })},
+       }),
+       {"TColor::xImg", "TColor::pointImg", "TColor::pointImgBlack", "TColor::numbers", "TColor::numbersBlack"}},
       {"TATile fonts", ResetBy([] { TATile::font = TATile::font2 = {}; })},
       {"TATile::lightAnim", Value(TATile::lightAnim)},
       {"TATile::dLightAnim", Value(TATile::dLightAnim)},
       {"TATile::pomXX", Value(TATile::pomXX)},
       {"TATile::pomYy", Value(TATile::pomYy)},
+      {"TLevel::frameStepX", Value(TLevel::frameStepX)},
+      {"TLevel::frameStepY", Value(TLevel::frameStepY)},
 
       {"profileManager", Value(profileManager)},
       {"profileName", Value(profileName)},
@@ -221,6 +250,15 @@ std::vector<Entry>& Table() {
 }  // namespace
 
 KeepGlobal::KeepGlobal(std::string name, Snapshot take) { Table().push_back({std::move(name), std::move(take)}); }
+
+std::vector<std::string> KeptGlobalNames() {
+  std::vector<std::string> names;
+  for (const Entry& entry : Table()) {
+    names.push_back(entry.name);
+    names.insert(names.end(), entry.covers.begin(), entry.covers.end());
+  }
+  return names;
+}
 
 Restore TakeGlobals() {
   std::vector<std::pair<std::string, Restore>> taken;

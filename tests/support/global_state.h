@@ -5,8 +5,10 @@
 //
 // A new global gets one line in the table in global_state.cpp:
 //   {"lastLevel", Value(lastLevel)},                   // copied and assigned back
-//   {"level cache", ResetBy([] { ClearLevelCache(); })},  // only resettable
-// (a KeepGlobal at namespace scope in a test file adds one the same way).
+//   {"level cache", ResetBy([] { ClearLevelCache(); }), {"level.cpp: cache"}},
+// (only resettable; the last part names the globals of src/ it covers). A
+// test scans src/ for globals and fails on one without its line. A KeepGlobal
+// at namespace scope in a test file adds a line the same way.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -38,6 +40,9 @@ inline Snapshot ResetBy(std::function<void()> reset) {
 struct KeepGlobal {
   KeepGlobal(std::string name, Snapshot take);
 };
+
+// The names of the kept state, and of the globals each piece covers besides.
+std::vector<std::string> KeptGlobalNames();
 
 // Takes every registered piece of state; the result puts them all back,
 // latest registered first.

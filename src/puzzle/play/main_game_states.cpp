@@ -90,8 +90,12 @@ int TMainGame::_update_NORMAL() {
     _updateTilesOverMesalor();
     _updateNumbers();
     _updateLoseMesalor();
-    _updateHintsOver();
-    _updateTools();
+    // A level won or lost this frame takes no more clicks: a hint would
+    // send its sparks onto the finished board.
+    if (state == kPlayNormal) {
+      _updateHintsOver();
+      _updateTools();
+    }
   }
   _updateTime();
   return 0;

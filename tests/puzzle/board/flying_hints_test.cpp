@@ -66,6 +66,31 @@ TEST_F(FlyingHints, SparkRestsOneFrameThenResolvesItsCellWhereTheCellAllows) {
   }
 }
 
+// A hint orb comes of the player's own right uncover, never of a spark's.
+TEST_F(FlyingHints, ACellASparkUncoversSendsNoOrbButOneThePlayerUncoversDoes) {
+  for (bool bySpark : {true, false}) {
+    level_ = test::MakePicrossLevel({"#."});
+    mainGame->level = level_;
+    Hints({0});
+    flyingAddHints.clear();
+    auto cell = level_->atiles.get(0, 0);
+    if (bySpark) {
+      auto spark = std::make_shared<TFlyingHint>();
+      spark->per = 1;
+      spark->docelowyTile = cell;
+      flyingHints.push_back(spark);
+      _updateFlyingHints();
+      _updateFlyingHints();
+    } else {
+      cell->ShowMe(0);
+    }
+    cell->update();
+    EXPECT_EQ(cell->odkryte, 1) << bySpark;
+    EXPECT_EQ(level_->score, 10) << bySpark;
+    EXPECT_EQ(flyingAddHints.size(), bySpark ? 0u : 1u) << (bySpark ? "by a spark" : "by the player");
+  }
+}
+
 TEST_F(FlyingHints, OrbsHeadForTheFullestHintThatTheOrbsUnderWayLeaveShort) {
   Hints({0.25f, 0.5f, 0.5f});
   // Index of the target hint of each new orb; -1 for no orb.

@@ -116,14 +116,34 @@ TEST_F(PlayInput, TheFirstEndOfTheLevelInAFrameDecides) {
   EXPECT_EQ(states, (std::vector<int>{kPlayNormal, kPlayWin, kPlayWin}));
   EXPECT_TRUE(flyingTiles.empty());
 
-  // The frame whose cell update acts on the last picture cell wins.
-  game->level = test::MakePicrossLevel({"#."});
-  game->state = kPlayNormal;
-  game->actionType = -1;  // no presses
-  at(0, 0)->ShowMe(0);
-  game->_updateTilesOverMesalor();
-  EXPECT_EQ(at(0, 0)->odkryte, 1);
-  EXPECT_EQ(game->state, kPlayWin);
+  // The frame whose cell update acts on the last picture cell wins, and
+  // what the pointer does in that frame stays off the won board: a drag
+  // released on the empty cell, a click on a charged hint.
+  THint::img[0] = testing::SplitImage(20, 20);
+  for (int tool : {0, 1}) {
+    game->level = test::MakePicrossLevel({"#."});
+    game->state = kPlayNormal;
+    game->actionType = tool;
+    at(0, 0)->ShowMe(0);
+    game->holdedTile = at(0, 1);
+    game->holdedType = 1;
+    auto hint = std::make_shared<THint>();
+    hint->x = hint->y = 100;
+    game->level->hints = {hint};
+    flyingHints.clear();
+    mouse->x = mouse->y = 100;
+    mouse->leftHolded = mouse->rightHolded = mouse->rightPressed = 0;
+    mouse->leftPressed = 1;
+    game->_update_NORMAL();
+    mouse->leftPressed = 0;
+    EXPECT_EQ(at(0, 0)->odkryte, 1);
+    EXPECT_EQ(game->state, kPlayWin);
+    EXPECT_EQ(at(0, 1)->state, 0) << "tool " << tool << ": the release acted";
+    EXPECT_EQ(hint->t, 0) << "tool " << tool << ": the hint was spent";
+    EXPECT_TRUE(flyingHints.empty());
+    EXPECT_EQ(game->level->score, 10);
+    EXPECT_EQ(game->level->mistakes, 0);
+  }
 
   // Mistakes alone lose.
   game->level = Load("picross.lvl");
