@@ -142,7 +142,9 @@ std::string TPopUp::cutToRoom(const std::string& text) {
   std::string out;
   for (int i = 0; i < keep && i < static_cast<int>(layout.pieces.size()); ++i) {
     if (i + 1 < keep) {
-      out += layout.pieces[static_cast<size_t>(i)].text + "\n";
+      // Each kept line ended where the next word would not fit: joined by
+      // blanks, they wrap where they did.
+      out += layout.pieces[static_cast<size_t>(i)].text + " ";
       continue;
     }
     std::u32string line = Utf8ToU32(layout.pieces[static_cast<size_t>(i)].text);
