@@ -21,10 +21,6 @@
 namespace sorvanta {
 namespace {
 
-struct MoveFaultGuard {
-  ~MoveFaultGuard() { SetMoveAsideFaultForTests(nullptr); }
-};
-
 struct ListHome {
   test::TempFolder root;
   ListHome() {
@@ -184,7 +180,6 @@ TEST(ProfileList, AListThatCannotBeReadIsMadeAgainFromThePlayersFolders) {
   EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A", "B"}));
   EXPECT_FALSE(messageWaiting());
   // One that cannot be moved aside is not said to be kept, nor written over.
-  MoveFaultGuard refused;
   SetMoveAsideFaultForTests([] { return true; });
   test::WriteFile(ProfilesListPath(), "\x89PNG\r\n");
   printed = test::StdoutLines([&] { m = home.start(); });
@@ -330,7 +325,6 @@ TEST(ProfileList, APlayerFileThatReadsAsNoPlayerIsKeptAsideAndTold) {
     test::WriteFile(file, left);
     for (int n = 1; damage == 2 && n <= 9; ++n) test::WriteFile(test::KeptAsideName(file, n), "");
     const bool stays = damage == 2 || damage == 4;
-    MoveFaultGuard refused;
     if (damage == 4) SetMoveAsideFaultForTests([] { return true; });
     std::shared_ptr<TProfileManager> m;
     const auto printed = test::StdoutLines([&] { m = home.start(); });
@@ -352,6 +346,7 @@ TEST(ProfileList, APlayerFileThatReadsAsNoPlayerIsKeptAsideAndTold) {
     EXPECT_EQ(LoadBytes(stays ? file : file + ".damaged"), left) << damage;
     EXPECT_EQ(messageWaiting(), stays) << "told once, while the file stays where it was";
     takeWaitingMessage();
+    SetMoveAsideFaultForTests(nullptr);
   }
   // Garbage that leaves the groups whole reads as it stands.
   ListHome home;

@@ -28,6 +28,7 @@
 #include "platform/clock.h"
 #include "platform/display_lost.h"
 #include "platform/files.h"
+#include "platform/folder_entries.h"
 #include "platform/input.h"
 #include "platform/input_internal.h"
 #include "platform/random.h"
@@ -114,6 +115,7 @@ std::vector<Entry>& Table() {
       {"random generator", ResetBy(ResetRandomForTests)},
       {"end handler", ResetBy([] { SetEndHandler(nullptr); })},
       {"atomic write fault", ResetBy([] { SetAtomicWriteFaultForTests(nullptr); })},
+      {"move aside fault", ResetBy([] { SetMoveAsideFaultForTests(nullptr); })},
       {"system pointer reader", ResetBy([] { SetSystemPointerForTests(nullptr); })},
       {"one copy's lock", ResetBy(ReleaseCopyLock)},
       {"save failure notice", Value(saveNoticeRun())},
