@@ -196,7 +196,8 @@ TEST(ProfileList, AFileDatedInTheFutureIsNotTheLastWritten) {
   ListHome home;
   home.withPlayers({"A", "B", "C"}, 1);
   const auto now = fs::file_time_type::clock::now();
-  fs::last_write_time(PlayerFilePath("65"), now + std::chrono::hours(24 * 365 * 14));
+  // A month ahead: a 32-bit time_t holds no date past 2038.
+  fs::last_write_time(PlayerFilePath("65"), now + std::chrono::hours(24 * 30));
   fs::last_write_time(PlayerFilePath("66"), now - std::chrono::minutes(1));
   fs::last_write_time(PlayerFilePath("67"), now - std::chrono::hours(1));
   test::WriteFile(ProfilesListPath(), "");
