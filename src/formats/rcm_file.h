@@ -23,10 +23,9 @@ class TRCMFile {
   std::string _realPath;  // its absolute form
   std::string _txt;       // the text last read
   // Set by Load when the text is not whole: braces that do not balance
-  // (nothing is read), a group whose text ends inside it, or a "}" that
-  // closes the top before the text ends. What such a file gave is only a
-  // part of what it held. Not printed: a brace between quotes is read as
-  // structure without a word, as stored files expect.
+  // (reported, nothing read), a group whose text ends inside it, or a "}"
+  // that closes the top before the text ends (both read without a word,
+  // as stored files expect). What such a file gave is only part of it.
   bool broken = false;
 
   // Writes the file (atomically); a failed write is reported. Returns 0.
