@@ -153,15 +153,15 @@ TEST(ProfileList, AListThatCannotBeReadIsMadeAgainFromThePlayersFolders) {
   // Folders of a line feed and of "Zoë 😀", which no name the name entry
   // gives could have made: left out, and said so.
   test::WriteFile(ProfilesFolder() + "/10/profile.dat", "profile {\n data {\n  name = \"X\"\n }\n}\n");
-  test::WriteFile(ProfilesFolder() + "/90_111_235_32_55357_56832/profile.dat", "profile {\n data {\n  name = \"Z\"\n }\n}\n");
+  const std::string zoe = "90_111_235_32_55357_56832";
+  test::WriteFile(ProfilesFolder() + "/" + zoe + "/profile.dat", "profile {\n data {\n  name = \"Z\"\n }\n}\n");
   fs::resize_file(ProfilesListPath(), std::uintmax_t{200} << 20);
   std::shared_ptr<TProfileManager> m;
   auto printed = test::StdoutLines([&] { m = home.start(); });
   EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A", "B"}));
   EXPECT_EQ(m->unavailable, (std::vector<std::string>{"67"}));
-  EXPECT_EQ(takeWaitingMessage(), "Found in " + myDocsFolder +
-                                      ". Kept as profiles.dat.damaged. Left out: Profiles/10, "
-                                      "Profiles/90_111_235_32_55357_56832.");
+  const std::string leftOut = "Left out: Profiles/10, Profiles/" + zoe + ".";
+  EXPECT_EQ(takeWaitingMessage(), "Found in " + myDocsFolder + ". Kept as profiles.dat.damaged. " + leftOut);
   EXPECT_EQ(takeWaitingMessage(), ProfilesFolder() + "/65 named B, read as A.");
   EXPECT_EQ(fs::file_size(ProfilesListPath() + ".damaged"), std::uintmax_t{200} << 20);
   EXPECT_EQ(printed.front().find("Napotkano"), std::string::npos) << printed.front();
@@ -182,9 +182,8 @@ TEST(ProfileList, AListThatCannotBeReadIsMadeAgainFromThePlayersFolders) {
   // One that cannot be moved aside is not said to be kept, nor written over.
   SetMoveAsideFaultForTests([] { return true; });
   test::WriteFile(ProfilesListPath(), "\x89PNG\r\n");
-  printed = test::StdoutLines([&] { m = home.start(); });
-  printed.push_back(takeWaitingMessage());
-  for (const auto& line : printed) EXPECT_EQ(line.find("Kept as"), std::string::npos) << line;
+  test::StdoutLines([&] { m = home.start(); });
+  EXPECT_EQ(takeWaitingMessage(), "Found in " + myDocsFolder + ". " + leftOut);
   test::StdoutLines([&] { m->saveProfiles(); });
   EXPECT_EQ(LoadBytes(ProfilesListPath()), "\x89PNG\r\n");
 }
@@ -328,16 +327,11 @@ TEST(ProfileList, APlayerFileThatReadsAsNoPlayerIsKeptAsideAndTold) {
     const bool stays = damage == 2 || damage == 4;
     if (damage == 4) SetMoveAsideFaultForTests([] { return true; });
     std::shared_ptr<TProfileManager> m;
-    const auto printed = test::StdoutLines([&] { m = home.start(); });
+    test::StdoutLines([&] { m = home.start(); });
     EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A"})) << damage;
     EXPECT_EQ(m->profile->name, "A");
     const std::string told = "B in Profiles/66 of " + myDocsFolder + ".";
     EXPECT_EQ(takeWaitingMessage(), stays ? told : told + " Kept as profile.dat.damaged.") << damage;
-    for (const auto& line : printed) {
-      if (stays) {
-        EXPECT_EQ(line.find("Kept as"), std::string::npos) << line;
-      }
-    }
     EXPECT_EQ(m->folderTaken("B", nullptr), stays) << damage;
     test::StdoutLines([&] {
       m->saveProfiles();
