@@ -135,6 +135,9 @@ class TProfile {
   // the player was read from; empty while the player has none on disk. The
   // player list names the player by it.
   std::string savedId;
+  // The last Load found "profile.dat" broken (TRCMFile::broken): what it
+  // gave is only part of the player, not to be offered nor saved over her.
+  bool fileBroken = false;
   // True when the last Save wrote every file; else the errno of its first failure.
   bool lastSaveOk = false;
   int saveError = 0;

@@ -250,6 +250,7 @@ int TProfile::_Load_Tutorial(TRCMFile& file) {
 
 int TProfile::Load(const std::string& path) {
   auto file = loadRCMFile(path);
+  fileBroken = file->broken;
   _Load_Data(*file);
   _Load_Stages_Picross(*file);
   _Load_Stages_Fill(*file);

@@ -36,6 +36,8 @@ void TProfileManager::setup() {
   loadSaveNoticeTexts(txt);
   txtPlayerUnreadable = readTxtData(txt, 23);
   txtPlayerKeptAs = readTxtData(txt, 24);
+  txtNamedByFolder = readTxtData(txt, 25);
+  txtFoldersLeftOut = readTxtData(txt, 26);
 }
 
 namespace {
@@ -72,6 +74,7 @@ int TProfileManager::loadProfiles() {
   profiles.clear();
   unavailable.clear();
   listLeftAsIs = false;
+  namedByFolder.clear();
   const std::string path = ProfilesListPath();
   if (SomethingAt(path)) {
     std::string why;
@@ -81,13 +84,14 @@ int TProfileManager::loadProfiles() {
       Print("The player list " + path + " cannot be read (" + why + "): the players are found from their folders");
       findPlayersAgain(true);
     }
-  } else if (PlayerFolderIds().empty()) {
+  } else if (std::vector<std::string> leftOut; PlayerFolderIds(&leftOut).empty() && leftOut.empty()) {
     loadRCMFile(path);  // a first start: the reader reports the missing file
   } else {
     Print("The player list " + path + " is missing: the players are found from their folders");
     findPlayersAgain(false);
   }
   if (!profile && !profiles.empty()) profile = profiles.front();
+  if (!namedByFolder.empty()) noticeAtFrameEnd(namedByFolder);
   loaded = true;
   return 0;
 }
@@ -95,12 +99,26 @@ int TProfileManager::loadProfiles() {
 void TProfileManager::readListed(const TRCMFile& file) {
   const int picked = FloatToInt(file.getFloat("profiles::pickedProfile"));
   const int n = boundedCount(FloatToInt(file.getFloat("profiles::i")), kMaxListedPlayers, "profiles::i");
-  std::set<std::string> seen;
+  std::vector<std::pair<int, std::string>> listed;
+  std::set<std::string> listedIds, saving;
   for (int i = 1; i <= n; ++i) {
-    const std::string id = file.getString("profiles::profile" + std::to_string(i));
-    if (id.empty() || !seen.insert(id).second) continue;  // one folder, one player
+    std::string id = file.getString("profiles::profile" + std::to_string(i));
+    if (id.empty() || !listedIds.insert(id).second) continue;  // one folder, one player
+    listed.emplace_back(i, std::move(id));
+  }
+  for (const auto& [i, id] : listed) {
     auto player = readPlayer(id, "Player " + std::to_string(i) + " of the list");
     if (!player) continue;
+    // A folder whose name gives no name keeps the name of its file, whose
+    // folder the next save writes: never one another player is read from.
+    const std::string target = player->GetId();
+    if (target != id && (listedIds.count(target) || saving.count(target))) {
+      Print("Player " + std::to_string(i) + " of the list (" + id + ") would be saved over the folder " + target +
+            " of another player: not offered, kept in the list");
+      unavailable.push_back(id);
+      continue;
+    }
+    saving.insert(target);
     profiles.push_back(player);
     if (picked == i) profile = player;
   }
@@ -123,11 +141,25 @@ std::shared_ptr<TProfile> TProfileManager::readPlayer(const std::string& id, con
     return nullptr;
   }
   auto player = loadProfile(path);
-  // A file emptied or cut short reads as nothing, so as no name: no player
-  // to offer, and saving her would write over what is left of her.
-  if (player->name.empty()) {
+  // A file emptied or cut short reads as nothing, so as no name; one the
+  // reader finds broken (a group opened by damage and never closed) reads
+  // in part. Neither is a player to offer, and saving her would write over
+  // what is left of her.
+  if (player->name.empty() || player->fileBroken) {
     setAsideUnreadable(id, path);
     return nullptr;
+  }
+  // The folder is the player: a file copied in from another player's
+  // folder, saved under the name it holds, would write over that player.
+  if (const std::string folderName = NameFromId(id); !folderName.empty() && folderName != player->name) {
+    // The file's name goes in last: whatever it holds stays as it is.
+    const std::string folder = shownFolder(ProfilesFolder() + "/" + id);
+    const std::string text =
+        Replace(Replace(Replace(txtNamedByFolder, "#FOLDER#", folder), "#NAME#", folderName), "#OTHER#", player->name);
+    if (!text.empty()) namedByFolder.append(namedByFolder.empty() ? "" : " ").append(text);
+    Print("The player file " + path + " names the player " + player->name + ": read as " + folderName +
+          ", the player of its folder");
+    player->name = folderName;
   }
   player->savedId = id;
   return player;
@@ -141,7 +173,7 @@ void TProfileManager::setAsideUnreadable(const std::string& id, const std::strin
                                      "Profiles/" + id),
                              "#WHERE#", shownFolder(myDocsFolder));
   if (!aside.empty()) text.append(" ").append(Replace(txtPlayerKeptAs, "#FILE#", StripDir(aside)));
-  Print("The player file " + path + " holds no player: " + text);
+  Print("The player file " + path + " cannot be read as a player: " + text);
   if (!txtPlayerUnreadable.empty()) noticeAtFrameEnd(text);
 }
 

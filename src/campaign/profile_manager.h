@@ -40,6 +40,10 @@ class TProfileManager : public TEkran {
   // Told for a listed player whose file cannot be read as a player (empty,
   // cut short): which folder, and where the damaged file went.
   std::string txtPlayerUnreadable, txtPlayerKeptAs;
+  // Told for a player whose file names another player than her folder
+  // does; added to the rebuilt list's notice for folders left out because
+  // no name the name entry gives makes them.
+  std::string txtNamedByFolder, txtFoldersLeftOut;
   // A damaged list file that could not be moved aside: not written over
   // in this run.
   bool listLeftAsIs = false;
@@ -69,9 +73,11 @@ class TProfileManager : public TEkran {
  private:
   // The list file's players, the one it picked made current.
   void readListed(const TRCMFile& file);
-  // The player of folder id; none when her files cannot be read now, and
-  // then a folder that stands there, not empty, keeps her listed
-  // (unavailable). A file that reads as no player is set aside.
+  // The player of folder id, named by the folder when it gives a name (a
+  // file copied from another player's folder is this folder's player);
+  // none when her files cannot be read now, and then a folder that stands
+  // there, not empty, keeps her listed (unavailable). A file that reads as
+  // no player, or broken, is set aside.
   std::shared_ptr<TProfile> readPlayer(const std::string& id, const std::string& listed);
   // Every player whose folder is found, the one whose file was written last
   // made current; a damaged list file is moved aside first and the player
@@ -80,11 +86,15 @@ class TProfileManager : public TEkran {
   // A player's file that reads as no player: moved aside and told; one
   // that cannot be moved keeps her folder hers, so it is never written over.
   void setAsideUnreadable(const std::string& id, const std::string& path);
+  // What loading found to tell once it is done: the players renamed after
+  // their folders.
+  std::string namedByFolder;
 };
 
 // The ids of the player folders in ProfilesFolder(), in the order of the
-// names they give back (NameFromId).
-std::vector<std::string> PlayerFolderIds();
+// names they give back (NameFromId). Into leftOut, when given, go the
+// folders whose names are ids of names the name entry refuses.
+std::vector<std::string> PlayerFolderIds(std::vector<std::string>* leftOut = nullptr);
 
 // The list file's path.
 std::string ProfilesListPath();

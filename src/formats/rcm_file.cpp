@@ -54,6 +54,7 @@ int TRCMFile::save(const std::string& path) const {
 int TRCMFile::Load(const std::string& path) {
   _path = path;
   _realPath = RealPath(path);
+  broken = false;
   if (FileType(path) == 0) {
     errorMsg("Nie znaleziono pliku : " + path);
     return 0;
@@ -71,7 +72,10 @@ int TRCMFile::Load(const std::string& path) {
     return 0;
   }
   if (_txt.empty()) return 0;
-  if (checkTxt() == 0) return 0;
+  if (checkTxt() == 0) {
+    broken = true;
+    return 0;
+  }
   _grupa = readAll(_txt, "MAINGROUP");
   return 0;
 }
@@ -147,7 +151,9 @@ std::shared_ptr<TRCMGroup> TRCMFile::readAll(const std::string& text, const std:
       }
     }
   }
-  // Groups still open at the end of the text end there, with _pos 0.
+  // Groups still open at the end of the text end there, with _pos 0; a
+  // closed top ended reading early.
+  if (open.size() != 1) broken = true;
   return root;
 }
 

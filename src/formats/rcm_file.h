@@ -22,6 +22,11 @@ class TRCMFile {
   std::string _path;      // the path last given to Load
   std::string _realPath;  // its absolute form
   std::string _txt;       // the text last read
+  // Set by Load when the text is not whole: braces that do not balance
+  // (reported, nothing read), a group whose text ends inside it, or a "}"
+  // that closes the top before the text ends (both read without a word,
+  // as stored files expect). What such a file gave is only part of it.
+  bool broken = false;
 
   // Writes the file (atomically); a failed write is reported. Returns 0.
   int save(const std::string& path) const;

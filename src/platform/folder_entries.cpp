@@ -7,6 +7,8 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <utility>
+
 namespace sorvanta {
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
@@ -28,13 +30,30 @@ std::optional<std::uintmax_t> FileSize(const std::string& path) {
   return static_cast<std::uintmax_t>(st.st_size);
 }
 
+namespace {
+
+std::function<bool()>& moveFault() {
+  static std::function<bool()> fault;
+  return fault;
+}
+
+}  // namespace
+
 bool MoveAside(const std::string& from, const std::string& to) {
   struct stat st {};
   if (::lstat(to.c_str(), &st) == 0) {
     errno = EEXIST;
     return false;
   }
+  // Tests run as root, where no folder's permissions make a rename fail.
+  errno = 0;
+  if (moveFault() && moveFault()()) {
+    if (errno == 0) errno = EIO;
+    return false;
+  }
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
+
+void SetMoveAsideFaultForTests(std::function<bool()> fault) { moveFault() = std::move(fault); }
 
 }  // namespace sorvanta

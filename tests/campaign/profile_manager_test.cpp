@@ -13,6 +13,7 @@
 #include "campaign/save_notice.h"
 #include "formats/rcm_file.h"
 #include "platform/files.h"
+#include "platform/folder_entries.h"
 #include "puzzle/board/level_file.h"
 #include "support/stdout_lines.h"
 #include "support/temp_folder.h"
@@ -34,6 +35,8 @@ struct ListHome {
     manager->txtListKeptAs = "Kept as #FILE#.";
     manager->txtPlayerUnreadable = "#NAME# in #FOLDER# of #WHERE#.";
     manager->txtPlayerKeptAs = "Kept as #FILE#.";
+    manager->txtNamedByFolder = "#FOLDER# named #OTHER#, read as #NAME#.";
+    manager->txtFoldersLeftOut = "Left out: #FOLDERS#.";
     manager->loadProfiles();
     return manager;
   }
@@ -147,14 +150,19 @@ TEST(ProfileList, AListThatCannotBeReadIsMadeAgainFromThePlayersFolders) {
   fs::remove_all(ProfilesFolder() + "/67");
   fs::create_directory_symlink(home.root / "drive", ProfilesFolder() + "/67");  // a drive not mounted
   fs::create_directory(ProfilesFolder() + "/notes");
-  // A line feed's folder, which no name the name entry gives could have made.
+  // Folders of a line feed and of "Zoë 😀", which no name the name entry
+  // gives could have made: left out, and said so.
   test::WriteFile(ProfilesFolder() + "/10/profile.dat", "profile {\n data {\n  name = \"X\"\n }\n}\n");
+  const std::string zoe = "90_111_235_32_55357_56832";
+  test::WriteFile(ProfilesFolder() + "/" + zoe + "/profile.dat", "profile {\n data {\n  name = \"Z\"\n }\n}\n");
   fs::resize_file(ProfilesListPath(), std::uintmax_t{200} << 20);
   std::shared_ptr<TProfileManager> m;
   auto printed = test::StdoutLines([&] { m = home.start(); });
   EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A", "B"}));
   EXPECT_EQ(m->unavailable, (std::vector<std::string>{"67"}));
-  EXPECT_EQ(takeWaitingMessage(), "Found in " + myDocsFolder + ". Kept as profiles.dat.damaged.");
+  const std::string leftOut = "Left out: Profiles/10, Profiles/" + zoe + ".";
+  EXPECT_EQ(takeWaitingMessage(), "Found in " + myDocsFolder + ". Kept as profiles.dat.damaged. " + leftOut);
+  EXPECT_EQ(takeWaitingMessage(), ProfilesFolder() + "/65 named B, read as A.");
   EXPECT_EQ(fs::file_size(ProfilesListPath() + ".damaged"), std::uintmax_t{200} << 20);
   EXPECT_EQ(printed.front().find("Napotkano"), std::string::npos) << printed.front();
   test::StdoutLines([&] {
@@ -171,6 +179,64 @@ TEST(ProfileList, AListThatCannotBeReadIsMadeAgainFromThePlayersFolders) {
   test::StdoutLines([&] { m = home.start(); });
   EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A", "B"}));
   EXPECT_FALSE(messageWaiting());
+  // One that cannot be moved aside is not said to be kept, nor written over.
+  SetMoveAsideFaultForTests([] { return true; });
+  test::WriteFile(ProfilesListPath(), "\x89PNG\r\n");
+  test::StdoutLines([&] { m = home.start(); });
+  EXPECT_EQ(takeWaitingMessage(), "Found in " + myDocsFolder + ". " + leftOut);
+  test::StdoutLines([&] { m->saveProfiles(); });
+  EXPECT_EQ(LoadBytes(ProfilesListPath()), "\x89PNG\r\n");
+}
+
+// A list made again makes current the player whose file was written last,
+// by no date later than now (a clock once set wrong).
+TEST(ProfileList, AFileDatedInTheFutureIsNotTheLastWritten) {
+  namespace fs = std::filesystem;
+  ListHome home;
+  home.withPlayers({"A", "B", "C"}, 1);
+  const auto now = fs::file_time_type::clock::now();
+  // A month ahead: a 32-bit time_t holds no date past 2038.
+  fs::last_write_time(PlayerFilePath("65"), now + std::chrono::hours(24 * 30));
+  fs::last_write_time(PlayerFilePath("66"), now - std::chrono::minutes(1));
+  fs::last_write_time(PlayerFilePath("67"), now - std::chrono::hours(1));
+  test::WriteFile(ProfilesListPath(), "");
+  std::shared_ptr<TProfileManager> m;
+  test::StdoutLines([&] { m = home.start(); });
+  EXPECT_EQ(m->profile->name, "B");
+  takeWaitingMessage();
+}
+
+// A player is her folder: a file copied in from another player's folder is
+// read as the player her folder names, told once, and saved where it was
+// read. A listed folder no name makes, whose file names a listed player, is
+// not offered, so it is never saved over her.
+TEST(ProfileList, AFileCopiedFromAnotherPlayersFolderIsThatFoldersPlayer) {
+  ListHome home;
+  auto m = home.withPlayers({"Ada", "Bob"}, 2);
+  const std::string ada = PlayerFilePath("65_100_97"), bob = PlayerFilePath("66_111_98");
+  m->profiles.front()->tool = 1;
+  m->saveProfiles();
+  std::filesystem::copy_file(ada, bob, std::filesystem::copy_options::overwrite_existing);
+  m->profiles.front()->tool = 2;
+  m->profiles.front()->Save();
+  test::StdoutLines([&] { m = home.start(); });
+  EXPECT_EQ(home.names(*m), (std::vector<std::string>{"Ada", "Bob"}));
+  EXPECT_EQ(m->profile->name, "Bob");
+  EXPECT_EQ(takeWaitingMessage(), ProfilesFolder() + "/66_111_98 named Ada, read as Bob.");
+  test::StdoutLines([&] {
+    m->saveProfiles();
+    m = home.start();
+  });
+  EXPECT_FALSE(messageWaiting()) << "told once";
+  EXPECT_EQ(home.names(*m), (std::vector<std::string>{"Ada", "Bob"}));
+  EXPECT_EQ(std::make_pair(m->profiles.front()->tool, m->profiles.back()->tool), std::make_pair(2, 1));
+
+  test::WriteFile(ProfilesFolder() + "/ada-copy/profile.dat", LoadBytes(ada));
+  test::WriteFile(ProfilesListPath(), "profiles {\n i = 3\n pickedProfile = 3\n profile1 = \"65_100_97\"\n"
+                                      " profile2 = \"66_111_98\"\n profile3 = \"ada-copy\"\n}\n");
+  test::StdoutLines([&] { m = home.start(); });
+  EXPECT_EQ(home.names(*m), (std::vector<std::string>{"Ada", "Bob"}));
+  EXPECT_EQ(m->unavailable, (std::vector<std::string>{"ada-copy"}));
 }
 
 // A player whose folder stands there but cannot be read at start (a link
@@ -239,34 +305,54 @@ TEST(ProfileList, APlayerWhoseFilesCannotBeReadNowStaysListed) {
   }
 }
 
-// A listed player whose file reads as no player (emptied, cut short) is
-// not offered, and told once with her folder; her file is kept aside, or,
-// when it cannot be moved, her folder stays hers so it is never written over.
+// A listed player whose file reads as no player (emptied, cut short) or
+// that the reader finds broken is not offered, and told once with her
+// folder; her file is kept aside, or, when it cannot be moved, her folder
+// stays hers so it is never written over, and nothing says it was kept.
 TEST(ProfileList, APlayerFileThatReadsAsNoPlayerIsKeptAsideAndTold) {
-  for (const int damage : {0, 1, 2}) {  // emptied, cut mid-line, cut and cannot be moved
+  // Garbage mid-file whose quotes hide a brace from the count: the group it
+  // opens swallows the rest of her file, name aside.
+  const std::string garbage("\x93\x07\"{\xfe\x01\x1b\"\xcc\xd0\x7f\x80\x11\xee\xa5\x42", 16);
+  // Emptied, cut mid-line, cut with nowhere to keep it, garbage mid-file,
+  // cut with the move refused.
+  for (const int damage : {0, 1, 2, 3, 4}) {
     ListHome home;
     home.withPlayers({"A", "B"}, 2);
     const std::string file = ProfilesFolder() + "/66/profile.dat";
     const std::string whole = LoadBytes(file);
-    const std::string left = damage == 0 ? "" : whole.substr(0, whole.find("tryb") + 2);
+    std::string left = damage == 0 ? "" : whole.substr(0, whole.find("tryb") + 2);
+    if (damage == 3) left = std::string(whole).replace(whole.size() / 2, garbage.size(), garbage);
     test::WriteFile(file, left);
-    for (int n = 1; damage == 2 && n <= 9; ++n) test::WriteFile(file + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n)), "");
+    for (int n = 1; damage == 2 && n <= 9; ++n) test::WriteFile(test::KeptAsideName(file, n), "");
+    const bool stays = damage == 2 || damage == 4;
+    if (damage == 4) SetMoveAsideFaultForTests([] { return true; });
     std::shared_ptr<TProfileManager> m;
     test::StdoutLines([&] { m = home.start(); });
     EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A"})) << damage;
     EXPECT_EQ(m->profile->name, "A");
     const std::string told = "B in Profiles/66 of " + myDocsFolder + ".";
-    EXPECT_EQ(takeWaitingMessage(), damage == 2 ? told : told + " Kept as profile.dat.damaged.") << damage;
-    EXPECT_EQ(m->folderTaken("B", nullptr), damage == 2) << damage;
+    EXPECT_EQ(takeWaitingMessage(), stays ? told : told + " Kept as profile.dat.damaged.") << damage;
+    EXPECT_EQ(m->folderTaken("B", nullptr), stays) << damage;
     test::StdoutLines([&] {
       m->saveProfiles();
       m = home.start();
     });
     EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A"}));
-    EXPECT_EQ(LoadBytes(damage == 2 ? file : file + ".damaged"), left) << damage;
-    EXPECT_EQ(messageWaiting(), damage == 2) << "told once, while the file stays where it was";
+    EXPECT_EQ(LoadBytes(stays ? file : file + ".damaged"), left) << damage;
+    EXPECT_EQ(messageWaiting(), stays) << "told once, while the file stays where it was";
     takeWaitingMessage();
+    SetMoveAsideFaultForTests(nullptr);
   }
+  // Garbage that leaves the groups whole reads as it stands.
+  ListHome home;
+  home.withPlayers({"A", "B"}, 2);
+  const std::string file = ProfilesFolder() + "/66/profile.dat";
+  std::string whole = LoadBytes(file);
+  test::WriteFile(file, whole.replace(whole.size() / 2, 4, "\x93\x07\xfe\x01"));
+  std::shared_ptr<TProfileManager> m;
+  test::StdoutLines([&] { m = home.start(); });
+  EXPECT_EQ(home.names(*m), (std::vector<std::string>{"A", "B"}));
+  EXPECT_FALSE(messageWaiting());
 }
 
 TEST(ProfileList, RenameDeleteAndReuseOfAName) {

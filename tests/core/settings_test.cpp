@@ -13,6 +13,7 @@
 #include "campaign/profile_manager.h"
 #include "core/globals.h"
 #include "formats/rcm_file.h"
+#include "platform/folder_entries.h"
 #include "platform/system.h"
 #include "screens/options.h"
 #include "sound/global_snd.h"
@@ -78,6 +79,7 @@ TEST(Settings, AFileThatHoldsNoSettingsIsKeptAsideAndTheDefaultsWritten) {
     std::string bytes;
     std::uintmax_t size = 0;  // a sparse file this large instead
     int earlier = 0;          // damaged files kept beside it already
+    bool moveRefused = false;
   };
   const Case cases[] = {
       {"empty", ""},
@@ -86,6 +88,7 @@ TEST(Settings, AFileThatHoldsNoSettingsIsKeptAsideAndTheDefaultsWritten) {
       {"200 MB", "", 200u << 20},
       {"the first name taken", "", 0, 1},
       {"every name taken", "", 0, 9},
+      {"the move refused", "settings {\n\tfullScreen = 0\n", 0, 0, true},
       {"only the group", "settings {\n}\n"},
   };
   for (const Case& c : cases) {
@@ -97,10 +100,12 @@ TEST(Settings, AFileThatHoldsNoSettingsIsKeptAsideAndTheDefaultsWritten) {
     if (c.size) std::filesystem::resize_file(file, c.size);
     for (int n = 1; n <= c.earlier; ++n) test::WriteFile(test::KeptAsideName(file, n), "");
     settings() = TSettings{};
-    test::StdoutLines([] { settings().load(); });
+    SetMoveAsideFaultForTests([&c] { return c.moveRefused; });
+    const auto printed = test::StdoutLines([] { settings().load(); });
+    SetMoveAsideFaultForTests(nullptr);
     const bool group = std::string(c.name) == "only the group";
     if (group) {
-      // The Part's zeros: a window, no custom cursor, silence; nothing moved.
+      // Each missing key reads as 0: a window, no custom cursor, silence; nothing moved.
       EXPECT_EQ(settings().fullScreen, 0);
       EXPECT_EQ(settings().customCursor, 0);
       EXPECT_EQ(settings().musicVol, 0.0f);
@@ -112,9 +117,11 @@ TEST(Settings, AFileThatHoldsNoSettingsIsKeptAsideAndTheDefaultsWritten) {
     EXPECT_EQ(settings().customCursor, 1);
     EXPECT_EQ(settings().musicVol, 0.5f);
     EXPECT_EQ(settings().soundVol, 0.5f);
-    if (c.earlier == 9) {
-      // Nowhere to keep it: left as it is, and nothing saved over it.
+    if (c.earlier == 9 || c.moveRefused) {
+      // Nowhere to keep it: left as it is, said to be so, and nothing saved over it.
       EXPECT_TRUE(settings().unreadable);
+      EXPECT_EQ(settings().keptAs, "");
+      for (const auto& line : printed) EXPECT_EQ(line.find("kept as"), std::string::npos) << line;
       settings().save();
       EXPECT_EQ(test::ReadFile(file), c.bytes);
       continue;

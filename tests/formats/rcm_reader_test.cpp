@@ -111,12 +111,14 @@ TEST(RcmReader, FilesThatCannotBeReadReportAndReadEmpty) {
   auto f = readText(dir, "a {\n{\nb {\n}\n}\n", &out);
   EXPECT_EQ(out, "Napotkano problem : Blad nawiasow klamrowych! \"{\" - 3 \"}\" - 2\n");
   EXPECT_TRUE(f->_grupa->_listaGrup.empty());
+  EXPECT_TRUE(f->broken);
 
   // Braces between quotes are not counted, but are read as structure: the
   // quoted one closes the group and its line is lost.
   f = readText(dir, "a {\n\tx = \"}\"\n}\n", &out);
   EXPECT_EQ(out, "");
   EXPECT_EQ(entryCount(f->getGroup({"a", "x"})), 0u);
+  EXPECT_TRUE(f->broken) << "its own closing brace closed the top";
 }
 
 // A data or text file beyond the size limit is refused unread with one line,
@@ -156,6 +158,7 @@ TEST(RcmReader, GroupsLeftOpenEndAtTheEndOfTheText) {
   EXPECT_EQ(a->_listaGrup[0]->_id, "x = \"");
   EXPECT_EQ(f->getString("b::z"), "");
   EXPECT_EQ(f->getString("a::b::z"), " 2");
+  EXPECT_TRUE(f->broken);
 
   // Many such braces would cost exponential time if each open group made
   // its parent read its text again.
@@ -170,9 +173,11 @@ TEST(RcmReader, GroupsLeftOpenEndAtTheEndOfTheText) {
   f = readText(dir, "a {\n}\n}\nb {\n}\n{\n");
   EXPECT_EQ(f->_grupa->_listaGrup.size(), 1u);
   EXPECT_EQ(f->_grupa->_pos, 7);
+  EXPECT_TRUE(f->broken);
   f = readText(dir, "\xEF\xBB\xBFg {\n\tx = \"\xC5\xBC\xC3\xB3\xC5\x82w\"\n}\n");
   ASSERT_EQ(f->_grupa->_listaGrup.size(), 1u);
   EXPECT_EQ(f->_grupa->_listaGrup[0]->_pos, 14);
+  EXPECT_FALSE(f->broken);
 }
 
 TEST(RcmReader, DeepNestingNeitherOverflowsNorLeaks) {

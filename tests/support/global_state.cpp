@@ -31,6 +31,7 @@
 #include "platform/clock.h"
 #include "platform/display_lost.h"
 #include "platform/files.h"
+#include "platform/folder_entries.h"
 #include "platform/input.h"
 #include "platform/input_internal.h"
 #include "platform/random.h"
@@ -127,6 +128,7 @@ std::vector<Entry>& Table() {
       {"random generator", ResetBy(ResetRandomForTests), {"platform/random.cpp: generator"}},
       {"end handler", ResetBy([] { SetEndHandler(nullptr); }), {"platform/system.cpp: handler"}},
       {"atomic write fault", ResetBy([] { SetAtomicWriteFaultForTests(nullptr); }), {"platform/atomic_write.cpp: fault"}},
+      {"move aside fault", ResetBy([] { SetMoveAsideFaultForTests(nullptr); }), {"platform/folder_entries.cpp: fault"}},
       {"system pointer reader", ResetBy([] { SetSystemPointerForTests(nullptr); }), {"platform/input.cpp: reader"}},
       {"one copy's lock", ResetBy(ReleaseCopyLock), {"platform/single_copy.cpp: h"}},
       {"save failure notice", Value(saveNoticeRun()), {"campaign/save_notice.cpp: run"}},
