@@ -93,8 +93,8 @@ those crosses too.</dd>
 <h2>No mistakes to fear</h2>
 <p>Fill counts no mistakes, and no level of it can be lost. A number shows a
 tick while its square holds just as many cells of its colour as it counts; a
-wrong cell only takes the tick away, and a second click on it clears it
-again. <strong>Find a clue</strong> flashes a number whose square does not
+wrong cell only takes the tick away, and a second click on that cell clears
+it. <strong>Find a clue</strong> flashes a number whose square does not
 agree yet.</p>
 <h2>Hints</h2>
 <p>Pick a charged hint on the right, then a cell, and the square of nine
