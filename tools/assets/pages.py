@@ -33,7 +33,8 @@ each column tell which cells hold the picture.</li>
 colour in the square of nine around them.</li>
 </ul>
 <p>Each campaign begins with a short tutorial. Several players can keep their
-own progress on one computer: pick or make a profile on the title screen.</p>
+own progress on one computer: on the title screen, open <strong>Settings</strong>,
+then <strong>Players</strong>, to pick a player or make a new one.</p>
 <h2>Free to share</h2>
 <p>The game's code is free software under the GNU General Public License,
 version 3 or later; its pictures, music, sounds, levels and texts are under
@@ -49,16 +50,19 @@ reads 0 holds no picture.</p>
 <h2>Moves</h2>
 <dl>
 <dt>Left button</dt><dd>uncovers a cell that belongs to the picture. Hold it
-down and drag to uncover a row of cells.</dd>
-<dt>Right button</dt><dd>breaks a cell you know to be empty.</dd>
+down and drag along a row or a column to uncover a line of cells.</dd>
+<dt>Right button</dt><dd>breaks a cell you know to be empty, and breaks a
+line of cells when you drag.</dd>
 <dt>Hand and hook</dt><dd>the two tools on the right swap the buttons: while
 the hook is chosen, the left button breaks and the right button uncovers.</dd>
 </dl>
 <h2>Mistakes and hints</h2>
-<p>A wrong move is a mistake; the counter on the right shows them, and one too
-many loses the level, which you can then play again. When you are stuck, click
-a charged hint on the right and its sparks uncover cells for you. Hints charge
-again as you make correct moves.</p>
+<p>Uncovering an empty cell or breaking a picture cell is a mistake; the
+Mistakes counter on the right shows how many you have made, and one too many
+loses the level, which you can then play again. When you are stuck, click
+a charged hint on the right: its two sparks settle two cells for you,
+uncovering picture cells and breaking empty ones. Every four picture cells you
+uncover yourself charge a used hint again.</p>
 <h2>Solving</h2>
 <p>Start with the lines whose numbers nearly fill them: a run of 4 in five
 cells always covers the middle three. Lines that are complete tell you where
@@ -70,19 +74,34 @@ FILL = """
 <p>Each level is a grid of cells, some showing a coloured number. A number
 counts the cells of its colour in the square of nine around it, itself
 included. At an edge the square is cut short (six cells), in a corner it holds
-four. A 0 keeps its whole square free of colour.</p>
+four. A 0 keeps its whole square free of colour: its cells are crossed for
+you. The level is won when every number agrees and each colour is painted on
+as many cells as the picture has.</p>
 <h2>Moves</h2>
 <dl>
 <dt>Palette</dt><dd>pick the colour you want on the right before you paint.
-A number counts only its own colour.</dd>
-<dt>Left button</dt><dd>paints a cell in the chosen colour.</dd>
-<dt>Right button</dt><dd>marks a cell with a cross: it takes no colour.</dd>
+A number counts only its own colour, and a cell with a number takes no
+other.</dd>
+<dt>Left button</dt><dd>paints a cell in the chosen colour; a second click
+clears it. Hold the button down and drag to paint several cells. Paint of
+another colour stays until you clear it with its own colour.</dd>
+<dt>Right button</dt><dd>marks a cell with a cross of the chosen colour, a
+note that this colour does not go there; a second right click takes the cross
+away. With the cross picked in the palette, the left button sets and clears
+those crosses too.</dd>
 </dl>
-<h2>Mistakes and hints</h2>
-<p>A wrong move is a mistake, and one too many loses the level. Pick the hint
-on the right, then a cell, and the cells around it are solved for you. When
-every number agrees but the level is not won, paint has strayed where the
-picture stays bare: the Stray paint button shows where.</p>
+<h2>No mistakes to fear</h2>
+<p>Fill counts no mistakes, and no level of it can be lost. A number shows a
+tick while its square holds just as many cells of its colour as it counts; a
+wrong cell only takes the tick away, and a second click on that cell clears
+it. <strong>Find a clue</strong> flashes a number whose square does not
+agree yet.</p>
+<h2>Hints</h2>
+<p>Pick a charged hint on the right, then a cell, and the square of nine
+around it is solved for you; a right click, or a click on a hint, puts the
+hint back unused. Fill's hints do not charge again. When every number agrees
+but the level is not won, paint has strayed where the picture stays bare: the
+<strong>Stray paint</strong> button shows where.</p>
 <h2>Solving</h2>
 <p>Look for numbers that see exactly as many free cells as they count (a 9 in
 the open, a 6 at an edge, a 4 in a corner): all of them take the colour.

@@ -15,6 +15,7 @@
 #include "platform/font.h"
 #include "platform/strings.h"
 #include "puzzle/board/atile.h"
+#include "puzzle/board/hint.h"
 #include "puzzle/board/level.h"
 #include "puzzle/board/level_file.h"
 #include "puzzle/board/number.h"
@@ -131,9 +132,9 @@ TEST_F(TutorialContent, EveryTipFitsItsLevelAndEveryTutorialLevelHasATip) {
                   (!picross && level->rows >= 3 && level->cols >= (word == "6-DONE" ? 2 : 3)))
           << id;
     }
-    // The panel stays on the screen, its lines left of the side panel.
-    EXPECT_LT(tip->panelY() + 20 + 40.0f * tip->txts.size(), 768) << id;
+    // The panel, as it is drawn, stays on the screen, its lines left of the side panel.
     SetImageFont(tip->font);
+    EXPECT_LE(tip->panelY() + 10 + (TextHeight("A") + 2.0f) * tip->txts.size(), 768) << id;
     for (const auto& line : tip->txts) EXPECT_LE(TextWidth(line), 800) << id << ": " << line;
   }
   for (int level = 1; level <= 3; ++level) EXPECT_TRUE(taught.count({1, level})) << "Picross level " << level;
@@ -269,6 +270,62 @@ TEST_F(TutorialContent, EveryArrowsHeadIsSeenAndPointsAtWhatItsTipNames) {
     }
   }
   EXPECT_EQ(k, std::size(rows));
+}
+
+// Every tip's words stand clear of the effects that can fly over them, which
+// are drawn over the tips: on a Picross board the orbs from picture cells to
+// the hint icons, the mistake rocks from any cell to the counter and the hint
+// sparks from the icons to any cell, each on its curve through a corner of
+// the screen; on a Fill board the sparkle over the cells and a clue's flash.
+TEST_F(TutorialContent, EveryTipsWordsStandClearOfTheEffectsOverItsBoard) {
+  const float kTrail = 32;  // an orb or a rock, with its sparks, around its path
+  bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";
+  lang = "en";
+  test::LoadBoardArt();
+  tutorial = std::make_shared<TTutorial>();
+  test::StdoutLines([] { tutorial->setup(); });
+  for (const auto& tip : TTutorial::tipsList) {
+    std::shared_ptr<TLevel> level;
+    test::StdoutLines([&] { level = LoadLevel(TutorialLevelPath(tip->tryb, tip->numerLevelu)); });
+    SetImageFont(tip->font);
+    std::vector<Thing> words;
+    float y = tip->panelY();
+    for (const auto& line : tip->txts) {
+      const float w = static_cast<float>(TextWidth(line)), h = static_cast<float>(TextHeight(line));
+      words.push_back({line, 420 - std::floor(w / 2), y, 420 - std::floor(w / 2) + w, y + h, false});
+      y += h + 2;
+    }
+    std::string hidden;  // the first line an effect covers, and by what
+    auto cover = [&](float x, float y, float room, const std::string& what) {
+      for (const auto& w : words)
+        if (hidden.empty() && w.Distance(x, y) < room) hidden = "\"" + w.name + "\" under " + what;
+    };
+    const float half = level->tileW * level->scale / 2;
+    if (level->tryb == 1) {
+      const float corners[4][2] = {{0, 0}, {0, 768}, {1024, 0}, {1024, 768}};
+      auto fly = [&](float x1, float y1, float x2, float y2, const std::string& what) {
+        for (const auto& m : corners)
+          for (int i = 0; i <= 100; ++i) {
+            const float t = i / 100.0f;
+            cover((x2 - 2 * m[0] + x1) * t * t + 2 * (m[0] - x1) * t + x1,
+                  (y2 - 2 * m[1] + y1) * t * t + 2 * (m[1] - y1) * t + y1, kTrail, what);
+          }
+      };
+      for (const auto& c : level->atiles.all()) {
+        fly(c->x, c->y, 940, 380, "a rock");
+        for (const auto& h : level->hints) {
+          if (c->td) fly(c->x, c->y, h->x, h->y, "an orb");
+          fly(h->x, h->y, c->x, c->y, "a hint's spark");
+        }
+      }
+    } else {
+      for (const auto& c : level->tile.all()) {
+        cover(c->x, c->y, half + 16, "a hint's sparkle");  // a spark in the cell, 32 px at most
+        if (c->number) cover(c->x, c->y, 1.3f * level->tileW + 16, "a clue's flash");
+      }
+    }
+    EXPECT_EQ(hidden, "") << tip->id;
+  }
 }
 
 }  // namespace

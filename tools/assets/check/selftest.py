@@ -12,6 +12,7 @@ import decode
 import fill_colours
 import formats
 import frame_continuity
+import help_pages
 import jpeg_means
 import map_rules
 import pixels
@@ -178,4 +179,12 @@ def run():
     expect(cell_marks.pieces(ticks) == 4 and cell_marks.pieces(ticks | {(x, x) for x in range(9)} |
                                                                {(x, 8 - x) for x in range(9)}) == 1, "a cross's pieces")
     expect([cell_marks._gap({(0, 0)}, {q}) for q in ((0, 0), (1, 1), (3, 0))] == [0, 1, 3], "gaps between marks")
+    for page, html, fails in (("fill.html", "<main>One move too many loses the level.", True),
+                              ("fill.html", "<main>Fill counts no mistakes. Hints do not charge again.", False),
+                              ("picross.html", "<main>A mistake loses. Hints charge as you play.", True),
+                              ("about.html", "<main>Press <strong>Play</strong> in the ten lands.", False),
+                              ("about.html", "<main>Press <strong>Go</strong>.", True),
+                              ("about.html", "<main>The nine lands.", True)):
+        expect(bool(help_pages.page_problems(page, html, {"Play"}, 10)) == fails,
+               "the help page %r %s" % (html, "fails" if fails else "passes"))
     return failures
