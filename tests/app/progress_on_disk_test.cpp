@@ -26,7 +26,9 @@
 #include "core/states.h"
 #include "formats/rcm_file.h"
 #include "platform/display_lost.h"
+#include "platform/child_processes.h"
 #include "platform/files.h"
+#include "platform/read_back.h"
 #include "puzzle/board/level.h"
 #include "puzzle/play/level_summary.h"
 
@@ -225,13 +227,18 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
       {"a signal ends the box: one last attempt", false, {-1}, true, 0, true},
       {"the display goes while asked: one last attempt, no more questions", false, {0}, false, 1, false, true},
   };
+  // One game for every case, each quitting as a run of its own would: no
+  // signal yet, the display there, boxes free to show.
+  OnALevel on;
+  on.begin(1, 1);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     // qemu-user's i386 signal frames overwrite the program's memory (the same
     // program passes natively): a raised signal proves nothing there.
     if (c.bySignal && test::UnderUserEmulation()) continue;
-    OnALevel on;
-    on.begin(1, 1);
+    ResetInputState();
+    ResetDisplayLostForTests();
+    ResetBoxEnding();
     size_t asked = 0;
     std::string question;
     bindQuitQuestion([&](const std::string& text, const std::vector<std::string>& answers) {
