@@ -107,9 +107,11 @@ TEST(ProfileList, DamagedListsGiveASoundStart) {
     SetAtomicWriteFaultForTests([](const std::string& step) {
       if (step != "open") return false;
       std::error_code error;
-      for (const auto& file : std::filesystem::recursive_directory_iterator(ProfilesFolder(), error))
-        if (file.is_regular_file(error))
-          std::filesystem::last_write_time(file.path(), file.last_write_time(error) - std::chrono::seconds(1), error);
+      for (const auto& file : std::filesystem::recursive_directory_iterator(ProfilesFolder(), error)) {
+        const auto written = file.last_write_time(error);
+        if (!error && file.is_regular_file(error))
+          std::filesystem::last_write_time(file.path(), written - std::chrono::seconds(1), error);
+      }
       return false;
     });
     home.withPlayers({"A", "B", "C"}, 2);
