@@ -1,11 +1,15 @@
-// A new player's whole road to each campaign's first ending, on a slow
-// machine: from the first start every level is won (tutorial, map, stage
-// stories, stage screens), the outro is skipped, the credits closed, and a
-// quick click on Play (pressed and released between two frames) must open
-// the campaign picker at once.
+// A new player's road to each campaign's first ending, on a slow machine:
+// from the first start the campaign is chosen and the intro clicked away;
+// every board but the last stage's first and last is won by the campaign
+// rules alone (those boards and their screens have tests of their own); the
+// map opens the last stage, its story is read and its two boards played;
+// the outro is skipped, the credits closed, and a quick click on Play
+// (pressed and released between two frames) must open the campaign picker
+// at once.
 #include <gtest/gtest.h>
 
 #include "app/control.h"
+#include "campaign/level_manager.h"
 #include "campaign/profile_manager.h"
 #include "core/states.h"
 #include "map/map_screen.h"
@@ -16,7 +20,6 @@
 #include "screens/quest_continue.h"
 
 #include "app_test_support.h"
-#include "support/emulation.h"
 
 namespace sorvanta {
 namespace {
@@ -24,11 +27,6 @@ namespace {
 using shell_test::ShellWorld;
 
 TEST(EndingRoad, EachCampaignsFirstEndingLeadsBackToAMenuWhosePlayAnswers) {
-  // Some 400 boards and every screen between them: minutes under qemu-user
-  // or the sanitizers, and nothing on this road depends on the machine's
-  // word size or byte order; every board and screen on it has tests of its own.
-  if (test::UnderUserEmulation() || test::BuiltWithSanitizer())
-    GTEST_SKIP() << "too long under user-mode emulation or the sanitizers";
   test::FreshStart start;
   Harness& h = start.h;
   auto game = std::make_shared<test::ScriptedGame>();
@@ -51,13 +49,42 @@ TEST(EndingRoad, EachCampaignsFirstEndingLeadsBackToAMenuWhosePlayAnswers) {
     test::StdoutLines([&] { next = control->runState(state); });
     return next;
   };
+  // Boards won as their summaries would record them, by the rules alone,
+  // until the campaign stands at the last stage's level (0: its last);
+  // what the last of them leads to.
+  auto winByTheRulesUpTo = [&](int level) {
+    TProfile& player = *profileManager->profile;
+    const auto& stages = *levelManager->stagesOf(player.tryb);
+    const int last = static_cast<int>(stages.size());
+    if (level == 0) level = static_cast<int>(stages.back()->levels.size());
+    std::string next;
+    test::StdoutLines([&] {
+      // Bounded: rules that never get there fail the road, not hang it.
+      for (int wins = 0; wins < 1000 && (player.position().stage < last || player.position().level < level); ++wins) {
+        player.QUEST_PutData(1);
+        next = player.QUEST_NextLevel();
+      }
+    });
+    return next;
+  };
   // From the menu's Play to the ending: the intro is clicked away, and the
-  // map's Play and the stage screen's (its story first) are clicked.
+  // map's Play and the stage screen's (its story first) are clicked. Of the
+  // boards, the last stage's first and last are played.
   auto playThrough = [&](const char* mode) {
     click(mainMenu->gui, "play", 60);
     click(pickTryb->gui, mode, 10);
     std::string where = run(kStateMainMenu);
-    for (int steps = 0; where != kStateOutro && steps < 1000; ++steps) {
+    int skips = 0;
+    for (int steps = 0; where != kStateOutro && steps < 20; ++steps) {
+      if (where == kStateMainGame && skips == 0) {
+        ++skips;
+        where = winByTheRulesUpTo(1);
+        ASSERT_EQ(where, kStateMapScreen) << mode;
+      } else if (where == kStateStageScreen && skips == 1) {
+        ++skips;
+        where = winByTheRulesUpTo(0);
+        ASSERT_EQ(where, kStateStageScreen) << mode;
+      }
       if (where == kStateIntro) start.world.ClickAt(512, 384, 10);
       if (where == kStateMapScreen) click(mapScreen->gui, "PLAY", 60);
       if (where == kStateMapScreen || where == kStateStageScreen)

@@ -25,8 +25,10 @@
 #include "core/settings.h"
 #include "core/states.h"
 #include "formats/rcm_file.h"
+#include "platform/child_processes.h"
 #include "platform/display_lost.h"
 #include "platform/files.h"
+#include "platform/read_back.h"
 #include "puzzle/board/level.h"
 #include "puzzle/play/level_summary.h"
 
@@ -66,15 +68,26 @@ struct OnALevel {
   std::shared_ptr<test::ScriptedGame> game = std::make_shared<test::ScriptedGame>();
   std::shared_ptr<WatchedSummary> summary = std::make_shared<WatchedSummary>();
   int tryb = 1, stage = 0, level = 0;
+  bool started = false;
 
   // fromEnd 0: the last level of the last stage; 1: the level before it.
+  // Again on the same game: ANNA anew, with nothing of hers on disk.
   void begin(int mode, int fromEnd) {
     tryb = mode;
-    test::StdoutLines([&] {
-      test::StartGame(game);
-      summary->setup();
-    });
-    levelSummary = summary;
+    start.h.SetFrameCap(4000);
+    if (!started) {
+      test::StdoutLines([&] {
+        test::StartGame(game);
+        summary->setup();
+      });
+      levelSummary = summary;
+      started = true;
+    } else {
+      profileManager->profiles.clear();
+      profileManager->profile = nullptr;
+      std::filesystem::remove_all(ProfilesFolder());
+      std::filesystem::create_directories(ProfilesFolder());
+    }
     profileManager->CreateNewProfile("ANNA");
     TProfile& p = player();
     p.tryb = tryb;
@@ -96,6 +109,7 @@ struct OnALevel {
   }
   // The level won, the summary's "play" clicked: the state that follows.
   std::string winAndGoOn() {
+    game->frame = 0;
     game->script = [&](test::ScriptedGame& g, int) {
       if (g.frame != 1) return;
       g.WIN_CHEAT();
@@ -114,9 +128,9 @@ TEST(ProgressOnDisk, AWinAndWhatItUnlocksOrEndsAreWrittenBeforeTheNextScreen) {
     int fromEnd;
     const char* next;
   };
+  OnALevel on;  // one game for every case
   for (const Case& c : {Case{1, 1, kStateStageScreen}, Case{1, 0, kStateOutro}, Case{0, 0, kStateOutro}}) {
     SCOPED_TRACE(testing::Message() << c.tryb << " " << c.fromEnd);
-    OnALevel on;
     on.begin(c.tryb, c.fromEnd);
     TProfile& p = on.player();
     bool playedWhileShown = false;
@@ -226,13 +240,18 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
       {"the display goes while asked: one last attempt, no more questions, an error's status", false, {0}, false, -1,
        false, true},
   };
+  // One game for every case, each quitting as a run of its own would: no
+  // signal yet, the display there, boxes free to show.
+  OnALevel on;
+  on.begin(1, 1);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     // qemu-user's i386 signal frames overwrite the program's memory (the same
     // program passes natively): a raised signal proves nothing there.
     if (c.bySignal && test::UnderUserEmulation()) continue;
-    OnALevel on;
-    on.begin(1, 1);
+    ResetInputState();
+    ResetDisplayLostForTests();
+    ResetBoxEnding();
     size_t asked = 0;
     std::string question;
     bindQuitQuestion([&](const std::string& text, const std::vector<std::string>& answers) {

@@ -55,7 +55,8 @@ const char* MissingTarget(const test::ScriptedGame& g, float y) {
 // demonstration, is written there as a picture.
 class TutorialCampaign : public test::PlayTest, public ::testing::WithParamInterface<int> {
  protected:
-  TutorialCampaign() : PlayTest(test::ShotFolder() != nullptr) {}
+  // Thousands of frames, read only for the pictures.
+  TutorialCampaign() : PlayTest(test::ShotFolder() ? HarnessOptions{} : shell_test::SmallWindow()) {}
   void SetUp() override {
     PlayTest::SetUp();
     UseShippedPlayScreen();

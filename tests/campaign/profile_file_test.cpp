@@ -269,23 +269,44 @@ TEST(ProfileFile, DamagedAndMissingFilesLoadBounded) {
   EXPECT_EQ(std::make_tuple(empty->name, empty->tryb, empty->gameType), std::make_tuple(std::string(), 0, std::string()));
 }
 
-// A save killed at any moment leaves every file readable whole.
+// A save killed at any step of any of its files leaves every file readable
+// whole: the saving child stops at the step it is to die at and says so.
 TEST(ProfileFile, KilledSavesLeaveWholeFiles) {
   Home home;
   TProfile p;
   p.name = "K";
   for (int s = 1; s < 40; ++s) p.QUEST_GetLevelData(s, 1);
   p.levelPicross = home.level(1, 5);
+  int stepsPerSave = 0;
+  SetAtomicWriteFaultForTests([&](const std::string&) { return ++stepsPerSave, false; });
   p.Save();
+  SetAtomicWriteFaultForTests(nullptr);
+  ASSERT_GT(stepsPerSave, 0);
   const std::string dat = home.folder("75") + "/profile.dat";
   const std::string whole = LoadBytes(dat);
-  for (int round = 0; round < 50; ++round) {
+  // Every step of a first and a second save.
+  for (int round = 0; round < 2 * stepsPerSave; ++round) {
+    int stopped[2];
+    ASSERT_EQ(pipe(stopped), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      for (;;) p.Save();
+      int step = 0;
+      SetAtomicWriteFaultForTests([&](const std::string&) {
+        if (step++ == round) {
+          if (write(stopped[1], "", 1) != 1) _exit(1);
+          for (;;) pause();
+        }
+        return false;
+      });
+      // Bounded: a save that never gets to the step fails the round, not hangs it.
+      for (int save = 0; save < 3; ++save) p.Save();
+      _exit(0);
     }
-    usleep(200 + (round * 977) % 5000);
+    close(stopped[1]);
+    char told = 1;
+    EXPECT_EQ(read(stopped[0], &told, 1), 1) << round;
+    close(stopped[0]);
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     EXPECT_EQ(LoadBytes(dat), whole) << round;

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <thread>
 
 #include "campaign/profile_manager.h"
 #include "campaign_test_support.h"
@@ -106,9 +105,16 @@ TEST(ProfileList, DamagedListsGiveASoundStart) {
   };
   for (const auto& c : cases) {
     ListHome home;
-    // Each write a moment after the one before, as on any disk's clock.
+    // Each write later than the one before, whatever the disk clock's
+    // grain: before each, the files already there are made a second older.
     SetAtomicWriteFaultForTests([](const std::string& step) {
-      if (step == "open") std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      if (step != "open") return false;
+      std::error_code error;
+      for (const auto& file : std::filesystem::recursive_directory_iterator(ProfilesFolder(), error)) {
+        const auto written = file.last_write_time(error);
+        if (!error && file.is_regular_file(error))
+          std::filesystem::last_write_time(file.path(), written - std::chrono::seconds(1), error);
+      }
       return false;
     });
     home.withPlayers({"A", "B", "C"}, 2);

@@ -79,6 +79,18 @@ inline HarnessOptions NoCapture() {
   return o;
 }
 
+// For tests of thousands of frames that read no pixels and click only at
+// widgets' centres: a window of a quarter of the design's width and height,
+// whose frames cost a sixteenth, drawn on the test's own thread, too little
+// to share; the pointer lands within 4 design units.
+inline HarnessOptions SmallWindow() {
+  HarnessOptions o = NoCapture();
+  o.width = 256;
+  o.height = 192;
+  o.drawThreads = 1;
+  return o;
+}
+
 // The headless world. Assets come from the repository's asset tree.
 class ShellWorld {
  public:

@@ -71,6 +71,7 @@ class PlayTest : public PuzzleTest {
   // capture: keep each frame's pixels for tests that read them.
   explicit PlayTest(bool capture = false)
       : world(capture ? HarnessOptions{} : shell_test::NoCapture()) {}
+  explicit PlayTest(const HarnessOptions& harness) : world(harness) {}
   void SetUp() override {
     PuzzleTest::SetUp();
     bDir = std::string(SORVANTA_SOURCE_DIR) + "/assets/";

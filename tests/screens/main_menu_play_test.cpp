@@ -88,9 +88,12 @@ TEST(MainMenuPlay, FollowsTheDecisionTable) {
        [](TProfile& p) { p.actLevelId_Picross = 2, OnRecord(p.stagesPicross, 0, 1), p.screenPicross = "MAIN-GAME"; },
        "CONTINUE", "MAIN-GAME", 1, TutorialMarker(1, 2)},
   };
+  // One menu for every row, as a run has; each row's counts start at 0.
+  menu_test::MenuWorld world(shell_test::SmallWindow());
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    menu_test::MenuWorld world;
+    world.picker->runs = world.dialog->runs = 0;
+    world.game->handed.clear();
     campaign_test::CampaignWorld campaign;
     campaign.tips = {campaign_test::CampaignWorld::Tip("first", 1), campaign_test::CampaignWorld::Tip("second", 2),
                      campaign_test::CampaignWorld::Tip("fifth", 5)};

@@ -47,8 +47,8 @@ TEST(MainMenuTiming, CreditsComeAfterTwentySecondsWithoutAnAction) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    menu_test::MenuWorld world;
     // Thousands of frames: the clock is what counts, not the pictures.
+    menu_test::MenuWorld world(shell_test::SmallWindow());
     mainMenu = std::make_shared<Undrawn>();
     test::StdoutLines([] { mainMenu->setup(), options->setup(), popUp->setup(); });
     // A player with a campaign to continue, who leaves the continue dialog.

@@ -42,7 +42,7 @@ struct TimedCredits : shell_test::RecordingCredits {
 // The world with a real, set-up menu and scripted picker and dialog.
 class MenuWorld : public shell_test::ShellWorld {
  public:
-  MenuWorld() : ShellWorld(shell_test::NoCapture()) {
+  explicit MenuWorld(const HarnessOptions& harness = shell_test::NoCapture()) : ShellWorld(harness) {
     shell_test::StdoutLines([] { mainMenu->setup(); });
     pickTryb = picker = std::make_shared<ScriptedPicker>();
     continueQuest = dialog = std::make_shared<ScriptedContinue>();

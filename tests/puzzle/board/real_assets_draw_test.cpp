@@ -319,31 +319,33 @@ TEST_F(RealAssetsDraw, PicrossCluesStandTallApartAndClearOfTheirBackground) {
     level->COUNT_Position_Mesalor();
     const int pitch = FloatToInt(level->tileW);
     // ink[line][slot], rows first, then columns; each found with only
-    // every other line's clue of that slot drawn.
+    // every other line's clue of that slot drawn, every other row's beside
+    // every other column's: a row's clues stand left of the board, a
+    // column's above it, so the two in one frame never share a clue's box.
     std::vector<std::vector<ClueInk>> ink;
     for (const auto& row : level->numberRows) (void)row, ink.emplace_back();
     for (const auto& col : level->numberCols) (void)col, ink.emplace_back();
-    auto measure = [&](bool rows, std::size_t slot, int parity) {
+    auto measure = [&](std::size_t slot, int parity) {
       SetClsColor(128, 128, 128);
       Cls();
       ResetDraw();
       std::vector<std::tuple<std::size_t, float, float, int>> drawn;
       std::size_t line = 0;
-      auto place = [&](const std::list<std::shared_ptr<TNumber>>& list, float x, float y, std::size_t at) {
-        if (list.size() < slot || static_cast<int>(at % 2) != parity) return;
+      auto place = [&](const std::list<std::shared_ptr<TNumber>>& list, float x, float y, std::size_t at, bool row) {
+        if (list.size() < slot || static_cast<int>(at % 2) != (row ? parity : 1 - parity)) return;
         auto clue = *std::next(list.begin(), static_cast<long>(slot - 1));
         clue->draw(x, y);
-        drawn.emplace_back(rows ? at : at + level->numberRows.size(), x, y, static_cast<int>(clue->tiles.size()));
+        drawn.emplace_back(row ? at : at + level->numberRows.size(), x, y, static_cast<int>(clue->tiles.size()));
       };
       for (const auto& row : level->numberRows) {
         auto cell = level->atiles.get(static_cast<int>(line), 0);
-        if (rows) place(row->list, row->clueX(static_cast<int>(slot), cell->x), static_cast<float>(cell->y), line);
+        place(row->list, row->clueX(static_cast<int>(slot), cell->x), static_cast<float>(cell->y), line, true);
         ++line;
       }
       line = 0;
       for (const auto& col : level->numberCols) {
         auto cell = level->atiles.get(0, static_cast<int>(line));
-        if (!rows) place(col->list, static_cast<float>(cell->x), col->clueY(static_cast<int>(slot), cell->y), line);
+        place(col->list, static_cast<float>(cell->x), col->clueY(static_cast<int>(slot), cell->y), line, false);
         ++line;
       }
       h_.Frame();
@@ -372,7 +374,7 @@ TEST_F(RealAssetsDraw, PicrossCluesStandTallApartAndClearOfTheirBackground) {
     for (const auto& row : level->numberRows) slots = std::max(slots, row->list.size());
     for (const auto& col : level->numberCols) slots = std::max(slots, col->list.size());
     for (std::size_t slot = 1; slot <= slots; ++slot)
-      for (int parity = 0; parity < 2; ++parity) measure(true, slot, parity), measure(false, slot, parity);
+      for (int parity = 0; parity < 2; ++parity) measure(slot, parity);
     const std::size_t rows = level->numberRows.size();
     auto at = [&](std::size_t line, std::size_t slot) -> const ClueInk* {
       return line < ink.size() && slot < ink[line].size() && ink[line][slot].x1 >= 0 ? &ink[line][slot] : nullptr;

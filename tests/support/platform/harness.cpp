@@ -10,6 +10,7 @@
 #include "platform/input_internal.h"
 #include "platform/pixel_access.h"
 #include "platform/read_back.h"
+#include "platform/soft_frame.h"
 #include "platform/strings.h"
 #include "platform/video.h"
 #include "platform/video_internal.h"
@@ -99,6 +100,10 @@ Harness::Harness(const HarnessOptions& options)
   };
   v.afterPresent = [this] { AfterPresent(); };
   SetPollHook([this] { Deliver(); });
+  if (options.drawThreads > 0) {
+    drawThreadsBefore_ = SoftBands();
+    SetSoftBands(options.drawThreads);
+  }
   g_active = true;
   if (!Graphics(options.width, options.height, options.fullScreen ? 32 : 0)) {
     Teardown();
@@ -121,6 +126,7 @@ void Harness::Teardown() {
   SetAudioClockDriven(false);
   SetTestClock(nullptr);
   ResetInputState();
+  if (drawThreadsBefore_ > 0) SetSoftBands(drawThreadsBefore_);
 }
 
 Harness& Harness::Queue(Item item) {

@@ -52,6 +52,7 @@ struct HarnessOptions {
   int frameCap = 20000;  // Flips allowed before HarnessFrameCapExceeded
   int startMillis = 0;   // the test clock's reading at the start
   bool captureFrames = true;  // keep the pixels of each presented frame
+  int drawThreads = 0;  // threads that draw a frame while the harness lives; 0: the platform's choice
 };
 
 class Harness {
@@ -124,6 +125,7 @@ class Harness {
   int cap_ = 0;
   int clock_ = 0;
   int frameMs_ = 0;  // the clock's step per Flip; 0: 1000/60 ms
+  int drawThreadsBefore_ = 0;  // given back at the end; 0: none were set
   bool capture_ = true;
   std::shared_ptr<TPixmap> lastFrame_;
   float frameKx_ = 1, frameKy_ = 1;  // pixels per virtual unit of the last frame
