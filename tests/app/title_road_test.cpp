@@ -1,15 +1,14 @@
 // A first start through the title screen: play, Picross, the intro and the
 // first tutorial level, where the press that ended the intro does nothing;
-// back on the menu, play, Picross and "resume" lead
-// back into the campaign.
+// back on the menu, play, Picross and "resume" lead back into the campaign.
 #include <gtest/gtest.h>
 
 #include "app/app.h"
 #include "app/control.h"
 #include "campaign/profile_manager.h"
+#include "core/states.h"
 #include "puzzle/board/atile.h"
 #include "puzzle/board/level.h"
-#include "core/states.h"
 #include "puzzle/play/level_summary.h"
 #include "screens/pick_tryb.h"
 #include "screens/quest_continue.h"
