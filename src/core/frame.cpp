@@ -113,6 +113,9 @@ void pauseGame() {
     // Nothing moves while paused: no need to redraw at full speed.
     Delay(50);
   } while (AppSuspended());
+  // A click that brings the window back only ends the pause: it must not
+  // act on the board or button the darkened frame hid.
+  FlushMouse();
 
   if (frameBindings().resume) frameBindings().resume();
 }
