@@ -193,6 +193,13 @@ TEST(Frame, PauseScreenFreezesTheLetterboxedDesignArea) {
   EXPECT_EQ(world.recProfiles->saves, saves + 1);
   h.GainFocus();
   PollSystem();
+
+  // The focus back as the first pause frame shows: that click was the game's.
+  h.LoseFocus();
+  PollSystem();
+  h.GainFocus().PressMouse(1).ReleaseMouse(1);
+  pauseGame();
+  EXPECT_EQ(MouseHit(1), 1) << "a click as the focus flickered was lost";
 }
 
 }  // namespace
