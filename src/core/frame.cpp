@@ -92,7 +92,9 @@ void pauseGame() {
 
   std::shared_ptr<TImage> frozen = grabDesignArea();
 
+  int frames = 0;
   do {
+    ++frames;
     Cls();
     ResetDrawState();
     if (frozen) DrawImage(frozen, 0, 0);
@@ -113,6 +115,11 @@ void pauseGame() {
     // Nothing moves while paused: no need to redraw at full speed.
     Delay(50);
   } while (AppSuspended());
+  // A click that brings the window back once the pause has shown only ends
+  // it: it must not act on the board or button the darkened frame hid. One
+  // that came with the first pause frame, before anyone could see it, was
+  // meant for the game.
+  if (frames > 1) FlushMouse();
 
   if (frameBindings().resume) frameBindings().resume();
 }

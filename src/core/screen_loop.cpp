@@ -1,4 +1,4 @@
-// The screen loop and the key scope it holds.
+// The screen loop and the input scope it holds.
 #include "core/screen_loop.h"
 
 #include "core/display.h"
@@ -11,13 +11,20 @@ namespace sorvanta {
 
 namespace {
 
-// Drops the waiting keys when made and when gone.
-class TScreenKeys {
+// Drops the waiting keys and mouse presses, and forgets held buttons, when
+// made and when gone.
+class TScreenInput {
  public:
-  TScreenKeys() { FlushKeys(); }
-  ~TScreenKeys() { FlushKeys(); }
-  TScreenKeys(const TScreenKeys&) = delete;
-  TScreenKeys& operator=(const TScreenKeys&) = delete;
+  TScreenInput() { forget(); }
+  ~TScreenInput() { forget(); }
+  TScreenInput(const TScreenInput&) = delete;
+  TScreenInput& operator=(const TScreenInput&) = delete;
+
+ private:
+  static void forget() {
+    FlushKeys();
+    FlushMouse();
+  }
 };
 
 }  // namespace
@@ -30,7 +37,7 @@ void updateScreen(TEkran& screen) {
 
 void runScreenLoop(TEkran& screen, const std::function<void()>& act,
                    const std::function<bool()>& finished, TLoopClear clear) {
-  const TScreenKeys keys;
+  const TScreenInput input;
   do {
     if (clear == TLoopClear::kWithBars) {
       AspectCls();

@@ -14,11 +14,13 @@ class TEkran;
 // letterbox bars apart (for screens that leave the bars black).
 enum class TLoopClear { kWindow, kWithBars };
 
-// Keys belong to the screen they are pressed in: the key presses and typed
-// characters still waiting are dropped as the loop starts, so one nobody read
-// before (an Escape in a level) never acts in this screen, and again as it
-// ends (also by an exception), so what it left unread never acts in the
-// screen it returns to.
+// Keys and mouse buttons belong to the screen they are pressed in: the key
+// presses, typed characters and mouse presses still waiting are dropped, and
+// buttons still held read as up until pressed again, as the loop starts, so
+// one nobody read before (an Escape in a level, a click that skipped the
+// story) never acts in this screen, and again as it ends (also by an
+// exception), so what it left unread, or a press released only after it,
+// never acts in the screen it returns to.
 void runScreenLoop(TEkran& screen, const std::function<void()>& act,
                    const std::function<bool()>& finished, TLoopClear clear = TLoopClear::kWindow);
 

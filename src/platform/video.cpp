@@ -39,6 +39,11 @@ bool EnsureSdlVideo() {
   // avoid: 40 MiB and half a core more than the window system's own
   // framebuffer.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // On X11, SDL drops a press it takes within 10 ms of taking the focus
+  // back, and its release with it: a click on the window as it comes back,
+  // or made before a slow or paused frame polls again, would never reach
+  // the game.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
   WatchDisplay();
   // With no display SDL falls back to a driver without a screen; a player

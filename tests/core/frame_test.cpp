@@ -154,7 +154,7 @@ TEST(Frame, PauseScreenFreezesTheLetterboxedDesignArea) {
   DrawRect(0, 0, 512, 768);
   SetColor(0, 0, 255);
   DrawRect(512, 0, 512, 768);
-  h.Wait(5).GainFocus();
+  h.Wait(5).GainFocus().PressMouse(1).ReleaseMouse(1);  // a click brings the window back
   int framesBefore = h.frames();
   int millisBefore = h.millis();
   pauseGame();
@@ -170,6 +170,8 @@ TEST(Frame, PauseScreenFreezesTheLetterboxedDesignArea) {
   EXPECT_NEAR(Channel(at(1004, 20), 0), 102, 3);
   EXPECT_EQ(Channel(at(1004, 20), 16), 0u);
   EXPECT_EQ(h.Pixel(20, 20) & 0xffffffu, 0u);  // the bar stays black
+
+  EXPECT_EQ(MouseHit(1), 0) << "the click that ended the pause acts";
 
   // The story's timers were paused and resumed once.
   EXPECT_EQ(world.recIntro->unpauses, 1);
@@ -191,6 +193,13 @@ TEST(Frame, PauseScreenFreezesTheLetterboxedDesignArea) {
   EXPECT_EQ(world.recProfiles->saves, saves + 1);
   h.GainFocus();
   PollSystem();
+
+  // The focus back as the first pause frame shows: that click was the game's.
+  h.LoseFocus();
+  PollSystem();
+  h.GainFocus().PressMouse(1).ReleaseMouse(1);
+  pauseGame();
+  EXPECT_EQ(MouseHit(1), 1) << "a click as the focus flickered was lost";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Draws through the X11 driver in a real window, with the OpenGL renderer
-// where there is one, and full screen at a size the X display does not have.
+// where there is one, and full screen at a size the X display does not have;
+// a click that comes with the focus back reaches the game.
 // Runs when the test command provides an X server (DISPLAY set and
 // SORVANTA_XVFB=1); skipped otherwise.
 #include <gtest/gtest.h>
@@ -9,12 +10,18 @@
 #include <string>
 #include <tuple>
 
+#ifdef SORVANTA_X11
+#include <SDL_syswm.h>
+#endif
+
 #include "draw_test_support.h"
+#include "platform/input.h"
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/pixel_access.h"
 #include "platform/read_back.h"
 #include "platform/video.h"
+#include "platform/video_internal.h"
 
 namespace sorvanta {
 namespace {
@@ -111,6 +118,45 @@ TEST(Xvfb, FullScreenAtAnotherSizeStretchesTheFrameOverTheScreen) {
                                std::tuple{w / 2, h - 5, 0, 0, 255}})
     EXPECT_TRUE(Near(ReadPixel(frame, x, y), r, g, b, 4)) << x << "," << y << ": " << Hex(ReadPixel(frame, x, y));
   Flip(0);
+}
+
+TEST(Xvfb, AClickAsTheFocusComesBackIsTaken) {
+  if (!XServer()) GTEST_SKIP() << kNoXServer;
+#ifndef SORVANTA_X11
+  GTEST_SKIP() << "built without Xlib";
+#else
+  if (VideoDriverName() != "x11") SetGraphicsDriver("x11", "");
+  ASSERT_NE(Graphics(400, 300, 0), nullptr);
+  Flip(0);  // shown, and with no window manager given the focus
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  ASSERT_TRUE(SDL_GetWindowWMInfo(Video().window, &info));
+  Display* x = info.info.x11.display;
+  const Window ours = info.info.x11.window;
+  // Another window takes the focus; ours takes it back with a click that
+  // both land in one poll, as when the game looks again only after a slow
+  // or paused frame.
+  const Window other = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 10, 10, 0, 0, 0);
+  XMapWindow(x, other);
+  XSync(x, False);
+  XSetInputFocus(x, other, RevertToNone, CurrentTime);
+  XSync(x, False);
+  PollSystem();
+  EXPECT_TRUE(AppSuspended());
+  MouseHit(1);
+  XSetInputFocus(x, ours, RevertToNone, CurrentTime);
+  for (const int type : {ButtonPress, ButtonRelease}) {
+    XEvent click{};
+    click.xbutton = {type, 0, True, x, ours, DefaultRootWindow(x), None, CurrentTime, 20, 20, 20, 20, 0, Button1, True};
+    XSendEvent(x, ours, False, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &click);
+  }
+  XSync(x, False);
+  PollSystem();
+  EXPECT_FALSE(AppSuspended());
+  EXPECT_EQ(MouseHit(1), 1);
+  XDestroyWindow(x, other);
+  XSync(x, False);
+#endif
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The main menu's clocks: when the idle credits roll comes, how long the
-// fades take, what goes on and what starts anew on entering again, and
-// "settings" without a player.
+// The main menu's clocks: when the idle credits roll comes, what a click
+// that closes it does, how long the fades take, what goes on and what starts
+// anew on entering again, and "settings" without a player.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,6 +9,7 @@
 
 #include "platform/input.h"
 #include "puzzle/board/level.h"
+#include "screens/credits.h"
 #include "screens/menu_test_support.h"
 #include "screens/options.h"
 
@@ -120,6 +121,34 @@ TEST(MainMenuTiming, EnteringAgainKeepsPicturesAndGlowButNotPortals) {
   }
   EXPECT_EQ(keptAfter, kept);
   EXPECT_NE(portalsAfter, portals);
+}
+
+TEST(MainMenuTiming, TheClickThatClosesTheCreditsOnlyClosesThem) {
+  menu_test::MenuWorld world;
+  mainMenu = std::make_shared<Undrawn>();
+  credits = std::make_shared<TCredits>();
+  test::StdoutLines([] { mainMenu->setup(), credits->setup(); });
+  struct TimedPicker : menu_test::ScriptedPicker {
+    Harness* h = nullptr;
+    int at = -1;  // the frame it opened in
+    int mainloop() override { return at = h->frames(), ScriptedPicker::mainloop(); }
+  };
+  auto picker = std::make_shared<TimedPicker>();
+  picker->h = &world.h();
+  pickTryb = picker;
+  profileManager->profile = std::make_shared<shell_test::RecordingProfile>();
+  // The roll comes over the pointer resting on Play; a press closes it and
+  // is let go only once the menu is back; then a quick click on Play
+  // (pressed and released between two frames).
+  const auto play = world.Centre(mainMenu->gui, "play");
+  const int quick = world.h().frames() + 1300;
+  world.h().MoveMouse(play.first, play.second).Wait(1230).PressMouse(1).Wait(40).ReleaseMouse(1);
+  world.h().Wait(30).PressMouse(1).ReleaseMouse(1);
+  std::string state;
+  test::StdoutLines([&] { state = mainMenu->mainLoop(); });
+  EXPECT_EQ(state, "NEW-GAME-PICROSS");
+  EXPECT_EQ(picker->runs, 1);
+  EXPECT_GT(picker->at, quick) << "the picker came with the click that closed the credits";
 }
 
 TEST(MainMenuTiming, SettingsWaitForAPlayer) {
