@@ -19,14 +19,15 @@ namespace sorvanta {
 namespace {
 
 // A layout or script the game cannot read leaves it without a screen to
-// show, so the program ends with one line that names the file.
+// show, so the program ends with one line that names the file, and with -1
+// as any error the platform reports.
 std::string readOrEnd(const std::string& what, const std::string& path,
                       std::string (*load)(const std::string&)) {
   try {
     return load(path);
   } catch (const FileError&) {
     std::cerr << "Cannot open " << what << " '" << path << "'" << std::endl;
-    End(1);
+    End(-1);
   }
 }
 

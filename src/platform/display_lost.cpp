@@ -15,6 +15,10 @@ namespace sorvanta {
 
 namespace {
 
+// Whatever ends the process here ends it as the game's way out does: with an
+// error's status, -1 (255).
+constexpr int kLostStatus = -1;
+
 volatile std::sig_atomic_t g_lost = 0;
 pid_t g_game = 0;
 
@@ -30,7 +34,7 @@ void Lost(const std::string& display) {
   // Lost again while ending (a call the way out made): just end.
   if (g_lost) {
     std::fflush(nullptr);
-    ::_exit(1);
+    ::_exit(kLostStatus);
   }
   g_lost = 1;
   if (Handler()) Handler()(display);
@@ -42,7 +46,7 @@ int OnXConnectionLost(Display* display) {
   const char* name = display ? DisplayString(display) : nullptr;
   Lost(name ? name : "");
   std::fflush(nullptr);
-  ::_exit(1);
+  ::_exit(kLostStatus);
 }
 #endif
 

@@ -9,7 +9,8 @@ namespace sorvanta {
 // What runs when the display is lost, given the display's name: it saves
 // and ends the process (End), drawing and asking nothing. Called from deep
 // inside the window system's library, which may not be returned to: when
-// the handler returns, the process ends with 1.
+// the handler returns, or the display is lost again while it runs, the
+// process ends with -1 (255), an error's status.
 void SetDisplayLostHandler(std::function<void(const std::string& display)> handler);
 // Whether the display was lost: nothing may be drawn or asked of it any more.
 bool DisplayLost();
