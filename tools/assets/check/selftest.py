@@ -18,6 +18,7 @@ import map_rules
 import pixels
 import puzzle
 import story_rules
+import text_reads
 
 
 def _png(w=2, h=2, bad_crc=False, short=False):
@@ -187,4 +188,21 @@ def run():
                               ("about.html", "<main>The nine lands.", True)):
         expect(bool(help_pages.page_problems(page, html, {"Play"}, 10)) == fails,
                "the help page %r %s" % (html, "fails" if fails else "passes"))
+    # text reads: each line the code reads, followed to the file it names
+    load = 'loadTxtFile(bDir + "txt/#LANG#/a.txt")'
+    for src, want in (("x = readTxtData(%s, 3);" % load, [("txt/#LANG#/a.txt", [3])]),
+                      ("auto t = %s;\ny = readTxtData(t, 2);" % load, [("txt/#LANG#/a.txt", [2])]),
+                      ('x = readTxtData(loadTxtFile(bDir + "txt/" + lang + "/b.txt"), 1);', [("txt/#LANG#/b.txt", [1])]),
+                      ('const char kB[] = "txt/#LANG#/b.txt";\nx = readTxtData(loadTxtFile(bDir + kB), 5);',
+                       [("txt/#LANG#/b.txt", [5])]),
+                      ("void f(const std::shared_ptr<TTxtFile>& t) { x = readTxtData(t, 19); }\n"
+                       "void g() {\n  auto t = %s;\n  f(t);\n  y = readTxtData(t, 6);\n}" % load,
+                       [("txt/#LANG#/a.txt", [19]), ("txt/#LANG#/a.txt", [6])]),
+                      ("auto t = %s;\nconstexpr int kN = 2;\nfor (int i = 0; i < kN; ++i) x = readTxtData(t, i + 1);" % load,
+                       [("txt/#LANG#/a.txt", [1, 2])]),
+                      ("auto t = %s;\nx = readTxtData(t, data->getFloat(key));  // readTxtData(t, 4)" % load,
+                       [("txt/#LANG#/a.txt", None)]),
+                      ("x = readTxtData(somewhere(), 4);", [(None, [4])])):
+        got = [(r.text, r.lines) for r in text_reads.reads({"src/a.cpp": src})]
+        expect(got == want, "text reads of %r are %s, not %s" % (src, got, want))
     return failures
