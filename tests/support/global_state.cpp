@@ -142,7 +142,8 @@ std::vector<Entry>& Table() {
        {"core/dialogs.cpp: texts", "core/dialogs.cpp: frames"}},
       {"display lost", ResetBy(ResetDisplayLostForTests), {"g_lost"}},
       {"display driver", ResetBy([] { SetDisplayDriver(nullptr); }), {"core/display.cpp: driver"}},
-      {"volumes bound to the settings", ResetBy([] { bindVolumeSettings(nullptr, nullptr); })},
+      {"volumes bound to the settings", ResetBy([] { bindVolumeSettings(nullptr, nullptr); }),
+       {"soundSource", "musicSource"}},
       {"settings", Value(settings()), {"core/settings.cpp: record"}},
       // Each seam of src/ that bindLayers binds.
       {"seams bound at start-up", ResetBy(bindLayers),
@@ -253,10 +254,10 @@ std::vector<Entry>& Table() {
 
 KeepGlobal::KeepGlobal(std::string name, Snapshot take) { Table().push_back({std::move(name), std::move(take)}); }
 
-std::vector<std::string> KeptGlobalNames() {
+std::vector<std::string> KeptGlobalNames(bool coversOnly) {
   std::vector<std::string> names;
   for (const Entry& entry : Table()) {
-    names.push_back(entry.name);
+    if (!coversOnly) names.push_back(entry.name);
     names.insert(names.end(), entry.covers.begin(), entry.covers.end());
   }
   return names;

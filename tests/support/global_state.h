@@ -41,8 +41,9 @@ struct KeepGlobal {
   KeepGlobal(std::string name, Snapshot take);
 };
 
-// The names of the kept state, and of the globals each piece covers besides.
-std::vector<std::string> KeptGlobalNames();
+// The names of the kept state, and of the globals each piece covers besides;
+// with coversOnly, only the latter.
+std::vector<std::string> KeptGlobalNames(bool coversOnly = false);
 
 // Takes every registered piece of state; the result puts them all back,
 // latest registered first.
