@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <system_error>
 
@@ -38,6 +39,8 @@ void TProfileManager::setup() {
   txtPlayerKeptAs = readTxtData(txt, 24);
   txtNamedByFolder = readTxtData(txt, 25);
   txtFoldersLeftOut = readTxtData(txt, 26);
+  txtNotOffered = readTxtData(txt, 27);
+  txtPlayersLeftOut = readTxtData(txt, 28);
 }
 
 namespace {
@@ -66,6 +69,18 @@ bool holdsNoPlayer(const std::string& folder) {
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
     if (it->path().filename().string().rfind(std::string("profile.dat") + kDamagedSuffix, 0) != 0) return false;
   return !error;
+}
+
+// Whether the folder target holds a player not read in this run, whom
+// player, read from the folder id, would be saved over: a file naming
+// another, one that cannot be read, or a newer one of hers.
+bool holdsOtherPlayer(const std::string& target, const TProfile& player, const std::string& id) {
+  if (holdsNoPlayer(ProfilesFolder() + "/" + target)) return false;
+  const std::string path = PlayerFilePath(target);
+  if (FileType(path) != 1 || !Readable(path)) return true;
+  auto file = loadRCMFile(path);
+  const auto there = LastPlayed(target), here = LastPlayed(id);
+  return file->broken || file->getString("profile::data::name") != player.name || !there || !here || *there > *here;
 }
 
 }  // namespace
@@ -99,29 +114,40 @@ int TProfileManager::loadProfiles() {
 void TProfileManager::readListed(const TRCMFile& file) {
   const int picked = FloatToInt(file.getFloat("profiles::pickedProfile"));
   const int n = boundedCount(FloatToInt(file.getFloat("profiles::i")), kMaxListedPlayers, "profiles::i");
-  std::vector<std::pair<int, std::string>> listed;
-  std::set<std::string> listedIds, saving;
+  std::vector<std::string> ids;
+  std::map<std::string, int> numbers;  // each folder's number in the list
+  std::set<std::string> saving;
+  std::string pickedId;
   for (int i = 1; i <= n; ++i) {
     std::string id = file.getString("profiles::profile" + std::to_string(i));
-    if (id.empty() || !listedIds.insert(id).second) continue;  // one folder, one player
-    listed.emplace_back(i, std::move(id));
+    if (id.empty() || !numbers.emplace(id, i).second) continue;  // one folder, one player
+    if (picked == i) pickedId = id;
+    ids.push_back(std::move(id));
   }
-  for (const auto& [i, id] : listed) {
-    auto player = readPlayer(id, "Player " + std::to_string(i) + " of the list");
-    if (!player) continue;
+  const std::string tooMany = readMostRecent(ids, pickedId, [&](const std::string& id) -> std::shared_ptr<TProfile> {
+    const std::string listed = "Player " + std::to_string(numbers[id]) + " of the list";
+    auto player = readPlayer(id, listed);
+    if (!player) return nullptr;
     // A folder whose name gives no name keeps the name of its file, whose
-    // folder the next save writes: never one another player is read from.
+    // folder the next save writes: never one another player is read from,
+    // nor one that holds a player not read.
     const std::string target = player->GetId();
-    if (target != id && (listedIds.count(target) || saving.count(target))) {
-      Print("Player " + std::to_string(i) + " of the list (" + id + ") would be saved over the folder " + target +
-            " of another player: not offered, kept in the list");
+    if (target != id && (numbers.count(target) || saving.count(target) || holdsOtherPlayer(target, *player, id))) {
+      Print(listed + " (" + id + ") would be saved over the folder " + target +
+            " of another player, or a newer file of hers: not offered, kept in the list");
+      const std::string text =
+          Replace(Replace(Replace(txtNotOffered, "#FOLDER#", shownFolder(ProfilesFolder() + "/" + id)), "#OTHER#",
+                          shownFolder(ProfilesFolder() + "/" + target)),
+                  "#NAME#", player->name);
+      if (!text.empty()) namedByFolder.append(namedByFolder.empty() ? "" : " ").append(text);
       unavailable.push_back(id);
-      continue;
+      return nullptr;
     }
     saving.insert(target);
-    profiles.push_back(player);
-    if (picked == i) profile = player;
-  }
+    if (id == pickedId) profile = player;
+    return player;
+  });
+  if (!tooMany.empty()) noticeAtFrameEnd(tooMany);
 }
 
 std::shared_ptr<TProfile> TProfileManager::readPlayer(const std::string& id, const std::string& listed) {

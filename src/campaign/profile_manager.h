@@ -2,9 +2,11 @@
 // The player list: every player, the current one, the list file
 // "profiles.dat", and the actions of the profiles screen. The screen's
 // drawing and loop are the screens layer's (bound at start-up).
+#include <filesystem>
 #include <functional>
 #include <list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +21,11 @@ using NameEntryFn = std::function<std::string(std::shared_ptr<TEkran> screen, co
                                               int firstProfile, int editProfile,
                                               std::shared_ptr<TProfile> edited)>;
 
-// A damaged list never makes more players than this.
-inline constexpr int kMaxListedPlayers = 64;
+// The players' screen holds eight rows: the list offers no more.
 inline constexpr int kMaxPlayers = 8;
+// No list names more players than this, those away included; a list is read
+// no further (earlier builds listed up to 65).
+inline constexpr int kMaxListedPlayers = 1000;
 
 class TRCMFile;
 
@@ -44,6 +48,10 @@ class TProfileManager : public TEkran {
   // does; added to the rebuilt list's notice for folders left out because
   // no name the name entry gives makes them.
   std::string txtNamedByFolder, txtFoldersLeftOut;
+  // Told for a listed folder that gives no name, whose file names a player
+  // whose own folder holds another file; and, counted, for the players past
+  // the eight the list keeps.
+  std::string txtNotOffered, txtPlayersLeftOut;
   // A damaged list file that could not be moved aside: not written over
   // in this run.
   bool listLeftAsIs = false;
@@ -86,8 +94,15 @@ class TProfileManager : public TEkran {
   // A player's file that reads as no player: moved aside and told; one
   // that cannot be moved keeps her folder hers, so it is never written over.
   void setAsideUnreadable(const std::string& id, const std::string& path);
+  // Appends to profiles, in the order of ids, the players of those folders
+  // that read gives (none: not offered), read the most recently played
+  // first, the folder first (when listed) before all, until the screen's
+  // rows are full. The rest are left unread and as they are, named in a
+  // line; gives the notice that counts them, "" when none is.
+  std::string readMostRecent(const std::vector<std::string>& ids, const std::string& first,
+                             const std::function<std::shared_ptr<TProfile>(const std::string& id)>& read);
   // What loading found to tell once it is done: the players renamed after
-  // their folders.
+  // their folders, or not offered as their files name another's.
   std::string namedByFolder;
 };
 
@@ -95,6 +110,10 @@ class TProfileManager : public TEkran {
 // names they give back (NameFromId). Into leftOut, when given, go the
 // folders whose names are ids of names the name entry refuses.
 std::vector<std::string> PlayerFolderIds(std::vector<std::string>* leftOut = nullptr);
+
+// When the player of folder id last played: her file's date; none when it
+// has none, or one later than now (a clock once set wrong says nothing).
+std::optional<std::filesystem::file_time_type> LastPlayed(const std::string& id);
 
 // The list file's path.
 std::string ProfilesListPath();

@@ -52,7 +52,7 @@ void TProfilesScreen::update() {
 
 void TProfilesScreen::_updateButtons() {
   if (!gui) return;
-  const int canDelete = profiles.size() >= 2, canAdd = profiles.size() != kMaxPlayers;
+  const int canDelete = profiles.size() >= 2, canAdd = profiles.size() < kMaxPlayers;
   if (auto button = gui->GetObject("delete")) button->setState(canDelete, canDelete);
   if (auto button = gui->GetObject("new")) button->setState(canAdd, canAdd);
 }

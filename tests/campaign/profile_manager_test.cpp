@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "campaign/profile_manager.h"
 #include "campaign_test_support.h"
@@ -13,6 +14,7 @@
 #include "formats/rcm_file.h"
 #include "platform/files.h"
 #include "platform/folder_entries.h"
+#include "platform/strings.h"
 #include "puzzle/board/level_file.h"
 #include "support/stdout_lines.h"
 #include "support/temp_folder.h"
@@ -36,6 +38,8 @@ struct ListHome {
     manager->txtPlayerKeptAs = "Kept as #FILE#.";
     manager->txtNamedByFolder = "#FOLDER# named #OTHER#, read as #NAME#.";
     manager->txtFoldersLeftOut = "Left out: #FOLDERS#.";
+    manager->txtNotOffered = "#FOLDER# names #NAME#, kept from #OTHER#.";
+    manager->txtPlayersLeftOut = "#COUNT# left out.";
     manager->loadProfiles();
     return manager;
   }
@@ -212,10 +216,50 @@ TEST(ProfileList, AFileDatedInTheFutureIsNotTheLastWritten) {
   takeWaitingMessage();
 }
 
+// The list keeps what the players' screen holds: eight, the current one
+// and those played last; the rest are left out, named and counted, their
+// folders as they were, however many there are.
+TEST(ProfileList, AListOfMoreThanEightKeepsThosePlayedLast) {
+  std::string sixtyFive = "profiles {\n i = 65\n";  // no folder there but J's
+  for (int n = 1; n <= 65; ++n)
+    sixtyFive += " profile" + std::to_string(n) + " = \"" + (n < 65 ? "1_" + std::to_string(n) : "74") + "\"\n";
+  const std::vector<std::string> newest = {"C", "D", "E", "F", "G", "H", "I", "J"};
+  const struct {
+    std::optional<std::string> list;  // none: the saved one, A picked
+    std::vector<std::string> names;
+    std::string current, told, line;
+  } cases[] = {
+      {{}, {"A", "D", "E", "F", "G", "H", "I", "J"}, "A", "2 left out.", ": Profiles/66, Profiles/67\n"},
+      {"", newest, "J", "Found in #. Kept as profiles.dat.damaged. 2 left out.", ": Profiles/65, Profiles/66\n"},
+      {"-", newest, "J", "2 left out.", ": Profiles/65, Profiles/66\n"},  // no list
+      {sixtyFive + "}\n", {"J"}, "J", "", ""}};
+  for (const auto& c : cases) {
+    ListHome home;
+    home.withPlayers({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"}, 10);
+    for (int n = 0; n < 10; ++n)  // A played first, J last
+      std::filesystem::last_write_time(PlayerFilePath(std::to_string(65 + n)),
+                                       std::filesystem::file_time_type::clock::now() - std::chrono::minutes(10 - n));
+    const std::string b = LoadBytes(PlayerFilePath("66"));
+    test::WriteFile(ProfilesListPath(),
+                    c.list.value_or(Replace(LoadBytes(ProfilesListPath()), "Profile = 10", "Profile = 1")));
+    if (c.list == "-") std::filesystem::remove(ProfilesListPath());
+    std::shared_ptr<TProfileManager> m;
+    std::string printed;
+    for (auto& line : test::StdoutLines([&] { m = home.start(); })) printed += line + "\n";
+    EXPECT_EQ(std::make_pair(home.names(*m), m->profile->name), std::make_pair(c.names, c.current)) << printed;
+    EXPECT_EQ(takeWaitingMessage(), Replace(c.told, "#", myDocsFolder)) << printed;
+    EXPECT_NE(printed.find(c.line), std::string::npos) << printed;
+    test::StdoutLines([&] { m->saveProfiles(); });
+    EXPECT_EQ(home.names(*home.start()), c.names) << printed;
+    EXPECT_EQ(LoadBytes(PlayerFilePath("66")), b);
+  }
+}
+
 // A player is her folder: a file copied in from another player's folder is
 // read as the player her folder names, told once, and saved where it was
-// read. A listed folder no name makes, whose file names a listed player, is
-// not offered, so it is never saved over her.
+// read. A listed folder no name makes, whose file names a listed player, or
+// one on disk that holds another player or a newer file of hers, is not
+// offered, and told, so it is never saved over her.
 TEST(ProfileList, AFileCopiedFromAnotherPlayersFolderIsThatFoldersPlayer) {
   ListHome home;
   auto m = home.withPlayers({"Ada", "Bob"}, 2);
@@ -243,6 +287,32 @@ TEST(ProfileList, AFileCopiedFromAnotherPlayersFolderIsThatFoldersPlayer) {
   test::StdoutLines([&] { m = home.start(); });
   EXPECT_EQ(home.names(*m), (std::vector<std::string>{"Ada", "Bob"}));
   EXPECT_EQ(m->unavailable, (std::vector<std::string>{"ada-copy"}));
+  const std::string own = ProfilesFolder() + "/65_100_97";
+  EXPECT_EQ(takeWaitingMessage(), ProfilesFolder() + "/ada-copy names Ada, kept from " + own + ".");
+  // The list names only a backup of Ada's, beside her own folder.
+  const std::string backup = ProfilesFolder() + "/backup/profile.dat", mine = LoadBytes(ada);
+  const std::string older = Replace(mine, "tool = 2", "tool = 1");
+  const struct {
+    const char* name;
+    std::string own;
+    bool ownNewer, offered;
+  } cases[] = {
+      {"hers, newer", mine, true, false}, {"hers, older", mine, false, true}, {"Bob's", LoadBytes(bob), false, false}};
+  for (const auto& c : cases) {
+    test::WriteFile(backup, older);
+    test::WriteFile(ada, c.own);
+    std::filesystem::last_write_time(c.ownNewer ? backup : ada,
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    test::WriteFile(ProfilesListPath(), "profiles {\n i = 1\n pickedProfile = 1\n profile1 = \"backup\"\n}\n");
+    test::StdoutLines([&] {
+      m = home.start();
+      m->saveProfiles();
+    });
+    EXPECT_EQ(home.names(*m).size(), c.offered ? 1u : 0u) << c.name;
+    EXPECT_EQ(LoadBytes(ada), c.offered ? older : c.own) << c.name;
+    EXPECT_EQ(takeWaitingMessage(), c.offered ? "" : ProfilesFolder() + "/backup names Ada, kept from " + own + ".")
+        << c.name;
+  }
 }
 
 // A player whose folder stands there but cannot be read at start (a link
