@@ -135,8 +135,10 @@ class TProfile {
   // the player was read from; empty while the player has none on disk. The
   // player list names the player by it.
   std::string savedId;
-  // The last Load found "profile.dat" broken (TRCMFile::broken): what it
-  // gave is only part of the player, not to be offered nor saved over her.
+  // The last Load found that "profile.dat" does not read back whole: the
+  // reader found it broken (TRCMFile::broken), or the next save would not
+  // hold all it read. What it gave is only part of the player, not to be
+  // offered nor saved over her.
   bool fileBroken = false;
   // True when the last Save wrote every file; else the errno of its first failure.
   bool lastSaveOk = false;

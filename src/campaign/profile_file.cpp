@@ -120,6 +120,14 @@ std::shared_ptr<TLevel> loadLevelFile(const std::string& path, const TProfile::P
   return LoadLevel(*file, path);
 }
 
+// The records "profile.dat" holds, as a save writes them.
+void writeRecords(TProfile& player, TRCMFile& file) {
+  player._Save_Data(file);
+  player._Save_Stages_Picross(file);
+  player._Save_Stages_Fill(file);
+  player._Save_Tutorial(file);
+}
+
 }  // namespace
 
 std::string ProfilesFolder() { return myDocsFolder + "/Profiles"; }
@@ -188,10 +196,7 @@ int TProfile::Save() {
     playerSaveFailed(saveError, folder);
     return 0;
   }
-  _Save_Data(*file);
-  _Save_Stages_Picross(*file);
-  _Save_Stages_Fill(*file);
-  _Save_Tutorial(*file);
+  writeRecords(*this, *file);
   // "profile.dat" first: the level files then follow the position it names,
   // and without it they are left as they were, with the old one.
   lastSaveOk = SaveText(file->toText(), folder + "/profile.dat");
@@ -250,11 +255,16 @@ int TProfile::_Load_Tutorial(TRCMFile& file) {
 
 int TProfile::Load(const std::string& path) {
   auto file = loadRCMFile(path);
-  fileBroken = file->broken;
   _Load_Data(*file);
   _Load_Stages_Picross(*file);
   _Load_Stages_Fill(*file);
   _Load_Tutorial(*file);
+  // The next save writes what was read: what it would not hold (a record
+  // past its count, a value that is no number of its field, a tip the
+  // tutorial does not know, a key of no field) it would lose.
+  TRCMFile back;
+  writeRecords(*this, back);
+  fileBroken = file->broken || !back.holdsAllOf(*file);
   _Load_Levels(ExtractDir(path));
   return 0;
 }

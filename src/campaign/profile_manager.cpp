@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <system_error>
+#include <unordered_map>
 
 #include "campaign/save_notice.h"
 #include "core/dialogs.h"
@@ -49,14 +50,41 @@ namespace {
 // past that is no list and is not read.
 constexpr std::uintmax_t kMaxListBytes = 256u << 10;
 
-// The list file, when it can be read as one; else none, with why.
+// Whether the list holds just what a save writes back from it: the players
+// it names, each once and in order, their count and the pick. Else damage
+// has cost it players (a garbled key, a count past its names), and the
+// next save would drop them for good.
+bool readsBackWhole(const TRCMFile& file) {
+  const auto group = file.getGroup({"profiles", "i"});
+  if (!group) return false;
+  std::unordered_map<std::string, std::string> named;  // by upper-cased key, the first as lookups find
+  for (const auto& entry : group->_listaWpisow)
+    if (entry && !entry->_value.empty()) named.emplace(Upper(entry->_id), entry->_value.front());
+  // No count past the entries there can be named in full.
+  const int count = std::min(FloatToInt(file.getFloat("profiles::i")), static_cast<int>(named.size()));
+  std::vector<std::string> ids;
+  std::set<std::string> seen;
+  for (int k = 1; k <= count; ++k)
+    if (auto it = named.find("PROFILE" + std::to_string(k));
+        it != named.end() && !it->second.empty() && seen.insert(it->second).second)
+      ids.push_back(it->second);
+  TRCMFile back;
+  back.setFloat("profiles::i", static_cast<float>(ids.size()));
+  back.setFloat("profiles::pickedProfile", static_cast<float>(FloatToInt(file.getFloat("profiles::pickedProfile"))));
+  for (size_t n = 0; n < ids.size(); ++n) back.setString("profiles::profile" + std::to_string(n + 1), ids[n]);
+  return back.holdsAllOf(file);
+}
+
+// The list file, when it can be read whole as one; else none, with why.
 std::shared_ptr<TRCMFile> readableList(const std::string& path, std::string& why) {
   why = WhyUnreadable(path, kMaxListBytes, "a list");
   if (!why.empty()) return nullptr;
   auto file = loadRCMFile(path);
-  if (!file->getString("profiles::i").empty()) return file;
-  why = "no list in it";
-  return nullptr;
+  if (file->getString("profiles::i").empty())
+    why = "no list in it";
+  else if (file->broken || !readsBackWhole(*file))
+    why = "damaged: it does not read back whole";
+  return why.empty() ? file : nullptr;
 }
 
 // Nothing there, or a folder holding nothing of a player's but damaged
@@ -167,10 +195,10 @@ std::shared_ptr<TProfile> TProfileManager::readPlayer(const std::string& id, con
     return nullptr;
   }
   auto player = loadProfile(path);
-  // A file emptied or cut short reads as nothing, so as no name; one the
-  // reader finds broken (a group opened by damage and never closed) reads
-  // in part. Neither is a player to offer, and saving her would write over
-  // what is left of her.
+  // A file emptied or cut short reads as nothing, so as no name; one that
+  // does not read back whole (damage inside a line, a group opened by
+  // damage and never closed) reads in part. Neither is a player to offer,
+  // and saving her would write over what is left of her.
   if (player->name.empty() || player->fileBroken) {
     setAsideUnreadable(id, path);
     return nullptr;

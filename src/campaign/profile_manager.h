@@ -38,11 +38,13 @@ class TProfileManager : public TEkran {
   // not offered, but kept in the list file for when they can be again.
   std::vector<std::string> unavailable;
   std::string txtAreYouSure, txtPlayer, txtPlayers;
-  // Told when the list file could not be read and the players were found
-  // again from their folders; the second names where the damaged file went.
+  // Told when the list file could not be read whole and the players were
+  // found again from their folders; the second names where the damaged
+  // file went.
   std::string txtListRebuilt, txtListKeptAs;
-  // Told for a listed player whose file cannot be read as a player (empty,
-  // cut short): which folder, and where the damaged file went.
+  // Told for a listed player whose file cannot be read whole as a player
+  // (empty, cut short, damaged inside a line): which folder, and where the
+  // damaged file went.
   std::string txtPlayerUnreadable, txtPlayerKeptAs;
   // Told for a player whose file names another player than her folder
   // does; added to the rebuilt list's notice for folders left out because
@@ -85,7 +87,7 @@ class TProfileManager : public TEkran {
   // file copied from another player's folder is this folder's player);
   // none when her files cannot be read now, and then a folder that stands
   // there, not empty, keeps her listed (unavailable). A file that reads as
-  // no player, or broken, is set aside.
+  // no player, or not whole (TProfile::fileBroken), is set aside.
   std::shared_ptr<TProfile> readPlayer(const std::string& id, const std::string& listed);
   // Every player whose folder is found, the one whose file was written last
   // made current; a damaged list file is moved aside first and the player

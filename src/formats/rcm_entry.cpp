@@ -50,6 +50,14 @@ std::string TRCMEntry::toTxt(bool reportDropped) const {
   return line;
 }
 
+bool TRCMEntry::writesWhole() const {
+  if (_type == RCM_number_) return true;
+  for (const std::string& value : _value)
+    for (char c : value)
+      if (unreadable(c)) return false;
+  return true;
+}
+
 int TRCMEntry::setValue(const std::string& value, int index) {
   if (index < 0) return 0;
   const size_t slot = static_cast<size_t>(index);

@@ -21,6 +21,9 @@ class TRCMEntry {
   // "=", braces, line feed, carriage return); with reportDropped a line on
   // standard output names the key when any went.
   std::string toTxt(bool reportDropped = false) const;
+  // Whether toTxt keeps every character of a string entry's values (a
+  // number entry's are written as numbers, whatever they hold).
+  bool writesWhole() const;
 
   // Stores value at index, growing the value list with "" slots as needed.
   // A negative index does nothing.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <unordered_set>
 
 #include "formats/text_utils.h"
 #include "platform/files.h"
@@ -25,6 +26,25 @@ std::string unquote(const std::string& piece) {
   const int length = Len(piece);
   if (length <= 3) return "";
   return Mid(piece, 3, length - 3);
+}
+
+// The text without its blanks (space, TAB, CR): the writer's spacing and
+// line ends are no part of what a line holds.
+std::string withoutBlanks(const std::string& text) {
+  std::string kept;
+  for (char c : text)
+    if (c != ' ' && c != '\t' && c != '\r') kept += c;
+  return kept;
+}
+
+// A control character no saved file holds: any but TAB, LF and CR.
+bool controlByte(unsigned char c) {
+  return c == 0x7F || (c < ' ' && c != '\t' && c != '\n' && c != '\r');
+}
+
+// An entry as the writer puts it, for comparing: without blanks, upper-cased.
+std::string entryKey(const TRCMEntry& entry) {
+  return Upper(withoutBlanks(entry.toTxt()));
 }
 
 }  // namespace
@@ -115,6 +135,7 @@ std::shared_ptr<TRCMGroup> TRCMFile::readAll(const std::string& text, const std:
   std::vector<Open> open{{root, 0}};
   std::string line;  // the text since the last entry, brace or line break
   bool hasEquals = false;
+  bool visible = false;  // the line holds more than blanks: Trim would keep some
   size_t chars = 0;  // characters before byte i: positions count characters
   for (size_t i = 0; i < text.size() && !open.empty(); ++i) {
     // Ordinary characters go to the line in runs.
@@ -124,6 +145,8 @@ std::shared_ptr<TRCMGroup> TRCMFile::readAll(const std::string& text, const std:
         const unsigned char c = static_cast<unsigned char>(text[k]);
         if ((c & 0xC0) != 0x80) ++chars;
         if (c == '=') hasEquals = true;
+        if (c > ' ') visible = true;
+        if (controlByte(c)) broken = true;
       }
       line.append(text, i, stop - i);
       i = stop;
@@ -132,28 +155,38 @@ std::shared_ptr<TRCMGroup> TRCMFile::readAll(const std::string& text, const std:
     const char c = text[i];
     ++chars;
     if (c == '{') {
+      // The writer puts a group's name, and nothing else, before its brace.
+      if (hasEquals || !visible) broken = true;
       auto sub = std::make_shared<TRCMGroup>(Trim(line));
       open.back().group->_listaGrup.push_back(sub);
       open.push_back({sub, chars});
       line.clear();
-      hasEquals = false;
+      hasEquals = visible = false;
     } else if (c == '}') {
       // The group ends here; a line that has not met its LF is dropped.
+      if (visible) broken = true;
       open.back().group->_pos = static_cast<int>(chars - open.back().start);
       open.pop_back();
       line.clear();
-      hasEquals = false;
+      hasEquals = visible = false;
     } else if (c == '\n') {
       if (hasEquals) {
-        open.back().group->_listaWpisow.push_back(readEntry(Trim(line)));
+        auto entry = readEntry(Trim(line));
+        // What the writer would not write back as it stands is lost at the
+        // next save; the root's entries are never written.
+        if (open.size() == 1 || !entry->writesWhole() || withoutBlanks(line) != withoutBlanks(entry->toTxt()))
+          broken = true;
+        open.back().group->_listaWpisow.push_back(std::move(entry));
         line.clear();
-        hasEquals = false;
+        hasEquals = visible = false;
+      } else if (visible) {
+        broken = true;  // glued onto the next key or group name
       }
     }
   }
   // Groups still open at the end of the text end there, with _pos 0; a
-  // closed top ended reading early.
-  if (open.size() != 1) broken = true;
+  // closed top ended reading early; a last line without its LF is dropped.
+  if (open.size() != 1 || visible) broken = true;
   return root;
 }
 
@@ -176,6 +209,40 @@ std::shared_ptr<TRCMEntry> TRCMFile::readEntry(const std::string& line) {
   // A key with nothing after its "=" still holds one (empty) value.
   if (entry->_value.empty()) entry->_value.emplace_back();
   return entry;
+}
+
+bool TRCMFile::holdsAllOf(const TRCMFile& read) const {
+  // Each group of read beside the groups of this file at its path; the root
+  // beside this root, whose own entries are never written.
+  struct Step {
+    const TRCMGroup* group;
+    std::vector<const TRCMGroup*> alike;
+    bool written;
+  };
+  std::vector<Step> todo{{read._grupa.get(), {_grupa.get()}, false}};
+  while (!todo.empty()) {
+    const Step step = std::move(todo.back());
+    todo.pop_back();
+    std::unordered_set<std::string> entries;
+    if (step.written)
+      for (const TRCMGroup* group : step.alike)
+        for (const auto& entry : group->_listaWpisow)
+          if (entry) entries.insert(entryKey(*entry));
+    for (const auto& entry : step.group->_listaWpisow)
+      if (entry && !entries.count(entryKey(*entry))) return false;
+    for (const auto& sub : step.group->_listaGrup) {
+      if (!sub) continue;
+      const std::string name = Upper(sub->_id);
+      if (name.empty()) return false;
+      Step next{sub.get(), {}, true};
+      for (const TRCMGroup* group : step.alike)
+        for (const auto& mine : group->_listaGrup)
+          if (mine && Upper(mine->_id) == name) next.alike.push_back(mine.get());
+      if (next.alike.empty()) return false;
+      todo.push_back(std::move(next));
+    }
+  }
+  return true;
 }
 
 // ---- paths ----

@@ -22,16 +22,28 @@ class TRCMFile {
   std::string _path;      // the path last given to Load
   std::string _realPath;  // its absolute form
   std::string _txt;       // the text last read
-  // Set by Load when the text is not whole: braces that do not balance
-  // (reported, nothing read), a group whose text ends inside it, or a "}"
-  // that closes the top before the text ends (both read without a word,
-  // as stored files expect). What such a file gave is only part of it.
+  // Set by Load when the text does not read back whole, so that what the
+  // file gave is only part of it (all read without a word, as stored files
+  // expect, but for the first): braces that do not balance (reported,
+  // nothing read), a group whose text ends inside it, a "}" that closes the
+  // top before the text ends; a line the writer would not write back as it
+  // stands, blanks and line ends aside: an entry whose values lose or change
+  // characters in reading, one of the root, a line without "=", a group
+  // opened inside an entry's line or without a name, text before a "}" or
+  // after the last line break; or a control character other than TAB, CR
+  // and LF, which no saved file holds.
   bool broken = false;
 
   // Writes the file (atomically); a failed write is reported. Returns 0.
   int save(const std::string& path) const;
   // The text that save writes.
   std::string toText() const;
+  // Whether the text save writes holds everything of read, as read: every
+  // group by its path and every entry of it as the writer puts it; order
+  // and letter case aside, as lookups ignore them, and blanks. An entry of
+  // read's root, or a group without a name, is never held. Walks only as
+  // deep as this file's own groups (which all have names).
+  bool holdsAllOf(const TRCMFile& read) const;
 
   // Reads the file at path, replacing the content when it parses. A missing
   // or unreadable file, or one whose braces do not balance, is reported and

@@ -62,6 +62,40 @@ TEST(RcmReader, LineQuirksThatStoredFilesRelyOn) {
   EXPECT_EQ(f->toText(), "g {\n\ts = \"a,b\", \"c\"\n\tt = \"yz\"\n\tk = \"\"\n}\n\n");
 }
 
+// A text reads back whole when the writer, given what the reader made of
+// each line, writes the line back as it stands, blanks and line ends aside,
+// and when it holds no control character but TAB, CR and LF.
+TEST(RcmReader, ATextIsBrokenWhenALineWouldNotBeWrittenBackAsItStands) {
+  struct Case {
+    const char* name;
+    std::string text;
+    bool whole;
+  };
+  const Case cases[] = {
+      {"as the writer puts it", "g {\n\tk = 1, -2, 0.500000000\n\ts = \"a, b\", \"\"\n}\n\n", true},
+      {"spaced by hand, CR LF, no last line break", "g{\r\n  k=1 ,-2\r\n s = \"a, b\"\t\r\n}", true},
+      {"an entry on its group's line, one after a subgroup", "a { k = 1\n b {\n  x = 1\n }\n y = 2\n}\n", true},
+      {"an empty group inside a line", "g {\n\tk = 3, 1{}, 1\n}\n", false},
+      {"a NUL inside a line", std::string("g {\n\tk = 3") + '\0' + ", 1\n}\n", false},
+      {"a control byte", "g {\n\ts = \"a\x1b\"\n}\n", false},
+      {"DEL", "g {\n\ts = \"a\x7f\"\n}\n", false},
+      {"a line feed inside a line", "g {\n\tk = 3,\n 1, 1\n}\n", false},
+      {"a CR inside a value", "g {\n\ts = \"a\rb\"\n}\n", false},
+      {"a second =", "g {\n\tk = 1 = 2\n}\n", false},
+      {"a line without =", "g {\n\tfoo\n\tk = 1\n}\n", false},
+      {"an entry on the closing brace's line", "g {\n\tk = 1 }\n", false},
+      {"a number with letters", "g {\n\tk = 1x\n}\n", false},
+      {"two commas in a row", "g {\n\tk = 1,,3\n}\n", false},
+      {"a string without its blank", "g {\n\ts =\"xyz\"\n}\n", false},
+      {"a string with two blanks", "g {\n\ts =  \"xyz\"\n}\n", false},
+      {"an entry of the root", "k = 1\ng {\n}\n", false},
+      {"a group without a name", "{\n\tk = 1\n}\n", false},
+      {"a last line without its line break", "g {\n}\nh = 1", false},
+  };
+  TempFolder dir;
+  for (const Case& c : cases) EXPECT_EQ(!readText(dir, c.text)->broken, c.whole) << c.name;
+}
+
 TEST(RcmReader, PathsDefaultsAndBadIndices) {
   TempFolder dir;
   auto f = readText(dir, "top = 7\nG {\n\tKey = \"one\"\n\tkey = \"two\"\n}\ng {\n\tk = \"x\"\n}\n");
