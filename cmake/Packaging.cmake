@@ -48,9 +48,13 @@ of a hand-drawn map, with a tutorial, hints, player profiles, music and sounds."
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# More games opens its pages through xdg-open; without it the game still
-# plays and says that no browser could be opened.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# Recommended, not depended on, as Debian's policy has it for what all but
+# unusual installs have and the game plays without. More games opens its
+# pages through xdg-open; without it the game says no browser could be
+# opened. The message boxes (the question when a save fails at quitting)
+# draw in the X server's core fonts, which the local server finds in
+# xfonts-base; without them the game tells that in its own window instead.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xfonts-base")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SORVANTA_OBJCOPY ${CMAKE_OBJCOPY})

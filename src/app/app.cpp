@@ -214,13 +214,34 @@ const FailedSaves& saveEverything() {
   return failedSaves();
 }
 
+// Whether the notice in the window is up: a quit asked over it quits.
+bool& toldInWindow() {
+  static bool up = false;
+  return up;
+}
+
+// Where the platform's box would not open, the game's own notice says in
+// its window what is lost, and the game quits once it is read. What waited
+// for the frame's end (the same failure, first told) it says already.
+void tellInWindow(int cause) {
+  while (messageWaiting()) takeWaitingMessage();
+  struct Up {
+    Up() { toldInWindow() = true; }
+    ~Up() { toldInWindow() = false; }
+  } up;
+  // The pop-up breaks its lines at its width alone.
+  tellPlayer(quitNoticeText(cause, " "), nullptr);
+}
+
 // The player asked to quit (a signal is no one's answer): may she try again?
 // The window is still there, but no frame will come: the platform's box.
 bool playerTriesAgain(int cause) {
-  if (EndSignalled() || DisplayLost()) return false;
+  if (EndSignalled() || DisplayLost() || toldInWindow()) return false;
   const std::string text = quitNoticeText(cause);
   if (text.empty() || !quitQuestion()) return false;
-  return quitQuestion()(text, {tryAgainText(), quitAnywayText()}) == 0;
+  const int answer = quitQuestion()(text, {tryAgainText(), quitAnywayText()});
+  if (answer == kBoxFailed && !EndSignalled() && !DisplayLost() && GraphicsWidth() > 0) tellInWindow(cause);
+  return answer == 0;
 }
 
 }  // namespace

@@ -31,16 +31,18 @@ void loadGame(bool fadeOut = true);
 [[noreturn]] void init();
 // Saves the players and the settings, then ends the process with status.
 // When a save fails and the player asked to quit (no signal), a box asks
-// whether to try again; when progress stays unsaved, one line on standard
-// error says what and the status is not 0.
+// whether to try again; where none would open, the game's pop-up in its
+// window says what is lost. When progress stays unsaved, one line on
+// standard error says what and the status is not 0.
 [[noreturn]] void ende(int status = 0);
 // The display went away (display: its name): one line on standard error,
 // then ende, asking nothing, with -1, the status of any error the platform
 // reports.
 [[noreturn]] void endWithoutDisplay(const std::string& display);
 // How that question is asked: the text and the answers (try again first);
-// the index answered, -1 for none. The platform's message box by default
-// (nullptr restores it); tests answer in its place.
+// the index answered, -1 for none, kBoxFailed (platform/system.h) when no
+// box would open. The platform's message box by default (nullptr restores
+// it); tests answer in its place.
 void bindQuitQuestion(std::function<int(const std::string&, const std::vector<std::string>&)> ask);
 
 }  // namespace sorvanta

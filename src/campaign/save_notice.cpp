@@ -106,10 +106,10 @@ void clearFailedSaves() { failures() = FailedSaves{}; }
 
 const FailedSaves& failedSaves() { return failures(); }
 
-std::string quitNoticeText(int cause) {
+std::string quitNoticeText(int cause, const std::string& between) {
   const SaveNoticeRun& run = saveNoticeRun();
   if (run.notice.empty() || run.atQuit.empty()) return "";
-  return saveNoticeText(cause) + "\n\n" + run.atQuit;
+  return saveNoticeText(cause) + between + run.atQuit;
 }
 
 std::string tryAgainText() { return saveNoticeRun().tryAgain; }

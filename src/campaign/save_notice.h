@@ -46,9 +46,9 @@ struct FailedSaves {
 };
 void clearFailedSaves();
 const FailedSaves& failedSaves();
-// As the game quits with failed saves: the notice, then the question
-// whether to try again (line 19); "" before the texts are loaded.
-std::string quitNoticeText(int cause);
+// As the game quits with failed saves: the notice, then what quitting
+// loses (line 19), apart by between; "" before the texts are loaded.
+std::string quitNoticeText(int cause, const std::string& between = "\n\n");
 // The two answers: try again, quit anyway (lines 20 and 21).
 std::string tryAgainText();
 std::string quitAnywayText();

@@ -94,7 +94,11 @@ int AskMessageBox(const std::string& text, const std::vector<std::string>& answe
                                static_cast<int>(buttons.size()), buttons.data(), nullptr};
   int chosen = -1;
   const BoxProcess process;
-  if (SDL_ShowMessageBox(&box, &chosen) != 0) return -1;
+  if (SDL_ShowMessageBox(&box, &chosen) != 0) {
+    std::fprintf(stderr, "Sorvanta: no message box could open: %s\n", SDL_GetError());
+    std::fflush(stderr);
+    return kBoxFailed;
+  }
   return chosen;
 }
 

@@ -18,7 +18,10 @@ std::string BoxText(const std::string& text, std::size_t columns = kBoxColumns);
 // the dummy or offscreen driver); false when none could be shown.
 bool ShowMessageBox(const std::string& text);
 // The same box with a button per answer, the first the default: the index
-// of the one chosen, -1 when no box could be shown.
+// of the one chosen; -1 where no box can be shown (no display, or one
+// without a screen), kBoxFailed where the system's box would not open (an X
+// server without the fonts it draws with), said on stderr.
+constexpr int kBoxFailed = -2;
 int AskMessageBox(const std::string& text, const std::vector<std::string>& answers);
 // A message box while a window is up and not full screen, else a line on stderr.
 void Notify(const std::string& text);

@@ -216,9 +216,9 @@ TEST(DisplayLost, WhatIsInPlayIsSavedWhenTheXServerDies) {
     ::close(told[1]);
     ::close(err[1]);
     const std::string cell = ReadLine(told[0], 60000);
-    windows->Forget();  // the game's own window
     const std::string asking = box ? ReadLine(told[0], 10000) : "";
-    const bool boxUp = box && windows->WaitForMap(10000);
+    // The box's own window, whenever it came: the game's window is no dialog.
+    const bool boxUp = box && windows->WaitForDialog(30000);
     windows.reset();  // before the server goes
     ::kill(server, SIGKILL);
     WaitFor(server, 10000);

@@ -22,6 +22,7 @@
 #include "campaign/save_notice.h"
 #include "core/dialogs.h"
 #include "core/folders.h"
+#include "core/frame_bindings.h"
 #include "core/settings.h"
 #include "core/states.h"
 #include "formats/rcm_file.h"
@@ -29,6 +30,7 @@
 #include "platform/display_lost.h"
 #include "platform/files.h"
 #include "platform/read_back.h"
+#include "platform/strings.h"
 #include "puzzle/board/level.h"
 #include "puzzle/play/level_summary.h"
 
@@ -217,18 +219,21 @@ TEST(ProgressOnDisk, AFullDiskIsToldOnceAndCostsNothingOnceThereIsRoom) {
 // A save that fails as the game quits: a player who asked to quit is asked,
 // before the window goes, whether to try again; a signal asks no one, and
 // one while she is asked ends the question but not the last attempt, and so
-// does the display going away.
+// does the display going away. Where no box would open, the game's pop-up
+// says it in the window; a quit asked over that quits.
 // Progress left unsaved ends the game with a status that is not 0 and one
 // line on standard error saying what was not saved, where.
 TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
   struct Case {
     const char* name;
     bool bySignal;
-    std::vector<int> answers;  // one per question: 0 try again, 1 quit anyway, -1 no box
+    std::vector<int> answers;  // one per question: 0 try again, 1 quit anyway, -1 no box, or kBoxFailed
     bool roomOnceAsked;
     int status;
     bool signalWhileAsked = false;
     bool displayLostWhileAsked = false;
+    bool toldInWindow = false;
+    bool quitWhileToldInWindow = false;
   };
   const Case cases[] = {
       {"quit anyway", false, {1}, false, 1},
@@ -236,7 +241,9 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
       {"try again once there is room", false, {0}, true, 0},
       {"no box could be shown", false, {-1}, false, 1},
       {"ended by a signal", true, {}, false, 1},
-      {"a signal ends the box: one last attempt", false, {-1}, true, 0, true},
+      {"a signal ends the box: one last attempt, nothing told in the window", false, {kBoxFailed}, true, 0, true},
+      {"the box would not open: told in the window", false, {kBoxFailed}, false, 1, false, false, true},
+      {"a quit while told in the window: no more questions", false, {kBoxFailed}, false, 1, false, false, true, true},
       {"the display goes while asked: one last attempt, no more questions, an error's status", false, {0}, false, -1,
        false, true},
   };
@@ -254,6 +261,15 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
     ResetBoxEnding();
     size_t asked = 0;
     std::string question;
+    std::vector<std::string> inWindow;
+    bindDialogs({[&](const std::string& text, std::shared_ptr<TEkran>, int showNo) {
+                   // Said here, in the output StdoutLines keeps: what is not as told.
+                   inWindow.push_back((showNo ? "a question: " : "") + text +
+                                      (messageWaiting() ? " (and another notice waits)" : ""));
+                   if (c.quitWhileToldInWindow) quitGame();
+                   return 1;
+                 },
+                 nullptr});
     bindQuitQuestion([&](const std::string& text, const std::vector<std::string>& answers) {
       EXPECT_EQ(answers, (std::vector<std::string>{"Try again", "Quit anyway"}));
       question = text;
@@ -282,6 +298,10 @@ TEST(ProgressOnDisk, ASaveThatFailsAsTheGameQuitsIsToldAndEndsWithAFailure) {
     if (asked > 0) {
       EXPECT_NE(question.find("the disk is full"), std::string::npos) << question;
       EXPECT_NE(question.find("If you quit now"), std::string::npos) << question;
+    }
+    ASSERT_EQ(inWindow.size(), c.toldInWindow ? 1u : 0u);
+    if (c.toldInWindow) {
+      EXPECT_EQ(inWindow[0], Replace(question, "\n\n", " "));
     }
     std::vector<std::string> unsaved;
     std::istringstream lines(err);

@@ -1,8 +1,8 @@
 // Draws through the X11 driver in a real window, with the OpenGL renderer
 // where there is one, and full screen at a size the X display does not have;
 // a click that comes with the focus back reaches the game.
-// Runs when the test command provides an X server (DISPLAY set and
-// SORVANTA_XVFB=1); skipped otherwise.
+// Runs under an X server the suite provides (DISPLAY set and
+// SORVANTA_XVFB=1: ctest's xvfb_window entry); skipped otherwise.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -37,7 +37,7 @@ const char* XServer() {
 }
 
 constexpr const char* kNoXServer =
-    "no X server: this test runs under xvfb-run with SORVANTA_XVFB=1 (tools/test does that when Xvfb is installed)";
+    "no X server: this test runs under xvfb-run with SORVANTA_XVFB=1 (ctest's xvfb_window, where xvfb-run is installed)";
 
 TEST(Xvfb, DrawsAnImageTextAndShapesInARealWindow) {
   if (!XServer()) GTEST_SKIP() << kNoXServer;

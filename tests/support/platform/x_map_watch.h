@@ -1,7 +1,7 @@
 #pragma once
 // Windows coming up on an X server, as a test that started a program on
-// that server sees them: each window mapped on the root. Where the game is
-// built without Xlib nothing can be watched.
+// that server sees them: each window mapped on the root, and which of them
+// are dialogs. Where the game is built without Xlib nothing can be watched.
 #include <string>
 
 namespace sorvanta {
@@ -16,10 +16,11 @@ class XMapWatch {
   XMapWatch& operator=(const XMapWatch&) = delete;
 
   bool connected() const { return display_ != nullptr; }
-  // Forgets the windows mapped so far (the server has told all of them).
-  void Forget();
-  // Whether a window is mapped within timeoutMs, one not forgotten.
-  bool WaitForMap(int timeoutMs);
+  // Whether a dialog (a window whose type says so, as a message box's does;
+  // a program's main window is of the normal type) has been mapped since the
+  // watch began, or is within timeoutMs. Other windows mapped meanwhile, in
+  // any order, do not count.
+  bool WaitForDialog(int timeoutMs);
 
  private:
   void* display_ = nullptr;
