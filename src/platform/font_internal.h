@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/font.h"
+#include "platform/glyph_raster.h"
 #include "platform/image_frames.h"
 #include "platform/video_internal.h"
 
@@ -94,32 +95,27 @@ struct TImageFont::Impl {
     if (found != glyphs.end()) return found->second;
     FontGlyph glyph;
     glyph.index = FT_Get_Char_Index(face, code);
-    if (FT_Load_Glyph(face, glyph.index, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) == 0) {
+    if (FT_Load_Glyph(face, glyph.index, FT_LOAD_TARGET_NORMAL) == 0) {
       FT_GlyphSlot slot = face->glyph;
-      const FT_Bitmap& bm = slot->bitmap;
+      GlyphCoverage coverage;
       glyph.advance = static_cast<int>(slot->advance.x);
       glyph.left = slot->bitmap_left;
       glyph.top = slot->bitmap_top;
-      int w = static_cast<int>(bm.width), h = static_cast<int>(bm.rows);
       int x = 0, y = 0;
-      bool drawable = w > 0 && h > 0 &&
-                      (bm.pixel_mode == FT_PIXEL_MODE_GRAY || bm.pixel_mode == FT_PIXEL_MODE_MONO);
-      int page = drawable ? Place(w, h, &x, &y) : -1;
+      int page = RasteriseGlyph(slot, &coverage) ? Place(coverage.width, coverage.rows, &x, &y) : -1;
       if (page >= 0) {
         FontPage& p = pages[page];
-        for (int row = 0; row < h; ++row) {
-          const unsigned char* in = bm.buffer + static_cast<std::ptrdiff_t>(row) * bm.pitch;
+        for (int row = 0; row < coverage.rows; ++row) {
+          const std::uint8_t* in = coverage.alpha.data() + static_cast<std::ptrdiff_t>(row) * coverage.width;
           std::uint8_t* out = p.pixels->row(y + row) + x * 4;
-          for (int col = 0; col < w; ++col, out += 4) {
-            int a = bm.pixel_mode == FT_PIXEL_MODE_GRAY ? in[col] * 255 / std::max(1, bm.num_grays - 1)
-                                                        : ((in[col >> 3] >> (7 - (col & 7))) & 1) * 255;
+          for (int col = 0; col < coverage.width; ++col, out += 4) {
             out[0] = out[1] = out[2] = 255;
-            out[3] = static_cast<std::uint8_t>(a);
+            out[3] = in[col];
           }
         }
         p.dirty = true;
         glyph.page = page;
-        glyph.src = SDL_Rect{x, y, w, h};
+        glyph.src = SDL_Rect{x, y, coverage.width, coverage.rows};
       }
     }
     return glyphs.emplace(code, glyph).first->second;

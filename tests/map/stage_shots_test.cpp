@@ -45,21 +45,12 @@ struct StageShots : stage_test::StageTest {
       myFlip(0);
     }
   }
-  // Won up to current - 1, the current one unlocked, the rest locked.
-  void Progress(int stageId, int current) {
-    player->actStageId_Picross = stageId;
-    player->actLevelId_Picross = current;
-    for (int l = 1; l <= current; ++l) {
-      player->QUEST_GetLevelData(stageId, l)->unlocked = 1;
-      player->QUEST_GetLevelData(stageId, l)->played = l < current;
-    }
-  }
 };
 
 int Brightness(std::uint32_t argb) { return ((argb >> 16) & 255) + ((argb >> 8) & 255) + (argb & 255); }
 
 TEST_F(StageShots, StoryPageThenGridOfTenAndOfTwentyFive) {
-  Progress(3, 4);
+  stage_test::Progress(*player, 3, 4);
   screen->prepare(RealStage(3, 10));
   Frames(30);
   test::Shot(world.h(), "stage10_story");
@@ -74,7 +65,7 @@ TEST_F(StageShots, StoryPageThenGridOfTenAndOfTwentyFive) {
             60)
       << "the won button shows once the page is gone";
 
-  Progress(5, 12);
+  stage_test::Progress(*player, 5, 12);
   player->QUEST_GetStageData(5)->storyRead = 1;
   screen->prepare(RealStage(5, 25));
   world.h().MoveMouse(static_cast<float>(screen->levelCentre(3).first),

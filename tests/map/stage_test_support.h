@@ -38,6 +38,17 @@ inline std::shared_ptr<TLevelData> LevelAt(const TStage& stage, int position) {
   return *it;
 }
 
+// Picross progress: stage won up to current - 1, current unlocked and next to
+// play, the rest locked.
+inline void Progress(TProfile& player, int stageId, int current) {
+  player.actStageId_Picross = stageId;
+  player.actLevelId_Picross = current;
+  for (int l = 1; l <= current; ++l) {
+    player.QUEST_GetLevelData(stageId, l)->unlocked = 1;
+    player.QUEST_GetLevelData(stageId, l)->played = l < current;
+  }
+}
+
 class StageTest : public ::testing::Test {
  protected:
   explicit StageTest(bool capture = false) : world(capture ? HarnessOptions{} : shell_test::NoCapture()) {}
